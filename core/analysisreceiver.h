@@ -1,0 +1,53 @@
+#pragma once
+
+#include "connectionrecord.h"
+
+#include <cstdint>
+#include <string>
+#include <string_view>
+
+namespace kellvar {
+
+// Where an analysis run hands its results: the window's table, charts and
+// overview, or the headless report. The run calls these in a fixed order and
+// never reads anything back.
+class TAnalysisReceiver {
+public:
+    virtual ~TAnalysisReceiver() = default;
+
+    virtual void ClearTable() = 0;
+    virtual void AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber) = 0;
+    virtual void AppendCellToLastRow(const std::string& text) = 0;
+    virtual void ClearCharts() = 0;
+    virtual void AddChartPoints(const TConnectionRecord& record) = 0;
+    virtual void ClearLogFileMaxSizeNote() = 0;
+    // Message texts break their lines with a single CR.
+    virtual void ShowMessage(const std::string& text) = 0;
+    virtual void ProcessPendingEvents() = 0;
+    virtual void ShowSummary(const TAnalysisCounters& counters) = 0;
+};
+
+// The history file that a run appends the recognised lines to while it is kept.
+class TAllTimeLogHooks {
+public:
+    virtual ~TAllTimeLogHooks() = default;
+
+    // False when the file cannot be set up for writing; the run then goes on without it.
+    virtual bool OpenAllTimeLog() = 0;
+    virtual const std::string& FileName() const = 0;
+    // Appends the line when its stamp is newer than the stored one; false on a write error.
+    virtual bool OfferLine(std::string_view line, int32_t dateKey, int32_t timeOfDay) = 0;
+    // False when what was appended could not be made safe on disk.
+    virtual bool CloseAllTimeLog() = 0;
+};
+
+// The window's state that a run reads.
+struct TAnalysisFlags {
+    bool FQuiet = false;
+    bool FQuietTotal = false;
+    bool FFileFromCommandLine = false;
+    bool IsGerman = false;
+    bool StoreAllTimeLog = false;
+};
+
+}  // namespace kellvar

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "connectionrecord.h"
+
+#include <array>
+#include <cstdint>
+#include <utility>
+#include <vector>
+
+namespace kellvar {
+
+// The six source series that receive one point per emitted connection, in the
+// order the points are appended.
+enum TSourceSeries : int {
+    ReadRateSeries = 0,       // Series1, byte/s
+    WriteRateSeries,          // Series2, byte/s
+    DialDurationSeries,       // LineSeries1, seconds
+    ConnectionDurationSeries, // LineSeries2, seconds
+    BytesReadSeries,          // LineSeries5, bytes
+    BytesWrittenSeries,       // LineSeries6, bytes
+    SourceSeriesCount
+};
+
+struct TTrendPoint {
+    double X;
+    double Y;
+};
+
+// The y values of the source series (x is the point's index), with the sums
+// that the overview is computed from, added up point by point as they arrive.
+class TChartPoints {
+public:
+    void Clear();
+    void Add(const TConnectionRecord& record);
+
+    size_t Count() const { return values_[ReadRateSeries].size(); }
+    const std::vector<double>& Values(TSourceSeries series) const { return values_[series]; }
+    double Sum(TSourceSeries series) const { return sums_[series]; }
+    // The dial durations in exact hundredths, for a mean that is cut, not rounded.
+    int64_t DialHundredths() const { return dialHundredths_; }
+
+private:
+    std::array<std::vector<double>, SourceSeriesCount> values_;
+    std::array<double, SourceSeriesCount> sums_{};
+    int64_t dialHundredths_ = 0;
+};
+
+// The mean of each complete group of three points, placed at the middle point's x.
+std::vector<TTrendPoint> AverageTrend(const std::vector<double>& values);
+
+}  // namespace kellvar

@@ -1,0 +1,51 @@
+#pragma once
+
+#include "logstamp.h"
+
+#include <cstdint>
+
+namespace kellvar {
+
+// One analysed modem session. Durations are in hundredths of a second and
+// rates in hundredths of a byte per second; 0 in a stamp field means not seen.
+struct TConnectionRecord {
+    int32_t DialDate = 0;
+    int32_t DialTime = 0;
+    int32_t ConnectDate = 0;
+    int32_t ConnectTime = 0;
+    int32_t HangUpDate = 0;
+    int32_t HangUpTime = 0;
+    int32_t DialDuration = 0;
+    int32_t ConnectionDuration = 0;
+    int32_t Bps = 0;
+    int32_t BytesRead = 0;
+    int32_t BytesWritten = 0;
+    int32_t ReadRate = 0;
+    int32_t WriteRate = 0;
+    TDateParts ConnectDateParts;
+    TDateParts DialDateParts;
+    TDateParts HangUpDateParts;
+    int32_t OverrunErrors = -1;  // -1: no overrun line seen
+
+    void Clear() { *this = TConnectionRecord{}; }
+    bool operator==(const TConnectionRecord&) const = default;
+};
+
+// Rate in hundredths of a byte per second from a byte count and a duration in
+// hundredths of a second, rounded half to even in extended precision.
+int32_t TransferRate(int32_t bytes, int32_t durationHundredths);
+
+// Counters of one analysis run.
+struct TAnalysisCounters {
+    int32_t TriedConnects = 0;
+    int32_t TriedDialIns = 0;
+    int32_t SuccessfulConnects = 0;
+    int32_t UnclosedEntries = 0;
+    int32_t RowNumber = 1;  // the number handed to the next emitted record
+    int32_t LogFileBlocks = 0;
+};
+
+// A run stops reading once this row number is reached, so it emits at most 32,766 records.
+inline constexpr int32_t RowNumberLimit = 32'767;
+
+}  // namespace kellvar

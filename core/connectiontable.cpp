@@ -1,0 +1,63 @@
+#include "connectiontable.h"
+
+#include "sortkeys.h"
+
+#include <algorithm>
+#include <numeric>
+
+namespace kellvar {
+
+void TConnectionTable::Clear()
+{
+    rows_.clear();
+    lastAddedRow_.reset();
+}
+
+void TConnectionTable::AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber)
+{
+    rows_.push_back(ConnectionRowCells(record, rowNumber, decimalSeparator_));
+    lastAddedRow_ = rows_.size() - 1;
+}
+
+void TConnectionTable::AppendCellToLastRow(const std::string& text)
+{
+    if (lastAddedRow_)
+        rows_[*lastAddedRow_].push_back(text);
+}
+
+int TConnectionTable::SortDirection(int column) const
+{
+    return column >= 0 && column < SortableColumns ? sortDirections_[column] : 0;
+}
+
+std::vector<size_t> TConnectionTable::ColumnClick(int column)
+{
+    sortColumn_ = column;
+    if (column >= 0 && column < SortableColumns) {
+        const int previous = sortDirections_[column];
+        sortDirections_.fill(0);
+        sortDirections_[column] = previous > 0 ? -1 : 1;
+    }
+
+    // Each key is read once per sort; the order is the one that comparing the texts anew would give.
+    std::vector<double> keys(rows_.size(), 0);
+    if (column < TableColumnCount)
+        for (size_t i = 0; i < rows_.size(); ++i)
+            keys[i] = SortKey(rows_[i], column, decimalSeparator_);
+    std::vector<size_t> order(rows_.size());
+    std::iota(order.begin(), order.end(), size_t{0});
+    const bool descending = SortDirection(column) < 0;
+    std::stable_sort(order.begin(), order.end(),
+                     [&](size_t a, size_t b) { return descending ? keys[a] > keys[b] : keys[a] < keys[b]; });
+
+    std::vector<TRowCells> sorted;
+    sorted.reserve(rows_.size());
+    for (size_t index : order)
+        sorted.push_back(std::move(rows_[index]));
+    rows_ = std::move(sorted);
+    if (lastAddedRow_)
+        lastAddedRow_ = static_cast<size_t>(std::find(order.begin(), order.end(), *lastAddedRow_) - order.begin());
+    return order;
+}
+
+}  // namespace kellvar

@@ -1,0 +1,47 @@
+#pragma once
+
+#include "connectionrecord.h"
+#include "rowtexts.h"
+
+#include <array>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kellvar {
+
+// The rows of the connection table as text, as the list shows them. Sorting
+// reads the values back from the texts; new rows are always appended.
+class TConnectionTable {
+public:
+    explicit TConnectionTable(std::string decimalSeparator = ".") : decimalSeparator_(std::move(decimalSeparator)) {}
+
+    void Clear();
+    void AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber);
+    // Does nothing while the current run has added no row.
+    void AppendCellToLastRow(const std::string& text);
+
+    const std::vector<TRowCells>& Rows() const { return rows_; }
+    size_t RowCount() const { return rows_.size(); }
+    std::optional<size_t> LastAddedRow() const { return lastAddedRow_; }
+    const std::string& DecimalSeparator() const { return decimalSeparator_; }
+
+    // A header click: the first click on a column sorts ascending, the next
+    // one descending, and a click on another column starts it ascending. The
+    // directions live as long as the table, across runs. Returns the new
+    // order as old row indices, so a view can follow.
+    std::vector<size_t> ColumnClick(int column);
+    int SortColumn() const { return sortColumn_; }
+    int SortDirection(int column) const;
+
+private:
+    static constexpr int SortableColumns = 16;
+
+    std::vector<TRowCells> rows_;
+    std::optional<size_t> lastAddedRow_;
+    std::string decimalSeparator_;
+    int sortColumn_ = 0;
+    std::array<int, SortableColumns> sortDirections_{};
+};
+
+}  // namespace kellvar

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <cstdint>
+#include <string_view>
+
+namespace kellvar {
+
+// Time-stamp values of a log line "MM-DD-YYYY hh:mm:ss.cc - message".
+// A DateKey orders dates (31 slots per month, 372 per year); 0 means no date.
+// A TimeOfDay counts hundredths of a second since midnight; 0 means no time.
+
+struct TDateParts {
+    int32_t Year = 0;
+    int32_t Month = 0;
+    int32_t Day = 0;
+    bool operator==(const TDateParts&) const = default;
+};
+
+inline constexpr int32_t HundredthsPerDay = 8'640'000;
+
+// The whole text is optional leading blanks, an optional sign and one or more
+// decimal digits within the signed 32-bit range; anything else is no integer.
+bool ReadInteger(std::string_view text, int32_t& value);
+
+int32_t DateKeyOf(int32_t year, int32_t month, int32_t day);
+
+// Reads the 10-character date text; 0 when a piece is no integer.
+int32_t ParseLogDate(std::string_view dateText, TDateParts& parts);
+
+// Reads the 11-character time text; 0 when a piece is no integer.
+int32_t ParseLogTime(std::string_view timeText);
+
+// The date and time fields of a whole log line (characters 1-10 and 12-22).
+std::string_view LineDateText(std::string_view line);
+std::string_view LineTimeText(std::string_view line);
+
+// Time from one time of day to a later one; equal or earlier times cross midnight.
+int32_t TimeSpan(int32_t from, int32_t to);
+
+}  // namespace kellvar

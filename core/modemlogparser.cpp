@@ -1,0 +1,155 @@
+#include "modemlogparser.h"
+
+#include "analysismessages.h"
+#include "linereader.h"
+#include "sessionrules.h"
+#include "vocabulary.h"
+
+#include "platform/filehandle.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace kellvar {
+
+namespace {
+
+class TAnalysisRun {
+public:
+    TAnalysisRun(const TAnalysisFlags& flags, TAnalysisReceiver& receiver, TAllTimeLogHooks* allTimeLog)
+        : flags_(flags), receiver_(receiver), allTimeLog_(allTimeLog)
+    {
+    }
+
+    void Run(const std::string& path, bool noSizeWarning)
+    {
+        receiver_.ClearTable();
+        receiver_.ClearCharts();
+        keepAllTimeLog_ = flags_.StoreAllTimeLog && allTimeLog_ != nullptr;
+
+        platform::TFileHandle log = platform::OpenForSharedReading(path);
+        bool failed = !log.IsOpen();
+        if (!failed) {
+            SetUpAllTimeLog();
+            failed = !CheckSize(log.Fd(), path, noSizeWarning);
+        }
+        if (!failed && noSizeWarning)
+            receiver_.ClearLogFileMaxSizeNote();
+        if (!failed)
+            failed = !ReadSessions(log.Fd());
+        failed = !log.Close() || failed;
+        if (keepAllTimeLog_)
+            failed = !allTimeLog_->CloseAllTimeLog() || failed;
+        if (failed && !flags_.FQuietTotal)
+            receiver_.ShowMessage(OpenFailureMessage(path, flags_.IsGerman));
+        receiver_.ShowSummary(counters_);
+    }
+
+private:
+    void SetUpAllTimeLog()
+    {
+        if (!keepAllTimeLog_ || allTimeLog_->OpenAllTimeLog())
+            return;
+        keepAllTimeLog_ = false;
+        if (!flags_.FQuietTotal)
+            receiver_.ShowMessage(AllTimeLogWriteAccessMessage(allTimeLog_->FileName(), flags_.IsGerman));
+    }
+
+    bool CheckSize(int fd, const std::string& path, bool noSizeWarning)
+    {
+        const int64_t size = platform::FileSize(fd);
+        if (size < 0)
+            return false;
+        counters_.LogFileBlocks =
+            static_cast<int32_t>(std::min<int64_t>(size / 128, std::numeric_limits<int32_t>::max()));
+        if (counters_.LogFileBlocks > SizeWarningBlocks && !flags_.FFileFromCommandLine && !noSizeWarning
+            && !flags_.FQuietTotal)
+            receiver_.ShowMessage(SizeWarningMessage(path, flags_.IsGerman));
+        return true;
+    }
+
+    // False on a read or write error, which ends the run at once.
+    bool ReadSessions(int fd)
+    {
+        LineReader reader(fd);
+        while (!reader.AtEnd() && counters_.RowNumber < RowNumberLimit) {
+            record_.Clear();
+            bool closed = false;
+            std::string_view line;
+            while (!closed && reader.ReadLine(line)) {
+                if (!HandleLine(line, closed))
+                    return false;
+                closed = closed || reader.AtEnd();
+            }
+            if (reader.Failed())
+                return false;
+            CloseSession();
+            if (!flags_.FQuiet && (counters_.SuccessfulConnects + 1) % 16 == 0)
+                receiver_.ProcessPendingEvents();
+        }
+        return true;
+    }
+
+    bool HandleLine(std::string_view line, bool& closed)
+    {
+        const TLineMatch match = MatchLogLine(line);
+        if (!match.Found())
+            return true;
+        if (keepAllTimeLog_ && match.Kind != DialCommand && match.Kind != ReadWrittenTotals) {
+            TDateParts parts;
+            const int32_t dateKey = ParseLogDate(LineDateText(line), parts);
+            if (!allTimeLog_->OfferLine(line, dateKey, ParseLogTime(LineTimeText(line))))
+                return false;
+        }
+        if (match.Kind == Dialing && DialInterruptsSession(record_, ParseLogTime(LineTimeText(line))))
+            GiveUpSession();
+        const TLineOutcome outcome = HandleLogLine(record_, line, match);
+        if (outcome.LateOverrunCell && counters_.RowNumber > 1)
+            receiver_.AppendCellToLastRow(*outcome.LateOverrunCell);
+        closed = outcome.SessionClosed;
+        return true;
+    }
+
+    void GiveUpSession()
+    {
+        if (record_.DialDate != 0 || record_.DialTime != 0)
+            ++counters_.TriedDialIns;
+        if (record_.ConnectDate != 0 || record_.ConnectTime != 0)
+            ++counters_.SuccessfulConnects;
+        ++counters_.TriedConnects;
+        ++counters_.UnclosedEntries;
+        record_.Clear();
+    }
+
+    void CloseSession()
+    {
+        ++counters_.TriedConnects;
+        if (record_.DialDate == 0)
+            return;
+        ++counters_.TriedDialIns;
+        if (record_.ConnectDate == 0)
+            return;
+        receiver_.AddConnectionRow(record_, counters_.RowNumber);
+        if (!flags_.FQuiet)
+            receiver_.AddChartPoints(record_);
+        ++counters_.SuccessfulConnects;
+        ++counters_.RowNumber;
+    }
+
+    const TAnalysisFlags& flags_;
+    TAnalysisReceiver& receiver_;
+    TAllTimeLogHooks* allTimeLog_;
+    bool keepAllTimeLog_ = false;
+    TAnalysisCounters counters_;
+    TConnectionRecord record_;
+};
+
+}  // namespace
+
+void AnalyseLogFile(const std::string& path, bool NoSizeWarning, const TAnalysisFlags& flags,
+                    TAnalysisReceiver& receiver, TAllTimeLogHooks* allTimeLog)
+{
+    TAnalysisRun(flags, receiver, allTimeLog).Run(path, NoSizeWarning);
+}
+
+}  // namespace kellvar

@@ -1,0 +1,19 @@
+#pragma once
+
+#include "analysisreceiver.h"
+
+#include <string>
+
+namespace kellvar {
+
+// Analyses one modem log from start to end and hands every result to the
+// receiver, ending with its ShowSummary. allTimeLog may be null when the
+// history is not kept; it is used only while flags.StoreAllTimeLog is set.
+void AnalyseLogFile(const std::string& path, bool NoSizeWarning, const TAnalysisFlags& flags,
+                    TAnalysisReceiver& receiver, TAllTimeLogHooks* allTimeLog = nullptr);
+
+// The driver stops extending its log at about 255 KByte; from 2,001 blocks of
+// 128 bytes on the user is told to move it aside.
+inline constexpr int32_t SizeWarningBlocks = 2'000;
+
+}  // namespace kellvar

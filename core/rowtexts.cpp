@@ -1,0 +1,59 @@
+#include "rowtexts.h"
+
+#include "formatting.h"
+
+#include <algorithm>
+
+namespace kellvar {
+
+TRowCells ConnectionRowCells(const TConnectionRecord& r, int32_t rowNumber, const std::string& sep)
+{
+    TRowCells cells = {
+        std::to_string(rowNumber - 1),
+        StampText(r.ConnectDateParts, r.ConnectTime),
+        StampText(r.HangUpDateParts, r.HangUpTime),
+        FloatText(r.ConnectionDuration * 0.01, sep) + "s",
+        FormatPrefixed(100, r.ReadRate * 0.01, sep) + "cps",
+        FormatPrefixed(100, r.WriteRate * 0.01, sep) + "cps",
+        FormatPrefixed(100, r.BytesRead, sep) + "byte",
+        FormatPrefixed(100, r.BytesWritten, sep) + "byte",
+        FloatText(r.Bps, sep) + "bps",
+        StampText(r.DialDateParts, r.DialTime),
+        FloatText(r.DialDuration * 0.01, sep) + "s",
+    };
+    if (r.OverrunErrors > 0)
+        cells.push_back(FloatText(r.OverrunErrors, sep));
+    return cells;
+}
+
+namespace {
+
+std::string JoinedLine(const std::vector<std::string>& fields, size_t count)
+{
+    std::string line;
+    for (size_t i = 0; i < count; ++i) {
+        if (i > 0)
+            line += '\t';
+        line += fields[i];
+    }
+    return line + "\r\n";
+}
+
+}  // namespace
+
+std::string RowText(const TRowCells& cells)
+{
+    return JoinedLine(cells, cells.size());
+}
+
+std::string TableText(const std::vector<TRowCells>& rows, const std::vector<std::string>& columnCaptions)
+{
+    if (rows.empty())
+        return {};
+    std::string text = JoinedLine(columnCaptions, std::min(rows.front().size(), columnCaptions.size()));
+    for (const TRowCells& row : rows)
+        text += RowText(row);
+    return text;
+}
+
+}  // namespace kellvar

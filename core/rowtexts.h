@@ -1,0 +1,39 @@
+#pragma once
+
+#include "connectionrecord.h"
+
+#include <string>
+#include <vector>
+
+namespace kellvar {
+
+using TRowCells = std::vector<std::string>;
+
+// Columns of the connection table.
+enum TTableColumn : int {
+    NumberColumn = 0,
+    ConnectStampColumn,
+    HangUpStampColumn,
+    ConnectionColumn,
+    ReadRateColumn,
+    WriteRateColumn,
+    ReceivedColumn,
+    SentColumn,
+    SpeedColumn,
+    DialStampColumn,
+    DialingColumn,
+    OverrunColumn,
+    TableColumnCount
+};
+
+// The cells of one emitted record: 11, or 12 when an overrun count is known.
+TRowCells ConnectionRowCells(const TConnectionRecord& record, int32_t rowNumber, const std::string& decimalSeparator);
+
+// One row as copied: its cells joined by TAB, ended by CR LF.
+std::string RowText(const TRowCells& cells);
+
+// The whole table as copied: a header of the top row's width (never past the
+// last column), then every row with all its cells. Empty without rows.
+std::string TableText(const std::vector<TRowCells>& rows, const std::vector<std::string>& columnCaptions);
+
+}  // namespace kellvar

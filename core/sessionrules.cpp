@@ -1,0 +1,188 @@
+#include "sessionrules.h"
+
+#include <algorithm>
+#include <limits>
+
+namespace kellvar {
+
+namespace {
+
+constexpr size_t npos = std::string_view::npos;
+
+struct TStamp {
+    int32_t& Date;
+    int32_t& Time;
+    TDateParts& Parts;
+};
+
+TStamp DialStamp(TConnectionRecord& r) { return {r.DialDate, r.DialTime, r.DialDateParts}; }
+TStamp ConnectStamp(TConnectionRecord& r) { return {r.ConnectDate, r.ConnectTime, r.ConnectDateParts}; }
+TStamp HangUpStamp(TConnectionRecord& r) { return {r.HangUpDate, r.HangUpTime, r.HangUpDateParts}; }
+
+// Sets the stamp from the line; with onlyWhileZero, date and time are each set only while still 0.
+void SetStamp(TStamp stamp, std::string_view line, bool onlyWhileZero)
+{
+    if (!onlyWhileZero || stamp.Date == 0)
+        stamp.Date = ParseLogDate(LineDateText(line), stamp.Parts);
+    if (!onlyWhileZero || stamp.Time == 0)
+        stamp.Time = ParseLogTime(LineTimeText(line));
+}
+
+void SetConnectStamp(TConnectionRecord& r, std::string_view line, bool onlyWhileZero)
+{
+    SetStamp(ConnectStamp(r), line, onlyWhileZero);
+    if (!onlyWhileZero || r.DialDuration == 0)
+        r.DialDuration = TimeSpan(r.DialTime, r.ConnectTime);
+}
+
+void SetHangUpStamp(TConnectionRecord& r, std::string_view line, bool onlyWhileZero)
+{
+    SetStamp(HangUpStamp(r), line, onlyWhileZero);
+    if (!onlyWhileZero || r.ConnectionDuration == 0)
+        r.ConnectionDuration = TimeSpan(r.ConnectTime, r.HangUpTime);
+}
+
+// The text from 'from' up to the character before 'to'; empty when 'to' lies before 'from'.
+std::string_view Between(std::string_view line, size_t from, size_t to)
+{
+    return to > from ? line.substr(from, to - from) : std::string_view{};
+}
+
+size_t FindIgnoringCase(std::string_view line, std::string_view lowerText)
+{
+    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
+    const auto it = std::search(line.begin(), line.end(), lowerText.begin(), lowerText.end(),
+                                [&](char a, char b) { return lower(a) == b; });
+    return it == line.end() ? npos : static_cast<size_t>(it - line.begin());
+}
+
+int32_t SaturatingAdd(int32_t a, int32_t b)
+{
+    const int64_t sum = int64_t{a} + b;
+    return static_cast<int32_t>(std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(),
+                                                    std::numeric_limits<int32_t>::max()));
+}
+
+void ReadConnectionSpeed(TConnectionRecord& r, std::string_view line, size_t after)
+{
+    size_t unit = line.find(" bps");
+    if (unit == npos)
+        unit = line.find("bps");
+    if (unit != npos)
+        ReadInteger(Between(line, after, unit), r.Bps);
+}
+
+void ReadTotals(TConnectionRecord& r, std::string_view line, size_t after)
+{
+    const size_t comma = line.find(", ");
+    if (comma == npos || comma <= after)
+        return;
+    int32_t readTotal = 0;
+    if (ReadInteger(Between(line, after, comma), readTotal) && readTotal >= 0)
+        r.BytesRead = readTotal;
+
+    const std::string_view rest = line.substr(comma + 2);
+    size_t label = rest.find("Geschrieben: Gesamt: ");
+    size_t written = label == npos ? npos : label + std::string_view("Geschrieben: Gesamt: ").size();
+    if (label == npos) {
+        label = rest.find("Written: Total: ");
+        written = label == npos ? npos : label + std::string_view("Written: Total: ").size();
+    }
+    if (written == npos)
+        return;
+    const size_t nextComma = rest.find(", ", written);
+    if (nextComma == npos)
+        return;
+    int32_t writtenTotal = 0;
+    if (ReadInteger(Between(rest, written, nextComma), writtenTotal) && writtenTotal >= 0)
+        r.BytesWritten = writtenTotal;
+}
+
+// Adds the "<n> bytes" count after the statistics label; false on a count that does not read.
+bool AddByteCount(int32_t& count, std::string_view line, size_t after)
+{
+    const size_t unit = FindIgnoringCase(line, " bytes");
+    if (unit == npos || unit <= after)
+        return true;
+    int32_t bytes = 0;
+    if (!ReadInteger(Between(line, after, unit), bytes))
+        return false;
+    count = SaturatingAdd(count, bytes);
+    return true;
+}
+
+std::optional<std::string> ReadOverrunCount(TConnectionRecord& r, std::string_view line, size_t after)
+{
+    int32_t count = -1;
+    if (!ReadInteger(line.substr(std::min(after, line.size()), 10), count))
+        count = -1;
+    if (r.HangUpDate != 0 && r.ConnectionDuration != 0) {
+        r.OverrunErrors = count;
+        return std::nullopt;
+    }
+    return count == -1 ? std::string("?") : std::to_string(count);
+}
+
+}  // namespace
+
+bool IsOpenSession(const TConnectionRecord& r)
+{
+    return r.DialDate != 0 || r.DialTime != 0 || r.ConnectDate != 0 || r.ConnectTime != 0;
+}
+
+bool DialInterruptsSession(const TConnectionRecord& r, int32_t dialLineTime)
+{
+    return IsOpenSession(r) && int64_t{dialLineTime} - r.DialTime > 400;
+}
+
+TLineOutcome HandleLogLine(TConnectionRecord& r, std::string_view line, const TLineMatch& match)
+{
+    TLineOutcome outcome;
+    switch (match.Kind) {
+    case NotRecognised:
+    case DialCommand:
+        break;
+    case Dialing:
+        SetStamp(DialStamp(r), line, false);
+        break;
+    case ConnectResponse:
+    case InterpretedConnect:
+        SetConnectStamp(r, line, false);
+        break;
+    case ConnectionEstablished:
+        SetConnectStamp(r, line, true);
+        ReadConnectionSpeed(r, line, match.End);
+        break;
+    case ReadWrittenTotals:
+        ReadTotals(r, line, match.End);
+        break;
+    case HangingUp:
+        SetHangUpStamp(r, line, false);
+        break;
+    case HardwareHangUp:
+    case NoCarrier:
+    case InterpretedNoCarrier:
+    case HangUpCommand:
+    case SessionStatistics:
+        SetHangUpStamp(r, line, true);
+        break;
+    case Reads:
+        SetHangUpStamp(r, line, true);
+        if (AddByteCount(r.BytesRead, line, match.End))
+            r.ReadRate = TransferRate(r.BytesRead, r.ConnectionDuration);
+        break;
+    case Writes:
+        SetHangUpStamp(r, line, true);
+        if (AddByteCount(r.BytesWritten, line, match.End)) {
+            r.WriteRate = TransferRate(r.BytesWritten, r.ConnectionDuration);
+            outcome.SessionClosed = true;
+        }
+        break;
+    case SerialOverrun:
+        outcome.LateOverrunCell = ReadOverrunCount(r, line, match.End);
+        break;
+    }
+    return outcome;
+}
+
+}  // namespace kellvar

@@ -1,0 +1,135 @@
+#include "sortkeys.h"
+
+#include "logstamp.h"
+
+#include <charconv>
+#include <cmath>
+
+namespace kellvar {
+
+namespace {
+
+int64_t IntegerOr0(std::string_view text)
+{
+    int32_t value = 0;
+    return ReadInteger(text, value) ? value : 0;
+}
+
+std::string_view UpTo(std::string_view text, char stop)
+{
+    return text.substr(0, text.find(stop));
+}
+
+// The number before the first occurrence of unitStart, times 1,000, cut toward zero.
+double TruncatedThousandths(std::string_view cell, char unitStart, const std::string& sep)
+{
+    double value = 0;
+    if (!ReadLocaleFloat(UpTo(cell, unitStart), sep, value))
+        return 0;
+    return std::trunc(value * 1000);
+}
+
+}  // namespace
+
+bool ReadLocaleFloat(std::string_view text, const std::string& sep, double& value)
+{
+    while (!text.empty() && text.front() == ' ')
+        text.remove_prefix(1);
+    while (!text.empty() && text.back() == ' ')
+        text.remove_suffix(1);
+    std::string plain;
+    for (size_t i = 0; i < text.size();) {
+        const bool atSeparator = !sep.empty() && text.compare(i, sep.size(), sep) == 0;
+        const char c = atSeparator ? '.' : text[i];
+        const bool sign = (c == '-' || c == '+') && i == 0;
+        if (!atSeparator && !sign && (c < '0' || c > '9'))
+            return false;  // no exponents, infinities or foreign separators
+        if (c != '+')
+            plain += c;
+        i += atSeparator ? sep.size() : 1;
+    }
+    const char* end = plain.data() + plain.size();
+    double parsed = 0;
+    const auto [stop, error] = std::from_chars(plain.data(), end, parsed, std::chars_format::fixed);
+    if (plain.empty() || error != std::errc() || stop != end)
+        return false;
+    value = parsed;
+    return true;
+}
+
+TStampKey ParseStampText(std::string_view text)
+{
+    const size_t dash = text.find('-');
+    const std::string_view date = dash == std::string_view::npos ? std::string_view{} : text.substr(0, dash);
+    std::string_view time = dash == std::string_view::npos ? text : text.substr(dash + 1);
+
+    const auto next = [](std::string_view& rest, char separator) {
+        const size_t at = rest.find(separator);
+        const std::string_view piece = rest.substr(0, at);
+        rest = at == std::string_view::npos ? std::string_view{} : rest.substr(at + 1);
+        return IntegerOr0(piece);
+    };
+    std::string_view dateRest = date;
+    const int64_t day = next(dateRest, '.');
+    const int64_t month = next(dateRest, '.');
+    const int64_t year = IntegerOr0(dateRest);
+    const int64_t hours = next(time, ':');
+    const int64_t minutes = next(time, ':');
+    const int64_t seconds = next(time, '.');
+    const int64_t hundredths = IntegerOr0(time);
+    return {year * 372 + (month - 1) * 31 + (day - 1), hours * 360'000 + minutes * 6'000 + seconds * 100 + hundredths};
+}
+
+double ParsePrefixedNumber(std::string_view text, const std::string& sep)
+{
+    for (size_t i = 0; i < text.size(); ++i) {
+        const char c = text[i];
+        if ((c >= '0' && c <= '9') || c == ',' || c == '.')
+            continue;
+        double value = 0;
+        if (!ReadLocaleFloat(text.substr(0, i), sep, value))
+            continue;
+        switch (c) {
+        case 'K': case 'k': return std::ldexp(value, 10);
+        case 'M': case 'm': return std::ldexp(value, 20);
+        case 'G': case 'g': return std::ldexp(value, 30);
+        case 'T': case 't': return std::ldexp(value, 40);
+        case 'P': case 'p': return std::ldexp(value, 50);
+        case 'E': case 'e': return std::ldexp(value, 60);
+        default: return value;
+        }
+    }
+    return 0;
+}
+
+double SortKey(const TRowCells& row, int column, const std::string& sep)
+{
+    if (column < 0 || static_cast<size_t>(column) >= row.size())
+        return 0;
+    const std::string_view cell = row[column];
+    switch (column) {
+    case NumberColumn:
+    case OverrunColumn:
+        return static_cast<double>(IntegerOr0(cell));
+    case ConnectStampColumn:
+    case HangUpStampColumn:
+    case DialStampColumn: {
+        const TStampKey key = ParseStampText(cell);
+        return static_cast<double>(key.DateKey) * 16'777'216 + static_cast<double>(key.Time);
+    }
+    case ConnectionColumn:
+    case DialingColumn:
+        return TruncatedThousandths(cell, 's', sep);
+    case SpeedColumn:
+        return TruncatedThousandths(cell, 'b', sep);
+    case ReadRateColumn:
+    case WriteRateColumn:
+    case ReceivedColumn:
+    case SentColumn:
+        return ParsePrefixedNumber(cell, sep);
+    default:
+        return 0;
+    }
+}
+
+}  // namespace kellvar

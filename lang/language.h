@@ -1,0 +1,20 @@
+#pragma once
+
+namespace kellvar {
+
+// The one language flag: German texts when true, English otherwise. Chosen
+// once at program start and read only afterwards.
+extern bool IsGerman;
+
+inline constexpr int LangGerman = 7;
+inline constexpr int LangEnglish = 9;
+
+// The user's language decides when it is German or English; otherwise the
+// system's German wins, and every other language gets English. Only the
+// primary language (the low ten bits) of each identifier counts.
+bool ChooseGerman(int userLanguageId, int systemLanguageId);
+
+// Sets IsGerman from the platform's user and system languages.
+void ChooseLanguage();
+
+}  // namespace kellvar

@@ -1,0 +1,73 @@
+#include "filehandle.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kellvar::platform {
+
+TFileHandle& TFileHandle::operator=(TFileHandle&& other) noexcept
+{
+    if (this != &other) {
+        Close();
+        fd_ = other.Release();
+    }
+    return *this;
+}
+
+TFileHandle::~TFileHandle()
+{
+    Close();
+}
+
+int TFileHandle::Release()
+{
+    const int fd = fd_;
+    fd_ = -1;
+    return fd;
+}
+
+bool TFileHandle::Close()
+{
+    if (fd_ < 0)
+        return true;
+    const int result = ::close(Release());
+    return result == 0 || errno == EINTR;
+}
+
+TFileHandle OpenForSharedReading(const std::string& path)
+{
+    TFileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
+    struct stat info {};
+    if (!file.IsOpen() || ::fstat(file.Fd(), &info) != 0 || !S_ISREG(info.st_mode))
+        return {};
+    // Readers share; a program holding the file for writing (our own
+    // All-Time-Log set-up) is kept out while the run reads it. The driver does
+    // not lock, so a failed lock does not stop the reading.
+    ::flock(file.Fd(), LOCK_SH | LOCK_NB);
+    return file;
+}
+
+int64_t FileSize(int fd)
+{
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        return -1;
+    return info.st_size;
+}
+
+bool FileExists(const std::string& path)
+{
+    struct stat info {};
+    return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
+}
+
+bool IsSameFile(int fdA, int fdB)
+{
+    struct stat a {}, b {};
+    return ::fstat(fdA, &a) == 0 && ::fstat(fdB, &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+}  // namespace kellvar::platform

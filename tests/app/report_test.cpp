@@ -1,0 +1,85 @@
+// kellvar-report as a user runs it.
+
+#include "tests/support/tempdir.h"
+
+#include <gtest/gtest.h>
+#include <sys/wait.h>
+
+#include <cstdio>
+#include <string>
+
+namespace kellvar {
+namespace {
+
+struct TRun {
+    int ExitCode = -1;
+    std::string Out;
+    std::string Err;
+};
+
+TRun Report(const std::string& arguments)
+{
+    testing::TempDir dir;
+    const std::string command = "LC_ALL=C.UTF-8 " KELLVAR_REPORT " " + arguments + " >" + dir.File("out") + " 2>"
+                                + dir.File("err");
+    const int status = std::system(command.c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, testing::ReadFile(dir.File("out")),
+            testing::ReadFile(dir.File("err"))};
+}
+
+const std::string Example = KELLVAR_SOURCE_DIR "/examples/ModemLog.txt";
+
+TEST(Report, PrintsTheTableAsCopied)
+{
+    const TRun run = Report("--english " + Example);
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(run.Out.substr(0, run.Out.find("\r\n")),
+              "#\tConnect\tHangup\tConnection\tRead Rate\tWrite Rate\tReceived\tSent\tConnect\tDial Command\tDialing");
+    EXPECT_EQ(run.Out.substr(run.Out.size() - 2), "\r\n");
+    EXPECT_EQ(run.Out.find('\n', 0) - 1, run.Out.find('\r'));
+}
+
+TEST(Report, GermanSummary)
+{
+    const TRun run = Report("--summary --german " + Example);
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(run.Out.substr(0, run.Out.find('\t')), "Verbindungsversuche:");
+    EXPECT_EQ(std::count(run.Out.begin(), run.Out.end(), '\n'), 20);
+    EXPECT_EQ(run.Out.find('\r'), std::string::npos);
+}
+
+TEST(Report, BothExamplesGiveTheSameTable)
+{
+    EXPECT_EQ(Report("--english " + Example).Out,
+              Report("--english " KELLVAR_SOURCE_DIR "/examples/ModemLog-de.txt").Out);
+}
+
+TEST(Report, EmptyLogPrintsNothing)
+{
+    testing::TempDir dir;
+    const TRun run = Report(dir.Write("empty.txt", ""));
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(run.Out, "");
+}
+
+TEST(Report, MissingLogFails)
+{
+    const TRun run = Report("--english /nonexistent/log.txt");
+    EXPECT_EQ(run.ExitCode, 1);
+    EXPECT_EQ(run.Out, "");
+    EXPECT_EQ(run.Err, "Could not open file \"/nonexistent/log.txt\".!\n");
+    EXPECT_EQ(Report("--german /nonexistent/log.txt").Err,
+              "Die Datei \"/nonexistent/log.txt\" konnte nicht geöffnet werden!\n");
+}
+
+TEST(Report, UsageErrors)
+{
+    EXPECT_EQ(Report("").ExitCode, 2);
+    EXPECT_EQ(Report("--bogus " + Example).ExitCode, 2);
+    EXPECT_EQ(Report("a b").ExitCode, 2);
+    EXPECT_EQ(Report("--help").ExitCode, 0);
+    EXPECT_EQ(Report("--version").Out, "kellvar-report 1.5.5.54\n");
+}
+
+}  // namespace
+}  // namespace kellvar

@@ -1,0 +1,84 @@
+#include "core/formatting.h"
+
+#include <gtest/gtest.h>
+
+namespace kellvar {
+namespace {
+
+struct ClockCase {
+    int64_t hundredths;
+    const char* text;
+};
+
+class FormatClockTest : public ::testing::TestWithParam<ClockCase> {};
+
+TEST_P(FormatClockTest, WritesHoursMinutesSecondsHundredths)
+{
+    EXPECT_EQ(FormatClock(GetParam().hundredths), GetParam().text);
+}
+
+INSTANTIATE_TEST_SUITE_P(Values, FormatClockTest,
+                         ::testing::Values(ClockCase{0, "00:00:00.00"}, ClockCase{99, "00:00:00.99"},
+                                           ClockCase{6'000, "00:01:00.00"}, ClockCase{4'523'456, "12:33:54.56"},
+                                           ClockCase{8'639'999, "23:59:59.99"}, ClockCase{9 * 360'000, "09:00:00.00"},
+                                           ClockCase{36'000'000, "100:00:00.00"},
+                                           ClockCase{123 * 360'000, "123:00:00.00"},
+                                           ClockCase{int64_t{1} << 31, "5965:13:56.48"}));
+
+struct PrefixedCase {
+    const char* name;
+    double value;
+    const char* separator;
+    const char* text;
+};
+
+class FormatPrefixedTest : public ::testing::TestWithParam<PrefixedCase> {};
+
+TEST_P(FormatPrefixedTest, UsesBinaryPrefixesAboveTenUnits)
+{
+    const PrefixedCase& c = GetParam();
+    EXPECT_EQ(FormatPrefixed(100, c.value, c.separator), c.text);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Values, FormatPrefixedTest,
+    ::testing::Values(PrefixedCase{"zero", 0, ".", "0"}, PrefixedCase{"tie_rounds_down_to_even", 0.125, ".", "0.12"},
+                      PrefixedCase{"tie_rounds_up_to_even", 0.375, ".", "0.38"}, PrefixedCase{"plain", 512, ".", "512"},
+                      PrefixedCase{"two_decimals", 3'520.55, ".", "3520.55"},
+                      PrefixedCase{"exactly_ten_kilo_stays", 10'240, ".", "10240"},
+                      PrefixedCase{"above_ten_kilo", 10'241, ".", "10K"}, PrefixedCase{"kilo", 12'345, ".", "12.06K"},
+                      PrefixedCase{"german_comma", 12'345, ",", "12,06K"},
+                      PrefixedCase{"large_kilo", 1'536'000, ".", "1500K"},
+                      PrefixedCase{"exactly_ten_mega_stays_kilo", 10'485'760, ".", "10240K"},
+                      PrefixedCase{"mega", 10'485'761, ".", "10M"}, PrefixedCase{"mega_decimals", 20'000'000, ".", "19.07M"},
+                      PrefixedCase{"largest_int32", 2'147'483'647, ".", "2048M"},
+                      PrefixedCase{"giga", 20.0 * (1 << 30), ".", "20G"},
+                      PrefixedCase{"exa", 11.0 * 1152921504606846976.0, ".", "11E"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(FormatPrefixed, ScaleZeroIsPlainFloatText)
+{
+    EXPECT_EQ(FormatPrefixed(0, 12'345.678, "."), "12345.678");
+}
+
+TEST(FloatText, ShortestFixedNotation)
+{
+    EXPECT_EQ(FloatText(115200, "."), "115200");
+    EXPECT_EQ(FloatText(0, "."), "0");
+    EXPECT_EQ(FloatText(-0.0, "."), "0");
+    EXPECT_EQ(FloatText(34.44, ","), "34,44");
+    EXPECT_EQ(FloatText(2955 * 0.01, "."), "29.55") << "at most 15 significant digits hide the binary fraction";
+    EXPECT_EQ(FloatText(-1.5, "."), "-1.5");
+    EXPECT_EQ(FloatText(999'999'999'999.99, "."), "999999999999.99");
+    EXPECT_EQ(FloatText(1e20, "."), "100000000000000000000") << "no exponent notation even out of range";
+}
+
+TEST(FormatDateParts, DayFirstWithoutPadding)
+{
+    EXPECT_EQ(FormatDateParts({2000, 1, 5}), "5.1.2000");
+    EXPECT_EQ(FormatDateParts({}), "0.0.0");
+    EXPECT_EQ(StampText({2000, 1, 5}, 4'523'456), "5.1.2000-12:33:54.56");
+}
+
+}  // namespace
+}  // namespace kellvar

@@ -1,0 +1,115 @@
+#include "core/connectiontable.h"
+#include "core/rowtexts.h"
+
+#include <gtest/gtest.h>
+
+namespace kellvar {
+namespace {
+
+// 100.00 s connection after a 34.44 s dial, 352,055 bytes in, 12,800 out.
+TConnectionRecord ExampleRecord()
+{
+    TConnectionRecord r;
+    r.ConnectDateParts = r.HangUpDateParts = r.DialDateParts = {2000, 1, 5};
+    r.DialTime = 4'520'012;
+    r.ConnectTime = 4'523'456;
+    r.HangUpTime = 4'533'456;
+    r.DialDuration = 3'444;
+    r.ConnectionDuration = 10'000;
+    r.BytesRead = 352'055;
+    r.BytesWritten = 12'800;
+    r.ReadRate = TransferRate(r.BytesRead, r.ConnectionDuration);
+    r.WriteRate = TransferRate(r.BytesWritten, r.ConnectionDuration);
+    r.Bps = 49'333;
+    return r;
+}
+
+TEST(ConnectionRowCells, ExampleRow)
+{
+    EXPECT_EQ(ConnectionRowCells(ExampleRecord(), 1, "."),
+              (TRowCells{"0", "5.1.2000-12:33:54.56", "5.1.2000-12:35:34.56", "100s", "3520.55cps", "128cps",
+                         "343.8Kbyte", "12.5Kbyte", "49333bps", "5.1.2000-12:33:20.12", "34.44s"}));
+}
+
+TEST(ConnectionRowCells, GermanDecimalComma)
+{
+    const TRowCells cells = ConnectionRowCells(ExampleRecord(), 1, ",");
+    EXPECT_EQ(cells[ReadRateColumn], "3520,55cps");
+    EXPECT_EQ(cells[DialingColumn], "34,44s");
+}
+
+TEST(ConnectionRowCells, OverrunCellOnlyForAPositiveCount)
+{
+    TConnectionRecord r = ExampleRecord();
+    for (const int32_t count : {-1, 0}) {
+        r.OverrunErrors = count;
+        EXPECT_EQ(ConnectionRowCells(r, 1, ".").size(), 11u) << count;
+    }
+    r.OverrunErrors = 3;
+    const TRowCells cells = ConnectionRowCells(r, 1, ".");
+    ASSERT_EQ(cells.size(), 12u);
+    EXPECT_EQ(cells.back(), "3");
+}
+
+TEST(ConnectionRowCells, NeverHungUpConnection)
+{
+    TConnectionRecord r;
+    r.DialDate = r.ConnectDate = 1;
+    const TRowCells cells = ConnectionRowCells(r, 5, ".");
+    EXPECT_EQ(cells[NumberColumn], "4");
+    EXPECT_EQ(cells[HangUpStampColumn], "0.0.0-00:00:00.00");
+    EXPECT_EQ(cells[ConnectionColumn], "0s");
+    EXPECT_EQ(cells[SpeedColumn], "0bps");
+}
+
+const std::vector<std::string> Captions = {"#", "C1", "C2", "C3", "C4", "C5", "C6", "C7", "C8", "C9", "C10", "OvrErr"};
+
+TEST(TableText, HeaderFollowsTheTopRowsWidth)
+{
+    const TRowCells eleven(11, "a");
+    TRowCells twelve(11, "b");
+    twelve.push_back("3");
+    EXPECT_EQ(TableText({eleven, twelve}, Captions),
+              "#\tC1\tC2\tC3\tC4\tC5\tC6\tC7\tC8\tC9\tC10\r\n"
+              "a\ta\ta\ta\ta\ta\ta\ta\ta\ta\ta\r\n"
+              "b\tb\tb\tb\tb\tb\tb\tb\tb\tb\tb\t3\r\n");
+    const std::string text = TableText({twelve}, Captions);
+    EXPECT_EQ(text.substr(0, text.find("\r\n")), "#\tC1\tC2\tC3\tC4\tC5\tC6\tC7\tC8\tC9\tC10\tOvrErr");
+}
+
+TEST(TableText, HeaderNeverGoesPastTheLastColumn)
+{
+    TRowCells thirteen(13, "x");
+    const std::string text = TableText({thirteen}, Captions);
+    EXPECT_EQ(text.substr(0, text.find("\r\n")), "#\tC1\tC2\tC3\tC4\tC5\tC6\tC7\tC8\tC9\tC10\tOvrErr");
+    EXPECT_EQ(text.substr(text.find("\r\n") + 2), "x\tx\tx\tx\tx\tx\tx\tx\tx\tx\tx\tx\tx\r\n");
+}
+
+TEST(TableText, EmptyWithoutRows)
+{
+    EXPECT_EQ(TableText({}, Captions), "");
+}
+
+TEST(RowText, OneRowWithoutHeader)
+{
+    EXPECT_EQ(RowText({"0", "a", "b"}), "0\ta\tb\r\n");
+}
+
+TEST(ConnectionTable, AppendsLateCellsToTheLastAddedRowOnly)
+{
+    TConnectionTable table;
+    table.AppendCellToLastRow("3");
+    EXPECT_EQ(table.RowCount(), 0u);
+    table.AddConnectionRow(ExampleRecord(), 1);
+    table.AddConnectionRow(ExampleRecord(), 2);
+    table.AppendCellToLastRow("3");
+    EXPECT_EQ(table.Rows()[0].size(), 11u);
+    EXPECT_EQ(table.Rows()[1].size(), 12u);
+    table.Clear();
+    table.AppendCellToLastRow("3");
+    EXPECT_EQ(table.RowCount(), 0u);
+    EXPECT_FALSE(table.LastAddedRow());
+}
+
+}  // namespace
+}  // namespace kellvar

@@ -1,0 +1,160 @@
+#include "core/connectiontable.h"
+#include "core/sortkeys.h"
+
+#include <gtest/gtest.h>
+
+namespace kellvar {
+namespace {
+
+TEST(ParseStampText, ReadsDateAndTimeBack)
+{
+    const TStampKey key = ParseStampText("5.1.2000-12:33:54.56");
+    EXPECT_EQ(key.DateKey, 2000 * 372 + 4);
+    EXPECT_EQ(key.Time, 4'523'456);
+    EXPECT_EQ(ParseStampText("0.0.0-00:00:00.00").DateKey, -32) << "a cleared date sorts first";
+    EXPECT_EQ(ParseStampText("12:00:00.00").DateKey, -32) << "no dash: empty date part";
+    EXPECT_EQ(ParseStampText("garbage").Time, 0);
+}
+
+struct PrefixedNumberCase {
+    const char* name;
+    const char* text;
+    const char* separator;
+    double value;
+};
+
+class ParsePrefixedNumberTest : public ::testing::TestWithParam<PrefixedNumberCase> {};
+
+TEST_P(ParsePrefixedNumberTest, ReadsTheNumberAndItsPrefix)
+{
+    const PrefixedNumberCase& c = GetParam();
+    EXPECT_DOUBLE_EQ(ParsePrefixedNumber(c.text, c.separator), c.value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Texts, ParsePrefixedNumberTest,
+    ::testing::Values(PrefixedNumberCase{"kilo", "12.06Kbyte", ".", 12'349.44},
+                      PrefixedNumberCase{"plain_bytes", "2048byte", ".", 2'048},
+                      PrefixedNumberCase{"german_kilo", "12,06Kbyte", ",", 12'349.44},
+                      PrefixedNumberCase{"mega", "10.5Mbyte", ".", 10.5 * 1'048'576},
+                      PrefixedNumberCase{"kilo_rate", "12.06Kcps", ".", 12'349.44},
+                      PrefixedNumberCase{"no_number", "byte", ".", 0},
+                      PrefixedNumberCase{"only_digits", "2048", ".", 0},
+                      PrefixedNumberCase{"foreign_separator", "12.06Kbyte", ",", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ReadLocaleFloat, AcceptsOnlyTheLocalesSeparator)
+{
+    double value = 0;
+    EXPECT_TRUE(ReadLocaleFloat("34,44", ",", value));
+    EXPECT_DOUBLE_EQ(value, 34.44);
+    EXPECT_FALSE(ReadLocaleFloat("34.44", ",", value));
+    EXPECT_FALSE(ReadLocaleFloat("1e5", ".", value));
+    EXPECT_FALSE(ReadLocaleFloat("inf", ".", value));
+    EXPECT_FALSE(ReadLocaleFloat("", ".", value));
+}
+
+TRowCells Row(const std::string& received, const std::string& connection = "1s", const std::string& speed = "0bps")
+{
+    return {"0", "1.1.2000-00:00:00.00", "1.1.2000-00:00:00.00", connection, "0cps", "0cps", received, "0byte",
+            speed, "1.1.2000-00:00:00.00", "0s"};
+}
+
+struct KeyCase {
+    const char* name;
+    TRowCells row;
+    int column;
+    const char* separator;
+    double key;
+};
+
+class SortKeyTest : public ::testing::TestWithParam<KeyCase> {};
+
+TEST_P(SortKeyTest, ReadsTheValueBackFromTheCell)
+{
+    const KeyCase& c = GetParam();
+    EXPECT_DOUBLE_EQ(SortKey(c.row, c.column, c.separator), c.key);
+}
+
+TRowCells WithOverrun(const std::string& cell)
+{
+    TRowCells row = Row("0byte");
+    row.push_back(cell);
+    return row;
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, SortKeyTest,
+    ::testing::Values(KeyCase{"german_seconds", Row("0byte", "34,44s"), ConnectionColumn, ",", 34'440},
+                      KeyCase{"seconds", Row("0byte", "34.44s"), ConnectionColumn, ".", 34'440},
+                      KeyCase{"unreadable_seconds", Row("0byte", "xs"), ConnectionColumn, ".", 0},
+                      KeyCase{"speed_beyond_32_bits", Row("0byte", "1s", "3000000bps"), SpeedColumn, ".", 3e9},
+                      KeyCase{"equal_byte_keys", Row("10Kbyte"), ReceivedColumn, ".", 10'240},
+                      KeyCase{"overrun_count", WithOverrun("3"), OverrunColumn, ".", 3},
+                      KeyCase{"overrun_question_mark", WithOverrun("?"), OverrunColumn, ".", 0},
+                      KeyCase{"missing_overrun_cell", Row("0byte"), OverrunColumn, ".", 0},
+                      KeyCase{"column_beyond_the_last", Row("0byte"), 14, ".", 0}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+std::vector<std::string> Column(const TConnectionTable& table, int column)
+{
+    std::vector<std::string> cells;
+    for (const TRowCells& row : table.Rows())
+        cells.push_back(column < static_cast<int>(row.size()) ? row[column] : "");
+    return cells;
+}
+
+TConnectionTable TableOfReceived(const std::vector<int32_t>& bytesRead)
+{
+    TConnectionTable table;
+    for (const int32_t bytes : bytesRead) {
+        TConnectionRecord record;
+        record.BytesRead = bytes;
+        table.AddConnectionRow(record, 1);
+    }
+    return table;
+}
+
+TEST(ConnectionTableSort, ClicksToggleAndAnotherColumnStartsAscending)
+{
+    TConnectionTable table = TableOfReceived({11'010'048, 2'048, 1'536'000, 10'752});
+    table.ColumnClick(ReceivedColumn);
+    EXPECT_EQ(Column(table, ReceivedColumn), (std::vector<std::string>{"2048byte", "10.5Kbyte", "1500Kbyte", "10.5Mbyte"}));
+    table.ColumnClick(ReceivedColumn);
+    EXPECT_EQ(Column(table, ReceivedColumn), (std::vector<std::string>{"10.5Mbyte", "1500Kbyte", "10.5Kbyte", "2048byte"}));
+    EXPECT_EQ(table.SortDirection(ReceivedColumn), -1);
+    table.ColumnClick(ReceivedColumn);
+    EXPECT_EQ(table.SortDirection(ReceivedColumn), 1);
+    table.ColumnClick(SentColumn);
+    EXPECT_EQ(table.SortDirection(SentColumn), 1);
+    EXPECT_EQ(table.SortDirection(ReceivedColumn), 0);
+    EXPECT_EQ(table.SortColumn(), SentColumn);
+}
+
+TEST(ConnectionTableSort, EqualKeysKeepTheirOrder)
+{
+    TConnectionTable table = TableOfReceived({10'241, 10'240, 1});
+    table.ColumnClick(ReceivedColumn);
+    EXPECT_EQ(Column(table, ReceivedColumn), (std::vector<std::string>{"1byte", "10Kbyte", "10240byte"}));
+}
+
+TEST(ConnectionTableSort, LateCellsFollowTheirRowAfterASort)
+{
+    TConnectionTable table = TableOfReceived({5, 1});
+    table.ColumnClick(ReceivedColumn);
+    table.AppendCellToLastRow("7");
+    EXPECT_EQ(table.Rows()[0].size(), 12u) << "the row added last now stands first";
+    EXPECT_EQ(table.Rows()[0][ReceivedColumn], "1byte");
+}
+
+TEST(ConnectionTableSort, DirectionsSurviveANewRun)
+{
+    TConnectionTable table = TableOfReceived({5});
+    table.ColumnClick(ReceivedColumn);
+    table.Clear();
+    table.ColumnClick(ReceivedColumn);
+    EXPECT_EQ(table.SortDirection(ReceivedColumn), -1);
+}
+
+}  // namespace
+}  // namespace kellvar

@@ -1,0 +1,31 @@
+// Feeds arbitrary bytes to the line matcher and, as a whole log file, to the analysis.
+
+#include "core/analysisstore.h"
+#include "core/modemlogparser.h"
+#include "core/vocabulary.h"
+
+#include <sys/mman.h>
+#include <unistd.h>
+
+#include <cstdint>
+#include <cstdlib>
+#include <string>
+#include <string_view>
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
+{
+    const std::string_view bytes(reinterpret_cast<const char*>(data), size);
+    const kellvar::TLineMatch match = kellvar::MatchLogLine(bytes);
+    if (match.Found() && (match.End > bytes.size() || match.Position >= match.End))
+        std::abort();
+
+    const int fd = ::memfd_create("log", MFD_CLOEXEC);
+    if (fd < 0 || ::write(fd, data, size) != static_cast<ssize_t>(size))
+        std::abort();
+    kellvar::TAnalysisStore store;
+    kellvar::AnalyseLogFile("/proc/self/fd/" + std::to_string(fd), false, {}, store);
+    ::close(fd);
+    if (!store.Messages().empty() || store.Table().RowCount() > static_cast<size_t>(store.Counters().TriedConnects))
+        std::abort();
+    return 0;
+}

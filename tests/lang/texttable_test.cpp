@@ -1,0 +1,65 @@
+#include "lang/texttable.h"
+
+#include <gtest/gtest.h>
+
+#include <set>
+#include <string>
+
+namespace kellvar {
+namespace {
+
+TEST(TextTable, EveryRowHasBothLanguagesOnce)
+{
+    std::set<std::pair<std::string_view, TTextProperty>> seen;
+    for (const TTextRow& row : TextTable()) {
+        EXPECT_FALSE(row.German.empty()) << row.Control;
+        EXPECT_FALSE(row.English.empty()) << row.Control;
+        EXPECT_TRUE(seen.insert({row.Control, row.Property}).second) << "twice: " << row.Control;
+    }
+}
+
+TEST(TextTable, ColumnCaptionsInBothLanguages)
+{
+    const std::vector<std::string_view> german = ColumnCaptions(true);
+    const std::vector<std::string_view> english = ColumnCaptions(false);
+    ASSERT_EQ(german.size(), 12u);
+    EXPECT_EQ(german[1], "Connect Zeitpunkt");
+    EXPECT_EQ(english[9], "Dial Command");
+    EXPECT_EQ(german[11], "OvrErr");
+    EXPECT_EQ(english[11], "OvrErr");
+}
+
+TEST(TextTable, PagesInPageOrder)
+{
+    EXPECT_EQ(PageCaptions(true)[3], "Datentransport");
+    EXPECT_EQ(PageCaptions(false)[5], "Dialing Times");
+    EXPECT_EQ(PageCaptions(false)[7], "About");
+}
+
+TEST(TextTable, Lookups)
+{
+    EXPECT_EQ(TextOf("ModemLogDialog", TTextProperty::Caption, true), "Kellvar für Windows");
+    EXPECT_EQ(TextOf("OpenButton", TTextProperty::Hint, false), "Load logfile");
+    EXPECT_EQ(TextOf("HelpButton", TTextProperty::Hint, false), "") << "no hint on the help button";
+    EXPECT_EQ(HelpFileName(true), "kellvar.hlp");
+    EXPECT_EQ(HelpFileName(false), "kellva_e.hlp");
+}
+
+TEST(AboutText, SectionsAndLineEnds)
+{
+    for (const bool german : {true, false}) {
+        const std::string_view about = AboutText(german);
+        EXPECT_EQ(about.substr(0, 15), "Kellvar v1.55\r\n");
+        EXPECT_EQ(about.substr(about.size() - 2), "\r\n");
+        EXPECT_NE(about.find("the Kellvar authors"), std::string_view::npos);
+        EXPECT_NE(about.find("Disclaimer:"), std::string_view::npos);
+        EXPECT_NE(about.find("Feedback:"), std::string_view::npos);
+        EXPECT_NE(about.find(german ? "Rechtliches:" : "Legal Stuff:"), std::string_view::npos);
+        EXPECT_NE(about.find("example.org"), std::string_view::npos);
+        for (size_t lf = about.find('\n'); lf != std::string_view::npos; lf = about.find('\n', lf + 1))
+            EXPECT_EQ(about[lf - 1], '\r');
+    }
+}
+
+}  // namespace
+}  // namespace kellvar
