@@ -1,6 +1,7 @@
 #include "formatting.h"
 
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -12,10 +13,48 @@ int64_t RoundHalfEven(long double value)
     return std::llrint(value);
 }
 
+namespace {
+
+// Writes n hundredths as "integer[.f[f]]" with trailing zeros dropped.
+std::string HundredthsText(long long n, const std::string& decimalSeparator)
+{
+    std::array<char, 32> digits{};
+    const unsigned long long magnitude = n < 0 ? 0ULL - static_cast<unsigned long long>(n) : n;
+    char* end = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude / 100).ptr;
+    std::string text;
+    text.reserve(24);
+    if (n < 0)
+        text += '-';
+    text.append(digits.data(), end);
+    const unsigned fraction = magnitude % 100;
+    if (fraction != 0) {
+        text += decimalSeparator;
+        text += static_cast<char>('0' + fraction / 10);
+        if (fraction % 10 != 0)
+            text += static_cast<char>('0' + fraction % 10);
+    }
+    return text;
+}
+
+char* TwoDigits(char* out, long long value)
+{
+    *out++ = static_cast<char>('0' + value / 10);
+    *out++ = static_cast<char>('0' + value % 10);
+    return out;
+}
+
+}  // namespace
+
 std::string FloatText(double value, const std::string& decimalSeparator)
 {
-    if (value == 0)
-        value = 0;  // no "-0"
+    // The program shows whole numbers of hundredths; for them 15 significant
+    // digits are exactly the decimal digits, written here without printf.
+    const double scaled = value * 100;
+    if (std::fabs(scaled) < 1e15) {
+        const long long hundredths = std::llround(scaled);
+        if (static_cast<double>(hundredths) / 100 == value)
+            return HundredthsText(hundredths, decimalSeparator);
+    }
     std::array<char, 64> digits{};
     std::snprintf(digits.data(), digits.size(), "%.15g", value);
     std::string text(digits.data());
@@ -24,11 +63,9 @@ std::string FloatText(double value, const std::string& decimalSeparator)
         std::array<char, 512> fixed{};
         std::snprintf(fixed.data(), fixed.size(), "%.15f", value);
         text = fixed.data();
-        if (text.find('.') != std::string::npos) {
-            text.erase(text.find_last_not_of('0') + 1);
-            if (text.back() == '.')
-                text.pop_back();
-        }
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
     }
     const size_t point = text.find('.');
     if (point != std::string::npos)
@@ -38,17 +75,30 @@ std::string FloatText(double value, const std::string& decimalSeparator)
 
 std::string FormatClock(int64_t hundredths)
 {
-    const int64_t hours = hundredths / 360'000;
-    std::array<char, 48> text{};
-    std::snprintf(text.data(), text.size(), "%02lld:%02lld:%02lld.%02lld", static_cast<long long>(hours),
-                  static_cast<long long>(hundredths / 6'000 % 60), static_cast<long long>(hundredths / 100 % 60),
-                  static_cast<long long>(hundredths % 100));
-    return text.data();
+    if (hundredths < 0)
+        return "-" + FormatClock(-hundredths);
+    std::array<char, 40> text{};
+    const long long hours = hundredths / 360'000;
+    char* out = hours < 10 ? TwoDigits(text.data(), hours)
+                           : std::to_chars(text.data(), text.data() + 24, hours).ptr;
+    *out++ = ':';
+    out = TwoDigits(out, hundredths / 6'000 % 60);
+    *out++ = ':';
+    out = TwoDigits(out, hundredths / 100 % 60);
+    *out++ = '.';
+    out = TwoDigits(out, hundredths % 100);
+    return std::string(text.data(), out);
 }
 
 std::string FormatDateParts(const TDateParts& parts)
 {
-    return std::to_string(parts.Day) + "." + std::to_string(parts.Month) + "." + std::to_string(parts.Year);
+    std::array<char, 40> text{};
+    char* out = std::to_chars(text.data(), text.data() + 12, parts.Day).ptr;
+    *out++ = '.';
+    out = std::to_chars(out, out + 12, parts.Month).ptr;
+    *out++ = '.';
+    out = std::to_chars(out, out + 12, parts.Year).ptr;
+    return std::string(text.data(), out);
 }
 
 std::string FormatPrefixed(int32_t scale, double value, const std::string& decimalSeparator)
@@ -57,17 +107,20 @@ std::string FormatPrefixed(int32_t scale, double value, const std::string& decim
         return FloatText(value, decimalSeparator);
 
     struct TPrefix {
-        int Power;
+        long double Unit;
         const char* Letter;
     };
-    static constexpr std::array<TPrefix, 6> prefixes = {
-        {{60, "E"}, {50, "P"}, {40, "T"}, {30, "G"}, {20, "M"}, {10, "K"}}};
+    static constexpr std::array<TPrefix, 6> prefixes = {{{0x1p60L, "E"},
+                                                         {0x1p50L, "P"},
+                                                         {0x1p40L, "T"},
+                                                         {0x1p30L, "G"},
+                                                         {0x1p20L, "M"},
+                                                         {0x1p10L, "K"}}};
     long double divisor = 1;
     const char* letter = "";
     for (const TPrefix& prefix : prefixes) {
-        const long double unit = std::ldexp(1.0L, prefix.Power);
-        if (value > 10 * unit) {
-            divisor = unit;
+        if (value > 10 * prefix.Unit) {
+            divisor = prefix.Unit;
             letter = prefix.Letter;
             break;
         }

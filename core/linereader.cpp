@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <unistd.h>
 
 namespace kellvar {
@@ -10,9 +11,14 @@ namespace {
 
 constexpr char CtrlZ = 26;
 
-bool IsLineBreak(char c)
+// The next occurrence of c at or after from, or end; cached is the previous
+// answer, still valid while it lies ahead.
+const char* Next(const char* cached, const char* from, const char* end, char c)
 {
-    return c == '\r' || c == '\n' || c == CtrlZ;
+    if (cached != nullptr && cached >= from)
+        return cached;
+    const void* found = std::memchr(from, c, static_cast<size_t>(end - from));
+    return found != nullptr ? static_cast<const char*>(found) : end;
 }
 
 }  // namespace
@@ -21,10 +27,11 @@ LineReader::LineReader(int fd, size_t bufferSize) : fd_(fd), buffer_(bufferSize)
 
 bool LineReader::Fill()
 {
-    if (endOfText_)
-        return false;
     begin_ = 0;
     end_ = 0;
+    nextCr_ = nextLf_ = nextCtrlZ_ = nullptr;
+    if (endOfText_)
+        return false;
     for (;;) {
         const ssize_t count = ::read(fd_, buffer_.data(), buffer_.size());
         if (count > 0) {
@@ -55,6 +62,16 @@ bool LineReader::AtEnd()
     return endOfText_;
 }
 
+const char* LineReader::NextLineBreak()
+{
+    const char* from = buffer_.data() + begin_;
+    const char* end = buffer_.data() + end_;
+    nextLf_ = Next(nextLf_, from, end, '\n');
+    nextCr_ = Next(nextCr_, from, end, '\r');
+    nextCtrlZ_ = Next(nextCtrlZ_, from, end, CtrlZ);
+    return std::min({nextLf_, nextCr_, nextCtrlZ_});
+}
+
 bool LineReader::ReadLine(std::string_view& line)
 {
     if (AtEnd())
@@ -63,7 +80,7 @@ bool LineReader::ReadLine(std::string_view& line)
     bool assembling = false;
     for (;;) {
         const char* start = buffer_.data() + begin_;
-        const char* stop = std::find_if(start, static_cast<const char*>(buffer_.data() + end_), IsLineBreak);
+        const char* stop = NextLineBreak();
         const size_t length = static_cast<size_t>(stop - start);
         const bool complete = stop != buffer_.data() + end_;
         if (complete && !assembling) {

@@ -15,7 +15,7 @@ public:
     // and the cut keeps a file without line ends from filling the memory.
     static constexpr size_t MaxLineLength = 4 * 1024 * 1024;
 
-    explicit LineReader(int fd, size_t bufferSize = 64 * 1024);
+    explicit LineReader(int fd, size_t bufferSize = 256 * 1024);
 
     // False at the end of the text or on a read error.
     bool ReadLine(std::string_view& line);
@@ -27,11 +27,17 @@ public:
 private:
     bool Fill();
     bool NextByteIs(char c);
+    const char* NextLineBreak();
 
     int fd_;
     std::vector<char> buffer_;
     size_t begin_ = 0;
     size_t end_ = 0;
+    // Where the next CR, LF and Ctrl-Z stand in the buffer (or its end), so
+    // each byte is searched once however the lines end.
+    const char* nextCr_ = nullptr;
+    const char* nextLf_ = nullptr;
+    const char* nextCtrlZ_ = nullptr;
     bool endOfText_ = false;
     bool failed_ = false;
     std::string longLine_;

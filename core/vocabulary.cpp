@@ -1,5 +1,6 @@
 #include "vocabulary.h"
 
+#include <algorithm>
 #include <bit>
 #include <cstdint>
 #include <cstring>
@@ -8,8 +9,7 @@ namespace kellvar {
 
 namespace {
 
-// For every byte, the vocabulary entries that begin with it, so one pass over
-// the line finds the first occurrence of every entry.
+// For every byte, the vocabulary entries that begin with it.
 struct TFirstByteIndex {
     std::array<uint32_t, 256> EntriesStartingWith{};
 
@@ -21,6 +21,32 @@ struct TFirstByteIndex {
 };
 
 constexpr TFirstByteIndex FirstByteIndex;
+
+constexpr size_t ShortestEntry = std::ranges::min(LogVocabulary, {}, &std::string_view::size).size();
+
+unsigned Bigram(const char* at)
+{
+    return static_cast<unsigned>(static_cast<unsigned char>(at[0])) << 8 | static_cast<unsigned char>(at[1]);
+}
+
+// How far a window of ShortestEntry bytes may move on, given the two bytes at
+// its end, without stepping over the start of any entry (Wu-Manber with
+// bigrams): most windows of driver chatter skip several bytes at once.
+struct TBigramShifts {
+    std::array<uint8_t, 65536> Shift{};
+
+    TBigramShifts()
+    {
+        Shift.fill(ShortestEntry - 1);
+        for (std::string_view entry : LogVocabulary)
+            for (size_t j = 1; j < ShortestEntry; ++j) {
+                uint8_t& shift = Shift[Bigram(entry.data() + j - 1)];
+                shift = std::min<uint8_t>(shift, static_cast<uint8_t>(ShortestEntry - 1 - j));
+            }
+    }
+};
+
+const TBigramShifts BigramShifts;
 
 bool OccursAt(std::string_view line, size_t position, std::string_view text)
 {
@@ -40,9 +66,9 @@ bool ContainsReceivedMarker(std::string_view line)
 
 TLineMatch MatchLogLine(std::string_view line)
 {
-    std::array<size_t, LogVocabulary.size()> firstPosition{};
+    std::array<size_t, LogVocabulary.size()> firstPosition;  // read only where found has the bit
     uint32_t found = 0;
-    for (size_t position = 0; position < line.size(); ++position) {
+    const auto tryEntriesAt = [&](size_t position) {
         uint32_t candidates =
             FirstByteIndex.EntriesStartingWith[static_cast<unsigned char>(line[position])] & ~found;
         while (candidates != 0) {
@@ -53,6 +79,16 @@ TLineMatch MatchLogLine(std::string_view line)
                 firstPosition[entry] = position;
             }
         }
+    };
+    // Windows are visited left to right, so the first hit of an entry is its first occurrence.
+    for (size_t end = ShortestEntry - 1; end < line.size();) {
+        const uint8_t shift = BigramShifts.Shift[Bigram(line.data() + end - 1)];
+        if (shift != 0) {
+            end += shift;
+            continue;
+        }
+        tryEntriesAt(end + 1 - ShortestEntry);
+        ++end;
     }
     if (found == 0)
         return {};
