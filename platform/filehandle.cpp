@@ -1,5 +1,7 @@
 #include "filehandle.h"
 
+#include "programpath.h"
+
 #include <cerrno>
 #include <fcntl.h>
 #include <sys/file.h>
@@ -68,6 +70,41 @@ bool IsSameFile(int fdA, int fdB)
 {
     struct stat a {}, b {};
     return ::fstat(fdA, &a) == 0 && ::fstat(fdB, &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
+}
+
+bool IsReadOnly(const std::string& path)
+{
+    struct stat info {};
+    if (::stat(path.c_str(), &info) == 0)
+        return (info.st_mode & S_IWUSR) == 0;
+    std::string directory = DirectoryOf(ExpandFullPath(path));
+    return ::stat(directory.c_str(), &info) != 0 || (info.st_mode & S_IWUSR) == 0;
+}
+
+TFileHandle OpenExclusiveForAppending(const std::string& path)
+{
+    if (IsReadOnly(path))
+        return {};
+    TFileHandle file(::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY, 0644));
+    struct stat info {};
+    if (!file.IsOpen() || ::fstat(file.Fd(), &info) != 0 || S_ISDIR(info.st_mode)
+        || ::flock(file.Fd(), LOCK_EX | LOCK_NB) != 0)
+        return {};
+    return file;
+}
+
+bool WriteAll(int fd, const char* data, size_t size)
+{
+    while (size > 0) {
+        const ssize_t written = ::write(fd, data, size);
+        if (written < 0 && errno == EINTR)
+            continue;
+        if (written <= 0)
+            return false;
+        data += written;
+        size -= static_cast<size_t>(written);
+    }
+    return true;
 }
 
 }  // namespace kellvar::platform

@@ -39,4 +39,17 @@ bool FileExists(const std::string& path);
 // True when both descriptors refer to the same file (device and inode).
 bool IsSameFile(int fdA, int fdB);
 
+// A file the user marked read-only (no write permission for its owner), or a
+// directory in which no file may be created. Checked by the permission bits,
+// as the Windows read-only attribute is, so that it holds for root too.
+bool IsReadOnly(const std::string& path);
+
+// Opens (creating it when missing) a regular file for reading and appending,
+// held exclusively for this process: another program holding it, for writing
+// or for reading as a log, makes the open fail. Not open on failure.
+TFileHandle OpenExclusiveForAppending(const std::string& path);
+
+// Writes all bytes; false on an error such as a full device.
+bool WriteAll(int fd, const char* data, size_t size);
+
 }  // namespace kellvar::platform

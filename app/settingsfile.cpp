@@ -1,0 +1,63 @@
+#include "settingsfile.h"
+
+#include "core/logstamp.h"
+#include "platform/profile.h"
+#include "platform/programpath.h"
+
+#include <charconv>
+
+namespace kellvar {
+
+bool ParseSettingsInteger(const std::string& text, int32_t& value)
+{
+    if (text.size() > 2 && text[0] == '0' && (text[1] == 'x' || text[1] == 'X')) {
+        uint32_t hex = 0;
+        const char* end = text.data() + text.size();
+        const auto [stop, error] = std::from_chars(text.data() + 2, end, hex, 16);
+        if (error != std::errc() || stop != end)
+            return false;
+        value = static_cast<int32_t>(hex);
+        return true;
+    }
+    return ReadInteger(text, value);
+}
+
+int32_t TSettingsFile::ReadInteger(const std::string& key, int32_t defaultValue) const
+{
+    int32_t value = defaultValue;
+    if (!ParseSettingsInteger(ReadText(key, ""), value))
+        return defaultValue;
+    return value;
+}
+
+bool TSettingsFile::ReadBool(const std::string& key, bool defaultValue) const
+{
+    return ReadInteger(key, defaultValue ? 1 : 0) != 0;
+}
+
+std::string TSettingsFile::ReadText(const std::string& key, const std::string& defaultValue) const
+{
+    return platform::GetPrivateProfileString(Section, key, defaultValue, fileName_);
+}
+
+bool TSettingsFile::WriteInteger(const std::string& key, int32_t value) const
+{
+    return WriteText(key, std::to_string(value));
+}
+
+bool TSettingsFile::WriteBool(const std::string& key, bool value) const
+{
+    return WriteInteger(key, value ? 1 : 0);
+}
+
+bool TSettingsFile::WriteText(const std::string& key, const std::string& value) const
+{
+    return platform::WritePrivateProfileString(Section, key, value, fileName_);
+}
+
+std::string SettingsFileName(const std::string& programPath)
+{
+    return platform::ChangeFileExtension(platform::ExpandFullPath(programPath), ".INI");
+}
+
+}  // namespace kellvar

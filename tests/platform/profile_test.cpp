@@ -1,0 +1,123 @@
+#include "platform/profile.h"
+
+#include "tests/support/tempdir.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace kellvar::platform {
+namespace {
+
+using kellvar::testing::ReadFile;
+using kellvar::testing::TempDir;
+
+std::string Get(const std::string& file, const std::string& section, const std::string& key)
+{
+    return GetPrivateProfileString(section, key, "<default>", file);
+}
+
+struct ReadCase {
+    const char* name;
+    std::string file;
+    const char* section;
+    const char* key;
+    std::string value;
+};
+
+class ProfileReadTest : public ::testing::TestWithParam<ReadCase> {};
+
+TEST_P(ProfileReadTest, ReadsAsTheWindowsProfileFunctions)
+{
+    TempDir dir;
+    EXPECT_EQ(Get(dir.Write("k.INI", GetParam().file), GetParam().section, GetParam().key), GetParam().value);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Files, ProfileReadTest,
+    ::testing::Values(
+        ReadCase{"plain", "[SETTINGS]\r\nWidth=512\r\n", "SETTINGS", "Width", "512"},
+        ReadCase{"names_in_any_case", "[settings]\r\nwidth=512\r\n", "SETTINGS", "WIDTH", "512"},
+        ReadCase{"blanks_around_names_and_values", "  [ SETTINGS ]  \r\n  Width  =  512  \r\n", "SETTINGS", "Width",
+                 "512"},
+        ReadCase{"double_quotes", "[S]\r\nDir=\"/home/a b/\"\r\n", "S", "Dir", "/home/a b/"},
+        ReadCase{"single_quotes", "[S]\r\nDir='x'\r\n", "S", "Dir", "x"},
+        ReadCase{"unmatched_quote_stays", "[S]\r\nDir=\"x\r\n", "S", "Dir", "\"x"},
+        ReadCase{"linux_line_ends", "[S]\nA=1\nB=2\n", "S", "B", "2"},
+        ReadCase{"comment_line", "[S]\r\n;A=1\r\n", "S", "A", "<default>"},
+        ReadCase{"key_in_another_section", "[T]\r\nA=1\r\n[S]\r\nB=2\r\n", "S", "A", "<default>"},
+        ReadCase{"first_of_duplicate_sections", "[S]\r\nA=1\r\n[S]\r\nA=2\r\n", "S", "A", "1"},
+        ReadCase{"first_of_duplicate_keys", "[S]\r\nA=1\r\nA=2\r\n", "S", "A", "1"},
+        ReadCase{"garbage_lines_ignored", "\xFF\xFE garbage\r\n[S]\r\nno equals here\r\n=x\r\nA=1\r\n", "S", "A",
+                 "1"},
+        ReadCase{"empty_value", "[S]\r\nA=\r\n", "S", "A", ""},
+        ReadCase{"value_with_equals", "[S]\r\nA=b=c\r\n", "S", "A", "b=c"},
+        ReadCase{"missing_section", "[T]\r\nA=1\r\n", "S", "A", "<default>"},
+        ReadCase{"empty_file", "", "S", "A", "<default>"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Profile, MissingFileGivesTheDefault)
+{
+    EXPECT_EQ(Get("/nonexistent/k.INI", "S", "A"), "<default>");
+}
+
+TEST(Profile, ValuesAreCutAt1023Characters)
+{
+    TempDir dir;
+    const std::string file = dir.Write("k.INI", "[S]\r\nA=" + std::string(10 << 20, 'v') + "\r\nB=2\r\n");
+    EXPECT_EQ(Get(file, "S", "A"), std::string(1'023, 'v'));
+    EXPECT_EQ(Get(file, "S", "B"), "2");
+}
+
+TEST(Profile, WritingCreatesTheFileAndSection)
+{
+    TempDir dir;
+    ASSERT_TRUE(WritePrivateProfileString("SETTINGS", "Width", "512", dir.File("k.INI")));
+    ASSERT_TRUE(WritePrivateProfileString("SETTINGS", "Height", "300", dir.File("k.INI")));
+    EXPECT_EQ(ReadFile(dir.File("k.INI")), "[SETTINGS]\r\nWidth=512\r\nHeight=300\r\n");
+}
+
+TEST(Profile, WritingKeepsEverythingElseInItsPlace)
+{
+    TempDir dir;
+    const std::string file = dir.Write("k.INI", "; made by hand\r\n[Other]\r\nX=1\r\n\r\n[settings]\r\n"
+                                                "width=100\r\n; note\r\nTop=5\r\n\r\n[Last]\r\nY=2\r\n");
+    ASSERT_TRUE(WritePrivateProfileString("SETTINGS", "Width", "512", file));
+    ASSERT_TRUE(WritePrivateProfileString("SETTINGS", "Left", "7", file));
+    EXPECT_EQ(ReadFile(file), "; made by hand\r\n[Other]\r\nX=1\r\n\r\n[settings]\r\nWidth=512\r\n; note\r\nTop=5\r\n"
+                              "Left=7\r\n\r\n[Last]\r\nY=2\r\n");
+}
+
+TEST(Profile, WritingKeepsThePermissions)
+{
+    TempDir dir;
+    const std::string file = dir.Write("k.INI", "[S]\r\n");
+    ::chmod(file.c_str(), 0600);
+    ASSERT_TRUE(WritePrivateProfileString("S", "A", "1", file));
+    struct stat info {};
+    ::stat(file.c_str(), &info);
+    EXPECT_EQ(info.st_mode & 0777, 0600u);
+}
+
+TEST(Profile, ReadOnlyFileOrDirectoryIsNotWritten)
+{
+    TempDir dir;
+    const std::string file = dir.Write("k.INI", "[S]\r\nA=1\r\n");
+    ::chmod(file.c_str(), 0444);
+    EXPECT_FALSE(WritePrivateProfileString("S", "A", "2", file));
+    EXPECT_EQ(ReadFile(file), "[S]\r\nA=1\r\n");
+    ::mkdir(dir.File("ro").c_str(), 0555);
+    EXPECT_FALSE(WritePrivateProfileString("S", "A", "2", dir.File("ro/k.INI")));
+}
+
+TEST(Profile, FullDiskLeavesTheOldFileWhole)
+{
+    // The new text goes to a temporary file first; when that cannot be
+    // written the settings file is not touched.
+    TempDir dir;
+    const std::string file = dir.Write("k.INI", "[S]\r\nA=1\r\n");
+    EXPECT_FALSE(WritePrivateProfileString("S", "A", "2", dir.File("missing-dir/k.INI")));
+    EXPECT_EQ(ReadFile(file), "[S]\r\nA=1\r\n");
+}
+
+}  // namespace
+}  // namespace kellvar::platform
