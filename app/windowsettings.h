@@ -1,0 +1,36 @@
+#pragma once
+
+#include "app/settingsfile.h"
+#include "app/windowbounds.h"
+
+#include <string>
+
+namespace kellvar {
+
+// What the settings file keeps of the window between runs.
+struct TWindowSettings {
+    bool UseLastWindowPosition = false;  // SavePosCheckBox
+    TWindowBounds Bounds;
+    bool LoadDefaultLogFile = true;  // DefaultLoadLogFileCheckBox
+    std::string DefaultLogFile;      // FDefaultLogFile
+    bool UseLastSettings = false;    // SaveSettingsCheckBox
+    bool ShowValueLabels = false;    // ShowLabelsCheckBox
+    bool StoreAllTimeLog = false;    // StoreAllTimeLogCheckBox
+    bool UseLastDirectory = false;   // SaveDirCheckBox
+    std::string InitialDirectory;    // OpenDialog1's initial directory
+    int32_t FilterIndex = 1;         // OpenDialog1's filter, counted from 1
+    int32_t DefaultTabPage = -1;     // DefaultTabComboBox's selection
+};
+
+inline constexpr int PageCount = 8;
+inline constexpr int FilterCount = 4;
+
+// Reads the keys in their order, each only when its gate is open; a key not
+// read leaves the value that the settings came in with (the layout's).
+void ReadWindowSettings(const TSettingsFile& file, TWindowSettings& settings);
+
+// Writes every key (the bounds only when not quiet), stopping silently at the
+// first key that cannot be written.
+void WriteWindowSettings(const TSettingsFile& file, const TWindowSettings& settings, bool quiet);
+
+}  // namespace kellvar

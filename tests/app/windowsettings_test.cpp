@@ -1,0 +1,167 @@
+#include "app/commandline.h"
+#include "app/windowbounds.h"
+#include "app/windowsettings.h"
+
+#include "tests/support/tempdir.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+namespace kellvar {
+namespace {
+
+using testing::ReadFile;
+using testing::TempDir;
+
+TWindowSettings Read(const std::string& ini)
+{
+    TempDir dir;
+    TWindowSettings settings;
+    settings.Bounds = {10, 20, 1106, 600};
+    ReadWindowSettings(TSettingsFile(dir.Write("k.INI", ini)), settings);
+    return settings;
+}
+
+TEST(WindowSettings, NoFileGivesTheLayoutsValues)
+{
+    TWindowSettings settings;
+    settings.Bounds = {10, 20, 1106, 600};
+    ReadWindowSettings(TSettingsFile("/nonexistent/k.INI"), settings);
+    EXPECT_FALSE(settings.UseLastWindowPosition);
+    EXPECT_EQ(settings.Bounds, (TWindowBounds{10, 20, 1106, 600}));
+    EXPECT_TRUE(settings.LoadDefaultLogFile);
+    EXPECT_EQ(settings.DefaultLogFile, "");
+    EXPECT_FALSE(settings.UseLastSettings);
+    EXPECT_FALSE(settings.ShowValueLabels);
+    EXPECT_FALSE(settings.StoreAllTimeLog);
+    EXPECT_EQ(settings.FilterIndex, 1);
+    EXPECT_EQ(settings.DefaultTabPage, -1);
+}
+
+TEST(WindowSettings, GatesDecideWhatIsRead)
+{
+    const TWindowSettings off = Read("[SETTINGS]\r\nUseLastSettings=0\r\nShowValueLabels=1\r\nWidth=512\r\n"
+                                     "LoadDefaultLogFile=0\r\nDefaultLogFile=/x.log\r\n");
+    EXPECT_FALSE(off.ShowValueLabels);
+    EXPECT_EQ(off.Bounds.Width, 1106);
+    EXPECT_EQ(off.DefaultLogFile, "");
+    const TWindowSettings on = Read("[SETTINGS]\r\nUseLastSettings=1\r\nShowValueLabels=1\r\nStoreAllTimeLog=1\r\n"
+                                    "UseLastDirectory=1\r\nInitialDirectory=/logs/\r\nFilterIndex=3\r\n"
+                                    "UseLastWindowPosition=1\r\nWidth=0x200\r\nTop=-4\r\nDefaultLogFile=/x.log\r\n");
+    EXPECT_TRUE(on.ShowValueLabels);
+    EXPECT_TRUE(on.StoreAllTimeLog);
+    EXPECT_EQ(on.InitialDirectory, "/logs/");
+    EXPECT_EQ(on.FilterIndex, 3);
+    EXPECT_EQ(on.Bounds, (TWindowBounds{10, -4, 512, 600}));
+    EXPECT_EQ(on.DefaultLogFile, "/x.log");
+}
+
+TEST(WindowSettings, UnreadableAndOutOfRangeValues)
+{
+    EXPECT_FALSE(Read("[SETTINGS]\r\nUseLastWindowPosition=yes\r\nWidth=512\r\n").UseLastWindowPosition);
+    EXPECT_TRUE(Read("[SETTINGS]\r\nLoadDefaultLogFile=yes\r\n").LoadDefaultLogFile);
+    EXPECT_EQ(Read("[SETTINGS]\r\nUseLastSettings=1\r\nFilterIndex=5\r\n").FilterIndex, 1);
+    EXPECT_EQ(Read("[SETTINGS]\r\nUseLastSettings=1\r\nFilterIndex=0\r\n").FilterIndex, 1);
+    for (const auto& [text, page] : std::vector<std::pair<std::string, int>>{
+             {"1", 1}, {"7", 7}, {"8", -1}, {"-5", -1}, {"-1", -1}, {"x", -1}})
+        EXPECT_EQ(Read("[SETTINGS]\r\nDefaultTabPage=" + text + "\r\n").DefaultTabPage, page) << text;
+}
+
+TEST(WindowSettings, QuietRunWritesTheTenOtherKeys)
+{
+    TempDir dir;
+    TWindowSettings settings;
+    settings.Bounds = {1, 2, 3, 4};
+    WriteWindowSettings(TSettingsFile(dir.File("k.INI")), settings, true);
+    EXPECT_EQ(ReadFile(dir.File("k.INI")),
+              "[SETTINGS]\r\nShowValueLabels=0\r\nUseLastSettings=0\r\nUseLastWindowPosition=0\r\n"
+              "StoreAllTimeLog=0\r\nFilterIndex=1\r\nUseLastDirectory=0\r\nInitialDirectory=\r\n"
+              "LoadDefaultLogFile=1\r\nDefaultLogFile=\r\nDefaultTabPage=-1\r\n");
+    WriteWindowSettings(TSettingsFile(dir.File("k.INI")), settings, false);
+    EXPECT_EQ(ReadFile(dir.File("k.INI")).substr(0, 46), "[SETTINGS]\r\nShowValueLabels=0\r\nUseLastSettings=");
+    EXPECT_NE(ReadFile(dir.File("k.INI")).find("\r\nWidth=3\r\nHeight=4\r\nTop=2\r\nLeft=1\r\n"), std::string::npos);
+}
+
+TEST(WindowSettings, ReadOnlyFileIsLeftAlone)
+{
+    TempDir dir;
+    const std::string ini = dir.Write("k.INI", "[SETTINGS]\r\nWidth=5\r\n");
+    ::chmod(ini.c_str(), 0444);
+    WriteWindowSettings(TSettingsFile(ini), TWindowSettings{}, false);
+    EXPECT_EQ(ReadFile(ini), "[SETTINGS]\r\nWidth=5\r\n");
+}
+
+struct BoundsCase {
+    const char* name;
+    TWindowBounds stored;
+    TWindowBounds corrected;
+};
+
+class WindowBoundsTest : public ::testing::TestWithParam<BoundsCase> {};
+
+TEST_P(WindowBoundsTest, KeepsTheWindowOnTheScreen)
+{
+    EXPECT_EQ(CorrectWindowBounds(GetParam().stored, {1280, 980, 20}), GetParam().corrected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Bounds, WindowBoundsTest,
+    ::testing::Values(BoundsCase{"width_383_becomes_320", {10, 10, 383, 400}, {10, 10, 320, 400}},
+                      BoundsCase{"width_384_stays", {10, 10, 384, 400}, {10, 10, 384, 400}},
+                      BoundsCase{"height_127_becomes_128", {10, 10, 400, 127}, {10, 10, 400, 128}},
+                      BoundsCase{"negative_position", {-5, -7, 400, 400}, {0, 0, 400, 400}},
+                      BoundsCase{"wider_than_the_screen", {100, 10, 2000, 400}, {0, 10, 1280, 400}},
+                      BoundsCase{"higher_than_the_screen", {10, 50, 400, 1200}, {10, 0, 400, 1000}},
+                      BoundsCase{"right_of_the_screen", {1300, 10, 400, 400}, {8, 10, 400, 400}},
+                      BoundsCase{"below_the_screen", {10, 1001, 400, 400}, {10, 18, 400, 400}}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+struct QuietCase {
+    const char* name;
+    std::vector<std::string> arguments;
+    bool quiet;
+    bool quietTotal;
+};
+
+class QuietFlagsTest : public ::testing::TestWithParam<QuietCase> {};
+
+TEST_P(QuietFlagsTest, WholeArgumentsInAnyCase)
+{
+    const TQuietFlags flags = ParseQuietFlags(GetParam().arguments);
+    EXPECT_EQ(flags.Quiet, GetParam().quiet);
+    EXPECT_EQ(flags.QuietTotal, GetParam().quietTotal);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Arguments, QuietFlagsTest,
+    ::testing::Values(QuietCase{"none", {}, false, false}, QuietCase{"quiet", {"-quiet"}, true, false},
+                      QuietCase{"upper_case", {"-QUIET"}, true, false}, QuietCase{"mixed_case", {"-Quiet"}, true, false},
+                      QuietCase{"quiet_total", {"-quiettotal"}, true, true},
+                      QuietCase{"twice", {"-quiet", "-quiet"}, true, false},
+                      QuietCase{"never_cleared", {"-quiettotal", "-quiet"}, true, true},
+                      QuietCase{"file_then_quiet", {"file.log", "-quiet"}, true, false},
+                      QuietCase{"with_value", {"-quiet=1"}, false, false},
+                      QuietCase{"slash_form", {"/quiet"}, false, false},
+                      QuietCase{"double_dash", {"--quiet"}, false, false}, QuietCase{"abbreviated", {"-q"}, false, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(StartUpArgument, FirstUnlessItIsAnOptionThenSecond)
+{
+    EXPECT_FALSE(StartUpArgument({}).FromCommandLine);
+    EXPECT_EQ(StartUpArgument({"file.log", "-quiet"}).File, "file.log");
+    EXPECT_EQ(StartUpArgument({"-quiet", "file.log"}).File, "file.log");
+    EXPECT_EQ(StartUpArgument({"-quiet", "-quiettotal"}).File, "-quiettotal");
+    EXPECT_FALSE(StartUpArgument({"-quiet"}).FromCommandLine);
+    EXPECT_TRUE(StartUpArgument({"my log.txt"}).FromCommandLine);
+}
+
+TEST(StartUpArgument, AllTimeLogFilesInAnyCase)
+{
+    EXPECT_TRUE(IsAllTimeLogFile("/opt/kellvar.ATL"));
+    EXPECT_TRUE(IsAllTimeLogFile("k.atl"));
+    EXPECT_FALSE(IsAllTimeLogFile("/x.atl/ModemLog.txt"));
+    EXPECT_FALSE(IsAllTimeLogFile("ModemLog.txt"));
+}
+
+}  // namespace
+}  // namespace kellvar
