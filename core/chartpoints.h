@@ -21,7 +21,7 @@ enum TSourceSeries : int {
     SourceSeriesCount
 };
 
-struct TTrendPoint {
+struct TPlotPoint {
     double X;
     double Y;
 };
@@ -46,6 +46,13 @@ private:
 };
 
 // The mean of each complete group of three points, placed at the middle point's x.
-std::vector<TTrendPoint> AverageTrend(const std::vector<double>& values);
+std::vector<TPlotPoint> AverageTrend(const std::vector<double>& values);
+
+// The points of a series (x ascending) that a plot of the given width needs
+// for the x range shown: all of them while there are at most two per pixel
+// column, otherwise the lowest and the highest of each column, in x order;
+// one point beyond each end of the range keeps the line running to the edge.
+std::vector<TPlotPoint> ThinnedForDisplay(const std::vector<TPlotPoint>& points, double xMin, double xMax,
+                                          int columns);
 
 }  // namespace kellvar

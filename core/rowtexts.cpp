@@ -56,4 +56,41 @@ std::string TableText(const std::vector<TRowCells>& rows, const std::vector<std:
     return text;
 }
 
+namespace {
+
+std::string HtmlEscaped(const std::string& text)
+{
+    std::string escaped;
+    for (const char c : text) {
+        switch (c) {
+        case '&': escaped += "&amp;"; break;
+        case '<': escaped += "&lt;"; break;
+        case '>': escaped += "&gt;"; break;
+        case '"': escaped += "&quot;"; break;
+        default: escaped += c;
+        }
+    }
+    return escaped;
+}
+
+std::string HtmlRow(const std::vector<std::string>& cells, size_t count, const char* tag)
+{
+    std::string row = "<tr>";
+    for (size_t i = 0; i < count; ++i)
+        row += std::string("<") + tag + ">" + HtmlEscaped(cells[i]) + "</" + tag + ">";
+    return row + "</tr>\n";
+}
+
+}  // namespace
+
+std::string TableHtml(const std::vector<TRowCells>& rows, const std::vector<std::string>& columnCaptions)
+{
+    if (rows.empty())
+        return {};
+    std::string html = "<table>\n" + HtmlRow(columnCaptions, std::min(rows.front().size(), columnCaptions.size()), "th");
+    for (const TRowCells& row : rows)
+        html += HtmlRow(row, row.size(), "td");
+    return html + "</table>\n";
+}
+
 }  // namespace kellvar

@@ -36,4 +36,7 @@ std::string RowText(const TRowCells& cells);
 // last column), then every row with all its cells. Empty without rows.
 std::string TableText(const std::vector<TRowCells>& rows, const std::vector<std::string>& columnCaptions);
 
+// The same table as HTML, for programs that paste tables as tables.
+std::string TableHtml(const std::vector<TRowCells>& rows, const std::vector<std::string>& columnCaptions);
+
 }  // namespace kellvar

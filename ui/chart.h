@@ -1,0 +1,85 @@
+#pragma once
+
+#include "core/chartpoints.h"
+
+#include <QChartView>
+#include <QLineSeries>
+#include <QPoint>
+#include <QValueAxis>
+
+#include <memory>
+#include <vector>
+
+class QRubberBand;
+
+namespace kellvar {
+
+// How one of a chart's line series is drawn and where its points come from.
+struct TSeriesSpec {
+    const char* Name;  // Series1, LineSeries5, ...
+    QColor Colour;
+    bool RightAxis;
+    int TrendOf = -1;  // for a trend series: the index of its source series in the chart
+};
+
+// One of the four line charts: a title, left and right axes, the legend of
+// series titles, zoom by marking a rectangle with the mouse, value marks, and
+// pictures for the clipboard. The full data stays here; the series in the
+// chart hold only the points the plot can show (at most two per pixel
+// column), recomputed whenever the x range or the size changes.
+class TChart : public QChartView {
+    Q_OBJECT
+
+public:
+    TChart(const QString& name, const std::vector<TSeriesSpec>& specs, QWidget* parent = nullptr);
+
+    int SeriesCount() const { return static_cast<int>(series_.size()); }
+    QLineSeries* Series(int index) const { return series_[static_cast<size_t>(index)].Line; }
+    QLineSeries* SeriesNamed(const QString& name) const;
+    QValueAxis* LeftAxis() const { return left_; }
+    QValueAxis* RightAxis() const { return right_; }
+    QValueAxis* BottomAxis() const { return bottom_; }
+
+    // All points of every series go.
+    void ClearSeries();
+    // The source series' y values (x is the point's number); a null entry
+    // leaves a series as it is.
+    void SetSourceValues(const std::vector<const std::vector<double>*>& values);
+    // Each trend series anew from its source: means of groups of three.
+    void RecalculateTrends();
+    // The full number of points of a series.
+    size_t PointCount(int index) const { return series_[static_cast<size_t>(index)].Points.size(); }
+
+    void SetMarksVisible(bool visible);
+    bool IsZoomed() const { return chart()->isZoomed(); }
+    void Unzoom();
+    QImage Picture();
+    QByteArray SvgPicture();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void resizeEvent(QResizeEvent* event) override;
+
+private:
+    struct TSeries {
+        QLineSeries* Line;
+        std::vector<TPlotPoint> Points;
+        int TrendOf;
+        bool RightAxis;
+    };
+
+    void SetFullRanges();
+    void ShowVisiblePoints();
+
+    std::vector<TSeries> series_;
+    QValueAxis* left_;
+    QValueAxis* right_;
+    QValueAxis* bottom_;
+    QRubberBand* band_ = nullptr;
+    QPoint dragStart_;
+    bool dragging_ = false;
+};
+
+}  // namespace kellvar

@@ -1,0 +1,262 @@
+// The window's side of an analysis run: table rows, chart points, the summary,
+// and the table and chart commands.
+
+#include "modemlogdialog.h"
+
+#include "chart.h"
+#include "connectiontablemodel.h"
+
+#include "app/settingsfile.h"
+#include "core/alltimelog.h"
+#include "core/modemlogparser.h"
+#include "core/rowtexts.h"
+#include "core/summaryfigures.h"
+#include "lang/language.h"
+#include "platform/programpath.h"
+
+#include <QApplication>
+#include <QBuffer>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QFile>
+#include <QHeaderView>
+#include <QItemSelectionModel>
+#include <QLabel>
+#include <QMimeData>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTreeView>
+
+namespace kellvar {
+
+namespace {
+
+// While a long run pumps events, the charts are brought up to date at most this often.
+constexpr qint64 ChartRefreshMilliseconds = 250;
+
+QByteArray Png(const QImage& image)
+{
+    QByteArray png;
+    QBuffer buffer(&png);
+    buffer.open(QIODevice::WriteOnly);
+    image.save(&buffer, "PNG");
+    return png;
+}
+
+}  // namespace
+
+void TModemLogDialog::AnalyseLogFile(const QString& path, bool NoSizeWarning)
+{
+    // Runs never overlap: events pumped during a run cannot start another one.
+    if (analysing_)
+        return;
+    analysing_ = true;
+    const bool openEnabled = OpenButton->isEnabled();
+    OpenButton->setEnabled(false);
+    TAnalysisFlags flags;
+    flags.FQuiet = FQuiet;
+    flags.FQuietTotal = FQuietTotal;
+    flags.FFileFromCommandLine = FFileFromCommandLine;
+    flags.IsGerman = IsGerman;
+    flags.StoreAllTimeLog = StoreAllTimeLogCheckBox->isChecked();
+    TAllTimeLogFile history(AllTimeLogFileName(QFile::encodeName(programPath_).toStdString()));
+    sinceChartsShown_.start();
+    kellvar::AnalyseLogFile(QFile::encodeName(path).toStdString(), NoSizeWarning, flags, *this, &history);
+    OpenButton->setEnabled(openEnabled);
+    analysing_ = false;
+}
+
+void TModemLogDialog::ClearTable()
+{
+    table_.Clear();
+    model_->Reset();
+}
+
+void TModemLogDialog::AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber)
+{
+    table_.AddConnectionRow(record, rowNumber);
+}
+
+void TModemLogDialog::AppendCellToLastRow(const std::string& text)
+{
+    table_.AppendCellToLastRow(text);
+}
+
+void TModemLogDialog::ClearCharts()
+{
+    points_.Clear();
+    for (TChart* chart : Charts())
+        chart->ClearSeries();
+}
+
+void TModemLogDialog::AddChartPoints(const TConnectionRecord& record)
+{
+    points_.Add(record);
+}
+
+void TModemLogDialog::ClearLogFileMaxSizeNote()
+{
+    Label("OvLogFileMaxSizeLabel")->clear();
+}
+
+void TModemLogDialog::ShowMessage(const std::string& text)
+{
+    dialogs_.ShowMessage(this, QString::fromUtf8(text.c_str()));
+}
+
+void TModemLogDialog::ProcessPendingEvents()
+{
+    model_->Sync();
+    if (sinceChartsShown_.elapsed() >= ChartRefreshMilliseconds) {
+        HandChartPointsOver();
+        sinceChartsShown_.restart();
+    }
+    QCoreApplication::processEvents();
+}
+
+void TModemLogDialog::HandChartPointsOver()
+{
+    const auto values = [this](TSourceSeries series) { return &points_.Values(series); };
+    Chart1->SetSourceValues({values(ReadRateSeries), values(WriteRateSeries), nullptr, nullptr});
+    Chart2->SetSourceValues({values(DialDurationSeries), nullptr});
+    Chart3->SetSourceValues({values(ConnectionDurationSeries), nullptr});
+    Chart4->SetSourceValues({values(BytesReadSeries), values(BytesWrittenSeries), nullptr, nullptr});
+}
+
+void TModemLogDialog::SetFigure(const char* label, const char* overview, const std::string& text)
+{
+    QString shown = QString::fromUtf8(text.c_str());
+    if (label != nullptr) {
+        Label(label)->setText(shown);
+        shown = Label(label)->text();
+    }
+    Label(overview)->setText(shown);
+}
+
+void TModemLogDialog::ShowSummary(const TAnalysisCounters& counters)
+{
+    model_->Sync();
+    if (table_.RowCount() > 0) {
+        const int last = static_cast<int>(table_.RowCount()) - 1;
+        const QModelIndex lastRow = model_->index(last, 0);
+        ListView1->selectionModel()->setCurrentIndex(
+            lastRow, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        ListView1->scrollToBottom();
+        const TLastConnection block = LastConnectionTexts(table_.Rows().back());
+        Label("StartLastConnectionStaticText")->setText(QString::fromStdString(block.Start));
+        Label("EndLastConnectionStaticText")->setText(QString::fromStdString(block.End));
+        Label("SentBytesLastConnectionStaticText")->setText(QString::fromStdString(block.Sent));
+        Label("ReceivedBytesLastConnectionStaticText")->setText(QString::fromStdString(block.Received));
+        Label("SendrateLastConnectionStaticText")->setText(QString::fromStdString(block.SendRate));
+        Label("ReceiverateLastConnectionStaticText")->setText(QString::fromStdString(block.ReceiveRate));
+    }
+    HandChartPointsOver();
+    for (TChart* chart : {Chart1, Chart2, Chart3, Chart4})
+        chart->RecalculateTrends();
+
+    const TSummaryFigures f = SummaryFigureTexts(counters, points_, decimalSeparator_);
+    SetFigure("TriedConnectsLabel", "TriedConnectsStaticText", f.TriedConnects);
+    SetFigure("TriedDialInsLabel", "TriedDialInsStaticText", f.TriedDialIns);
+    SetFigure("SuccessfulConnectsLabel", "SuccessfulConnectsStaticText", f.SuccessfulConnects);
+    if (f.AverageReadRate)
+        SetFigure("AverageReadRateLabel", "AverageReadRateStaticText", *f.AverageReadRate);
+    if (f.AverageWriteRate)
+        SetFigure("AverageWriteRateLabel", "AverageWriteRateStaticText", *f.AverageWriteRate);
+    SetFigure("SumWrittenDataLabel", "SumWrittenDataStaticText", f.SumWrittenData);
+    SetFigure("SumReadDataLabel", "SumReadDataStaticText", f.SumReadData);
+    if (f.MeanWrittenData)
+        SetFigure(nullptr, "MeanWrittenDataStaticText", *f.MeanWrittenData);
+    if (f.MeanReadData)
+        SetFigure(nullptr, "MeanReadDataStaticText", *f.MeanReadData);
+    SetFigure("SumConnectionTimeLabel", "SumConnectionTimeStaticText", f.SumConnectionTime);
+    if (f.MeanConnectionTime)
+        SetFigure("MeanConnectionTimeLabel", "MeanConnectionTimeStaticText", *f.MeanConnectionTime);
+    if (f.AverageDialingTime)
+        SetFigure("AverageDialingTimeLabel", "AverageDialingTimeStaticText", *f.AverageDialingTime);
+    SetFigure("UnclosedEntriesLabel", "UnclosedEntriesStaticText", f.UnclosedEntries);
+    SetFigure(nullptr, "LogFileSizeStaticText", f.LogFileSize);
+}
+
+void TModemLogDialog::ListView1ColumnClick(int column)
+{
+    model_->Sync();
+    model_->Reordered(table_.ColumnClick(column));
+    QHeaderView* header = ListView1->header();
+    header->setSortIndicatorShown(true);
+    header->setSortIndicator(column, table_.SortDirection(column) < 0 ? Qt::DescendingOrder : Qt::AscendingOrder);
+}
+
+void TModemLogDialog::CopyData1Click()
+{
+    if (table_.RowCount() == 0)
+        return;
+    std::vector<std::string> captions;
+    for (const QString& caption : model_->Captions())
+        captions.push_back(caption.toStdString());
+    auto* data = new QMimeData;
+    data->setText(QString::fromUtf8(TableText(table_.Rows(), captions).c_str()));
+    // Spreadsheets and word processors take the table as a table.
+    data->setHtml(QString::fromUtf8(TableHtml(table_.Rows(), captions).c_str()));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+void TModemLogDialog::CopyDataLine1Click()
+{
+    QString text;
+    const QModelIndexList selected = ListView1->selectionModel()->selectedRows();
+    if (!selected.isEmpty()) {
+        int first = selected.constFirst().row();
+        for (const QModelIndex& index : selected)
+            first = std::min(first, index.row());
+        text = QString::fromUtf8(RowText(table_.Rows()[static_cast<size_t>(first)]).c_str());
+    }
+    QApplication::clipboard()->setText(text);
+}
+
+void TModemLogDialog::ShowLabelsCheckBoxClick()
+{
+    const bool visible = ShowLabelsCheckBox->isChecked();
+    for (const char* name : {"Series1", "Series2", "Series3", "Series4", "LineSeries1", "LineSeries2", "LineSeries3",
+                             "LineSeries4", "LineSeries5", "LineSeries6", "LineSeries7", "LineSeries8"})
+        for (TChart* chart : Charts())
+            if (QLineSeries* series = chart->SeriesNamed(name))
+                series->setPointLabelsVisible(visible);
+}
+
+TChart* TModemLogDialog::ActiveChart() const
+{
+    QWidget* page = PageControl1->currentWidget();
+    return page != nullptr ? page->findChild<TChart*>() : nullptr;
+}
+
+void TModemLogDialog::Unzoom1Click()
+{
+    if (TChart* chart = ActiveChart())
+        chart->Unzoom();
+}
+
+void TModemLogDialog::alsBitmap1Click()
+{
+    TChart* chart = ActiveChart();
+    if (chart == nullptr)
+        return;
+    const QImage picture = chart->Picture();
+    auto* data = new QMimeData;
+    data->setImageData(picture);
+    data->setData("image/png", Png(picture));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+void TModemLogDialog::alsMeta1Click()
+{
+    TChart* chart = ActiveChart();
+    if (chart == nullptr)
+        return;
+    // A vector picture, with a bitmap beside it for the many programs that take no SVG.
+    auto* data = new QMimeData;
+    data->setData("image/svg+xml", chart->SvgPicture());
+    data->setData("image/png", Png(chart->Picture()));
+    QApplication::clipboard()->setMimeData(data);
+}
+
+}  // namespace kellvar

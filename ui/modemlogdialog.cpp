@@ -1,0 +1,372 @@
+#include "modemlogdialog.h"
+
+#include "chart.h"
+#include "connectiontablemodel.h"
+
+#include "app/commandline.h"
+#include "app/settingsfile.h"
+#include "core/alltimelog.h"
+#include "core/modemlogparser.h"
+#include "core/summaryfigures.h"
+#include "lang/language.h"
+#include "lang/texttable.h"
+#include "platform/filehandle.h"
+#include "platform/programpath.h"
+
+#include <QAbstractButton>
+#include <QApplication>
+#include <QCheckBox>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QHeaderView>
+#include <QFile>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLocale>
+#include <QMimeData>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QScreen>
+#include <QStyle>
+#include <QTabWidget>
+#include <QTimer>
+#include <QTreeView>
+
+void InitKellvarResources();
+
+namespace kellvar {
+
+namespace {
+
+QString FromUtf8(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
+std::string LocalPath(const QString& path)
+{
+    return QFile::encodeName(path).toStdString();
+}
+
+// The version the title shows: the build's file version cut before its last part.
+QString TitleVersion()
+{
+    const QString version = KELLVAR_VERSION;
+    return version.left(version.lastIndexOf('.'));
+}
+
+}  // namespace
+
+TModemLogDialog::TModemLogDialog(TUserDialogs& dialogs, QWidget* parent)
+    : QDialog(parent), dialogs_(dialogs), programPath_(QString::fromStdString(platform::ProgramFilePath())),
+      decimalSeparator_(QLocale::system().decimalPoint().toStdString()), table_(decimalSeparator_)
+{
+    InitKellvarResources();
+    BuildLayout();
+    FormCreate();
+    connect(PageControl1, &QTabWidget::currentChanged, this, &TModemLogDialog::PageControl1Change);
+    connect(ListView1->header(), &QHeaderView::sectionClicked, this, &TModemLogDialog::ListView1ColumnClick);
+    setAcceptDrops(true);
+}
+
+TModemLogDialog::~TModemLogDialog() = default;
+
+QLabel* TModemLogDialog::Label(const char* name) const
+{
+    return findChild<QLabel*>(name);
+}
+
+void TModemLogDialog::FormCreate()
+{
+    setWindowFlags(Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinMaxButtonsHint
+                   | Qt::WindowCloseButtonHint);
+    setSizeGripEnabled(false);
+}
+
+void TModemLogDialog::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (shown_)
+        return;
+    shown_ = true;
+    FormShow();
+    QTimer::singleShot(0, this, &TModemLogDialog::FormActivate);
+}
+
+void TModemLogDialog::FormShow()
+{
+    ApplyLanguageTexts();
+    FCurrentLogFile.clear();
+    FDefaultLogFile.clear();
+    ReadSettings();
+    CorrectBounds();
+    QLabel* title = Label("OvTitlePanel");
+    title->setText(title->text() + " v" + TitleVersion());
+}
+
+void TModemLogDialog::ApplyLanguageTexts()
+{
+    const bool german = IsGerman;
+    HelpFile = FromUtf8(HelpFileName(german));
+    QStringList columns = model_->Captions();
+    for (const TTextRow& row : TextTable()) {
+        const QString text = FromUtf8(row.Text(german));
+        const QString control = FromUtf8(row.Control);
+        switch (row.Property) {
+        case TTextProperty::ColumnCaption:
+            columns[control.toInt()] = text;
+            break;
+        case TTextProperty::ChartTitle:
+            findChild<TChart*>(control)->chart()->setTitle(text);
+            break;
+        case TTextProperty::LeftAxisTitle:
+            findChild<TChart*>(control)->LeftAxis()->setTitleText(text);
+            break;
+        case TTextProperty::RightAxisTitle:
+            findChild<TChart*>(control)->RightAxis()->setTitleText(text);
+            break;
+        case TTextProperty::SeriesTitle:
+            for (TChart* chart : Charts())
+                if (QLineSeries* series = chart->SeriesNamed(control))
+                    series->setName(text);
+            break;
+        case TTextProperty::Hint:
+            findChild<QWidget*>(control)->setToolTip(text);
+            break;
+        case TTextProperty::Caption:
+            if (control == objectName())
+                setWindowTitle(text);
+            else if (control == "OpenDialog1")
+                OpenDialog1.Title = text;
+            else if (control.startsWith("TabSheet"))
+                PageControl1->setTabText(PageControl1->indexOf(findChild<QWidget*>(control)), text);
+            else if (auto* label = findChild<QLabel*>(control))
+                label->setText(text);
+            else if (auto* group = findChild<QGroupBox*>(control))
+                group->setTitle(text);
+            else if (auto* button = findChild<QAbstractButton*>(control))
+                button->setText(text);
+            break;
+        }
+    }
+    model_->SetCaptions(columns);
+    DefaultTabComboBox->setCurrentIndex(-1);
+    DefaultTabComboBox->clear();
+    const std::vector<std::string_view> pages = PageCaptions(german);
+    for (size_t page = 0; page < 6; ++page)
+        DefaultTabComboBox->addItem(FromUtf8(pages[page]));
+    DefaultTabComboBox->setCurrentIndex(-1);
+    Memo1->setPlainText(FromUtf8(AboutText(german)).replace("\r\n", "\n"));
+}
+
+void TModemLogDialog::ReadSettings()
+{
+    FIniFileName = QString::fromStdString(SettingsFileName(LocalPath(programPath_)));
+    TWindowSettings s;
+    const QRect frame = frameGeometry();
+    s.Bounds = {frame.x(), frame.y(), frame.width(), frame.height()};
+    s.FilterIndex = OpenDialog1.FilterIndex;
+    ReadWindowSettings(TSettingsFile(LocalPath(FIniFileName)), s);
+
+    SavePosCheckBox->setChecked(s.UseLastWindowPosition);
+    if (s.UseLastWindowPosition) {
+        const QSize margins = frame.size() - size();
+        move(s.Bounds.Left, s.Bounds.Top);
+        resize(s.Bounds.Width - margins.width(), s.Bounds.Height - margins.height());
+    }
+    DefaultLoadLogFileCheckBox->setChecked(s.LoadDefaultLogFile);
+    if (s.LoadDefaultLogFile)
+        FDefaultLogFile = QString::fromStdString(s.DefaultLogFile);
+    SaveSettingsCheckBox->setChecked(s.UseLastSettings);
+    if (s.UseLastSettings) {
+        ShowLabelsCheckBox->setChecked(s.ShowValueLabels);
+        StoreAllTimeLogCheckBox->setChecked(s.StoreAllTimeLog);
+        SaveDirCheckBox->setChecked(s.UseLastDirectory);
+        if (s.UseLastDirectory)
+            OpenDialog1.InitialDirectory = QString::fromStdString(s.InitialDirectory);
+        OpenDialog1.FilterIndex = s.FilterIndex;
+    }
+    DefaultTabComboBox->setCurrentIndex(s.DefaultTabPage < DefaultTabComboBox->count() ? s.DefaultTabPage : -1);
+    // Choosing the start page is no page change of the user's.
+    const QSignalBlocker quiet(PageControl1);
+    PageControl1->setCurrentIndex(std::max(0, s.DefaultTabPage));
+}
+
+void TModemLogDialog::CorrectBounds()
+{
+    TWindowBounds bounds;
+    if (!FQuiet) {
+        const QRect frame = frameGeometry();
+        const QRect screenArea = screen()->availableGeometry();
+        const int caption = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+        bounds = CorrectWindowBounds({frame.x(), frame.y(), frame.width(), frame.height()},
+                                     {screenArea.width(), screenArea.height() - caption, caption});
+    }
+    const QSize margins = frameGeometry().size() - size();
+    move(bounds.Left, bounds.Top);
+    resize(std::max(0, bounds.Width - margins.width()), std::max(0, bounds.Height - margins.height()));
+}
+
+void TModemLogDialog::FormActivate()
+{
+    if (startUpDone_)
+        return;
+    startUpDone_ = true;
+    QApplication::setOverrideCursor(Qt::WaitCursor);
+    QApplication::processEvents();
+
+    FFileFromCommandLine = false;
+    QString startUpFile;
+    QLabel* maxSizeNote = Label("OvLogFileMaxSizeLabel");
+    const TStartUpArgument argument = StartUpArgument(arguments_);
+    if (argument.FromCommandLine) {
+        startUpFile = QFile::decodeName(argument.File.c_str());
+        FFileFromCommandLine = true;
+        maxSizeNote->clear();
+    }
+    if (arguments_.empty() || startUpFile.isEmpty()) {
+        startUpFile = DefaultLogPath();
+        maxSizeNote->setText("(max. 255KB)");
+    }
+    const bool noSizeWarning = IsAllTimeLogFile(LocalPath(startUpFile));
+    if (noSizeWarning)
+        maxSizeNote->clear();
+    if (DefaultLoadLogFileCheckBox->isChecked()) {
+        AnalyseLogFile(startUpFile, noSizeWarning);
+        if (FQuiet || FQuietTotal)
+            close();
+    } else if (!FQuietTotal) {
+        FQuiet = false;
+    }
+    QApplication::restoreOverrideCursor();
+    if (FQuietTotal)
+        close();
+}
+
+QString TModemLogDialog::DefaultLogPath()
+{
+    const std::string stored = platform::ExpandFullPath(LocalPath(FDefaultLogFile));
+    std::string path;
+    if (!FDefaultLogFile.isEmpty() && platform::FileExists(stored)) {
+        path = stored;
+    } else {
+        path = platform::WindowsDirectory();
+        if (path.empty() || path.back() != '/')
+            path += '/';
+        path += "ModemLog.txt";
+    }
+    FCurrentLogFile = QFile::decodeName(path.c_str());
+    return FCurrentLogFile;
+}
+
+void TModemLogDialog::PageControl1Change(int index)
+{
+    if (PageControl1->widget(index) == findChild<QWidget*>("TabSheet1"))
+        ListView1->setFocus();
+}
+
+void TModemLogDialog::OpenButtonClick()
+{
+    if (analysing_)
+        return;
+    OpenButton->setEnabled(false);
+    if (const auto answer = dialogs_.OpenLogFile(this, OpenDialog1)) {
+        OpenDialog1.FilterIndex = answer->FilterIndex;
+        OpenLogFile(answer->File);
+    }
+    OpenButton->setEnabled(true);
+}
+
+void TModemLogDialog::OpenLogFile(const QString& path)
+{
+    FCurrentLogFile = path;
+    AnalyseLogFile(path, true);
+    OpenDialog1.InitialDirectory =
+        QFile::decodeName(platform::DirectoryOf(platform::ExpandFullPath(LocalPath(path))).c_str());
+}
+
+void TModemLogDialog::DefineDefaultBitBtnClick()
+{
+    FDefaultLogFile = FCurrentLogFile;
+}
+
+void TModemLogDialog::HelpButtonClick()
+{
+    dialogs_.ShowHelp(this, HelpFile, 0);
+}
+
+void TModemLogDialog::CloseButtonClick()
+{
+    close();
+}
+
+void TModemLogDialog::closeEvent(QCloseEvent* event)
+{
+    // Quiet runs may ask twice (after the analysis and at the end of the start-up); the settings are written once.
+    if (!closed_) {
+        closed_ = true;
+        FormClose();
+    }
+    event->accept();
+}
+
+void TModemLogDialog::FormClose()
+{
+    WriteSettings();
+}
+
+void TModemLogDialog::WriteSettings()
+{
+    FIniFileName = QString::fromStdString(SettingsFileName(LocalPath(programPath_)));
+    TWindowSettings s;
+    const QRect frame = frameGeometry();
+    s.Bounds = {frame.x(), frame.y(), frame.width(), frame.height()};
+    s.UseLastWindowPosition = SavePosCheckBox->isChecked();
+    s.LoadDefaultLogFile = DefaultLoadLogFileCheckBox->isChecked();
+    s.DefaultLogFile = LocalPath(FDefaultLogFile);
+    s.UseLastSettings = SaveSettingsCheckBox->isChecked();
+    s.ShowValueLabels = ShowLabelsCheckBox->isChecked();
+    s.StoreAllTimeLog = StoreAllTimeLogCheckBox->isChecked();
+    s.UseLastDirectory = SaveDirCheckBox->isChecked();
+    s.InitialDirectory = LocalPath(OpenDialog1.InitialDirectory);
+    s.FilterIndex = OpenDialog1.FilterIndex;
+    s.DefaultTabPage = DefaultTabComboBox->currentIndex();
+    WriteWindowSettings(TSettingsFile(LocalPath(FIniFileName)), s, FQuiet);
+}
+
+void TModemLogDialog::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Escape)
+        return;  // the window closes only by its Close button or close box
+    if (event->key() == Qt::Key_F1) {
+        ShowHelpFor(focusWidget());
+        return;
+    }
+    QDialog::keyPressEvent(event);
+}
+
+void TModemLogDialog::ShowHelpFor(QWidget* focus)
+{
+    for (QWidget* widget = focus ? focus : this; widget != nullptr; widget = widget->parentWidget())
+        if (const QVariant context = widget->property("helpContext"); context.isValid()) {
+            dialogs_.ShowHelp(this, HelpFile, context.toInt());
+            return;
+        }
+}
+
+void TModemLogDialog::dragEnterEvent(QDragEnterEvent* event)
+{
+    if (event->mimeData()->hasUrls() && event->mimeData()->urls().constFirst().isLocalFile() && !analysing_)
+        event->acceptProposedAction();
+}
+
+void TModemLogDialog::dropEvent(QDropEvent* event)
+{
+    const QList<QUrl> urls = event->mimeData()->urls();
+    if (urls.isEmpty() || !urls.constFirst().isLocalFile() || analysing_)
+        return;
+    event->acceptProposedAction();
+    OpenLogFile(urls.constFirst().toLocalFile());
+}
+
+}  // namespace kellvar

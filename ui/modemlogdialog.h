@@ -1,0 +1,161 @@
+#pragma once
+
+#include "app/windowsettings.h"
+#include "core/analysisreceiver.h"
+#include "core/chartpoints.h"
+#include "core/connectiontable.h"
+#include "ui/userdialogs.h"
+
+#include <QDialog>
+#include <QElapsedTimer>
+#include <QString>
+
+#include <array>
+#include <string>
+#include <vector>
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QMenu;
+class QPlainTextEdit;
+class QPushButton;
+class QTabWidget;
+class QTreeView;
+
+namespace kellvar {
+
+class TChart;
+class TConnectionTableModel;
+
+// The one window: overview, table, four charts, settings and about pages,
+// the bottom panel with Open, Close and Help. Handlers carry the names the
+// program has always used; the work lives in the core and app functions.
+class TModemLogDialog : public QDialog, private TAnalysisReceiver {
+    Q_OBJECT
+
+public:
+    explicit TModemLogDialog(TUserDialogs& dialogs, QWidget* parent = nullptr);
+    ~TModemLogDialog() override;
+
+    // Set by the program start before the window is shown.
+    bool FQuiet = false;
+    bool FQuietTotal = false;
+    void SetArguments(std::vector<std::string> arguments) { arguments_ = std::move(arguments); }
+    // The program file whose ".INI" and ".ATL" siblings the window uses.
+    void SetProgramPath(const QString& path) { programPath_ = path; }
+
+    QString FIniFileName;
+    QString FCurrentLogFile;
+    QString FDefaultLogFile;
+    bool FFileFromCommandLine = false;
+    TOpenFileRequest OpenDialog1;
+    QString HelpFile = "Kellvar.hlp";
+
+    // Event handlers.
+    void FormCreate();
+    void FormShow();
+    void FormActivate();
+    void PageControl1Change(int index);
+    void OpenButtonClick();
+    void DefineDefaultBitBtnClick();
+    void HelpButtonClick();
+    void CloseButtonClick();
+    void FormClose();
+    void ListView1ColumnClick(int column);
+    void CopyData1Click();
+    void CopyDataLine1Click();
+    void ShowLabelsCheckBoxClick();
+    void Unzoom1Click();
+    void alsBitmap1Click();
+    void alsMeta1Click();
+
+    void ApplyLanguageTexts();
+    void AnalyseLogFile(const QString& path, bool NoSizeWarning);
+    bool StartUpDone() const { return startUpDone_; }
+    bool Analysing() const { return analysing_; }
+
+    // Controls that the handlers work with; every control also has its name
+    // from the layout as its object name.
+    QTabWidget* PageControl1 = nullptr;
+    QTreeView* ListView1 = nullptr;
+    TChart* Chart1 = nullptr;
+    TChart* Chart2 = nullptr;
+    TChart* Chart3 = nullptr;
+    TChart* Chart4 = nullptr;
+    QCheckBox* ShowLabelsCheckBox = nullptr;
+    QCheckBox* SavePosCheckBox = nullptr;
+    QCheckBox* SaveSettingsCheckBox = nullptr;
+    QCheckBox* SaveDirCheckBox = nullptr;
+    QCheckBox* StoreAllTimeLogCheckBox = nullptr;
+    QCheckBox* DefaultLoadLogFileCheckBox = nullptr;
+    QComboBox* DefaultTabComboBox = nullptr;
+    QPushButton* DefineDefaultBitBtn = nullptr;
+    QPushButton* OpenButton = nullptr;
+    QPushButton* CloseButton = nullptr;
+    QPushButton* HelpButton = nullptr;
+    QPlainTextEdit* Memo1 = nullptr;
+    QMenu* PopupMenu1 = nullptr;
+    QMenu* PopupMenu2 = nullptr;
+    QLabel* Label(const char* name) const;
+
+    const TConnectionTable& Table() const { return table_; }
+    const TChartPoints& Points() const { return points_; }
+    std::array<TChart*, 4> Charts() const { return {Chart1, Chart2, Chart3, Chart4}; }
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // Layout.
+    void BuildLayout();
+    QWidget* BuildOverviewPage();
+    QWidget* BuildTablePage();
+    QWidget* BuildChartPage(TChart* chart, const char* panelName,
+                            const std::vector<std::pair<const char*, const char*>>& figures, int panelHeight);
+    QWidget* BuildSettingsPage();
+    QWidget* BuildAboutPage();
+    QWidget* BuildBottomPanel();
+    void BuildMenus();
+
+    // Lifecycle.
+    void ReadSettings();
+    void WriteSettings();
+    void CorrectBounds();
+    QString DefaultLogPath();
+    void OpenLogFile(const QString& path);
+    void ShowHelpFor(QWidget* focus);
+    TChart* ActiveChart() const;
+
+    // TAnalysisReceiver: what a run hands to the window.
+    void ClearTable() override;
+    void AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber) override;
+    void AppendCellToLastRow(const std::string& text) override;
+    void ClearCharts() override;
+    void AddChartPoints(const TConnectionRecord& record) override;
+    void ClearLogFileMaxSizeNote() override;
+    void ShowMessage(const std::string& text) override;
+    void ProcessPendingEvents() override;
+    void ShowSummary(const TAnalysisCounters& counters) override;
+    void HandChartPointsOver();
+    void SetFigure(const char* label, const char* overview, const std::string& text);
+
+    TUserDialogs& dialogs_;
+    std::vector<std::string> arguments_;
+    QString programPath_;
+    std::string decimalSeparator_;
+    TConnectionTable table_;
+    TConnectionTableModel* model_ = nullptr;
+    TChartPoints points_;
+    QElapsedTimer sinceChartsShown_;
+    bool shown_ = false;
+    bool startUpDone_ = false;
+    bool closed_ = false;
+    bool analysing_ = false;
+};
+
+}  // namespace kellvar

@@ -1,0 +1,43 @@
+#include "userdialogs.h"
+
+#include "helpwindow.h"
+
+#include <QApplication>
+#include <QFileDialog>
+#include <QMessageBox>
+
+namespace kellvar {
+
+QString MessageBoxText(const QString& text)
+{
+    QString shown = text;
+    return shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
+}
+
+void TQtUserDialogs::ShowMessage(QWidget* parent, const QString& text)
+{
+    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), MessageBoxText(text), QMessageBox::Ok,
+                    parent);
+    box.exec();
+}
+
+std::optional<TOpenFileAnswer> TQtUserDialogs::OpenLogFile(QWidget* parent, const TOpenFileRequest& request)
+{
+    QFileDialog dialog(parent, request.Title, request.InitialDirectory);
+    dialog.setFileMode(QFileDialog::ExistingFile);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setNameFilters(request.Filters);
+    if (request.FilterIndex >= 1 && request.FilterIndex <= request.Filters.size())
+        dialog.selectNameFilter(request.Filters[request.FilterIndex - 1]);
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return std::nullopt;
+    return TOpenFileAnswer{dialog.selectedFiles().constFirst(),
+                           static_cast<int>(request.Filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
+void TQtUserDialogs::ShowHelp(QWidget* parent, const QString& helpFile, int context)
+{
+    THelpWindow::Show(parent, helpFile, context);
+}
+
+}  // namespace kellvar

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+class QWidget;
+
+namespace kellvar {
+
+// What OpenDialog1 is asked and what it answers.
+struct TOpenFileRequest {
+    QString Title;
+    QStringList Filters;  // "description (patterns)", counted from 1 by FilterIndex
+    QString InitialDirectory;
+    int FilterIndex = 1;
+};
+
+struct TOpenFileAnswer {
+    QString File;
+    int FilterIndex = 1;
+};
+
+// The window's modal conversations with the user. The program uses the Qt
+// ones; tests put their own in, so nothing blocks.
+class TUserDialogs {
+public:
+    virtual ~TUserDialogs() = default;
+
+    // The text breaks its lines with a single CR.
+    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+    // No answer when the user cancels.
+    virtual std::optional<TOpenFileAnswer> OpenLogFile(QWidget* parent, const TOpenFileRequest& request) = 0;
+    // Help file name as the program knows it; context 0 is the contents page.
+    virtual void ShowHelp(QWidget* parent, const QString& helpFile, int context) = 0;
+};
+
+class TQtUserDialogs : public TUserDialogs {
+public:
+    void ShowMessage(QWidget* parent, const QString& text) override;
+    std::optional<TOpenFileAnswer> OpenLogFile(QWidget* parent, const TOpenFileRequest& request) override;
+    void ShowHelp(QWidget* parent, const QString& helpFile, int context) override;
+};
+
+// A message text with its CR line breaks as the box shows them.
+QString MessageBoxText(const QString& text);
+
+}  // namespace kellvar
