@@ -207,6 +207,11 @@ void TModemLogDialog::BuildLayout()
     }
     BuildMenus();
 
+    // The filter texts are the same in both languages; the dialog hides the
+    // trailing pattern list. "All file" takes names without a dot too.
+    OpenDialog1.Filters = {"Logfiles (*.txt,*.log) (*.txt *.log)", "All-Time-Log (*.atl) (*.atl)",
+                           "All Logfiles (*.txt,*.log,*.atl) (*.txt *.log *.atl)", "All file (*)"};
+
     // The layout's client area, in the pixels of the screen at hand.
     const double scale = std::max(1.0, logicalDpiX() / LayoutDpi);
     resize(static_cast<int>(1106 * scale), static_cast<int>(549 * scale));

@@ -69,7 +69,11 @@ TModemLogDialog::TModemLogDialog(TUserDialogs& dialogs, QWidget* parent)
     setAcceptDrops(true);
 }
 
-TModemLogDialog::~TModemLogDialog() = default;
+TModemLogDialog::~TModemLogDialog()
+{
+    // The rows die with this object, before the child widgets that show them.
+    ListView1->setModel(nullptr);
+}
 
 QLabel* TModemLogDialog::Label(const char* name) const
 {

@@ -26,6 +26,7 @@ std::optional<TOpenFileAnswer> TQtUserDialogs::OpenLogFile(QWidget* parent, cons
     QFileDialog dialog(parent, request.Title, request.InitialDirectory);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(request.Filters);
     if (request.FilterIndex >= 1 && request.FilterIndex <= request.Filters.size())
         dialog.selectNameFilter(request.Filters[request.FilterIndex - 1]);

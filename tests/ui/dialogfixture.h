@@ -1,0 +1,73 @@
+#pragma once
+
+#include "lang/language.h"
+#include "tests/support/tempdir.h"
+#include "ui/modemlogdialog.h"
+
+#include <QApplication>
+#include <QElapsedTimer>
+#include <QLabel>
+#include <QStringList>
+
+#include <memory>
+
+namespace kellvar::testing {
+
+// Stands in for the message boxes, the file dialog and the help viewer.
+class TFakeDialogs : public TUserDialogs {
+public:
+    QStringList Messages;
+    std::optional<TOpenFileAnswer> Answer;
+    TOpenFileRequest LastRequest;
+    int OpenCalls = 0;
+    bool OpenButtonEnabledDuringDialog = true;
+    QList<QPair<QString, int>> HelpShown;
+    QWidget* Window = nullptr;
+
+    void ShowMessage(QWidget*, const QString& text) override { Messages << text; }
+    std::optional<TOpenFileAnswer> OpenLogFile(QWidget* parent, const TOpenFileRequest& request) override
+    {
+        ++OpenCalls;
+        LastRequest = request;
+        OpenButtonEnabledDuringDialog = parent->findChild<QWidget*>("OpenButton")->isEnabled();
+        return Answer;
+    }
+    void ShowHelp(QWidget*, const QString& file, int context) override { HelpShown.append({file, context}); }
+};
+
+// A window in a program directory of its own (settings and All-Time-Log go there).
+struct TDialogUnderTest {
+    TempDir ProgramDir;
+    TFakeDialogs Dialogs;
+    std::unique_ptr<TModemLogDialog> Window;
+
+    explicit TDialogUnderTest(bool german = false)
+    {
+        IsGerman = german;
+        // The default log is looked for in the home directory.
+        qputenv("HOME", QByteArray::fromStdString(ProgramDir.Path()));
+        Window = std::make_unique<TModemLogDialog>(Dialogs);
+        Window->SetProgramPath(QString::fromStdString(ProgramDir.File("kellvar")));
+    }
+
+    std::string IniFile() const { return ProgramDir.File("kellvar.INI"); }
+    std::string AllTimeLog() const { return ProgramDir.File("kellvar.ATL"); }
+    QString Text(const char* label) const { return Window->Label(label)->text(); }
+
+    // Shows the window and waits for its start-up sequence.
+    void Start(std::vector<std::string> arguments = {}, bool quiet = false, bool quietTotal = false)
+    {
+        Window->FQuiet = quiet;
+        Window->FQuietTotal = quietTotal;
+        Window->SetArguments(std::move(arguments));
+        Window->show();
+        QElapsedTimer waited;
+        waited.start();
+        while (!Window->StartUpDone() && waited.elapsed() < 10'000)
+            QApplication::processEvents();
+    }
+};
+
+inline const std::string ExampleLog = KELLVAR_SOURCE_DIR "/examples/ModemLog.txt";
+
+}  // namespace kellvar::testing

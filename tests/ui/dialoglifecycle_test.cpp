@@ -1,0 +1,364 @@
+// The window's show, start-up, open and close sequences, its settings and its texts.
+
+#include "tests/ui/dialogfixture.h"
+
+#include "app/settingsfile.h"
+#include "platform/filehandle.h"
+#include "lang/texttable.h"
+
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QHeaderView>
+#include <QLayout>
+#include <QLineSeries>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTest>
+#include <QTreeView>
+
+#include "ui/chart.h"
+
+using namespace kellvar;
+using namespace kellvar::testing;
+
+// Connections in examples/ModemLog.txt (one more was given up after its connect).
+constexpr size_t ExampleRows = 19;
+
+class DialogLifecycleTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void designStateBeforeAnyRun()
+    {
+        TDialogUnderTest t;
+        for (const char* value : {"TriedConnectsStaticText", "AverageReadRateStaticText", "MeanWrittenDataStaticText",
+                                  "StartLastConnectionStaticText", "LogFileSizeStaticText"})
+            QCOMPARE(t.Text(value), QString("-"));
+        for (const char* value : {"TriedConnectsLabel", "AverageWriteRateLabel", "SumReadDataLabel",
+                                  "MeanConnectionTimeLabel", "AverageDialingTimeLabel"})
+            QCOMPARE(t.Text(value), QString("0"));
+        QStringList pages;
+        for (int i = 0; i < t.Window->PageControl1->count(); ++i)
+            pages << t.Window->PageControl1->widget(i)->objectName();
+        QCOMPARE(pages, QStringList({"TabSheet0", "TabSheet1", "TabSheet2", "TabSheet7", "TabSheet4", "TabSheet3",
+                                     "TabSheet6", "TabSheet5"}));
+        QVERIFY(t.Window->HelpButton->toolTip().isEmpty());
+        QVERIFY(!t.Window->OpenButton->toolTip().isEmpty());
+        QVERIFY(!t.Window->Chart1->toolTip().isEmpty());
+        QVERIFY(!t.Window->SaveDirCheckBox->toolTip().isEmpty());
+        QCOMPARE(t.Window->ListView1->model()->columnCount(), 12);
+    }
+
+    void noSettingsFile()
+    {
+        TDialogUnderTest t;
+        t.Start();
+        QVERIFY(!t.Window->SavePosCheckBox->isChecked());
+        QVERIFY(!t.Window->SaveSettingsCheckBox->isChecked());
+        QVERIFY(!t.Window->SaveDirCheckBox->isChecked());
+        QVERIFY(!t.Window->ShowLabelsCheckBox->isChecked());
+        QVERIFY(!t.Window->StoreAllTimeLogCheckBox->isChecked());
+        QVERIFY(t.Window->DefaultLoadLogFileCheckBox->isChecked());
+        QCOMPARE(t.Window->PageControl1->currentIndex(), 0);
+        QCOMPARE(t.Window->DefaultTabComboBox->currentIndex(), -1);
+        QCOMPARE(t.Window->OpenDialog1.FilterIndex, 1);
+        QVERIFY2(!platform::FileExists(t.IniFile()), "no file is created at show");
+        // The default log is the home directory's ModemLog.txt, which is missing here.
+        const QString defaultLog = QString::fromStdString(t.ProgramDir.File("ModemLog.txt"));
+        QCOMPARE(t.Dialogs.Messages, QStringList({"Could not open file \"" + defaultLog + "\".!"}));
+        QCOMPARE(t.Text("OvLogFileMaxSizeLabel"), QString("(max. 255KB)"));
+        QCOMPARE(t.Window->FCurrentLogFile, defaultLog);
+        t.Window->DefineDefaultBitBtnClick();
+        QCOMPARE(t.Window->FDefaultLogFile, defaultLog);
+        t.Window->close();
+        const std::string ini = ReadFile(t.IniFile());
+        for (const char* key : {"Width=", "Height=", "Top=", "Left=", "ShowValueLabels=0", "UseLastSettings=0",
+                                "UseLastWindowPosition=0", "StoreAllTimeLog=0", "FilterIndex=1", "UseLastDirectory=0",
+                                "InitialDirectory=", "LoadDefaultLogFile=1", "DefaultLogFile=", "DefaultTabPage=-1"})
+            QVERIFY2(ini.find(key) != std::string::npos, key);
+        QVERIFY(ini.find("DefaultLogFile=" + defaultLog.toStdString()) != std::string::npos);
+    }
+
+    void settingsAtShow_data()
+    {
+        QTest::addColumn<QString>("ini");
+        QTest::addColumn<bool>("labels");
+        QTest::addColumn<int>("filter");
+        QTest::addColumn<int>("page");
+        QTest::addColumn<int>("combo");
+        QTest::newRow("labels stay off without UseLastSettings") << "UseLastSettings=0\nShowValueLabels=1" << false << 1 << 0 << -1;
+        QTest::newRow("labels restored") << "UseLastSettings=1\nShowValueLabels=1" << true << 1 << 0 << -1;
+        QTest::newRow("FilterIndex=5 keeps the first filter") << "UseLastSettings=1\nFilterIndex=5" << false << 1 << 0 << -1;
+        QTest::newRow("FilterIndex=3") << "UseLastSettings=1\nFilterIndex=3" << false << 3 << 0 << -1;
+        QTest::newRow("DefaultTabPage=1 shows the table") << "DefaultTabPage=1" << false << 1 << 1 << 1;
+        QTest::newRow("DefaultTabPage=7 shows about, no selection") << "DefaultTabPage=7" << false << 1 << 7 << -1;
+        QTest::newRow("DefaultTabPage=8") << "DefaultTabPage=8" << false << 1 << 0 << -1;
+        QTest::newRow("DefaultTabPage=-5") << "DefaultTabPage=-5" << false << 1 << 0 << -1;
+    }
+
+    void settingsAtShow()
+    {
+        QFETCH(QString, ini);
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n" + ini.toStdString() + "\n");
+        t.Start();
+        QFETCH(bool, labels);
+        QCOMPARE(t.Window->ShowLabelsCheckBox->isChecked(), labels);
+        QCOMPARE(t.Window->Chart1->Series(0)->pointLabelsVisible(), t.Window->ShowLabelsCheckBox->isChecked());
+        QFETCH(int, filter);
+        QCOMPARE(t.Window->OpenDialog1.FilterIndex, filter);
+        QFETCH(int, page);
+        QCOMPARE(t.Window->PageControl1->currentIndex(), page);
+        QFETCH(int, combo);
+        QCOMPARE(t.Window->DefaultTabComboBox->currentIndex(), combo);
+        QVERIFY2(!t.Window->ListView1->hasFocus(), "choosing the start page is no page change");
+        t.Window->close();
+        QVERIFY(ReadFile(t.IniFile()).find("ShowValueLabels=" + std::string(t.Window->ShowLabelsCheckBox->isChecked() ? "1" : "0"))
+                != std::string::npos);
+    }
+
+    void windowBounds_data()
+    {
+        QTest::addColumn<QString>("ini");
+        QTest::addColumn<QRect>("frame");
+        QTest::newRow("hexadecimal width") << "Width=0x200\nHeight=300\nTop=10\nLeft=20" << QRect(20, 10, 512, 300);
+        QTest::newRow("383 gives 320") << "Width=383\nHeight=300\nTop=10\nLeft=20" << QRect(20, 10, 320, 300);
+        QTest::newRow("384 stays") << "Width=384\nHeight=300\nTop=10\nLeft=20" << QRect(20, 10, 384, 300);
+        QTest::newRow("127 gives 128") << "Width=400\nHeight=127\nTop=10\nLeft=20" << QRect(20, 10, 400, 128);
+    }
+
+    void windowBounds()
+    {
+        QFETCH(QString, ini);
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI",
+                           "[SETTINGS]\nLoadDefaultLogFile=0\nUseLastWindowPosition=1\n" + ini.toStdString() + "\n");
+        // Without the layout's minimum the window takes any size it is given.
+        t.Window->layout()->setSizeConstraint(QLayout::SetNoConstraint);
+        t.Window->setMinimumSize(1, 1);
+        t.Start();
+        QVERIFY(t.Window->SavePosCheckBox->isChecked());
+        QFETCH(QRect, frame);
+        QCOMPARE(t.Window->frameGeometry(), frame);
+    }
+
+    void yesIsNoNumber()
+    {
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nUseLastWindowPosition=yes\nLoadDefaultLogFile=yes\nWidth=500\n");
+        t.Start();
+        QVERIFY(!t.Window->SavePosCheckBox->isChecked());
+        QVERIFY(t.Window->DefaultLoadLogFileCheckBox->isChecked());
+    }
+
+    void quietRuns_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<bool>("quiet");
+        QTest::addColumn<bool>("quietTotal");
+        QTest::addColumn<int>("rows");
+        QTest::addColumn<int>("messages");
+        const QString log = QString::fromStdString(ExampleLog);
+        QTest::newRow("file.log -quiet") << QStringList({log, "-quiet"}) << true << false << 19 << 0;
+        QTest::newRow("-quiet file.log") << QStringList({"-quiet", log}) << true << false << 19 << 0;
+        QTest::newRow("-quiet -quiettotal takes the second as file") << QStringList({"-quiet", "-quiettotal"}) << true
+                                                                      << true << 0 << 0;
+        QTest::newRow("-QUIET alone analyses the default log") << QStringList({"-QUIET"}) << true << false << 0 << 1;
+    }
+
+    void quietRuns()
+    {
+        QFETCH(QStringList, arguments);
+        TDialogUnderTest t;
+        std::vector<std::string> args;
+        for (const QString& argument : arguments)
+            args.push_back(argument.toStdString());
+        QFETCH(bool, quiet);
+        QFETCH(bool, quietTotal);
+        t.Start(args, quiet, quietTotal);
+        QVERIFY2(!t.Window->isVisible(), "a quiet run closes its window");
+        QFETCH(int, rows);
+        QCOMPARE(static_cast<int>(t.Window->Table().RowCount()), rows);
+        QFETCH(int, messages);
+        QCOMPARE(t.Dialogs.Messages.size(), messages);
+        // quiet runs feed no charts
+        QCOMPARE(t.Window->Points().Count(), size_t{0});
+        const std::string ini = ReadFile(t.IniFile());
+        QVERIFY2(ini.find("Width=") == std::string::npos, "the bounds are not written");
+        QCOMPARE(std::count(ini.begin(), ini.end(), '='), 10L);
+    }
+
+    void quietWithoutLoadingStaysOpen()
+    {
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
+        t.Start({ExampleLog, "-quiet"}, true, false);
+        QVERIFY(t.Window->isVisible());
+        QVERIFY2(!t.Window->FQuiet, "cleared, so the bounds are written at close");
+        // a named file is not analysed either
+        QCOMPARE(t.Window->Table().RowCount(), size_t{0});
+        QCOMPARE(t.Text("TriedConnectsStaticText"), QString("-"));
+        t.Window->close();
+        QVERIFY(ReadFile(t.IniFile()).find("Width=") != std::string::npos);
+    }
+
+    void optionsThatAreNoOptions_data()
+    {
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("analysed");
+        QTest::newRow("--quiet") << "--quiet" << "";
+        QTest::newRow("-q") << "-q" << "";
+        QTest::newRow("/quiet is a file name") << "/quiet" << "/quiet";
+    }
+
+    void optionsThatAreNoOptions()
+    {
+        QFETCH(QString, argument);
+        QFETCH(QString, analysed);
+        TDialogUnderTest t;
+        t.Start({argument.toStdString()});
+        QVERIFY(t.Window->isVisible());
+        QVERIFY(!t.Window->FQuiet);
+        const QString file = analysed.isEmpty() ? QString::fromStdString(t.ProgramDir.File("ModemLog.txt")) : analysed;
+        QCOMPARE(t.Dialogs.Messages, QStringList({"Could not open file \"" + file + "\".!"}));
+        t.Window->close();
+    }
+
+    void allTimeLogAsStartUpFile()
+    {
+        TDialogUnderTest t;
+        const std::string history = t.ProgramDir.Write("old.atl", ReadFile(ExampleLog));
+        t.Start({history});
+        QCOMPARE(t.Text("OvLogFileMaxSizeLabel"), QString());
+        QCOMPARE(t.Window->Table().RowCount(), ExampleRows);
+        QVERIFY(t.Dialogs.Messages.isEmpty());
+        t.Window->close();
+    }
+
+    void openSequence()
+    {
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
+        t.Start();
+        t.Dialogs.Answer = TOpenFileAnswer{QString::fromStdString(ExampleLog), 3};
+        t.Window->OpenButton->click();
+        QCOMPARE(t.Dialogs.OpenCalls, 1);
+        QVERIFY(!t.Dialogs.OpenButtonEnabledDuringDialog);
+        QVERIFY(t.Window->OpenButton->isEnabled());
+        QCOMPARE(t.Dialogs.LastRequest.Title, QString("Load Modem Log File"));
+        QCOMPARE(t.Dialogs.LastRequest.Filters.size(), 4);
+        QCOMPARE(t.Window->Table().RowCount(), ExampleRows);
+        QCOMPARE(t.Window->FCurrentLogFile, QString::fromStdString(ExampleLog));
+        QCOMPARE(t.Window->OpenDialog1.InitialDirectory, QString(KELLVAR_SOURCE_DIR "/examples/"));
+        QCOMPARE(t.Window->OpenDialog1.FilterIndex, 3);
+
+        t.Dialogs.Answer.reset();
+        t.Window->OpenButton->click();
+        // cancelling changes nothing
+        QCOMPARE(t.Window->Table().RowCount(), ExampleRows);
+        QVERIFY(t.Window->OpenButton->isEnabled());
+        t.Window->close();
+        QVERIFY(ReadFile(t.IniFile()).find("InitialDirectory=" KELLVAR_SOURCE_DIR "/examples/") != std::string::npos);
+    }
+
+    void tablePageTakesTheFocus()
+    {
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
+        t.Start();
+        t.Window->activateWindow();
+        t.Window->PageControl1->setCurrentIndex(1);
+        QVERIFY(t.Window->focusWidget() == t.Window->ListView1);
+        t.Window->close();
+    }
+
+    void help()
+    {
+        TDialogUnderTest t(true);
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
+        t.Start();
+        t.Window->HelpButton->click();
+        t.Window->PageControl1->setCurrentIndex(1);
+        t.Window->ListView1->setFocus();
+        QTest::keyClick(t.Window->ListView1, Qt::Key_F1);
+        t.Window->OpenButton->setFocus();
+        QTest::keyClick(t.Window->OpenButton, Qt::Key_F1);
+        QCOMPARE(t.Dialogs.HelpShown,
+                 (QList<QPair<QString, int>>{{"kellvar.hlp", 0}, {"kellvar.hlp", 1101}, {"kellvar.hlp", 1}}));
+        t.Window->close();
+    }
+
+    void everyTextInBothLanguages_data()
+    {
+        QTest::addColumn<bool>("german");
+        QTest::newRow("German") << true;
+        QTest::newRow("English") << false;
+    }
+
+    void everyTextInBothLanguages()
+    {
+        QFETCH(bool, german);
+        TDialogUnderTest t(german);
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
+        t.Start();
+        TModemLogDialog& w = *t.Window;
+        for (const TTextRow& row : TextTable()) {
+            const QString expected = QString::fromUtf8(row.Text(german).data(), static_cast<qsizetype>(row.Text(german).size()));
+            const QString control = QString::fromUtf8(row.Control.data(), static_cast<qsizetype>(row.Control.size()));
+            QString shown;
+            switch (row.Property) {
+            case TTextProperty::ColumnCaption:
+                shown = w.ListView1->model()->headerData(control.toInt(), Qt::Horizontal).toString();
+                break;
+            case TTextProperty::ChartTitle:
+                shown = w.findChild<TChart*>(control)->chart()->title();
+                break;
+            case TTextProperty::LeftAxisTitle:
+                shown = w.findChild<TChart*>(control)->LeftAxis()->titleText();
+                break;
+            case TTextProperty::RightAxisTitle:
+                shown = w.findChild<TChart*>(control)->RightAxis()->titleText();
+                break;
+            case TTextProperty::SeriesTitle:
+                for (TChart* chart : w.Charts())
+                    if (QLineSeries* series = chart->SeriesNamed(control))
+                        shown = series->name();
+                break;
+            case TTextProperty::Hint:
+                shown = w.findChild<QWidget*>(control)->toolTip();
+                break;
+            case TTextProperty::Caption:
+                if (control == "ModemLogDialog")
+                    shown = w.windowTitle();
+                else if (control == "OpenDialog1")
+                    shown = w.OpenDialog1.Title;
+                else if (control.startsWith("TabSheet"))
+                    shown = w.PageControl1->tabText(w.PageControl1->indexOf(w.findChild<QWidget*>(control)));
+                else if (control == "OvTitlePanel")
+                    shown = w.Label("OvTitlePanel")->text().section(" v", 0, 0);
+                else if (auto* label = w.findChild<QLabel*>(control))
+                    shown = label->text();
+                else if (auto* group = w.findChild<QGroupBox*>(control))
+                    shown = group->title();
+                else if (auto* button = w.findChild<QAbstractButton*>(control))
+                    shown = button->text();
+                break;
+            }
+            QVERIFY2(shown == expected, qPrintable(control + ": " + shown + " != " + expected));
+        }
+        QCOMPARE(w.ListView1->model()->headerData(11, Qt::Horizontal).toString(), QString("OvrErr"));
+        QCOMPARE(w.Label("OvTitlePanel")->text(), QString("Kellvar v1.5.5"));
+        QCOMPARE(w.HelpFile, german ? QString("kellvar.hlp") : QString("kellva_e.hlp"));
+        QCOMPARE(w.DefaultTabComboBox->count(), 6);
+        QCOMPARE(w.DefaultTabComboBox->itemText(5), german ? QString("Anwahldauern") : QString("Dialing Times"));
+        QVERIFY(w.Memo1->toPlainText().startsWith("Kellvar v1.55\n"));
+        QCOMPARE(w.findChild<QGroupBox*>("GroupBox1")->title(), QString("Voreinstellungen"));
+        w.close();
+    }
+};
+
+QTEST_MAIN(DialogLifecycleTest)
+#include "dialoglifecycle_test.moc"
