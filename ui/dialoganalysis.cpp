@@ -31,8 +31,9 @@ namespace kellvar {
 
 namespace {
 
-// While a long run pumps events, the charts are brought up to date at most this often.
-constexpr qint64 ChartRefreshMilliseconds = 250;
+// While a long run pumps events, the table and the charts are brought up to
+// date at most this often; drawing them at every pump would cost more than the run.
+constexpr qint64 RefreshMilliseconds = 250;
 
 QByteArray Png(const QImage& image)
 {
@@ -60,7 +61,7 @@ void TModemLogDialog::AnalyseLogFile(const QString& path, bool NoSizeWarning)
     flags.IsGerman = IsGerman;
     flags.StoreAllTimeLog = StoreAllTimeLogCheckBox->isChecked();
     TAllTimeLogFile history(AllTimeLogFileName(QFile::encodeName(programPath_).toStdString()));
-    sinceChartsShown_.start();
+    sinceShown_.start();
     kellvar::AnalyseLogFile(QFile::encodeName(path).toStdString(), NoSizeWarning, flags, *this, &history);
     OpenButton->setEnabled(openEnabled);
     analysing_ = false;
@@ -106,10 +107,10 @@ void TModemLogDialog::ShowMessage(const std::string& text)
 
 void TModemLogDialog::ProcessPendingEvents()
 {
-    model_->Sync();
-    if (sinceChartsShown_.elapsed() >= ChartRefreshMilliseconds) {
+    if (sinceShown_.elapsed() >= RefreshMilliseconds) {
+        model_->Sync();
         HandChartPointsOver();
-        sinceChartsShown_.restart();
+        sinceShown_.restart();
     }
     QCoreApplication::processEvents();
 }

@@ -151,7 +151,7 @@ private:
     TConnectionTable table_;
     TConnectionTableModel* model_ = nullptr;
     TChartPoints points_;
-    QElapsedTimer sinceChartsShown_;
+    QElapsedTimer sinceShown_;
     bool shown_ = false;
     bool startUpDone_ = false;
     bool closed_ = false;

@@ -1,0 +1,122 @@
+// The window with the largest log one run takes (32,766 connections): the
+// analysis from Open to the summary shown, sorting, a chart repaint, and the
+// start-up with the example log. Run on Qt's offscreen platform.
+
+#include "bench/loggenerator.h"
+#include "lang/language.h"
+#include "ui/chart.h"
+#include "ui/modemlogdialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QElapsedTimer>
+#include <QPixmap>
+#include <QTabWidget>
+
+#include <benchmark/benchmark.h>
+
+#include <fstream>
+#include <memory>
+#include <unistd.h>
+
+namespace {
+
+class TNoDialogs : public kellvar::TUserDialogs {
+public:
+    void ShowMessage(QWidget*, const QString&) override {}
+    std::optional<kellvar::TOpenFileAnswer> OpenLogFile(QWidget*, const kellvar::TOpenFileRequest&) override
+    {
+        return std::nullopt;
+    }
+    void ShowHelp(QWidget*, const QString&, int) override {}
+};
+
+const std::string& LargeLog()
+{
+    static const std::string path = [] {
+        const std::string file = "/tmp/kellvar-window-bench-" + std::to_string(::getpid()) + ".log";
+        std::ofstream(file, std::ios::binary) << kellvar::GenerateModemLog({39'000, false, 1});
+        return file;
+    }();
+    return path;
+}
+
+std::unique_ptr<kellvar::TModemLogDialog> Window(TNoDialogs& dialogs)
+{
+    auto window = std::make_unique<kellvar::TModemLogDialog>(dialogs);
+    window->SetProgramPath("/tmp/kellvar-window-bench");
+    window->resize(1106, 549);
+    window->show();
+    while (!window->StartUpDone())
+        QApplication::processEvents();
+    return window;
+}
+
+void BM_OpenToSummary(benchmark::State& state)
+{
+    TNoDialogs dialogs;
+    auto window = Window(dialogs);
+    for (auto _ : state) {
+        window->AnalyseLogFile(QString::fromStdString(LargeLog()), true);
+        QApplication::processEvents();
+    }
+    state.counters["rows"] = static_cast<double>(window->Table().RowCount());
+}
+
+void BM_SortColumn(benchmark::State& state)
+{
+    TNoDialogs dialogs;
+    auto window = Window(dialogs);
+    window->AnalyseLogFile(QString::fromStdString(LargeLog()), true);
+    window->PageControl1->setCurrentIndex(1);
+    QApplication::processEvents();
+    for (auto _ : state) {
+        window->ListView1ColumnClick(static_cast<int>(state.range(0)));
+        QApplication::processEvents();
+    }
+}
+
+void BM_ChartRepaint(benchmark::State& state)
+{
+    TNoDialogs dialogs;
+    auto window = Window(dialogs);
+    window->AnalyseLogFile(QString::fromStdString(LargeLog()), true);
+    window->PageControl1->setCurrentIndex(2);
+    window->ShowLabelsCheckBox->setChecked(state.range(0) != 0);
+    QApplication::processEvents();
+    for (auto _ : state)
+        benchmark::DoNotOptimize(window->Chart1->grab());
+}
+
+void BM_StartUpToFirstPaint(benchmark::State& state)
+{
+    for (auto _ : state) {
+        TNoDialogs dialogs;
+        kellvar::TModemLogDialog window(dialogs);
+        window.SetProgramPath("/tmp/kellvar-window-bench");
+        window.SetArguments({KELLVAR_SOURCE_DIR "/examples/ModemLog.txt"});
+        window.show();
+        while (!window.StartUpDone())
+            QApplication::processEvents();
+        benchmark::DoNotOptimize(window.grab());
+        window.close();
+    }
+}
+
+}  // namespace
+
+BENCHMARK(BM_OpenToSummary)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_SortColumn)->DenseRange(0, 11)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_ChartRepaint)->ArgName("marks")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_StartUpToFirstPaint)->Unit(benchmark::kMillisecond)->Iterations(3);
+
+int main(int argc, char** argv)
+{
+    ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
+    QApplication application(argc, argv);
+    benchmark::Initialize(&argc, argv);
+    benchmark::RunSpecifiedBenchmarks();
+    std::remove(LargeLog().c_str());
+    std::remove("/tmp/kellvar-window-bench.INI");
+    return 0;
+}
