@@ -38,13 +38,17 @@ TChart::TChart(const QString& name, const std::vector<TSeriesSpec>& specs, QWidg
     QLinearGradient wall(0, 0, 1, 0);
     wall.setCoordinateMode(QGradient::ObjectBoundingMode);
     wall.setColorAt(0, LeftWallColour);
-    wall.setColorAt(0.03, LeftWallColour);
-    wall.setColorAt(0.0301, Qt::white);
+    wall.setColorAt(0.02, LeftWallColour);
+    wall.setColorAt(0.0201, Qt::white);
     wall.setColorAt(1, Qt::white);
     c->setPlotAreaBackgroundBrush(wall);
     c->setPlotAreaBackgroundVisible(true);
 
     bottom_->setLabelFormat("%d");
+    bottom_->setTickType(QValueAxis::TicksDynamic);
+    bottom_->setTickAnchor(0);
+    for (QValueAxis* axis : {left_, right_})
+        axis->setLabelFormat("%.10g");
     c->addAxis(bottom_, Qt::AlignBottom);
     c->addAxis(left_, Qt::AlignLeft);
     c->addAxis(right_, Qt::AlignRight);
@@ -64,7 +68,10 @@ TChart::TChart(const QString& name, const std::vector<TSeriesSpec>& specs, QWidg
     }
     right_->setVisible(std::any_of(specs.begin(), specs.end(), [](const TSeriesSpec& s) { return s.RightAxis; }));
     SetFullRanges();
-    connect(bottom_, &QValueAxis::rangeChanged, this, [this] { ShowVisiblePoints(); });
+    connect(bottom_, &QValueAxis::rangeChanged, this, [this] {
+        SetPointNumberTicks();
+        ShowVisiblePoints();
+    });
 }
 
 QLineSeries* TChart::SeriesNamed(const QString& name) const
@@ -155,6 +162,20 @@ void TChart::SetFullRanges()
     bottom_->blockSignals(true);
     bottom_->setRange(0, std::max<double>(1, static_cast<double>(count) - 1));
     bottom_->blockSignals(false);
+    SetPointNumberTicks();
+}
+
+void TChart::SetPointNumberTicks()
+{
+    // Point numbers are whole: ticks at 1, 2 or 5 times a power of ten, about ten of them.
+    const double span = std::max(1.0, bottom_->max() - bottom_->min());
+    double step = std::pow(10.0, std::floor(std::log10(span / 10)));
+    for (const double factor : {1.0, 2.0, 5.0, 10.0})
+        if (span / (step * factor) <= 10) {
+            step *= factor;
+            break;
+        }
+    bottom_->setTickInterval(std::max(1.0, step));
 }
 
 void TChart::ShowVisiblePoints()

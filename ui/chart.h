@@ -71,6 +71,7 @@ private:
     };
 
     void SetFullRanges();
+    void SetPointNumberTicks();
     void ShowVisiblePoints();
 
     std::vector<TSeries> series_;
