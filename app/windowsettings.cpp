@@ -42,17 +42,17 @@ void WriteWindowSettings(const TSettingsFile& file, const TWindowSettings& s, bo
                   [&] { return file.WriteInteger("Top", s.Bounds.Top); },
                   [&] { return file.WriteInteger("Left", s.Bounds.Left); }};
     writes.insert(writes.end(), {
-        [&] { return file.WriteBool("ShowValueLabels", s.ShowValueLabels); },
-        [&] { return file.WriteBool("UseLastSettings", s.UseLastSettings); },
-        [&] { return file.WriteBool("UseLastWindowPosition", s.UseLastWindowPosition); },
-        [&] { return file.WriteBool("StoreAllTimeLog", s.StoreAllTimeLog); },
-        [&] { return file.WriteInteger("FilterIndex", s.FilterIndex); },
-        [&] { return file.WriteBool("UseLastDirectory", s.UseLastDirectory); },
-        [&] { return file.WriteText("InitialDirectory", s.InitialDirectory); },
-        [&] { return file.WriteBool("LoadDefaultLogFile", s.LoadDefaultLogFile); },
-        [&] { return file.WriteText("DefaultLogFile", s.DefaultLogFile); },
-        [&] { return file.WriteInteger("DefaultTabPage", s.DefaultTabPage); },
-    });
+                                    [&] { return file.WriteBool("ShowValueLabels", s.ShowValueLabels); },
+                                    [&] { return file.WriteBool("UseLastSettings", s.UseLastSettings); },
+                                    [&] { return file.WriteBool("UseLastWindowPosition", s.UseLastWindowPosition); },
+                                    [&] { return file.WriteBool("StoreAllTimeLog", s.StoreAllTimeLog); },
+                                    [&] { return file.WriteInteger("FilterIndex", s.FilterIndex); },
+                                    [&] { return file.WriteBool("UseLastDirectory", s.UseLastDirectory); },
+                                    [&] { return file.WriteText("InitialDirectory", s.InitialDirectory); },
+                                    [&] { return file.WriteBool("LoadDefaultLogFile", s.LoadDefaultLogFile); },
+                                    [&] { return file.WriteText("DefaultLogFile", s.DefaultLogFile); },
+                                    [&] { return file.WriteInteger("DefaultTabPage", s.DefaultTabPage); },
+                                });
     // A key that cannot be written ends the writing; the keys after it are skipped.
     for (const auto& write : writes)
         if (!write())

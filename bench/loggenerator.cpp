@@ -26,18 +26,37 @@ struct TWording {
     const char* Progress;
 };
 
-constexpr TWording English = {
-    "Dialing.", "Send: ATDT##########<cr>", "Recv: ", "Interpreted response: Connect",
-    "Connection established at ", "Interpreted response: Busy", "Hanging up the modem.",
-    "Hardware hangup by lowering DTR.", "Interpreted response: No Carrier", "Send: ATH<cr>", "Session Statistics:",
-    "   Reads : ", "   Writes: ", " bytes", "Read: Total: %d, Per/Sec: %d, Written: Total: %d, Per/Sec: %d"};
+constexpr TWording English = {"Dialing.",
+                              "Send: ATDT##########<cr>",
+                              "Recv: ",
+                              "Interpreted response: Connect",
+                              "Connection established at ",
+                              "Interpreted response: Busy",
+                              "Hanging up the modem.",
+                              "Hardware hangup by lowering DTR.",
+                              "Interpreted response: No Carrier",
+                              "Send: ATH<cr>",
+                              "Session Statistics:",
+                              "   Reads : ",
+                              "   Writes: ",
+                              " bytes",
+                              "Read: Total: %d, Per/Sec: %d, Written: Total: %d, Per/Sec: %d"};
 
-constexpr TWording German = {
-    "W\xE4hlen.", "Sende: ATDT##########<cr>", "Empfangen: ", "Interpretierte Antwort: Connect",
-    "Verbindung hergestellt mit ", "Interpretierte Antwort: Busy", "Modem aufh\xE4ngen.",
-    "Modem hat nach DTR-Signal aufgeh\xE4ngt.", "Interpretierte Antwort: No Carrier", "Sende: ATH<cr>",
-    "Sitzungsstatistik :", "       Gelesen: ", "       Geschrieben: ", " Bytes",
-    "Gelesen: Gesamt: %d, Pro Sek.: %d, Geschrieben: Gesamt: %d, Pro Sek.: %d"};
+constexpr TWording German = {"W\xE4hlen.",
+                             "Sende: ATDT##########<cr>",
+                             "Empfangen: ",
+                             "Interpretierte Antwort: Connect",
+                             "Verbindung hergestellt mit ",
+                             "Interpretierte Antwort: Busy",
+                             "Modem aufh\xE4ngen.",
+                             "Modem hat nach DTR-Signal aufgeh\xE4ngt.",
+                             "Interpretierte Antwort: No Carrier",
+                             "Sende: ATH<cr>",
+                             "Sitzungsstatistik :",
+                             "       Gelesen: ",
+                             "       Geschrieben: ",
+                             " Bytes",
+                             "Gelesen: Gesamt: %d, Pro Sek.: %d, Geschrieben: Gesamt: %d, Pro Sek.: %d"};
 
 class TLogWriter {
 public:
@@ -77,9 +96,9 @@ std::string Formatted(const char* format, int a, int b, int c, int d)
 
 void Initialisation(TLogWriter& log)
 {
-    for (const char* message : {"Initializing modem.", "Send: AT<cr>", "Recv: <cr><lf>OK<cr><lf>",
-                                "Interpreted response: OK", "Send: AT&FE0V1&C1&D2 S0=0 W2<cr>",
-                                "Recv: <cr><lf>OK<cr><lf>", "Interpreted response: OK"}) {
+    for (const char* message :
+         {"Initializing modem.", "Send: AT<cr>", "Recv: <cr><lf>OK<cr><lf>", "Interpreted response: OK",
+          "Send: AT&FE0V1&C1&D2 S0=0 W2<cr>", "Recv: <cr><lf>OK<cr><lf>", "Interpreted response: OK"}) {
         log.Line(message);
         log.Advance(2);
     }

@@ -14,14 +14,16 @@ std::string Quoted(const std::string& path)
 std::string SizeWarningMessage(const std::string& logPath, bool german)
 {
     if (german)
-        return "Die Datei " + Quoted(logPath) + " ist länger als 250KByte!\r"
-               "Windows fügt ab einer Länge von 255KByte keine Einträge mehr hinzu.\r"
-               "Sie sollten die Datei (z.B. für Archivzwecke) jetzt umbenennen, verschieben oder löschen!\r"
-               "Weitere Informationen in der Hilfe.";
-    return "The file " + Quoted(logPath) + " is larger than 250KByte!\r"
-           "Windows adds no entries when log file size is over 255KByte.\r"
-           "You should (e.g. for archiving) rename, move or delete the file.\r"
-           "Refer to the manual for more information.";
+        return "Die Datei " + Quoted(logPath)
+               + " ist länger als 250KByte!\r"
+                 "Windows fügt ab einer Länge von 255KByte keine Einträge mehr hinzu.\r"
+                 "Sie sollten die Datei (z.B. für Archivzwecke) jetzt umbenennen, verschieben oder löschen!\r"
+                 "Weitere Informationen in der Hilfe.";
+    return "The file " + Quoted(logPath)
+           + " is larger than 250KByte!\r"
+             "Windows adds no entries when log file size is over 255KByte.\r"
+             "You should (e.g. for archiving) rename, move or delete the file.\r"
+             "Refer to the manual for more information.";
 }
 
 std::string OpenFailureMessage(const std::string& logPath, bool german)
@@ -34,10 +36,12 @@ std::string OpenFailureMessage(const std::string& logPath, bool german)
 std::string AllTimeLogWriteAccessMessage(const std::string& allTimeLogPath, bool german)
 {
     if (german)
-        return "Die Datei " + Quoted(allTimeLogPath) + " konnte nicht für Schreibzugriffe geöffnet werden.\r"
-               "Das All-Time-Log wird daher nicht aktualisiert.";
-    return "The file " + Quoted(allTimeLogPath) + " couldn't be opened for write-access.\r"
-           "Hence the All-Time-Log will not be updated.";
+        return "Die Datei " + Quoted(allTimeLogPath)
+               + " konnte nicht für Schreibzugriffe geöffnet werden.\r"
+                 "Das All-Time-Log wird daher nicht aktualisiert.";
+    return "The file " + Quoted(allTimeLogPath)
+           + " couldn't be opened for write-access.\r"
+             "Hence the All-Time-Log will not be updated.";
 }
 
 }  // namespace kellvar

@@ -15,9 +15,12 @@ void TChartPoints::Clear()
 
 void TChartPoints::Add(const TConnectionRecord& r)
 {
-    const std::array<double, SourceSeriesCount> point = {
-        r.ReadRate * 0.01, r.WriteRate * 0.01, r.DialDuration * 0.01, r.ConnectionDuration * 0.01,
-        static_cast<double>(r.BytesRead), static_cast<double>(r.BytesWritten)};
+    const std::array<double, SourceSeriesCount> point = {r.ReadRate * 0.01,
+                                                         r.WriteRate * 0.01,
+                                                         r.DialDuration * 0.01,
+                                                         r.ConnectionDuration * 0.01,
+                                                         static_cast<double>(r.BytesRead),
+                                                         static_cast<double>(r.BytesWritten)};
     for (int series = 0; series < SourceSeriesCount; ++series) {
         values_[series].push_back(point[series]);
         sums_[series] += point[series];
@@ -36,8 +39,7 @@ std::vector<TPlotPoint> AverageTrend(const std::vector<double>& values)
     return trend;
 }
 
-std::vector<TPlotPoint> ThinnedForDisplay(const std::vector<TPlotPoint>& points, double xMin, double xMax,
-                                          int columns)
+std::vector<TPlotPoint> ThinnedForDisplay(const std::vector<TPlotPoint>& points, double xMin, double xMax, int columns)
 {
     const auto byX = [](const TPlotPoint& p, double x) { return p.X < x; };
     auto first = std::lower_bound(points.begin(), points.end(), xMin, byX);

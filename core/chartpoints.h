@@ -12,12 +12,12 @@ namespace kellvar {
 // The six source series that receive one point per emitted connection, in the
 // order the points are appended.
 enum TSourceSeries : int {
-    ReadRateSeries = 0,       // Series1, byte/s
-    WriteRateSeries,          // Series2, byte/s
-    DialDurationSeries,       // LineSeries1, seconds
-    ConnectionDurationSeries, // LineSeries2, seconds
-    BytesReadSeries,          // LineSeries5, bytes
-    BytesWrittenSeries,       // LineSeries6, bytes
+    ReadRateSeries = 0,        // Series1, byte/s
+    WriteRateSeries,           // Series2, byte/s
+    DialDurationSeries,        // LineSeries1, seconds
+    ConnectionDurationSeries,  // LineSeries2, seconds
+    BytesReadSeries,           // LineSeries5, bytes
+    BytesWrittenSeries,        // LineSeries6, bytes
     SourceSeriesCount
 };
 
@@ -52,7 +52,6 @@ std::vector<TPlotPoint> AverageTrend(const std::vector<double>& values);
 // for the x range shown: all of them while there are at most two per pixel
 // column, otherwise the lowest and the highest of each column, in x order;
 // one point beyond each end of the range keeps the line running to the edge.
-std::vector<TPlotPoint> ThinnedForDisplay(const std::vector<TPlotPoint>& points, double xMin, double xMax,
-                                          int columns);
+std::vector<TPlotPoint> ThinnedForDisplay(const std::vector<TPlotPoint>& points, double xMin, double xMax, int columns);
 
 }  // namespace kellvar

@@ -9,8 +9,7 @@ int32_t TransferRate(int32_t bytes, int32_t durationHundredths)
 {
     if (durationHundredths <= 0)
         return 0;
-    const long double rate =
-        std::nearbyint(static_cast<long double>(bytes) / (durationHundredths * 0.01L) * 100.0L);
+    const long double rate = std::nearbyint(static_cast<long double>(bytes) / (durationHundredths * 0.01L) * 100.0L);
     // A few bytes over a zero-length stamp difference can exceed the 32-bit field; keep it at its end.
     if (rate >= std::numeric_limits<int32_t>::max())
         return std::numeric_limits<int32_t>::max();

@@ -79,8 +79,7 @@ std::string FormatClock(int64_t hundredths)
         return "-" + FormatClock(-hundredths);
     std::array<char, 40> text{};
     const long long hours = hundredths / 360'000;
-    char* out = hours < 10 ? TwoDigits(text.data(), hours)
-                           : std::to_chars(text.data(), text.data() + 24, hours).ptr;
+    char* out = hours < 10 ? TwoDigits(text.data(), hours) : std::to_chars(text.data(), text.data() + 24, hours).ptr;
     *out++ = ':';
     out = TwoDigits(out, hundredths / 6'000 % 60);
     *out++ = ':';
@@ -110,12 +109,8 @@ std::string FormatPrefixed(int32_t scale, double value, const std::string& decim
         long double Unit;
         const char* Letter;
     };
-    static constexpr std::array<TPrefix, 6> prefixes = {{{0x1p60L, "E"},
-                                                         {0x1p50L, "P"},
-                                                         {0x1p40L, "T"},
-                                                         {0x1p30L, "G"},
-                                                         {0x1p20L, "M"},
-                                                         {0x1p10L, "K"}}};
+    static constexpr std::array<TPrefix, 6> prefixes = {
+        {{0x1p60L, "E"}, {0x1p50L, "P"}, {0x1p40L, "T"}, {0x1p30L, "G"}, {0x1p20L, "M"}, {0x1p10L, "K"}}};
     long double divisor = 1;
     const char* letter = "";
     for (const TPrefix& prefix : prefixes) {

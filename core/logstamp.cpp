@@ -78,8 +78,8 @@ int32_t ParseLogDate(std::string_view dateText, TDateParts& parts)
 int32_t ParseLogTime(std::string_view timeText)
 {
     int32_t hours = 0, minutes = 0, seconds = 0, hundredths = 0;
-    if (!ReadPiece(timeText, 0, 2, hours) || !ReadPiece(timeText, 3, 2, minutes)
-        || !ReadPiece(timeText, 6, 2, seconds) || !ReadPiece(timeText, 9, 2, hundredths))
+    if (!ReadPiece(timeText, 0, 2, hours) || !ReadPiece(timeText, 3, 2, minutes) || !ReadPiece(timeText, 6, 2, seconds)
+        || !ReadPiece(timeText, 9, 2, hundredths))
         return 0;
     return hours * 360'000 + minutes * 6'000 + seconds * 100 + hundredths;
 }

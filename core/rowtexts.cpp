@@ -63,11 +63,20 @@ std::string HtmlEscaped(const std::string& text)
     std::string escaped;
     for (const char c : text) {
         switch (c) {
-        case '&': escaped += "&amp;"; break;
-        case '<': escaped += "&lt;"; break;
-        case '>': escaped += "&gt;"; break;
-        case '"': escaped += "&quot;"; break;
-        default: escaped += c;
+        case '&':
+            escaped += "&amp;";
+            break;
+        case '<':
+            escaped += "&lt;";
+            break;
+        case '>':
+            escaped += "&gt;";
+            break;
+        case '"':
+            escaped += "&quot;";
+            break;
+        default:
+            escaped += c;
         }
     }
     return escaped;
@@ -87,7 +96,8 @@ std::string TableHtml(const std::vector<TRowCells>& rows, const std::vector<std:
 {
     if (rows.empty())
         return {};
-    std::string html = "<table>\n" + HtmlRow(columnCaptions, std::min(rows.front().size(), columnCaptions.size()), "th");
+    std::string html =
+        "<table>\n" + HtmlRow(columnCaptions, std::min(rows.front().size(), columnCaptions.size()), "th");
     for (const TRowCells& row : rows)
         html += HtmlRow(row, row.size(), "td");
     return html + "</table>\n";

@@ -15,9 +15,18 @@ struct TStamp {
     TDateParts& Parts;
 };
 
-TStamp DialStamp(TConnectionRecord& r) { return {r.DialDate, r.DialTime, r.DialDateParts}; }
-TStamp ConnectStamp(TConnectionRecord& r) { return {r.ConnectDate, r.ConnectTime, r.ConnectDateParts}; }
-TStamp HangUpStamp(TConnectionRecord& r) { return {r.HangUpDate, r.HangUpTime, r.HangUpDateParts}; }
+TStamp DialStamp(TConnectionRecord& r)
+{
+    return {r.DialDate, r.DialTime, r.DialDateParts};
+}
+TStamp ConnectStamp(TConnectionRecord& r)
+{
+    return {r.ConnectDate, r.ConnectTime, r.ConnectDateParts};
+}
+TStamp HangUpStamp(TConnectionRecord& r)
+{
+    return {r.HangUpDate, r.HangUpTime, r.HangUpDateParts};
+}
 
 // Sets the stamp from the line; with onlyWhileZero, date and time are each set only while still 0.
 void SetStamp(TStamp stamp, std::string_view line, bool onlyWhileZero)
@@ -59,8 +68,8 @@ size_t FindIgnoringCase(std::string_view line, std::string_view lowerText)
 int32_t SaturatingAdd(int32_t a, int32_t b)
 {
     const int64_t sum = int64_t{a} + b;
-    return static_cast<int32_t>(std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(),
-                                                    std::numeric_limits<int32_t>::max()));
+    return static_cast<int32_t>(
+        std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
 void ReadConnectionSpeed(TConnectionRecord& r, std::string_view line, size_t after)

@@ -90,13 +90,26 @@ double ParsePrefixedNumber(std::string_view text, const std::string& sep)
         if (!ReadLocaleFloat(text.substr(0, i), sep, value))
             continue;
         switch (c) {
-        case 'K': case 'k': return std::ldexp(value, 10);
-        case 'M': case 'm': return std::ldexp(value, 20);
-        case 'G': case 'g': return std::ldexp(value, 30);
-        case 'T': case 't': return std::ldexp(value, 40);
-        case 'P': case 'p': return std::ldexp(value, 50);
-        case 'E': case 'e': return std::ldexp(value, 60);
-        default: return value;
+        case 'K':
+        case 'k':
+            return std::ldexp(value, 10);
+        case 'M':
+        case 'm':
+            return std::ldexp(value, 20);
+        case 'G':
+        case 'g':
+            return std::ldexp(value, 30);
+        case 'T':
+        case 't':
+            return std::ldexp(value, 40);
+        case 'P':
+        case 'p':
+            return std::ldexp(value, 50);
+        case 'E':
+        case 'e':
+            return std::ldexp(value, 60);
+        default:
+            return value;
         }
     }
     return 0;

@@ -50,8 +50,7 @@ const TBigramShifts BigramShifts;
 
 bool OccursAt(std::string_view line, size_t position, std::string_view text)
 {
-    return line.size() - position >= text.size()
-           && std::memcmp(line.data() + position, text.data(), text.size()) == 0;
+    return line.size() - position >= text.size() && std::memcmp(line.data() + position, text.data(), text.size()) == 0;
 }
 
 bool ContainsReceivedMarker(std::string_view line)
@@ -69,8 +68,7 @@ TLineMatch MatchLogLine(std::string_view line)
     std::array<size_t, LogVocabulary.size()> firstPosition;  // read only where found has the bit
     uint32_t found = 0;
     const auto tryEntriesAt = [&](size_t position) {
-        uint32_t candidates =
-            FirstByteIndex.EntriesStartingWith[static_cast<unsigned char>(line[position])] & ~found;
+        uint32_t candidates = FirstByteIndex.EntriesStartingWith[static_cast<unsigned char>(line[position])] & ~found;
         while (candidates != 0) {
             const int entry = std::countr_zero(candidates);
             candidates &= candidates - 1;

@@ -245,9 +245,8 @@ std::span<const TTextRow> TextTable()
 
 std::string_view TextOf(std::string_view control, TTextProperty property, bool german)
 {
-    const auto row = std::find_if(std::begin(Rows), std::end(Rows), [&](const TTextRow& r) {
-        return r.Control == control && r.Property == property;
-    });
+    const auto row = std::find_if(std::begin(Rows), std::end(Rows),
+                                  [&](const TTextRow& r) { return r.Control == control && r.Property == property; });
     return row == std::end(Rows) ? std::string_view{} : row->Text(german);
 }
 

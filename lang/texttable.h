@@ -2,8 +2,8 @@
 
 #include <array>
 #include <span>
-#include <vector>
 #include <string_view>
+#include <vector>
 
 namespace kellvar {
 
@@ -37,8 +37,8 @@ std::string_view AboutText(bool german);
 std::vector<std::string_view> ColumnCaptions(bool german);
 
 // The pages of PageControl1 in page order; the digits in the names do not follow it.
-inline constexpr std::array<std::string_view, 8> PageNames = {
-    "TabSheet0", "TabSheet1", "TabSheet2", "TabSheet7", "TabSheet4", "TabSheet3", "TabSheet6", "TabSheet5"};
+inline constexpr std::array<std::string_view, 8> PageNames = {"TabSheet0", "TabSheet1", "TabSheet2", "TabSheet7",
+                                                              "TabSheet4", "TabSheet3", "TabSheet6", "TabSheet5"};
 
 // Page captions in page order.
 std::vector<std::string_view> PageCaptions(bool german);

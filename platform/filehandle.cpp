@@ -68,7 +68,8 @@ bool FileExists(const std::string& path)
 
 bool IsSameFile(int fdA, int fdB)
 {
-    struct stat a {}, b {};
+    struct stat a {
+    }, b{};
     return ::fstat(fdA, &a) == 0 && ::fstat(fdB, &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 

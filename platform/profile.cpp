@@ -29,9 +29,8 @@ std::string_view Trimmed(std::string_view text)
 bool SameName(std::string_view a, std::string_view b)
 {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) {
-               return lower(x) == lower(y);
-           });
+    return a.size() == b.size()
+           && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // The lines of an INI file, each without its line end.
@@ -117,9 +116,8 @@ bool ReplaceFile(const std::string& fileName, const std::string& text)
     if (!file.IsOpen())
         return false;
     const bool written = WriteAll(file.Fd(), text.data(), text.size())
-                         && ::fchmod(file.Fd(), exists ? info.st_mode & 07777 : 0644) == 0
-                         && ::fsync(file.Fd()) == 0 && file.Close()
-                         && ::rename(temporary.c_str(), fileName.c_str()) == 0;
+                         && ::fchmod(file.Fd(), exists ? info.st_mode & 07777 : 0644) == 0 && ::fsync(file.Fd()) == 0
+                         && file.Close() && ::rename(temporary.c_str(), fileName.c_str()) == 0;
     if (!written)
         ::unlink(temporary.c_str());
     return written;
@@ -127,8 +125,8 @@ bool ReplaceFile(const std::string& fileName, const std::string& text)
 
 }  // namespace
 
-std::string GetPrivateProfileString(const std::string& section, const std::string& key,
-                                    const std::string& defaultValue, const std::string& fileName)
+std::string GetPrivateProfileString(const std::string& section, const std::string& key, const std::string& defaultValue,
+                                    const std::string& fileName)
 {
     const std::vector<std::string> lines = ReadLines(fileName);
     const auto range = FindSection(lines, section);

@@ -14,8 +14,8 @@ inline constexpr size_t ProfileValueLimit = 1023;
 
 // The key's value (cut at 1,023 characters), or the default when the file,
 // the section or the key is missing.
-std::string GetPrivateProfileString(const std::string& section, const std::string& key,
-                                    const std::string& defaultValue, const std::string& fileName);
+std::string GetPrivateProfileString(const std::string& section, const std::string& key, const std::string& defaultValue,
+                                    const std::string& fileName);
 
 // Sets the key, keeping every other section, key and comment in its place:
 // an existing key is updated where it stands, a new one goes to the end of its

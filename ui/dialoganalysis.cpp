@@ -140,8 +140,8 @@ void TModemLogDialog::ShowSummary(const TAnalysisCounters& counters)
     if (table_.RowCount() > 0) {
         const int last = static_cast<int>(table_.RowCount()) - 1;
         const QModelIndex lastRow = model_->index(last, 0);
-        ListView1->selectionModel()->setCurrentIndex(
-            lastRow, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+        ListView1->selectionModel()->setCurrentIndex(lastRow,
+                                                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         ListView1->scrollToBottom();
         const TLastConnection block = LastConnectionTexts(table_.Rows().back());
         Label("StartLastConnectionStaticText")->setText(QString::fromStdString(block.Start));
@@ -238,25 +238,27 @@ void TModemLogDialog::Unzoom1Click()
 
 void TModemLogDialog::alsBitmap1Click()
 {
+    CopyActiveChart(false);
+}
+
+void TModemLogDialog::alsMeta1Click()
+{
+    CopyActiveChart(true);
+}
+
+void TModemLogDialog::CopyActiveChart(bool asVector)
+{
     TChart* chart = ActiveChart();
     if (chart == nullptr)
         return;
     const QImage picture = chart->Picture();
     auto* data = new QMimeData;
-    data->setImageData(picture);
+    // A vector picture goes with a bitmap beside it, for the many programs that take no SVG.
+    if (asVector)
+        data->setData("image/svg+xml", chart->SvgPicture());
+    else
+        data->setImageData(picture);
     data->setData("image/png", Png(picture));
-    QApplication::clipboard()->setMimeData(data);
-}
-
-void TModemLogDialog::alsMeta1Click()
-{
-    TChart* chart = ActiveChart();
-    if (chart == nullptr)
-        return;
-    // A vector picture, with a bitmap beside it for the many programs that take no SVG.
-    auto* data = new QMimeData;
-    data->setData("image/svg+xml", chart->SvgPicture());
-    data->setData("image/png", Png(chart->Picture()));
     QApplication::clipboard()->setMimeData(data);
 }
 

@@ -35,8 +35,7 @@ QString DesignText(const char* control, TTextProperty property = TTextProperty::
     return QString::fromUtf8(TextOf(control, property, true));
 }
 
-template <typename T>
-T* Named(T* widget, const char* name)
+template <typename T> T* Named(T* widget, const char* name)
 {
     widget->setObjectName(name);
     return widget;
@@ -178,10 +177,10 @@ void TModemLogDialog::BuildLayout()
         {"TabSheet0", 1601, BuildOverviewPage()},
         {"TabSheet1", 1101, BuildTablePage()},
         {"TabSheet2", 1201,
-         BuildChartPage(Chart1, "Panel4",
-                        {{"AverageReadRateTLabel", "AverageReadRateLabel"},
-                         {"AverageWriteRateTLabel", "AverageWriteRateLabel"}},
-                        26)},
+         BuildChartPage(
+             Chart1, "Panel4",
+             {{"AverageReadRateTLabel", "AverageReadRateLabel"}, {"AverageWriteRateTLabel", "AverageWriteRateLabel"}},
+             26)},
         {"TabSheet7", 1301,
          BuildChartPage(Chart4, "Panel5",
                         {{"SumDataReadTLabel", "SumReadDataLabel"}, {"SumDataWrittenTLabel", "SumWrittenDataLabel"}},

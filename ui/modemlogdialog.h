@@ -130,6 +130,7 @@ private:
     void OpenLogFile(const QString& path);
     void ShowHelpFor(QWidget* focus);
     TChart* ActiveChart() const;
+    void CopyActiveChart(bool asVector);
 
     // TAnalysisReceiver: what a run hands to the window.
     void ClearTable() override;

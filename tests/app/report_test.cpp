@@ -20,8 +20,8 @@ struct TRun {
 TRun Report(const std::string& arguments)
 {
     testing::TempDir dir;
-    const std::string command = "LC_ALL=C.UTF-8 " KELLVAR_REPORT " " + arguments + " >" + dir.File("out") + " 2>"
-                                + dir.File("err");
+    const std::string command =
+        "LC_ALL=C.UTF-8 " KELLVAR_REPORT " " + arguments + " >" + dir.File("out") + " 2>" + dir.File("err");
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, testing::ReadFile(dir.File("out")),
             testing::ReadFile(dir.File("err"))};

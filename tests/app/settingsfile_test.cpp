@@ -22,14 +22,14 @@ TEST_P(SettingsIntegerTest, ReadsDecimalAndHexadecimal)
     EXPECT_EQ(settings.ReadInteger("Key", -99), GetParam().value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, SettingsIntegerTest,
-    ::testing::Values(IntegerCase{"decimal", "512", 512}, IntegerCase{"negative", "-1", -1},
-                      IntegerCase{"hexadecimal", "0x200", 512}, IntegerCase{"hexadecimal_capital", "0X1F", 31},
-                      IntegerCase{"just_0x", "0x", -99}, IntegerCase{"word", "yes", -99},
-                      IntegerCase{"trailing_text", "12px", -99}, IntegerCase{"bad_hex", "0xZZ", -99},
-                      IntegerCase{"empty", "", -99}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, SettingsIntegerTest,
+                         ::testing::Values(IntegerCase{"decimal", "512", 512}, IntegerCase{"negative", "-1", -1},
+                                           IntegerCase{"hexadecimal", "0x200", 512},
+                                           IntegerCase{"hexadecimal_capital", "0X1F", 31},
+                                           IntegerCase{"just_0x", "0x", -99}, IntegerCase{"word", "yes", -99},
+                                           IntegerCase{"trailing_text", "12px", -99},
+                                           IntegerCase{"bad_hex", "0xZZ", -99}, IntegerCase{"empty", "", -99}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SettingsFile, BooleansAreIntegers)
 {

@@ -62,8 +62,8 @@ TEST(WindowSettings, UnreadableAndOutOfRangeValues)
     EXPECT_TRUE(Read("[SETTINGS]\r\nLoadDefaultLogFile=yes\r\n").LoadDefaultLogFile);
     EXPECT_EQ(Read("[SETTINGS]\r\nUseLastSettings=1\r\nFilterIndex=5\r\n").FilterIndex, 1);
     EXPECT_EQ(Read("[SETTINGS]\r\nUseLastSettings=1\r\nFilterIndex=0\r\n").FilterIndex, 1);
-    for (const auto& [text, page] : std::vector<std::pair<std::string, int>>{
-             {"1", 1}, {"7", 7}, {"8", -1}, {"-5", -1}, {"-1", -1}, {"x", -1}})
+    for (const auto& [text, page] :
+         std::vector<std::pair<std::string, int>>{{"1", 1}, {"7", 7}, {"8", -1}, {"-5", -1}, {"-1", -1}, {"x", -1}})
         EXPECT_EQ(Read("[SETTINGS]\r\nDefaultTabPage=" + text + "\r\n").DefaultTabPage, page) << text;
 }
 
@@ -132,18 +132,20 @@ TEST_P(QuietFlagsTest, WholeArgumentsInAnyCase)
     EXPECT_EQ(flags.QuietTotal, GetParam().quietTotal);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Arguments, QuietFlagsTest,
-    ::testing::Values(QuietCase{"none", {}, false, false}, QuietCase{"quiet", {"-quiet"}, true, false},
-                      QuietCase{"upper_case", {"-QUIET"}, true, false}, QuietCase{"mixed_case", {"-Quiet"}, true, false},
-                      QuietCase{"quiet_total", {"-quiettotal"}, true, true},
-                      QuietCase{"twice", {"-quiet", "-quiet"}, true, false},
-                      QuietCase{"never_cleared", {"-quiettotal", "-quiet"}, true, true},
-                      QuietCase{"file_then_quiet", {"file.log", "-quiet"}, true, false},
-                      QuietCase{"with_value", {"-quiet=1"}, false, false},
-                      QuietCase{"slash_form", {"/quiet"}, false, false},
-                      QuietCase{"double_dash", {"--quiet"}, false, false}, QuietCase{"abbreviated", {"-q"}, false, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Arguments, QuietFlagsTest,
+                         ::testing::Values(QuietCase{"none", {}, false, false},
+                                           QuietCase{"quiet", {"-quiet"}, true, false},
+                                           QuietCase{"upper_case", {"-QUIET"}, true, false},
+                                           QuietCase{"mixed_case", {"-Quiet"}, true, false},
+                                           QuietCase{"quiet_total", {"-quiettotal"}, true, true},
+                                           QuietCase{"twice", {"-quiet", "-quiet"}, true, false},
+                                           QuietCase{"never_cleared", {"-quiettotal", "-quiet"}, true, true},
+                                           QuietCase{"file_then_quiet", {"file.log", "-quiet"}, true, false},
+                                           QuietCase{"with_value", {"-quiet=1"}, false, false},
+                                           QuietCase{"slash_form", {"/quiet"}, false, false},
+                                           QuietCase{"double_dash", {"--quiet"}, false, false},
+                                           QuietCase{"abbreviated", {"-q"}, false, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StartUpArgument, FirstUnlessItIsAnOptionThenSecond)
 {

@@ -100,8 +100,8 @@ TEST(AllTimeLog, LineWithExactlyTheStoredStampIsNotAppended)
 {
     TempDir dir;
     dir.Write("k.ATL", LogLine(Day + "12:00:00.00", "Dialing."));
-    const std::string log = LogLine(Day + "12:00:00.00", "Hanging up the modem.")
-                            + LogLine(Day + "12:00:00.01", "Hanging up the modem.");
+    const std::string log =
+        LogLine(Day + "12:00:00.00", "Hanging up the modem.") + LogLine(Day + "12:00:00.01", "Hanging up the modem.");
     AnalyseKeeping(dir.Write("log", log), dir.File("k.ATL"));
     EXPECT_EQ(ReadFile(dir.File("k.ATL")),
               LogLine(Day + "12:00:00.00", "Dialing.") + LogLine(Day + "12:00:00.01", "Hanging up the modem."));
@@ -223,22 +223,30 @@ INSTANTIATE_TEST_SUITE_P(
     ::testing::Values(
         TailCase{"empty", "", true, {}},
         TailCase{"single_line_of_a_small_file", LogLine(Day + "10:00:00.00", "Dialing"), true, {Jan5, 3'600'000}},
-        TailCase{"first_partial_line_of_a_window_is_dropped",
-                 LogLine(Day + "10:00:00.00", "Dialing"), false, {}},
-        TailCase{"last_of_several", LogLine(Day + "10:00:00.00", "a") + LogLine(Day + "11:00:00.00", "b"), true,
+        TailCase{"first_partial_line_of_a_window_is_dropped", LogLine(Day + "10:00:00.00", "Dialing"), false, {}},
+        TailCase{"last_of_several",
+                 LogLine(Day + "10:00:00.00", "a") + LogLine(Day + "11:00:00.00", "b"),
+                 true,
                  {Jan5, 3'960'000}},
         TailCase{"midnight_never_becomes_the_stamp",
-                 LogLine(Day + "10:00:00.00", "a") + LogLine("01-06-2000 00:00:00.00", "b"), true, {Jan5, 3'600'000}},
+                 LogLine(Day + "10:00:00.00", "a") + LogLine("01-06-2000 00:00:00.00", "b"),
+                 true,
+                 {Jan5, 3'600'000}},
         TailCase{"last_line_without_line_end",
-                 LogLine(Day + "10:00:00.00", "a") + Day + "11:00:00.00 - b", true, {Jan5, 3'960'000}},
-        TailCase{"partial_last_line_is_ignored", LogLine(Day + "10:00:00.00", "a") + "01-05-2000 11:0", true,
+                 LogLine(Day + "10:00:00.00", "a") + Day + "11:00:00.00 - b",
+                 true,
+                 {Jan5, 3'960'000}},
+        TailCase{"partial_last_line_is_ignored",
+                 LogLine(Day + "10:00:00.00", "a") + "01-05-2000 11:0",
+                 true,
                  {Jan5, 3'600'000}},
         TailCase{"zero_byte_cuts_the_window",
-                 LogLine(Day + "10:00:00.00", "a") + std::string("\0", 1) + LogLine(Day + "11:00:00.00", "b"), true,
+                 LogLine(Day + "10:00:00.00", "a") + std::string("\0", 1) + LogLine(Day + "11:00:00.00", "b"),
+                 true,
                  {Jan5, 3'600'000}},
         TailCase{"garbage", std::string(500, '\xFF') + "\r\n" + std::string(30, 'z'), true, {}},
-        TailCase{"linux_line_ends", "01-05-2000 10:00:00.00 - a\n01-05-2000 11:00:00.00 - b\n", true,
-                 {Jan5, 3'960'000}}),
+        TailCase{
+            "linux_line_ends", "01-05-2000 10:00:00.00 - a\n01-05-2000 11:00:00.00 - b\n", true, {Jan5, 3'960'000}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AllTimeLog, TailScanLooksAtTheLast2048BytesOnly)

@@ -24,8 +24,7 @@ inline std::string EnglishSession(const std::string& dialTime, const std::string
            + LogLine(day + connectTime, "Recv: <cr><lf>CONNECT 49333<cr><lf>")
            + LogLine(day + connectTime, "Interpreted response: Connect")
            + LogLine(day + connectTime, "Connection established at 49333bps.")
-           + LogLine(day + hangUpTime, "Hanging up the modem.")
-           + LogLine(day + hangUpTime, "Session Statistics:")
+           + LogLine(day + hangUpTime, "Hanging up the modem.") + LogLine(day + hangUpTime, "Session Statistics:")
            + LogLine(day + hangUpTime, "   Reads : " + std::to_string(bytesRead) + " bytes")
            + LogLine(day + hangUpTime, "   Writes: " + std::to_string(bytesWritten) + " bytes");
 }

@@ -80,7 +80,8 @@ TEST(BadInput, LinesShorterThanAStamp)
 
 TEST(BadInput, DamagedStampsReadAsNotSeen)
 {
-    const std::string log = LogLine("0x-05-2000 10:00:00.00", "Dialing") + LogLine("01-05-2000 10:00:20.00", "Recv: CONNECT");
+    const std::string log =
+        LogLine("0x-05-2000 10:00:00.00", "Dialing") + LogLine("01-05-2000 10:00:20.00", "Recv: CONNECT");
     const TAnalysisStore store = AnalyseText(log);
     EXPECT_EQ(store.Table().RowCount(), 0u) << "the damaged dial date counts as no dial";
     EXPECT_EQ(store.Counters().TriedDialIns, 0);

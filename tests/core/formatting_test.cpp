@@ -42,18 +42,17 @@ TEST_P(FormatPrefixedTest, UsesBinaryPrefixesAboveTenUnits)
 
 INSTANTIATE_TEST_SUITE_P(
     Values, FormatPrefixedTest,
-    ::testing::Values(PrefixedCase{"zero", 0, ".", "0"}, PrefixedCase{"tie_rounds_down_to_even", 0.125, ".", "0.12"},
-                      PrefixedCase{"tie_rounds_up_to_even", 0.375, ".", "0.38"}, PrefixedCase{"plain", 512, ".", "512"},
-                      PrefixedCase{"two_decimals", 3'520.55, ".", "3520.55"},
-                      PrefixedCase{"exactly_ten_kilo_stays", 10'240, ".", "10240"},
-                      PrefixedCase{"above_ten_kilo", 10'241, ".", "10K"}, PrefixedCase{"kilo", 12'345, ".", "12.06K"},
-                      PrefixedCase{"german_comma", 12'345, ",", "12,06K"},
-                      PrefixedCase{"large_kilo", 1'536'000, ".", "1500K"},
-                      PrefixedCase{"exactly_ten_mega_stays_kilo", 10'485'760, ".", "10240K"},
-                      PrefixedCase{"mega", 10'485'761, ".", "10M"}, PrefixedCase{"mega_decimals", 20'000'000, ".", "19.07M"},
-                      PrefixedCase{"largest_int32", 2'147'483'647, ".", "2048M"},
-                      PrefixedCase{"giga", 20.0 * (1 << 30), ".", "20G"},
-                      PrefixedCase{"exa", 11.0 * 1152921504606846976.0, ".", "11E"}),
+    ::testing::Values(
+        PrefixedCase{"zero", 0, ".", "0"}, PrefixedCase{"tie_rounds_down_to_even", 0.125, ".", "0.12"},
+        PrefixedCase{"tie_rounds_up_to_even", 0.375, ".", "0.38"}, PrefixedCase{"plain", 512, ".", "512"},
+        PrefixedCase{"two_decimals", 3'520.55, ".", "3520.55"},
+        PrefixedCase{"exactly_ten_kilo_stays", 10'240, ".", "10240"},
+        PrefixedCase{"above_ten_kilo", 10'241, ".", "10K"}, PrefixedCase{"kilo", 12'345, ".", "12.06K"},
+        PrefixedCase{"german_comma", 12'345, ",", "12,06K"}, PrefixedCase{"large_kilo", 1'536'000, ".", "1500K"},
+        PrefixedCase{"exactly_ten_mega_stays_kilo", 10'485'760, ".", "10240K"},
+        PrefixedCase{"mega", 10'485'761, ".", "10M"}, PrefixedCase{"mega_decimals", 20'000'000, ".", "19.07M"},
+        PrefixedCase{"largest_int32", 2'147'483'647, ".", "2048M"}, PrefixedCase{"giga", 20.0 * (1 << 30), ".", "20G"},
+        PrefixedCase{"exa", 11.0 * 1152921504606846976.0, ".", "11E"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(FormatPrefixed, ScaleZeroIsPlainFloatText)

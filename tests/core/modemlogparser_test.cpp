@@ -41,8 +41,8 @@ INSTANTIATE_TEST_SUITE_P(
     Logs, SessionCountersTest,
     ::testing::Values(
         CountersCase{"empty_file_has_no_session", "", 0, 0, 0, 0, 0},
-        CountersCase{"one_complete_session", EnglishSession("10:00:00.00", "10:00:25.50", "10:30:25.50", 1, 2), 1,
-                     1, 1, 0, 1},
+        CountersCase{"one_complete_session", EnglishSession("10:00:00.00", "10:00:25.50", "10:30:25.50", 1, 2), 1, 1, 1,
+                     0, 1},
         CountersCase{"trailing_empty_line_opens_one_more_session",
                      EnglishSession("10:00:00.00", "10:00:25.50", "10:30:25.50", 1, 2) + "\r\n", 2, 1, 1, 0, 1},
         CountersCase{"redial_within_four_seconds_keeps_the_session",
@@ -58,8 +58,8 @@ INSTANTIATE_TEST_SUITE_P(
                          + EnglishSession("10:00:00.00", "10:00:25.50", "10:30:25.50", 1, 2),
                      2, 2, 2, 1, 1},
         CountersCase{"session_without_writes_is_emitted_at_end_of_file",
-                     LogLine(Day + "10:00:00.00", "Dialing") + LogLine(Day + "10:00:20.00", "Recv: CONNECT"), 1, 1,
-                     1, 0, 1},
+                     LogLine(Day + "10:00:00.00", "Dialing") + LogLine(Day + "10:00:20.00", "Recv: CONNECT"), 1, 1, 1,
+                     0, 1},
         CountersCase{"failed_dial_with_statistics_closes_without_row",
                      LogLine(Day + "10:00:00.00", "Dialing") + LogLine(Day + "10:01:00.00", "Session Statistics:")
                          + LogLine(Day + "10:01:00.00", "   Reads : 0 bytes")
@@ -69,14 +69,14 @@ INSTANTIATE_TEST_SUITE_P(
                      1, 0, 0, 0, 0},
         CountersCase{"writes_line_without_statistics_block_closes",
                      LogLine(Day + "10:00:00.00", "Dialing") + LogLine(Day + "10:00:20.00", "Recv: CONNECT")
-                         + LogLine(Day + "10:10:00.00", "   Writes: 5 bytes")
-                         + LogLine(Day + "11:00:00.00", "Dialing"),
+                         + LogLine(Day + "10:10:00.00", "   Writes: 5 bytes") + LogLine(Day + "11:00:00.00", "Dialing"),
                      2, 2, 1, 0, 1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AnalyseLogFile, EmitsTheWorkedSessionAsOneRow)
 {
-    const TAnalysisStore store = AnalyseText(EnglishSession("10:00:00.00", "10:00:25.50", "10:30:25.50", 1'800'000, 90'000));
+    const TAnalysisStore store =
+        AnalyseText(EnglishSession("10:00:00.00", "10:00:25.50", "10:30:25.50", 1'800'000, 90'000));
     ASSERT_EQ(store.Records().size(), 1u);
     const TConnectionRecord& r = store.Records()[0];
     EXPECT_EQ(r.DialDuration, 2'550);
@@ -204,15 +204,15 @@ TAnalysisFlags WithFlag(bool TAnalysisFlags::*flag)
     return flags;
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Sizes, SizeWarningTest,
-    ::testing::Values(SizeCase{"exactly_2000_blocks", 256'000, {}, false, false},
-                      SizeCase{"2001_blocks", 256'128, {}, false, true},
-                      SizeCase{"named_on_command_line", 256'128, WithFlag(&TAnalysisFlags::FFileFromCommandLine), false,
-                               false},
-                      SizeCase{"opened_with_dialog", 256'128, {}, true, false},
-                      SizeCase{"quiet_total", 256'128, WithFlag(&TAnalysisFlags::FQuietTotal), false, false}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Sizes, SizeWarningTest,
+                         ::testing::Values(SizeCase{"exactly_2000_blocks", 256'000, {}, false, false},
+                                           SizeCase{"2001_blocks", 256'128, {}, false, true},
+                                           SizeCase{"named_on_command_line", 256'128,
+                                                    WithFlag(&TAnalysisFlags::FFileFromCommandLine), false, false},
+                                           SizeCase{"opened_with_dialog", 256'128, {}, true, false},
+                                           SizeCase{"quiet_total", 256'128, WithFlag(&TAnalysisFlags::FQuietTotal),
+                                                    false, false}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(AnalyseLogFile, NoSizeWarningEmptiesTheSizeNote)
 {

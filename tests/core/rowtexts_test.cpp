@@ -69,10 +69,9 @@ TEST(TableText, HeaderFollowsTheTopRowsWidth)
     const TRowCells eleven(11, "a");
     TRowCells twelve(11, "b");
     twelve.push_back("3");
-    EXPECT_EQ(TableText({eleven, twelve}, Captions),
-              "#\tC1\tC2\tC3\tC4\tC5\tC6\tC7\tC8\tC9\tC10\r\n"
-              "a\ta\ta\ta\ta\ta\ta\ta\ta\ta\ta\r\n"
-              "b\tb\tb\tb\tb\tb\tb\tb\tb\tb\tb\t3\r\n");
+    EXPECT_EQ(TableText({eleven, twelve}, Captions), "#\tC1\tC2\tC3\tC4\tC5\tC6\tC7\tC8\tC9\tC10\r\n"
+                                                     "a\ta\ta\ta\ta\ta\ta\ta\ta\ta\ta\r\n"
+                                                     "b\tb\tb\tb\tb\tb\tb\tb\tb\tb\tb\t3\r\n");
     const std::string text = TableText({twelve}, Captions);
     EXPECT_EQ(text.substr(0, text.find("\r\n")), "#\tC1\tC2\tC3\tC4\tC5\tC6\tC7\tC8\tC9\tC10\tOvrErr");
 }

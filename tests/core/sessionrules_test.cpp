@@ -139,14 +139,14 @@ TEST_P(TotalsTest, ReadsBothTotalsOfOneLine)
 
 INSTANTIATE_TEST_SUITE_P(
     Lines, TotalsTest,
-    ::testing::Values(
-        TotalsCase{"driver_progress_line", "Read: Total: 579, Per/Sec: 16, Written: Total: 991, Per/Sec: 30", 579, 991},
-        TotalsCase{"german", "Gelesen: Gesamt: 5, Geschrieben: Gesamt: 7, x", 5, 7},
-        TotalsCase{"written_total_at_line_end", "Read: Total: 579, Written: Total: 991", 579, -1},
-        TotalsCase{"no_written_label", "Read: Total: 579, Per/Sec: 16", 579, -1},
-        TotalsCase{"unreadable_read_total", "Read: Total: x, Written: Total: 9, ", -1, 9},
-        TotalsCase{"negative_totals_ignored", "Read: Total: -5, Written: Total: -9, ", -1, -1},
-        TotalsCase{"no_comma", "Read: Total: 579", -1, -1}),
+    ::testing::Values(TotalsCase{"driver_progress_line",
+                                 "Read: Total: 579, Per/Sec: 16, Written: Total: 991, Per/Sec: 30", 579, 991},
+                      TotalsCase{"german", "Gelesen: Gesamt: 5, Geschrieben: Gesamt: 7, x", 5, 7},
+                      TotalsCase{"written_total_at_line_end", "Read: Total: 579, Written: Total: 991", 579, -1},
+                      TotalsCase{"no_written_label", "Read: Total: 579, Per/Sec: 16", 579, -1},
+                      TotalsCase{"unreadable_read_total", "Read: Total: x, Written: Total: 9, ", -1, 9},
+                      TotalsCase{"negative_totals_ignored", "Read: Total: -5, Written: Total: -9, ", -1, -1},
+                      TotalsCase{"no_comma", "Read: Total: 579", -1, -1}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SessionRules, OverrunCountGoesToTheOpenRecordAfterItsHangUp)

@@ -31,17 +31,16 @@ TEST_P(ParsePrefixedNumberTest, ReadsTheNumberAndItsPrefix)
     EXPECT_DOUBLE_EQ(ParsePrefixedNumber(c.text, c.separator), c.value);
 }
 
-INSTANTIATE_TEST_SUITE_P(
-    Texts, ParsePrefixedNumberTest,
-    ::testing::Values(PrefixedNumberCase{"kilo", "12.06Kbyte", ".", 12'349.44},
-                      PrefixedNumberCase{"plain_bytes", "2048byte", ".", 2'048},
-                      PrefixedNumberCase{"german_kilo", "12,06Kbyte", ",", 12'349.44},
-                      PrefixedNumberCase{"mega", "10.5Mbyte", ".", 10.5 * 1'048'576},
-                      PrefixedNumberCase{"kilo_rate", "12.06Kcps", ".", 12'349.44},
-                      PrefixedNumberCase{"no_number", "byte", ".", 0},
-                      PrefixedNumberCase{"only_digits", "2048", ".", 0},
-                      PrefixedNumberCase{"foreign_separator", "12.06Kbyte", ",", 0}),
-    [](const auto& info) { return std::string(info.param.name); });
+INSTANTIATE_TEST_SUITE_P(Texts, ParsePrefixedNumberTest,
+                         ::testing::Values(PrefixedNumberCase{"kilo", "12.06Kbyte", ".", 12'349.44},
+                                           PrefixedNumberCase{"plain_bytes", "2048byte", ".", 2'048},
+                                           PrefixedNumberCase{"german_kilo", "12,06Kbyte", ",", 12'349.44},
+                                           PrefixedNumberCase{"mega", "10.5Mbyte", ".", 10.5 * 1'048'576},
+                                           PrefixedNumberCase{"kilo_rate", "12.06Kcps", ".", 12'349.44},
+                                           PrefixedNumberCase{"no_number", "byte", ".", 0},
+                                           PrefixedNumberCase{"only_digits", "2048", ".", 0},
+                                           PrefixedNumberCase{"foreign_separator", "12.06Kbyte", ",", 0}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ReadLocaleFloat, AcceptsOnlyTheLocalesSeparator)
 {
@@ -56,8 +55,17 @@ TEST(ReadLocaleFloat, AcceptsOnlyTheLocalesSeparator)
 
 TRowCells Row(const std::string& received, const std::string& connection = "1s", const std::string& speed = "0bps")
 {
-    return {"0", "1.1.2000-00:00:00.00", "1.1.2000-00:00:00.00", connection, "0cps", "0cps", received, "0byte",
-            speed, "1.1.2000-00:00:00.00", "0s"};
+    return {"0",
+            "1.1.2000-00:00:00.00",
+            "1.1.2000-00:00:00.00",
+            connection,
+            "0cps",
+            "0cps",
+            received,
+            "0byte",
+            speed,
+            "1.1.2000-00:00:00.00",
+            "0s"};
 }
 
 struct KeyCase {
@@ -119,9 +127,11 @@ TEST(ConnectionTableSort, ClicksToggleAndAnotherColumnStartsAscending)
 {
     TConnectionTable table = TableOfReceived({11'010'048, 2'048, 1'536'000, 10'752});
     table.ColumnClick(ReceivedColumn);
-    EXPECT_EQ(Column(table, ReceivedColumn), (std::vector<std::string>{"2048byte", "10.5Kbyte", "1500Kbyte", "10.5Mbyte"}));
+    EXPECT_EQ(Column(table, ReceivedColumn),
+              (std::vector<std::string>{"2048byte", "10.5Kbyte", "1500Kbyte", "10.5Mbyte"}));
     table.ColumnClick(ReceivedColumn);
-    EXPECT_EQ(Column(table, ReceivedColumn), (std::vector<std::string>{"10.5Mbyte", "1500Kbyte", "10.5Kbyte", "2048byte"}));
+    EXPECT_EQ(Column(table, ReceivedColumn),
+              (std::vector<std::string>{"10.5Mbyte", "1500Kbyte", "10.5Kbyte", "2048byte"}));
     EXPECT_EQ(table.SortDirection(ReceivedColumn), -1);
     table.ColumnClick(ReceivedColumn);
     EXPECT_EQ(table.SortDirection(ReceivedColumn), 1);

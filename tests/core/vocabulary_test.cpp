@@ -31,8 +31,8 @@ INSTANTIATE_TEST_SUITE_P(
         MatchCase{"received_connect", Stamp + "Recv: <cr><lf>CONNECT 49333<cr><lf>", ConnectResponse},
         MatchCase{"german_received_connect", Stamp + "Empfangen: CONNECT<cr>", ConnectResponse},
         MatchCase{"bare_connect_stops_the_search", Stamp + "CONNECT Interpreted response: Connect", NotRecognised},
-        MatchCase{"connect_response_wins_over_interpreted",
-                  Stamp + "Recv: CONNECT Interpreted response: Connect", ConnectResponse},
+        MatchCase{"connect_response_wins_over_interpreted", Stamp + "Recv: CONNECT Interpreted response: Connect",
+                  ConnectResponse},
         MatchCase{"interpreted_connect", Stamp + "Interpreted response: Connect", InterpretedConnect},
         MatchCase{"german_interpreted_connect", Stamp + "Interpretierte Antwort: Connect", InterpretedConnect},
         MatchCase{"established", Stamp + "Connection established at 28800bps.", ConnectionEstablished},
@@ -59,8 +59,7 @@ INSTANTIATE_TEST_SUITE_P(
         MatchCase{"german_writes", Stamp + "       Geschrieben: 10 Bytes", Writes},
         MatchCase{"overrun", Stamp + "Serial Overrun Errors: 3", SerialOverrun},
         MatchCase{"case_matters", Stamp + "dialing", NotRecognised},
-        MatchCase{"chatter", Stamp + "Initializing modem.", NotRecognised},
-        MatchCase{"empty", "", NotRecognised}),
+        MatchCase{"chatter", Stamp + "Initializing modem.", NotRecognised}, MatchCase{"empty", "", NotRecognised}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(MatchLogLine, GivesThePositionOfTheMatchAndAfterIt)

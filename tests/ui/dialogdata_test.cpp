@@ -164,9 +164,9 @@ private slots:
                     const double after = SortKey(w.Table().Rows()[row], column, w.Table().DecimalSeparator());
                     QVERIFY2(order == Qt::AscendingOrder ? before <= after : before >= after,
                              qPrintable(QString("column %1 row %2").arg(column).arg(row)));
-                    QCOMPARE(shown[row].toStdString(),
-                             column < static_cast<int>(w.Table().Rows()[row].size()) ? w.Table().Rows()[row][column]
-                                                                                     : std::string());
+                    QCOMPARE(shown[row].toStdString(), column < static_cast<int>(w.Table().Rows()[row].size())
+                                                           ? w.Table().Rows()[row][column]
+                                                           : std::string());
                 }
             }
         }

@@ -3,8 +3,8 @@
 #include "tests/ui/dialogfixture.h"
 
 #include "app/settingsfile.h"
-#include "platform/filehandle.h"
 #include "lang/texttable.h"
+#include "platform/filehandle.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -89,9 +89,11 @@ private slots:
         QTest::addColumn<int>("filter");
         QTest::addColumn<int>("page");
         QTest::addColumn<int>("combo");
-        QTest::newRow("labels stay off without UseLastSettings") << "UseLastSettings=0\nShowValueLabels=1" << false << 1 << 0 << -1;
+        QTest::newRow("labels stay off without UseLastSettings")
+            << "UseLastSettings=0\nShowValueLabels=1" << false << 1 << 0 << -1;
         QTest::newRow("labels restored") << "UseLastSettings=1\nShowValueLabels=1" << true << 1 << 0 << -1;
-        QTest::newRow("FilterIndex=5 keeps the first filter") << "UseLastSettings=1\nFilterIndex=5" << false << 1 << 0 << -1;
+        QTest::newRow("FilterIndex=5 keeps the first filter")
+            << "UseLastSettings=1\nFilterIndex=5" << false << 1 << 0 << -1;
         QTest::newRow("FilterIndex=3") << "UseLastSettings=1\nFilterIndex=3" << false << 3 << 0 << -1;
         QTest::newRow("DefaultTabPage=1 shows the table") << "DefaultTabPage=1" << false << 1 << 1 << 1;
         QTest::newRow("DefaultTabPage=7 shows about, no selection") << "DefaultTabPage=7" << false << 1 << 7 << -1;
@@ -116,7 +118,8 @@ private slots:
         QCOMPARE(t.Window->DefaultTabComboBox->currentIndex(), combo);
         QVERIFY2(!t.Window->ListView1->hasFocus(), "choosing the start page is no page change");
         t.Window->close();
-        QVERIFY(ReadFile(t.IniFile()).find("ShowValueLabels=" + std::string(t.Window->ShowLabelsCheckBox->isChecked() ? "1" : "0"))
+        QVERIFY(ReadFile(t.IniFile())
+                    .find("ShowValueLabels=" + std::string(t.Window->ShowLabelsCheckBox->isChecked() ? "1" : "0"))
                 != std::string::npos);
     }
 
@@ -164,8 +167,8 @@ private slots:
         const QString log = QString::fromStdString(ExampleLog);
         QTest::newRow("file.log -quiet") << QStringList({log, "-quiet"}) << true << false << 19 << 0;
         QTest::newRow("-quiet file.log") << QStringList({"-quiet", log}) << true << false << 19 << 0;
-        QTest::newRow("-quiet -quiettotal takes the second as file") << QStringList({"-quiet", "-quiettotal"}) << true
-                                                                      << true << 0 << 0;
+        QTest::newRow("-quiet -quiettotal takes the second as file")
+            << QStringList({"-quiet", "-quiettotal"}) << true << true << 0 << 0;
         QTest::newRow("-QUIET alone analyses the default log") << QStringList({"-QUIET"}) << true << false << 0 << 1;
     }
 
@@ -209,9 +212,12 @@ private slots:
     {
         QTest::addColumn<QString>("argument");
         QTest::addColumn<QString>("analysed");
-        QTest::newRow("--quiet") << "--quiet" << "";
-        QTest::newRow("-q") << "-q" << "";
-        QTest::newRow("/quiet is a file name") << "/quiet" << "/quiet";
+        QTest::newRow("--quiet") << "--quiet"
+                                 << "";
+        QTest::newRow("-q") << "-q"
+                            << "";
+        QTest::newRow("/quiet is a file name") << "/quiet"
+                                               << "/quiet";
     }
 
     void optionsThatAreNoOptions()
@@ -306,7 +312,8 @@ private slots:
         t.Start();
         TModemLogDialog& w = *t.Window;
         for (const TTextRow& row : TextTable()) {
-            const QString expected = QString::fromUtf8(row.Text(german).data(), static_cast<qsizetype>(row.Text(german).size()));
+            const QString expected =
+                QString::fromUtf8(row.Text(german).data(), static_cast<qsizetype>(row.Text(german).size()));
             const QString control = QString::fromUtf8(row.Control.data(), static_cast<qsizetype>(row.Control.size()));
             QString shown;
             switch (row.Property) {
