@@ -11,6 +11,8 @@
 #include "ui/chart.h"
 
 #include <QCheckBox>
+#include <QDropEvent>
+#include <QUrl>
 #include <QClipboard>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -294,6 +296,30 @@ private slots:
         QCOMPARE(t->Text("SumConnectionTimeLabel"), QString("00:00:00.00"));
         QCOMPARE(t->Text("TriedConnectsLabel"), QString("0"));
         QCOMPARE(w.Chart1->PointCount(0), size_t{0});
+    }
+
+    void droppedFileIsOpened()
+    {
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
+        t.Start();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(QString::fromStdString(ExampleLog))});
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(t.Window.get(), &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QApplication::sendEvent(t.Window.get(), &drop);
+        QVERIFY(t.Window->Table().RowCount() > 0);
+        QCOMPARE(t.Window->FCurrentLogFile, QString::fromStdString(ExampleLog));
+        QCOMPARE(t.Window->OpenDialog1.InitialDirectory, QString(KELLVAR_SOURCE_DIR "/examples/"));
+        QCOMPARE(t.Text("OvLogFileMaxSizeLabel"), QString());
+    }
+
+    void messageBoxesBreakLinesAtEachCr()
+    {
+        QCOMPARE(MessageBoxText("The file \"a\" is larger than 250KByte!\rWindows adds"),
+                 QString("The file \"a\" is larger than 250KByte!\nWindows adds"));
     }
 
     void allTimeLogFromTheWindow()
