@@ -3,6 +3,8 @@
 
 #include "modemlogdialog.h"
 
+#include "layouthelpers.h"
+
 #include "chart.h"
 #include "connectiontablemodel.h"
 #include "lang/texttable.h"
@@ -26,111 +28,6 @@
 namespace kellvar {
 
 namespace {
-
-// Sizes of the layout, drawn for 120 pixels per inch.
-constexpr double LayoutDpi = 120.0;
-
-QString DesignText(const char* control, TTextProperty property = TTextProperty::Caption)
-{
-    return QString::fromUtf8(TextOf(control, property, true));
-}
-
-template <typename T> T* Named(T* widget, const char* name)
-{
-    widget->setObjectName(name);
-    return widget;
-}
-
-QLabel* CaptionLabel(const char* name, Qt::Alignment alignment = Qt::AlignLeft)
-{
-    auto* label = Named(new QLabel(DesignText(name)), name);
-    label->setAlignment(alignment | Qt::AlignVCenter);
-    return label;
-}
-
-// A sunken read-only field of the overview, "-" until a run writes it.
-QLabel* ValueField(const char* name, int width = 112, int height = 21)
-{
-    auto* field = Named(new QLabel("-"), name);
-    field->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    field->setMinimumSize(width, height);
-    field->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return field;
-}
-
-struct TOverviewField {
-    const char* Label;
-    const char* Value;
-};
-
-// A group box of label/value pairs, rows of the given number of pairs.
-QGroupBox* FigureGroup(const char* name, const std::vector<std::vector<TOverviewField>>& rows,
-                       const std::vector<int>& valueWidths)
-{
-    auto* group = Named(new QGroupBox(DesignText(name)), name);
-    auto* grid = new QGridLayout(group);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(3);
-    for (int row = 0; row < static_cast<int>(rows.size()); ++row)
-        for (int pair = 0; pair < static_cast<int>(rows[row].size()); ++pair) {
-            const TOverviewField& field = rows[row][pair];
-            grid->addWidget(CaptionLabel(field.Label), row, 3 * pair);
-            grid->addWidget(ValueField(field.Value, valueWidths[pair], row == 0 ? 21 : 20), row, 3 * pair + 1);
-            grid->setColumnMinimumWidth(3 * pair + 2, 24);
-        }
-    grid->setColumnStretch(3 * static_cast<int>(valueWidths.size()), 1);
-    return group;
-}
-
-// A status strip of caption labels, each followed by its value label ("0").
-QFrame* StatusPanel(const char* name, const std::vector<std::pair<const char*, const char*>>& figures, int height)
-{
-    auto* panel = Named(new QFrame, name);
-    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    panel->setFixedHeight(height);
-    auto* row = new QHBoxLayout(panel);
-    row->setContentsMargins(6, 0, 6, 0);
-    for (const auto& [caption, value] : figures) {
-        row->addWidget(CaptionLabel(caption, Qt::AlignRight));
-        auto* figure = Named(new QLabel("0"), value);
-        figure->setMinimumWidth(60);
-        figure->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        row->addWidget(figure);
-        row->addSpacing(16);
-    }
-    row->addStretch(1);
-    return panel;
-}
-
-QIcon GlyphIcon(const char* themeName, const QString& file)
-{
-    QIcon ours;
-    ours.addFile(":/icons/" + file + ".svg", QSize(16, 16), QIcon::Normal);
-    ours.addFile(":/icons/" + file + "-disabled.svg", QSize(16, 16), QIcon::Disabled);
-    return QIcon::fromTheme(themeName, ours);
-}
-
-QPushButton* GlyphButton(const char* name, const char* themeIcon, const QString& file)
-{
-    auto* button = Named(new QPushButton(GlyphIcon(themeIcon, file), DesignText(name)), name);
-    button->setMinimumSize(99, 30);
-    button->setAutoDefault(false);
-    button->setToolTip(DesignText(name, TTextProperty::Hint));
-    return button;
-}
-
-QCheckBox* SettingsCheckBox(const char* name)
-{
-    auto* box = Named(new QCheckBox(DesignText(name)), name);
-    box->setToolTip(DesignText(name, TTextProperty::Hint));
-    return box;
-}
-
-// Sets the window's help context on a widget; F1 finds the nearest one.
-void HelpContext(QWidget* widget, int context)
-{
-    widget->setProperty("helpContext", context);
-}
 
 const QColor Blue(0, 0, 255);
 const QColor Red(255, 0, 0);
@@ -214,76 +111,6 @@ void TModemLogDialog::BuildLayout()
     // The layout's client area, in the pixels of the screen at hand.
     const double scale = std::max(1.0, logicalDpiX() / LayoutDpi);
     resize(static_cast<int>(1106 * scale), static_cast<int>(549 * scale));
-}
-
-QWidget* TModemLogDialog::BuildOverviewPage()
-{
-    auto* page = new QWidget;
-    auto* stack = new QVBoxLayout(page);
-    stack->setSpacing(0);
-
-    auto* title = CaptionLabel("OvTitlePanel", Qt::AlignHCenter);
-    QFont titleFont = title->font();
-    titleFont.setPointSizeF(30 * 72 / LayoutDpi);
-    title->setFont(titleFont);
-    title->setStyleSheet("color: navy;");
-    title->setMinimumHeight(47);
-    stack->addWidget(title);
-    auto* subtitle = CaptionLabel("OvSubtitlePanel", Qt::AlignHCenter);
-    QFont subtitleFont = subtitle->font();
-    subtitleFont.setPointSizeF(18 * 72 / LayoutDpi);
-    subtitle->setFont(subtitleFont);
-    subtitle->setMinimumHeight(23);
-    stack->addWidget(subtitle);
-
-    const std::vector<int> twoColumns = {112, 112};
-    stack->addWidget(FigureGroup("OvVerbindungenGroupBox",
-                                 {{{"OvVerbindungsVersucheLabel", "TriedConnectsStaticText"},
-                                   {"OvAnwahlversucheLabel", "TriedDialInsStaticText"}},
-                                  {{"OvVerbindungsaufnahmenLabel", "SuccessfulConnectsStaticText"},
-                                   {"OvVerstuemmelteEintraegeLabel", "UnclosedEntriesStaticText"}}},
-                                 twoColumns));
-    stack->addSpacing(4);
-    stack->addWidget(FigureGroup("OvUebertragungsratenGroupBox",
-                                 {{{"OvDurchschnittLesenLabel", "AverageReadRateStaticText"},
-                                   {"OvDurchschnittSchreibenLabel", "AverageWriteRateStaticText"}}},
-                                 twoColumns));
-    stack->addSpacing(4);
-    stack->addWidget(FigureGroup("OvTransfervolumenGroupBox",
-                                 {{{"OvGesamtmengeGelesenLabel", "SumReadDataStaticText"},
-                                   {"OvDurchschnittGelesenLabel", "MeanReadDataStaticText"}},
-                                  {{"OvGesamtmengeGesendetLabel", "SumWrittenDataStaticText"},
-                                   {"OvDurchschnittgesendetLabel", "MeanWrittenDataStaticText"}}},
-                                 twoColumns));
-    stack->addSpacing(3);
-    stack->addWidget(FigureGroup("OvVerbindungszeitenGroupBox",
-                                 {{{"OvGesamtverbindungsdauerLabel", "SumConnectionTimeStaticText"},
-                                   {"OvMittlereVerbindungsdauerLabel", "MeanConnectionTimeStaticText"}},
-                                  {{"OvMittlereAnwahldauerLabel", "AverageDialingTimeStaticText"}}},
-                                 twoColumns));
-    stack->addSpacing(4);
-    stack->addWidget(FigureGroup("OvLastConnectGroupBox",
-                                 {{{"OvLastBeginnLabel", "StartLastConnectionStaticText"},
-                                   {"OvLastEmpfangenLabel", "ReceivedBytesLastConnectionStaticText"},
-                                   {"OvLastEmpfangsrateLabel", "ReceiverateLastConnectionStaticText"}},
-                                  {{"OvLastEndeLabel", "EndLastConnectionStaticText"},
-                                   {"OvLastGesendetLabel", "SentBytesLastConnectionStaticText"},
-                                   {"OvLastSenderateLabel", "SendrateLastConnectionStaticText"}}},
-                                 {153, 112, 112}));
-    stack->addSpacing(8);
-
-    auto* sizeRow = new QHBoxLayout;
-    sizeRow->setContentsMargins(9, 0, 0, 0);
-    sizeRow->addWidget(CaptionLabel("OvLogFileSizeLabel"));
-    auto* size = ValueField("LogFileSizeStaticText");
-    size->setAutoFillBackground(true);
-    size->setBackgroundRole(QPalette::Button);
-    sizeRow->addWidget(size);
-    sizeRow->addWidget(Named(new QLabel("(max. 255KB)"), "OvLogFileMaxSizeLabel"));
-    sizeRow->addStretch(1);
-    stack->addLayout(sizeRow);
-    stack->addStretch(1);
-    return page;
 }
 
 QWidget* TModemLogDialog::BuildTablePage()
