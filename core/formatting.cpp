@@ -22,7 +22,6 @@ std::string HundredthsText(long long n, const std::string& decimalSeparator)
     const unsigned long long magnitude = n < 0 ? 0ULL - static_cast<unsigned long long>(n) : n;
     char* end = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude / 100).ptr;
     std::string text;
-    text.reserve(24);
     if (n < 0)
         text += '-';
     text.append(digits.data(), end);
@@ -51,7 +50,8 @@ std::string FloatText(double value, const std::string& decimalSeparator)
     // digits are exactly the decimal digits, written here without printf.
     const double scaled = value * 100;
     if (std::fabs(scaled) < 1e15) {
-        const long long hundredths = std::llround(scaled);
+        // Any rounding to the nearest whole number does here: the result is checked.
+        const auto hundredths = static_cast<long long>(scaled + (scaled < 0 ? -0.5 : 0.5));
         if (static_cast<double>(hundredths) / 100 == value)
             return HundredthsText(hundredths, decimalSeparator);
     }
@@ -73,31 +73,43 @@ std::string FloatText(double value, const std::string& decimalSeparator)
     return text;
 }
 
-std::string FormatClock(int64_t hundredths)
+namespace {
+
+char* WriteClock(char* out, int64_t hundredths)
 {
-    if (hundredths < 0)
-        return "-" + FormatClock(-hundredths);
-    std::array<char, 40> text{};
     const long long hours = hundredths / 360'000;
-    char* out = hours < 10 ? TwoDigits(text.data(), hours) : std::to_chars(text.data(), text.data() + 24, hours).ptr;
+    out = hours < 10 ? TwoDigits(out, hours) : std::to_chars(out, out + 24, hours).ptr;
     *out++ = ':';
     out = TwoDigits(out, hundredths / 6'000 % 60);
     *out++ = ':';
     out = TwoDigits(out, hundredths / 100 % 60);
     *out++ = '.';
-    out = TwoDigits(out, hundredths % 100);
-    return std::string(text.data(), out);
+    return TwoDigits(out, hundredths % 100);
+}
+
+char* WriteDateParts(char* out, const TDateParts& parts)
+{
+    out = std::to_chars(out, out + 12, parts.Day).ptr;
+    *out++ = '.';
+    out = std::to_chars(out, out + 12, parts.Month).ptr;
+    *out++ = '.';
+    return std::to_chars(out, out + 12, parts.Year).ptr;
+}
+
+}  // namespace
+
+std::string FormatClock(int64_t hundredths)
+{
+    if (hundredths < 0)
+        return "-" + FormatClock(-hundredths);
+    std::array<char, 40> text{};
+    return std::string(text.data(), WriteClock(text.data(), hundredths));
 }
 
 std::string FormatDateParts(const TDateParts& parts)
 {
     std::array<char, 40> text{};
-    char* out = std::to_chars(text.data(), text.data() + 12, parts.Day).ptr;
-    *out++ = '.';
-    out = std::to_chars(out, out + 12, parts.Month).ptr;
-    *out++ = '.';
-    out = std::to_chars(out, out + 12, parts.Year).ptr;
-    return std::string(text.data(), out);
+    return std::string(text.data(), WriteDateParts(text.data(), parts));
 }
 
 std::string FormatPrefixed(int32_t scale, double value, const std::string& decimalSeparator)
@@ -126,7 +138,12 @@ std::string FormatPrefixed(int32_t scale, double value, const std::string& decim
 
 std::string StampText(const TDateParts& parts, int32_t timeOfDay)
 {
-    return FormatDateParts(parts) + "-" + FormatClock(timeOfDay);
+    if (timeOfDay < 0)
+        return FormatDateParts(parts) + "-" + FormatClock(timeOfDay);
+    std::array<char, 80> text{};
+    char* out = WriteDateParts(text.data(), parts);
+    *out++ = '-';
+    return std::string(text.data(), WriteClock(out, timeOfDay));
 }
 
 }  // namespace kellvar

@@ -28,31 +28,35 @@ TRowCells ConnectionRowCells(const TConnectionRecord& r, int32_t rowNumber, cons
 
 namespace {
 
-std::string JoinedLine(const std::vector<std::string>& fields, size_t count)
+// Appends the first count fields, joined by TAB and ended by CR LF.
+void AppendLine(std::string& text, const std::vector<std::string>& fields, size_t count)
 {
-    std::string line;
     for (size_t i = 0; i < count; ++i) {
         if (i > 0)
-            line += '\t';
-        line += fields[i];
+            text += '\t';
+        text += fields[i];
     }
-    return line + "\r\n";
+    text += "\r\n";
 }
 
 }  // namespace
 
 std::string RowText(const TRowCells& cells)
 {
-    return JoinedLine(cells, cells.size());
+    std::string text;
+    AppendLine(text, cells, cells.size());
+    return text;
 }
 
 std::string TableText(const std::vector<TRowCells>& rows, const std::vector<std::string>& columnCaptions)
 {
     if (rows.empty())
         return {};
-    std::string text = JoinedLine(columnCaptions, std::min(rows.front().size(), columnCaptions.size()));
+    std::string text;
+    text.reserve(rows.size() * 160);
+    AppendLine(text, columnCaptions, std::min(rows.front().size(), columnCaptions.size()));
     for (const TRowCells& row : rows)
-        text += RowText(row);
+        AppendLine(text, row, row.size());
     return text;
 }
 

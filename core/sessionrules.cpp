@@ -57,12 +57,19 @@ std::string_view Between(std::string_view line, size_t from, size_t to)
     return to > from ? line.substr(from, to - from) : std::string_view{};
 }
 
+// Where lowerText (lower case, starting with a blank) first stands in the line, letters in any case.
 size_t FindIgnoringCase(std::string_view line, std::string_view lowerText)
 {
     const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    const auto it = std::search(line.begin(), line.end(), lowerText.begin(), lowerText.end(),
-                                [&](char a, char b) { return lower(a) == b; });
-    return it == line.end() ? npos : static_cast<size_t>(it - line.begin());
+    for (size_t at = line.find(lowerText[0]); at != npos && line.size() - at >= lowerText.size();
+         at = line.find(lowerText[0], at + 1)) {
+        size_t i = 1;
+        while (i < lowerText.size() && lower(line[at + i]) == lowerText[i])
+            ++i;
+        if (i == lowerText.size())
+            return at;
+    }
+    return npos;
 }
 
 int32_t SaturatingAdd(int32_t a, int32_t b)
