@@ -52,7 +52,9 @@ TEST(AboutText, SectionsAndLineEnds)
         EXPECT_EQ(about.substr(0, 15), "Kellvar v1.55\r\n");
         EXPECT_EQ(about.substr(about.size() - 2), "\r\n");
         EXPECT_NE(about.find("the Kellvar authors"), std::string_view::npos);
-        EXPECT_NE(about.find("Disclaimer:"), std::string_view::npos);
+        EXPECT_NE(about.find("\r\n\r\nDisclaimer:"), std::string_view::npos);
+        EXPECT_EQ(about.find("\r\n\r\n\r\nDisclaimer:"), std::string_view::npos) << "one blank line before it";
+        EXPECT_NE(about.find("\r\n\r\n\r\nFeedback:"), std::string_view::npos) << "two blank lines before it";
         EXPECT_NE(about.find("Feedback:"), std::string_view::npos);
         EXPECT_NE(about.find(german ? "Rechtliches:" : "Legal Stuff:"), std::string_view::npos);
         EXPECT_NE(about.find("example.org"), std::string_view::npos);
