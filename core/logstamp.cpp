@@ -94,6 +94,14 @@ std::string_view LineTimeText(std::string_view line)
     return Piece(line, 11, 11);
 }
 
+TLineStamp ReadLineStamp(std::string_view line)
+{
+    TLineStamp stamp;
+    stamp.DateKey = ParseLogDate(LineDateText(line), stamp.Parts);
+    stamp.TimeOfDay = ParseLogTime(LineTimeText(line));
+    return stamp;
+}
+
 int32_t TimeSpan(int32_t from, int32_t to)
 {
     const int64_t span = int64_t{to} - from;

@@ -34,6 +34,15 @@ int32_t ParseLogTime(std::string_view timeText);
 std::string_view LineDateText(std::string_view line);
 std::string_view LineTimeText(std::string_view line);
 
+// The stamp of a whole log line: its date key with the parts it was read
+// from, and its time of day.
+struct TLineStamp {
+    int32_t DateKey = 0;
+    TDateParts Parts;
+    int32_t TimeOfDay = 0;
+};
+TLineStamp ReadLineStamp(std::string_view line);
+
 // Time from one time of day to a later one; equal or earlier times cross midnight.
 int32_t TimeSpan(int32_t from, int32_t to);
 

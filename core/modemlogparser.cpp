@@ -95,15 +95,15 @@ private:
         const TLineMatch match = MatchLogLine(line);
         if (!match.Found())
             return true;
-        if (keepAllTimeLog_ && match.Kind != DialCommand && match.Kind != ReadWrittenTotals) {
-            TDateParts parts;
-            const int32_t dateKey = ParseLogDate(LineDateText(line), parts);
-            if (!allTimeLog_->OfferLine(line, dateKey, ParseLogTime(LineTimeText(line))))
-                return false;
-        }
-        if (match.Kind == Dialing && DialInterruptsSession(record_, ParseLogTime(LineTimeText(line))))
+        // Dial commands and one-line totals neither go into the history nor
+        // stamp the record; every other kind reads the stamp once for both.
+        const bool stamped = match.Kind != DialCommand && match.Kind != ReadWrittenTotals;
+        const TLineStamp stamp = stamped ? ReadLineStamp(line) : TLineStamp{};
+        if (keepAllTimeLog_ && stamped && !allTimeLog_->OfferLine(line, stamp.DateKey, stamp.TimeOfDay))
+            return false;
+        if (match.Kind == Dialing && DialInterruptsSession(record_, stamp.TimeOfDay))
             GiveUpSession();
-        const TLineOutcome outcome = HandleLogLine(record_, line, match);
+        const TLineOutcome outcome = HandleLogLine(record_, line, match, stamp);
         if (outcome.LateOverrunCell && counters_.RowNumber > 1)
             receiver_.AppendCellToLastRow(*outcome.LateOverrunCell);
         closed = outcome.SessionClosed;

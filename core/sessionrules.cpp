@@ -29,22 +29,24 @@ TStamp HangUpStamp(TConnectionRecord& r)
 }
 
 // Sets the stamp from the line; with onlyWhileZero, date and time are each set only while still 0.
-void SetStamp(TStamp stamp, std::string_view line, bool onlyWhileZero)
+void SetStamp(TStamp stamp, const TLineStamp& line, bool onlyWhileZero)
 {
-    if (!onlyWhileZero || stamp.Date == 0)
-        stamp.Date = ParseLogDate(LineDateText(line), stamp.Parts);
+    if (!onlyWhileZero || stamp.Date == 0) {
+        stamp.Date = line.DateKey;
+        stamp.Parts = line.Parts;
+    }
     if (!onlyWhileZero || stamp.Time == 0)
-        stamp.Time = ParseLogTime(LineTimeText(line));
+        stamp.Time = line.TimeOfDay;
 }
 
-void SetConnectStamp(TConnectionRecord& r, std::string_view line, bool onlyWhileZero)
+void SetConnectStamp(TConnectionRecord& r, const TLineStamp& line, bool onlyWhileZero)
 {
     SetStamp(ConnectStamp(r), line, onlyWhileZero);
     if (!onlyWhileZero || r.DialDuration == 0)
         r.DialDuration = TimeSpan(r.DialTime, r.ConnectTime);
 }
 
-void SetHangUpStamp(TConnectionRecord& r, std::string_view line, bool onlyWhileZero)
+void SetHangUpStamp(TConnectionRecord& r, const TLineStamp& line, bool onlyWhileZero)
 {
     SetStamp(HangUpStamp(r), line, onlyWhileZero);
     if (!onlyWhileZero || r.ConnectionDuration == 0)
@@ -151,7 +153,8 @@ bool DialInterruptsSession(const TConnectionRecord& r, int32_t dialLineTime)
     return IsOpenSession(r) && int64_t{dialLineTime} - r.DialTime > 400;
 }
 
-TLineOutcome HandleLogLine(TConnectionRecord& r, std::string_view line, const TLineMatch& match)
+TLineOutcome HandleLogLine(TConnectionRecord& r, std::string_view line, const TLineMatch& match,
+                           const TLineStamp& stamp)
 {
     TLineOutcome outcome;
     switch (match.Kind) {
@@ -159,36 +162,36 @@ TLineOutcome HandleLogLine(TConnectionRecord& r, std::string_view line, const TL
     case DialCommand:
         break;
     case Dialing:
-        SetStamp(DialStamp(r), line, false);
+        SetStamp(DialStamp(r), stamp, false);
         break;
     case ConnectResponse:
     case InterpretedConnect:
-        SetConnectStamp(r, line, false);
+        SetConnectStamp(r, stamp, false);
         break;
     case ConnectionEstablished:
-        SetConnectStamp(r, line, true);
+        SetConnectStamp(r, stamp, true);
         ReadConnectionSpeed(r, line, match.End);
         break;
     case ReadWrittenTotals:
         ReadTotals(r, line, match.End);
         break;
     case HangingUp:
-        SetHangUpStamp(r, line, false);
+        SetHangUpStamp(r, stamp, false);
         break;
     case HardwareHangUp:
     case NoCarrier:
     case InterpretedNoCarrier:
     case HangUpCommand:
     case SessionStatistics:
-        SetHangUpStamp(r, line, true);
+        SetHangUpStamp(r, stamp, true);
         break;
     case Reads:
-        SetHangUpStamp(r, line, true);
+        SetHangUpStamp(r, stamp, true);
         if (AddByteCount(r.BytesRead, line, match.End))
             r.ReadRate = TransferRate(r.BytesRead, r.ConnectionDuration);
         break;
     case Writes:
-        SetHangUpStamp(r, line, true);
+        SetHangUpStamp(r, stamp, true);
         if (AddByteCount(r.BytesWritten, line, match.End)) {
             r.WriteRate = TransferRate(r.BytesWritten, r.ConnectionDuration);
             outcome.SessionClosed = true;

@@ -22,8 +22,10 @@ struct TLineOutcome {
 bool IsOpenSession(const TConnectionRecord& record);
 bool DialInterruptsSession(const TConnectionRecord& record, int32_t dialLineTime);
 
-// Applies a recognised line to the session's record; the interruption test of a
-// dial line is the caller's, since it counts into the run's counters.
-TLineOutcome HandleLogLine(TConnectionRecord& record, std::string_view line, const TLineMatch& match);
+// Applies a recognised line with its stamp to the session's record; the
+// interruption test of a dial line is the caller's, since it counts into the
+// run's counters.
+TLineOutcome HandleLogLine(TConnectionRecord& record, std::string_view line, const TLineMatch& match,
+                           const TLineStamp& stamp);
 
 }  // namespace kellvar

@@ -3,8 +3,6 @@
 #include "tests/core/analysis_helpers.h"
 
 #include <gtest/gtest.h>
-#include <sys/stat.h>
-#include <unistd.h>
 
 #include <random>
 
@@ -25,18 +23,6 @@ TEST(BadInput, DirectoryIsAFileThatCannotBeOpened)
     AnalyseLogFile(dir.Path(), false, {}, store);
     ASSERT_EQ(store.Messages().size(), 1u);
     EXPECT_EQ(store.Messages()[0], "Could not open file \"" + dir.Path() + "\".!");
-}
-
-TEST(BadInput, UnreadableFile)
-{
-    if (::geteuid() == 0)
-        GTEST_SKIP() << "root reads every file";
-    TempDir dir;
-    const std::string path = dir.Write("log", Session);
-    ::chmod(path.c_str(), 0);
-    TAnalysisStore store;
-    AnalyseLogFile(path, false, {}, store);
-    EXPECT_EQ(store.Messages().size(), 1u);
 }
 
 TEST(BadInput, RandomBinaryGarbage)

@@ -8,7 +8,7 @@ namespace {
 // Applies one line to the record the way the analysis does.
 TLineOutcome Apply(TConnectionRecord& record, const std::string& line)
 {
-    return HandleLogLine(record, line, MatchLogLine(line));
+    return HandleLogLine(record, line, MatchLogLine(line), ReadLineStamp(line));
 }
 
 std::string At(const std::string& time, const std::string& message)
