@@ -66,13 +66,6 @@ bool FileExists(const std::string& path)
     return ::stat(path.c_str(), &info) == 0 && !S_ISDIR(info.st_mode);
 }
 
-bool IsSameFile(int fdA, int fdB)
-{
-    struct stat a {
-    }, b{};
-    return ::fstat(fdA, &a) == 0 && ::fstat(fdB, &b) == 0 && a.st_dev == b.st_dev && a.st_ino == b.st_ino;
-}
-
 bool IsReadOnly(const std::string& path)
 {
     struct stat info {};

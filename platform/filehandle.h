@@ -36,8 +36,6 @@ int64_t FileSize(int fd);
 
 bool FileExists(const std::string& path);
 
-// True when both descriptors refer to the same file (device and inode).
-bool IsSameFile(int fdA, int fdB);
 
 // A file the user marked read-only (no write permission for its owner), or a
 // directory in which no file may be created. Checked by the permission bits,

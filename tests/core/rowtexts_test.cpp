@@ -89,6 +89,14 @@ TEST(TableText, EmptyWithoutRows)
     EXPECT_EQ(TableText({}, Captions), "");
 }
 
+TEST(TableHtml, SameCellsAsATableWithEscapes)
+{
+    EXPECT_EQ(TableHtml({{"0", "a<b"}, {"1", "x&y", "3"}}, Captions),
+              "<table>\n<tr><th>#</th><th>C1</th></tr>\n<tr><td>0</td><td>a&lt;b</td></tr>\n"
+              "<tr><td>1</td><td>x&amp;y</td><td>3</td></tr>\n</table>\n");
+    EXPECT_EQ(TableHtml({}, Captions), "");
+}
+
 TEST(RowText, OneRowWithoutHeader)
 {
     EXPECT_EQ(RowText({"0", "a", "b"}), "0\ta\tb\r\n");
