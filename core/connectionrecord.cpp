@@ -9,13 +9,14 @@ int32_t TransferRate(int32_t bytes, int32_t durationHundredths)
 {
     if (durationHundredths <= 0)
         return 0;
-    const long double rate = std::nearbyint(static_cast<long double>(bytes) / (durationHundredths * 0.01L) * 100.0L);
+    const long double rate = static_cast<long double>(bytes) / (durationHundredths * 0.01L) * 100.0L;
     // A few bytes over a zero-length stamp difference can exceed the 32-bit field; keep it at its end.
     if (rate >= std::numeric_limits<int32_t>::max())
         return std::numeric_limits<int32_t>::max();
     if (rate <= std::numeric_limits<int32_t>::min())
         return std::numeric_limits<int32_t>::min();
-    return static_cast<int32_t>(rate);
+    // The default rounding mode: to the nearest, ties to the even neighbour.
+    return static_cast<int32_t>(std::llrint(rate));
 }
 
 }  // namespace kellvar

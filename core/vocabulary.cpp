@@ -67,37 +67,39 @@ bool ContainsReceivedMarker(std::string_view line)
 
 TLineMatch MatchLogLine(std::string_view line)
 {
-    std::array<size_t, LogVocabulary.size()> firstPosition;  // read only where found has the bit
-    uint32_t found = 0;
-    const auto tryEntriesAt = [&](size_t position) {
-        uint32_t candidates = FirstByteIndex.EntriesStartingWith[static_cast<unsigned char>(line[position])] & ~found;
-        while (candidates != 0) {
-            const int entry = std::countr_zero(candidates);
-            candidates &= candidates - 1;
-            if (OccursAt(line, position, LogVocabulary[entry])) {
-                found |= uint32_t{1} << entry;
-                firstPosition[entry] = position;
-            }
-        }
-    };
+    // Only the lowest entry that occurs anywhere counts, so once one is found
+    // just the entries before it are still looked for.
+    constexpr int None = static_cast<int>(LogVocabulary.size());
+    int best = None;
+    size_t bestPosition = 0;
+    uint32_t wanted = (uint32_t{1} << None) - 1;
     // Windows are visited left to right, so the first hit of an entry is its first occurrence.
-    for (size_t end = ShortestEntry - 1; end < line.size();) {
+    for (size_t end = ShortestEntry - 1; end < line.size() && wanted != 0;) {
         const uint8_t shift = BigramShifts.Shift[Bigram(line.data() + end - 1)];
         if (shift != 0) {
             end += shift;
             continue;
         }
-        tryEntriesAt(end + 1 - ShortestEntry);
+        const size_t position = end + 1 - ShortestEntry;
+        uint32_t candidates = FirstByteIndex.EntriesStartingWith[static_cast<unsigned char>(line[position])] & wanted;
+        for (; candidates != 0; candidates &= candidates - 1) {
+            const int entry = std::countr_zero(candidates);
+            if (OccursAt(line, position, LogVocabulary[entry])) {
+                best = entry;
+                bestPosition = position;
+                wanted = (uint32_t{1} << entry) - 1;
+                break;
+            }
+        }
         ++end;
     }
-    if (found == 0)
+    if (best == None)
         return {};
 
-    const int entry = std::countr_zero(found);
-    const auto kind = static_cast<TMessageKind>(entry % MessageKindCount + 1);
+    const auto kind = static_cast<TMessageKind>(best % MessageKindCount + 1);
     if ((kind == ConnectResponse || kind == NoCarrier) && !ContainsReceivedMarker(line))
         return {};
-    return {kind, firstPosition[entry], firstPosition[entry] + LogVocabulary[entry].size()};
+    return {kind, bestPosition, bestPosition + LogVocabulary[best].size()};
 }
 
 }  // namespace kellvar
