@@ -45,8 +45,6 @@ TChart::TChart(const QString& name, const std::vector<TSeriesSpec>& specs, QWidg
     c->setPlotAreaBackgroundVisible(true);
 
     bottom_->setLabelFormat("%d");
-    bottom_->setTickType(QValueAxis::TicksDynamic);
-    bottom_->setTickAnchor(0);
     for (QValueAxis* axis : {left_, right_})
         axis->setLabelFormat("%.10g");
     c->addAxis(bottom_, Qt::AlignBottom);
@@ -68,10 +66,7 @@ TChart::TChart(const QString& name, const std::vector<TSeriesSpec>& specs, QWidg
     }
     right_->setVisible(std::any_of(specs.begin(), specs.end(), [](const TSeriesSpec& s) { return s.RightAxis; }));
     SetFullRanges();
-    connect(bottom_, &QValueAxis::rangeChanged, this, [this] {
-        SetPointNumberTicks();
-        ShowVisiblePoints();
-    });
+    connect(bottom_, &QValueAxis::rangeChanged, this, [this] { ShowVisiblePoints(); });
 }
 
 QLineSeries* TChart::SeriesNamed(const QString& name) const
@@ -159,23 +154,9 @@ void TChart::SetFullRanges()
     };
     setRange(left_, lowLeft, highLeft);
     setRange(right_, lowRight, highRight);
-    bottom_->blockSignals(true);
+    // Whole point numbers at round ticks; the range may reach a little past the last point.
     bottom_->setRange(0, std::max<double>(1, static_cast<double>(count) - 1));
-    bottom_->blockSignals(false);
-    SetPointNumberTicks();
-}
-
-void TChart::SetPointNumberTicks()
-{
-    // Point numbers are whole: ticks at 1, 2 or 5 times a power of ten, about ten of them.
-    const double span = std::max(1.0, bottom_->max() - bottom_->min());
-    double step = std::pow(10.0, std::floor(std::log10(span / 10)));
-    for (const double factor : {1.0, 2.0, 5.0, 10.0})
-        if (span / (step * factor) <= 10) {
-            step *= factor;
-            break;
-        }
-    bottom_->setTickInterval(std::max(1.0, step));
+    bottom_->applyNiceNumbers();
 }
 
 void TChart::ShowVisiblePoints()

@@ -71,7 +71,6 @@ private:
     };
 
     void SetFullRanges();
-    void SetPointNumberTicks();
     void ShowVisiblePoints();
 
     std::vector<TSeries> series_;
