@@ -6,13 +6,11 @@
 #include "chart.h"
 #include "connectiontablemodel.h"
 
-#include "app/settingsfile.h"
 #include "core/alltimelog.h"
 #include "core/modemlogparser.h"
 #include "core/rowtexts.h"
 #include "core/summaryfigures.h"
 #include "lang/language.h"
-#include "platform/programpath.h"
 
 #include <QApplication>
 #include <QBuffer>

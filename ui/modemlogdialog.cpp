@@ -5,9 +5,6 @@
 
 #include "app/commandline.h"
 #include "app/settingsfile.h"
-#include "core/alltimelog.h"
-#include "core/modemlogparser.h"
-#include "core/summaryfigures.h"
 #include "lang/language.h"
 #include "lang/texttable.h"
 #include "platform/filehandle.h"
