@@ -11,9 +11,8 @@
 #include "ui/chart.h"
 
 #include <QCheckBox>
-#include <QDropEvent>
-#include <QUrl>
 #include <QClipboard>
+#include <QDropEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineSeries>
@@ -21,6 +20,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
+#include <QUrl>
 
 using namespace kellvar;
 using namespace kellvar::testing;

@@ -20,6 +20,9 @@
 #include <QTreeView>
 
 #include "ui/chart.h"
+#include "ui/helpwindow.h"
+
+#include <QTextBrowser>
 
 using namespace kellvar;
 using namespace kellvar::testing;
@@ -295,6 +298,18 @@ private slots:
         QCOMPARE(t.Dialogs.HelpShown,
                  (QList<QPair<QString, int>>{{"kellvar.hlp", 0}, {"kellvar.hlp", 1101}, {"kellvar.hlp", 1}}));
         t.Window->close();
+    }
+
+    void helpViewerOpensTheSection()
+    {
+        THelpWindow* help = THelpWindow::Show(nullptr, "kellva_e.hlp", 3101);
+        QCOMPARE(help->windowTitle(), QString("Kellvar Help"));
+        auto* browser = help->findChild<QTextBrowser*>();
+        QCOMPARE(browser->source().fragment(), QString("context3101"));
+        QVERIFY(browser->toPlainText().contains("All-Time-Log"));
+        help = THelpWindow::Show(nullptr, "kellvar.hlp", 0);
+        QCOMPARE(help->windowTitle(), QString("Kellvar Hilfe"));
+        help->close();
     }
 
     void everyTextInBothLanguages_data()
