@@ -89,28 +89,11 @@ double ParsePrefixedNumber(std::string_view text, const std::string& sep)
         double value = 0;
         if (!ReadLocaleFloat(text.substr(0, i), sep, value))
             continue;
-        switch (c) {
-        case 'K':
-        case 'k':
-            return std::ldexp(value, 10);
-        case 'M':
-        case 'm':
-            return std::ldexp(value, 20);
-        case 'G':
-        case 'g':
-            return std::ldexp(value, 30);
-        case 'T':
-        case 't':
-            return std::ldexp(value, 40);
-        case 'P':
-        case 'p':
-            return std::ldexp(value, 50);
-        case 'E':
-        case 'e':
-            return std::ldexp(value, 60);
-        default:
-            return value;
-        }
+        // Binary prefixes, each ten powers of two above the one before; any other letter is the unit's.
+        constexpr std::string_view prefixes = "KMGTPE";
+        const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+        const size_t prefix = prefixes.find(upper);
+        return prefix == std::string_view::npos ? value : std::ldexp(value, 10 * static_cast<int>(prefix + 1));
     }
     return 0;
 }

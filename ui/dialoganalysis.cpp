@@ -25,6 +25,10 @@
 #include <QTabWidget>
 #include <QTreeView>
 
+#include <optional>
+#include <tuple>
+#include <vector>
+
 namespace kellvar {
 
 namespace {
@@ -154,26 +158,27 @@ void TModemLogDialog::ShowSummary(const TAnalysisCounters& counters)
         chart->RecalculateTrends();
 
     const TSummaryFigures f = SummaryFigureTexts(counters, points_, decimalSeparator_);
-    SetFigure("TriedConnectsLabel", "TriedConnectsStaticText", f.TriedConnects);
-    SetFigure("TriedDialInsLabel", "TriedDialInsStaticText", f.TriedDialIns);
-    SetFigure("SuccessfulConnectsLabel", "SuccessfulConnectsStaticText", f.SuccessfulConnects);
-    if (f.AverageReadRate)
-        SetFigure("AverageReadRateLabel", "AverageReadRateStaticText", *f.AverageReadRate);
-    if (f.AverageWriteRate)
-        SetFigure("AverageWriteRateLabel", "AverageWriteRateStaticText", *f.AverageWriteRate);
-    SetFigure("SumWrittenDataLabel", "SumWrittenDataStaticText", f.SumWrittenData);
-    SetFigure("SumReadDataLabel", "SumReadDataStaticText", f.SumReadData);
-    if (f.MeanWrittenData)
-        SetFigure(nullptr, "MeanWrittenDataStaticText", *f.MeanWrittenData);
-    if (f.MeanReadData)
-        SetFigure(nullptr, "MeanReadDataStaticText", *f.MeanReadData);
-    SetFigure("SumConnectionTimeLabel", "SumConnectionTimeStaticText", f.SumConnectionTime);
-    if (f.MeanConnectionTime)
-        SetFigure("MeanConnectionTimeLabel", "MeanConnectionTimeStaticText", *f.MeanConnectionTime);
-    if (f.AverageDialingTime)
-        SetFigure("AverageDialingTimeLabel", "AverageDialingTimeStaticText", *f.AverageDialingTime);
-    SetFigure("UnclosedEntriesLabel", "UnclosedEntriesStaticText", f.UnclosedEntries);
-    SetFigure(nullptr, "LogFileSizeStaticText", f.LogFileSize);
+    // In this order: the status label first where there is one, then the overview text.
+    // A figure without a value keeps the text it had.
+    const std::vector<std::tuple<const char*, const char*, std::optional<std::string>>> figures = {
+        {"TriedConnectsLabel", "TriedConnectsStaticText", f.TriedConnects},
+        {"TriedDialInsLabel", "TriedDialInsStaticText", f.TriedDialIns},
+        {"SuccessfulConnectsLabel", "SuccessfulConnectsStaticText", f.SuccessfulConnects},
+        {"AverageReadRateLabel", "AverageReadRateStaticText", f.AverageReadRate},
+        {"AverageWriteRateLabel", "AverageWriteRateStaticText", f.AverageWriteRate},
+        {"SumWrittenDataLabel", "SumWrittenDataStaticText", f.SumWrittenData},
+        {"SumReadDataLabel", "SumReadDataStaticText", f.SumReadData},
+        {nullptr, "MeanWrittenDataStaticText", f.MeanWrittenData},
+        {nullptr, "MeanReadDataStaticText", f.MeanReadData},
+        {"SumConnectionTimeLabel", "SumConnectionTimeStaticText", f.SumConnectionTime},
+        {"MeanConnectionTimeLabel", "MeanConnectionTimeStaticText", f.MeanConnectionTime},
+        {"AverageDialingTimeLabel", "AverageDialingTimeStaticText", f.AverageDialingTime},
+        {"UnclosedEntriesLabel", "UnclosedEntriesStaticText", f.UnclosedEntries},
+        {nullptr, "LogFileSizeStaticText", f.LogFileSize},
+    };
+    for (const auto& [label, overview, text] : figures)
+        if (text)
+            SetFigure(label, overview, *text);
 }
 
 void TModemLogDialog::ListView1ColumnClick(int column)
