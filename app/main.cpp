@@ -1,5 +1,7 @@
 // kellvar: the window. Options -quiet and -quiettotal analyse the default log
-// (updating the All-Time-Log) and end; they need no display.
+// (updating the All-Time-Log) and end; they need no display, and without one
+// -quiet writes its messages to standard error. Quiet runs exit 1 when the
+// log or the All-Time-Log failed.
 
 #include "app/commandline.h"
 #include "lang/language.h"
@@ -17,15 +19,26 @@
 
 namespace {
 
+std::string Environment(const char* name)
+{
+    const char* value = std::getenv(name);
+    return value != nullptr ? value : "";
+}
+
+// A person can see the window: a display is named, and Qt is not told to draw
+// where nobody looks.
 bool HasDisplay()
 {
-    for (const char* variable : {"QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"}) {
-        const char* value = std::getenv(variable);
-        if (value != nullptr && *value != '\0')
-            return true;
-    }
-    return false;
+    const std::string platform = Environment("QT_QPA_PLATFORM");
+    if (platform == "offscreen" || platform == "minimal")
+        return false;
+    return !platform.empty() || !Environment("DISPLAY").empty() || !Environment("WAYLAND_DISPLAY").empty();
 }
+
+// Without a display the program's own messages are all that standard error
+// carries; Qt's notes about the missing runtime directory and window sizes
+// mean nothing there.
+void DropQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 }  // namespace
 
@@ -34,7 +47,8 @@ int main(int argc, char** argv)
     kellvar::ChooseLanguage();
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     const kellvar::TQuietFlags quiet = kellvar::ParseQuietFlags(arguments);
-    if (!HasDisplay()) {
+    const bool hasDisplay = HasDisplay();
+    if (!hasDisplay) {
         if (!quiet.Quiet) {
             std::cerr << "kellvar: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); "
                          "use kellvar-report, or -quiet / -quiettotal for unattended runs\n";
@@ -42,6 +56,7 @@ int main(int argc, char** argv)
         }
         // An unattended run from a timer or over ssh draws nowhere.
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
+        qInstallMessageHandler(DropQtMessages);
     }
 
     QApplication application(argc, argv);
@@ -52,12 +67,14 @@ int main(int argc, char** argv)
     if (kellvar::IsGerman && qtTexts.load("qtbase_de", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);
 
-    kellvar::TQtUserDialogs dialogs;
-    kellvar::TModemLogDialog window(dialogs);
+    kellvar::TQtUserDialogs windowDialogs;
+    kellvar::TStandardErrorDialogs unattendedDialogs;
+    kellvar::TModemLogDialog window(hasDisplay ? static_cast<kellvar::TUserDialogs&>(windowDialogs)
+                                               : unattendedDialogs);
     window.FQuiet = quiet.Quiet;
     window.FQuietTotal = quiet.QuietTotal;
     window.SetArguments(arguments);
     window.show();
     QApplication::exec();
-    return 0;
+    return window.ExitCode();
 }

@@ -6,6 +6,7 @@
 #include "core/modemlogparser.h"
 #include "core/rowtexts.h"
 #include "lang/language.h"
+#include "lang/messages.h"
 #include "lang/texttable.h"
 
 #include <QLocale>
@@ -84,13 +85,15 @@ int main(int argc, char** argv)
     kellvar::TAnalysisStore store(QLocale::system().decimalPoint().toStdString());
     kellvar::TAnalysisFlags flags;
     flags.IsGerman = german;
-    kellvar::AnalyseLogFile(options.LogFile, true, flags, store);
+    const bool analysed = kellvar::AnalyseLogFile(options.LogFile, true, flags, store);
 
-    if (!store.Messages().empty()) {
+    if (!analysed || !store.Messages().empty()) {
         for (const std::string& message : store.Messages())
             std::cerr << message << '\n';
         return 1;
     }
+    if (store.Counters().StoppedAtRowLimit)
+        std::cerr << "kellvar-report: " << kellvar::RowLimitMessage(store.Counters().RowNumber - 1, german) << '\n';
     if (options.Summary)
         std::cout << kellvar::SummaryLines(store.Figures(), store.LastConnection(), german);
     else

@@ -37,22 +37,23 @@ bool TSettingsFile::ReadBool(const std::string& key, bool defaultValue) const
 
 std::string TSettingsFile::ReadText(const std::string& key, const std::string& defaultValue) const
 {
-    return platform::GetPrivateProfileString(Section, key, defaultValue, fileName_);
+    return profile_.Get(Section, key, defaultValue);
 }
 
-bool TSettingsFile::WriteInteger(const std::string& key, int32_t value) const
+void TSettingsFile::WriteInteger(const std::string& key, int32_t value)
 {
-    return WriteText(key, std::to_string(value));
+    WriteText(key, std::to_string(value));
 }
 
-bool TSettingsFile::WriteBool(const std::string& key, bool value) const
+void TSettingsFile::WriteBool(const std::string& key, bool value)
 {
-    return WriteInteger(key, value ? 1 : 0);
+    WriteInteger(key, value ? 1 : 0);
 }
 
-bool TSettingsFile::WriteText(const std::string& key, const std::string& value) const
+void TSettingsFile::WriteText(const std::string& key, const std::string& value)
 {
-    return platform::WritePrivateProfileString(Section, key, value, fileName_);
+    if (value.find_first_of("\r\n") == std::string::npos)
+        profile_.Set(Section, key, value);
 }
 
 std::string SettingsFileName(const std::string& programPath)

@@ -1,19 +1,24 @@
 #pragma once
 
+#include "platform/profile.h"
+
 #include <cstdint>
 #include <string>
 
 namespace kellvar {
 
 // The program's settings: section SETTINGS of the INI file beside the
-// program, values typed as the file has always stored them.
+// program, values typed as the file has always stored them. The file is read
+// once; writes collect in memory until Save replaces it in one step.
 class TSettingsFile {
 public:
     static constexpr const char* Section = "SETTINGS";
 
-    explicit TSettingsFile(std::string fileName) : fileName_(std::move(fileName)) {}
+    explicit TSettingsFile(std::string fileName) : profile_(std::move(fileName)) {}
 
-    const std::string& FileName() const { return fileName_; }
+    const std::string& FileName() const { return profile_.FileName(); }
+    // The file was too large to be a settings file and read as absent.
+    bool TooLarge() const { return profile_.TooLarge(); }
 
     // Decimal, or hexadecimal after "0x" when longer than two characters; a
     // missing key or a text that is no whole number gives the default.
@@ -23,13 +28,16 @@ public:
     // At most 1,023 characters.
     std::string ReadText(const std::string& key, const std::string& defaultValue) const;
 
-    // False when the file cannot be written.
-    bool WriteInteger(const std::string& key, int32_t value) const;
-    bool WriteBool(const std::string& key, bool value) const;
-    bool WriteText(const std::string& key, const std::string& value) const;
+    void WriteInteger(const std::string& key, int32_t value);
+    void WriteBool(const std::string& key, bool value);
+    // A text with a line break cannot stand in an INI line: the key keeps the
+    // value it had.
+    void WriteText(const std::string& key, const std::string& value);
+    // False when the file cannot be written; it is then left as it was.
+    bool Save() const { return profile_.Save(); }
 
 private:
-    std::string fileName_;
+    platform::TProfileFile profile_;
 };
 
 // An integer as the settings file stores it; false when the text is none.

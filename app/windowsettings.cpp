@@ -1,62 +1,129 @@
 #include "windowsettings.h"
 
-#include <functional>
-#include <vector>
+#include <algorithm>
+#include <array>
+#include <variant>
 
 namespace kellvar {
 
-void ReadWindowSettings(const TSettingsFile& file, TWindowSettings& s)
+namespace {
+
+// Where a key's value lives in the settings.
+using TSettingsField = std::variant<bool TWindowSettings::*, int32_t TWindowSettings::*, std::string TWindowSettings::*,
+                                    int TWindowBounds::*>;
+
+// Which stored integers a key takes; others leave the value it had, or give -1.
+enum class TAccepted { Any, FilterIndex, PageOrNone };
+
+struct TSettingsKey {
+    const char* Name;
+    TSettingsField Field;
+    // Read only when this holds of the keys read before it.
+    bool (*Gate)(const TWindowSettings&);
+    TAccepted Accepted = TAccepted::Any;
+    bool IsBound = false;  // not written by quiet runs
+    int WritePosition = 0;
+};
+
+bool Always(const TWindowSettings&)
 {
-    s.UseLastWindowPosition = file.ReadBool("UseLastWindowPosition", false);
-    if (s.UseLastWindowPosition) {
-        s.Bounds.Width = file.ReadInteger("Width", s.Bounds.Width);
-        s.Bounds.Height = file.ReadInteger("Height", s.Bounds.Height);
-        s.Bounds.Top = file.ReadInteger("Top", s.Bounds.Top);
-        s.Bounds.Left = file.ReadInteger("Left", s.Bounds.Left);
-    }
-    s.LoadDefaultLogFile = file.ReadBool("LoadDefaultLogFile", true);
-    if (s.LoadDefaultLogFile)
-        s.DefaultLogFile = file.ReadText("DefaultLogFile", "");
-    s.UseLastSettings = file.ReadBool("UseLastSettings", false);
-    if (s.UseLastSettings) {
-        s.ShowValueLabels = file.ReadBool("ShowValueLabels", false);
-        s.StoreAllTimeLog = file.ReadBool("StoreAllTimeLog", false);
-        s.UseLastDirectory = file.ReadBool("UseLastDirectory", false);
-        if (s.UseLastDirectory)
-            s.InitialDirectory = file.ReadText("InitialDirectory", "");
-        const int32_t filter = file.ReadInteger("FilterIndex", 1);
-        if (filter >= 1 && filter <= FilterCount)
-            s.FilterIndex = filter;
-    }
-    s.DefaultTabPage = file.ReadInteger("DefaultTabPage", -1);
-    if (s.DefaultTabPage < -1 || s.DefaultTabPage >= PageCount)
-        s.DefaultTabPage = -1;
+    return true;
 }
 
-void WriteWindowSettings(const TSettingsFile& file, const TWindowSettings& s, bool quiet)
+// The fourteen keys in the order they are read, each with the place it has
+// among the writes at close. Defaults are the values the settings come in with.
+const std::array<TSettingsKey, 14> Keys = {{
+    {"UseLastWindowPosition", &TWindowSettings::UseLastWindowPosition, Always, TAccepted::Any, false, 6},
+    {"Width", &TWindowBounds::Width, [](const TWindowSettings& s) { return s.UseLastWindowPosition; }, TAccepted::Any,
+     true, 0},
+    {"Height", &TWindowBounds::Height, [](const TWindowSettings& s) { return s.UseLastWindowPosition; }, TAccepted::Any,
+     true, 1},
+    {"Top", &TWindowBounds::Top, [](const TWindowSettings& s) { return s.UseLastWindowPosition; }, TAccepted::Any, true,
+     2},
+    {"Left", &TWindowBounds::Left, [](const TWindowSettings& s) { return s.UseLastWindowPosition; }, TAccepted::Any,
+     true, 3},
+    {"LoadDefaultLogFile", &TWindowSettings::LoadDefaultLogFile, Always, TAccepted::Any, false, 11},
+    {"DefaultLogFile", &TWindowSettings::DefaultLogFile, [](const TWindowSettings& s) { return s.LoadDefaultLogFile; },
+     TAccepted::Any, false, 12},
+    {"UseLastSettings", &TWindowSettings::UseLastSettings, Always, TAccepted::Any, false, 5},
+    {"ShowValueLabels", &TWindowSettings::ShowValueLabels, [](const TWindowSettings& s) { return s.UseLastSettings; },
+     TAccepted::Any, false, 4},
+    {"StoreAllTimeLog", &TWindowSettings::StoreAllTimeLog, [](const TWindowSettings& s) { return s.UseLastSettings; },
+     TAccepted::Any, false, 7},
+    {"UseLastDirectory", &TWindowSettings::UseLastDirectory, [](const TWindowSettings& s) { return s.UseLastSettings; },
+     TAccepted::Any, false, 9},
+    {"InitialDirectory", &TWindowSettings::InitialDirectory,
+     [](const TWindowSettings& s) { return s.UseLastSettings && s.UseLastDirectory; }, TAccepted::Any, false, 10},
+    {"FilterIndex", &TWindowSettings::FilterIndex, [](const TWindowSettings& s) { return s.UseLastSettings; },
+     TAccepted::FilterIndex, false, 8},
+    {"DefaultTabPage", &TWindowSettings::DefaultTabPage, Always, TAccepted::PageOrNone, false, 13},
+}};
+
+int32_t Accept(TAccepted accepted, int32_t read, int32_t current)
 {
-    std::vector<std::function<bool()>> writes;
-    if (!quiet)
-        writes = {[&] { return file.WriteInteger("Width", s.Bounds.Width); },
-                  [&] { return file.WriteInteger("Height", s.Bounds.Height); },
-                  [&] { return file.WriteInteger("Top", s.Bounds.Top); },
-                  [&] { return file.WriteInteger("Left", s.Bounds.Left); }};
-    writes.insert(writes.end(), {
-                                    [&] { return file.WriteBool("ShowValueLabels", s.ShowValueLabels); },
-                                    [&] { return file.WriteBool("UseLastSettings", s.UseLastSettings); },
-                                    [&] { return file.WriteBool("UseLastWindowPosition", s.UseLastWindowPosition); },
-                                    [&] { return file.WriteBool("StoreAllTimeLog", s.StoreAllTimeLog); },
-                                    [&] { return file.WriteInteger("FilterIndex", s.FilterIndex); },
-                                    [&] { return file.WriteBool("UseLastDirectory", s.UseLastDirectory); },
-                                    [&] { return file.WriteText("InitialDirectory", s.InitialDirectory); },
-                                    [&] { return file.WriteBool("LoadDefaultLogFile", s.LoadDefaultLogFile); },
-                                    [&] { return file.WriteText("DefaultLogFile", s.DefaultLogFile); },
-                                    [&] { return file.WriteInteger("DefaultTabPage", s.DefaultTabPage); },
-                                });
-    // A key that cannot be written ends the writing; the keys after it are skipped.
-    for (const auto& write : writes)
-        if (!write())
-            return;
+    switch (accepted) {
+    case TAccepted::FilterIndex:
+        return read >= 1 && read <= FilterCount ? read : current;
+    case TAccepted::PageOrNone:
+        return read >= -1 && read < PageCount ? read : -1;
+    case TAccepted::Any:
+        break;
+    }
+    return read;
+}
+
+void ReadKey(const TSettingsFile& file, const TSettingsKey& key, TWindowSettings& s)
+{
+    std::visit(
+        [&](auto field) {
+            using TField = decltype(field);
+            if constexpr (std::is_same_v<TField, bool TWindowSettings::*>)
+                s.*field = file.ReadBool(key.Name, s.*field);
+            else if constexpr (std::is_same_v<TField, std::string TWindowSettings::*>)
+                s.*field = file.ReadText(key.Name, s.*field);
+            else if constexpr (std::is_same_v<TField, int TWindowBounds::*>)
+                s.Bounds.*field = file.ReadInteger(key.Name, s.Bounds.*field);
+            else
+                s.*field = Accept(key.Accepted, file.ReadInteger(key.Name, s.*field), s.*field);
+        },
+        key.Field);
+}
+
+void WriteKey(TSettingsFile& file, const TSettingsKey& key, const TWindowSettings& s)
+{
+    std::visit(
+        [&](auto field) {
+            using TField = decltype(field);
+            if constexpr (std::is_same_v<TField, bool TWindowSettings::*>)
+                file.WriteBool(key.Name, s.*field);
+            else if constexpr (std::is_same_v<TField, std::string TWindowSettings::*>)
+                file.WriteText(key.Name, s.*field);
+            else if constexpr (std::is_same_v<TField, int TWindowBounds::*>)
+                file.WriteInteger(key.Name, s.Bounds.*field);
+            else
+                file.WriteInteger(key.Name, s.*field);
+        },
+        key.Field);
+}
+
+}  // namespace
+
+void ReadWindowSettings(const TSettingsFile& file, TWindowSettings& s)
+{
+    for (const TSettingsKey& key : Keys)
+        if (key.Gate(s))
+            ReadKey(file, key, s);
+}
+
+bool WriteWindowSettings(TSettingsFile file, const TWindowSettings& s, bool quiet)
+{
+    std::array<const TSettingsKey*, Keys.size()> inWriteOrder;
+    for (const TSettingsKey& key : Keys)
+        inWriteOrder[static_cast<size_t>(key.WritePosition)] = &key;
+    for (const TSettingsKey* key : inWriteOrder)
+        if (!(quiet && key->IsBound))
+            WriteKey(file, *key, s);
+    return file.Save();
 }
 
 }  // namespace kellvar

@@ -29,8 +29,8 @@ inline constexpr int FilterCount = 4;
 // read leaves the value that the settings came in with (the layout's).
 void ReadWindowSettings(const TSettingsFile& file, TWindowSettings& settings);
 
-// Writes every key (the bounds only when not quiet), stopping silently at the
-// first key that cannot be written.
-void WriteWindowSettings(const TSettingsFile& file, const TWindowSettings& settings, bool quiet);
+// Writes every key (the bounds only when not quiet) in one replacement of the
+// file; false when it cannot be written, and the file is then left as it was.
+bool WriteWindowSettings(TSettingsFile file, const TWindowSettings& settings, bool quiet);
 
 }  // namespace kellvar

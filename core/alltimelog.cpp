@@ -1,99 +1,68 @@
 #include "alltimelog.h"
 
-#include "logstamp.h"
-
 #include "platform/programpath.h"
 
-#include <algorithm>
-#include <fcntl.h>
 #include <unistd.h>
 
 namespace kellvar {
 
 namespace {
 
-constexpr int64_t TailSize = 2'048;
-
 // Appended lines are collected and written in blocks of whole lines.
 constexpr size_t FlushSize = 256 * 1024;
 
-bool EndsWithLineBreak(int fd, bool& endsWithLineBreak)
-{
-    const int64_t size = platform::FileSize(fd);
-    char last = '\n';
-    if (size < 0 || (size > 0 && ::pread(fd, &last, 1, size - 1) != 1))
-        return false;
-    endsWithLineBreak = last == '\n' || last == '\r';
-    return true;
-}
-
 }  // namespace
-
-TLogStamp LastStampOfTail(std::string_view tail, bool wholeFile)
-{
-    tail = tail.substr(0, tail.find('\0'));
-    TLogStamp stamp;
-    bool firstLine = true;
-    while (tail.size() > 23) {
-        // The window usually starts inside a line, which is dropped; a whole
-        // file's first line is complete.
-        if (!(firstLine && wholeFile)) {
-            const size_t lf = tail.find('\n');
-            if (lf != std::string_view::npos)
-                tail.remove_prefix(lf + 1);
-        }
-        firstLine = false;
-        const size_t end = std::min(tail.find_first_of("\r\n"), tail.size());
-        const std::string_view candidate = tail.substr(0, end);
-        tail.remove_prefix(end);
-        TDateParts parts;
-        const int32_t dateKey = ParseLogDate(LineDateText(candidate), parts);
-        const int32_t timeOfDay = ParseLogTime(LineTimeText(candidate));
-        if (dateKey > 0 && timeOfDay > 0)
-            stamp = {dateKey, timeOfDay};
-    }
-    return stamp;
-}
-
-bool ReadLastStamp(int fd, TLogStamp& stamp)
-{
-    const int64_t size = platform::FileSize(fd);
-    if (size < 0)
-        return false;
-    const int64_t start = std::max<int64_t>(0, size - TailSize);
-    std::string tail(static_cast<size_t>(size - start), '\0');
-    const ssize_t count = ::pread(fd, tail.data(), tail.size(), start);
-    if (count < 0)
-        return false;
-    tail.resize(static_cast<size_t>(count));
-    stamp = LastStampOfTail(tail, size < TailSize);
-    return true;
-}
 
 bool TAllTimeLogFile::OpenAllTimeLog()
 {
     stored_ = {};
+    storedGroup_.clear();
+    groupMatched_ = 0;
+    groupDiffers_ = false;
     pending_.clear();
     failed_ = false;
     // The stamp is read under the lock, so a run started together with this
     // one sees what this one appends, never the state before it.
     file_ = platform::OpenExclusiveForAppending(fileName_);
-    bool endsWithLineBreak = true;
-    if (!file_.IsOpen() || !ReadLastStamp(file_.Fd(), stored_) || !EndsWithLineBreak(file_.Fd(), endsWithLineBreak)) {
+    TStoredTail tail;
+    if (!file_.IsOpen() || !ReadStoredTail(file_.Fd(), tail)) {
         file_.Close();
         return false;
     }
-    // A run killed while writing may have left a partial last line; start on a
-    // line of our own so the next line is not glued to it.
-    if (!endsWithLineBreak)
-        pending_ = "\r\n";
+    // A run killed while writing leaves an unfinished line: it goes, and the
+    // log gives it again whole.
+    if (tail.CompleteLength < platform::FileSize(file_.Fd()) && ::ftruncate(file_.Fd(), tail.CompleteLength) != 0) {
+        file_.Close();
+        return false;
+    }
+    lengthBefore_ = tail.CompleteLength;
+    stored_ = tail.Stamp;
+    storedGroup_ = std::move(tail.Group);
+    if (tail.EndsInLoneCr)
+        pending_.push_back('\n');
     return true;
+}
+
+bool TAllTimeLogFile::Belongs(std::string_view line, TLogStamp stamp)
+{
+    if (stamp.DateKey != stored_.DateKey)
+        return stamp.DateKey > stored_.DateKey;
+    if (stamp.TimeOfDay != stored_.TimeOfDay)
+        return stamp.TimeOfDay > stored_.TimeOfDay;
+    // A run cut short stored only the first of the lines that share the
+    // newest stamp. When the log's lines with that stamp begin with exactly
+    // the stored ones, the rest of them belong too.
+    if (storedGroup_.empty() || groupDiffers_)
+        return false;
+    if (groupMatched_ == storedGroup_.size())
+        return true;
+    groupDiffers_ = line != storedGroup_[groupMatched_++];
+    return false;
 }
 
 bool TAllTimeLogFile::OfferLine(std::string_view line, int32_t dateKey, int32_t timeOfDay)
 {
-    const bool newer = dateKey > stored_.DateKey || (dateKey == stored_.DateKey && timeOfDay > stored_.TimeOfDay);
-    if (!newer)
+    if (!Belongs(line, {dateKey, timeOfDay}))
         return true;
     pending_.append(line);
     pending_ += "\r\n";
@@ -102,7 +71,7 @@ bool TAllTimeLogFile::OfferLine(std::string_view line, int32_t dateKey, int32_t 
 
 bool TAllTimeLogFile::Flush()
 {
-    failed_ = failed_ || !platform::WriteAll(file_.Fd(), pending_.data(), pending_.size());
+    failed_ = failed_ || !WriteBytes(file_.Fd(), pending_.data(), pending_.size());
     pending_.clear();
     return !failed_;
 }
@@ -111,9 +80,22 @@ bool TAllTimeLogFile::CloseAllTimeLog()
 {
     if (!file_.IsOpen())
         return true;
-    // What this run appended is on disk before the run reports success.
-    const bool flushed = Flush() && ::fsync(file_.Fd()) == 0;
-    return file_.Close() && flushed;
+    // What this run appended is on disk before the run reports success;
+    // otherwise none of it stays.
+    const bool saved = Flush() && SyncToDisk(file_.Fd());
+    if (!saved && ::ftruncate(file_.Fd(), lengthBefore_) == 0)
+        ::fsync(file_.Fd());
+    return file_.Close() && saved;
+}
+
+bool TAllTimeLogFile::WriteBytes(int fd, const char* data, size_t size)
+{
+    return platform::WriteAll(fd, data, size);
+}
+
+bool TAllTimeLogFile::SyncToDisk(int fd)
+{
+    return ::fsync(fd) == 0;
 }
 
 std::string AllTimeLogFileName(const std::string& programPath)

@@ -1,34 +1,22 @@
 #pragma once
 
 #include "analysisreceiver.h"
+#include "storedtail.h"
 
 #include "platform/filehandle.h"
 
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kellvar {
-
-struct TLogStamp {
-    int32_t DateKey = 0;
-    int32_t TimeOfDay = 0;
-    bool operator==(const TLogStamp&) const = default;
-};
-
-// The stamp of the last line in the final 2,048 bytes of an open All-Time-Log
-// whose date and time both read as non-zero; (0, 0) when there is none. A
-// shorter file is read from its start, its first line included. False on a
-// read error.
-bool ReadLastStamp(int fd, TLogStamp& stamp);
-
-// The same scan over the tail bytes themselves.
-TLogStamp LastStampOfTail(std::string_view tail, bool wholeFile);
 
 // The program's history of recognised log lines: every run appends the lines
 // newer than the newest line it already holds, byte for byte plus CR LF. The
 // file is held exclusively from set-up to close, so runs started together
-// never interleave their lines.
+// never interleave their lines. A run either adds its lines whole or leaves
+// the file as it found it.
 class TAllTimeLogFile : public TAllTimeLogHooks {
 public:
     explicit TAllTimeLogFile(std::string fileName) : fileName_(std::move(fileName)) {}
@@ -40,12 +28,24 @@ public:
 
     const TLogStamp& StoredStamp() const { return stored_; }
 
+protected:
+    // The file layer; tests put failing ones in.
+    virtual bool WriteBytes(int fd, const char* data, size_t size);
+    virtual bool SyncToDisk(int fd);
+
 private:
+    bool Belongs(std::string_view line, TLogStamp stamp);
     bool Flush();
 
     std::string fileName_;
     platform::TFileHandle file_;
+    int64_t lengthBefore_ = 0;
     TLogStamp stored_;
+    // The stored lines that share the newest stamp, and how many of the log's
+    // lines with that stamp have been found among them so far.
+    std::vector<std::string> storedGroup_;
+    size_t groupMatched_ = 0;
+    bool groupDiffers_ = false;
     std::string pending_;
     bool failed_ = false;
 };

@@ -43,6 +43,7 @@ struct TAnalysisCounters {
     int32_t UnclosedEntries = 0;
     int32_t RowNumber = 1;  // the number handed to the next emitted record
     int32_t LogFileBlocks = 0;
+    bool StoppedAtRowLimit = false;  // the log had more after the last row
 };
 
 // A run stops reading once this row number is reached, so it emits at most 32,766 records.

@@ -77,6 +77,7 @@ bool LineReader::ReadLine(std::string_view& line)
     if (AtEnd())
         return false;
     longLine_.clear();
+    lineEnded_ = false;
     bool assembling = false;
     for (;;) {
         const char* start = buffer_.data() + begin_;
@@ -97,6 +98,7 @@ bool LineReader::ReadLine(std::string_view& line)
         if (!Fill())
             return !failed_;
     }
+    lineEnded_ = true;
     const char lineEnd = buffer_[begin_];
     if (lineEnd == CtrlZ) {
         endOfText_ = true;

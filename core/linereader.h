@@ -23,6 +23,9 @@ public:
     // True once no further line can be read (the end of the text, or an error).
     bool AtEnd();
     bool Failed() const { return failed_; }
+    // False when the last line read ran into the end of the file: a line the
+    // driver may still be writing.
+    bool LineEnded() const { return lineEnded_; }
 
 private:
     bool Fill();
@@ -40,6 +43,7 @@ private:
     const char* nextCtrlZ_ = nullptr;
     bool endOfText_ = false;
     bool failed_ = false;
+    bool lineEnded_ = true;
     std::string longLine_;
 };
 

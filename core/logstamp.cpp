@@ -75,13 +75,20 @@ int32_t ParseLogDate(std::string_view dateText, TDateParts& parts)
     return DateKeyOf(parts.Year, parts.Month, parts.Day);
 }
 
-int32_t ParseLogTime(std::string_view timeText)
+bool ReadLogTime(std::string_view timeText, int32_t& timeOfDay)
 {
     int32_t hours = 0, minutes = 0, seconds = 0, hundredths = 0;
     if (!ReadPiece(timeText, 0, 2, hours) || !ReadPiece(timeText, 3, 2, minutes) || !ReadPiece(timeText, 6, 2, seconds)
         || !ReadPiece(timeText, 9, 2, hundredths))
-        return 0;
-    return hours * 360'000 + minutes * 6'000 + seconds * 100 + hundredths;
+        return false;
+    timeOfDay = hours * 360'000 + minutes * 6'000 + seconds * 100 + hundredths;
+    return true;
+}
+
+int32_t ParseLogTime(std::string_view timeText)
+{
+    int32_t timeOfDay = 0;
+    return ReadLogTime(timeText, timeOfDay) ? timeOfDay : 0;
 }
 
 std::string_view LineDateText(std::string_view line)

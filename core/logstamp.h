@@ -27,6 +27,10 @@ int32_t DateKeyOf(int32_t year, int32_t month, int32_t day);
 // Reads the 10-character date text; 0 when a piece is no integer.
 int32_t ParseLogDate(std::string_view dateText, TDateParts& parts);
 
+// Reads the 11-character time text; false when a piece is no integer. Unlike
+// the 0 of ParseLogTime, this tells midnight from no time at all.
+bool ReadLogTime(std::string_view timeText, int32_t& timeOfDay);
+
 // Reads the 11-character time text; 0 when a piece is no integer.
 int32_t ParseLogTime(std::string_view timeText);
 

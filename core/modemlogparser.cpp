@@ -1,6 +1,6 @@
 #include "modemlogparser.h"
 
-#include "analysismessages.h"
+#include "lang/messages.h"
 #include "linereader.h"
 #include "sessionrules.h"
 #include "vocabulary.h"
@@ -21,7 +21,7 @@ public:
     {
     }
 
-    void Run(const std::string& path, bool noSizeWarning)
+    bool Run(const std::string& path, bool noSizeWarning)
     {
         receiver_.ClearTable();
         receiver_.ClearCharts();
@@ -30,7 +30,7 @@ public:
         platform::TFileHandle log = platform::OpenForSharedReading(path);
         bool failed = !log.IsOpen();
         if (!failed) {
-            SetUpAllTimeLog();
+            SetUpAllTimeLog(log.Fd());
             failed = !CheckSize(log.Fd(), path, noSizeWarning);
         }
         if (!failed && noSizeWarning)
@@ -43,14 +43,16 @@ public:
         if (failed && !flags_.FQuietTotal)
             receiver_.ShowMessage(OpenFailureMessage(path, flags_.IsGerman));
         receiver_.ShowSummary(counters_);
+        return !failed && !allTimeLogFailed_;
     }
 
 private:
-    void SetUpAllTimeLog()
+    void SetUpAllTimeLog(int logFd)
     {
         if (!keepAllTimeLog_ || allTimeLog_->OpenAllTimeLog())
             return;
         keepAllTimeLog_ = false;
+        allTimeLogFailed_ = !platform::IsSameFile(logFd, allTimeLog_->FileName());
         if (!flags_.FQuietTotal)
             receiver_.ShowMessage(AllTimeLogWriteAccessMessage(allTimeLog_->FileName(), flags_.IsGerman));
     }
@@ -77,7 +79,7 @@ private:
             bool closed = false;
             std::string_view line;
             while (!closed && reader.ReadLine(line)) {
-                if (!HandleLine(line, closed))
+                if (!HandleLine(line, reader.LineEnded(), closed))
                     return false;
                 closed = closed || reader.AtEnd();
             }
@@ -87,10 +89,11 @@ private:
             if (!flags_.FQuiet && (counters_.SuccessfulConnects + 1) % 16 == 0)
                 receiver_.ProcessPendingEvents();
         }
+        counters_.StoppedAtRowLimit = !reader.AtEnd();
         return true;
     }
 
-    bool HandleLine(std::string_view line, bool& closed)
+    bool HandleLine(std::string_view line, bool lineEnded, bool& closed)
     {
         const TLineMatch match = MatchLogLine(line);
         if (!match.Found())
@@ -99,7 +102,9 @@ private:
         // stamp the record; every other kind reads the stamp once for both.
         const bool stamped = match.Kind != DialCommand && match.Kind != ReadWrittenTotals;
         const TLineStamp stamp = stamped ? ReadLineStamp(line) : TLineStamp{};
-        if (keepAllTimeLog_ && stamped && !allTimeLog_->OfferLine(line, stamp.DateKey, stamp.TimeOfDay))
+        // A last line without its line end is still being written by the
+        // driver: the history takes it whole at a later run.
+        if (keepAllTimeLog_ && stamped && lineEnded && !allTimeLog_->OfferLine(line, stamp.DateKey, stamp.TimeOfDay))
             return false;
         if (match.Kind == Dialing && DialInterruptsSession(record_, stamp.TimeOfDay))
             GiveUpSession();
@@ -140,16 +145,17 @@ private:
     TAnalysisReceiver& receiver_;
     TAllTimeLogHooks* allTimeLog_;
     bool keepAllTimeLog_ = false;
+    bool allTimeLogFailed_ = false;
     TAnalysisCounters counters_;
     TConnectionRecord record_;
 };
 
 }  // namespace
 
-void AnalyseLogFile(const std::string& path, bool NoSizeWarning, const TAnalysisFlags& flags,
+bool AnalyseLogFile(const std::string& path, bool NoSizeWarning, const TAnalysisFlags& flags,
                     TAnalysisReceiver& receiver, TAllTimeLogHooks* allTimeLog)
 {
-    TAnalysisRun(flags, receiver, allTimeLog).Run(path, NoSizeWarning);
+    return TAnalysisRun(flags, receiver, allTimeLog).Run(path, NoSizeWarning);
 }
 
 }  // namespace kellvar

@@ -9,7 +9,10 @@ namespace kellvar {
 // Analyses one modem log from start to end and hands every result to the
 // receiver, ending with its ShowSummary. allTimeLog may be null when the
 // history is not kept; it is used only while flags.StoreAllTimeLog is set.
-void AnalyseLogFile(const std::string& path, bool NoSizeWarning, const TAnalysisFlags& flags,
+// True when the log was read whole and the All-Time-Log, when kept, was set
+// up and written (analysing the All-Time-Log itself cannot write it, and is
+// no failure).
+bool AnalyseLogFile(const std::string& path, bool NoSizeWarning, const TAnalysisFlags& flags,
                     TAnalysisReceiver& receiver, TAllTimeLogHooks* allTimeLog = nullptr);
 
 // The driver stops extending its log at about 255 KByte; from 2,001 blocks of

@@ -39,17 +39,55 @@ bool TFileHandle::Close()
     return result == 0 || errno == EINTR;
 }
 
+namespace {
+
+// Opens without waiting (a FIFO would block until a writer came), then keeps
+// only a regular file, in blocking mode again.
+TFileHandle OpenRegularFile(const std::string& path, int flags, mode_t mode = 0)
+{
+    TFileHandle file(::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, mode));
+    struct stat info {};
+    if (!file.IsOpen() || ::fstat(file.Fd(), &info) != 0 || !S_ISREG(info.st_mode)
+        || ::fcntl(file.Fd(), F_SETFL, flags & O_APPEND) != 0)
+        return {};
+    return file;
+}
+
+}  // namespace
+
 TFileHandle OpenForSharedReading(const std::string& path)
 {
-    TFileHandle file(::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOCTTY));
-    struct stat info {};
-    if (!file.IsOpen() || ::fstat(file.Fd(), &info) != 0 || !S_ISREG(info.st_mode))
+    TFileHandle file = OpenRegularFile(path, O_RDONLY);
+    if (!file.IsOpen())
         return {};
     // Readers share; a program holding the file for writing (our own
     // All-Time-Log set-up) is kept out while the run reads it. The driver does
     // not lock, so a failed lock does not stop the reading.
     ::flock(file.Fd(), LOCK_SH | LOCK_NB);
     return file;
+}
+
+bool ReadAllAt(int fd, char* data, size_t size, int64_t offset)
+{
+    while (size > 0) {
+        const ssize_t count = ::pread(fd, data, size, offset);
+        if (count < 0 && errno == EINTR)
+            continue;
+        if (count <= 0)
+            return false;
+        data += count;
+        size -= static_cast<size_t>(count);
+        offset += count;
+    }
+    return true;
+}
+
+bool IsSameFile(int fd, const std::string& path)
+{
+    struct stat open {
+    }, named{};
+    return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0 && open.st_dev == named.st_dev
+           && open.st_ino == named.st_ino;
 }
 
 int64_t FileSize(int fd)
@@ -79,10 +117,8 @@ TFileHandle OpenExclusiveForAppending(const std::string& path)
 {
     if (IsReadOnly(path))
         return {};
-    TFileHandle file(::open(path.c_str(), O_RDWR | O_APPEND | O_CREAT | O_CLOEXEC | O_NOCTTY, 0644));
-    struct stat info {};
-    if (!file.IsOpen() || ::fstat(file.Fd(), &info) != 0 || S_ISDIR(info.st_mode)
-        || ::flock(file.Fd(), LOCK_EX | LOCK_NB) != 0)
+    TFileHandle file = OpenRegularFile(path, O_RDWR | O_APPEND | O_CREAT, 0644);
+    if (!file.IsOpen() || ::flock(file.Fd(), LOCK_EX | LOCK_NB) != 0)
         return {};
     return file;
 }

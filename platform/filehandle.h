@@ -28,14 +28,20 @@ private:
 
 // Opens a regular file for reading while letting other programs read it too
 // (the share mode of a log that the modem driver may still be writing).
-// Not open on failure, directories included.
+// Not open on failure; directories, FIFOs and devices are refused without
+// waiting for a writer.
 TFileHandle OpenForSharedReading(const std::string& path);
+
+// Reads size bytes from offset on; false on an error or a shorter file.
+bool ReadAllAt(int fd, char* data, size_t size, int64_t offset);
+
+// The open file and the named one are the same file.
+bool IsSameFile(int fd, const std::string& path);
 
 // Size in bytes of an open file, or -1.
 int64_t FileSize(int fd);
 
 bool FileExists(const std::string& path);
-
 
 // A file the user marked read-only (no write permission for its owner), or a
 // directory in which no file may be created. Checked by the permission bits,
@@ -44,7 +50,8 @@ bool IsReadOnly(const std::string& path);
 
 // Opens (creating it when missing) a regular file for reading and appending,
 // held exclusively for this process: another program holding it, for writing
-// or for reading as a log, makes the open fail. Not open on failure.
+// or for reading as a log, makes the open fail. Not open on failure, and for
+// anything but a regular file.
 TFileHandle OpenExclusiveForAppending(const std::string& path);
 
 // Writes all bytes; false on an error such as a full device.

@@ -6,9 +6,8 @@
 #include <algorithm>
 #include <cstdio>
 #include <fcntl.h>
-#include <fstream>
+#include <filesystem>
 #include <optional>
-#include <sstream>
 #include <string_view>
 #include <sys/stat.h>
 #include <unistd.h>
@@ -33,16 +32,30 @@ bool SameName(std::string_view a, std::string_view b)
            && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
-// The lines of an INI file, each without its line end.
-std::vector<std::string> ReadLines(const std::string& fileName)
+// The whole file when it is a regular file of at most limit bytes.
+std::optional<std::string> ReadSmallFile(const std::string& fileName, int64_t limit, bool& tooLarge)
 {
-    std::ifstream file(fileName, std::ios::binary);
+    tooLarge = false;
+    TFileHandle file = OpenForSharedReading(fileName);
+    const int64_t size = file.IsOpen() ? FileSize(file.Fd()) : -1;
+    tooLarge = size > limit;
+    std::string text(static_cast<size_t>(std::clamp<int64_t>(size, 0, limit)), '\0');
+    if (size < 0 || tooLarge || !ReadAllAt(file.Fd(), text.data(), text.size(), 0))
+        return std::nullopt;
+    return text;
+}
+
+// The lines of a text, each without its line end.
+std::vector<std::string> SplitLines(std::string_view text)
+{
     std::vector<std::string> lines;
-    std::string line;
-    while (std::getline(file, line)) {
+    while (!text.empty()) {
+        const size_t end = std::min(text.find('\n'), text.size());
+        std::string_view line = text.substr(0, end);
         if (!line.empty() && line.back() == '\r')
-            line.pop_back();
-        lines.push_back(std::move(line));
+            line.remove_suffix(1);
+        lines.emplace_back(line);
+        text.remove_prefix(std::min(end + 1, text.size()));
     }
     return lines;
 }
@@ -106,13 +119,34 @@ std::string Unquoted(std::string_view value)
     return std::string(value.substr(0, ProfileValueLimit));
 }
 
+// Temporary files are hidden siblings ".NAME.tmp-XXXXXX" of the file they replace.
+std::string TemporaryPrefix(const std::string& fileName)
+{
+    const size_t nameStart = fileName.find_last_of('/') + 1;
+    return fileName.substr(0, nameStart) + "." + fileName.substr(nameStart) + ".tmp-";
+}
+
+// A write killed before its rename leaves its temporary file behind.
+void RemoveLeftoverTemporaries(const std::string& fileName)
+{
+    const std::string prefix = TemporaryPrefix(fileName);
+    const std::string directory = DirectoryOf(prefix);
+    std::error_code error;
+    for (const auto& entry : std::filesystem::directory_iterator(directory.empty() ? "." : directory, error)) {
+        const std::string path = directory + entry.path().filename().string();
+        if (path.size() == prefix.size() + 6 && path.compare(0, prefix.size(), prefix) == 0)
+            ::unlink(path.c_str());
+    }
+}
+
 // Writes the text to a new file beside the target and puts it in its place.
 bool ReplaceFile(const std::string& fileName, const std::string& text)
 {
+    RemoveLeftoverTemporaries(fileName);
     struct stat info {};
     const bool exists = ::stat(fileName.c_str(), &info) == 0;
-    std::string temporary = fileName + ".XXXXXX";
-    TFileHandle file(::mkstemp(temporary.data()));
+    std::string temporary = TemporaryPrefix(fileName) + "XXXXXX";
+    TFileHandle file(::mkostemp(temporary.data(), O_CLOEXEC));
     if (!file.IsOpen())
         return false;
     const bool written = WriteAll(file.Fd(), text.data(), text.size())
@@ -125,37 +159,57 @@ bool ReplaceFile(const std::string& fileName, const std::string& text)
 
 }  // namespace
 
+TProfileFile::TProfileFile(std::string fileName) : fileName_(std::move(fileName))
+{
+    if (const auto text = ReadSmallFile(fileName_, MaxFileSize, tooLarge_))
+        lines_ = SplitLines(*text);
+}
+
+std::string TProfileFile::Get(const std::string& section, const std::string& key, const std::string& defaultValue) const
+{
+    const auto range = FindSection(lines_, section);
+    if (!range)
+        return defaultValue;
+    const auto line = FindKey(lines_, *range, key);
+    return line ? Unquoted(KeyLine(lines_[*line])->Value) : defaultValue;
+}
+
+void TProfileFile::Set(const std::string& section, const std::string& key, const std::string& value)
+{
+    const std::string keyLine = key + "=" + value;
+    if (const auto range = FindSection(lines_, section)) {
+        if (const auto line = FindKey(lines_, *range, key))
+            lines_[*line] = keyLine;
+        else
+            lines_.insert(lines_.begin() + static_cast<std::ptrdiff_t>(range->End), keyLine);
+    } else {
+        lines_.push_back("[" + section + "]");
+        lines_.push_back(keyLine);
+    }
+}
+
+bool TProfileFile::Save() const
+{
+    if (IsReadOnly(fileName_))
+        return false;
+    std::string text;
+    for (const std::string& line : lines_)
+        text += line + "\r\n";
+    return ReplaceFile(fileName_, text);
+}
+
 std::string GetPrivateProfileString(const std::string& section, const std::string& key, const std::string& defaultValue,
                                     const std::string& fileName)
 {
-    const std::vector<std::string> lines = ReadLines(fileName);
-    const auto range = FindSection(lines, section);
-    if (!range)
-        return defaultValue;
-    const auto line = FindKey(lines, *range, key);
-    return line ? Unquoted(KeyLine(lines[*line])->Value) : defaultValue;
+    return TProfileFile(fileName).Get(section, key, defaultValue);
 }
 
 bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
                                const std::string& fileName)
 {
-    if (IsReadOnly(fileName))
-        return false;
-    std::vector<std::string> lines = ReadLines(fileName);
-    const std::string keyLine = key + "=" + value;
-    if (const auto range = FindSection(lines, section)) {
-        if (const auto line = FindKey(lines, *range, key))
-            lines[*line] = keyLine;
-        else
-            lines.insert(lines.begin() + static_cast<std::ptrdiff_t>(range->End), keyLine);
-    } else {
-        lines.push_back("[" + section + "]");
-        lines.push_back(keyLine);
-    }
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return ReplaceFile(fileName, text);
+    TProfileFile file(fileName);
+    file.Set(section, key, value);
+    return file.Save();
 }
 
 }  // namespace kellvar::platform

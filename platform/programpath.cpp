@@ -3,6 +3,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <pwd.h>
+#include <string_view>
 #include <unistd.h>
 
 namespace kellvar::platform {
@@ -10,8 +11,15 @@ namespace kellvar::platform {
 std::string ProgramFilePath()
 {
     std::error_code error;
-    const std::filesystem::path path = std::filesystem::read_symlink("/proc/self/exe", error);
-    return error ? std::string() : path.string();
+    std::string path = std::filesystem::read_symlink("/proc/self/exe", error).string();
+    if (error)
+        return {};
+    // A program file replaced while it runs (an upgrade) is named as deleted;
+    // its settings and history keep the name they had.
+    constexpr std::string_view Deleted = " (deleted)";
+    if (path.ends_with(Deleted))
+        path.resize(path.size() - Deleted.size());
+    return path;
 }
 
 std::string ExpandFullPath(const std::string& path)

@@ -5,6 +5,7 @@
 
 #include "chart.h"
 #include "connectiontablemodel.h"
+#include "filenames.h"
 
 #include "core/alltimelog.h"
 #include "core/modemlogparser.h"
@@ -16,7 +17,6 @@
 #include <QBuffer>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QFile>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -48,11 +48,11 @@ QByteArray Png(const QImage& image)
 
 }  // namespace
 
-void TModemLogDialog::AnalyseLogFile(const QString& path, bool NoSizeWarning)
+bool TModemLogDialog::AnalyseLogFile(const QString& path, bool NoSizeWarning)
 {
     // Runs never overlap: events pumped during a run cannot start another one.
     if (analysing_)
-        return;
+        return false;
     analysing_ = true;
     const bool openEnabled = OpenButton->isEnabled();
     OpenButton->setEnabled(false);
@@ -62,11 +62,12 @@ void TModemLogDialog::AnalyseLogFile(const QString& path, bool NoSizeWarning)
     flags.FFileFromCommandLine = FFileFromCommandLine;
     flags.IsGerman = IsGerman;
     flags.StoreAllTimeLog = StoreAllTimeLogCheckBox->isChecked();
-    TAllTimeLogFile history(AllTimeLogFileName(QFile::encodeName(programPath_).toStdString()));
+    TAllTimeLogFile history(AllTimeLogFileName(FileNameBytes(programPath_)));
     sinceShown_.start();
-    kellvar::AnalyseLogFile(QFile::encodeName(path).toStdString(), NoSizeWarning, flags, *this, &history);
+    const bool analysed = kellvar::AnalyseLogFile(FileNameBytes(path), NoSizeWarning, flags, *this, &history);
     OpenButton->setEnabled(openEnabled);
     analysing_ = false;
+    return analysed;
 }
 
 void TModemLogDialog::ClearTable()

@@ -2,10 +2,12 @@
 
 #include "chart.h"
 #include "connectiontablemodel.h"
+#include "filenames.h"
 
 #include "app/commandline.h"
 #include "app/settingsfile.h"
 #include "lang/language.h"
+#include "lang/messages.h"
 #include "lang/texttable.h"
 #include "platform/filehandle.h"
 #include "platform/programpath.h"
@@ -15,7 +17,6 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QFile>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
@@ -29,6 +30,8 @@
 #include <QTimer>
 #include <QTreeView>
 
+#include <iostream>
+
 void InitKellvarResources();
 
 namespace kellvar {
@@ -38,11 +41,6 @@ namespace {
 QString FromUtf8(std::string_view text)
 {
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
-
-std::string LocalPath(const QString& path)
-{
-    return QFile::encodeName(path).toStdString();
 }
 
 // The version the title shows: the build's file version cut before its last part.
@@ -55,7 +53,7 @@ QString TitleVersion()
 }  // namespace
 
 TModemLogDialog::TModemLogDialog(TUserDialogs& dialogs, QWidget* parent)
-    : QDialog(parent), dialogs_(dialogs), programPath_(QString::fromStdString(platform::ProgramFilePath())),
+    : QDialog(parent), dialogs_(dialogs), programPath_(FileNameText(platform::ProgramFilePath())),
       decimalSeparator_(QLocale::system().decimalPoint().toStdString()), table_(decimalSeparator_)
 {
     InitKellvarResources();
@@ -162,12 +160,15 @@ void TModemLogDialog::ApplyLanguageTexts()
 
 void TModemLogDialog::ReadSettings()
 {
-    FIniFileName = QString::fromStdString(SettingsFileName(LocalPath(programPath_)));
+    FIniFileName = FileNameText(SettingsFileName(FileNameBytes(programPath_)));
     TWindowSettings s;
     const QRect frame = frameGeometry();
     s.Bounds = {frame.x(), frame.y(), frame.width(), frame.height()};
     s.FilterIndex = OpenDialog1.FilterIndex;
-    ReadWindowSettings(TSettingsFile(LocalPath(FIniFileName)), s);
+    const TSettingsFile file(FileNameBytes(FIniFileName));
+    if (file.TooLarge())
+        std::cerr << "kellvar: " << SettingsFileTooLargeMessage(file.FileName(), IsGerman) << '\n';
+    ReadWindowSettings(file, s);
 
     SavePosCheckBox->setChecked(s.UseLastWindowPosition);
     if (s.UseLastWindowPosition) {
@@ -177,14 +178,14 @@ void TModemLogDialog::ReadSettings()
     }
     DefaultLoadLogFileCheckBox->setChecked(s.LoadDefaultLogFile);
     if (s.LoadDefaultLogFile)
-        FDefaultLogFile = QString::fromStdString(s.DefaultLogFile);
+        FDefaultLogFile = FileNameText(s.DefaultLogFile);
     SaveSettingsCheckBox->setChecked(s.UseLastSettings);
     if (s.UseLastSettings) {
         ShowLabelsCheckBox->setChecked(s.ShowValueLabels);
         StoreAllTimeLogCheckBox->setChecked(s.StoreAllTimeLog);
         SaveDirCheckBox->setChecked(s.UseLastDirectory);
         if (s.UseLastDirectory)
-            OpenDialog1.InitialDirectory = QString::fromStdString(s.InitialDirectory);
+            OpenDialog1.InitialDirectory = FileNameText(s.InitialDirectory);
         OpenDialog1.FilterIndex = s.FilterIndex;
     }
     DefaultTabComboBox->setCurrentIndex(s.DefaultTabPage < DefaultTabComboBox->count() ? s.DefaultTabPage : -1);
@@ -221,7 +222,7 @@ void TModemLogDialog::FormActivate()
     QLabel* maxSizeNote = Label("OvLogFileMaxSizeLabel");
     const TStartUpArgument argument = StartUpArgument(arguments_);
     if (argument.FromCommandLine) {
-        startUpFile = QFile::decodeName(argument.File.c_str());
+        startUpFile = FileNameText(argument.File);
         FFileFromCommandLine = true;
         maxSizeNote->clear();
     }
@@ -229,13 +230,19 @@ void TModemLogDialog::FormActivate()
         startUpFile = DefaultLogPath();
         maxSizeNote->setText("(max. 255KB)");
     }
-    const bool noSizeWarning = IsAllTimeLogFile(LocalPath(startUpFile));
+    const bool noSizeWarning = IsAllTimeLogFile(FileNameBytes(startUpFile));
     if (noSizeWarning)
         maxSizeNote->clear();
     if (DefaultLoadLogFileCheckBox->isChecked()) {
-        AnalyseLogFile(startUpFile, noSizeWarning);
-        if (FQuiet || FQuietTotal)
+        const bool analysed = AnalyseLogFile(startUpFile, noSizeWarning);
+        if (FQuiet || FQuietTotal) {
+            quietRunFailed_ = !analysed;
             close();
+        }
+    } else if (!FQuietTotal && !dialogs_.CanWaitForUser()) {
+        // Nobody could use the window that would stay open.
+        dialogs_.ShowMessage(this, FromUtf8(AutomaticLoadingOffMessage(IsGerman)));
+        close();
     } else if (!FQuietTotal) {
         FQuiet = false;
     }
@@ -246,7 +253,7 @@ void TModemLogDialog::FormActivate()
 
 QString TModemLogDialog::DefaultLogPath()
 {
-    const std::string stored = platform::ExpandFullPath(LocalPath(FDefaultLogFile));
+    const std::string stored = platform::ExpandFullPath(FileNameBytes(FDefaultLogFile));
     std::string path;
     if (!FDefaultLogFile.isEmpty() && platform::FileExists(stored)) {
         path = stored;
@@ -256,7 +263,7 @@ QString TModemLogDialog::DefaultLogPath()
             path += '/';
         path += "ModemLog.txt";
     }
-    FCurrentLogFile = QFile::decodeName(path.c_str());
+    FCurrentLogFile = FileNameText(path);
     return FCurrentLogFile;
 }
 
@@ -282,8 +289,7 @@ void TModemLogDialog::OpenLogFile(const QString& path)
 {
     FCurrentLogFile = path;
     AnalyseLogFile(path, true);
-    OpenDialog1.InitialDirectory =
-        QFile::decodeName(platform::DirectoryOf(platform::ExpandFullPath(LocalPath(path))).c_str());
+    OpenDialog1.InitialDirectory = FileNameText(platform::DirectoryOf(platform::ExpandFullPath(FileNameBytes(path))));
 }
 
 void TModemLogDialog::DefineDefaultBitBtnClick()
@@ -318,21 +324,21 @@ void TModemLogDialog::FormClose()
 
 void TModemLogDialog::WriteSettings()
 {
-    FIniFileName = QString::fromStdString(SettingsFileName(LocalPath(programPath_)));
+    FIniFileName = FileNameText(SettingsFileName(FileNameBytes(programPath_)));
     TWindowSettings s;
     const QRect frame = frameGeometry();
     s.Bounds = {frame.x(), frame.y(), frame.width(), frame.height()};
     s.UseLastWindowPosition = SavePosCheckBox->isChecked();
     s.LoadDefaultLogFile = DefaultLoadLogFileCheckBox->isChecked();
-    s.DefaultLogFile = LocalPath(FDefaultLogFile);
+    s.DefaultLogFile = FileNameBytes(FDefaultLogFile);
     s.UseLastSettings = SaveSettingsCheckBox->isChecked();
     s.ShowValueLabels = ShowLabelsCheckBox->isChecked();
     s.StoreAllTimeLog = StoreAllTimeLogCheckBox->isChecked();
     s.UseLastDirectory = SaveDirCheckBox->isChecked();
-    s.InitialDirectory = LocalPath(OpenDialog1.InitialDirectory);
+    s.InitialDirectory = FileNameBytes(OpenDialog1.InitialDirectory);
     s.FilterIndex = OpenDialog1.FilterIndex;
     s.DefaultTabPage = DefaultTabComboBox->currentIndex();
-    WriteWindowSettings(TSettingsFile(LocalPath(FIniFileName)), s, FQuiet);
+    WriteWindowSettings(TSettingsFile(FileNameBytes(FIniFileName)), s, FQuiet);
 }
 
 void TModemLogDialog::keyPressEvent(QKeyEvent* event)
@@ -367,7 +373,9 @@ void TModemLogDialog::dropEvent(QDropEvent* event)
     if (urls.isEmpty() || !urls.constFirst().isLocalFile() || analysing_)
         return;
     event->acceptProposedAction();
-    OpenLogFile(urls.constFirst().toLocalFile());
+    // The URL's own bytes, not its text: a file name need not be UTF-8.
+    const QByteArray encoded = urls.constFirst().path(QUrl::FullyEncoded).toLatin1();
+    OpenLogFile(FileNameText(QByteArray::fromPercentEncoding(encoded).toStdString()));
 }
 
 }  // namespace kellvar

@@ -71,7 +71,10 @@ public:
     void alsMeta1Click();
 
     void ApplyLanguageTexts();
-    void AnalyseLogFile(const QString& path, bool NoSizeWarning);
+    // False when the log could not be read whole or the All-Time-Log not kept.
+    bool AnalyseLogFile(const QString& path, bool NoSizeWarning);
+    // The program's exit status: 1 when a quiet run's analysis failed.
+    int ExitCode() const { return quietRunFailed_ ? 1 : 0; }
     bool StartUpDone() const { return startUpDone_; }
     bool Analysing() const { return analysing_; }
 
@@ -157,6 +160,7 @@ private:
     bool startUpDone_ = false;
     bool closed_ = false;
     bool analysing_ = false;
+    bool quietRunFailed_ = false;
 };
 
 }  // namespace kellvar

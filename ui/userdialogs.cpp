@@ -6,6 +6,8 @@
 #include <QFileDialog>
 #include <QMessageBox>
 
+#include <iostream>
+
 namespace kellvar {
 
 QString MessageBoxText(const QString& text)
@@ -34,6 +36,12 @@ std::optional<TOpenFileAnswer> TQtUserDialogs::OpenLogFile(QWidget* parent, cons
         return std::nullopt;
     return TOpenFileAnswer{dialog.selectedFiles().constFirst(),
                            static_cast<int>(request.Filters.indexOf(dialog.selectedNameFilter())) + 1};
+}
+
+void TStandardErrorDialogs::ShowMessage(QWidget*, const QString& text)
+{
+    QString line = text;
+    std::cerr << "kellvar: " << line.replace(QLatin1Char('\r'), QLatin1Char(' ')).toStdString() << std::endl;
 }
 
 void TQtUserDialogs::ShowHelp(QWidget* parent, const QString& helpFile, int context)

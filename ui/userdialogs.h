@@ -34,6 +34,8 @@ public:
     virtual std::optional<TOpenFileAnswer> OpenLogFile(QWidget* parent, const TOpenFileRequest& request) = 0;
     // Help file name as the program knows it; context 0 is the contents page.
     virtual void ShowHelp(QWidget* parent, const QString& helpFile, int context) = 0;
+    // False when nobody can see the window (an unattended run without a display).
+    virtual bool CanWaitForUser() const { return true; }
 };
 
 class TQtUserDialogs : public TUserDialogs {
@@ -41,6 +43,16 @@ public:
     void ShowMessage(QWidget* parent, const QString& text) override;
     std::optional<TOpenFileAnswer> OpenLogFile(QWidget* parent, const TOpenFileRequest& request) override;
     void ShowHelp(QWidget* parent, const QString& helpFile, int context) override;
+};
+
+// An unattended run without a display: messages go to standard error as one
+// line each, and nothing waits for an answer.
+class TStandardErrorDialogs : public TUserDialogs {
+public:
+    void ShowMessage(QWidget* parent, const QString& text) override;
+    std::optional<TOpenFileAnswer> OpenLogFile(QWidget*, const TOpenFileRequest&) override { return std::nullopt; }
+    void ShowHelp(QWidget*, const QString&, int) override {}
+    bool CanWaitForUser() const override { return false; }
 };
 
 // A message text with its CR line breaks as the box shows them.

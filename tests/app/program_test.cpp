@@ -23,8 +23,8 @@ struct TInstalledProgram {
     // Runs it without any display; returns the exit code.
     int Run(const std::string& arguments, std::string* errors = nullptr) const
     {
-        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME=" + Dir.Path() + " "
-                                    + Program + " " + arguments + " >/dev/null 2>" + Dir.File("err");
+        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C HOME=" + Dir.Path()
+                                    + " timeout 60 " + Program + " " + arguments + " >/dev/null 2>" + Dir.File("err");
         const int status = std::system(command.c_str());
         if (errors != nullptr)
             *errors = testing::ReadFile(Dir.File("err"));
@@ -64,6 +64,66 @@ TEST(Program, WindowWithoutADisplayIsAClearError)
     EXPECT_EQ(kellvar.Run(Example, &errors), 1);
     EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1);
     EXPECT_EQ(errors.rfind("kellvar: no display", 0), 0u);
+}
+
+struct UnattendedCase {
+    const char* name;
+    std::string settings;
+    bool bigDefaultLog;
+    const char* option;
+    int exitCode;
+    std::string errors;
+};
+
+class UnattendedRunTest : public ::testing::TestWithParam<UnattendedCase> {};
+
+TEST_P(UnattendedRunTest, NeverWaitsAndSaysWhatWentWrong)
+{
+    const UnattendedCase& c = GetParam();
+    TInstalledProgram kellvar;
+    if (!c.settings.empty())
+        kellvar.Dir.Write("kellvar.INI", "[SETTINGS]\r\n" + c.settings);
+    if (c.bigDefaultLog)
+        kellvar.Dir.Write("ModemLog.txt", std::string(300'000, '\n'));
+    std::string errors;
+    EXPECT_EQ(kellvar.Run(c.option, &errors), c.exitCode) << "124 is the time limit: the run waited";
+    std::string expected = c.errors;
+    const size_t home = expected.find("HOME/");
+    if (home != std::string::npos)
+        expected.replace(home, 5, kellvar.Dir.Path() + "/");
+    EXPECT_EQ(errors, expected);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, UnattendedRunTest,
+    ::testing::Values(
+        UnattendedCase{"missing_default_log", "", false, "-quiet", 1,
+                       "kellvar: Could not open file \"HOME/ModemLog.txt\".!\n"},
+        UnattendedCase{"missing_default_log_said_nothing", "", false, "-quiettotal", 1, ""},
+        UnattendedCase{"log_over_250_kbyte", "", true, "-quiet", 0,
+                       "kellvar: The file \"HOME/ModemLog.txt\" is larger than 250KByte! Windows adds no entries "
+                       "when log file size is over 255KByte. You should (e.g. for archiving) rename, move or delete "
+                       "the file. Refer to the manual for more information.\n"},
+        UnattendedCase{"log_over_250_kbyte_said_nothing", "", true, "-quiettotal", 0, ""},
+        UnattendedCase{"automatic_loading_off", "LoadDefaultLogFile=0\r\n", true, "-quiet", 0,
+                       "kellvar: Automatic loading of the log file is switched off; nothing was analysed.\n"},
+        UnattendedCase{"automatic_loading_off_said_nothing", "LoadDefaultLogFile=0\r\n", true, "-quiettotal", 0, ""}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(Program, HistoryThatCannotBeWrittenFailsTheQuietRun)
+{
+    TInstalledProgram kellvar;
+    kellvar.Dir.Write("kellvar.INI", "[SETTINGS]\r\nUseLastSettings=1\r\nStoreAllTimeLog=1\r\n");
+    std::filesystem::create_directory(kellvar.Dir.File("kellvar.ATL"));
+    std::string errors;
+    EXPECT_EQ(kellvar.Run("-quiet " + Example, &errors), 1);
+    EXPECT_EQ(errors, "kellvar: The file \"" + kellvar.Dir.File("kellvar.ATL")
+                          + "\" couldn't be opened for write-access. Hence the All-Time-Log will not be updated.\n");
+    kellvar.Dir.Write("kellvar.INI", "[SETTINGS]\r\nUseLastSettings=1\r\nStoreAllTimeLog=1\r\n");
+    std::filesystem::remove(kellvar.Dir.File("kellvar.ATL"));
+    std::filesystem::copy_file(Example, kellvar.Dir.File("kellvar.ATL"));
+    EXPECT_EQ(kellvar.Run("-quiettotal " + kellvar.Dir.File("kellvar.ATL")), 0)
+        << "analysing the All-Time-Log itself is no failure";
 }
 
 }  // namespace

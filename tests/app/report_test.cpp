@@ -1,8 +1,10 @@
 // kellvar-report as a user runs it.
 
+#include "tests/core/analysis_helpers.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 
 #include <cstdio>
@@ -21,7 +23,7 @@ TRun Report(const std::string& arguments)
 {
     testing::TempDir dir;
     const std::string command =
-        "LC_ALL=C.UTF-8 " KELLVAR_REPORT " " + arguments + " >" + dir.File("out") + " 2>" + dir.File("err");
+        "LC_ALL=C.UTF-8 timeout 60 " KELLVAR_REPORT " " + arguments + " >" + dir.File("out") + " 2>" + dir.File("err");
     const int status = std::system(command.c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, testing::ReadFile(dir.File("out")),
             testing::ReadFile(dir.File("err"))};
@@ -79,6 +81,32 @@ TEST(Report, UsageErrors)
     EXPECT_EQ(Report("a b").ExitCode, 2);
     EXPECT_EQ(Report("--help").ExitCode, 0);
     EXPECT_EQ(Report("--version").Out, "kellvar-report 1.5.5.54\n");
+}
+
+TEST(Report, FifoOrDirectoryIsRefusedWithoutWaiting)
+{
+    testing::TempDir dir;
+    ASSERT_EQ(::mkfifo(dir.File("fifo").c_str(), 0644), 0);
+    for (const std::string& path : {dir.File("fifo"), dir.Path()}) {
+        const TRun run = Report("--english " + path);
+        EXPECT_EQ(run.ExitCode, 1) << path << " (124: the run waited for a writer)";
+        EXPECT_EQ(run.Err, "Could not open file \"" + path + "\".!\n");
+    }
+}
+
+TEST(Report, RunStoppedAtTheRowLimitSaysSo)
+{
+    testing::TempDir dir;
+    std::string log;
+    for (int session = 0; session < 32'767; ++session)
+        log += testing::EnglishSession("10:00:00.00", "10:00:25.50", "10:30:25.50", 1'000, 100);
+    const TRun run = Report("--english " + dir.Write("log", log));
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(std::count(run.Out.begin(), run.Out.end(), '\n'), 32'767) << "the caption line and 32,766 rows";
+    EXPECT_EQ(run.Err, "kellvar-report: The table ends after 32766 connections; the rest of the file was not "
+                       "analysed.\n");
+    log.resize(log.size() / 32'767 * 32'766);
+    EXPECT_EQ(Report("--english " + dir.Write("log", log)).Err, "") << "a log that fits is not cut";
 }
 
 }  // namespace

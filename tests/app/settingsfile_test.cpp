@@ -1,5 +1,6 @@
 #include "app/settingsfile.h"
 
+#include "platform/filehandle.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
@@ -46,13 +47,17 @@ TEST(SettingsFile, BooleansAreIntegers)
 TEST(SettingsFile, WritesTypedValues)
 {
     testing::TempDir dir;
-    const TSettingsFile settings(dir.File("k.INI"));
-    ASSERT_TRUE(settings.WriteInteger("Width", -5));
-    ASSERT_TRUE(settings.WriteBool("ShowValueLabels", true));
-    ASSERT_TRUE(settings.WriteText("InitialDirectory", "/home/u/"));
+    TSettingsFile settings(dir.File("k.INI"));
+    settings.WriteInteger("Width", -5);
+    settings.WriteBool("ShowValueLabels", true);
+    settings.WriteText("InitialDirectory", "/home/u/");
+    settings.WriteText("DefaultLogFile", "/home/u/two\nlines.log");
+    EXPECT_FALSE(platform::FileExists(dir.File("k.INI"))) << "nothing is written before Save";
+    ASSERT_TRUE(settings.Save());
     EXPECT_EQ(testing::ReadFile(dir.File("k.INI")),
-              "[SETTINGS]\r\nWidth=-5\r\nShowValueLabels=1\r\nInitialDirectory=/home/u/\r\n");
-    EXPECT_EQ(settings.ReadText("initialdirectory", ""), "/home/u/");
+              "[SETTINGS]\r\nWidth=-5\r\nShowValueLabels=1\r\nInitialDirectory=/home/u/\r\n")
+        << "a value with a line break would break the file";
+    EXPECT_EQ(TSettingsFile(dir.File("k.INI")).ReadText("initialdirectory", ""), "/home/u/");
 }
 
 TEST(SettingsFile, BesideTheProgram)

@@ -42,20 +42,50 @@ std::string HistoryLines(const std::string& log)
 
 struct THistoryRun {
     TAnalysisStore Store;
-    TAllTimeLogFile History;
+    bool Succeeded = false;
 };
+
+// Analyses the log with the history kept by history.
+std::unique_ptr<THistoryRun> AnalyseInto(const std::string& logPath, TAllTimeLogFile& history, bool keep = true,
+                                         bool quietTotal = false)
+{
+    auto run = std::make_unique<THistoryRun>();
+    TAnalysisFlags flags;
+    flags.StoreAllTimeLog = keep;
+    flags.FQuietTotal = quietTotal;
+    run->Succeeded = AnalyseLogFile(logPath, true, flags, run->Store, &history);
+    return run;
+}
 
 // Analyses the log with the history kept in historyPath.
 std::unique_ptr<THistoryRun> AnalyseKeeping(const std::string& logPath, const std::string& historyPath,
                                             bool keep = true, bool quietTotal = false)
 {
-    auto run = std::unique_ptr<THistoryRun>(new THistoryRun{TAnalysisStore(), TAllTimeLogFile(historyPath)});
-    TAnalysisFlags flags;
-    flags.StoreAllTimeLog = keep;
-    flags.FQuietTotal = quietTotal;
-    AnalyseLogFile(logPath, true, flags, run->Store, &run->History);
-    return run;
+    TAllTimeLogFile history(historyPath);
+    return AnalyseInto(logPath, history, keep, quietTotal);
 }
+
+// A file layer that takes only the first writableBytes, or fails to sync.
+class TFailingHistory : public TAllTimeLogFile {
+public:
+    TFailingHistory(std::string fileName, size_t writableBytes, bool syncFails = false)
+        : TAllTimeLogFile(std::move(fileName)), room_(writableBytes), syncFails_(syncFails)
+    {
+    }
+
+protected:
+    bool WriteBytes(int fd, const char* data, size_t size) override
+    {
+        const size_t taken = std::min(size, room_);
+        room_ -= taken;
+        return TAllTimeLogFile::WriteBytes(fd, data, taken) && taken == size;
+    }
+    bool SyncToDisk(int fd) override { return !syncFails_ && TAllTimeLogFile::SyncToDisk(fd); }
+
+private:
+    size_t room_;
+    bool syncFails_;
+};
 
 TEST(AllTimeLog, OptionOffTouchesNothing)
 {
@@ -114,6 +144,7 @@ TEST(AllTimeLog, ReadOnlyFileGivesTheMessageAndTheAnalysisGoesOn)
     ::chmod(history.c_str(), 0444);
     const auto run = AnalyseKeeping(dir.Write("log", FirstSession), history);
     ASSERT_EQ(run->Store.Messages().size(), 1u);
+    EXPECT_FALSE(run->Succeeded);
     EXPECT_EQ(run->Store.Messages()[0], "The file \"" + history
                                             + "\" couldn't be opened for write-access.\rHence the All-Time-Log will "
                                               "not be updated.");
@@ -142,6 +173,7 @@ TEST(AllTimeLog, AnalysingTheAllTimeLogItselfLeavesItAlone)
     EXPECT_NE(run->Store.Messages()[0].find("couldn't be opened for write-access"), std::string::npos);
     EXPECT_EQ(ReadFile(history), HistoryLines(FirstSession));
     EXPECT_EQ(run->Store.Table().RowCount(), 1u) << "the history is a modem log like any other";
+    EXPECT_TRUE(run->Succeeded) << "its set-up message is expected there";
 }
 
 TEST(AllTimeLog, DirectoryInItsPlaceFailsTheSetUp)
@@ -149,16 +181,6 @@ TEST(AllTimeLog, DirectoryInItsPlaceFailsTheSetUp)
     TempDir dir;
     ::mkdir(dir.File("k.ATL").c_str(), 0755);
     EXPECT_EQ(AnalyseKeeping(dir.Write("log", FirstSession), dir.File("k.ATL"))->Store.Messages().size(), 1u);
-}
-
-TEST(AllTimeLog, FullDeviceEndsTheRunWithTheFailureMessage)
-{
-    if (!platform::FileExists("/dev/full"))
-        GTEST_SKIP() << "no /dev/full";
-    TempDir dir;
-    const auto run = AnalyseKeeping(dir.Write("log", FirstSession), "/dev/full");
-    ASSERT_EQ(run->Store.Messages().size(), 1u);
-    EXPECT_EQ(run->Store.Messages()[0], "Could not open file \"" + dir.File("log") + "\".!");
 }
 
 TEST(AllTimeLog, HeldByAnotherRunItIsRefused)
@@ -192,77 +214,155 @@ TEST(AllTimeLog, RunsStartedTogetherNeverInterleave)
     EXPECT_EQ(ReadFile(dir.File("k.ATL")), HistoryLines(log)) << "each line once, in log order";
 }
 
-TEST(AllTimeLog, RunKilledMidLineLeavesAFileTheNextRunRepairs)
+// A log whose sessions share stamps across several lines, as the driver's do.
+const std::string TwoSessions = FirstSession + SecondSession;
+
+TEST(AllTimeLog, RunKilledAtAnyByteIsCompletedByTheNextRunWithoutRepeats)
 {
     TempDir dir;
-    const std::string complete = HistoryLines(FirstSession);
-    dir.Write("k.ATL", complete + "01-05-2000 11:0");
+    const std::string before = HistoryLines(FirstSession);
+    const std::string clean = HistoryLines(TwoSessions);
+    const std::string log = dir.Write("log", TwoSessions);
+    for (size_t cut = before.size(); cut <= clean.size(); ++cut) {
+        dir.Write("k.ATL", clean.substr(0, cut));
+        const auto run = AnalyseKeeping(log, dir.File("k.ATL"));
+        ASSERT_EQ(ReadFile(dir.File("k.ATL")), clean) << "killed after byte " << cut;
+        ASSERT_TRUE(run->Succeeded);
+    }
+}
+
+TEST(AllTimeLog, FailedAppendLeavesTheFileAsItWasAndFailsTheRun)
+{
+    TempDir dir;
+    const std::string before = HistoryLines(FirstSession);
+    const std::string log = dir.Write("log", TwoSessions);
+    const size_t appended = HistoryLines(TwoSessions).size() - before.size();
+    for (const size_t writable : {size_t{0}, size_t{1}, size_t{40}, appended - 1}) {
+        dir.Write("k.ATL", before);
+        TFailingHistory history(dir.File("k.ATL"), writable);
+        const auto run = AnalyseInto(log, history);
+        EXPECT_EQ(ReadFile(dir.File("k.ATL")), before) << writable << " bytes written";
+        EXPECT_FALSE(run->Succeeded);
+        ASSERT_EQ(run->Store.Messages().size(), 1u);
+        EXPECT_EQ(run->Store.Messages()[0], "Could not open file \"" + log + "\".!");
+    }
+    TFailingHistory unsynced(dir.File("k.ATL"), appended, true);
+    EXPECT_FALSE(AnalyseInto(log, unsynced)->Succeeded);
+    EXPECT_EQ(ReadFile(dir.File("k.ATL")), before) << "an append that is not on disk is not kept";
+    EXPECT_TRUE(AnalyseKeeping(log, dir.File("k.ATL"))->Succeeded);
+    EXPECT_EQ(ReadFile(dir.File("k.ATL")), HistoryLines(TwoSessions)) << "the next run appends it whole";
+}
+
+TEST(AllTimeLog, LineTheDriverIsStillWritingIsArchivedOnlyWhenFinished)
+{
+    TempDir dir;
+    const std::string finished = LogLine(Day + "13:00:00.00", "Dialing.");
+    const std::string unfinished = finished.substr(0, finished.size() - 2);
+    const auto run = AnalyseKeeping(dir.Write("log", FirstSession + unfinished), dir.File("k.ATL"));
+    EXPECT_EQ(ReadFile(dir.File("k.ATL")), HistoryLines(FirstSession));
+    EXPECT_EQ(run->Store.Counters().TriedConnects, 2) << "the unfinished line is still analysed";
+    AnalyseKeeping(dir.Write("log", FirstSession + finished), dir.File("k.ATL"));
+    EXPECT_EQ(ReadFile(dir.File("k.ATL")), HistoryLines(FirstSession) + finished);
+}
+
+TEST(AllTimeLog, LinesSharingTheNewestStampAreCompletedOnlyAfterTheStoredOnes)
+{
+    TempDir dir;
+    const std::string a = LogLine(Day + "12:00:00.00", "Hanging up the modem.");
+    const std::string b = LogLine(Day + "12:00:00.00", "Session Statistics:");
+    const std::string c = LogLine(Day + "12:00:00.00", "   Reads : 5 bytes");
+    dir.Write("k.ATL", a);
+    AnalyseKeeping(dir.Write("log", a + b + c), dir.File("k.ATL"));
+    EXPECT_EQ(ReadFile(dir.File("k.ATL")), a + b + c) << "the stored line begins the log's group";
+    dir.Write("k.ATL", b);
+    AnalyseKeeping(dir.File("log"), dir.File("k.ATL"));
+    EXPECT_EQ(ReadFile(dir.File("k.ATL")), b) << "the stored line is not where the log's group begins";
+}
+
+TEST(AllTimeLog, FifoOrDeviceInItsPlaceIsRefusedWithoutWaiting)
+{
+    TempDir dir;
+    const std::string log = dir.Write("log", FirstSession);
+    ASSERT_EQ(::mkfifo(dir.File("k.ATL").c_str(), 0644), 0);
+    const auto run = AnalyseKeeping(log, dir.File("k.ATL"));
+    EXPECT_FALSE(run->Succeeded);
+    ASSERT_EQ(run->Store.Messages().size(), 1u);
+    EXPECT_NE(run->Store.Messages()[0].find("couldn't be opened for write-access"), std::string::npos);
+    EXPECT_FALSE(AnalyseKeeping(log, "/dev/full")->Succeeded) << "a device is no history";
+}
+
+TEST(AllTimeLog, FindsTheNewestStampBehindLongLines)
+{
+    TempDir dir;
+    const std::string stamped = LogLine(Day + "11:00:00.00", "Dialing.");
+    const std::string history = stamped + std::string(10'000, 'x') + "\r\n" + std::string(3'000, '\0') + "\r\n";
+    dir.Write("k.ATL", history);
     AnalyseKeeping(dir.Write("log", FirstSession + SecondSession), dir.File("k.ATL"));
-    EXPECT_EQ(ReadFile(dir.File("k.ATL")), complete + "01-05-2000 11:0\r\n" + HistoryLines(SecondSession));
+    EXPECT_EQ(ReadFile(dir.File("k.ATL")), history + HistoryLines(SecondSession));
 }
 
 struct TailCase {
     const char* name;
-    std::string tail;
-    bool wholeFile;
+    std::string window;
+    int64_t windowStart;
     TLogStamp stamp;
+    int64_t completeLength;
+    size_t groupSize;
+    bool needsMore;
 };
 
-class LastStampTest : public ::testing::TestWithParam<TailCase> {};
+class StoredTailTest : public ::testing::TestWithParam<TailCase> {};
 
-TEST_P(LastStampTest, FindsTheLastCompleteStamp)
+TEST_P(StoredTailTest, FindsStampGroupAndLastLineEnd)
 {
-    EXPECT_EQ(LastStampOfTail(GetParam().tail, GetParam().wholeFile), GetParam().stamp);
+    const TailCase& c = GetParam();
+    const TTailScan scan = ScanStoredTail(c.window, c.windowStart);
+    EXPECT_EQ(scan.Tail.Stamp, c.stamp);
+    EXPECT_EQ(scan.Tail.CompleteLength, c.completeLength);
+    EXPECT_EQ(scan.Tail.Group.size(), c.groupSize);
+    EXPECT_EQ(scan.NeedsMore, c.needsMore);
 }
 
 TDateParts Unused;
 const int32_t Jan5 = ParseLogDate("01-05-2000", Unused);
+const std::string Ten = LogLine(Day + "10:00:00.00", "a");
+const std::string Eleven = LogLine(Day + "11:00:00.00", "b");
 
 INSTANTIATE_TEST_SUITE_P(
-    Tails, LastStampTest,
+    Tails, StoredTailTest,
     ::testing::Values(
-        TailCase{"empty", "", true, {}},
-        TailCase{"single_line_of_a_small_file", LogLine(Day + "10:00:00.00", "Dialing"), true, {Jan5, 3'600'000}},
-        TailCase{"first_partial_line_of_a_window_is_dropped", LogLine(Day + "10:00:00.00", "Dialing"), false, {}},
-        TailCase{"last_of_several",
-                 LogLine(Day + "10:00:00.00", "a") + LogLine(Day + "11:00:00.00", "b"),
-                 true,
-                 {Jan5, 3'960'000}},
-        TailCase{"midnight_never_becomes_the_stamp",
-                 LogLine(Day + "10:00:00.00", "a") + LogLine("01-06-2000 00:00:00.00", "b"),
-                 true,
-                 {Jan5, 3'600'000}},
-        TailCase{"last_line_without_line_end",
-                 LogLine(Day + "10:00:00.00", "a") + Day + "11:00:00.00 - b",
-                 true,
-                 {Jan5, 3'960'000}},
-        TailCase{"partial_last_line_is_ignored",
-                 LogLine(Day + "10:00:00.00", "a") + "01-05-2000 11:0",
-                 true,
-                 {Jan5, 3'600'000}},
-        TailCase{"zero_byte_cuts_the_window",
-                 LogLine(Day + "10:00:00.00", "a") + std::string("\0", 1) + LogLine(Day + "11:00:00.00", "b"),
-                 true,
-                 {Jan5, 3'600'000}},
-        TailCase{"garbage", std::string(500, '\xFF') + "\r\n" + std::string(30, 'z'), true, {}},
-        TailCase{
-            "linux_line_ends", "01-05-2000 10:00:00.00 - a\n01-05-2000 11:00:00.00 - b\n", true, {Jan5, 3'960'000}}),
+        TailCase{"empty_file", "", 0, {}, 0, 0, false},
+        TailCase{"single_line", Ten, 0, {Jan5, 3'600'000}, 28, 1, false},
+        TailCase{"first_line_of_a_window_may_be_cut", Ten, 100, {}, 128, 0, true},
+        TailCase{"last_of_several", Ten + Eleven, 0, {Jan5, 3'960'000}, 56, 1, false},
+        TailCase{"group_sharing_the_stamp", Ten + Eleven + Eleven + Eleven, 0, {Jan5, 3'960'000}, 112, 3, false},
+        TailCase{"group_may_reach_before_the_window", "x\r\n" + Eleven + Eleven, 50, {Jan5, 3'960'000}, 109, 2, true},
+        TailCase{"midnight_is_a_stamp", Ten + LogLine("01-06-2000 00:00:00.00", "b"), 0, {Jan5 + 1, 0}, 56, 1, false},
+        TailCase{"unfinished_last_line_is_cut_off", Ten + "01-05-2000 11:0", 0, {Jan5, 3'600'000}, 28, 1, false},
+        TailCase{"zero_bytes_are_just_bytes", Ten + std::string(3, '\0') + "\r\n", 0, {Jan5, 3'600'000}, 33, 0, false},
+        TailCase{"cr_only_line_ends",
+                 "01-05-2000 10:00:00.00 - a\r01-05-2000 11:00:00.00 - b\r",
+                 0,
+                 {Jan5, 3'960'000},
+                 54,
+                 1,
+                 false},
+        TailCase{"lf_only_line_ends",
+                 "01-05-2000 10:00:00.00 - a\n01-05-2000 11:00:00.00 - b\n",
+                 0,
+                 {Jan5, 3'960'000},
+                 54,
+                 1,
+                 false},
+        TailCase{"no_line_end_at_all", std::string(500, 'z'), 0, {}, 0, 0, false},
+        TailCase{"no_line_end_in_a_window", std::string(500, 'z'), 7, {}, 7, 0, true},
+        TailCase{"garbage", std::string(500, '\xFF') + "\r\n" + std::string(30, 'z'), 0, {}, 502, 0, false}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(AllTimeLog, TailScanLooksAtTheLast2048BytesOnly)
+TEST(StoredTail, CrWithoutItsLineFeedIsCompletedByTheNextAppend)
 {
-    TempDir dir;
-    const std::string late = LogLine(Day + "11:00:00.00", "b");
-    dir.Write("k.ATL", LogLine(Day + "10:00:00.00", "a") + std::string(3'000, 'x') + "\r\n" + late);
-    TAllTimeLogFile history(dir.File("k.ATL"));
-    ASSERT_TRUE(history.OpenAllTimeLog());
-    EXPECT_EQ(history.StoredStamp(), (TLogStamp{Jan5, 3'960'000}));
-    history.CloseAllTimeLog();
-    dir.Write("big.ATL", late + std::string(3'000, 'x') + "\r\n");
-    TAllTimeLogFile big(dir.File("big.ATL"));
-    ASSERT_TRUE(big.OpenAllTimeLog());
-    EXPECT_EQ(big.StoredStamp(), TLogStamp{}) << "every line of the log will be appended again";
-    big.CloseAllTimeLog();
+    EXPECT_TRUE(ScanStoredTail(Ten.substr(0, Ten.size() - 1), 0).Tail.EndsInLoneCr);
+    EXPECT_FALSE(ScanStoredTail(Ten, 0).Tail.EndsInLoneCr);
 }
 
 TEST(AllTimeLogFileName, BesideTheProgram)

@@ -1,6 +1,6 @@
 #include "tests/core/analysis_helpers.h"
 
-#include "core/analysismessages.h"
+#include "lang/messages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,9 @@
-// Feeds arbitrary bytes to the line matcher and, as a whole log file, to the analysis.
+// Feeds arbitrary bytes to the line matcher, to the All-Time-Log's tail scan
+// and, as a whole log file, to the analysis.
 
 #include "core/analysisstore.h"
 #include "core/modemlogparser.h"
+#include "core/storedtail.h"
 #include "core/vocabulary.h"
 
 #include <sys/mman.h>
@@ -18,6 +20,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const kellvar::TLineMatch match = kellvar::MatchLogLine(bytes);
     if (match.Found() && (match.End > bytes.size() || match.Position >= match.End))
         std::abort();
+
+    // The scan ends on every input and never points past the bytes it was given.
+    for (const int64_t windowStart : {int64_t{0}, int64_t{100}}) {
+        const kellvar::TTailScan scan = kellvar::ScanStoredTail(bytes, windowStart);
+        const int64_t end = windowStart + static_cast<int64_t>(size);
+        if (scan.Tail.CompleteLength < windowStart || scan.Tail.CompleteLength > end
+            || (windowStart == 0 && scan.NeedsMore))
+            std::abort();
+        size_t grouped = 0;
+        for (const std::string& line : scan.Tail.Group)
+            grouped += line.size();
+        if (grouped > size)
+            std::abort();
+    }
 
     const int fd = ::memfd_create("log", MFD_CLOEXEC);
     if (fd < 0 || ::write(fd, data, size) != static_cast<ssize_t>(size))

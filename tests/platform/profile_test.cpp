@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 
+#include <filesystem>
+
 namespace kellvar::platform {
 namespace {
 
@@ -62,7 +64,7 @@ TEST(Profile, MissingFileGivesTheDefault)
 TEST(Profile, ValuesAreCutAt1023Characters)
 {
     TempDir dir;
-    const std::string file = dir.Write("k.INI", "[S]\r\nA=" + std::string(10 << 20, 'v') + "\r\nB=2\r\n");
+    const std::string file = dir.Write("k.INI", "[S]\r\nA=" + std::string(5'000, 'v') + "\r\nB=2\r\n");
     EXPECT_EQ(Get(file, "S", "A"), std::string(1'023, 'v'));
     EXPECT_EQ(Get(file, "S", "B"), "2");
 }
@@ -116,6 +118,31 @@ TEST(Profile, FullDiskLeavesTheOldFileWhole)
     const std::string file = dir.Write("k.INI", "[S]\r\nA=1\r\n");
     EXPECT_FALSE(WritePrivateProfileString("S", "A", "2", dir.File("missing-dir/k.INI")));
     EXPECT_EQ(ReadFile(file), "[S]\r\nA=1\r\n");
+}
+
+TEST(Profile, OversizedOrSpecialFilesReadAsAbsent)
+{
+    TempDir dir;
+    const std::string blank = dir.Write("blank.INI", "[S]\r\nA=1\r\n" + std::string(TProfileFile::MaxFileSize, '\n'));
+    EXPECT_TRUE(TProfileFile(blank).TooLarge());
+    EXPECT_EQ(Get(blank, "S", "A"), "<default>");
+    const std::string limit =
+        dir.Write("limit.INI", "[S]\r\nA=1\r\n" + std::string(TProfileFile::MaxFileSize - 11, ' '));
+    EXPECT_EQ(Get(limit, "S", "A"), "1") << "exactly at the limit is still read";
+    ASSERT_EQ(::mkfifo(dir.File("fifo.INI").c_str(), 0644), 0);
+    EXPECT_EQ(Get(dir.File("fifo.INI"), "S", "A"), "<default>") << "no writer is waited for";
+    EXPECT_EQ(Get("/dev/zero", "S", "A"), "<default>");
+}
+
+TEST(Profile, SavingRemovesTemporariesOfAKilledWrite)
+{
+    TempDir dir;
+    const std::string leftover = dir.Write(".k.INI.tmp-Ab12Cd", "[S]\r\nA=half");
+    const std::string unrelated = dir.Write(".k.INI.tmp-long-name", "mine");
+    ASSERT_TRUE(WritePrivateProfileString("S", "A", "2", dir.File("k.INI")));
+    EXPECT_FALSE(std::filesystem::exists(leftover));
+    EXPECT_TRUE(std::filesystem::exists(unrelated)) << "only names the program makes are removed";
+    EXPECT_EQ(ReadFile(dir.File("k.INI")), "[S]\r\nA=2\r\n");
 }
 
 }  // namespace

@@ -9,10 +9,12 @@
 #include <QAbstractButton>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QDropEvent>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLayout>
 #include <QLineSeries>
+#include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QTabWidget>
@@ -245,6 +247,27 @@ private slots:
         QCOMPARE(t.Window->Table().RowCount(), ExampleRows);
         QVERIFY(t.Dialogs.Messages.isEmpty());
         t.Window->close();
+    }
+
+    void fileNamesThatAreNoUtf8OpenAsTheyAre()
+    {
+        TDialogUnderTest t;
+        const std::string name = t.ProgramDir.Write("log-\xE4\xFF.txt", ReadFile(ExampleLog));
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\r\nUseLastSettings=1\r\nUseLastDirectory=1\r\n");
+        t.Start({name});
+        QVERIFY(t.Dialogs.Messages.isEmpty());
+        QCOMPARE(t.Window->Table().RowCount(), ExampleRows);
+        QMimeData drop;
+        drop.setUrls({QUrl::fromEncoded("file://" + QByteArray::fromStdString(name).toPercentEncoding("/"))});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &drop, Qt::LeftButton, {});
+        QApplication::sendEvent(t.Window.get(), &enter);
+        QDropEvent event(QPointF(5, 5), Qt::CopyAction, &drop, Qt::LeftButton, {});
+        QApplication::sendEvent(t.Window.get(), &event);
+        QVERIFY(t.Dialogs.Messages.isEmpty());
+        QCOMPARE(t.Window->Table().RowCount(), ExampleRows);
+        t.Window->close();
+        const std::string ini = ReadFile(t.IniFile());
+        QVERIFY2(ini.find("InitialDirectory=" + t.ProgramDir.Path() + "/\r\n") != std::string::npos, ini.c_str());
     }
 
     void openSequence()

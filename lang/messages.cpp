@@ -1,4 +1,4 @@
-#include "analysismessages.h"
+#include "messages.h"
 
 namespace kellvar {
 
@@ -42,6 +42,28 @@ std::string AllTimeLogWriteAccessMessage(const std::string& allTimeLogPath, bool
     return "The file " + Quoted(allTimeLogPath)
            + " couldn't be opened for write-access.\r"
              "Hence the All-Time-Log will not be updated.";
+}
+
+std::string AutomaticLoadingOffMessage(bool german)
+{
+    if (german)
+        return "Das automatische Laden der Log-Datei ist ausgeschaltet; es wurde nichts ausgewertet.";
+    return "Automatic loading of the log file is switched off; nothing was analysed.";
+}
+
+std::string SettingsFileTooLargeMessage(const std::string& settingsPath, bool german)
+{
+    if (german)
+        return "Die Datei " + Quoted(settingsPath) + " ist zu groß für eine Einstellungsdatei und wird nicht gelesen.";
+    return "The file " + Quoted(settingsPath) + " is too large for a settings file and is not read.";
+}
+
+std::string RowLimitMessage(int32_t rowsShown, bool german)
+{
+    if (german)
+        return "Die Tabelle endet nach " + std::to_string(rowsShown)
+               + " Verbindungen; der Rest der Datei wurde nicht ausgewertet.";
+    return "The table ends after " + std::to_string(rowsShown) + " connections; the rest of the file was not analysed.";
 }
 
 }  // namespace kellvar
