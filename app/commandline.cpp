@@ -1,29 +1,16 @@
 #include "commandline.h"
 
-#include <algorithm>
+#include "platform/asciitext.h"
 
 namespace kellvar {
-
-namespace {
-
-std::string LowerAsciiLetters(std::string text)
-{
-    for (char& c : text)
-        if (c >= 'A' && c <= 'Z')
-            c = static_cast<char>(c - 'A' + 'a');
-    return text;
-}
-
-}  // namespace
 
 TQuietFlags ParseQuietFlags(const std::vector<std::string>& arguments)
 {
     TQuietFlags flags;
     for (const std::string& argument : arguments) {
-        const std::string lower = LowerAsciiLetters(argument);
-        if (lower == "-quiet")
+        if (platform::EqualsIgnoringAsciiCase(argument, "-quiet"))
             flags.Quiet = true;
-        if (lower == "-quiettotal")
+        if (platform::EqualsIgnoringAsciiCase(argument, "-quiettotal"))
             flags.Quiet = flags.QuietTotal = true;
     }
     return flags;
@@ -44,7 +31,7 @@ bool IsAllTimeLogFile(const std::string& path)
 {
     const size_t dot = path.find_last_of('.');
     return dot != std::string::npos && path.find('/', dot) == std::string::npos
-           && LowerAsciiLetters(path.substr(dot)) == ".atl";
+           && platform::EqualsIgnoringAsciiCase(std::string_view(path).substr(dot), ".atl");
 }
 
 }  // namespace kellvar

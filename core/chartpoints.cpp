@@ -11,6 +11,7 @@ void TChartPoints::Clear()
         series.clear();
     sums_.fill(0);
     dialHundredths_ = 0;
+    connectionHundredths_ = 0;
 }
 
 void TChartPoints::Add(const TConnectionRecord& r)
@@ -26,6 +27,7 @@ void TChartPoints::Add(const TConnectionRecord& r)
         sums_[series] += point[series];
     }
     dialHundredths_ += r.DialDuration;
+    connectionHundredths_ += r.ConnectionDuration;
 }
 
 std::vector<TPlotPoint> AverageTrend(const std::vector<double>& values)

@@ -36,13 +36,16 @@ public:
     size_t Count() const { return values_[ReadRateSeries].size(); }
     const std::vector<double>& Values(TSourceSeries series) const { return values_[series]; }
     double Sum(TSourceSeries series) const { return sums_[series]; }
-    // The dial durations in exact hundredths, for a mean that is cut, not rounded.
+    // The dial and connection durations in exact hundredths: sums of doubles
+    // would let rounding noise tip a mean that lies exactly on a tie.
     int64_t DialHundredths() const { return dialHundredths_; }
+    int64_t ConnectionHundredths() const { return connectionHundredths_; }
 
 private:
     std::array<std::vector<double>, SourceSeriesCount> values_;
     std::array<double, SourceSeriesCount> sums_{};
     int64_t dialHundredths_ = 0;
+    int64_t connectionHundredths_ = 0;
 };
 
 // The mean of each complete group of three points, placed at the middle point's x.

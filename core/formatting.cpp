@@ -13,6 +13,17 @@ int64_t RoundHalfEven(long double value)
     return std::llrint(value);
 }
 
+int64_t DivideHalfEven(int64_t value, int64_t divisor)
+{
+    int64_t quotient = value / divisor;
+    const int64_t remainder = value % divisor;  // has the sign of value
+    const int64_t twice = 2 * (remainder < 0 ? -remainder : remainder);
+    const int64_t away = value < 0 ? -1 : 1;
+    if (twice > divisor || (twice == divisor && quotient % 2 != 0))
+        quotient += away;
+    return quotient;
+}
+
 namespace {
 
 // Writes n hundredths as "integer[.f[f]]" with trailing zeros dropped.

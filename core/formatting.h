@@ -29,4 +29,7 @@ std::string StampText(const TDateParts& parts, int32_t timeOfDay);
 // Round half to even, the rounding of every float-to-integer conversion.
 int64_t RoundHalfEven(long double value);
 
+// The quotient of two integers rounded half to even, exactly (divisor > 0).
+int64_t DivideHalfEven(int64_t value, int64_t divisor);
+
 }  // namespace kellvar

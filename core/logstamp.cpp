@@ -61,7 +61,7 @@ bool ReadInteger(std::string_view text, int32_t& value)
 
 int32_t DateKeyOf(int32_t year, int32_t month, int32_t day)
 {
-    const int64_t key = int64_t{year} * 372 + (int64_t{month} - 1) * 31 + (int64_t{day} - 1);
+    const int64_t key = DateKeyValue(year, month, day);
     if (key < std::numeric_limits<int32_t>::min() || key > std::numeric_limits<int32_t>::max())
         return 0;
     return static_cast<int32_t>(key);
@@ -81,7 +81,7 @@ bool ReadLogTime(std::string_view timeText, int32_t& timeOfDay)
     if (!ReadPiece(timeText, 0, 2, hours) || !ReadPiece(timeText, 3, 2, minutes) || !ReadPiece(timeText, 6, 2, seconds)
         || !ReadPiece(timeText, 9, 2, hundredths))
         return false;
-    timeOfDay = hours * 360'000 + minutes * 6'000 + seconds * 100 + hundredths;
+    timeOfDay = static_cast<int32_t>(TimeOfDayValue(hours, minutes, seconds, hundredths));
     return true;
 }
 

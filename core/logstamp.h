@@ -22,6 +22,17 @@ inline constexpr int32_t HundredthsPerDay = 8'640'000;
 // decimal digits within the signed 32-bit range; anything else is no integer.
 bool ReadInteger(std::string_view text, int32_t& value);
 
+// The arithmetic of the two stamp values, wide enough for any pieces read.
+constexpr int64_t DateKeyValue(int64_t year, int64_t month, int64_t day)
+{
+    return year * 372 + (month - 1) * 31 + (day - 1);
+}
+constexpr int64_t TimeOfDayValue(int64_t hours, int64_t minutes, int64_t seconds, int64_t hundredths)
+{
+    return hours * 360'000 + minutes * 6'000 + seconds * 100 + hundredths;
+}
+
+// The date key of a log line; 0 when it does not fit 32 bits.
 int32_t DateKeyOf(int32_t year, int32_t month, int32_t day);
 
 // Reads the 10-character date text; 0 when a piece is no integer.

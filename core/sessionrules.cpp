@@ -1,5 +1,7 @@
 #include "sessionrules.h"
 
+#include "platform/asciitext.h"
+
 #include <algorithm>
 #include <limits>
 
@@ -62,11 +64,10 @@ std::string_view Between(std::string_view line, size_t from, size_t to)
 // Where lowerText (lower case, starting with a blank) first stands in the line, letters in any case.
 size_t FindIgnoringCase(std::string_view line, std::string_view lowerText)
 {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
     for (size_t at = line.find(lowerText[0]); at != npos && line.size() - at >= lowerText.size();
          at = line.find(lowerText[0], at + 1)) {
         size_t i = 1;
-        while (i < lowerText.size() && lower(line[at + i]) == lowerText[i])
+        while (i < lowerText.size() && platform::AsciiLower(line[at + i]) == lowerText[i])
             ++i;
         if (i == lowerText.size())
             return at;

@@ -2,6 +2,8 @@
 
 #include "logstamp.h"
 
+#include "platform/asciitext.h"
+
 #include <charconv>
 #include <cmath>
 
@@ -77,7 +79,7 @@ TStampKey ParseStampText(std::string_view text)
     const int64_t minutes = next(time, ':');
     const int64_t seconds = next(time, '.');
     const int64_t hundredths = IntegerOr0(time);
-    return {year * 372 + (month - 1) * 31 + (day - 1), hours * 360'000 + minutes * 6'000 + seconds * 100 + hundredths};
+    return {DateKeyValue(year, month, day), TimeOfDayValue(hours, minutes, seconds, hundredths)};
 }
 
 double ParsePrefixedNumber(std::string_view text, const std::string& sep)
@@ -90,9 +92,8 @@ double ParsePrefixedNumber(std::string_view text, const std::string& sep)
         if (!ReadLocaleFloat(text.substr(0, i), sep, value))
             continue;
         // Binary prefixes, each ten powers of two above the one before; any other letter is the unit's.
-        constexpr std::string_view prefixes = "KMGTPE";
-        const char upper = c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
-        const size_t prefix = prefixes.find(upper);
+        constexpr std::string_view prefixes = "kmgtpe";
+        const size_t prefix = prefixes.find(platform::AsciiLower(c));
         return prefix == std::string_view::npos ? value : std::ldexp(value, 10 * static_cast<int>(prefix + 1));
     }
     return 0;

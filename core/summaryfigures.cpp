@@ -2,6 +2,8 @@
 
 #include "formatting.h"
 
+#include "lang/fixedtexts.h"
+
 namespace kellvar {
 
 TSummaryFigures SummaryFigureTexts(const TAnalysisCounters& c, const TChartPoints& points, const std::string& sep)
@@ -21,14 +23,15 @@ TSummaryFigures SummaryFigureTexts(const TAnalysisCounters& c, const TChartPoint
     }
     f.SumWrittenData = FormatPrefixed(100, written, sep) + "byte";
     f.SumReadData = FormatPrefixed(100, read, sep) + "byte";
-    f.SumConnectionTime = FormatClock(RoundHalfEven(static_cast<long double>(connected) * 100));
+    f.SumConnectionTime = FormatClock(points.ConnectionHundredths());
     if (points.Count() > 0) {
         f.MeanWrittenData = FormatPrefixed(100, written / n, sep) + "byte";
         f.MeanReadData = FormatPrefixed(100, read / n, sep) + "byte";
-        f.MeanConnectionTime = FormatClock(RoundHalfEven(static_cast<long double>(connected) * 100 / n));
+        f.MeanConnectionTime =
+            FormatClock(DivideHalfEven(points.ConnectionHundredths(), static_cast<int64_t>(points.Count())));
         // Cut to hundredths from the exact mean; 0.29 * 100 in doubles would cut to 0.28.
         const int64_t meanDial = points.DialHundredths() / static_cast<int64_t>(points.Count());
-        f.AverageDialingTime = FloatText(static_cast<double>(meanDial) / 100, sep) + " Sekunden";
+        f.AverageDialingTime = FloatText(static_cast<double>(meanDial) / 100, sep) + std::string(DialingTimeUnit);
     }
     f.UnclosedEntries = std::to_string(c.UnclosedEntries);
     f.LogFileSize = FloatText(static_cast<double>(RoundHalfEven(c.LogFileBlocks * 128.0L / 1024)), sep) + "Kbyte";

@@ -8,12 +8,12 @@ bool IsGerman = false;
 
 bool ChooseGerman(int userLanguageId, int systemLanguageId)
 {
-    const int user = userLanguageId & 0x3FF;
+    const int user = userLanguageId & platform::PrimaryLanguageMask;
     if (user == LangGerman)
         return true;
     if (user == LangEnglish)
         return false;
-    return (systemLanguageId & 0x3FF) == LangGerman;
+    return (systemLanguageId & platform::PrimaryLanguageMask) == LangGerman;
 }
 
 void ChooseLanguage()

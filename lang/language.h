@@ -1,13 +1,15 @@
 #pragma once
 
+#include "platform/languageids.h"
+
 namespace kellvar {
 
 // The one language flag: German texts when true, English otherwise. Chosen
 // once at program start and read only afterwards.
 extern bool IsGerman;
 
-inline constexpr int LangGerman = 7;
-inline constexpr int LangEnglish = 9;
+using platform::LangEnglish;
+using platform::LangGerman;
 
 // The user's language decides when it is German or English; otherwise the
 // system's German wins, and every other language gets English. Only the

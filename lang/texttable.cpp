@@ -261,7 +261,7 @@ std::string_view AboutText(bool german)
 std::vector<std::string_view> ColumnCaptions(bool german)
 {
     std::vector<std::string_view> captions;
-    for (int column = 0; column <= 10; ++column)
+    for (int column = 0; column < TranslatedColumnCount; ++column)
         captions.push_back(TextOf(std::to_string(column), TTextProperty::ColumnCaption, german));
     captions.push_back("OvrErr");  // the same in both languages
     return captions;

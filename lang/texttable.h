@@ -33,12 +33,20 @@ std::string_view HelpFileName(bool german);
 // The about page's text, lines ended by CR LF.
 std::string_view AboutText(bool german);
 
-// Captions of the table columns 0 to 11 in the chosen language ("OvrErr" in both).
+// The table columns whose captions the text table holds (0 to 10); the last
+// column, "OvrErr", is the same in both languages.
+inline constexpr int TranslatedColumnCount = 11;
+
+// Captions of the table columns 0 to 11 in the chosen language.
 std::vector<std::string_view> ColumnCaptions(bool german);
 
 // The pages of PageControl1 in page order; the digits in the names do not follow it.
 inline constexpr std::array<std::string_view, 8> PageNames = {"TabSheet0", "TabSheet1", "TabSheet2", "TabSheet7",
                                                               "TabSheet4", "TabSheet3", "TabSheet6", "TabSheet5"};
+
+// DefaultTabComboBox offers the first six pages; the settings and about
+// pages can be start pages only by a stored number.
+inline constexpr size_t DefaultTabPageChoices = 6;
 
 // Page captions in page order.
 std::vector<std::string_view> PageCaptions(bool german);

@@ -9,9 +9,9 @@ namespace kellvar::platform {
 int LanguageIdOfLocale(const std::string& localeName)
 {
     if (localeName.rfind("de", 0) == 0)
-        return 7;
+        return LangGerman;
     if (localeName.rfind("en", 0) == 0)
-        return 9;
+        return LangEnglish;
     return 0;
 }
 

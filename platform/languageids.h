@@ -8,6 +8,11 @@ namespace kellvar::platform {
 // languages German (7) and English (9) are told apart, every other locale
 // gives 0 (no language).
 
+inline constexpr int LangGerman = 7;
+inline constexpr int LangEnglish = 9;
+// A language identifier's low ten bits name its primary language.
+inline constexpr int PrimaryLanguageMask = 0x3FF;
+
 // From a locale name such as "de_AT.UTF-8": 7 for "de...", 9 for "en...", else 0.
 int LanguageIdOfLocale(const std::string& localeName);
 

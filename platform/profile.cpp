@@ -1,5 +1,6 @@
 #include "profile.h"
 
+#include "asciitext.h"
 #include "filehandle.h"
 #include "programpath.h"
 
@@ -23,13 +24,6 @@ std::string_view Trimmed(std::string_view text)
     if (first == std::string_view::npos)
         return {};
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
-}
-
-bool SameName(std::string_view a, std::string_view b)
-{
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c; };
-    return a.size() == b.size()
-           && std::equal(a.begin(), a.end(), b.begin(), [&](char x, char y) { return lower(x) == lower(y); });
 }
 
 // The whole file when it is a regular file of at most limit bytes.
@@ -93,7 +87,7 @@ std::optional<TSectionRange> FindSection(const std::vector<std::string>& lines, 
 {
     for (size_t i = 0; i < lines.size(); ++i) {
         const auto name = SectionName(lines[i]);
-        if (!name || !SameName(*name, section))
+        if (!name || !EqualsIgnoringAsciiCase(*name, section))
             continue;
         TSectionRange range{i, i + 1};
         for (size_t j = i + 1; j < lines.size() && !SectionName(lines[j]); ++j)
@@ -107,7 +101,7 @@ std::optional<TSectionRange> FindSection(const std::vector<std::string>& lines, 
 std::optional<size_t> FindKey(const std::vector<std::string>& lines, TSectionRange section, std::string_view key)
 {
     for (size_t i = section.Header + 1; i < section.End; ++i)
-        if (const auto keyLine = KeyLine(lines[i]); keyLine && SameName(keyLine->Key, key))
+        if (const auto keyLine = KeyLine(lines[i]); keyLine && EqualsIgnoringAsciiCase(keyLine->Key, key))
             return i;
     return std::nullopt;
 }

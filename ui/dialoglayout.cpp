@@ -7,6 +7,7 @@
 
 #include "chart.h"
 #include "connectiontablemodel.h"
+#include "lang/fixedtexts.h"
 #include "lang/texttable.h"
 
 #include <QAction>
@@ -103,10 +104,8 @@ void TModemLogDialog::BuildLayout()
     }
     BuildMenus();
 
-    // The filter texts are the same in both languages; the dialog hides the
-    // trailing pattern list. "All file" takes names without a dot too.
-    OpenDialog1.Filters = {"Logfiles (*.txt,*.log) (*.txt *.log)", "All-Time-Log (*.atl) (*.atl)",
-                           "All Logfiles (*.txt,*.log,*.atl) (*.txt *.log *.atl)", "All file (*)"};
+    for (std::string_view filter : OpenDialogFilters)
+        OpenDialog1.Filters << UiText(filter);
 
     // The layout's client area, in the pixels of the screen at hand.
     const double scale = std::max(1.0, logicalDpiX() / LayoutDpi);
@@ -175,7 +174,7 @@ QWidget* TModemLogDialog::BuildSettingsPage()
 {
     auto* page = new QWidget;
     auto* pageLayout = new QVBoxLayout(page);
-    auto* group = Named(new QGroupBox("Voreinstellungen"), "GroupBox1");
+    auto* group = Named(new QGroupBox(UiText(SettingsGroupCaption)), "GroupBox1");
     pageLayout->addWidget(group);
     auto* column = new QVBoxLayout(group);
     const auto indented = [&](QWidget* widget) {
@@ -270,21 +269,21 @@ QWidget* TModemLogDialog::BuildBottomPanel()
 void TModemLogDialog::BuildMenus()
 {
     PopupMenu1 = Named(new QMenu(this), "PopupMenu1");
-    QAction* unzoom = Named(PopupMenu1->addAction("Unzoom"), "Unzoom1");
+    QAction* unzoom = Named(PopupMenu1->addAction(UiText(UnzoomCaption)), "Unzoom1");
     QFont bold = unzoom->font();
     bold.setBold(true);
     unzoom->setFont(bold);
     PopupMenu1->setDefaultAction(unzoom);
     Named(PopupMenu1->addSeparator(), "InZwischenablage1");
-    QAction* bitmap = Named(PopupMenu1->addAction("Copy Bitmap"), "alsBitmap1");
-    QAction* meta = Named(PopupMenu1->addAction("Copy Meta"), "alsMeta1");
+    QAction* bitmap = Named(PopupMenu1->addAction(UiText(CopyBitmapCaption)), "alsBitmap1");
+    QAction* meta = Named(PopupMenu1->addAction(UiText(CopyMetaCaption)), "alsMeta1");
     connect(unzoom, &QAction::triggered, this, &TModemLogDialog::Unzoom1Click);
     connect(bitmap, &QAction::triggered, this, &TModemLogDialog::alsBitmap1Click);
     connect(meta, &QAction::triggered, this, &TModemLogDialog::alsMeta1Click);
 
     PopupMenu2 = Named(new QMenu(this), "PopupMenu2");
-    QAction* table = Named(PopupMenu2->addAction("Copy Data (Table)"), "CopyData1");
-    QAction* line = Named(PopupMenu2->addAction("Copy Data (Line)"), "CopyDataLine1");
+    QAction* table = Named(PopupMenu2->addAction(UiText(CopyTableCaption)), "CopyData1");
+    QAction* line = Named(PopupMenu2->addAction(UiText(CopyLineCaption)), "CopyDataLine1");
     connect(table, &QAction::triggered, this, &TModemLogDialog::CopyData1Click);
     connect(line, &QAction::triggered, this, &TModemLogDialog::CopyDataLine1Click);
 

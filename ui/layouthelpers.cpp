@@ -21,6 +21,11 @@ QIcon GlyphIcon(const char* themeName, const QString& file)
 
 }  // namespace
 
+QString UiText(std::string_view text)
+{
+    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
+}
+
 QString DesignText(const char* control, TTextProperty property)
 {
     return QString::fromUtf8(TextOf(control, property, true));

@@ -4,6 +4,7 @@
 
 #include <QString>
 
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -17,6 +18,9 @@ namespace kellvar {
 
 // Sizes of the layout, drawn for 120 pixels per inch.
 inline constexpr double LayoutDpi = 120.0;
+
+// A UTF-8 text of the program's as Qt text.
+QString UiText(std::string_view text);
 
 // The design text of a control: the German text of the text table.
 QString DesignText(const char* control, TTextProperty property = TTextProperty::Caption);

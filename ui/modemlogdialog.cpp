@@ -3,9 +3,11 @@
 #include "chart.h"
 #include "connectiontablemodel.h"
 #include "filenames.h"
+#include "layouthelpers.h"
 
 #include "app/commandline.h"
 #include "app/settingsfile.h"
+#include "lang/fixedtexts.h"
 #include "lang/language.h"
 #include "lang/messages.h"
 #include "lang/texttable.h"
@@ -37,11 +39,6 @@ void InitKellvarResources();
 namespace kellvar {
 
 namespace {
-
-QString FromUtf8(std::string_view text)
-{
-    return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
-}
 
 // The version the title shows: the build's file version cut before its last part.
 QString TitleVersion()
@@ -106,11 +103,11 @@ void TModemLogDialog::FormShow()
 void TModemLogDialog::ApplyLanguageTexts()
 {
     const bool german = IsGerman;
-    HelpFile = FromUtf8(HelpFileName(german));
+    HelpFile = UiText(HelpFileName(german));
     QStringList columns = model_->Captions();
     for (const TTextRow& row : TextTable()) {
-        const QString text = FromUtf8(row.Text(german));
-        const QString control = FromUtf8(row.Control);
+        const QString text = UiText(row.Text(german));
+        const QString control = UiText(row.Control);
         switch (row.Property) {
         case TTextProperty::ColumnCaption:
             columns[control.toInt()] = text;
@@ -152,10 +149,10 @@ void TModemLogDialog::ApplyLanguageTexts()
     DefaultTabComboBox->setCurrentIndex(-1);
     DefaultTabComboBox->clear();
     const std::vector<std::string_view> pages = PageCaptions(german);
-    for (size_t page = 0; page < 6; ++page)
-        DefaultTabComboBox->addItem(FromUtf8(pages[page]));
+    for (size_t page = 0; page < DefaultTabPageChoices; ++page)
+        DefaultTabComboBox->addItem(UiText(pages[page]));
     DefaultTabComboBox->setCurrentIndex(-1);
-    Memo1->setPlainText(FromUtf8(AboutText(german)).replace("\r\n", "\n"));
+    Memo1->setPlainText(UiText(AboutText(german)).replace("\r\n", "\n"));
 }
 
 void TModemLogDialog::ReadSettings()
@@ -228,7 +225,7 @@ void TModemLogDialog::FormActivate()
     }
     if (arguments_.empty() || startUpFile.isEmpty()) {
         startUpFile = DefaultLogPath();
-        maxSizeNote->setText("(max. 255KB)");
+        maxSizeNote->setText(UiText(LogFileMaxSizeNote));
     }
     const bool noSizeWarning = IsAllTimeLogFile(FileNameBytes(startUpFile));
     if (noSizeWarning)
@@ -241,7 +238,7 @@ void TModemLogDialog::FormActivate()
         }
     } else if (!FQuietTotal && !dialogs_.CanWaitForUser()) {
         // Nobody could use the window that would stay open.
-        dialogs_.ShowMessage(this, FromUtf8(AutomaticLoadingOffMessage(IsGerman)));
+        dialogs_.ShowMessage(this, UiText(AutomaticLoadingOffMessage(IsGerman)));
         close();
     } else if (!FQuietTotal) {
         FQuiet = false;

@@ -4,6 +4,8 @@
 
 #include "layouthelpers.h"
 
+#include "lang/fixedtexts.h"
+
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -113,7 +115,7 @@ QWidget* TModemLogDialog::BuildOverviewPage()
     size->setAutoFillBackground(true);
     size->setBackgroundRole(QPalette::Button);
     sizeRow->addWidget(size);
-    sizeRow->addWidget(Named(new QLabel("(max. 255KB)"), "OvLogFileMaxSizeLabel"));
+    sizeRow->addWidget(Named(new QLabel(UiText(LogFileMaxSizeNote)), "OvLogFileMaxSizeLabel"));
     sizeRow->addStretch(1);
     stack->addLayout(sizeRow);
     stack->addStretch(1);

@@ -29,6 +29,7 @@ INSTANTIATE_TEST_SUITE_P(Texts, SettingsIntegerTest,
                                            IntegerCase{"hexadecimal_capital", "0X1F", 31},
                                            IntegerCase{"just_0x", "0x", -99}, IntegerCase{"word", "yes", -99},
                                            IntegerCase{"trailing_text", "12px", -99},
+                                           IntegerCase{"hexadecimal_with_unit", "0x200px", -99},
                                            IntegerCase{"bad_hex", "0xZZ", -99}, IntegerCase{"empty", "", -99}),
                          [](const auto& info) { return std::string(info.param.name); });
 

@@ -62,8 +62,11 @@ TEST(WindowSettings, UnreadableAndOutOfRangeValues)
     EXPECT_TRUE(Read("[SETTINGS]\r\nLoadDefaultLogFile=yes\r\n").LoadDefaultLogFile);
     EXPECT_EQ(Read("[SETTINGS]\r\nUseLastSettings=1\r\nFilterIndex=5\r\n").FilterIndex, 1);
     EXPECT_EQ(Read("[SETTINGS]\r\nUseLastSettings=1\r\nFilterIndex=0\r\n").FilterIndex, 1);
-    for (const auto& [text, page] :
-         std::vector<std::pair<std::string, int>>{{"1", 1}, {"7", 7}, {"8", -1}, {"-5", -1}, {"-1", -1}, {"x", -1}})
+    EXPECT_EQ(Read("[SETTINGS]\r\nUseLastSettings=1\r\nFilterIndex=4\r\n").FilterIndex, 4) << "the last filter";
+    EXPECT_EQ(Read("[SETTINGS]\r\nUseLastSettings=1\r\nFilterIndex=2\r\n").FilterIndex, 2);
+    EXPECT_EQ(Read("[SETTINGS]\r\nUseLastSettings=0\r\nFilterIndex=2\r\n").FilterIndex, 1) << "gated";
+    for (const auto& [text, page] : std::vector<std::pair<std::string, int>>{
+             {"0", 0}, {"1", 1}, {"7", 7}, {"8", -1}, {"-5", -1}, {"-2", -1}, {"-1", -1}, {"x", -1}, {"0x7", 7}})
         EXPECT_EQ(Read("[SETTINGS]\r\nDefaultTabPage=" + text + "\r\n").DefaultTabPage, page) << text;
 }
 

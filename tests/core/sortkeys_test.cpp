@@ -91,6 +91,24 @@ TRowCells WithOverrun(const std::string& cell)
     return row;
 }
 
+TRowCells WithStamp(const std::string& stamp)
+{
+    TRowCells row = Row("0byte");
+    row[ConnectStampColumn] = stamp;
+    return row;
+}
+
+TEST(SortKey, StampsOrderAcrossDaysMonthsAndYears)
+{
+    const std::vector<std::string> ascending = {"31.12.1999-23:59:59.99", "1.1.2000-00:00:00.00",
+                                                "1.1.2000-00:00:00.01",   "31.1.2000-23:59:59.99",
+                                                "1.2.2000-00:00:00.00",   "2.2.2000-12:00:00.00"};
+    for (size_t i = 1; i < ascending.size(); ++i)
+        EXPECT_LT(SortKey(WithStamp(ascending[i - 1]), ConnectStampColumn, "."),
+                  SortKey(WithStamp(ascending[i]), ConnectStampColumn, "."))
+            << ascending[i - 1] << " before " << ascending[i];
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Cells, SortKeyTest,
     ::testing::Values(KeyCase{"german_seconds", Row("0byte", "34,44s"), ConnectionColumn, ",", 34'440},
@@ -101,7 +119,10 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"overrun_count", WithOverrun("3"), OverrunColumn, ".", 3},
                       KeyCase{"overrun_question_mark", WithOverrun("?"), OverrunColumn, ".", 0},
                       KeyCase{"missing_overrun_cell", Row("0byte"), OverrunColumn, ".", 0},
-                      KeyCase{"column_beyond_the_last", Row("0byte"), 14, ".", 0}),
+                      KeyCase{"column_beyond_the_last", Row("0byte"), 14, ".", 0},
+                      // 2000 * 372 + 2 * 31 + 1 days-key, 1:02:03.04 in hundredths, date above 2^24 times.
+                      KeyCase{"stamp", WithStamp("2.3.2000-01:02:03.04"), ConnectStampColumn, ".",
+                              744'063.0 * 16'777'216 + 372'304}),
     [](const auto& info) { return std::string(info.param.name); });
 
 std::vector<std::string> Column(const TConnectionTable& table, int column)

@@ -48,6 +48,22 @@ TEST(SummaryFigures, MeanDialingTimeIsCutNotRounded)
     EXPECT_EQ(Figures({Connection(1, 0, 0, 29)}).AverageDialingTime, "0.29 Sekunden");
 }
 
+TEST(SummaryFigures, MeanConnectionTimeRoundsTheExactMeanHalfToEven)
+{
+    const auto hundredths = [](int32_t value) {
+        TConnectionRecord r;
+        r.ConnectionDuration = value;
+        return r;
+    };
+    // 7200.05 s and 23.76 s: exactly 3611.905 s, a tie that goes to the even 3611.90.
+    const TSummaryFigures tie = Figures({hundredths(720'005), hundredths(2'376)});
+    EXPECT_EQ(tie.SumConnectionTime, "02:00:23.81");
+    EXPECT_EQ(tie.MeanConnectionTime, "01:00:11.90");
+    EXPECT_EQ(Figures({hundredths(3), hundredths(0)}).MeanConnectionTime, "00:00:00.02") << "1.5 goes up to 2";
+    EXPECT_EQ(Figures({hundredths(5), hundredths(0)}).MeanConnectionTime, "00:00:00.02") << "2.5 goes down to 2";
+    EXPECT_EQ(Figures({hundredths(4), hundredths(0), hundredths(0)}).MeanConnectionTime, "00:00:00.01");
+}
+
 TEST(SummaryFigures, WithoutConnectionsGuardedFiguresHaveNoValue)
 {
     TAnalysisCounters counters;

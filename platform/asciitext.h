@@ -1,0 +1,21 @@
+#pragma once
+
+#include <algorithm>
+#include <string_view>
+
+namespace kellvar::platform {
+
+// Letter case of plain ASCII only: log lines, INI names and options are
+// Windows-1252 bytes, whose other letters the program never folds.
+constexpr char AsciiLower(char c)
+{
+    return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
+}
+
+constexpr bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)
+{
+    return a.size() == b.size()
+           && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) { return AsciiLower(x) == AsciiLower(y); });
+}
+
+}  // namespace kellvar::platform
