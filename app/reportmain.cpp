@@ -1,5 +1,6 @@
 // kellvar-report: the window's analysis without a window. Prints the table as
-// "Copy Data (Table)" would copy it, or the overview's figures.
+// "Copy Data (Table)" would copy it, the overview's figures, the connections
+// as CSV or JSON for scripts, or totals per day, month or year.
 
 #include "app/summarylines.h"
 #include "core/analysisstore.h"
@@ -8,84 +9,105 @@
 #include "lang/language.h"
 #include "lang/messages.h"
 #include "lang/texttable.h"
+#include "report/connectionexport.h"
+#include "report/periodtotals.h"
+#include "report/reportoptions.h"
 
 #include <QLocale>
 
-#include <cstdio>
 #include <iostream>
-#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace {
 
-constexpr const char* Usage = "usage: kellvar-report [--summary] [--german | --english] LOGFILE";
+using namespace kellvar;
 
-struct TReportOptions {
-    bool Summary = false;
-    std::optional<bool> German;
-    std::string LogFile;
-};
-
-// Returns an exit code when the command line asks for no analysis.
-std::optional<int> ParseArguments(int argc, char** argv, TReportOptions& options)
+bool InRange(const TConnectionRecord& record, const TReportOptions& options)
 {
-    for (int i = 1; i < argc; ++i) {
-        const std::string argument = argv[i];
-        if (argument == "--help") {
-            std::cout << Usage << "\n\n"
-                      << "Analyses a Windows modem log and prints its connection table as tab-separated\n"
-                         "text (CR LF line ends), or with --summary the overview figures.\n"
-                         "  --summary   print the overview figures, one \"caption TAB value\" line each\n"
-                         "  --german    German captions and messages\n"
-                         "  --english   English captions and messages\n"
-                         "  --version   print the version\n";
-            return 0;
-        }
-        if (argument == "--version") {
-            std::cout << "kellvar-report " KELLVAR_VERSION "\n";
-            return 0;
-        }
-        if (argument == "--summary")
-            options.Summary = true;
-        else if (argument == "--german")
-            options.German = true;
-        else if (argument == "--english")
-            options.German = false;
-        else if (!argument.empty() && argument[0] == '-' && argument != "-")
-            return 2;
-        else if (options.LogFile.empty())
-            options.LogFile = argument;
-        else
-            return 2;
-    }
-    return options.LogFile.empty() ? std::optional<int>(2) : std::nullopt;
+    return (!options.Since || record.ConnectDate >= *options.Since)
+           && (!options.Until || record.ConnectDate <= *options.Until);
 }
 
-std::string CopyTableText(const kellvar::TConnectionTable& table, bool german)
+// The run's connections that the options keep, with their rows of the table.
+struct TKept {
+    std::vector<TNumberedConnection> Connections;
+    std::vector<TRowCells> Rows;
+};
+
+TKept KeptConnections(const TAnalysisStore& store, const TReportOptions& options)
 {
-    const std::vector<std::string_view> shown = kellvar::ColumnCaptions(german);
-    return kellvar::TableText(table.Rows(), std::vector<std::string>(shown.begin(), shown.end()));
+    TKept kept;
+    const std::vector<TConnectionRecord>& records = store.Records();
+    for (size_t i = 0; i < records.size(); ++i)
+        if (InRange(records[i], options)) {
+            kept.Connections.push_back({static_cast<int32_t>(i + 1), records[i]});
+            kept.Rows.push_back(store.Table().Rows()[i]);
+        }
+    return kept;
+}
+
+std::string CopyTableText(const std::vector<TRowCells>& rows, bool german)
+{
+    const std::vector<std::string_view> shown = ColumnCaptions(german);
+    return TableText(rows, std::vector<std::string>(shown.begin(), shown.end()));
+}
+
+std::string ReportText(const TAnalysisStore& store, const TReportOptions& options, bool german,
+                       const std::string& decimalSeparator)
+{
+    if (options.Summary)
+        return SummaryLines(store.Figures(), store.LastConnection(), german);
+    const TKept kept = KeptConnections(store, options);
+    if (options.By) {
+        const std::vector<TPeriodTotal> periods = PeriodTotals(kept.Connections, *options.By);
+        switch (options.Format) {
+        case TReportFormat::Csv:
+            return PeriodTotalsCsv(periods);
+        case TReportFormat::Json:
+            return PeriodTotalsJson(options.LogFile, *options.By, periods);
+        case TReportFormat::Text:
+            return PeriodTotalsText(periods, german, decimalSeparator);
+        }
+    }
+    switch (options.Format) {
+    case TReportFormat::Csv:
+        return ConnectionsCsv(kept.Connections);
+    case TReportFormat::Json:
+        return ConnectionsJson(options.LogFile, kept.Connections, SummaryOf(store.Counters(), kept.Connections));
+    case TReportFormat::Text:
+        break;
+    }
+    return CopyTableText(kept.Rows, german);
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    TReportOptions options;
-    if (const std::optional<int> exitCode = ParseArguments(argc, argv, options)) {
-        if (*exitCode == 2)
-            std::cerr << Usage << '\n';
-        return *exitCode;
+    const auto parsed = ParseReportArguments(std::vector<std::string>(argv + 1, argv + argc));
+    if (const auto* error = std::get_if<TUsageError>(&parsed)) {
+        std::cerr << error->Message << '\n';
+        return 2;
     }
-    kellvar::ChooseLanguage();
-    const bool german = options.German.value_or(kellvar::IsGerman);
+    const TReportOptions& options = std::get<TReportOptions>(parsed);
+    if (options.Help) {
+        std::cout << ReportHelp();
+        return 0;
+    }
+    if (options.Version) {
+        std::cout << "kellvar-report " KELLVAR_VERSION "\n";
+        return 0;
+    }
+    ChooseLanguage();
+    const bool german = options.German.value_or(IsGerman);
 
-    kellvar::TAnalysisStore store(QLocale::system().decimalPoint().toStdString());
-    kellvar::TAnalysisFlags flags;
+    const std::string decimalSeparator = QLocale::system().decimalPoint().toStdString();
+    TAnalysisStore store(decimalSeparator);
+    TAnalysisFlags flags;
     flags.IsGerman = german;
-    const bool analysed = kellvar::AnalyseLogFile(options.LogFile, true, flags, store);
+    const bool analysed = AnalyseLogFile(options.LogFile, true, flags, store);
 
     if (!analysed || !store.Messages().empty()) {
         for (const std::string& message : store.Messages())
@@ -93,10 +115,8 @@ int main(int argc, char** argv)
         return 1;
     }
     if (store.Counters().StoppedAtRowLimit)
-        std::cerr << "kellvar-report: " << kellvar::RowLimitMessage(store.Counters().RowNumber - 1, german) << '\n';
-    if (options.Summary)
-        std::cout << kellvar::SummaryLines(store.Figures(), store.LastConnection(), german);
-    else
-        std::cout << CopyTableText(store.Table(), german);
+        std::cerr << "kellvar-report: " << RowLimitMessage(store.Counters().RowNumber - 1, german) << '\n';
+    std::cout << ReportText(store, options, german, decimalSeparator);
+    std::cout.flush();
     return std::cout.good() ? 0 : 1;
 }

@@ -2,7 +2,7 @@
 
 #include "core/logstamp.h"
 #include "platform/profile.h"
-#include "platform/programpath.h"
+#include "platform/programfiles.h"
 
 #include <charconv>
 
@@ -58,7 +58,7 @@ void TSettingsFile::WriteText(const std::string& key, const std::string& value)
 
 std::string SettingsFileName(const std::string& programPath)
 {
-    return platform::ChangeFileExtension(platform::ExpandFullPath(programPath), ".INI");
+    return platform::ProgramFile(programPath, platform::TProgramFileKind::Settings);
 }
 
 }  // namespace kellvar

@@ -43,7 +43,8 @@ private:
 // An integer as the settings file stores it; false when the text is none.
 bool ParseSettingsInteger(const std::string& text, int32_t& value);
 
-// The settings file beside the program: its path with the extension ".INI".
+// The settings file of the program: beside it, its path with the extension
+// ".INI", or in the user's configuration directory (see platform::ProgramFile).
 std::string SettingsFileName(const std::string& programPath);
 
 }  // namespace kellvar

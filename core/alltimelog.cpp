@@ -1,6 +1,6 @@
 #include "alltimelog.h"
 
-#include "platform/programpath.h"
+#include "platform/programfiles.h"
 
 #include <unistd.h>
 
@@ -23,6 +23,7 @@ bool TAllTimeLogFile::OpenAllTimeLog()
     failed_ = false;
     // The stamp is read under the lock, so a run started together with this
     // one sees what this one appends, never the state before it.
+    platform::CreateParentDirectories(fileName_);
     file_ = platform::OpenExclusiveForAppending(fileName_);
     TStoredTail tail;
     if (!file_.IsOpen() || !ReadStoredTail(file_.Fd(), tail)) {
@@ -100,7 +101,7 @@ bool TAllTimeLogFile::SyncToDisk(int fd)
 
 std::string AllTimeLogFileName(const std::string& programPath)
 {
-    return platform::ChangeFileExtension(platform::ExpandFullPath(programPath), ".ATL");
+    return platform::ProgramFile(programPath, platform::TProgramFileKind::AllTimeLog);
 }
 
 }  // namespace kellvar

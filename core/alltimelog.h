@@ -50,7 +50,8 @@ private:
     bool failed_ = false;
 };
 
-// The All-Time-Log beside the program: its path with the extension ".ATL".
+// The All-Time-Log of the program: beside it, its path with the extension
+// ".ATL", or in the user's data directory (see platform::ProgramFile).
 std::string AllTimeLogFileName(const std::string& programPath);
 
 }  // namespace kellvar

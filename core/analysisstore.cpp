@@ -1,5 +1,7 @@
 #include "analysisstore.h"
 
+#include "logstamp.h"
+
 namespace kellvar {
 
 TAnalysisStore::TAnalysisStore(std::string decimalSeparator)
@@ -11,6 +13,14 @@ void TAnalysisStore::AddConnectionRow(const TConnectionRecord& record, int32_t r
 {
     table_.AddConnectionRow(record, rowNumber);
     records_.push_back(record);
+}
+
+void TAnalysisStore::AppendCellToLastRow(const std::string& text)
+{
+    table_.AppendCellToLastRow(text);
+    int32_t count = 0;
+    if (!records_.empty() && ReadInteger(text, count))
+        records_.back().OverrunErrors = count;
 }
 
 void TAnalysisStore::ShowSummary(const TAnalysisCounters& counters)

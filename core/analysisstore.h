@@ -22,7 +22,8 @@ public:
         records_.clear();
     }
     void AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber) override;
-    void AppendCellToLastRow(const std::string& text) override { table_.AppendCellToLastRow(text); }
+    // A late overrun count also goes into the record of the row it joins.
+    void AppendCellToLastRow(const std::string& text) override;
     void ClearCharts() override { points_.Clear(); }
     void AddChartPoints(const TConnectionRecord& record) override { points_.Add(record); }
     void ClearLogFileMaxSizeNote() override { maxSizeNoteCleared_ = true; }

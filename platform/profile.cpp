@@ -2,6 +2,7 @@
 
 #include "asciitext.h"
 #include "filehandle.h"
+#include "programfiles.h"
 #include "programpath.h"
 
 #include <algorithm>
@@ -184,6 +185,7 @@ void TProfileFile::Set(const std::string& section, const std::string& key, const
 
 bool TProfileFile::Save() const
 {
+    CreateParentDirectories(fileName_);
     if (IsReadOnly(fileName_))
         return false;
     std::string text;

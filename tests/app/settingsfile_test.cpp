@@ -61,10 +61,5 @@ TEST(SettingsFile, WritesTypedValues)
     EXPECT_EQ(TSettingsFile(dir.File("k.INI")).ReadText("initialdirectory", ""), "/home/u/");
 }
 
-TEST(SettingsFile, BesideTheProgram)
-{
-    EXPECT_EQ(SettingsFileName("/opt/k/bin/kellvar"), "/opt/k/bin/kellvar.INI");
-}
-
 }  // namespace
 }  // namespace kellvar

@@ -365,12 +365,5 @@ TEST(StoredTail, CrWithoutItsLineFeedIsCompletedByTheNextAppend)
     EXPECT_FALSE(ScanStoredTail(Ten, 0).Tail.EndsInLoneCr);
 }
 
-TEST(AllTimeLogFileName, BesideTheProgram)
-{
-    EXPECT_EQ(AllTimeLogFileName("/opt/kellvar/bin/kellvar"), "/opt/kellvar/bin/kellvar.ATL");
-    EXPECT_EQ(AllTimeLogFileName("/opt/kellvar.d/Kellvar.exe"), "/opt/kellvar.d/Kellvar.ATL");
-    EXPECT_EQ(AllTimeLogFileName("/opt/kellvar.d/kellvar"), "/opt/kellvar.d/kellvar.ATL");
-}
-
 }  // namespace
 }  // namespace kellvar

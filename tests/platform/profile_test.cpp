@@ -116,7 +116,7 @@ TEST(Profile, FullDiskLeavesTheOldFileWhole)
     // written the settings file is not touched.
     TempDir dir;
     const std::string file = dir.Write("k.INI", "[S]\r\nA=1\r\n");
-    EXPECT_FALSE(WritePrivateProfileString("S", "A", "2", dir.File("missing-dir/k.INI")));
+    EXPECT_FALSE(WritePrivateProfileString("S", "A", "2", dir.File("k.INI/k.INI")));
     EXPECT_EQ(ReadFile(file), "[S]\r\nA=1\r\n");
 }
 

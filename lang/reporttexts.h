@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string_view>
+
+namespace kellvar {
+
+// Captions of kellvar-report's period totals that the window has no text for.
+enum class TReportText { Period, Connections, Duration, Total };
+
+constexpr std::string_view ReportText(TReportText text, bool german)
+{
+    switch (text) {
+    case TReportText::Period:
+        return german ? "Zeitraum" : "Period";
+    case TReportText::Connections:
+        return german ? "Verbindungen" : "Connections";
+    case TReportText::Duration:
+        return german ? "Verbindungsdauer" : "Connection time";
+    case TReportText::Total:
+        break;
+    }
+    return german ? "Summe" : "Total";
+}
+
+}  // namespace kellvar

@@ -1,0 +1,82 @@
+#include "programfiles.h"
+
+#include "filehandle.h"
+#include "programpath.h"
+
+#include <cstdlib>
+#include <filesystem>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kellvar::platform {
+
+namespace {
+
+const char* Extension(TProgramFileKind kind)
+{
+    return kind == TProgramFileKind::Settings ? ".INI" : ".ATL";
+}
+
+// Judged by the permission bits that apply to this user, as the read-only
+// test is, so that root too keeps an installed program's directory clean.
+bool UserMayWrite(const std::string& directory)
+{
+    struct stat info {};
+    if (::stat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+        return false;
+    if (info.st_uid == ::geteuid())
+        return (info.st_mode & S_IWUSR) != 0;
+    if (info.st_gid == ::getegid())
+        return (info.st_mode & S_IWGRP) != 0;
+    return (info.st_mode & S_IWOTH) != 0;
+}
+
+bool KeepsFilesBesideProgram(const std::string& programPath)
+{
+    const std::string directory = DirectoryOf(ExpandFullPath(programPath));
+    if (FileExists(BesideProgram(programPath, TProgramFileKind::Settings))
+        || FileExists(BesideProgram(programPath, TProgramFileKind::AllTimeLog)))
+        return true;
+    return directory.rfind("/usr/", 0) != 0 && UserMayWrite(directory);
+}
+
+// An XDG base directory: the variable when it holds an absolute path, else
+// the default below the home directory.
+std::string XdgDirectory(const char* variable, const char* defaultBelowHome)
+{
+    const char* value = std::getenv(variable);
+    if (value != nullptr && value[0] == '/')
+        return value;
+    std::string home = WindowsDirectory();
+    if (!home.empty() && home.back() == '/')
+        home.pop_back();
+    return home + "/" + defaultBelowHome;
+}
+
+}  // namespace
+
+std::string BesideProgram(const std::string& programPath, TProgramFileKind kind)
+{
+    return ChangeFileExtension(ExpandFullPath(programPath), Extension(kind));
+}
+
+std::string ProgramFile(const std::string& programPath, TProgramFileKind kind)
+{
+    if (KeepsFilesBesideProgram(programPath))
+        return BesideProgram(programPath, kind);
+    const std::string base = kind == TProgramFileKind::Settings ? XdgDirectory("XDG_CONFIG_HOME", ".config")
+                                                                : XdgDirectory("XDG_DATA_HOME", ".local/share");
+    return base + "/kellvar/kellvar" + Extension(kind);
+}
+
+bool CreateParentDirectories(const std::string& filePath)
+{
+    const std::string directory = DirectoryOf(filePath);
+    if (directory.empty())
+        return true;
+    std::error_code error;
+    std::filesystem::create_directories(directory, error);
+    return std::filesystem::is_directory(directory, error);
+}
+
+}  // namespace kellvar::platform

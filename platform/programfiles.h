@@ -1,0 +1,26 @@
+#pragma once
+
+#include <string>
+
+namespace kellvar::platform {
+
+// The two files the program keeps between runs.
+enum class TProgramFileKind { Settings, AllTimeLog };
+
+// Beside the program file: its full path with the extension of its name
+// replaced (".INI" for the settings, ".ATL" for the All-Time-Log).
+std::string BesideProgram(const std::string& programPath, TProgramFileKind kind);
+
+// Where the file lives. Beside the program file while its directory already
+// holds one of the two files, or the user may write there (a build tree, a
+// copy in one's own folder); an installed program, whose directory users
+// cannot write and which never writes below /usr, keeps them in the user's
+// XDG directories: $XDG_CONFIG_HOME/kellvar/kellvar.INI (default ~/.config)
+// and $XDG_DATA_HOME/kellvar/kellvar.ATL (default ~/.local/share).
+std::string ProgramFile(const std::string& programPath, TProgramFileKind kind);
+
+// Creates the directories above a file that is about to be written; false
+// when they are not there afterwards.
+bool CreateParentDirectories(const std::string& filePath);
+
+}  // namespace kellvar::platform

@@ -1,0 +1,78 @@
+#include "machinetext.h"
+
+#include <nlohmann/json.hpp>
+
+#include <array>
+#include <cstdio>
+
+namespace kellvar {
+
+std::string HundredthsDecimal(int64_t hundredths)
+{
+    const bool negative = hundredths < 0;
+    const uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(hundredths) : static_cast<uint64_t>(hundredths);
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%s%llu.%02llu", negative ? "-" : "",
+                  static_cast<unsigned long long>(magnitude / 100), static_cast<unsigned long long>(magnitude % 100));
+    return text.data();
+}
+
+std::string IsoDate(const TDateParts& parts)
+{
+    std::array<char, 48> text{};
+    std::snprintf(text.data(), text.size(), "%04d-%02d-%02d", parts.Year, parts.Month, parts.Day);
+    return text.data();
+}
+
+std::string IsoStamp(int32_t dateKey, const TDateParts& parts, int32_t timeOfDay)
+{
+    if (dateKey == 0)
+        return {};
+    const int64_t t = timeOfDay;
+    std::array<char, 64> text{};
+    std::snprintf(text.data(), text.size(), "T%02lld:%02lld:%02lld.%02lld", static_cast<long long>(t / 360'000),
+                  static_cast<long long>(t / 6'000 % 60), static_cast<long long>(t / 100 % 60),
+                  static_cast<long long>(t % 100));
+    return IsoDate(parts) + text.data();
+}
+
+bool ParseIsoDate(std::string_view text, TDateParts& parts)
+{
+    const auto digits = [&](size_t from, size_t count, int32_t& value) {
+        value = 0;
+        for (size_t i = from; i < from + count; ++i) {
+            if (text[i] < '0' || text[i] > '9')
+                return false;
+            value = value * 10 + (text[i] - '0');
+        }
+        return true;
+    };
+    if (text.size() != 10 || text[4] != '-' || text[7] != '-' || !digits(0, 4, parts.Year) || !digits(5, 2, parts.Month)
+        || !digits(8, 2, parts.Day))
+        return false;
+    constexpr std::array<int32_t, 12> MonthDays = {31, 29, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    if (parts.Month < 1 || parts.Month > 12 || parts.Day < 1 || parts.Day > MonthDays[parts.Month - 1])
+        return false;
+    const bool leap = (parts.Year % 4 == 0 && parts.Year % 100 != 0) || parts.Year % 400 == 0;
+    return !(parts.Month == 2 && parts.Day == 29 && !leap);
+}
+
+std::string CsvField(std::string_view text)
+{
+    if (text.find_first_of(",\"\r\n") == std::string_view::npos)
+        return std::string(text);
+    std::string quoted = "\"";
+    for (const char c : text) {
+        if (c == '"')
+            quoted += '"';
+        quoted += c;
+    }
+    return quoted + '"';
+}
+
+std::string JsonString(std::string_view text)
+{
+    return nlohmann::json(std::string(text)).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
+
+}  // namespace kellvar

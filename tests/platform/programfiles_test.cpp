@@ -1,0 +1,83 @@
+#include "platform/programfiles.h"
+
+#include "tests/support/tempdir.h"
+
+#include <gtest/gtest.h>
+#include <sys/stat.h>
+
+#include <cstdlib>
+
+namespace kellvar::platform {
+namespace {
+
+using kellvar::testing::TempDir;
+
+// Sets the variables for the life of the test and restores them after.
+class Environment {
+public:
+    Environment(std::initializer_list<std::pair<const char*, const char*>> values)
+    {
+        for (const auto& [name, value] : values) {
+            const char* old = std::getenv(name);
+            saved_.push_back({name, old ? std::optional<std::string>(old) : std::nullopt});
+            value ? ::setenv(name, value, 1) : ::unsetenv(name);
+        }
+    }
+    ~Environment()
+    {
+        for (const auto& [name, value] : saved_)
+            value ? ::setenv(name, value->c_str(), 1) : ::unsetenv(name);
+    }
+
+private:
+    std::vector<std::pair<const char*, std::optional<std::string>>> saved_;
+};
+
+TEST(ProgramFiles, BesideAProgramInAWritableDirectory)
+{
+    TempDir dir;
+    EXPECT_EQ(ProgramFile(dir.File("kellvar"), TProgramFileKind::Settings), dir.File("kellvar.INI"));
+    EXPECT_EQ(ProgramFile(dir.File("Kellvar.exe"), TProgramFileKind::AllTimeLog), dir.File("Kellvar.ATL"));
+    EXPECT_EQ(BesideProgram("/opt/k.d/kellvar", TProgramFileKind::AllTimeLog), "/opt/k.d/kellvar.ATL");
+}
+
+TEST(ProgramFiles, InstalledProgramUsesTheXdgDirectories)
+{
+    TempDir dir;
+    ::mkdir(dir.File("bin").c_str(), 0555);
+    const std::string program = dir.File("bin/kellvar");
+    {
+        const Environment xdg{{"XDG_CONFIG_HOME", "/cfg"}, {"XDG_DATA_HOME", "/data"}};
+        EXPECT_EQ(ProgramFile(program, TProgramFileKind::Settings), "/cfg/kellvar/kellvar.INI");
+        EXPECT_EQ(ProgramFile(program, TProgramFileKind::AllTimeLog), "/data/kellvar/kellvar.ATL");
+        EXPECT_EQ(ProgramFile("/usr/bin/kellvar", TProgramFileKind::Settings), "/cfg/kellvar/kellvar.INI")
+            << "never below /usr, not even for root";
+    }
+    const Environment defaults{
+        {"XDG_CONFIG_HOME", "relative/is/ignored"}, {"XDG_DATA_HOME", nullptr}, {"HOME", "/home/u"}};
+    EXPECT_EQ(ProgramFile(program, TProgramFileKind::Settings), "/home/u/.config/kellvar/kellvar.INI");
+    EXPECT_EQ(ProgramFile(program, TProgramFileKind::AllTimeLog), "/home/u/.local/share/kellvar/kellvar.ATL");
+}
+
+TEST(ProgramFiles, FilesAlreadyBesideTheProgramStayThere)
+{
+    TempDir dir;
+    ::mkdir(dir.File("bin").c_str(), 0755);
+    dir.Write("bin/kellvar.ATL", "");
+    ::chmod(dir.File("bin").c_str(), 0555);
+    EXPECT_EQ(ProgramFile(dir.File("bin/kellvar"), TProgramFileKind::Settings), dir.File("bin/kellvar.INI"));
+    EXPECT_EQ(ProgramFile(dir.File("bin/kellvar"), TProgramFileKind::AllTimeLog), dir.File("bin/kellvar.ATL"));
+}
+
+TEST(ProgramFiles, DirectoriesAreMadeOnFirstWrite)
+{
+    TempDir dir;
+    EXPECT_TRUE(CreateParentDirectories(dir.File("a/b/kellvar.INI")));
+    struct stat info {};
+    EXPECT_EQ(::stat(dir.File("a/b").c_str(), &info), 0);
+    dir.Write("file", "");
+    EXPECT_FALSE(CreateParentDirectories(dir.File("file/kellvar.INI")));
+}
+
+}  // namespace
+}  // namespace kellvar::platform

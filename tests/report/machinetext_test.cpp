@@ -1,0 +1,67 @@
+#include "report/machinetext.h"
+#include "report/periodtotals.h"
+
+#include <gtest/gtest.h>
+
+namespace kellvar {
+namespace {
+
+TEST(MachineText, ExactHundredths)
+{
+    EXPECT_EQ(HundredthsDecimal(534'001), "5340.01");
+    EXPECT_EQ(HundredthsDecimal(5), "0.05");
+    EXPECT_EQ(HundredthsDecimal(-105), "-1.05");
+    EXPECT_EQ(HundredthsDecimal(int64_t{1} << 40), "10995116277.76");
+}
+
+TEST(MachineText, IsoStamps)
+{
+    EXPECT_EQ(IsoStamp(1, {2000, 1, 3}, 5'047'749), "2000-01-03T14:01:17.49");
+    EXPECT_EQ(IsoStamp(1, {2000, 12, 31}, 0), "2000-12-31T00:00:00.00");
+    EXPECT_EQ(IsoStamp(0, {2000, 1, 3}, 100), "") << "a date that could not be read";
+}
+
+TEST(MachineText, OnlyRealCalendarDates)
+{
+    TDateParts parts;
+    EXPECT_TRUE(ParseIsoDate("2000-02-29", parts));
+    EXPECT_EQ(parts, (TDateParts{2000, 2, 29}));
+    for (const char* bad : {"1900-02-29", "2000-02-30", "2000-13-01", "2000-00-10", "2000-1-01", "2000-01-01x",
+                            "20000101", "", "2000-04-31"})
+        EXPECT_FALSE(ParseIsoDate(bad, parts)) << bad;
+}
+
+TEST(MachineText, CsvFieldsQuotedOnlyWhenNeeded)
+{
+    EXPECT_EQ(CsvField("2000-01"), "2000-01");
+    EXPECT_EQ(CsvField("a,b"), "\"a,b\"");
+    EXPECT_EQ(CsvField("say \"hi\""), "\"say \"\"hi\"\"\"");
+}
+
+TEST(PeriodTotals, GroupByConnectDateInTimeOrder)
+{
+    const auto connection = [](int32_t year, int32_t month, int32_t day, int32_t hundredths, int32_t bytes) {
+        TNumberedConnection c;
+        c.Record.ConnectDateParts = {year, month, day};
+        c.Record.ConnectionDuration = hundredths;
+        c.Record.BytesRead = bytes;
+        c.Record.BytesWritten = 1;
+        return c;
+    };
+    const std::vector<TNumberedConnection> connections = {connection(2001, 1, 2, 100, 10),
+                                                          connection(2000, 12, 31, 5, 1), connection(2001, 1, 2, 1, 2),
+                                                          connection(2001, 2, 1, 7, 3)};
+    const std::vector<TPeriodTotal> months = PeriodTotals(connections, TPeriod::Month);
+    ASSERT_EQ(months.size(), 3u);
+    EXPECT_EQ(months[0].Period, "2000-12");
+    EXPECT_EQ(months[1].Period, "2001-01");
+    EXPECT_EQ(months[1].Connections, 2);
+    EXPECT_EQ(months[1].DurationHundredths, 101);
+    EXPECT_EQ(months[1].ReceivedBytes, 12);
+    EXPECT_EQ(PeriodTotals(connections, TPeriod::Year).back().Period, "2001");
+    EXPECT_EQ(PeriodTotals(connections, TPeriod::Day).size(), 3u);
+    EXPECT_EQ(GrandTotal(months).SentBytes, 4);
+}
+
+}  // namespace
+}  // namespace kellvar
