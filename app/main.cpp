@@ -35,6 +35,28 @@ bool HasDisplay()
     return !platform.empty() || !Environment("DISPLAY").empty() || !Environment("WAYLAND_DISPLAY").empty();
 }
 
+constexpr const char* Help = "usage: kellvar [LOGFILE] [-quiet | -quiettotal]\n"
+                             "       kellvar --help | --version\n"
+                             "\n"
+                             "Shows the connections of a Windows modem log: overview, table and charts.\n"
+                             "Without LOGFILE it analyses the default log (~/ModemLog.txt unless another\n"
+                             "was made the default).\n"
+                             "\n"
+                             "Options (any letter case, whole arguments):\n"
+                             "  -quiet        analyse the default log, update the All-Time-Log and end;\n"
+                             "                without a display its messages go to standard error\n"
+                             "  -quiettotal   the same without any message\n"
+                             "  --help        print this help\n"
+                             "  --version     print the version\n"
+                             "\n"
+                             "Files: kellvar.INI (settings) and kellvar.ATL (All-Time-Log) beside the\n"
+                             "program when that directory holds one of them or is writable by you;\n"
+                             "otherwise $XDG_CONFIG_HOME/kellvar/kellvar.INI (~/.config) and\n"
+                             "$XDG_DATA_HOME/kellvar/kellvar.ATL (~/.local/share).\n"
+                             "\n"
+                             "Exit status: 1 when a quiet run could not read the log or keep the\n"
+                             "All-Time-Log, or without a display for the window; 0 otherwise.\n";
+
 // Without a display the program's own messages are all that standard error
 // carries; Qt's notes about the missing runtime directory and window sizes
 // mean nothing there.
@@ -44,8 +66,17 @@ void DropQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 int main(int argc, char** argv)
 {
-    kellvar::ChooseLanguage();
     const std::vector<std::string> arguments(argv + 1, argv + argc);
+    // Asked alone, these need neither a display nor a window.
+    if (arguments == std::vector<std::string>{"--help"}) {
+        std::cout << Help;
+        return 0;
+    }
+    if (arguments == std::vector<std::string>{"--version"}) {
+        std::cout << "kellvar " KELLVAR_VERSION "\n";
+        return 0;
+    }
+    kellvar::ChooseLanguage();
     const kellvar::TQuietFlags quiet = kellvar::ParseQuietFlags(arguments);
     const bool hasDisplay = HasDisplay();
     if (!hasDisplay) {
