@@ -3,9 +3,9 @@
 // -quiet writes its messages to standard error. Quiet runs exit 1 when the
 // log or the All-Time-Log failed.
 
-#include "app/commandline.h"
 #include "lang/language.h"
 #include "ui/modemlogdialog.h"
+#include "ui/rules/commandline.h"
 
 #include <QApplication>
 #include <QIcon>

@@ -2,7 +2,6 @@
 // "Copy Data (Table)" would copy it, the overview's figures, the connections
 // as CSV or JSON for scripts, or totals per day, month or year.
 
-#include "app/summarylines.h"
 #include "core/analysisstore.h"
 #include "core/modemlogparser.h"
 #include "core/rowtexts.h"
@@ -12,6 +11,7 @@
 #include "report/connectionexport.h"
 #include "report/periodtotals.h"
 #include "report/reportoptions.h"
+#include "ui/rules/summarylines.h"
 
 #include <QLocale>
 
@@ -42,7 +42,7 @@ TKept KeptConnections(const TAnalysisStore& store, const TReportOptions& options
     const std::vector<TConnectionRecord>& records = store.Records();
     for (size_t i = 0; i < records.size(); ++i)
         if (InRange(records[i], options)) {
-            kept.Connections.push_back({static_cast<int32_t>(i + 1), records[i]});
+            kept.Connections.push_back({static_cast<int32_t>(i), records[i]});
             kept.Rows.push_back(store.Table().Rows()[i]);
         }
     return kept;

@@ -1,7 +1,12 @@
 #include "chart.h"
 
+#include "core/axisticks.h"
+#include "core/formatting.h"
+
 #include <QBuffer>
+#include <QFontMetricsF>
 #include <QLinearGradient>
+#include <QLocale>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QRubberBand>
@@ -17,7 +22,11 @@ namespace {
 // A drag must span more than this both ways to zoom or unzoom.
 constexpr int ZoomThreshold = 16;
 
+// About this many steps on an axis.
+constexpr int TargetTicks = 6;
+
 const QColor LeftWallColour(255, 255, 128);
+constexpr double LeftWallWidth = 6;
 
 }  // namespace
 
@@ -34,19 +43,26 @@ TChart::TChart(const QString& name, const std::vector<TSeriesSpec>& specs, QWidg
     c->setMargins(QMargins(2, 2, 2, 2));
     c->legend()->setAlignment(Qt::AlignRight);
     c->setBackgroundRoundness(0);
-    // The left wall of the plot in light yellow, the rest of it white.
-    QLinearGradient wall(0, 0, 1, 0);
-    wall.setCoordinateMode(QGradient::ObjectBoundingMode);
-    wall.setColorAt(0, LeftWallColour);
-    wall.setColorAt(0.02, LeftWallColour);
-    wall.setColorAt(0.0201, Qt::white);
-    wall.setColorAt(1, Qt::white);
-    c->setPlotAreaBackgroundBrush(wall);
+    // The view paints the background, left wall included (drawBackground).
+    c->setBackgroundVisible(false);
+    c->setPlotAreaBackgroundBrush(Qt::white);
     c->setPlotAreaBackgroundVisible(true);
+    // Axis labels in the locale's numbers (German: decimal comma), never grouped.
+    QLocale locale = QLocale::system();
+    locale.setNumberOptions(QLocale::OmitGroupSeparator);
+    c->setLocale(locale);
+    c->setLocalizeNumbers(true);
+    decimalSeparator_ = locale.decimalPoint().toStdString();
 
-    bottom_->setLabelFormat("%d");
-    for (QValueAxis* axis : {left_, right_})
-        axis->setLabelFormat("%.10g");
+    // Ticks at multiples of a round step. The axis makes an item per tick as
+    // soon as its range changes, so the step is always set before the range.
+    for (QValueAxis* axis : {bottom_, left_, right_}) {
+        axis->setTickAnchor(0);
+        axis->setTickInterval(1);
+        axis->setTickType(QValueAxis::TicksDynamic);
+    }
+    // One set of grid lines: the right axis has its own scale, not its own grid.
+    right_->setGridLineVisible(false);
     c->addAxis(bottom_, Qt::AlignBottom);
     c->addAxis(left_, Qt::AlignLeft);
     c->addAxis(right_, Qt::AlignRight);
@@ -56,9 +72,6 @@ TChart::TChart(const QString& name, const std::vector<TSeriesSpec>& specs, QWidg
         // Solid pens only: a dashed pen draws several times slower.
         QPen pen(spec.Colour, 2, Qt::SolidLine);
         line->setPen(pen);
-        line->setPointLabelsFormat("@yPoint");
-        line->setPointLabelsClipping(true);
-        line->setPointLabelsVisible(false);
         c->addSeries(line);
         line->attachAxis(bottom_);
         line->attachAxis(spec.RightAxis ? right_ : left_);
@@ -67,6 +80,10 @@ TChart::TChart(const QString& name, const std::vector<TSeriesSpec>& specs, QWidg
     right_->setVisible(std::any_of(specs.begin(), specs.end(), [](const TSeriesSpec& s) { return s.RightAxis; }));
     SetFullRanges();
     connect(bottom_, &QValueAxis::rangeChanged, this, [this] { ShowVisiblePoints(); });
+    for (QValueAxis* axis : {bottom_, left_, right_})
+        connect(axis, &QValueAxis::rangeChanged, this, [this, axis] { UpdateTicks(axis); });
+    // The plot's true width decides the thinning.
+    connect(c, &QChart::plotAreaChanged, this, [this] { ShowVisiblePoints(); });
 }
 
 QLineSeries* TChart::SeriesNamed(const QString& name) const
@@ -120,14 +137,18 @@ void TChart::RecalculateTrends()
 
 void TChart::SetMarksVisible(bool visible)
 {
-    for (TSeries& s : series_)
-        s.Line->setPointLabelsVisible(visible);
+    marksVisible_ = visible;
+    viewport()->update();
 }
 
 void TChart::Unzoom()
 {
-    if (chart()->isZoomed())
-        chart()->zoomReset();
+    if (!chart()->isZoomed())
+        return;
+    // The full ranges come back with the steps made for them.
+    for (QValueAxis* axis : {bottom_, left_, right_})
+        axis->setTickInterval(fullSteps_[axis]);
+    chart()->zoomReset();
 }
 
 void TChart::SetFullRanges()
@@ -146,17 +167,28 @@ void TChart::SetFullRanges()
             any = true;
         }
     }
-    const auto setRange = [](QValueAxis* axis, double low, double high) {
-        if (high <= low)
-            high = low + 1;
-        axis->setRange(std::min(0.0, low), high);
-        axis->applyNiceNumbers();
+    // Each axis from 0 (or a lower value) to its data's end, widened to whole round steps.
+    const auto setRange = [](QValueAxis* axis, double low, double high, bool wholeNumbers) {
+        const TAxisTicks ticks = RoundTicks(std::min(0.0, low), high, TargetTicks, wholeNumbers);
+        axis->setTickInterval(ticks.Step);
+        axis->setRange(ticks.Low, ticks.High);
     };
-    setRange(left_, lowLeft, highLeft);
-    setRange(right_, lowRight, highRight);
-    // Whole point numbers at round ticks; the range may reach a little past the last point.
-    bottom_->setRange(0, std::max<double>(1, static_cast<double>(count) - 1));
-    bottom_->applyNiceNumbers();
+    setRange(left_, lowLeft, highLeft, false);
+    setRange(right_, lowRight, highRight, false);
+    setRange(bottom_, 0, std::max<double>(1, static_cast<double>(count) - 1), true);
+    for (QValueAxis* axis : {bottom_, left_, right_}) {
+        UpdateTicks(axis);
+        fullSteps_[axis] = axis->tickInterval();
+    }
+}
+
+void TChart::UpdateTicks(QValueAxis* axis)
+{
+    const bool wholeNumbers = axis == bottom_;
+    const TAxisTicks ticks = RoundTicks(axis->min(), axis->max(), TargetTicks, wholeNumbers);
+    axis->setTickAnchor(0);
+    axis->setTickInterval(ticks.Step);
+    axis->setLabelFormat(QString("%.%1f").arg(ticks.Decimals));
 }
 
 void TChart::ShowVisiblePoints()
@@ -233,10 +265,44 @@ void TChart::mouseReleaseEvent(QMouseEvent* event)
         Unzoom();
 }
 
-void TChart::resizeEvent(QResizeEvent* event)
+void TChart::drawBackground(QPainter* painter, const QRectF& rect)
 {
-    QChartView::resizeEvent(event);
-    ShowVisiblePoints();
+    painter->fillRect(rect, Qt::white);
+    // The left wall stands outside the plot, between the axis labels and the
+    // axis, where no line is ever drawn.
+    const QRectF plot = chart()->mapRectToScene(chart()->plotArea());
+    painter->fillRect(QRectF(plot.left() - LeftWallWidth, plot.top(), LeftWallWidth, plot.height()), LeftWallColour);
+}
+
+void TChart::drawForeground(QPainter* painter, const QRectF& rect)
+{
+    QChartView::drawForeground(painter, rect);
+    if (!marksVisible_)
+        return;
+    const QRectF plot = chart()->mapRectToScene(chart()->plotArea());
+    const QFontMetricsF metrics(font());
+    painter->save();
+    painter->setFont(font());
+    for (const TSeries& s : series_) {
+        if (!s.Line->isVisible())
+            continue;
+        painter->setPen(s.Line->pen().color().darker(150));
+        for (const QPointF& point : s.Line->points()) {
+            const QPointF at = chart()->mapToScene(chart()->mapToPosition(point, s.Line));
+            if (!plot.contains(at))
+                continue;
+            // In the table's precision: hundredths.
+            const double rounded = static_cast<double>(RoundHalfEven(point.y() * 100.0L)) / 100;
+            const QString text = QString::fromStdString(FloatText(rounded, decimalSeparator_));
+            QRectF box(QPointF(0, 0), QSizeF(metrics.horizontalAdvance(text), metrics.height()));
+            box.moveCenter(at - QPointF(0, metrics.height() * 0.75));
+            // Marks near an edge move inside the plot instead of being cut.
+            box.moveLeft(std::clamp(box.left(), plot.left(), plot.right() - box.width()));
+            box.moveTop(std::clamp(box.top(), plot.top(), plot.bottom() - box.height()));
+            painter->drawText(box, Qt::AlignCenter, text);
+        }
+    }
+    painter->restore();
 }
 
 }  // namespace kellvar

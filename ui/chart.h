@@ -7,7 +7,9 @@
 #include <QPoint>
 #include <QValueAxis>
 
+#include <map>
 #include <memory>
+#include <string>
 #include <vector>
 
 class QRubberBand;
@@ -50,7 +52,10 @@ public:
     // The full number of points of a series.
     size_t PointCount(int index) const { return series_[static_cast<size_t>(index)].Points.size(); }
 
+    // Value marks beside every point shown, in the table's precision and the
+    // locale's decimal separator, kept inside the plot.
     void SetMarksVisible(bool visible);
+    bool MarksVisible() const { return marksVisible_; }
     bool IsZoomed() const { return chart()->isZoomed(); }
     void Unzoom();
     QImage Picture();
@@ -60,7 +65,8 @@ protected:
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
+    void drawBackground(QPainter* painter, const QRectF& rect) override;
+    void drawForeground(QPainter* painter, const QRectF& rect) override;
 
 private:
     struct TSeries {
@@ -72,6 +78,8 @@ private:
 
     void SetFullRanges();
     void ShowVisiblePoints();
+    // Round ticks for the range an axis shows; whole numbers on the point axis.
+    void UpdateTicks(QValueAxis* axis);
 
     std::vector<TSeries> series_;
     QValueAxis* left_;
@@ -80,6 +88,9 @@ private:
     QRubberBand* band_ = nullptr;
     QPoint dragStart_;
     bool dragging_ = false;
+    bool marksVisible_ = false;
+    std::map<QValueAxis*, double> fullSteps_;
+    std::string decimalSeparator_;
 };
 
 }  // namespace kellvar

@@ -6,12 +6,15 @@
 #include "chart.h"
 #include "connectiontablemodel.h"
 #include "filenames.h"
+#include "overviewpage.h"
+#include "tablecolumns.h"
 
 #include "core/alltimelog.h"
 #include "core/modemlogparser.h"
 #include "core/rowtexts.h"
 #include "core/summaryfigures.h"
 #include "lang/language.h"
+#include "ui/rules/summarylines.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -23,6 +26,7 @@
 #include <QMimeData>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QTreeView>
 
 #include <optional>
@@ -74,6 +78,8 @@ void TModemLogDialog::ClearTable()
 {
     table_.Clear();
     model_->Reset();
+    // A new run's rows come in the order of the log, not of the last sort.
+    ListView1->header()->setSortIndicatorShown(false);
 }
 
 void TModemLogDialog::AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber)
@@ -100,7 +106,7 @@ void TModemLogDialog::AddChartPoints(const TConnectionRecord& record)
 
 void TModemLogDialog::ClearLogFileMaxSizeNote()
 {
-    Label("OvLogFileMaxSizeLabel")->clear();
+    overview_->LogFileMaxSizeNote()->clear();
 }
 
 void TModemLogDialog::ShowMessage(const std::string& text)
@@ -127,59 +133,26 @@ void TModemLogDialog::HandChartPointsOver()
     Chart4->SetSourceValues({values(BytesReadSeries), values(BytesWrittenSeries), nullptr, nullptr});
 }
 
-void TModemLogDialog::SetFigure(const char* label, const char* overview, const std::string& text)
-{
-    QString shown = QString::fromUtf8(text.c_str());
-    if (label != nullptr) {
-        Label(label)->setText(shown);
-        shown = Label(label)->text();
-    }
-    Label(overview)->setText(shown);
-}
-
 void TModemLogDialog::ShowSummary(const TAnalysisCounters& counters)
 {
     model_->Sync();
+    std::optional<TLastConnection> last;
     if (table_.RowCount() > 0) {
-        const int last = static_cast<int>(table_.RowCount()) - 1;
-        const QModelIndex lastRow = model_->index(last, 0);
-        ListView1->selectionModel()->setCurrentIndex(lastRow,
+        const int lastRow = static_cast<int>(table_.RowCount()) - 1;
+        ListView1->selectionModel()->setCurrentIndex(model_->index(lastRow, 0),
                                                      QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        ListView1->scrollToBottom();
-        const TLastConnection block = LastConnectionTexts(table_.Rows().back());
-        Label("StartLastConnectionStaticText")->setText(QString::fromStdString(block.Start));
-        Label("EndLastConnectionStaticText")->setText(QString::fromStdString(block.End));
-        Label("SentBytesLastConnectionStaticText")->setText(QString::fromStdString(block.Sent));
-        Label("ReceivedBytesLastConnectionStaticText")->setText(QString::fromStdString(block.Received));
-        Label("SendrateLastConnectionStaticText")->setText(QString::fromStdString(block.SendRate));
-        Label("ReceiverateLastConnectionStaticText")->setText(QString::fromStdString(block.ReceiveRate));
+        last = LastConnectionTexts(table_.Rows().back());
     }
     HandChartPointsOver();
     for (TChart* chart : {Chart1, Chart2, Chart3, Chart4})
         chart->RecalculateTrends();
 
-    const TSummaryFigures f = SummaryFigureTexts(counters, points_, decimalSeparator_);
-    // In this order: the status label first where there is one, then the overview text.
-    // A figure without a value keeps the text it had.
-    const std::vector<std::tuple<const char*, const char*, std::optional<std::string>>> figures = {
-        {"TriedConnectsLabel", "TriedConnectsStaticText", f.TriedConnects},
-        {"TriedDialInsLabel", "TriedDialInsStaticText", f.TriedDialIns},
-        {"SuccessfulConnectsLabel", "SuccessfulConnectsStaticText", f.SuccessfulConnects},
-        {"AverageReadRateLabel", "AverageReadRateStaticText", f.AverageReadRate},
-        {"AverageWriteRateLabel", "AverageWriteRateStaticText", f.AverageWriteRate},
-        {"SumWrittenDataLabel", "SumWrittenDataStaticText", f.SumWrittenData},
-        {"SumReadDataLabel", "SumReadDataStaticText", f.SumReadData},
-        {nullptr, "MeanWrittenDataStaticText", f.MeanWrittenData},
-        {nullptr, "MeanReadDataStaticText", f.MeanReadData},
-        {"SumConnectionTimeLabel", "SumConnectionTimeStaticText", f.SumConnectionTime},
-        {"MeanConnectionTimeLabel", "MeanConnectionTimeStaticText", f.MeanConnectionTime},
-        {"AverageDialingTimeLabel", "AverageDialingTimeStaticText", f.AverageDialingTime},
-        {"UnclosedEntriesLabel", "UnclosedEntriesStaticText", f.UnclosedEntries},
-        {nullptr, "LogFileSizeStaticText", f.LogFileSize},
-    };
-    for (const auto& [label, overview, text] : figures)
-        if (text)
-            SetFigure(label, overview, *text);
+    const TSummaryFigures figures = SummaryFigureTexts(counters, points_, decimalSeparator_);
+    overview_->ShowFigures(figures, last);
+    for (size_t i = 0; i < statusLabels_.size(); ++i)
+        if (const auto value = FigureSlots()[i].Value(figures, last); value && statusLabels_[i] != nullptr)
+            statusLabels_[i]->setText(QString::fromUtf8(value->c_str()));
+    ShowLastRow();
 }
 
 void TModemLogDialog::ListView1ColumnClick(int column)
@@ -188,7 +161,25 @@ void TModemLogDialog::ListView1ColumnClick(int column)
     model_->Reordered(table_.ColumnClick(column));
     QHeaderView* header = ListView1->header();
     header->setSortIndicatorShown(true);
-    header->setSortIndicator(column, table_.SortDirection(column) < 0 ? Qt::DescendingOrder : Qt::AscendingOrder);
+    // Qt draws Qt::AscendingOrder as an arrow pointing down; the list shows
+    // ascending order with the arrow up, as the file managers do.
+    header->setSortIndicator(column, table_.SortDirection(column) < 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
+}
+
+void TModemLogDialog::ShowLastRow()
+{
+    FitColumnWidths(ListView1, table_, model_->Captions());
+    if (table_.RowCount() == 0)
+        return;
+    const QModelIndex last = model_->index(static_cast<int>(table_.RowCount()) - 1, 0);
+    // The widths may have brought a horizontal scroll bar, which takes room
+    // from the rows: scroll once the view has laid itself out again.
+    ListView1->doItemsLayout();
+    ListView1->scrollTo(last, QAbstractItemView::PositionAtBottom);
+    QTimer::singleShot(0, ListView1, [this, last] {
+        if (last.isValid())
+            ListView1->scrollTo(last, QAbstractItemView::PositionAtBottom);
+    });
 }
 
 void TModemLogDialog::CopyData1Click()
@@ -220,12 +211,8 @@ void TModemLogDialog::CopyDataLine1Click()
 
 void TModemLogDialog::ShowLabelsCheckBoxClick()
 {
-    const bool visible = ShowLabelsCheckBox->isChecked();
-    for (const char* name : {"Series1", "Series2", "Series3", "Series4", "LineSeries1", "LineSeries2", "LineSeries3",
-                             "LineSeries4", "LineSeries5", "LineSeries6", "LineSeries7", "LineSeries8"})
-        for (TChart* chart : Charts())
-            if (QLineSeries* series = chart->SeriesNamed(name))
-                series->setPointLabelsVisible(visible);
+    for (TChart* chart : Charts())
+        chart->SetMarksVisible(ShowLabelsCheckBox->isChecked());
 }
 
 TChart* TModemLogDialog::ActiveChart() const

@@ -3,12 +3,17 @@
 
 #include "modemlogdialog.h"
 
+#include "fixedplacement.h"
 #include "layouthelpers.h"
+#include "overviewpage.h"
+#include "statuspanel.h"
+#include "tablecolumns.h"
 
 #include "chart.h"
 #include "connectiontablemodel.h"
 #include "lang/fixedtexts.h"
 #include "lang/texttable.h"
+#include "ui/rules/summarylines.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -22,6 +27,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -29,6 +35,23 @@
 namespace kellvar {
 
 namespace {
+
+// The longest texts of the status panels' values.
+const char* const LongCount = "32766";
+const char* const LongRate = "1023.99Kbyte/s";
+const char* const LongVolume = "1023.99Mbyte";
+const char* const LongClock = "9999:59:59.99";
+const char* const LongDialing = "999.99 Sekunden";
+
+// A page whose content keeps its size and scrolls when the window is smaller.
+QScrollArea* Scrolling(QWidget* content)
+{
+    auto* area = new QScrollArea;
+    area->setFrameShape(QFrame::NoFrame);
+    area->setWidgetResizable(true);
+    area->setWidget(content);
+    return area;
+}
 
 const QColor Blue(0, 0, 255);
 const QColor Red(255, 0, 0);
@@ -45,6 +68,9 @@ void TModemLogDialog::BuildLayout()
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(3, 3, 3, 0);
     main->setSpacing(0);
+    // The window may be made as small as its bounds rules allow; pages that
+    // do not fit scroll, and the bottom panel is clipped.
+    main->setSizeConstraint(QLayout::SetNoConstraint);
 
     auto* panel1 = Named(new QWidget, "Panel1");
     auto* panel1Layout = new QVBoxLayout(panel1);
@@ -72,25 +98,29 @@ void TModemLogDialog::BuildLayout()
         QWidget* Content;
     };
     const std::vector<TPage> pages = {
-        {"TabSheet0", 1601, BuildOverviewPage()},
+        {"TabSheet0", 1601, Scrolling(overview_ = new TOverviewPage)},
         {"TabSheet1", 1101, BuildTablePage()},
         {"TabSheet2", 1201,
-         BuildChartPage(
-             Chart1, "Panel4",
-             {{"AverageReadRateTLabel", "AverageReadRateLabel"}, {"AverageWriteRateTLabel", "AverageWriteRateLabel"}},
-             26)},
+         BuildChartPage(Chart1,
+                        new TStatusPanel("Panel4", 26,
+                                         {{"AverageReadRateTLabel", 15, "AverageReadRateLabel", 137, LongRate},
+                                          {"AverageWriteRateTLabel", 272, "AverageWriteRateLabel", 416, LongRate}}))},
         {"TabSheet7", 1301,
-         BuildChartPage(Chart4, "Panel5",
-                        {{"SumDataReadTLabel", "SumReadDataLabel"}, {"SumDataWrittenTLabel", "SumWrittenDataLabel"}},
-                        26)},
+         BuildChartPage(Chart4,
+                        new TStatusPanel("Panel5", 26,
+                                         {{"SumDataReadTLabel", 11, "SumReadDataLabel", 159, LongVolume},
+                                          {"SumDataWrittenTLabel", 282, "SumWrittenDataLabel", 441, LongVolume}}))},
         {"TabSheet4", 1501,
-         BuildChartPage(Chart3, "Panel6",
-                        {{"ConnectionTimeTLabel", "SumConnectionTimeLabel"},
-                         {"AverageConnectionTimeTLabel", "MeanConnectionTimeLabel"}},
-                        24)},
+         BuildChartPage(
+             Chart3,
+             new TStatusPanel("Panel6", 24,
+                              {{"ConnectionTimeTLabel", 12, "SumConnectionTimeLabel", 176, LongClock},
+                               {"AverageConnectionTimeTLabel", 265, "MeanConnectionTimeLabel", 487, LongClock}}))},
         {"TabSheet3", 1401,
-         BuildChartPage(Chart2, "Panel7", {{"AverageDialTimeTLabel", "AverageDialingTimeLabel"}}, 26)},
-        {"TabSheet6", 3101, BuildSettingsPage()},
+         BuildChartPage(
+             Chart2, new TStatusPanel("Panel7", 26,
+                                      {{"AverageDialTimeTLabel", 19, "AverageDialingTimeLabel", 207, LongDialing}}))},
+        {"TabSheet6", 3101, Scrolling(BuildSettingsPage())},
         {"TabSheet5", 2101, BuildAboutPage()},
     };
     for (const TPage& page : pages) {
@@ -107,9 +137,30 @@ void TModemLogDialog::BuildLayout()
     for (std::string_view filter : OpenDialogFilters)
         OpenDialog1.Filters << UiText(filter);
 
-    // The layout's client area, in the pixels of the screen at hand.
-    const double scale = std::max(1.0, logicalDpiX() / LayoutDpi);
-    resize(static_cast<int>(1106 * scale), static_cast<int>(549 * scale));
+    // Each figure's status label, found once.
+    for (const TFigureSlot& slot : FigureSlots()) {
+        QLabel* status = nullptr;
+        for (TStatusPanel* panel : statusPanels_)
+            for (QLabel* value : panel->Values())
+                if (slot.StatusLabel != nullptr && value->objectName() == slot.StatusLabel)
+                    status = value;
+        statusLabels_.push_back(status);
+    }
+
+    // The layout's client area, scaled to the font.
+    const TLayoutScale px(font());
+    resize(px(1106), px(549));
+}
+
+void TModemLogDialog::RelayoutFixedParts()
+{
+    overview_->Relayout();
+    for (TStatusPanel* panel : statusPanels_)
+        panel->Relayout();
+    for (TFixedPlacement* placement : findChildren<TFixedPlacement*>())
+        placement->Relayout();
+    findChild<QWidget*>("Panel2")->setFixedHeight(
+        std::max(TLayoutScale(font())(42), findChild<TFixedPlacement*>("Panel2")->sizeHint().height()));
 }
 
 QWidget* TModemLogDialog::BuildTablePage()
@@ -144,29 +195,27 @@ QWidget* TModemLogDialog::BuildTablePage()
     for (std::string_view caption : captions)
         headers << QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
     model_->SetCaptions(headers);
-    const int widths[] = {30, 144, 144, 83, 86, 80, 100, 90, 75, 144, 57, 52};
-    for (int c = 0; c < TableColumnCount; ++c)
-        ListView1->setColumnWidth(c, widths[c]);
+    FitColumnWidths(ListView1, table_, headers);
     column->addWidget(ListView1, 1);
-    column->addWidget(StatusPanel("Panel3",
-                                  {{"TriedConnectsTLabel", "TriedConnectsLabel"},
-                                   {"TriedDialInsTLabel", "TriedDialInsLabel"},
-                                   {"SuccessfulConnectsTLabel", "SuccessfulConnectsLabel"},
-                                   {"UnclosedEntriesTLabel", "UnclosedEntriesLabel"}},
-                                  26));
+    auto* panel = new TStatusPanel("Panel3", 26,
+                                   {{"TriedConnectsTLabel", 8, "TriedConnectsLabel", 146, LongCount},
+                                    {"TriedDialInsTLabel", 212, "TriedDialInsLabel", 318, LongCount},
+                                    {"SuccessfulConnectsTLabel", 384, "SuccessfulConnectsLabel", 498, LongCount},
+                                    {"UnclosedEntriesTLabel", 563, "UnclosedEntriesLabel", 704, LongCount}});
+    statusPanels_.push_back(panel);
+    column->addWidget(panel);
     return page;
 }
 
-QWidget* TModemLogDialog::BuildChartPage(TChart* chart, const char* panelName,
-                                         const std::vector<std::pair<const char*, const char*>>& figures,
-                                         int panelHeight)
+QWidget* TModemLogDialog::BuildChartPage(TChart* chart, TStatusPanel* panel)
 {
     auto* page = new QWidget;
     auto* column = new QVBoxLayout(page);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
     column->addWidget(chart, 1);
-    column->addWidget(StatusPanel(panelName, figures, panelHeight));
+    column->addWidget(panel);
+    statusPanels_.push_back(panel);
     return page;
 }
 
@@ -176,14 +225,11 @@ QWidget* TModemLogDialog::BuildSettingsPage()
     auto* pageLayout = new QVBoxLayout(page);
     auto* group = Named(new QGroupBox(UiText(SettingsGroupCaption)), "GroupBox1");
     pageLayout->addWidget(group);
-    auto* column = new QVBoxLayout(group);
-    const auto indented = [&](QWidget* widget) {
-        auto* row = new QHBoxLayout;
-        row->addSpacing(16);
-        row->addWidget(widget);
-        row->addStretch(1);
-        column->addLayout(row);
-    };
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->setContentsMargins(0, 0, 0, 0);
+    auto* controls = Named(new TFixedPlacement, "GroupBox1Controls");
+    groupLayout->addWidget(controls);
+
     SavePosCheckBox = SettingsCheckBox("SavePosCheckBox");
     SaveSettingsCheckBox = SettingsCheckBox("SaveSettingsCheckBox");
     SaveDirCheckBox = SettingsCheckBox("SaveDirCheckBox");
@@ -194,22 +240,18 @@ QWidget* TModemLogDialog::BuildSettingsPage()
     tabLabel->setToolTip(DesignText("DefaultTabLabel", TTextProperty::Hint));
     DefaultTabComboBox = Named(new QComboBox, "DefaultTabComboBox");
     DefaultTabComboBox->setEditable(false);
-    DefaultTabComboBox->setMinimumWidth(256);
     DefaultTabComboBox->setToolTip(DesignText("DefaultTabComboBox", TTextProperty::Hint));
     DefineDefaultBitBtn = GlyphButton("DefineDefaultBitBtn", "emblem-default", "default");
-    DefineDefaultBitBtn->setMinimumSize(256, 29);
-
-    column->addWidget(SavePosCheckBox);
-    column->addWidget(SaveSettingsCheckBox);
-    indented(SaveDirCheckBox);
-    indented(StoreAllTimeLogCheckBox);
-    column->addSpacing(8);
-    column->addWidget(tabLabel);
-    indented(DefaultTabComboBox);
-    column->addSpacing(8);
-    column->addWidget(DefaultLoadLogFileCheckBox);
-    indented(DefineDefaultBitBtn);
-    column->addStretch(1);
+    // Group boxes draw their caption inside; the layout's y values count from its top.
+    controls->Place(SavePosCheckBox, 16, 25 - 16, 465, 16);
+    controls->Place(SaveSettingsCheckBox, 16, 46 - 16, 465, 16);
+    controls->Place(SaveDirCheckBox, 32, 68 - 16, 465, 16);
+    controls->Place(StoreAllTimeLogCheckBox, 32, 92 - 16, 465, 18);
+    controls->Place(tabLabel, 16, 120 - 16);
+    controls->Place(DefaultTabComboBox, 32, 140 - 16, 256);
+    controls->Place(DefaultLoadLogFileCheckBox, 16, 176 - 16, 465, 18);
+    controls->Place(DefineDefaultBitBtn, 32, 201 - 16, 256, 29);
+    pageLayout->addStretch(0);
 
     setTabOrder(SavePosCheckBox, SaveSettingsCheckBox);
     setTabOrder(SaveSettingsCheckBox, SaveDirCheckBox);
@@ -235,26 +277,20 @@ QWidget* TModemLogDialog::BuildAboutPage()
 
 QWidget* TModemLogDialog::BuildBottomPanel()
 {
-    auto* panel = Named(new QWidget, "Panel2");
-    panel->setFixedHeight(42);
+    auto* panel = Named(new TFixedPlacement, "Panel2");
     panel->setContextMenuPolicy(Qt::CustomContextMenu);
-    auto* row = new QHBoxLayout(panel);
-    row->setContentsMargins(6, 4, 6, 4);
     OpenButton = GlyphButton("OpenButton", "document-open", "open");
     CloseButton = GlyphButton("CloseButton", "application-exit", "close");
     HelpButton = GlyphButton("HelpButton", "help-contents", "help");
     HelpButton->setToolTip({});
     CloseButton->setDefault(true);
     ShowLabelsCheckBox = SettingsCheckBox("ShowLabelsCheckBox");
-    ShowLabelsCheckBox->setMinimumWidth(376);
-    row->addWidget(OpenButton);
-    row->addSpacing(26);
-    row->addWidget(CloseButton);
-    row->addSpacing(26);
-    row->addWidget(HelpButton);
-    row->addSpacing(12);
-    row->addWidget(ShowLabelsCheckBox);
-    row->addStretch(1);
+    panel->Place(OpenButton, 9, 4, 99, 30);
+    panel->Place(CloseButton, 137, 4, 99, 30);
+    panel->Place(HelpButton, 265, 4, 99, 30);
+    panel->Place(ShowLabelsCheckBox, 377, 9, 376, 17);
+    panel->setFixedHeight(std::max(TLayoutScale(panel->font())(42), panel->sizeHint().height()));
+    // The show-values box comes first, then the buttons from left to right.
     setTabOrder(ShowLabelsCheckBox, OpenButton);
     setTabOrder(OpenButton, CloseButton);
     setTabOrder(CloseButton, HelpButton);

@@ -1,11 +1,14 @@
 #include "layouthelpers.h"
 
 #include <QCheckBox>
+#include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QVariant>
+
+#include <cmath>
 
 namespace kellvar {
 
@@ -20,6 +23,18 @@ QIcon GlyphIcon(const char* themeName, const QString& file)
 }
 
 }  // namespace
+
+TLayoutScale::TLayoutScale(const QFont& font) : factor_(QFontMetricsF(font).height() / LayoutFontHeight) {}
+
+int TLayoutScale::operator()(double layoutPixels) const
+{
+    return static_cast<int>(std::lround(layoutPixels * factor_));
+}
+
+int TextWidth(const QWidget* widget, const QString& text)
+{
+    return static_cast<int>(std::ceil(QFontMetricsF(widget->font()).horizontalAdvance(text)));
+}
 
 QString UiText(std::string_view text)
 {
@@ -38,29 +53,9 @@ QLabel* CaptionLabel(const char* name, Qt::Alignment alignment)
     return label;
 }
 
-QFrame* StatusPanel(const char* name, const std::vector<std::pair<const char*, const char*>>& figures, int height)
-{
-    auto* panel = Named(new QFrame, name);
-    panel->setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
-    panel->setFixedHeight(height);
-    auto* row = new QHBoxLayout(panel);
-    row->setContentsMargins(6, 0, 6, 0);
-    for (const auto& [caption, value] : figures) {
-        row->addWidget(CaptionLabel(caption, Qt::AlignRight));
-        auto* figure = Named(new QLabel("0"), value);
-        figure->setMinimumWidth(60);
-        figure->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        row->addWidget(figure);
-        row->addSpacing(16);
-    }
-    row->addStretch(1);
-    return panel;
-}
-
 QPushButton* GlyphButton(const char* name, const char* themeIcon, const QString& file)
 {
     auto* button = Named(new QPushButton(GlyphIcon(themeIcon, file), DesignText(name)), name);
-    button->setMinimumSize(99, 30);
     button->setAutoDefault(false);
     button->setToolTip(DesignText(name, TTextProperty::Hint));
     return button;

@@ -9,6 +9,7 @@
 #include <vector>
 
 class QCheckBox;
+class QFont;
 class QFrame;
 class QLabel;
 class QPushButton;
@@ -16,8 +17,25 @@ class QWidget;
 
 namespace kellvar {
 
-// Sizes of the layout, drawn for 120 pixels per inch.
-inline constexpr double LayoutDpi = 120.0;
+// The layout's pixels are drawn for a font 14 pixels high (at 120 pixels per
+// inch). Every position and size, and the title's text, scale as one by the
+// line height of the font actually used against those 14 pixels, so the
+// proportions hold; where a text needs more room than its scaled place, its
+// place grows.
+class TLayoutScale {
+public:
+    static constexpr double LayoutFontHeight = 14.0;
+
+    explicit TLayoutScale(const QFont& font);
+    double Factor() const { return factor_; }
+    int operator()(double layoutPixels) const;
+
+private:
+    double factor_;
+};
+
+// The width a text needs in the widget's font, with room for a frame.
+int TextWidth(const QWidget* widget, const QString& text);
 
 // A UTF-8 text of the program's as Qt text.
 QString UiText(std::string_view text);
@@ -32,9 +50,6 @@ template <typename T> T* Named(T* widget, const char* name)
 }
 
 QLabel* CaptionLabel(const char* name, Qt::Alignment alignment = Qt::AlignLeft);
-
-// A status strip of caption labels, each followed by its value label ("0").
-QFrame* StatusPanel(const char* name, const std::vector<std::pair<const char*, const char*>>& figures, int height);
 
 // A button with a glyph from the icon theme, or our own drawing of it.
 QPushButton* GlyphButton(const char* name, const char* themeIcon, const QString& file);

@@ -4,15 +4,17 @@
 #include "connectiontablemodel.h"
 #include "filenames.h"
 #include "layouthelpers.h"
+#include "overviewpage.h"
+#include "tablecolumns.h"
 
-#include "app/commandline.h"
-#include "app/settingsfile.h"
 #include "lang/fixedtexts.h"
 #include "lang/language.h"
 #include "lang/messages.h"
 #include "lang/texttable.h"
 #include "platform/filehandle.h"
 #include "platform/programpath.h"
+#include "ui/rules/commandline.h"
+#include "ui/rules/settingsfile.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -58,6 +60,8 @@ TModemLogDialog::TModemLogDialog(TUserDialogs& dialogs, QWidget* parent)
     FormCreate();
     connect(PageControl1, &QTabWidget::currentChanged, this, &TModemLogDialog::PageControl1Change);
     connect(ListView1->header(), &QHeaderView::sectionClicked, this, &TModemLogDialog::ListView1ColumnClick);
+    // The second click of a quick pair is a click of its own.
+    connect(ListView1->header(), &QHeaderView::sectionDoubleClicked, this, &TModemLogDialog::ListView1ColumnClick);
     setAcceptDrops(true);
 }
 
@@ -96,7 +100,7 @@ void TModemLogDialog::FormShow()
     FDefaultLogFile.clear();
     ReadSettings();
     CorrectBounds();
-    QLabel* title = Label("OvTitlePanel");
+    QLabel* title = overview_->Title();
     title->setText(title->text() + " v" + TitleVersion());
 }
 
@@ -146,6 +150,7 @@ void TModemLogDialog::ApplyLanguageTexts()
         }
     }
     model_->SetCaptions(columns);
+    FitColumnWidths(ListView1, table_, columns);
     DefaultTabComboBox->setCurrentIndex(-1);
     DefaultTabComboBox->clear();
     const std::vector<std::string_view> pages = PageCaptions(german);
@@ -153,6 +158,7 @@ void TModemLogDialog::ApplyLanguageTexts()
         DefaultTabComboBox->addItem(UiText(pages[page]));
     DefaultTabComboBox->setCurrentIndex(-1);
     Memo1->setPlainText(UiText(AboutText(german)).replace("\r\n", "\n"));
+    RelayoutFixedParts();
 }
 
 void TModemLogDialog::ReadSettings()
@@ -216,7 +222,7 @@ void TModemLogDialog::FormActivate()
 
     FFileFromCommandLine = false;
     QString startUpFile;
-    QLabel* maxSizeNote = Label("OvLogFileMaxSizeLabel");
+    QLabel* maxSizeNote = overview_->LogFileMaxSizeNote();
     const TStartUpArgument argument = StartUpArgument(arguments_);
     if (argument.FromCommandLine) {
         startUpFile = FileNameText(argument.File);

@@ -1,9 +1,9 @@
 #pragma once
 
-#include "app/windowsettings.h"
 #include "core/analysisreceiver.h"
 #include "core/chartpoints.h"
 #include "core/connectiontable.h"
+#include "ui/rules/windowsettings.h"
 #include "ui/userdialogs.h"
 
 #include <QDialog>
@@ -27,6 +27,8 @@ namespace kellvar {
 
 class TChart;
 class TConnectionTableModel;
+class TOverviewPage;
+class TStatusPanel;
 
 // The one window: overview, table, four charts, settings and about pages,
 // the bottom panel with Open, Close and Help. Handlers carry the names the
@@ -100,6 +102,7 @@ public:
     QPlainTextEdit* Memo1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QMenu* PopupMenu2 = nullptr;
+    // A label by its object name, for tests; the program holds its widgets.
     QLabel* Label(const char* name) const;
 
     const TConnectionTable& Table() const { return table_; }
@@ -116,14 +119,15 @@ protected:
 private:
     // Layout.
     void BuildLayout();
-    QWidget* BuildOverviewPage();
     QWidget* BuildTablePage();
-    QWidget* BuildChartPage(TChart* chart, const char* panelName,
-                            const std::vector<std::pair<const char*, const char*>>& figures, int panelHeight);
+    QWidget* BuildChartPage(TChart* chart, TStatusPanel* panel);
     QWidget* BuildSettingsPage();
     QWidget* BuildAboutPage();
     QWidget* BuildBottomPanel();
     void BuildMenus();
+    // Places the overview, status panels, settings and buttons anew for the
+    // current font and texts.
+    void RelayoutFixedParts();
 
     // Lifecycle.
     void ReadSettings();
@@ -146,7 +150,8 @@ private:
     void ProcessPendingEvents() override;
     void ShowSummary(const TAnalysisCounters& counters) override;
     void HandChartPointsOver();
-    void SetFigure(const char* label, const char* overview, const std::string& text);
+    // The last row selected and wholly in view, once the table has its final size.
+    void ShowLastRow();
 
     TUserDialogs& dialogs_;
     std::vector<std::string> arguments_;
@@ -154,6 +159,10 @@ private:
     std::string decimalSeparator_;
     TConnectionTable table_;
     TConnectionTableModel* model_ = nullptr;
+    TOverviewPage* overview_ = nullptr;
+    std::vector<TStatusPanel*> statusPanels_;
+    // Each figure's label on a status panel (null for none), in FigureSlots() order.
+    std::vector<QLabel*> statusLabels_;
     TChartPoints points_;
     QElapsedTimer sinceShown_;
     bool shown_ = false;

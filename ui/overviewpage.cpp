@@ -1,125 +1,210 @@
-// The overview page: title, the figure groups and the log-file size.
-
-#include "modemlogdialog.h"
+#include "overviewpage.h"
 
 #include "layouthelpers.h"
 
 #include "lang/fixedtexts.h"
+#include "ui/rules/summarylines.h"
 
-#include <QGridLayout>
+#include <QEvent>
 #include <QGroupBox>
-#include <QHBoxLayout>
 #include <QLabel>
-#include <QVBoxLayout>
+
+#include <algorithm>
+#include <cstring>
 
 namespace kellvar {
 
 namespace {
 
-// A sunken read-only field of the overview, "-" until a run writes it.
-QLabel* ValueField(const char* name, int width = 112, int height = 21)
+// Where the layout puts a group's fields: rows at y 20 and 44 (50 in the
+// connection-time group); two caption/field columns, or three in the group
+// of the last connection.
+struct TGroupLayout {
+    const char* Name;
+    int Height;
+    int SpaceBefore;
+    std::vector<std::vector<const char*>> Rows;  // field names, column by column
+};
+
+const std::vector<TGroupLayout> Groups = {
+    {"OvVerbindungenGroupBox",
+     70,
+     0,
+     {{"TriedConnectsStaticText", "TriedDialInsStaticText"},
+      {"SuccessfulConnectsStaticText", "UnclosedEntriesStaticText"}}},
+    {"OvUebertragungsratenGroupBox", 46, 4, {{"AverageReadRateStaticText", "AverageWriteRateStaticText"}}},
+    {"OvTransfervolumenGroupBox",
+     71,
+     4,
+     {{"SumReadDataStaticText", "MeanReadDataStaticText"}, {"SumWrittenDataStaticText", "MeanWrittenDataStaticText"}}},
+    {"OvVerbindungszeitenGroupBox",
+     78,
+     3,
+     {{"SumConnectionTimeStaticText", "MeanConnectionTimeStaticText"}, {"AverageDialingTimeStaticText"}}},
+    {"OvLastConnectGroupBox",
+     70,
+     4,
+     {{"StartLastConnectionStaticText", "ReceivedBytesLastConnectionStaticText", "ReceiverateLastConnectionStaticText"},
+      {"EndLastConnectionStaticText", "SentBytesLastConnectionStaticText", "SendrateLastConnectionStaticText"}}},
+};
+constexpr size_t LastConnectionGroup = 4;
+
+constexpr int TitleHeight = 47;
+constexpr int SubtitleHeight = 23;
+constexpr int SizeRowY = 428;
+constexpr int FieldHeight = 21;
+constexpr int Gap = 6;
+
+// Texts a field must show whole, whatever the font: the longest figures a
+// log gives (a stamp with two-digit day and month, a rate, a duration).
+const char* const LongStamp = "30.12.2000-23:59:59.99";
+const char* const LongFigure = "1023.99Kbyte/s";
+const char* const LongDuration = "999.99 Sekunden";
+
+QLabel* Field(const char* name)
 {
     auto* field = Named(new QLabel("-"), name);
     field->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    field->setMinimumSize(width, height);
     field->setTextInteractionFlags(Qt::TextSelectableByMouse);
     return field;
 }
 
-struct TOverviewField {
-    const char* Label;
-    const char* Value;
-};
-
-// A group box of label/value pairs, rows of the given number of pairs.
-QGroupBox* FigureGroup(const char* name, const std::vector<std::vector<TOverviewField>>& rows,
-                       const std::vector<int>& valueWidths)
-{
-    auto* group = Named(new QGroupBox(DesignText(name)), name);
-    auto* grid = new QGridLayout(group);
-    grid->setHorizontalSpacing(8);
-    grid->setVerticalSpacing(3);
-    for (int row = 0; row < static_cast<int>(rows.size()); ++row)
-        for (int pair = 0; pair < static_cast<int>(rows[row].size()); ++pair) {
-            const TOverviewField& field = rows[row][pair];
-            grid->addWidget(CaptionLabel(field.Label), row, 3 * pair);
-            grid->addWidget(ValueField(field.Value, valueWidths[pair], row == 0 ? 21 : 20), row, 3 * pair + 1);
-            grid->setColumnMinimumWidth(3 * pair + 2, 24);
-        }
-    grid->setColumnStretch(3 * static_cast<int>(valueWidths.size()), 1);
-    return group;
-}
-
 }  // namespace
 
-QWidget* TModemLogDialog::BuildOverviewPage()
+TOverviewPage::TOverviewPage(QWidget* parent) : QWidget(parent)
 {
-    auto* page = new QWidget;
-    auto* stack = new QVBoxLayout(page);
-    stack->setSpacing(0);
+    title_ = CaptionLabel("OvTitlePanel", Qt::AlignHCenter);
+    title_->setStyleSheet("color: navy;");
+    subtitle_ = CaptionLabel("OvSubtitlePanel", Qt::AlignHCenter);
+    for (QLabel* label : {title_, subtitle_})
+        label->setParent(this);
 
-    auto* title = CaptionLabel("OvTitlePanel", Qt::AlignHCenter);
-    QFont titleFont = title->font();
-    titleFont.setPointSizeF(30 * 72 / LayoutDpi);
-    title->setFont(titleFont);
-    title->setStyleSheet("color: navy;");
-    title->setMinimumHeight(47);
-    stack->addWidget(title);
-    auto* subtitle = CaptionLabel("OvSubtitlePanel", Qt::AlignHCenter);
-    QFont subtitleFont = subtitle->font();
-    subtitleFont.setPointSizeF(18 * 72 / LayoutDpi);
-    subtitle->setFont(subtitleFont);
-    subtitle->setMinimumHeight(23);
-    stack->addWidget(subtitle);
+    for (const TGroupLayout& layout : Groups) {
+        auto* box = Named(new QGroupBox(DesignText(layout.Name), this), layout.Name);
+        groups_.push_back({box, layout.Height, layout.SpaceBefore});
+        for (int row = 0; row < static_cast<int>(layout.Rows.size()); ++row)
+            for (int column = 0; column < static_cast<int>(layout.Rows[row].size()); ++column) {
+                const char* name = layout.Rows[row][column];
+                const auto slot = std::find_if(FigureSlots().begin(), FigureSlots().end(), [&](const TFigureSlot& s) {
+                    return std::strcmp(s.OverviewField, name) == 0;
+                });
+                QLabel* caption = CaptionLabel(slot->Caption);
+                QLabel* field = Field(name);
+                caption->setParent(box);
+                field->setParent(box);
+                pairs_.push_back({caption, field, groups_.size() - 1, row, column});
+            }
+    }
+    sizeCaption_ = CaptionLabel("OvLogFileSizeLabel");
+    sizeField_ = Field("LogFileSizeStaticText");
+    sizeField_->setAutoFillBackground(true);
+    sizeField_->setBackgroundRole(QPalette::Button);
+    maxSizeNote_ = Named(new QLabel(UiText(kellvar::LogFileMaxSizeNote)), "OvLogFileMaxSizeLabel");
+    for (QLabel* label : {sizeCaption_, sizeField_, maxSizeNote_})
+        label->setParent(this);
 
-    const std::vector<int> twoColumns = {112, 112};
-    stack->addWidget(FigureGroup("OvVerbindungenGroupBox",
-                                 {{{"OvVerbindungsVersucheLabel", "TriedConnectsStaticText"},
-                                   {"OvAnwahlversucheLabel", "TriedDialInsStaticText"}},
-                                  {{"OvVerbindungsaufnahmenLabel", "SuccessfulConnectsStaticText"},
-                                   {"OvVerstuemmelteEintraegeLabel", "UnclosedEntriesStaticText"}}},
-                                 twoColumns));
-    stack->addSpacing(4);
-    stack->addWidget(FigureGroup("OvUebertragungsratenGroupBox",
-                                 {{{"OvDurchschnittLesenLabel", "AverageReadRateStaticText"},
-                                   {"OvDurchschnittSchreibenLabel", "AverageWriteRateStaticText"}}},
-                                 twoColumns));
-    stack->addSpacing(4);
-    stack->addWidget(FigureGroup("OvTransfervolumenGroupBox",
-                                 {{{"OvGesamtmengeGelesenLabel", "SumReadDataStaticText"},
-                                   {"OvDurchschnittGelesenLabel", "MeanReadDataStaticText"}},
-                                  {{"OvGesamtmengeGesendetLabel", "SumWrittenDataStaticText"},
-                                   {"OvDurchschnittgesendetLabel", "MeanWrittenDataStaticText"}}},
-                                 twoColumns));
-    stack->addSpacing(3);
-    stack->addWidget(FigureGroup("OvVerbindungszeitenGroupBox",
-                                 {{{"OvGesamtverbindungsdauerLabel", "SumConnectionTimeStaticText"},
-                                   {"OvMittlereVerbindungsdauerLabel", "MeanConnectionTimeStaticText"}},
-                                  {{"OvMittlereAnwahldauerLabel", "AverageDialingTimeStaticText"}}},
-                                 twoColumns));
-    stack->addSpacing(4);
-    stack->addWidget(FigureGroup("OvLastConnectGroupBox",
-                                 {{{"OvLastBeginnLabel", "StartLastConnectionStaticText"},
-                                   {"OvLastEmpfangenLabel", "ReceivedBytesLastConnectionStaticText"},
-                                   {"OvLastEmpfangsrateLabel", "ReceiverateLastConnectionStaticText"}},
-                                  {{"OvLastEndeLabel", "EndLastConnectionStaticText"},
-                                   {"OvLastGesendetLabel", "SentBytesLastConnectionStaticText"},
-                                   {"OvLastSenderateLabel", "SendrateLastConnectionStaticText"}}},
-                                 {153, 112, 112}));
-    stack->addSpacing(8);
+    for (const TFigureSlot& slot : FigureSlots())
+        fields_.push_back(findChild<QLabel*>(slot.OverviewField));
+    Relayout();
+}
 
-    auto* sizeRow = new QHBoxLayout;
-    sizeRow->setContentsMargins(9, 0, 0, 0);
-    sizeRow->addWidget(CaptionLabel("OvLogFileSizeLabel"));
-    auto* size = ValueField("LogFileSizeStaticText");
-    size->setAutoFillBackground(true);
-    size->setBackgroundRole(QPalette::Button);
-    sizeRow->addWidget(size);
-    sizeRow->addWidget(Named(new QLabel(UiText(LogFileMaxSizeNote)), "OvLogFileMaxSizeLabel"));
-    sizeRow->addStretch(1);
-    stack->addLayout(sizeRow);
-    stack->addStretch(1);
-    return page;
+void TOverviewPage::ShowFigures(const TSummaryFigures& figures, const std::optional<TLastConnection>& last)
+{
+    for (size_t i = 0; i < fields_.size(); ++i)
+        if (const auto value = FigureSlots()[i].Value(figures, last))
+            fields_[i]->setText(QString::fromUtf8(value->c_str()));
+}
+
+void TOverviewPage::Relayout()
+{
+    const TLayoutScale px(font());
+    QFont titleFont = font();
+    titleFont.setPixelSize(std::max(1, px(30)));
+    title_->setFont(titleFont);
+    QFont subtitleFont = font();
+    subtitleFont.setPixelSize(std::max(1, px(18)));
+    subtitle_->setFont(subtitleFont);
+
+    const int gap = px(Gap);
+    const int frame = 2 * sizeField_->frameWidth() + 2 * gap;
+    const int narrow = std::max({px(112), TextWidth(this, LongFigure) + frame, TextWidth(this, LongDuration) + frame});
+    const int wide = std::max(px(153), TextWidth(this, LongStamp) + frame);
+    const auto widest = [&](bool lastConnection, int column) {
+        int width = 0;
+        for (const TPair& p : pairs_)
+            if ((p.Group == LastConnectionGroup) == lastConnection && p.Column == column)
+                width = std::max(width, TextWidth(p.Caption, p.Caption->text()));
+        return width;
+    };
+    // One grid for the four groups of two columns...
+    const int captionX = px(9);
+    const int leftField = std::max(px(185), captionX + widest(false, 0) + gap);
+    const int rightCaption = std::max(px(361), leftField + narrow + 2 * gap);
+    int rightField = std::max(px(537), rightCaption + widest(false, 1) + gap);
+    // ...whose right field column the last connection's third column shares.
+    const int lastField1 = std::max(px(64), captionX + widest(true, 0) + gap);
+    const int lastCaption2 = std::max(px(233), lastField1 + wide + 2 * gap);
+    const int lastField2 = std::max(px(313), lastCaption2 + widest(true, 1) + gap);
+    const int lastCaption3 = std::max(px(441), lastField2 + narrow + 2 * gap);
+    rightField = std::max(rightField, lastCaption3 + widest(true, 2) + gap);
+    const int rightCaptionInLast = lastCaption3;
+
+    const int fieldHeight = std::max(px(FieldHeight), fontMetrics().height() + 2 * sizeField_->frameWidth() + 2);
+    for (const TPair& p : pairs_) {
+        const bool last = p.Group == LastConnectionGroup;
+        const bool secondRowLower = p.Row == 1 && p.Group == 3;
+        const int y = p.Row == 0 ? px(20) : (secondRowLower ? px(50) : px(44));
+        int captionAt = captionX, fieldAt = leftField, width = narrow;
+        if (last) {
+            const int captions[] = {captionX, lastCaption2, rightCaptionInLast};
+            const int fields[] = {lastField1, lastField2, rightField};
+            captionAt = captions[p.Column];
+            fieldAt = fields[p.Column];
+            width = p.Column == 0 ? wide : narrow;
+        } else if (p.Column == 1) {
+            captionAt = rightCaption;
+            fieldAt = rightField;
+        }
+        p.Field->setGeometry(fieldAt, y, width, fieldHeight);
+        p.Caption->setGeometry(captionAt, y, fieldAt - gap - captionAt, fieldHeight);
+    }
+    contentWidth_ = rightField + narrow + px(9);
+
+    int y = 0;
+    title_->setGeometry(0, y, width(), std::max(px(TitleHeight), title_->sizeHint().height()));
+    y += title_->height();
+    subtitle_->setGeometry(0, y, width(), std::max(px(SubtitleHeight), subtitle_->sizeHint().height()));
+    y += subtitle_->height();
+    const int rowsGrowth = fieldHeight - px(FieldHeight);
+    for (const TGroup& group : groups_) {
+        y += px(group.SpaceBefore);
+        const int rows = static_cast<int>(Groups[static_cast<size_t>(&group - groups_.data())].Rows.size());
+        const int height = px(group.Height) + rows * rowsGrowth;
+        group.Box->setGeometry(0, y, std::max(width(), contentWidth_), height);
+        y += height;
+    }
+    const int sizeY = std::max(px(SizeRowY), y + px(8));
+    const int sizeFieldAt = std::max(px(153), captionX + TextWidth(sizeCaption_, sizeCaption_->text()) + gap);
+    sizeCaption_->setGeometry(captionX, sizeY, sizeFieldAt - gap - captionX, fieldHeight);
+    sizeField_->setGeometry(sizeFieldAt, sizeY, narrow, fieldHeight);
+    const int noteAt = std::max(px(281), sizeFieldAt + narrow + gap);
+    // The note is shown or emptied later; its place fits it either way.
+    maxSizeNote_->setGeometry(noteAt, sizeY, TextWidth(maxSizeNote_, UiText(kellvar::LogFileMaxSizeNote)) + gap,
+                              fieldHeight);
+    setMinimumSize(std::max(contentWidth_, noteAt + maxSizeNote_->width()), sizeY + fieldHeight + px(8));
+}
+
+void TOverviewPage::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Relayout();
+}
+
+void TOverviewPage::changeEvent(QEvent* event)
+{
+    QWidget::changeEvent(event);
+    if (event->type() == QEvent::FontChange)
+        Relayout();
 }
 
 }  // namespace kellvar

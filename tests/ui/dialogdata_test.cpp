@@ -5,11 +5,11 @@
 
 #include "core/analysisstore.h"
 #include "core/modemlogparser.h"
-#include "core/sortkeys.h"
 #include "core/summaryfigures.h"
 #include "tests/core/analysis_helpers.h"
 #include "ui/chart.h"
 
+#include <QAbstractItemModelTester>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDropEvent>
@@ -17,10 +17,12 @@
 #include <QItemSelectionModel>
 #include <QLineSeries>
 #include <QMimeData>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
 #include <QUrl>
+#include <QValueAxis>
 
 using namespace kellvar;
 using namespace kellvar::testing;
@@ -146,33 +148,158 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), QString("kept"));
     }
 
+    void sortingEveryColumnBothWays_data()
+    {
+        // Each column's order is checked against the record fields the core
+        // analysis gives for the row's "#", not against the sort keys.
+        QTest::addColumn<int>("column");
+        QTest::addColumn<int>("field");
+        const std::vector<std::pair<const char*, int>> columns = {
+            {"#", 0},        {"connect", 1}, {"hang-up", 2}, {"connection", 3}, {"read rate", 4}, {"write rate", 5},
+            {"received", 6}, {"sent", 7},    {"speed", 8},   {"dial stamp", 9}, {"dialing", 10}};
+        for (const auto& [name, column] : columns)
+            QTest::newRow(name) << column << column;
+    }
+
     void sortingEveryColumnBothWays()
     {
+        QFETCH(int, column);
         auto t = WindowOn(ExampleLog, true);
         TModemLogDialog& w = *t->Window;
+        const std::vector<TConnectionRecord> records = CoreAnalysis(ExampleLog, ",").Records();
+        const auto field = [&](int number) -> std::pair<int64_t, int64_t> {
+            const TConnectionRecord& r = records[static_cast<size_t>(number)];
+            switch (column) {
+            case 0:
+                return {number, 0};
+            case 1:
+                return {r.ConnectDate, r.ConnectTime};
+            case 2:
+                return {r.HangUpDate, r.HangUpTime};
+            case 3:
+                return {r.ConnectionDuration, 0};
+            case 4:
+                return {r.ReadRate, 0};
+            case 5:
+                return {r.WriteRate, 0};
+            case 6:
+                return {r.BytesRead, 0};
+            case 7:
+                return {r.BytesWritten, 0};
+            case 8:
+                return {r.Bps, 0};
+            case 9:
+                return {r.DialDate, r.DialTime};
+            default:
+                return {r.DialDuration, 0};
+            }
+        };
         QHeaderView* header = w.ListView1->header();
         w.PageControl1->setCurrentIndex(1);
         w.resize(1600, 600);
         QApplication::processEvents();
-        for (int column = 0; column < 12; ++column) {
-            for (const Qt::SortOrder order : {Qt::AscendingOrder, Qt::DescendingOrder}) {
-                // Each click lands apart from the one before, so no two make a double click.
-                const int x = header->sectionViewportPosition(column) + (order == Qt::AscendingOrder ? 4 : 24);
-                QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
-                QCOMPARE(header->sortIndicatorSection(), column);
-                QCOMPARE(header->sortIndicatorOrder(), order);
-                const QStringList shown = ShownColumn(w, column);
-                for (int row = 1; row < shown.size(); ++row) {
-                    const double before = SortKey(w.Table().Rows()[row - 1], column, w.Table().DecimalSeparator());
-                    const double after = SortKey(w.Table().Rows()[row], column, w.Table().DecimalSeparator());
-                    QVERIFY2(order == Qt::AscendingOrder ? before <= after : before >= after,
-                             qPrintable(QString("column %1 row %2").arg(column).arg(row)));
-                    QCOMPARE(shown[row].toStdString(), column < static_cast<int>(w.Table().Rows()[row].size())
-                                                           ? w.Table().Rows()[row][column]
-                                                           : std::string());
-                }
+        for (const bool ascending : {true, false}) {
+            // Each click lands apart from the one before, so no two make a double click.
+            const int x = header->sectionViewportPosition(column) + (ascending ? 4 : 24);
+            QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, QPoint(x, header->height() / 2));
+            QTest::qWait(QApplication::doubleClickInterval() + 50);
+            QCOMPARE(header->sortIndicatorSection(), column);
+            QVERIFY(header->isSortIndicatorShown());
+            const QStringList numbers = ShownColumn(w, 0);
+            QCOMPARE(numbers.size(), static_cast<qsizetype>(records.size()));
+            for (int row = 1; row < numbers.size(); ++row) {
+                const auto before = field(numbers[row - 1].toInt());
+                const auto after = field(numbers[row].toInt());
+                QVERIFY2(ascending ? before <= after : before >= after,
+                         qPrintable(QString("row %1: #%2 then #%3").arg(row).arg(numbers[row - 1], numbers[row])));
             }
         }
+    }
+
+    void quickClicksOnAHeaderEachSort()
+    {
+        auto t = WindowOn(ExampleLog);
+        TModemLogDialog& w = *t->Window;
+        QHeaderView* header = w.ListView1->header();
+        w.PageControl1->setCurrentIndex(1);
+        QApplication::processEvents();
+        const QPoint at(header->sectionViewportPosition(6) + 10, header->height() / 2);
+        // Two quick clicks as X11 delivers them: the second one comes as a double click.
+        QTest::mouseClick(header->viewport(), Qt::LeftButton, {}, at);
+        QTest::mouseDClick(header->viewport(), Qt::LeftButton, {}, at);
+        QCOMPARE(w.Table().SortDirection(6), -1);
+        QVERIFY(header->isSortIndicatorShown());
+        QCOMPARE(header->sortIndicatorSection(), 6);
+        w.AnalyseLogFile(QString::fromStdString(ExampleLog), true);
+        QVERIFY2(!header->isSortIndicatorShown(), "a new run's rows are in the log's order");
+    }
+
+    void tableModelKeepsItsContract()
+    {
+        auto t = WindowOn(ExampleLog);
+        TModemLogDialog& w = *t->Window;
+        QAbstractItemModelTester tester(w.ListView1->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        w.ListView1ColumnClick(3);
+        w.ListView1ColumnClick(3);
+        w.AnalyseLogFile(QString::fromStdString(ExampleLog), true);
+        w.AnalyseLogFile(QString::fromStdString(ExampleLog + ".missing"), true);
+        QCOMPARE(w.ListView1->model()->rowCount(), 0);
+    }
+
+    void noCellOrCaptionIsCut()
+    {
+        // Two-digit days and months, four-digit row numbers, volumes past 1000 Kbyte.
+        std::string log;
+        for (int day = 1; day <= 28; ++day)
+            for (int hour = 10; hour < 20; ++hour) {
+                const std::string stamp = "12-" + std::string(day < 10 ? "0" : "") + std::to_string(day) + "-2015 ";
+                const std::string h = std::to_string(hour);
+                log += LogLine(stamp + h + ":00:00.00", "Dialing.") + LogLine(stamp + h + ":00:25.55", "Recv: CONNECT")
+                       + LogLine(stamp + h + ":00:25.55", "Connection established at 115200bps.")
+                       + LogLine(stamp + h + ":53:55.12", "Session Statistics:")
+                       + LogLine(stamp + h + ":53:55.12", "   Reads : 2047000000 bytes")
+                       + LogLine(stamp + h + ":53:55.12", "   Writes: 1048576000 bytes");
+            }
+        for (int i = 0; i < 4; ++i)
+            log += log;
+        TempDir dir;
+        auto t = WindowOn(dir.Write("long.log", log));
+        TModemLogDialog& w = *t->Window;
+        QVERIFY(w.Table().RowCount() > 1000);
+        const QFontMetrics metrics(w.ListView1->font());
+        for (int column = 0; column < w.ListView1->model()->columnCount(); ++column) {
+            const int width = w.ListView1->columnWidth(column);
+            const QString caption = w.ListView1->model()->headerData(column, Qt::Horizontal).toString();
+            QVERIFY2(metrics.horizontalAdvance(caption) + 16 <= width, qPrintable(caption));
+            for (const QString& cell : ShownColumn(w, column))
+                QVERIFY2(metrics.horizontalAdvance(cell) < width, qPrintable(caption + ": " + cell));
+        }
+    }
+
+    void lastRowIsSelectedAndWhollyInView()
+    {
+        TempDir dir;
+        std::string log;
+        for (int hour = 10; hour < 24; ++hour)
+            for (int minute = 10; minute < 50; minute += 5)
+                log += EnglishSession(std::to_string(hour) + ":" + std::to_string(minute) + ":00.00",
+                                      std::to_string(hour) + ":" + std::to_string(minute) + ":25.50",
+                                      std::to_string(hour) + ":" + std::to_string(minute + 4) + ":25.50", 1'000, 100);
+        auto t = std::make_unique<TDialogUnderTest>();
+        t->ProgramDir.Write("kellvar.INI", "[SETTINGS]\nDefaultTabPage=1\n");
+        t->Window->resize(500, 400);
+        t->Start({dir.Write("log", log)});
+        TModemLogDialog& w = *t->Window;
+        QTest::qWait(50);
+        const int last = w.ListView1->model()->rowCount() - 1;
+        QVERIFY(last > 50);
+        QVERIFY(w.ListView1->horizontalScrollBar()->isVisible());
+        const QModelIndex index = w.ListView1->model()->index(last, 0);
+        QVERIFY(w.ListView1->selectionModel()->isRowSelected(last, {}));
+        const QRect shown = w.ListView1->visualRect(index);
+        QVERIFY2(w.ListView1->viewport()->rect().contains(shown.adjusted(0, 0, 0, -1).topLeft())
+                     && shown.bottom() < w.ListView1->viewport()->height(),
+                 "the last row is wholly in view");
     }
 
     void cellsUseTheLocalesDecimalSeparator()
@@ -221,12 +348,37 @@ private slots:
     {
         auto t = WindowOn(ExampleLog);
         TModemLogDialog& w = *t->Window;
+        w.PageControl1->setCurrentIndex(2);
+        QApplication::processEvents();
+        const QImage plain = w.Chart1->Picture();
         for (const bool on : {true, false}) {
             w.ShowLabelsCheckBox->setChecked(on);
             for (TChart* chart : w.Charts())
-                for (int i = 0; i < chart->SeriesCount(); ++i)
-                    QCOMPARE(chart->Series(i)->pointLabelsVisible(), on);
+                QCOMPARE(chart->MarksVisible(), on);
+            QCOMPARE(w.Chart1->Picture() != plain, on);
         }
+    }
+
+    void axesHaveRoundStepsAtWholePoints()
+    {
+        auto t = WindowOn(ExampleLog);
+        TModemLogDialog& w = *t->Window;
+        w.PageControl1->setCurrentIndex(2);
+        QApplication::processEvents();
+        // 19 connections: points 0 to 18 in steps of 2, rates up to 4,430 byte/s in steps of 1,000.
+        QValueAxis* points = w.Chart1->BottomAxis();
+        QCOMPARE(points->tickType(), QValueAxis::TicksDynamic);
+        QCOMPARE(points->tickInterval(), 2.0);
+        QCOMPARE(points->max(), 18.0);
+        QCOMPARE(points->labelFormat(), QString("%.0f"));
+        QCOMPARE(w.Chart1->LeftAxis()->tickInterval(), 1000.0);
+        QCOMPARE(w.Chart1->LeftAxis()->max(), 5000.0);
+        // Zoomed onto a few points, the point axis still steps by whole numbers.
+        points->setRange(5.09, 11.9);
+        QCOMPARE(points->tickInterval(), 1.0);
+        QCOMPARE(points->tickAnchor(), 0.0);
+        w.Chart1->Unzoom();
+        w.Unzoom1Click();
     }
 
     void zoomByDragging_data()

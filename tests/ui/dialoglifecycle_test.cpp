@@ -2,9 +2,9 @@
 
 #include "tests/ui/dialogfixture.h"
 
-#include "app/settingsfile.h"
 #include "lang/texttable.h"
 #include "platform/filehandle.h"
+#include "ui/rules/settingsfile.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -114,7 +114,7 @@ private slots:
         t.Start();
         QFETCH(bool, labels);
         QCOMPARE(t.Window->ShowLabelsCheckBox->isChecked(), labels);
-        QCOMPARE(t.Window->Chart1->Series(0)->pointLabelsVisible(), t.Window->ShowLabelsCheckBox->isChecked());
+        QCOMPARE(t.Window->Chart1->MarksVisible(), t.Window->ShowLabelsCheckBox->isChecked());
         QFETCH(int, filter);
         QCOMPARE(t.Window->OpenDialog1.FilterIndex, filter);
         QFETCH(int, page);

@@ -1,7 +1,7 @@
 #pragma once
 
-#include "app/settingsfile.h"
-#include "app/windowbounds.h"
+#include "ui/rules/settingsfile.h"
+#include "ui/rules/windowbounds.h"
 
 #include <string>
 

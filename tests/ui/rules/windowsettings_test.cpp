@@ -1,6 +1,6 @@
-#include "app/commandline.h"
-#include "app/windowbounds.h"
-#include "app/windowsettings.h"
+#include "ui/rules/commandline.h"
+#include "ui/rules/windowbounds.h"
+#include "ui/rules/windowsettings.h"
 
 #include "tests/support/tempdir.h"
 

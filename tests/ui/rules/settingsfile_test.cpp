@@ -1,4 +1,4 @@
-#include "app/settingsfile.h"
+#include "ui/rules/settingsfile.h"
 
 #include "platform/filehandle.h"
 #include "tests/support/tempdir.h"

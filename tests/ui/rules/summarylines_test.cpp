@@ -1,4 +1,4 @@
-#include "app/summarylines.h"
+#include "ui/rules/summarylines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,0 +1,64 @@
+#pragma once
+
+#include "core/summaryfigures.h"
+
+#include <QWidget>
+
+#include <array>
+#include <optional>
+#include <vector>
+
+class QGroupBox;
+class QLabel;
+
+namespace kellvar {
+
+// The overview page: title, the five groups of figures and the log-file size.
+// Its fields stand on one grid across the groups, at the layout's positions
+// scaled to the font, moved right where a caption needs more room.
+class TOverviewPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TOverviewPage(QWidget* parent = nullptr);
+
+    QLabel* Title() const { return title_; }
+    QLabel* LogFileMaxSizeNote() const { return maxSizeNote_; }
+
+    // Each figure with a value goes to its field; the others keep their text.
+    void ShowFigures(const TSummaryFigures& figures, const std::optional<TLastConnection>& last);
+
+    // Places everything anew for the current font and captions.
+    void Relayout();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void changeEvent(QEvent* event) override;
+
+private:
+    struct TGroup {
+        QGroupBox* Box;
+        int Height;       // layout pixels
+        int SpaceBefore;  // layout pixels
+    };
+    // A caption with its field, in column Column of row Row of a group.
+    struct TPair {
+        QLabel* Caption;
+        QLabel* Field;
+        size_t Group;
+        int Row;
+        int Column;
+    };
+
+    std::vector<TGroup> groups_;
+    std::vector<TPair> pairs_;
+    std::vector<QLabel*> fields_;  // in the order of FigureSlots()
+    QLabel* title_;
+    QLabel* subtitle_;
+    QLabel* sizeCaption_;
+    QLabel* sizeField_;
+    QLabel* maxSizeNote_;
+    int contentWidth_ = 0;
+};
+
+}  // namespace kellvar

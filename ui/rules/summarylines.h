@@ -1,0 +1,30 @@
+#pragma once
+
+#include "core/summaryfigures.h"
+
+#include <optional>
+#include <span>
+#include <string>
+
+namespace kellvar {
+
+// Where one figure of a run shows: the caption label beside its overview
+// field (also the report's caption), the overview field, and the label on a
+// status panel (none for figures the overview alone shows).
+struct TFigureSlot {
+    const char* Caption;
+    const char* OverviewField;
+    const char* StatusLabel;
+    // No value leaves the field with the text it had.
+    std::optional<std::string> (*Value)(const TSummaryFigures&, const std::optional<TLastConnection>&);
+};
+
+// Every figure, in the overview's reading order.
+std::span<const TFigureSlot> FigureSlots();
+
+// The overview after one run in a freshly started program, in its reading
+// order: one "caption TAB value LF" line per figure, "-" where a figure has
+// no value yet.
+std::string SummaryLines(const TSummaryFigures& figures, const std::optional<TLastConnection>& last, bool german);
+
+}  // namespace kellvar
