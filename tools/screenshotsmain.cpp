@@ -9,6 +9,7 @@
 #include <QApplication>
 #include <QDir>
 #include <QTabWidget>
+#include <QThread>
 
 #include <cstdlib>
 #include <iostream>
@@ -48,11 +49,13 @@ int main(int argc, char** argv)
         window.show();
         while (!window.StartUpDone())
             QApplication::processEvents();
-        // The offscreen screen is small; show the window at the layout's size.
-        window.resize(1106, 600);
         for (int page = 0; page < window.PageControl1->count(); ++page) {
             window.PageControl1->setCurrentIndex(page);
-            QApplication::processEvents();
+            // Let the window system and the charts settle before the picture.
+            for (int i = 0; i < 20; ++i) {
+                QApplication::processEvents();
+                QThread::msleep(10);
+            }
             const QString name = QString::fromUtf8(kellvar::PageNames[static_cast<size_t>(page)].data());
             window.grab().save(target.filePath(QString(german ? "de-" : "en-") + name + ".png"));
         }

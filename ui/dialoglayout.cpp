@@ -137,6 +137,12 @@ void TModemLogDialog::BuildLayout()
     for (std::string_view filter : OpenDialogFilters)
         OpenDialog1.Filters << UiText(filter);
 
+    // The bottom panel's tab order: the show-values box first, then the
+    // buttons from left to right (set once the panel has its place in the window).
+    setTabOrder(ShowLabelsCheckBox, OpenButton);
+    setTabOrder(OpenButton, CloseButton);
+    setTabOrder(CloseButton, HelpButton);
+
     // Each figure's status label, found once.
     for (const TFigureSlot& slot : FigureSlots()) {
         QLabel* status = nullptr;
@@ -290,10 +296,6 @@ QWidget* TModemLogDialog::BuildBottomPanel()
     panel->Place(HelpButton, 265, 4, 99, 30);
     panel->Place(ShowLabelsCheckBox, 377, 9, 376, 17);
     panel->setFixedHeight(std::max(TLayoutScale(panel->font())(42), panel->sizeHint().height()));
-    // The show-values box comes first, then the buttons from left to right.
-    setTabOrder(ShowLabelsCheckBox, OpenButton);
-    setTabOrder(OpenButton, CloseButton);
-    setTabOrder(CloseButton, HelpButton);
 
     connect(OpenButton, &QPushButton::clicked, this, &TModemLogDialog::OpenButtonClick);
     connect(CloseButton, &QPushButton::clicked, this, &TModemLogDialog::CloseButtonClick);

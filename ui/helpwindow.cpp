@@ -1,7 +1,10 @@
 #include "helpwindow.h"
 
 #include <QPointer>
+#include <QScrollBar>
 #include <QTextBrowser>
+#include <QTextDocument>
+#include <QTextFrame>
 #include <QUrl>
 #include <QVBoxLayout>
 
@@ -33,12 +36,20 @@ THelpWindow* THelpWindow::Show(QWidget* parent, const QString& helpFile, int con
     static QPointer<THelpWindow> window;
     if (window.isNull())
         window = new THelpWindow(parent);
-    QUrl url("qrc" + HelpResource(helpFile));
-    url.setFragment(ContextAnchor(context));
-    window->browser_->setSource(url);
-    window->setWindowTitle(window->browser_->documentTitle());
     window->show();
     window->raise();
+    window->browser_->setSource(QUrl("qrc" + HelpResource(helpFile)));
+    window->setWindowTitle(window->browser_->documentTitle());
+    // Room below the last section, so that every section can stand at the top.
+    QTextFrame* root = window->browser_->document()->rootFrame();
+    QTextFrameFormat format = root->frameFormat();
+    format.setBottomMargin(window->browser_->viewport()->height());
+    root->setFrameFormat(format);
+    const QString anchor = ContextAnchor(context);
+    if (anchor.isEmpty())
+        window->browser_->verticalScrollBar()->setValue(0);
+    else
+        window->browser_->scrollToAnchor(anchor);
     return window;
 }
 

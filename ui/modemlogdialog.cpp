@@ -42,6 +42,9 @@ namespace kellvar {
 
 namespace {
 
+// How long a window manager may take to frame the shown window.
+constexpr qint64 FrameWaitMilliseconds = 2'000;
+
 // The version the title shows: the build's file version cut before its last part.
 QString TitleVersion()
 {
@@ -174,11 +177,8 @@ void TModemLogDialog::ReadSettings()
     ReadWindowSettings(file, s);
 
     SavePosCheckBox->setChecked(s.UseLastWindowPosition);
-    if (s.UseLastWindowPosition) {
-        const QSize margins = frame.size() - size();
-        move(s.Bounds.Left, s.Bounds.Top);
-        resize(s.Bounds.Width - margins.width(), s.Bounds.Height - margins.height());
-    }
+    if (s.UseLastWindowPosition)
+        ApplyOuterBounds(s.Bounds);
     DefaultLoadLogFileCheckBox->setChecked(s.LoadDefaultLogFile);
     if (s.LoadDefaultLogFile)
         FDefaultLogFile = FileNameText(s.DefaultLogFile);
@@ -199,17 +199,58 @@ void TModemLogDialog::ReadSettings()
 
 void TModemLogDialog::CorrectBounds()
 {
-    TWindowBounds bounds;
-    if (!FQuiet) {
-        const QRect frame = frameGeometry();
-        const QRect screenArea = screen()->availableGeometry();
-        const int caption = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-        bounds = CorrectWindowBounds({frame.x(), frame.y(), frame.width(), frame.height()},
-                                     {screenArea.width(), screenArea.height() - caption, caption});
+    if (FQuiet) {
+        ApplyOuterBounds({});
+        return;
     }
-    const QSize margins = frameGeometry().size() - size();
-    move(bounds.Left, bounds.Top);
-    resize(std::max(0, bounds.Width - margins.width()), std::max(0, bounds.Height - margins.height()));
+    const QRect frame = frameGeometry();
+    const TWindowBounds current = SavePosCheckBox->isChecked()
+                                      ? outerBounds_
+                                      : TWindowBounds{frame.x(), frame.y(), frame.width(), frame.height()};
+    const QRect screenArea = screen()->availableGeometry();
+    const int caption = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    const TWindowBounds bounds =
+        CorrectWindowBounds(current, {screenArea.width(), screenArea.height() - caption, caption});
+    // A window placed by the window system keeps the layout's client size
+    // unless a rule changes it; restored bounds are the outer rectangle.
+    if (SavePosCheckBox->isChecked() || !(bounds == current))
+        ApplyOuterBounds(bounds);
+}
+
+void TModemLogDialog::ApplyOuterBounds(const TWindowBounds& bounds)
+{
+    outerBounds_ = bounds;
+    const QRect frame = frameGeometry();
+    const QRect client = geometry();
+    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
+                           frame.bottom() - client.bottom());
+    setGeometry(bounds.Left + margins.left(), bounds.Top + margins.top(),
+                std::max(0, bounds.Width - margins.left() - margins.right()),
+                std::max(0, bounds.Height - margins.top() - margins.bottom()));
+    if (margins.isNull() && !waitingForFrame_)
+        WaitForFrame();
+}
+
+void TModemLogDialog::WaitForFrame()
+{
+    // A window manager frames the window only after it is shown; until then
+    // the frame's size is unknown. Once it is there, the bounds are applied
+    // again, so that the frame, not the client area, stands where they say.
+    waitingForFrame_ = true;
+    auto* poll = new QTimer(this);
+    auto* waited = new QElapsedTimer;
+    waited->start();
+    connect(poll, &QTimer::timeout, this, [this, poll, waited] {
+        const bool framed = frameGeometry() != geometry();
+        if (framed || waited->elapsed() > FrameWaitMilliseconds) {
+            poll->stop();
+            poll->deleteLater();
+            delete waited;
+            if (framed)
+                ApplyOuterBounds(outerBounds_);
+        }
+    });
+    poll->start(20);
 }
 
 void TModemLogDialog::FormActivate()
@@ -350,6 +391,12 @@ void TModemLogDialog::keyPressEvent(QKeyEvent* event)
         return;  // the window closes only by its Close button or close box
     if (event->key() == Qt::Key_F1) {
         ShowHelpFor(focusWidget());
+        return;
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
+        // A focused button is pressed; anywhere else Enter presses the default button, Close.
+        auto* button = qobject_cast<QPushButton*>(focusWidget());
+        (button != nullptr && button->isEnabled() ? button : CloseButton)->click();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -133,6 +133,9 @@ private:
     void ReadSettings();
     void WriteSettings();
     void CorrectBounds();
+    // Bounds are the outer window rectangle, frame included.
+    void ApplyOuterBounds(const TWindowBounds& bounds);
+    void WaitForFrame();
     QString DefaultLogPath();
     void OpenLogFile(const QString& path);
     void ShowHelpFor(QWidget* focus);
@@ -170,6 +173,8 @@ private:
     bool closed_ = false;
     bool analysing_ = false;
     bool quietRunFailed_ = false;
+    TWindowBounds outerBounds_;
+    bool waitingForFrame_ = false;
 };
 
 }  // namespace kellvar

@@ -16,6 +16,18 @@ QString MessageBoxText(const QString& text)
     return shown.replace(QLatin1Char('\r'), QLatin1Char('\n'));
 }
 
+int FilterIndexOf(const QStringList& filters, const QString& chosen)
+{
+    for (qsizetype i = 0; i < filters.size(); ++i) {
+        const QString& filter = filters[i];
+        // "description (patterns)": the description is all before the last " (".
+        const QString description = filter.left(filter.lastIndexOf(" ("));
+        if (filter == chosen || description == chosen)
+            return static_cast<int>(i) + 1;
+    }
+    return 1;
+}
+
 void TQtUserDialogs::ShowMessage(QWidget* parent, const QString& text)
 {
     QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), MessageBoxText(text), QMessageBox::Ok,
@@ -35,7 +47,7 @@ std::optional<TOpenFileAnswer> TQtUserDialogs::OpenLogFile(QWidget* parent, cons
     if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
         return std::nullopt;
     return TOpenFileAnswer{dialog.selectedFiles().constFirst(),
-                           static_cast<int>(request.Filters.indexOf(dialog.selectedNameFilter())) + 1};
+                           FilterIndexOf(request.Filters, dialog.selectedNameFilter())};
 }
 
 void TStandardErrorDialogs::ShowMessage(QWidget*, const QString& text)

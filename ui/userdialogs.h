@@ -55,6 +55,10 @@ public:
     bool CanWaitForUser() const override { return false; }
 };
 
+// The number, counted from 1, of the filter a file dialog reports as chosen;
+// a dialog that hides the patterns reports the description alone. 1 when none fits.
+int FilterIndexOf(const QStringList& filters, const QString& chosen);
+
 // A message text with its CR line breaks as the box shows them.
 QString MessageBoxText(const QString& text);
 

@@ -24,10 +24,25 @@
 #include "ui/chart.h"
 #include "ui/helpwindow.h"
 
+#include <QTextBlock>
 #include <QTextBrowser>
+#include <QTextCursor>
 
 using namespace kellvar;
 using namespace kellvar::testing;
+
+namespace {
+
+QTextCursor CursorAtAnchor(QTextBrowser* browser, const QString& anchor)
+{
+    for (QTextBlock block = browser->document()->begin(); block.isValid(); block = block.next())
+        for (auto fragment = block.begin(); !fragment.atEnd(); ++fragment)
+            if (fragment.fragment().charFormat().anchorNames().contains(anchor))
+                return QTextCursor(block);
+    return {};
+}
+
+}  // namespace
 
 // Connections in examples/ModemLog.txt (one more was given up after its connect).
 constexpr size_t ExampleRows = 19;
@@ -323,16 +338,65 @@ private slots:
         t.Window->close();
     }
 
-    void helpViewerOpensTheSection()
+    void helpViewerShowsEachSectionAtTheTop()
     {
-        THelpWindow* help = THelpWindow::Show(nullptr, "kellva_e.hlp", 3101);
-        QCOMPARE(help->windowTitle(), QString("Kellvar Help"));
-        auto* browser = help->findChild<QTextBrowser*>();
-        QCOMPARE(browser->source().fragment(), QString("context3101"));
-        QVERIFY(browser->toPlainText().contains("All-Time-Log"));
-        help = THelpWindow::Show(nullptr, "kellvar.hlp", 0);
+        for (const QString& file : {QString("kellva_e.hlp"), QString("kellvar.hlp")})
+            for (const int context : {1601, 1101, 1201, 1301, 1501, 1401, 3101, 2101}) {
+                THelpWindow* help = THelpWindow::Show(nullptr, file, context);
+                auto* browser = help->findChild<QTextBrowser*>();
+                QApplication::processEvents();
+                // The section's heading is the first line in view.
+                const QString anchor = QString("context%1").arg(context);
+                const QRect heading = browser->cursorRect(CursorAtAnchor(browser, anchor));
+                QVERIFY2(heading.top() >= -2 && heading.top() < browser->fontMetrics().height() * 2,
+                         qPrintable(file + " " + anchor + " at " + QString::number(heading.top())));
+            }
+        THelpWindow* help = THelpWindow::Show(nullptr, "kellvar.hlp", 0);
         QCOMPARE(help->windowTitle(), QString("Kellvar Hilfe"));
         help->close();
+    }
+
+    void enterPressesTheFocusedButtonElseClose()
+    {
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
+        t.Start();
+        t.Window->OpenButton->setFocus();
+        QTest::keyClick(t.Window.get(), Qt::Key_Return);
+        QCOMPARE(t.Dialogs.OpenCalls, 1);
+        t.Window->HelpButton->setFocus();
+        QTest::keyClick(t.Window.get(), Qt::Key_Enter);
+        QCOMPARE(t.Dialogs.HelpShown.size(), 1);
+        QVERIFY(t.Window->isVisible());
+        t.Window->PageControl1->setCurrentIndex(1);
+        t.Window->ListView1->setFocus();
+        QTest::keyClick(t.Window.get(), Qt::Key_Return);
+        QVERIFY2(!t.Window->isVisible(), "Enter elsewhere presses Close");
+    }
+
+    void chosenFilterIsFoundWithOrWithoutItsPatterns()
+    {
+        const QStringList filters = {"Logfiles (*.txt,*.log) (*.txt *.log)", "All-Time-Log (*.atl) (*.atl)",
+                                     "All file (*)"};
+        QCOMPARE(FilterIndexOf(filters, "All-Time-Log (*.atl)"), 2);
+        QCOMPARE(FilterIndexOf(filters, "All-Time-Log (*.atl) (*.atl)"), 2);
+        QCOMPARE(FilterIndexOf(filters, "All file"), 3);
+        QCOMPARE(FilterIndexOf(filters, "Something else"), 1);
+    }
+
+    void tabOrderOfTheBottomPanel()
+    {
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
+        t.Start();
+        QApplication::setActiveWindow(t.Window.get());
+        t.Window->ShowLabelsCheckBox->setFocus();
+        for (QWidget* next :
+             std::initializer_list<QWidget*>{t.Window->OpenButton, t.Window->CloseButton, t.Window->HelpButton}) {
+            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            QCOMPARE(QApplication::focusWidget(), next);
+        }
+        t.Window->close();
     }
 
     void everyTextInBothLanguages_data()

@@ -1,0 +1,82 @@
+// The window under a real X server and window manager: its stored bounds are
+// the outer rectangle, frame included, and come back unchanged.
+
+#include "tests/ui/dialogfixture.h"
+
+#include "ui/rules/settingsfile.h"
+
+#include <QElapsedTimer>
+#include <QTest>
+
+using namespace kellvar;
+using namespace kellvar::testing;
+
+namespace {
+
+// Waits until the window manager has framed the window and the window has
+// settled where it wants to be.
+void WaitUntilFramed(QWidget* window)
+{
+    QElapsedTimer waited;
+    waited.start();
+    while (window->frameGeometry() == window->geometry() && waited.elapsed() < 5'000)
+        QTest::qWait(20);
+    QTest::qWait(300);
+}
+
+QRect StoredBounds(const std::string& ini)
+{
+    const TSettingsFile file(ini);
+    return {file.ReadInteger("Left", -1), file.ReadInteger("Top", -1), file.ReadInteger("Width", -1),
+            file.ReadInteger("Height", -1)};
+}
+
+}  // namespace
+
+class WindowManagerTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase() { QVERIFY2(QGuiApplication::platformName() == "xcb", "runs on an X server"); }
+
+    void boundsComeBackUnchangedRoundAfterRound_data()
+    {
+        QTest::addColumn<QRect>("bounds");
+        QTest::newRow("layout size") << QRect(100, 80, 700, 500);
+        QTest::newRow("smallest the rules allow") << QRect(40, 30, 320, 128);
+    }
+
+    void boundsComeBackUnchangedRoundAfterRound()
+    {
+        QFETCH(QRect, bounds);
+        std::string ini = "[SETTINGS]\r\nLoadDefaultLogFile=0\r\nUseLastWindowPosition=1\r\nLeft="
+                          + std::to_string(bounds.x()) + "\r\nTop=" + std::to_string(bounds.y()) + "\r\nWidth="
+                          + std::to_string(bounds.width()) + "\r\nHeight=" + std::to_string(bounds.height()) + "\r\n";
+        for (int round = 1; round <= 3; ++round) {
+            TDialogUnderTest t;
+            t.ProgramDir.Write("kellvar.INI", ini);
+            t.Start();
+            WaitUntilFramed(t.Window.get());
+            QCOMPARE(t.Window->frameGeometry(), bounds);
+            t.Window->close();
+            QCOMPARE(StoredBounds(t.IniFile()), bounds);
+            ini = ReadFile(t.IniFile());
+        }
+    }
+
+    void quietWindowIsAsSmallAsPossibleAtTheTopLeft()
+    {
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\r\nLoadDefaultLogFile=0\r\n");
+        t.Start({}, true, false);
+        WaitUntilFramed(t.Window.get());
+        QVERIFY(t.Window->isVisible());
+        QCOMPARE(t.Window->frameGeometry().topLeft(), QPoint(0, 0));
+        QVERIFY2(t.Window->width() < 50 && t.Window->height() < 50,
+                 qPrintable(QString("%1 x %2").arg(t.Window->width()).arg(t.Window->height())));
+        t.Window->close();
+    }
+};
+
+QTEST_MAIN(WindowManagerTest)
+#include "windowmanager_test.moc"
