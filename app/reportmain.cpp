@@ -15,6 +15,8 @@
 
 #include <QLocale>
 
+#include <cstdio>
+#include <cstdlib>
 #include <iostream>
 #include <string>
 #include <string_view>
@@ -30,28 +32,29 @@ bool InRange(const TConnectionRecord& record, const TReportOptions& options)
            && (!options.Until || record.ConnectDate <= *options.Until);
 }
 
-// The run's connections that the options keep, with their rows of the table.
-struct TKept {
-    std::vector<TNumberedConnection> Connections;
-    std::vector<TRowCells> Rows;
-};
-
-TKept KeptConnections(const TAnalysisStore& store, const TReportOptions& options)
+// The run's connections that the options keep, numbered as in the table.
+std::vector<TNumberedConnection> KeptConnections(const TAnalysisStore& store, const TReportOptions& options)
 {
-    TKept kept;
+    std::vector<TNumberedConnection> kept;
     const std::vector<TConnectionRecord>& records = store.Records();
     for (size_t i = 0; i < records.size(); ++i)
-        if (InRange(records[i], options)) {
-            kept.Connections.push_back({static_cast<int32_t>(i), records[i]});
-            kept.Rows.push_back(store.Table().Rows()[i]);
-        }
+        if (InRange(records[i], options))
+            kept.push_back({static_cast<int32_t>(i), records[i]});
     return kept;
 }
 
-std::string CopyTableText(const std::vector<TRowCells>& rows, bool german)
+// The table as "Copy Data (Table)" copies it; a range keeps only its rows.
+std::string CopyTableText(const TAnalysisStore& store, const TReportOptions& options, bool german)
 {
     const std::vector<std::string_view> shown = ColumnCaptions(german);
-    return TableText(rows, std::vector<std::string>(shown.begin(), shown.end()));
+    const std::vector<std::string> captions(shown.begin(), shown.end());
+    if (!options.Since && !options.Until)
+        return TableText(store.Table().Rows(), captions);
+    std::vector<TRowCells> rows;
+    for (size_t i = 0; i < store.Records().size(); ++i)
+        if (InRange(store.Records()[i], options))
+            rows.push_back(store.Table().Rows()[i]);
+    return TableText(rows, captions);
 }
 
 std::string ReportText(const TAnalysisStore& store, const TReportOptions& options, bool german,
@@ -59,9 +62,11 @@ std::string ReportText(const TAnalysisStore& store, const TReportOptions& option
 {
     if (options.Summary)
         return SummaryLines(store.Figures(), store.LastConnection(), german);
-    const TKept kept = KeptConnections(store, options);
+    if (options.Format == TReportFormat::Text && !options.By)
+        return CopyTableText(store, options, german);
+    const std::vector<TNumberedConnection> kept = KeptConnections(store, options);
     if (options.By) {
-        const std::vector<TPeriodTotal> periods = PeriodTotals(kept.Connections, *options.By);
+        const std::vector<TPeriodTotal> periods = PeriodTotals(kept, *options.By);
         switch (options.Format) {
         case TReportFormat::Csv:
             return PeriodTotalsCsv(periods);
@@ -71,15 +76,9 @@ std::string ReportText(const TAnalysisStore& store, const TReportOptions& option
             return PeriodTotalsText(periods, german, decimalSeparator);
         }
     }
-    switch (options.Format) {
-    case TReportFormat::Csv:
-        return ConnectionsCsv(kept.Connections);
-    case TReportFormat::Json:
-        return ConnectionsJson(options.LogFile, kept.Connections, SummaryOf(store.Counters(), kept.Connections));
-    case TReportFormat::Text:
-        break;
-    }
-    return CopyTableText(kept.Rows, german);
+    if (options.Format == TReportFormat::Csv)
+        return ConnectionsCsv(kept);
+    return ConnectionsJson(options.LogFile, kept, SummaryOf(store.Counters(), kept));
 }
 
 }  // namespace
@@ -116,7 +115,9 @@ int main(int argc, char** argv)
     }
     if (store.Counters().StoppedAtRowLimit)
         std::cerr << "kellvar-report: " << RowLimitMessage(store.Counters().RowNumber - 1, german) << '\n';
-    std::cout << ReportText(store, options, german, decimalSeparator);
-    std::cout.flush();
-    return std::cout.good() ? 0 : 1;
+    const std::string text = ReportText(store, options, german, decimalSeparator);
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+    // The run's hundreds of thousands of cells need no freeing one by one
+    // when the process ends anyway.
+    std::_Exit(written ? 0 : 1);
 }

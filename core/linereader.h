@@ -36,11 +36,6 @@ private:
     std::vector<char> buffer_;
     size_t begin_ = 0;
     size_t end_ = 0;
-    // Where the next CR, LF and Ctrl-Z stand in the buffer (or its end), so
-    // each byte is searched once however the lines end.
-    const char* nextCr_ = nullptr;
-    const char* nextLf_ = nullptr;
-    const char* nextCtrlZ_ = nullptr;
     bool endOfText_ = false;
     bool failed_ = false;
     bool lineEnded_ = true;

@@ -8,19 +8,20 @@ namespace kellvar {
 
 TRowCells ConnectionRowCells(const TConnectionRecord& r, int32_t rowNumber, const std::string& sep)
 {
-    TRowCells cells = {
-        std::to_string(rowNumber - 1),
-        StampText(r.ConnectDateParts, r.ConnectTime),
-        StampText(r.HangUpDateParts, r.HangUpTime),
-        FloatText(r.ConnectionDuration * 0.01, sep) + "s",
-        FormatPrefixed(100, r.ReadRate * 0.01, sep) + "cps",
-        FormatPrefixed(100, r.WriteRate * 0.01, sep) + "cps",
-        FormatPrefixed(100, r.BytesRead, sep) + "byte",
-        FormatPrefixed(100, r.BytesWritten, sep) + "byte",
-        FloatText(r.Bps, sep) + "bps",
-        StampText(r.DialDateParts, r.DialTime),
-        FloatText(r.DialDuration * 0.01, sep) + "s",
-    };
+    // Moved in one by one: an initializer list would copy every text.
+    TRowCells cells;
+    cells.reserve(TableColumnCount);
+    cells.push_back(std::to_string(rowNumber - 1));
+    cells.push_back(StampText(r.ConnectDateParts, r.ConnectTime));
+    cells.push_back(StampText(r.HangUpDateParts, r.HangUpTime));
+    cells.push_back(FloatText(r.ConnectionDuration * 0.01, sep) + "s");
+    cells.push_back(FormatPrefixed(100, r.ReadRate * 0.01, sep) + "cps");
+    cells.push_back(FormatPrefixed(100, r.WriteRate * 0.01, sep) + "cps");
+    cells.push_back(FormatPrefixed(100, r.BytesRead, sep) + "byte");
+    cells.push_back(FormatPrefixed(100, r.BytesWritten, sep) + "byte");
+    cells.push_back(FloatText(r.Bps, sep) + "bps");
+    cells.push_back(StampText(r.DialDateParts, r.DialTime));
+    cells.push_back(FloatText(r.DialDuration * 0.01, sep) + "s");
     if (r.OverrunErrors > 0)
         cells.push_back(FloatText(r.OverrunErrors, sep));
     return cells;

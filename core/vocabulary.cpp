@@ -55,6 +55,36 @@ bool OccursAt(std::string_view line, size_t position, std::string_view text)
            && std::memcmp(line.data() + position, text.data(), text.size()) == 0;
 }
 
+// The driver's stamp "MM-DD-YYYY hh:mm:ss.cc": where its digits stand.
+constexpr std::array<size_t, 16> StampDigits = {0, 1, 3, 4, 6, 7, 8, 9, 11, 12, 14, 15, 17, 18, 20, 21};
+constexpr size_t StampLength = 22;
+
+constexpr bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
+
+// No entry has a digit among its first two bytes, so none can begin in a
+// stamp whose digit places all hold digits: a match must begin after it.
+constexpr bool NoEntryBeginsWithADigitPair()
+{
+    for (std::string_view entry : LogVocabulary)
+        if (IsDigit(entry[0]) || IsDigit(entry[1]))
+            return false;
+    return true;
+}
+static_assert(NoEntryBeginsWithADigitPair());
+
+size_t SearchStart(std::string_view line)
+{
+    if (line.size() < StampLength)
+        return 0;
+    for (const size_t at : StampDigits)
+        if (!IsDigit(line[at]))
+            return 0;
+    return StampLength;
+}
+
 bool ContainsReceivedMarker(std::string_view line)
 {
     for (std::string_view marker : ReceivedMarkers)
@@ -74,7 +104,7 @@ TLineMatch MatchLogLine(std::string_view line)
     size_t bestPosition = 0;
     uint32_t wanted = (uint32_t{1} << None) - 1;
     // Windows are visited left to right, so the first hit of an entry is its first occurrence.
-    for (size_t end = ShortestEntry - 1; end < line.size() && wanted != 0;) {
+    for (size_t end = SearchStart(line) + ShortestEntry - 1; end < line.size() && wanted != 0;) {
         const uint8_t shift = BigramShifts.Shift[Bigram(line.data() + end - 1)];
         if (shift != 0) {
             end += shift;
