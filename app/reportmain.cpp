@@ -11,6 +11,7 @@
 #include "report/connectionexport.h"
 #include "report/periodtotals.h"
 #include "report/reportoptions.h"
+#include "report/tabletextreceiver.h"
 #include "ui/rules/summarylines.h"
 
 #include <QLocale>
@@ -43,13 +44,11 @@ std::vector<TNumberedConnection> KeptConnections(const TAnalysisStore& store, co
     return kept;
 }
 
-// The table as "Copy Data (Table)" copies it; a range keeps only its rows.
+// The rows of the table that a range of connect dates keeps.
 std::string CopyTableText(const TAnalysisStore& store, const TReportOptions& options, bool german)
 {
     const std::vector<std::string_view> shown = ColumnCaptions(german);
     const std::vector<std::string> captions(shown.begin(), shown.end());
-    if (!options.Since && !options.Until)
-        return TableText(store.Table().Rows(), captions);
     std::vector<TRowCells> rows;
     for (size_t i = 0; i < store.Records().size(); ++i)
         if (InRange(store.Records()[i], options))
@@ -81,6 +80,27 @@ std::string ReportText(const TAnalysisStore& store, const TReportOptions& option
     return ConnectionsJson(options.LogFile, kept, SummaryOf(store.Counters(), kept));
 }
 
+// Messages of a failed run go to standard error; a run cut at the row limit says so.
+template <typename TReceiver> bool Finished(bool analysed, const TReceiver& receiver, bool german)
+{
+    if (!analysed || !receiver.Messages().empty()) {
+        for (const std::string& message : receiver.Messages())
+            std::cerr << message << '\n';
+        return false;
+    }
+    if (receiver.Counters().StoppedAtRowLimit)
+        std::cerr << "kellvar-report: " << RowLimitMessage(receiver.Counters().RowNumber - 1, german) << '\n';
+    return true;
+}
+
+// The whole text, written at once; the run's hundreds of thousands of cells
+// need no freeing one by one when the process ends anyway.
+[[noreturn]] void WriteAndEnd(const std::string& text)
+{
+    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
+    std::_Exit(written ? 0 : 1);
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
@@ -101,23 +121,22 @@ int main(int argc, char** argv)
     }
     ChooseLanguage();
     const bool german = options.German.value_or(IsGerman);
-
     const std::string decimalSeparator = QLocale::system().decimalPoint().toStdString();
-    TAnalysisStore store(decimalSeparator);
     TAnalysisFlags flags;
     flags.IsGerman = german;
-    const bool analysed = AnalyseLogFile(options.LogFile, true, flags, store);
 
-    if (!analysed || !store.Messages().empty()) {
-        for (const std::string& message : store.Messages())
-            std::cerr << message << '\n';
-        return 1;
+    // The plain table is written as the run goes; everything else needs the whole run.
+    const bool plainTable =
+        !options.Summary && !options.By && !options.Since && !options.Until && options.Format == TReportFormat::Text;
+    if (plainTable) {
+        const std::vector<std::string_view> shown = ColumnCaptions(german);
+        TTableTextReceiver table(decimalSeparator, std::vector<std::string>(shown.begin(), shown.end()));
+        if (!Finished(AnalyseLogFile(options.LogFile, true, flags, table), table, german))
+            return 1;
+        WriteAndEnd(table.Text());
     }
-    if (store.Counters().StoppedAtRowLimit)
-        std::cerr << "kellvar-report: " << RowLimitMessage(store.Counters().RowNumber - 1, german) << '\n';
-    const std::string text = ReportText(store, options, german, decimalSeparator);
-    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
-    // The run's hundreds of thousands of cells need no freeing one by one
-    // when the process ends anyway.
-    std::_Exit(written ? 0 : 1);
+    TAnalysisStore store(decimalSeparator);
+    if (!Finished(AnalyseLogFile(options.LogFile, true, flags, store), store, german))
+        return 1;
+    WriteAndEnd(ReportText(store, options, german, decimalSeparator));
 }

@@ -49,6 +49,11 @@ std::string RowText(const TRowCells& cells)
     return text;
 }
 
+void AppendRowText(std::string& text, const TRowCells& cells)
+{
+    AppendLine(text, cells, cells.size());
+}
+
 std::string TableText(const std::vector<TRowCells>& rows, const std::vector<std::string>& columnCaptions)
 {
     if (rows.empty())

@@ -31,6 +31,8 @@ TRowCells ConnectionRowCells(const TConnectionRecord& record, int32_t rowNumber,
 
 // One row as copied: its cells joined by TAB, ended by CR LF.
 std::string RowText(const TRowCells& cells);
+// The same line appended to text.
+void AppendRowText(std::string& text, const TRowCells& cells);
 
 // The whole table as copied: a header of the top row's width (never past the
 // last column), then every row with all its cells. Empty without rows.

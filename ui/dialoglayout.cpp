@@ -165,8 +165,7 @@ void TModemLogDialog::RelayoutFixedParts()
         panel->Relayout();
     for (TFixedPlacement* placement : findChildren<TFixedPlacement*>())
         placement->Relayout();
-    findChild<QWidget*>("Panel2")->setFixedHeight(
-        std::max(TLayoutScale(font())(42), findChild<TFixedPlacement*>("Panel2")->sizeHint().height()));
+    bottomPanel_->setFixedHeight(std::max(TLayoutScale(font())(42), bottomPanel_->sizeHint().height()));
 }
 
 QWidget* TModemLogDialog::BuildTablePage()
@@ -284,6 +283,7 @@ QWidget* TModemLogDialog::BuildAboutPage()
 QWidget* TModemLogDialog::BuildBottomPanel()
 {
     auto* panel = Named(new TFixedPlacement, "Panel2");
+    bottomPanel_ = panel;
     panel->setContextMenuPolicy(Qt::CustomContextMenu);
     OpenButton = GlyphButton("OpenButton", "document-open", "open");
     CloseButton = GlyphButton("CloseButton", "application-exit", "close");
@@ -332,8 +332,7 @@ void TModemLogDialog::BuildMenus()
     };
     for (TChart* chart : Charts())
         popUp(PopupMenu1, chart, chart);
-    QWidget* panel2 = findChild<QWidget*>("Panel2");
-    popUp(PopupMenu1, panel2, panel2);
+    popUp(PopupMenu1, bottomPanel_, bottomPanel_);
     popUp(PopupMenu2, ListView1, ListView1->viewport());
 }
 

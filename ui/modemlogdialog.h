@@ -27,6 +27,7 @@ namespace kellvar {
 
 class TChart;
 class TConnectionTableModel;
+class TFixedPlacement;
 class TOverviewPage;
 class TStatusPanel;
 
@@ -163,6 +164,7 @@ private:
     TConnectionTable table_;
     TConnectionTableModel* model_ = nullptr;
     TOverviewPage* overview_ = nullptr;
+    TFixedPlacement* bottomPanel_ = nullptr;
     std::vector<TStatusPanel*> statusPanels_;
     // Each figure's label on a status panel (null for none), in FigureSlots() order.
     std::vector<QLabel*> statusLabels_;
