@@ -111,8 +111,11 @@ char* WriteDateParts(char* out, const TDateParts& parts)
 
 std::string FormatClock(int64_t hundredths)
 {
-    if (hundredths < 0)
-        return "-" + FormatClock(-hundredths);
+    if (hundredths < 0) {
+        std::string text = FormatClock(-hundredths);
+        text.insert(text.begin(), '-');
+        return text;
+    }
     std::array<char, 40> text{};
     return std::string(text.data(), WriteClock(text.data(), hundredths));
 }
