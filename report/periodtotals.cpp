@@ -24,17 +24,12 @@ void Add(TPeriodTotal& total, const TConnectionRecord& r)
     total.SentBytes += r.BytesWritten;
 }
 
-const char* PeriodName(TPeriod period)
+std::string PeriodName(TPeriod period)
 {
-    switch (period) {
-    case TPeriod::Day:
-        return "day";
-    case TPeriod::Month:
-        return "month";
-    case TPeriod::Year:
-        break;
-    }
-    return "year";
+    for (const auto& [name, named] : PeriodNames)
+        if (named == period)
+            return std::string(name);
+    return {};
 }
 
 // The width of a text as a terminal shows it: UTF-8 continuation bytes take no column.

@@ -2,12 +2,19 @@
 
 #include "connectionexport.h"
 
+#include <array>
 #include <string>
+#include <string_view>
+#include <utility>
 #include <vector>
 
 namespace kellvar {
 
 enum class TPeriod { Day, Month, Year };
+
+// The periods as --by names them and the JSON output writes them.
+inline constexpr std::array<std::pair<std::string_view, TPeriod>, 3> PeriodNames = {
+    {{"day", TPeriod::Day}, {"month", TPeriod::Month}, {"year", TPeriod::Year}}};
 
 // The connections of one day, month or year, by the date of their connect stamp.
 struct TPeriodTotal {

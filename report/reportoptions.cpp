@@ -2,6 +2,10 @@
 
 #include "machinetext.h"
 
+#include <array>
+#include <string_view>
+#include <utility>
+
 namespace kellvar {
 
 const char* const ReportUsage = "usage: kellvar-report [--summary | --format=text|csv|json] [--by=day|month|year]\n"
@@ -54,25 +58,17 @@ std::optional<std::string> OptionValue(const std::vector<std::string>& arguments
     return std::nullopt;
 }
 
-std::optional<TReportFormat> FormatNamed(const std::string& name)
-{
-    if (name == "text")
-        return TReportFormat::Text;
-    if (name == "csv")
-        return TReportFormat::Csv;
-    if (name == "json")
-        return TReportFormat::Json;
-    return std::nullopt;
-}
+constexpr std::array<std::pair<std::string_view, TReportFormat>, 3> FormatNames = {
+    {{"text", TReportFormat::Text}, {"csv", TReportFormat::Csv}, {"json", TReportFormat::Json}}};
 
-std::optional<TPeriod> PeriodNamed(const std::string& name)
+// The value a table of names gives a name; none for a name it lacks.
+template <typename TValue, size_t Count>
+std::optional<TValue> Named(const std::array<std::pair<std::string_view, TValue>, Count>& names,
+                            const std::string& name)
 {
-    if (name == "day")
-        return TPeriod::Day;
-    if (name == "month")
-        return TPeriod::Month;
-    if (name == "year")
-        return TPeriod::Year;
+    for (const auto& [known, value] : names)
+        if (known == name)
+            return value;
     return std::nullopt;
 }
 
@@ -109,12 +105,12 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
         } else if (argument == "--german" || argument == "--english") {
             o.German = argument == "--german";
         } else if (const auto format = OptionValue(arguments, i, "--format")) {
-            const auto named = FormatNamed(*format);
+            const auto named = Named(FormatNames, *format);
             if (!named)
                 return BadValue("--format", *format, "text, csv or json");
             o.Format = *named;
         } else if (const auto by = OptionValue(arguments, i, "--by")) {
-            o.By = PeriodNamed(*by);
+            o.By = Named(PeriodNames, *by);
             if (!o.By)
                 return BadValue("--by", *by, "day, month or year");
         } else if (const auto since = OptionValue(arguments, i, "--since")) {

@@ -147,7 +147,6 @@ void TOverviewPage::Relayout()
     const int lastField2 = std::max(px(313), lastCaption2 + widest(true, 1) + gap);
     const int lastCaption3 = std::max(px(441), lastField2 + narrow + 2 * gap);
     rightField = std::max(rightField, lastCaption3 + widest(true, 2) + gap);
-    const int rightCaptionInLast = lastCaption3;
 
     const int fieldHeight = std::max(px(FieldHeight), fontMetrics().height() + 2 * sizeField_->frameWidth() + 2);
     for (const TPair& p : pairs_) {
@@ -156,7 +155,7 @@ void TOverviewPage::Relayout()
         const int y = p.Row == 0 ? px(20) : (secondRowLower ? px(50) : px(44));
         int captionAt = captionX, fieldAt = leftField, width = narrow;
         if (last) {
-            const int captions[] = {captionX, lastCaption2, rightCaptionInLast};
+            const int captions[] = {captionX, lastCaption2, lastCaption3};
             const int fields[] = {lastField1, lastField2, rightField};
             captionAt = captions[p.Column];
             fieldAt = fields[p.Column];
