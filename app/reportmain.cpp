@@ -93,12 +93,12 @@ template <typename TReceiver> bool Finished(bool analysed, const TReceiver& rece
     return true;
 }
 
-// The whole text, written at once; the run's hundreds of thousands of cells
-// need no freeing one by one when the process ends anyway.
-[[noreturn]] void WriteAndEnd(const std::string& text)
+// The rest of the output, written at once; the run's hundreds of thousands of
+// cells need no freeing one by one when the process ends anyway.
+[[noreturn]] void WriteAndEnd(const std::string& text, bool succeeded = true)
 {
     const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
-    std::_Exit(written ? 0 : 1);
+    std::_Exit(succeeded && written ? 0 : 1);
 }
 
 }  // namespace
@@ -130,10 +130,9 @@ int main(int argc, char** argv)
         !options.Summary && !options.By && !options.Since && !options.Until && options.Format == TReportFormat::Text;
     if (plainTable) {
         const std::vector<std::string_view> shown = ColumnCaptions(german);
-        TTableTextReceiver table(decimalSeparator, std::vector<std::string>(shown.begin(), shown.end()));
-        if (!Finished(AnalyseLogFile(options.LogFile, true, flags, table), table, german))
-            return 1;
-        WriteAndEnd(table.Text());
+        TTableTextReceiver table(decimalSeparator, std::vector<std::string>(shown.begin(), shown.end()), stdout);
+        const bool finished = Finished(AnalyseLogFile(options.LogFile, true, flags, table), table, german);
+        WriteAndEnd("", finished && table.Written());
     }
     TAnalysisStore store(decimalSeparator);
     if (!Finished(AnalyseLogFile(options.LogFile, true, flags, store), store, german))

@@ -1,5 +1,6 @@
 #include "formatting.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cmath>
@@ -26,13 +27,18 @@ int64_t DivideHalfEven(int64_t value, int64_t divisor)
 
 namespace {
 
-// Writes n hundredths as "integer[.f[f]]" with trailing zeros dropped.
-std::string HundredthsText(long long n, const std::string& decimalSeparator)
+// |n|, also for the most negative value.
+unsigned long long Magnitude(long long n)
+{
+    return n < 0 ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
+}
+
+// Appends n hundredths as "integer[.f[f]]" with trailing zeros dropped.
+void AppendHundredths(std::string& text, long long n, std::string_view decimalSeparator)
 {
     std::array<char, 32> digits{};
-    const unsigned long long magnitude = n < 0 ? 0ULL - static_cast<unsigned long long>(n) : n;
+    const unsigned long long magnitude = Magnitude(n);
     char* end = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude / 100).ptr;
-    std::string text;
     if (n < 0)
         text += '-';
     text.append(digits.data(), end);
@@ -43,60 +49,35 @@ std::string HundredthsText(long long n, const std::string& decimalSeparator)
         if (fraction % 10 != 0)
             text += static_cast<char>('0' + fraction % 10);
     }
-    return text;
 }
 
-char* TwoDigits(char* out, long long value)
+char* TwoDigits(char* out, unsigned long long value)
 {
     *out++ = static_cast<char>('0' + value / 10);
     *out++ = static_cast<char>('0' + value % 10);
     return out;
 }
 
-}  // namespace
-
-std::string FloatText(double value, const std::string& decimalSeparator)
-{
-    // The program shows whole numbers of hundredths; for them 15 significant
-    // digits are exactly the decimal digits, written here without printf.
-    const double scaled = value * 100;
-    if (std::fabs(scaled) < 1e15) {
-        // Any rounding to the nearest whole number does here: the result is checked.
-        const auto hundredths = static_cast<long long>(scaled + (scaled < 0 ? -0.5 : 0.5));
-        if (static_cast<double>(hundredths) / 100 == value)
-            return HundredthsText(hundredths, decimalSeparator);
-    }
-    std::array<char, 64> digits{};
-    std::snprintf(digits.data(), digits.size(), "%.15g", value);
-    std::string text(digits.data());
-    if (text.find_first_of("eE") != std::string::npos) {
-        // Outside the range the program formats; keep it readable in fixed notation.
-        std::array<char, 512> fixed{};
-        std::snprintf(fixed.data(), fixed.size(), "%.15f", value);
-        text = fixed.data();
-        text.erase(text.find_last_not_of('0') + 1);
-        if (text.back() == '.')
-            text.pop_back();
-    }
-    const size_t point = text.find('.');
-    if (point != std::string::npos)
-        text.replace(point, 1, decimalSeparator);
-    return text;
-}
-
-namespace {
+// At most a sign, 20 digits of hours and ":mm:ss.cc".
+constexpr size_t ClockRoom = 40;
 
 char* WriteClock(char* out, int64_t hundredths)
 {
-    const long long hours = hundredths / 360'000;
+    if (hundredths < 0)
+        *out++ = '-';
+    const unsigned long long magnitude = Magnitude(hundredths);
+    const unsigned long long hours = magnitude / 360'000;
     out = hours < 10 ? TwoDigits(out, hours) : std::to_chars(out, out + 24, hours).ptr;
     *out++ = ':';
-    out = TwoDigits(out, hundredths / 6'000 % 60);
+    out = TwoDigits(out, magnitude / 6'000 % 60);
     *out++ = ':';
-    out = TwoDigits(out, hundredths / 100 % 60);
+    out = TwoDigits(out, magnitude / 100 % 60);
     *out++ = '.';
-    return TwoDigits(out, hundredths % 100);
+    return TwoDigits(out, magnitude % 100);
 }
+
+// At most three signed 32-bit numbers and two dots.
+constexpr size_t DateRoom = 36;
 
 char* WriteDateParts(char* out, const TDateParts& parts)
 {
@@ -109,55 +90,96 @@ char* WriteDateParts(char* out, const TDateParts& parts)
 
 }  // namespace
 
+void AppendFloatText(std::string& text, double value, std::string_view decimalSeparator)
+{
+    // The program shows whole numbers of hundredths; for them 15 significant
+    // digits are exactly the decimal digits, written here without printf.
+    const double scaled = value * 100;
+    if (std::fabs(scaled) < 1e15) {
+        // Any rounding to the nearest whole number does here: the result is checked.
+        const auto hundredths = static_cast<long long>(scaled + (scaled < 0 ? -0.5 : 0.5));
+        if (static_cast<double>(hundredths) / 100 == value) {
+            AppendHundredths(text, hundredths, decimalSeparator);
+            return;
+        }
+    }
+    std::array<char, 64> digits{};
+    std::snprintf(digits.data(), digits.size(), "%.15g", value);
+    std::string printed(digits.data());
+    if (printed.find_first_of("eE") != std::string::npos) {
+        // Outside the range the program formats; keep it readable in fixed notation.
+        std::array<char, 512> fixed{};
+        std::snprintf(fixed.data(), fixed.size(), "%.15f", value);
+        printed = fixed.data();
+        printed.erase(printed.find_last_not_of('0') + 1);
+        if (printed.back() == '.')
+            printed.pop_back();
+    }
+    const size_t point = printed.find('.');
+    if (point != std::string::npos)
+        printed.replace(point, 1, decimalSeparator);
+    text += printed;
+}
+
+std::string FloatText(double value, std::string_view decimalSeparator)
+{
+    std::string text;
+    AppendFloatText(text, value, decimalSeparator);
+    return text;
+}
+
 std::string FormatClock(int64_t hundredths)
 {
-    if (hundredths < 0) {
-        std::string text = FormatClock(-hundredths);
-        text.insert(text.begin(), '-');
-        return text;
-    }
-    std::array<char, 40> text{};
+    std::array<char, ClockRoom> text{};
     return std::string(text.data(), WriteClock(text.data(), hundredths));
 }
 
 std::string FormatDateParts(const TDateParts& parts)
 {
-    std::array<char, 40> text{};
+    std::array<char, DateRoom> text{};
     return std::string(text.data(), WriteDateParts(text.data(), parts));
 }
 
-std::string FormatPrefixed(int32_t scale, double value, const std::string& decimalSeparator)
+void AppendPrefixed(std::string& text, int32_t scale, double value, std::string_view decimalSeparator)
 {
-    if (scale == 0)
-        return FloatText(value, decimalSeparator);
+    if (scale == 0) {
+        AppendFloatText(text, value, decimalSeparator);
+        return;
+    }
 
     struct TPrefix {
         long double Unit;
-        const char* Letter;
+        char Letter;
     };
     static constexpr std::array<TPrefix, 6> prefixes = {
-        {{0x1p60L, "E"}, {0x1p50L, "P"}, {0x1p40L, "T"}, {0x1p30L, "G"}, {0x1p20L, "M"}, {0x1p10L, "K"}}};
-    long double divisor = 1;
-    const char* letter = "";
-    for (const TPrefix& prefix : prefixes) {
-        if (value > 10 * prefix.Unit) {
-            divisor = prefix.Unit;
-            letter = prefix.Letter;
-            break;
-        }
-    }
-    const int64_t quotient = RoundHalfEven(value / divisor * scale);
-    return FloatText(static_cast<double>(quotient) / scale, decimalSeparator) + letter;
+        {{0x1p60L, 'E'}, {0x1p50L, 'P'}, {0x1p40L, 'T'}, {0x1p30L, 'G'}, {0x1p20L, 'M'}, {0x1p10L, 'K'}}};
+    const auto prefix = std::ranges::find_if(prefixes, [value](const TPrefix& p) { return value > 10 * p.Unit; });
+    const long double divisor = prefix == prefixes.end() ? 1 : prefix->Unit;
+    AppendFloatText(text, static_cast<double>(RoundHalfEven(value / divisor * scale)) / scale, decimalSeparator);
+    if (prefix != prefixes.end())
+        text += prefix->Letter;
+}
+
+std::string FormatPrefixed(int32_t scale, double value, std::string_view decimalSeparator)
+{
+    std::string text;
+    AppendPrefixed(text, scale, value, decimalSeparator);
+    return text;
+}
+
+void AppendStampText(std::string& text, const TDateParts& parts, int32_t timeOfDay)
+{
+    std::array<char, DateRoom + 1 + ClockRoom> stamp{};
+    char* out = WriteDateParts(stamp.data(), parts);
+    *out++ = '-';
+    text.append(stamp.data(), WriteClock(out, timeOfDay));
 }
 
 std::string StampText(const TDateParts& parts, int32_t timeOfDay)
 {
-    if (timeOfDay < 0)
-        return FormatDateParts(parts) + "-" + FormatClock(timeOfDay);
-    std::array<char, 80> text{};
-    char* out = WriteDateParts(text.data(), parts);
-    *out++ = '-';
-    return std::string(text.data(), WriteClock(out, timeOfDay));
+    std::string text;
+    AppendStampText(text, parts, timeOfDay);
+    return text;
 }
 
 }  // namespace kellvar

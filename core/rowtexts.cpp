@@ -6,25 +6,49 @@
 
 namespace kellvar {
 
-TRowCells ConnectionRowCells(const TConnectionRecord& r, int32_t rowNumber, const std::string& sep)
+size_t AppendConnectionCells(std::string& text, const TConnectionRecord& r, int32_t rowNumber, std::string_view sep)
 {
-    // Moved in one by one: an initializer list would copy every text.
+    text += std::to_string(rowNumber - 1);
+    text += '\t';
+    AppendStampText(text, r.ConnectDateParts, r.ConnectTime);
+    text += '\t';
+    AppendStampText(text, r.HangUpDateParts, r.HangUpTime);
+    text += '\t';
+    AppendFloatText(text, r.ConnectionDuration * 0.01, sep);
+    text += "s\t";
+    AppendPrefixed(text, 100, r.ReadRate * 0.01, sep);
+    text += "cps\t";
+    AppendPrefixed(text, 100, r.WriteRate * 0.01, sep);
+    text += "cps\t";
+    AppendPrefixed(text, 100, r.BytesRead, sep);
+    text += "byte\t";
+    AppendPrefixed(text, 100, r.BytesWritten, sep);
+    text += "byte\t";
+    AppendFloatText(text, r.Bps, sep);
+    text += "bps\t";
+    AppendStampText(text, r.DialDateParts, r.DialTime);
+    text += '\t';
+    AppendFloatText(text, r.DialDuration * 0.01, sep);
+    text += 's';
+    if (r.OverrunErrors <= 0)
+        return TableColumnCount - 1;
+    text += '\t';
+    AppendFloatText(text, r.OverrunErrors, sep);
+    return TableColumnCount;
+}
+
+TRowCells ConnectionRowCells(const TConnectionRecord& record, int32_t rowNumber, std::string_view sep)
+{
+    std::string text;
     TRowCells cells;
-    cells.reserve(TableColumnCount);
-    cells.push_back(std::to_string(rowNumber - 1));
-    cells.push_back(StampText(r.ConnectDateParts, r.ConnectTime));
-    cells.push_back(StampText(r.HangUpDateParts, r.HangUpTime));
-    cells.push_back(FloatText(r.ConnectionDuration * 0.01, sep) + "s");
-    cells.push_back(FormatPrefixed(100, r.ReadRate * 0.01, sep) + "cps");
-    cells.push_back(FormatPrefixed(100, r.WriteRate * 0.01, sep) + "cps");
-    cells.push_back(FormatPrefixed(100, r.BytesRead, sep) + "byte");
-    cells.push_back(FormatPrefixed(100, r.BytesWritten, sep) + "byte");
-    cells.push_back(FloatText(r.Bps, sep) + "bps");
-    cells.push_back(StampText(r.DialDateParts, r.DialTime));
-    cells.push_back(FloatText(r.DialDuration * 0.01, sep) + "s");
-    if (r.OverrunErrors > 0)
-        cells.push_back(FloatText(r.OverrunErrors, sep));
-    return cells;
+    cells.reserve(AppendConnectionCells(text, record, rowNumber, sep));
+    for (size_t start = 0;;) {
+        const size_t tab = text.find('\t', start);
+        cells.emplace_back(text, start, tab - start);
+        if (tab == std::string::npos)
+            return cells;
+        start = tab + 1;
+    }
 }
 
 namespace {

@@ -3,6 +3,7 @@
 #include "connectionrecord.h"
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 namespace kellvar {
@@ -27,7 +28,10 @@ enum TTableColumn : int {
 };
 
 // The cells of one emitted record: 11, or 12 when an overrun count is known.
-TRowCells ConnectionRowCells(const TConnectionRecord& record, int32_t rowNumber, const std::string& decimalSeparator);
+TRowCells ConnectionRowCells(const TConnectionRecord& record, int32_t rowNumber, std::string_view decimalSeparator);
+// The same cells appended to text, joined by TAB (no cell holds one); returns how many.
+size_t AppendConnectionCells(std::string& text, const TConnectionRecord& record, int32_t rowNumber,
+                             std::string_view decimalSeparator);
 
 // One row as copied: its cells joined by TAB, ended by CR LF.
 std::string RowText(const TRowCells& cells);

@@ -1,8 +1,8 @@
 #pragma once
 
 #include "core/analysisreceiver.h"
-#include "core/rowtexts.h"
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -13,16 +13,16 @@ namespace kellvar {
 // row waits, for a late overrun count the log may still add to it.
 class TTableTextReceiver : public TAnalysisReceiver {
 public:
-    TTableTextReceiver(std::string decimalSeparator, std::vector<std::string> captions);
+    TTableTextReceiver(std::string decimalSeparator, std::vector<std::string> captions, std::FILE* out);
 
-    // Complete once the run has shown its summary.
-    const std::string& Text() const { return text_; }
+    // False once a write to the output failed.
+    bool Written() const { return written_; }
     const std::vector<std::string>& Messages() const { return messages_; }
     const TAnalysisCounters& Counters() const { return counters_; }
 
     void ClearTable() override;
     void AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber) override;
-    void AppendCellToLastRow(const std::string& text) override { pending_.push_back(text); }
+    void AppendCellToLastRow(const std::string& text) override;
     void ClearCharts() override {}
     void AddChartPoints(const TConnectionRecord&) override {}
     void ClearLogFileMaxSizeNote() override {}
@@ -31,12 +31,16 @@ public:
     void ShowSummary(const TAnalysisCounters& counters) override;
 
 private:
-    void WritePendingRow();
+    void FinishPendingRow();
+    void Flush();
 
     std::string decimalSeparator_;
     std::vector<std::string> captions_;
-    std::string text_;
-    TRowCells pending_;
+    std::FILE* out_;
+    bool written_ = true;
+    std::string text_;  // finished lines not yet written
+    std::string pendingRow_;
+    size_t pendingCells_ = 0;
     bool rowsWritten_ = false;
     std::vector<std::string> messages_;
     TAnalysisCounters counters_;
