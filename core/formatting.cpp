@@ -94,11 +94,14 @@ void AppendFloatText(std::string& text, double value, std::string_view decimalSe
 {
     // The program shows whole numbers of hundredths; for them 15 significant
     // digits are exactly the decimal digits, written here without printf.
+    // A value one step off the nearest double (x * 0.01 often is) rounds to
+    // the same 15 digits: the step is below half a unit of the 15th digit.
     const double scaled = value * 100;
     if (std::fabs(scaled) < 1e15) {
         // Any rounding to the nearest whole number does here: the result is checked.
         const auto hundredths = static_cast<long long>(scaled + (scaled < 0 ? -0.5 : 0.5));
-        if (static_cast<double>(hundredths) / 100 == value) {
+        const double nearest = static_cast<double>(hundredths) / 100;
+        if (nearest == value || (hundredths != 0 && std::nextafter(nearest, value) == value)) {
             AppendHundredths(text, hundredths, decimalSeparator);
             return;
         }

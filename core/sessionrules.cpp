@@ -64,9 +64,8 @@ std::string_view Between(std::string_view line, size_t from, size_t to)
 // Where lowerText (lower case, starting with a blank) first stands in the line, letters in any case.
 size_t FindIgnoringCase(std::string_view line, std::string_view lowerText)
 {
-    for (size_t at = line.find(lowerText[0]); at != npos && line.size() - at >= lowerText.size();
-         at = line.find(lowerText[0], at + 1)) {
-        size_t i = 1;
+    for (size_t at = 0; line.size() - at >= lowerText.size(); ++at) {
+        size_t i = 0;
         while (i < lowerText.size() && platform::AsciiLower(line[at + i]) == lowerText[i])
             ++i;
         if (i == lowerText.size())

@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
+#include <cmath>
+#include <cstdio>
+
 namespace kellvar {
 namespace {
 
@@ -70,6 +74,29 @@ TEST(FloatText, ShortestFixedNotation)
     EXPECT_EQ(FloatText(-1.5, "."), "-1.5");
     EXPECT_EQ(FloatText(999'999'999'999.99, "."), "999999999999.99");
     EXPECT_EQ(FloatText(1e20, "."), "100000000000000000000") << "no exponent notation even out of range";
+}
+
+// The shortcut for whole hundredths must print what printf's %.15g prints,
+// also for values one step off the nearest double, as x * 0.01 gives them.
+TEST(FloatText, HundredthsAsPrintfWritesThem)
+{
+    const auto printed = [](double value) {
+        std::array<char, 64> text{};
+        std::snprintf(text.data(), text.size(), "%.15g", value);
+        return std::string(text.data());
+    };
+    int offByAStep = 0;
+    for (int64_t n = -100'000; n < 1'000'000; n += n < 0 ? 7 : 1) {
+        const double scaled = static_cast<double>(n) * 0.01;
+        offByAStep += scaled != static_cast<double>(n) / 100;
+        ASSERT_EQ(FloatText(scaled, "."), printed(scaled)) << n;
+    }
+    for (int64_t n = 1; n < 100'000'000'000'000; n = n * 3 + 1) {
+        for (const double value : {static_cast<double>(n) * 0.01, std::nextafter(static_cast<double>(n) / 100, 0.0),
+                                   std::nextafter(static_cast<double>(n) / 100, 1e300)})
+            ASSERT_EQ(FloatText(value, "."), printed(value)) << n;
+    }
+    EXPECT_GT(offByAStep, 100'000) << "the loop must reach the values off the nearest double";
 }
 
 TEST(FormatDateParts, DayFirstWithoutPadding)
