@@ -3,6 +3,8 @@
 #include "platform/asciitext.h"
 
 #include <algorithm>
+#include <array>
+#include <cstdint>
 #include <limits>
 
 namespace kellvar {
@@ -61,16 +63,32 @@ std::string_view Between(std::string_view line, size_t from, size_t to)
     return to > from ? line.substr(from, to - from) : std::string_view{};
 }
 
-// Where lowerText (lower case, starting with a blank) first stands in the line, letters in any case.
-size_t FindIgnoringCase(std::string_view line, std::string_view lowerText)
-{
-    for (size_t at = 0; line.size() - at >= lowerText.size(); ++at) {
-        size_t i = 0;
-        while (i < lowerText.size() && platform::AsciiLower(line[at + i]) == lowerText[i])
-            ++i;
-        if (i == lowerText.size())
-            return at;
+constexpr std::string_view ByteUnit = " bytes";
+
+// How far the search for ByteUnit may move on, given the byte under its last
+// place (Horspool): the unit's other bytes in either case, all else its length.
+struct TByteUnitSkips {
+    std::array<uint8_t, 256> Skip{};
+
+    constexpr TByteUnitSkips()
+    {
+        Skip.fill(ByteUnit.size());
+        for (size_t i = 0; i + 1 < ByteUnit.size(); ++i)
+            for (const char c : {ByteUnit[i], static_cast<char>(ByteUnit[i] & ~0x20)})
+                if (platform::AsciiLower(c) == ByteUnit[i])
+                    Skip[static_cast<unsigned char>(c)] = static_cast<uint8_t>(ByteUnit.size() - 1 - i);
     }
+};
+
+// Where ByteUnit first stands in the line, letters in any case.
+size_t FindByteUnit(std::string_view line)
+{
+    static constexpr TByteUnitSkips skips;
+    const size_t last = ByteUnit.size() - 1;
+    for (size_t at = 0; line.size() - at >= ByteUnit.size();
+         at += skips.Skip[static_cast<unsigned char>(line[at + last])])
+        if (platform::EqualsIgnoringAsciiCase(line.substr(at, ByteUnit.size()), ByteUnit))
+            return at;
     return npos;
 }
 
@@ -119,7 +137,7 @@ void ReadTotals(TConnectionRecord& r, std::string_view line, size_t after)
 // Adds the "<n> bytes" count after the statistics label; false on a count that does not read.
 bool AddByteCount(int32_t& count, std::string_view line, size_t after)
 {
-    const size_t unit = FindIgnoringCase(line, " bytes");
+    const size_t unit = FindByteUnit(line);
     if (unit == npos || unit <= after)
         return true;
     int32_t bytes = 0;

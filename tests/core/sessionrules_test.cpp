@@ -2,6 +2,10 @@
 
 #include <gtest/gtest.h>
 
+#include <string>
+#include <utility>
+#include <vector>
+
 namespace kellvar {
 namespace {
 
@@ -88,6 +92,22 @@ TEST(SessionRules, ByteCountsAddUpAndIgnoreCase)
     Apply(r, At("10:00:00.00", "       Gelesen: 1000 Bytes"));
     Apply(r, At("10:00:00.00", "       Gelesen: 24 Bytes"));
     EXPECT_EQ(r.BytesRead, 1024);
+}
+
+// The count stands between the label and the first " bytes" of the line, in
+// any letter case; a unit before the label leaves the count alone.
+TEST(SessionRules, ByteCountEndsAtTheFirstUnit)
+{
+    const std::vector<std::pair<std::string, int32_t>> cases = {
+        {"   Reads : 7 BYTES", 7},        {"   Reads : 7 bYtEs and 9 bytes", 7}, {"   Reads : 7 byte", 0},
+        {"   Reads : 7bytes", 0},         {"   Reads : 7 bytesbytes", 7},        {"   Reads : 7  bytes", 0},
+        {"x bytes   Reads : 7 bytes", 0}, {"   Reads : bytes 7 bytes", 0},       {"   Reads : 12 bytes", 12},
+    };
+    for (const auto& [message, count] : cases) {
+        TConnectionRecord r;
+        Apply(r, At("10:00:00.00", message));
+        EXPECT_EQ(r.BytesRead, count) << message;
+    }
 }
 
 TEST(SessionRules, UnreadableWritesCountNeitherRatesNorCloses)
