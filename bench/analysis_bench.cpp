@@ -5,12 +5,15 @@
 #include "core/alltimelog.h"
 #include "core/analysisstore.h"
 #include "core/modemlogparser.h"
+#include "core/vocabulary.h"
 
 #include <benchmark/benchmark.h>
 
 #include <cstdio>
 #include <fstream>
 #include <string>
+#include <string_view>
+#include <vector>
 #include <unistd.h>
 
 namespace {
@@ -45,7 +48,24 @@ void BM_AnalyseLog(benchmark::State& state)
     std::remove(history.c_str());
 }
 
+// The line matcher alone over every line of a log held in memory.
+void BM_MatchLines(benchmark::State& state)
+{
+    const std::string log = kellvar::GenerateModemLog({static_cast<int>(state.range(0)), state.range(1) != 0, 1});
+    std::vector<std::string_view> lines;
+    for (size_t start = 0, end; (end = log.find("\r\n", start)) != std::string::npos; start = end + 2)
+        lines.push_back(std::string_view(log).substr(start, end - start));
+    for (auto _ : state)
+        for (const std::string_view line : lines)
+            benchmark::DoNotOptimize(kellvar::MatchLogLine(line));
+    state.counters["ns/line"] = benchmark::Counter(static_cast<double>(lines.size()),
+                                                   benchmark::Counter::kIsIterationInvariantRate
+                                                       | benchmark::Counter::kInvert);
+}
+
 }  // namespace
+
+BENCHMARK(BM_MatchLines)->ArgNames({"sessions", "german"})->Args({4'000, 0})->Args({4'000, 1});
 
 BENCHMARK(BM_AnalyseLog)
     ->ArgNames({"sessions", "german", "history"})

@@ -33,24 +33,6 @@ unsigned long long Magnitude(long long n)
     return n < 0 ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
 }
 
-// Appends n hundredths as "integer[.f[f]]" with trailing zeros dropped.
-void AppendHundredths(std::string& text, long long n, std::string_view decimalSeparator)
-{
-    std::array<char, 32> digits{};
-    const unsigned long long magnitude = Magnitude(n);
-    char* end = std::to_chars(digits.data(), digits.data() + digits.size(), magnitude / 100).ptr;
-    if (n < 0)
-        text += '-';
-    text.append(digits.data(), end);
-    const unsigned fraction = magnitude % 100;
-    if (fraction != 0) {
-        text += decimalSeparator;
-        text += static_cast<char>('0' + fraction / 10);
-        if (fraction % 10 != 0)
-            text += static_cast<char>('0' + fraction % 10);
-    }
-}
-
 char* TwoDigits(char* out, unsigned long long value)
 {
     *out++ = static_cast<char>('0' + value / 10);
@@ -90,7 +72,23 @@ char* WriteDateParts(char* out, const TDateParts& parts)
 
 }  // namespace
 
-void AppendFloatText(std::string& text, double value, std::string_view decimalSeparator)
+char* WriteHundredths(char* out, int64_t hundredths, std::string_view decimalSeparator)
+{
+    if (hundredths < 0)
+        *out++ = '-';
+    const unsigned long long magnitude = Magnitude(hundredths);
+    out = std::to_chars(out, out + HundredthsRoom, magnitude / 100).ptr;
+    const unsigned fraction = magnitude % 100;
+    if (fraction == 0)
+        return out;
+    out = std::copy(decimalSeparator.begin(), decimalSeparator.end(), out);
+    *out++ = static_cast<char>('0' + fraction / 10);
+    if (fraction % 10 != 0)
+        *out++ = static_cast<char>('0' + fraction % 10);
+    return out;
+}
+
+std::string FloatText(double value, std::string_view decimalSeparator)
 {
     // The program shows whole numbers of hundredths; for them 15 significant
     // digits are exactly the decimal digits, written here without printf.
@@ -102,32 +100,26 @@ void AppendFloatText(std::string& text, double value, std::string_view decimalSe
         const auto hundredths = static_cast<long long>(scaled + (scaled < 0 ? -0.5 : 0.5));
         const double nearest = static_cast<double>(hundredths) / 100;
         if (nearest == value || (hundredths != 0 && std::nextafter(nearest, value) == value)) {
-            AppendHundredths(text, hundredths, decimalSeparator);
-            return;
+            std::string text(HundredthsRoom + decimalSeparator.size(), '\0');
+            text.resize(static_cast<size_t>(WriteHundredths(text.data(), hundredths, decimalSeparator) - text.data()));
+            return text;
         }
     }
     std::array<char, 64> digits{};
     std::snprintf(digits.data(), digits.size(), "%.15g", value);
-    std::string printed(digits.data());
-    if (printed.find_first_of("eE") != std::string::npos) {
+    std::string text(digits.data());
+    if (text.find_first_of("eE") != std::string::npos) {
         // Outside the range the program formats; keep it readable in fixed notation.
         std::array<char, 512> fixed{};
         std::snprintf(fixed.data(), fixed.size(), "%.15f", value);
-        printed = fixed.data();
-        printed.erase(printed.find_last_not_of('0') + 1);
-        if (printed.back() == '.')
-            printed.pop_back();
+        text = fixed.data();
+        text.erase(text.find_last_not_of('0') + 1);
+        if (text.back() == '.')
+            text.pop_back();
     }
-    const size_t point = printed.find('.');
+    const size_t point = text.find('.');
     if (point != std::string::npos)
-        printed.replace(point, 1, decimalSeparator);
-    text += printed;
-}
-
-std::string FloatText(double value, std::string_view decimalSeparator)
-{
-    std::string text;
-    AppendFloatText(text, value, decimalSeparator);
+        text.replace(point, 1, decimalSeparator);
     return text;
 }
 
@@ -143,46 +135,46 @@ std::string FormatDateParts(const TDateParts& parts)
     return std::string(text.data(), WriteDateParts(text.data(), parts));
 }
 
-void AppendPrefixed(std::string& text, int32_t scale, double value, std::string_view decimalSeparator)
+TPrefixed Prefixed(int32_t scale, double value)
 {
-    if (scale == 0) {
-        AppendFloatText(text, value, decimalSeparator);
-        return;
-    }
-
+    // Powers of two: the division is exact, and the product with the scale
+    // is taken in extended precision.
     struct TPrefix {
-        long double Unit;
+        double Unit;
         char Letter;
     };
     static constexpr std::array<TPrefix, 6> prefixes = {
-        {{0x1p60L, 'E'}, {0x1p50L, 'P'}, {0x1p40L, 'T'}, {0x1p30L, 'G'}, {0x1p20L, 'M'}, {0x1p10L, 'K'}}};
+        {{0x1p60, 'E'}, {0x1p50, 'P'}, {0x1p40, 'T'}, {0x1p30, 'G'}, {0x1p20, 'M'}, {0x1p10, 'K'}}};
     const auto prefix = std::ranges::find_if(prefixes, [value](const TPrefix& p) { return value > 10 * p.Unit; });
-    const long double divisor = prefix == prefixes.end() ? 1 : prefix->Unit;
-    AppendFloatText(text, static_cast<double>(RoundHalfEven(value / divisor * scale)) / scale, decimalSeparator);
-    if (prefix != prefixes.end())
-        text += prefix->Letter;
+    if (prefix == prefixes.end())
+        return {RoundHalfEven(static_cast<long double>(value) * scale), 0};
+    return {RoundHalfEven(static_cast<long double>(value) / prefix->Unit * scale), prefix->Letter};
 }
 
 std::string FormatPrefixed(int32_t scale, double value, std::string_view decimalSeparator)
 {
-    std::string text;
-    AppendPrefixed(text, scale, value, decimalSeparator);
+    if (scale == 0)
+        return FloatText(value, decimalSeparator);
+    const TPrefixed prefixed = Prefixed(scale, value);
+    std::string text = FloatText(static_cast<double>(prefixed.Quotient) / scale, decimalSeparator);
+    if (prefixed.Letter != 0)
+        text += prefixed.Letter;
     return text;
 }
 
-void AppendStampText(std::string& text, const TDateParts& parts, int32_t timeOfDay)
+static_assert(StampTextRoom >= DateRoom + 1 + ClockRoom);
+
+char* WriteStampText(char* out, const TDateParts& parts, int32_t timeOfDay)
 {
-    std::array<char, DateRoom + 1 + ClockRoom> stamp{};
-    char* out = WriteDateParts(stamp.data(), parts);
+    out = WriteDateParts(out, parts);
     *out++ = '-';
-    text.append(stamp.data(), WriteClock(out, timeOfDay));
+    return WriteClock(out, timeOfDay);
 }
 
 std::string StampText(const TDateParts& parts, int32_t timeOfDay)
 {
-    std::string text;
-    AppendStampText(text, parts, timeOfDay);
-    return text;
+    std::array<char, StampTextRoom> text{};
+    return std::string(text.data(), WriteStampText(text.data(), parts, timeOfDay));
 }
 
 }  // namespace kellvar

@@ -9,13 +9,10 @@
 namespace kellvar {
 
 // The display shapes of numbers, durations and dates. Only FloatText depends
-// on the user's locale, through the decimal separator it is given. Each Append
-// form adds the same text to the end of a string, for callers that build long
-// texts without a string per value.
+// on the user's locale, through the decimal separator it is given.
 
 // Shortest fixed notation with at most 15 significant digits, no thousands separators.
 std::string FloatText(double value, std::string_view decimalSeparator);
-void AppendFloatText(std::string& text, double value, std::string_view decimalSeparator);
 
 // hh:mm:ss.cc from hundredths of a second; hours are padded to two digits and never folded into days.
 std::string FormatClock(int64_t hundredths);
@@ -26,11 +23,30 @@ std::string FormatDateParts(const TDateParts& parts);
 // Value with a binary prefix (K to E) once it exceeds ten of that prefix's units,
 // rounded to 1/scale; scale 0 gives FloatText unchanged.
 std::string FormatPrefixed(int32_t scale, double value, std::string_view decimalSeparator);
-void AppendPrefixed(std::string& text, int32_t scale, double value, std::string_view decimalSeparator);
+
+// FormatPrefixed's rounding (scale > 0): the value in 1/scale of the prefix's
+// unit, and the prefix letter, 0 for none.
+struct TPrefixed {
+    int64_t Quotient = 0;
+    char Letter = 0;
+};
+TPrefixed Prefixed(int32_t scale, double value);
 
 // The table's stamp text, for example 5.1.2000-12:33:54.56.
 std::string StampText(const TDateParts& parts, int32_t timeOfDay);
-void AppendStampText(std::string& text, const TDateParts& parts, int32_t timeOfDay);
+
+// Writers for long texts built without a string per value, such as the
+// table's rows: each writes at out and returns the end of what it wrote.
+
+// A whole number of hundredths as FloatText writes hundredths / 100, which is
+// what it writes for every value below 10^13 held in hundredths (a duration d
+// shows as FloatText(d * 0.01)). Needs HundredthsRoom bytes and the separator's.
+inline constexpr size_t HundredthsRoom = 24;
+char* WriteHundredths(char* out, int64_t hundredths, std::string_view decimalSeparator);
+
+// StampText's text; needs StampTextRoom bytes.
+inline constexpr size_t StampTextRoom = 80;
+char* WriteStampText(char* out, const TDateParts& parts, int32_t timeOfDay);
 
 // Round half to even, the rounding of every float-to-integer conversion.
 int64_t RoundHalfEven(long double value);

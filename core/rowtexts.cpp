@@ -3,38 +3,62 @@
 #include "formatting.h"
 
 #include <algorithm>
+#include <charconv>
 
 namespace kellvar {
 
+namespace {
+
+char* WriteText(char* out, std::string_view text)
+{
+    return std::copy(text.begin(), text.end(), out);
+}
+
+char* WriteInteger(char* out, int64_t value)
+{
+    return std::to_chars(out, out + HundredthsRoom, value).ptr;
+}
+
+// A rate or byte count as FormatPrefixed(100, value) writes it: from 32-bit
+// fields the hundredths stay far below the 10^13 up to which they read alike.
+char* WritePrefixedHundredths(char* out, double value, std::string_view sep)
+{
+    const TPrefixed prefixed = Prefixed(100, value);
+    out = WriteHundredths(out, prefixed.Quotient, sep);
+    if (prefixed.Letter != 0)
+        *out++ = prefixed.Letter;
+    return out;
+}
+
+// Room for a row's cells at their longest: three stamps, nine numbers with a
+// prefix letter and a unit of up to four letters, a TAB after each cell.
+constexpr size_t RowRoom = 3 * StampTextRoom + 9 * (HundredthsRoom + 5) + TableColumnCount;
+// Cells that may carry a decimal separator.
+constexpr size_t FractionCells = 6;
+
+}  // namespace
+
 size_t AppendConnectionCells(std::string& text, const TConnectionRecord& r, int32_t rowNumber, std::string_view sep)
 {
-    text += std::to_string(rowNumber - 1);
-    text += '\t';
-    AppendStampText(text, r.ConnectDateParts, r.ConnectTime);
-    text += '\t';
-    AppendStampText(text, r.HangUpDateParts, r.HangUpTime);
-    text += '\t';
-    AppendFloatText(text, r.ConnectionDuration * 0.01, sep);
-    text += "s\t";
-    AppendPrefixed(text, 100, r.ReadRate * 0.01, sep);
-    text += "cps\t";
-    AppendPrefixed(text, 100, r.WriteRate * 0.01, sep);
-    text += "cps\t";
-    AppendPrefixed(text, 100, r.BytesRead, sep);
-    text += "byte\t";
-    AppendPrefixed(text, 100, r.BytesWritten, sep);
-    text += "byte\t";
-    AppendFloatText(text, r.Bps, sep);
-    text += "bps\t";
-    AppendStampText(text, r.DialDateParts, r.DialTime);
-    text += '\t';
-    AppendFloatText(text, r.DialDuration * 0.01, sep);
-    text += 's';
-    if (r.OverrunErrors <= 0)
-        return TableColumnCount - 1;
-    text += '\t';
-    AppendFloatText(text, r.OverrunErrors, sep);
-    return TableColumnCount;
+    const size_t start = text.size();
+    text.resize(start + RowRoom + FractionCells * sep.size());
+    char* out = text.data() + start;
+    out = WriteText(WriteInteger(out, rowNumber - 1), "\t");
+    out = WriteText(WriteStampText(out, r.ConnectDateParts, r.ConnectTime), "\t");
+    out = WriteText(WriteStampText(out, r.HangUpDateParts, r.HangUpTime), "\t");
+    out = WriteText(WriteHundredths(out, r.ConnectionDuration, sep), "s\t");
+    out = WriteText(WritePrefixedHundredths(out, r.ReadRate * 0.01, sep), "cps\t");
+    out = WriteText(WritePrefixedHundredths(out, r.WriteRate * 0.01, sep), "cps\t");
+    out = WriteText(WritePrefixedHundredths(out, r.BytesRead, sep), "byte\t");
+    out = WriteText(WritePrefixedHundredths(out, r.BytesWritten, sep), "byte\t");
+    out = WriteText(WriteInteger(out, r.Bps), "bps\t");
+    out = WriteText(WriteStampText(out, r.DialDateParts, r.DialTime), "\t");
+    out = WriteText(WriteHundredths(out, r.DialDuration, sep), "s");
+    const bool overrun = r.OverrunErrors > 0;
+    if (overrun)
+        out = WriteInteger(WriteText(out, "\t"), r.OverrunErrors);
+    text.resize(static_cast<size_t>(out - text.data()));
+    return overrun ? TableColumnCount : TableColumnCount - 1;
 }
 
 TRowCells ConnectionRowCells(const TConnectionRecord& record, int32_t rowNumber, std::string_view sep)

@@ -86,11 +86,18 @@ TEST(FloatText, HundredthsAsPrintfWritesThem)
         return std::string(text.data());
     };
     int offByAStep = 0;
+    const auto hundredths = [](int64_t n) {
+        std::array<char, HundredthsRoom + 1> text{};
+        return std::string(text.data(), WriteHundredths(text.data(), n, "."));
+    };
     for (int64_t n = -100'000; n < 1'000'000; n += n < 0 ? 7 : 1) {
         const double scaled = static_cast<double>(n) * 0.01;
         offByAStep += scaled != static_cast<double>(n) / 100;
         ASSERT_EQ(FloatText(scaled, "."), printed(scaled)) << n;
+        ASSERT_EQ(hundredths(n), printed(scaled)) << n;
     }
+    for (const int64_t n : {int64_t{2'147'483'647}, int64_t{-2'147'483'647} - 1, int64_t{999'999'999'999'999}})
+        EXPECT_EQ(hundredths(n), printed(static_cast<double>(n) * 0.01)) << n;
     for (int64_t n = 1; n < 100'000'000'000'000; n = n * 3 + 1) {
         for (const double value : {static_cast<double>(n) * 0.01, std::nextafter(static_cast<double>(n) / 100, 0.0),
                                    std::nextafter(static_cast<double>(n) / 100, 1e300)})

@@ -1,7 +1,11 @@
 #include "core/connectiontable.h"
+#include "core/formatting.h"
 #include "core/rowtexts.h"
 
 #include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
 
 namespace kellvar {
 namespace {
@@ -29,6 +33,37 @@ TEST(ConnectionRowCells, ExampleRow)
     EXPECT_EQ(ConnectionRowCells(ExampleRecord(), 1, "."),
               (TRowCells{"0", "5.1.2000-12:33:54.56", "5.1.2000-12:35:34.56", "100s", "3520.55cps", "128cps",
                          "343.8Kbyte", "12.5Kbyte", "49333bps", "5.1.2000-12:33:20.12", "34.44s"}));
+}
+
+// The row writer's numbers against the general formatters, over records of
+// every size the 32-bit fields hold.
+TEST(ConnectionRowCells, NumbersReadAsTheFormattersWriteThem)
+{
+    std::mt19937 random(11);
+    for (int i = 0; i < 20'000; ++i) {
+        TConnectionRecord r = ExampleRecord();
+        const int bits = i % 32;
+        const auto draw = [&] { return static_cast<int32_t>(random() >> (32 - std::max(bits, 1)) >> 1); };
+        r.ConnectionDuration = draw();
+        r.DialDuration = i % 3 == 0 ? -draw() : draw();
+        r.BytesRead = draw();
+        r.BytesWritten = draw();
+        r.ReadRate = i % 5 == 0 ? draw() : TransferRate(r.BytesRead, r.ConnectionDuration);
+        r.WriteRate = TransferRate(r.BytesWritten, r.ConnectionDuration);
+        r.Bps = draw();
+        r.OverrunErrors = draw();
+        const TRowCells cells = ConnectionRowCells(r, 1, ",");
+        ASSERT_EQ(cells[ConnectionColumn], FloatText(r.ConnectionDuration * 0.01, ",") + "s");
+        ASSERT_EQ(cells[DialingColumn], FloatText(r.DialDuration * 0.01, ",") + "s");
+        ASSERT_EQ(cells[ReadRateColumn], FormatPrefixed(100, r.ReadRate * 0.01, ",") + "cps");
+        ASSERT_EQ(cells[WriteRateColumn], FormatPrefixed(100, r.WriteRate * 0.01, ",") + "cps");
+        ASSERT_EQ(cells[ReceivedColumn], FormatPrefixed(100, r.BytesRead, ",") + "byte");
+        ASSERT_EQ(cells[SentColumn], FormatPrefixed(100, r.BytesWritten, ",") + "byte");
+        ASSERT_EQ(cells[SpeedColumn], FloatText(r.Bps, ",") + "bps");
+        if (r.OverrunErrors > 0) {
+            ASSERT_EQ(cells[OverrunColumn], FloatText(r.OverrunErrors, ","));
+        }
+    }
 }
 
 TEST(ConnectionRowCells, GermanDecimalComma)
