@@ -123,6 +123,12 @@ TFileHandle OpenExclusiveForAppending(const std::string& path)
     return file;
 }
 
+void StartWriteBack(int fd)
+{
+    // Only a hint: the fsync that follows reports what failed.
+    ::sync_file_range(fd, 0, 0, SYNC_FILE_RANGE_WRITE);
+}
+
 bool WriteAll(int fd, const char* data, size_t size)
 {
     while (size > 0) {

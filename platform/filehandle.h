@@ -57,4 +57,8 @@ TFileHandle OpenExclusiveForAppending(const std::string& path);
 // Writes all bytes; false on an error such as a full device.
 bool WriteAll(int fd, const char* data, size_t size);
 
+// Asks the system to start writing the file's changed pages to disk without
+// waiting for them, so that a later fsync finds most of the work done.
+void StartWriteBack(int fd);
+
 }  // namespace kellvar::platform
