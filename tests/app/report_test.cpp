@@ -94,6 +94,15 @@ TEST(Report, FifoOrDirectoryIsRefusedWithoutWaiting)
     }
 }
 
+TEST(Report, OutputThatCannotBeWrittenFails)
+{
+    for (const std::string options : {"", "--summary ", "--format=json "}) {
+        const std::string command = "timeout 60 " KELLVAR_REPORT " " + options + Example + " >/dev/full";
+        const int status = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << options;
+    }
+}
+
 TEST(Report, RunStoppedAtTheRowLimitSaysSo)
 {
     testing::TempDir dir;
