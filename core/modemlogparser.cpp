@@ -95,7 +95,7 @@ private:
 
     bool HandleLine(std::string_view line, bool lineEnded, bool& closed)
     {
-        const TLineMatch match = MatchLogLine(line);
+        const TLineMatch match = matcher_.Match(line);
         if (!match.Found())
             return true;
         // Dial commands and one-line totals neither go into the history nor
@@ -148,6 +148,7 @@ private:
     bool allTimeLogFailed_ = false;
     TAnalysisCounters counters_;
     TConnectionRecord record_;
+    TLineMatcher matcher_;
 };
 
 }  // namespace

@@ -99,17 +99,17 @@ size_t SearchStart(std::string_view line)
     return StampLength;
 }
 
-bool ContainsReceivedMarker(std::string_view line)
+bool ContainsReceivedMarker(std::string_view text)
 {
     for (std::string_view marker : ReceivedMarkers)
-        if (line.find(marker) != std::string_view::npos)
+        if (text.find(marker) != std::string_view::npos)
             return true;
     return false;
 }
 
-}  // namespace
-
-TLineMatch MatchLogLine(std::string_view line)
+// The first entry from start on: the lowest one found, at its first place.
+// Depends on nothing before start.
+TLineMatch MatchFrom(std::string_view line, size_t start)
 {
     // Only the lowest entry that occurs anywhere counts, so once one is found
     // just the entries before it are still looked for.
@@ -118,7 +118,7 @@ TLineMatch MatchLogLine(std::string_view line)
     size_t bestPosition = 0;
     uint32_t wanted = (uint32_t{1} << None) - 1;
     // Windows are visited left to right, so the first hit of an entry is its first occurrence.
-    for (size_t end = SearchStart(line) + ShortestEntry - 1; end < line.size() && wanted != 0;) {
+    for (size_t end = start + ShortestEntry - 1; end < line.size() && wanted != 0;) {
         const uint8_t shift = BigramShifts.Shift[Bigram(line.data() + end - 1)];
         if (shift != 0) {
             end += shift;
@@ -141,9 +141,67 @@ TLineMatch MatchLogLine(std::string_view line)
         return {};
 
     const auto kind = static_cast<TMessageKind>(best % MessageKindCount + 1);
-    if ((kind == ConnectResponse || kind == NoCarrier) && !ContainsReceivedMarker(line))
+    if ((kind == ConnectResponse || kind == NoCarrier) && !ContainsReceivedMarker(line.substr(start)))
         return {};
     return {kind, bestPosition, bestPosition + LogVocabulary[best].size()};
+}
+
+// Where the message text of a stamped line begins: no entry and no marker
+// begins in the stamp or in the digits right after it (real stamps carry a
+// third digit of the second), so what follows alone decides the outcome.
+size_t MessageStart(std::string_view line)
+{
+    size_t start = SearchStart(line);
+    if (start == 0)
+        return 0;
+    while (start < line.size() && IsDigit(line[start]))
+        ++start;
+    return start;
+}
+
+uint64_t Load8(const char* at)
+{
+    uint64_t bytes = 0;
+    std::memcpy(&bytes, at, 8);
+    return bytes;
+}
+
+// A slot for a message text from its length and its first and last eight bytes.
+size_t SlotOf(std::string_view text, size_t slotCount)
+{
+    uint64_t mix = text.size();
+    if (text.size() >= 8)
+        mix ^= Load8(text.data()) * 0x9E3779B97F4A7C15 ^ Load8(text.data() + text.size() - 8);
+    return static_cast<size_t>((mix * 0xFF51AFD7ED558CCD) >> 56) % slotCount;
+}
+
+}  // namespace
+
+TLineMatch MatchLogLine(std::string_view line)
+{
+    return MatchFrom(line, SearchStart(line));
+}
+
+TLineMatch TLineMatcher::Match(std::string_view line)
+{
+    const size_t start = MessageStart(line);
+    const std::string_view text = line.substr(start);
+    if (start == 0 || text.size() > LongestKept)
+        return MatchFrom(line, start);
+    TSlot& slot = slots_[SlotOf(text, SlotCount)];
+    if (slot.Used && slot.Length == text.size() && std::memcmp(slot.Text.data(), text.data(), text.size()) == 0) {
+        if (slot.Kind == NotRecognised)
+            return {};
+        return {slot.Kind, start + slot.Position, start + slot.End};
+    }
+    const TLineMatch match = MatchFrom(line, start);
+    slot.Used = true;
+    slot.Length = static_cast<uint8_t>(text.size());
+    std::memcpy(slot.Text.data(), text.data(), text.size());
+    slot.Kind = match.Kind;
+    slot.Position = static_cast<uint8_t>(match.Found() ? match.Position - start : 0);
+    slot.End = static_cast<uint8_t>(match.Found() ? match.End - start : 0);
+    return match;
 }
 
 }  // namespace kellvar

@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cstddef>
+#include <cstdint>
 #include <string_view>
 
 namespace kellvar {
@@ -75,5 +76,29 @@ struct TLineMatch {
 };
 
 TLineMatch MatchLogLine(std::string_view line);
+
+// MatchLogLine for a run over a whole log. The driver writes the same few
+// dozen messages again and again, so the matcher keeps the last outcome for
+// each message text it has seen (the text after the stamp, which alone decides
+// the outcome) and gives it again without a search.
+class TLineMatcher {
+public:
+    TLineMatch Match(std::string_view line);
+
+private:
+    static constexpr size_t SlotCount = 256;
+    static constexpr size_t LongestKept = 64;
+
+    struct TSlot {
+        uint8_t Length = 0;
+        bool Used = false;
+        TMessageKind Kind = NotRecognised;
+        uint8_t Position = 0;  // from the start of the message text
+        uint8_t End = 0;
+        std::array<char, LongestKept> Text{};
+    };
+
+    std::array<TSlot, SlotCount> slots_{};
+};
 
 }  // namespace kellvar

@@ -2,6 +2,11 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <random>
+#include <string>
+#include <vector>
+
 namespace kellvar {
 namespace {
 
@@ -81,6 +86,85 @@ TEST(MatchLogLine, FindsTheFirstOccurrenceOfAnEntry)
 {
     const TLineMatch match = MatchLogLine("Dialing Dialing");
     EXPECT_EQ(match.Position, 0u);
+}
+
+// A run's matcher remembers outcomes by message text; it must give exactly
+// what a search of each line gives, whatever came before.
+void ExpectSameAsSearch(TLineMatcher& matcher, const std::string& line)
+{
+    const TLineMatch searched = MatchLogLine(line);
+    const TLineMatch remembered = matcher.Match(line);
+    EXPECT_EQ(remembered.Kind, searched.Kind) << line;
+    if (searched.Found()) {
+        EXPECT_EQ(remembered.Position, searched.Position) << line;
+        EXPECT_EQ(remembered.End, searched.End) << line;
+    }
+}
+
+TEST(LineMatcher, RemembersNothingThatASearchWouldNotFind)
+{
+    const std::vector<std::string> stamps = {"01-05-2000 10:00:00.00", "01-05-2000 10:00:00.004",
+                                             "12-31-1999 23:59:59.99", "01-05-2000 10:00:00.0012345",
+                                             "01-05-2000x10:00:00.00", "",
+                                             "1-5-2000 10:00:00.00"};
+    const std::vector<std::string> messages = {" - Dialing.",
+                                               " - Send: ATDT0123<cr>",
+                                               " - Recv: <cr><lf>CONNECT 49333<cr><lf>",
+                                               " - CONNECT 49333",
+                                               " - Interpreted response: Connect",
+                                               " - Read: Total: 5, Written: Total: 7, ",
+                                               " - Session Statistics:",
+                                               " -    Reads : 1800000 bytes",
+                                               " - Recv: NO CARRIER",
+                                               " - NO CARRIER",
+                                               " - Initializing modem.",
+                                               "Dialing",
+                                               "   Reads : 1 bytes",
+                                               "01-05-2000 10:00:00.00 - Dialing",
+                                               " - " + std::string(70, 'x') + "Dialing",
+                                               " - " + std::string(61, 'x') + "Dialing",
+                                               " - W\xE4hlen",
+                                               " - Hanging up the modem. Send: ATDT",
+                                               "",
+                                               " "};
+    TLineMatcher matcher;
+    for (int round = 0; round < 2; ++round)
+        for (const std::string& message : messages)
+            for (const std::string& stamp : stamps)
+                ExpectSameAsSearch(matcher, stamp + message);
+}
+
+TEST(LineMatcher, GivesWhatASearchGivesOverWholeLogs)
+{
+    for (const char* name :
+         {"/examples/ModemLog.txt", "/examples/ModemLog-de.txt", "/tests/data/reallogs/nt4-incoming-excerpt.log",
+          "/tests/data/reallogs/xp-gprs-excerpt.log"}) {
+        std::ifstream file(std::string(KELLVAR_SOURCE_DIR) + name, std::ios::binary);
+        ASSERT_TRUE(file) << name;
+        TLineMatcher matcher;
+        size_t lines = 0;
+        for (std::string line; std::getline(file, line); ++lines) {
+            if (!line.empty() && line.back() == '\r')
+                line.pop_back();
+            ExpectSameAsSearch(matcher, line);
+        }
+        EXPECT_GT(lines, 30u) << name;
+    }
+}
+
+// Many texts that share their length and first and last bytes land in the
+// same slots and replace each other there.
+TEST(LineMatcher, TextsThatShareASlotStayApart)
+{
+    TLineMatcher matcher;
+    std::mt19937 random(3);
+    const std::string alphabet = "Dialing CONNECT Recv: NO CARRIER Send: ATDT-";
+    for (int i = 0; i < 20'000; ++i) {
+        std::string middle(8, ' ');
+        for (char& c : middle)
+            c = alphabet[random() % alphabet.size()];
+        ExpectSameAsSearch(matcher, "01-05-2000 10:00:00.00 - Recv: " + middle + " Dialing.");
+    }
 }
 
 TEST(Vocabulary, HasFifteenEnglishAndFifteenGermanEntries)

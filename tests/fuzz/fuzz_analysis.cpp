@@ -1,4 +1,4 @@
-// Feeds arbitrary bytes to the line matcher, to the All-Time-Log's tail scan
+// Feeds arbitrary bytes to the line matchers, to the All-Time-Log's tail scan
 // and, as a whole log file, to the analysis.
 
 #include "core/analysisstore.h"
@@ -20,6 +20,19 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     const kellvar::TLineMatch match = kellvar::MatchLogLine(bytes);
     if (match.Found() && (match.End > bytes.size() || match.Position >= match.End))
         std::abort();
+
+    // A run's matcher, asked twice behind stamps of both lengths, answers as the search does.
+    kellvar::TLineMatcher matcher;
+    for (const std::string_view stamp : {"", "01-05-2000 10:00:00.00", "01-05-2000 10:00:00.004"}) {
+        const std::string line = std::string(stamp) + std::string(bytes);
+        const kellvar::TLineMatch searched = kellvar::MatchLogLine(line);
+        for (int time = 0; time < 2; ++time) {
+            const kellvar::TLineMatch remembered = matcher.Match(line);
+            if (remembered.Kind != searched.Kind
+                || (searched.Found() && (remembered.Position != searched.Position || remembered.End != searched.End)))
+                std::abort();
+        }
+    }
 
     // The scan ends on every input and never points past the bytes it was given.
     for (const int64_t windowStart : {int64_t{0}, int64_t{100}}) {
