@@ -5,6 +5,10 @@
 #include <cstdint>
 #include <cstring>
 
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
+
 namespace kellvar {
 
 namespace {
@@ -89,14 +93,38 @@ constexpr bool NoEntryBeginsWithADigitPair()
 }
 static_assert(NoEntryBeginsWithADigitPair());
 
+// Bit i set for each digit place i of the stamp below 16, and for each one
+// from 16 on counted from the second look at bytes 6 to 21.
+constexpr unsigned DigitPlaces(size_t from)
+{
+    unsigned bits = 0;
+    for (const size_t at : StampDigits)
+        if (at >= from && at < from + 16)
+            bits |= 1u << (at - from);
+    return bits;
+}
+
+bool StampDigitsPresent(const char* stamp)
+{
+#if defined(__SSE2__)
+    // Bytes '0' to '9' moved to the bottom of the signed range: the digits are
+    // what then lies below its tenth value.
+    const auto digits = [](const char* at) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(at));
+        const __m128i moved = _mm_sub_epi8(bytes, _mm_set1_epi8(static_cast<char>('0' + 128)));
+        return static_cast<unsigned>(_mm_movemask_epi8(_mm_cmplt_epi8(moved, _mm_set1_epi8(-128 + 10))));
+    };
+    constexpr size_t SecondLook = StampLength - 16;
+    return (digits(stamp) & DigitPlaces(0)) == DigitPlaces(0)
+           && (digits(stamp + SecondLook) & DigitPlaces(SecondLook)) == DigitPlaces(SecondLook);
+#else
+    return std::ranges::all_of(StampDigits, [stamp](size_t at) { return IsDigit(stamp[at]); });
+#endif
+}
+
 size_t SearchStart(std::string_view line)
 {
-    if (line.size() < StampLength)
-        return 0;
-    for (const size_t at : StampDigits)
-        if (!IsDigit(line[at]))
-            return 0;
-    return StampLength;
+    return line.size() >= StampLength && StampDigitsPresent(line.data()) ? StampLength : 0;
 }
 
 bool ContainsReceivedMarker(std::string_view text)

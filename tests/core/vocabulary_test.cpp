@@ -82,6 +82,18 @@ TEST(MatchLogLine, LowerEntryWinsWhereverItStands)
     EXPECT_EQ(match.Position, Stamp.size() + 11);
 }
 
+// The search starts after the stamp only where every digit place of the
+// stamp holds a digit: an entry written over any of them is found.
+TEST(MatchLogLine, AnEntryInThePlaceOfAStampDigitIsFound)
+{
+    const std::string stamp = "01-05-2000 10:00:00.00";
+    for (const size_t place : {0, 1, 3, 4, 6, 7, 8, 9, 11, 12, 14, 15, 17, 18, 20, 21}) {
+        const TLineMatch match = MatchLogLine(stamp.substr(0, place) + "Dialing" + std::string(20, 'x'));
+        EXPECT_EQ(match.Kind, Dialing) << place;
+        EXPECT_EQ(match.Position, place);
+    }
+}
+
 TEST(MatchLogLine, FindsTheFirstOccurrenceOfAnEntry)
 {
     const TLineMatch match = MatchLogLine("Dialing Dialing");
