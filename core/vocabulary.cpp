@@ -52,6 +52,13 @@ struct TBigramShifts {
 
 const TBigramShifts BigramShifts;
 
+uint64_t Load8(const char* at)
+{
+    uint64_t bytes = 0;
+    std::memcpy(&bytes, at, 8);
+    return bytes;
+}
+
 // The first byte is known to match. Compared here eight bytes at a time: the
 // entries are a few dozen bytes, too short to be worth a call to memcmp.
 bool OccursAt(std::string_view line, size_t position, std::string_view text)
@@ -60,13 +67,9 @@ bool OccursAt(std::string_view line, size_t position, std::string_view text)
         return false;
     const char* at = line.data() + position;
     size_t i = 1;
-    for (; i + 8 <= text.size(); i += 8) {
-        uint64_t mine = 0, theirs = 0;
-        std::memcpy(&mine, at + i, 8);
-        std::memcpy(&theirs, text.data() + i, 8);
-        if (mine != theirs)
+    for (; i + 8 <= text.size(); i += 8)
+        if (Load8(at + i) != Load8(text.data() + i))
             return false;
-    }
     for (; i < text.size(); ++i)
         if (at[i] != text[i])
             return false;
@@ -185,13 +188,6 @@ size_t MessageStart(std::string_view line)
     while (start < line.size() && IsDigit(line[start]))
         ++start;
     return start;
-}
-
-uint64_t Load8(const char* at)
-{
-    uint64_t bytes = 0;
-    std::memcpy(&bytes, at, 8);
-    return bytes;
 }
 
 // A slot for a message text from its length and its first and last eight bytes.
