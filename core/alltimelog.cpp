@@ -9,7 +9,7 @@ namespace kellvar {
 namespace {
 
 // Appended lines are collected and written in blocks of whole lines.
-constexpr size_t FlushSize = 256 * 1024;
+constexpr size_t FlushSize = 1024 * 1024;
 
 }  // namespace
 
