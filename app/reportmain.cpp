@@ -93,12 +93,18 @@ template <typename TReceiver> bool Finished(bool analysed, const TReceiver& rece
     return true;
 }
 
-// The rest of the output, written at once; the run's hundreds of thousands of
+// Ends once standard output is flushed; the run's hundreds of thousands of
 // cells need no freeing one by one when the process ends anyway.
-[[noreturn]] void WriteAndEnd(const std::string& text, bool succeeded = true)
+[[noreturn]] void End(bool succeeded)
 {
-    const bool written = std::fwrite(text.data(), 1, text.size(), stdout) == text.size() && std::fflush(stdout) == 0;
-    std::_Exit(succeeded && written ? 0 : 1);
+    const bool flushed = std::fflush(stdout) == 0;
+    std::_Exit(succeeded && flushed ? 0 : 1);
+}
+
+// The whole output, written at once.
+[[noreturn]] void WriteAndEnd(const std::string& text)
+{
+    End(std::fwrite(text.data(), 1, text.size(), stdout) == text.size());
 }
 
 }  // namespace
@@ -131,8 +137,7 @@ int main(int argc, char** argv)
     if (plainTable) {
         const std::vector<std::string_view> shown = ColumnCaptions(german);
         TTableTextReceiver table(decimalSeparator, std::vector<std::string>(shown.begin(), shown.end()), stdout);
-        const bool finished = Finished(AnalyseLogFile(options.LogFile, true, flags, table), table, german);
-        WriteAndEnd("", finished && table.Written());
+        End(Finished(AnalyseLogFile(options.LogFile, true, flags, table), table, german) && table.Written());
     }
     TAnalysisStore store(decimalSeparator);
     if (!Finished(AnalyseLogFile(options.LogFile, true, flags, store), store, german))
