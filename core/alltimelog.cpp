@@ -1,7 +1,11 @@
 #include "alltimelog.h"
 
+#include "logstamp.h"
+
 #include "platform/programfiles.h"
 
+#include <algorithm>
+#include <cerrno>
 #include <unistd.h>
 
 namespace kellvar {
@@ -13,80 +17,134 @@ constexpr size_t FlushSize = 1024 * 1024;
 
 }  // namespace
 
+bool TAllTimeLogFile::Fail()
+{
+    error_ = errno != 0 ? errno : EIO;
+    return false;
+}
+
 bool TAllTimeLogFile::OpenAllTimeLog()
 {
-    stored_ = {};
-    storedGroup_.clear();
-    groupMatched_ = 0;
-    groupDiffers_ = false;
-    pending_.clear();
-    failed_ = false;
-    // The stamp is read under the lock, so a run started together with this
+    *this = TAllTimeLogFile(std::move(fileName_));
+    // The tail is read under the lock, so a run started together with this
     // one sees what this one appends, never the state before it.
     platform::CreateParentDirectories(fileName_);
     file_ = platform::OpenExclusiveForAppending(fileName_);
     TStoredTail tail;
     if (!file_.IsOpen() || !ReadStoredTail(file_.Fd(), tail)) {
+        Fail();
         file_.Close();
         return false;
     }
-    // A run killed while writing leaves an unfinished line: it goes, and the
-    // log gives it again whole.
-    if (tail.CompleteLength < platform::FileSize(file_.Fd()) && ::ftruncate(file_.Fd(), tail.CompleteLength) != 0) {
-        file_.Close();
-        return false;
+    lengthBefore_ = platform::FileSize(file_.Fd());
+    newest_ = tail.Stamp;
+    unfinished_ = std::move(tail.Unfinished);
+    endsInLoneCr_ = tail.EndsInLoneCr;
+    for (std::string& text : tail.LastLines) {
+        const TLineStamp stamp = ReadLineStamp(text);
+        stored_.push_back({std::move(text), {stamp.DateKey, stamp.TimeOfDay}});
     }
-    lengthBefore_ = tail.CompleteLength;
-    stored_ = tail.Stamp;
-    storedGroup_ = std::move(tail.Group);
-    if (tail.EndsInLoneCr)
-        pending_.push_back('\n');
+    if (!stored_.empty()) {
+        const auto [lowest, highest] = std::minmax_element(
+            stored_.begin(), stored_.end(), [](const auto& a, const auto& b) { return a.Stamp < b.Stamp; });
+        lowest_ = lowest->Stamp;
+        highest_ = highest->Stamp;
+    }
+    lastSeen_.assign(stored_.size(), -1);
+    blockLength_.assign(stored_.size(), 0);
     return true;
 }
 
-bool TAllTimeLogFile::Belongs(std::string_view line, TLogStamp stamp)
+size_t TAllTimeLogFile::StoredBlockEndingHere(std::string_view line, TLogStamp stamp)
 {
-    if (stamp.DateKey != stored_.DateKey)
-        return stamp.DateKey > stored_.DateKey;
-    if (stamp.TimeOfDay != stored_.TimeOfDay)
-        return stamp.TimeOfDay > stored_.TimeOfDay;
-    // A run cut short stored only the first of the lines that share the
-    // newest stamp. When the log's lines with that stamp begin with exactly
-    // the stored ones, the rest of them belong too.
-    if (storedGroup_.empty() || groupDiffers_)
-        return false;
-    if (groupMatched_ == storedGroup_.size())
-        return true;
-    groupDiffers_ = line != storedGroup_[groupMatched_++];
-    return false;
+    const int64_t index = lineIndex_++;
+    // The stamps decide cheaply for nearly every line of a log.
+    if (stored_.empty() || stamp < lowest_ || highest_ < stamp)
+        return 0;
+    // From the last stored line back, so that each step sees the previous
+    // log line's runs.
+    for (size_t i = stored_.size(); i-- > 0;) {
+        if (stored_[i].Stamp != stamp || stored_[i].Text != line)
+            continue;
+        const bool continues = i > 0 && lastSeen_[i - 1] == index - 1;
+        blockLength_[i] = continues ? blockLength_[i - 1] + 1 : 1;
+        lastSeen_[i] = index;
+    }
+    return lastSeen_.back() == index ? blockLength_.back() : 0;
 }
 
 bool TAllTimeLogFile::OfferLine(std::string_view line, int32_t dateKey, int32_t timeOfDay)
 {
-    if (!Belongs(line, {dateKey, timeOfDay}))
+    const TLogStamp stamp{dateKey, timeOfDay};
+    // Where the log holds the stored lines, the history goes on right after
+    // them whatever the stamps say (a clock set back repeats an hour). When
+    // they turn up again as a longer block, the later place is the one.
+    if (const size_t block = StoredBlockEndingHere(line, stamp); block > 0 && block >= anchor_) {
+        anchor_ = block;
+        return StartAfterStoredBlock();
+    }
+    if (anchor_ == 0 && !(newest_ < stamp)) {
+        ++leftOut_;
         return true;
+    }
+    Append(line);
+    return pending_.size() < FlushSize || Flush();
+}
+
+bool TAllTimeLogFile::StartAfterStoredBlock()
+{
+    leftOut_ = 0;
+    appending_ = false;
+    pending_.clear();
+    if (!flushed_)
+        return true;
+    flushed_ = false;
+    return ::ftruncate(file_.Fd(), lengthBefore_) == 0 || Fail();
+}
+
+void TAllTimeLogFile::Append(std::string_view line)
+{
+    if (!appending_) {
+        appending_ = true;
+        // An unfinished last line that begins this run's first line was cut
+        // off by a killed run: the rest of the line completes it. Any other
+        // is completed with a line end and kept.
+        if (!unfinished_.empty() && line.substr(0, unfinished_.size()) == unfinished_)
+            line.remove_prefix(unfinished_.size());
+        else if (!unfinished_.empty())
+            pending_ += "\r\n";
+        else if (endsInLoneCr_)
+            pending_ += '\n';
+    }
     pending_.append(line);
     pending_ += "\r\n";
-    return pending_.size() < FlushSize || Flush();
 }
 
 bool TAllTimeLogFile::Flush()
 {
-    failed_ = failed_ || !WriteBytes(file_.Fd(), pending_.data(), pending_.size());
+    if (pending_.empty())
+        return true;
+    flushed_ = true;
+    const bool written = WriteBytes(file_.Fd(), pending_.data(), pending_.size());
     pending_.clear();
-    return !failed_;
+    return written || Fail();
 }
 
-bool TAllTimeLogFile::CloseAllTimeLog()
+bool TAllTimeLogFile::CloseAllTimeLog(bool keepAppended)
 {
     if (!file_.IsOpen())
         return true;
+    if (!appending_ && !unfinished_.empty())
+        pending_ = "\r\n";
+    else if (!appending_ && endsInLoneCr_)
+        pending_ = "\n";
     // What this run appended is on disk before the run reports success;
     // otherwise none of it stays.
-    const bool saved = Flush() && SyncToDisk(file_.Fd());
+    const bool saved = keepAppended && error_ == 0 && Flush() && (SyncToDisk(file_.Fd()) || Fail());
     if (!saved && ::ftruncate(file_.Fd(), lengthBefore_) == 0)
         ::fsync(file_.Fd());
-    return file_.Close() && saved;
+    const bool closed = file_.Close() || Fail();
+    return (saved || !keepAppended) && error_ == 0 && closed;
 }
 
 bool TAllTimeLogFile::WriteBytes(int fd, const char* data, size_t size)

@@ -12,11 +12,12 @@
 
 namespace kellvar {
 
-// The program's history of recognised log lines: every run appends the lines
-// newer than the newest line it already holds, byte for byte plus CR LF. The
-// file is held exclusively from set-up to close, so runs started together
-// never interleave their lines. A run either adds its lines whole or leaves
-// the file as it found it.
+// The program's history of recognised log lines, byte for byte plus CR LF.
+// A run goes on right after the stored lines where the log holds them, and
+// otherwise appends the lines newer than the newest stored one. The file is
+// held exclusively from set-up to close, so runs started together never
+// interleave their lines. A run either adds its lines whole or leaves the
+// file as it found it.
 class TAllTimeLogFile : public TAllTimeLogHooks {
 public:
     explicit TAllTimeLogFile(std::string fileName) : fileName_(std::move(fileName)) {}
@@ -24,30 +25,52 @@ public:
     bool OpenAllTimeLog() override;
     const std::string& FileName() const override { return fileName_; }
     bool OfferLine(std::string_view line, int32_t dateKey, int32_t timeOfDay) override;
-    bool CloseAllTimeLog() override;
-
-    const TLogStamp& StoredStamp() const { return stored_; }
+    bool CloseAllTimeLog(bool keepAppended = true) override;
+    std::string FailureReason() const override { return platform::ErrorText(error_); }
+    int64_t LinesLeftOut() const override { return leftOut_; }
 
 protected:
-    // The file layer; tests put failing ones in.
+    // The file layer; tests put failing ones in. Both set errno on failure.
     virtual bool WriteBytes(int fd, const char* data, size_t size);
     virtual bool SyncToDisk(int fd);
 
 private:
-    bool Belongs(std::string_view line, TLogStamp stamp);
+    struct TStoredLine {
+        std::string Text;
+        TLogStamp Stamp;
+    };
+
+    bool Fail();
+    // How many of the stored lines end with this line of the log (0: it is
+    // not the last stored line, or not in that place).
+    size_t StoredBlockEndingHere(std::string_view line, TLogStamp stamp);
+    bool StartAfterStoredBlock();
+    void Append(std::string_view line);
     bool Flush();
 
     std::string fileName_;
     platform::TFileHandle file_;
     int64_t lengthBefore_ = 0;
-    TLogStamp stored_;
-    // The stored lines that share the newest stamp, and how many of the log's
-    // lines with that stamp have been found among them so far.
-    std::vector<std::string> storedGroup_;
-    size_t groupMatched_ = 0;
-    bool groupDiffers_ = false;
+    TLogStamp newest_;
+    std::string unfinished_;
+    bool endsInLoneCr_ = false;
+
+    // The stored lines with the range of their stamps, and for each the
+    // longest run of them that ended there at the log's line lastSeen_.
+    std::vector<TStoredLine> stored_;
+    TLogStamp lowest_, highest_;
+    std::vector<int64_t> lastSeen_;
+    std::vector<size_t> blockLength_;
+    int64_t lineIndex_ = 0;
+    // The longest block of stored lines found in the log so far; the lines
+    // after it are this run's.
+    size_t anchor_ = 0;
+
+    bool appending_ = false;
+    bool flushed_ = false;
     std::string pending_;
-    bool failed_ = false;
+    int64_t leftOut_ = 0;
+    int error_ = 0;
 };
 
 // The All-Time-Log of the program: beside it, its path with the extension

@@ -35,10 +35,19 @@ public:
     // False when the file cannot be set up for writing; the run then goes on without it.
     virtual bool OpenAllTimeLog() = 0;
     virtual const std::string& FileName() const = 0;
-    // Appends the line when its stamp is newer than the stored one; false on a write error.
+    // Appends the line when it continues the stored lines, or, where the log
+    // does not hold them, when its stamp is newer than the stored one; false
+    // on a write error.
     virtual bool OfferLine(std::string_view line, int32_t dateKey, int32_t timeOfDay) = 0;
-    // False when what was appended could not be made safe on disk.
-    virtual bool CloseAllTimeLog() = 0;
+    // False when what was appended could not be made safe on disk. Without
+    // keepAppended the file is left as the run found it.
+    virtual bool CloseAllTimeLog(bool keepAppended = true) = 0;
+    // Why the last set-up, append or close failed, as the system words it.
+    virtual std::string FailureReason() const = 0;
+    // Recognised lines of the run that did not go in because they are no
+    // newer than the newest stored line while the log does not hold the
+    // stored lines: an older log, or a clock set back.
+    virtual int64_t LinesLeftOut() const = 0;
 };
 
 // The window's state that a run reads.
@@ -48,6 +57,9 @@ struct TAnalysisFlags {
     bool FFileFromCommandLine = false;
     bool IsGerman = false;
     bool StoreAllTimeLog = false;
+    // Nobody reads the messages but a log of standard error: they name the
+    // failing file with the system's reason and say what the history left out.
+    bool Unattended = false;
 };
 
 }  // namespace kellvar

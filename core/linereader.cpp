@@ -40,7 +40,10 @@ const char* FindLineBreak(const char* from, const char* end)
 
 }  // namespace
 
-LineReader::LineReader(int fd, size_t bufferSize) : fd_(fd), buffer_(bufferSize) {}
+LineReader::LineReader(int fd, size_t bufferSize, TReadFunction readSome)
+    : fd_(fd), readSome_(readSome != nullptr ? readSome : ::read), buffer_(bufferSize)
+{
+}
 
 bool LineReader::Fill()
 {
@@ -49,14 +52,16 @@ bool LineReader::Fill()
     if (endOfText_)
         return false;
     for (;;) {
-        const ssize_t count = ::read(fd_, buffer_.data(), buffer_.size());
+        const ssize_t count = readSome_(fd_, buffer_.data(), buffer_.size());
         if (count > 0) {
             end_ = static_cast<size_t>(count);
+            position_ += count;
             return true;
         }
         if (count < 0 && errno == EINTR)
             continue;
         failed_ = count < 0;
+        error_ = failed_ ? errno : 0;
         endOfText_ = true;
         return false;
     }

@@ -1,7 +1,9 @@
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 #include <vector>
 
 namespace kellvar {
@@ -15,7 +17,13 @@ public:
     // and the cut keeps a file without line ends from filling the memory.
     static constexpr size_t MaxLineLength = 4 * 1024 * 1024;
 
-    explicit LineReader(int fd, size_t bufferSize = 256 * 1024);
+    // Reads up to size bytes as read(2) does: the count, 0 at the end, or -1
+    // with errno set. Tests put failing ones in.
+    using TReadFunction = ssize_t (*)(int fd, void* data, size_t size);
+
+    static constexpr size_t DefaultBufferSize = 256 * 1024;
+
+    explicit LineReader(int fd, size_t bufferSize = DefaultBufferSize, TReadFunction readSome = nullptr);
 
     // False at the end of the text or on a read error.
     bool ReadLine(std::string_view& line);
@@ -23,6 +31,10 @@ public:
     // True once no further line can be read (the end of the text, or an error).
     bool AtEnd();
     bool Failed() const { return failed_; }
+    // The errno of the failed read.
+    int Error() const { return error_; }
+    // Bytes taken from the file so far.
+    int64_t Position() const { return position_; }
     // False when the last line read ran into the end of the file: a line the
     // driver may still be writing.
     bool LineEnded() const { return lineEnded_; }
@@ -33,11 +45,14 @@ private:
     const char* NextLineBreak();
 
     int fd_;
+    TReadFunction readSome_;
     std::vector<char> buffer_;
     size_t begin_ = 0;
     size_t end_ = 0;
     bool endOfText_ = false;
     bool failed_ = false;
+    int error_ = 0;
+    int64_t position_ = 0;
     bool lineEnded_ = true;
     std::string longLine_;
 };

@@ -8,11 +8,21 @@
 #include "platform/filehandle.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <limits>
+#include <optional>
+#include <vector>
 
 namespace kellvar {
 
 namespace {
+
+// The first file error of a run: which file, and why.
+struct TFileFailure {
+    std::string Path;
+    std::string Reason;
+    bool AllTimeLog = false;
+};
 
 class TAnalysisRun {
 public:
@@ -21,76 +31,129 @@ public:
     {
     }
 
-    bool Run(const std::string& path, bool noSizeWarning)
+    bool Run(const std::string& path, bool noSizeWarning, LineReader::TReadFunction readSome)
     {
         receiver_.ClearTable();
         receiver_.ClearCharts();
         keepAllTimeLog_ = flags_.StoreAllTimeLog && allTimeLog_ != nullptr;
 
         platform::TFileHandle log = platform::OpenForSharedReading(path);
-        bool failed = !log.IsOpen();
-        if (!failed) {
+        if (!log.IsOpen()) {
+            Fail(path, platform::ErrorText(errno));
+        } else {
             SetUpAllTimeLog(log.Fd());
-            failed = !CheckSize(log.Fd(), path, noSizeWarning);
+            if (CheckSize(log.Fd(), path, noSizeWarning)) {
+                if (noSizeWarning)
+                    receiver_.ClearLogFileMaxSizeNote();
+                ReadSessions(log.Fd(), path, readSome);
+            }
         }
-        if (!failed && noSizeWarning)
-            receiver_.ClearLogFileMaxSizeNote();
-        if (!failed)
-            failed = !ReadSessions(log.Fd());
-        failed = !log.Close() || failed;
-        if (keepAllTimeLog_)
-            failed = !allTimeLog_->CloseAllTimeLog() || failed;
-        if (failed && !flags_.FQuietTotal)
-            receiver_.ShowMessage(OpenFailureMessage(path, flags_.IsGerman));
+        if (!log.Close())
+            Fail(path, platform::ErrorText(errno));
+        if (keepAllTimeLog_ && !allTimeLog_->CloseAllTimeLog(!logChanged_))
+            FailAllTimeLog();
+        SayWhatFailed(path);
+        for (const std::string& message : messages_)
+            receiver_.ShowMessage(message);
         receiver_.ShowSummary(counters_);
-        return !failed && !allTimeLogFailed_;
+        return !failure_ && !allTimeLogFailed_;
     }
 
 private:
+    void Fail(const std::string& path, const std::string& reason, bool allTimeLog = false)
+    {
+        if (!failure_)
+            failure_ = TFileFailure{path, reason, allTimeLog};
+    }
+
+    void FailAllTimeLog() { Fail(allTimeLog_->FileName(), allTimeLog_->FailureReason(), true); }
+
+    // Held back until the files are closed: a message box that waits for the
+    // user would otherwise keep every other run (a timer's) from the history.
+    void Say(std::string message)
+    {
+        if (!flags_.FQuietTotal)
+            messages_.push_back(std::move(message));
+    }
+
+    std::string Noted(std::string message, const std::string& path, const std::string& reason, bool allTimeLog) const
+    {
+        return flags_.Unattended ? message + FailureNote(path, reason, allTimeLog) : message;
+    }
+
+    void SayWhatFailed(const std::string& logPath)
+    {
+        if (failure_) {
+            Say(Noted(OpenFailureMessage(logPath, flags_.IsGerman), failure_->Path, failure_->Reason,
+                      failure_->AllTimeLog));
+            return;
+        }
+        if (flags_.Unattended && keepAllTimeLog_ && allTimeLog_->LinesLeftOut() > 0)
+            Say(LinesLeftOutMessage(allTimeLog_->LinesLeftOut(), allTimeLog_->FileName(), flags_.IsGerman));
+    }
+
     void SetUpAllTimeLog(int logFd)
     {
         if (!keepAllTimeLog_ || allTimeLog_->OpenAllTimeLog())
             return;
         keepAllTimeLog_ = false;
         allTimeLogFailed_ = !platform::IsSameFile(logFd, allTimeLog_->FileName());
-        if (!flags_.FQuietTotal)
-            receiver_.ShowMessage(AllTimeLogWriteAccessMessage(allTimeLog_->FileName(), flags_.IsGerman));
+        Say(Noted(AllTimeLogWriteAccessMessage(allTimeLog_->FileName(), flags_.IsGerman), allTimeLog_->FileName(),
+                  allTimeLog_->FailureReason(), true));
     }
 
     bool CheckSize(int fd, const std::string& path, bool noSizeWarning)
     {
         const int64_t size = platform::FileSize(fd);
-        if (size < 0)
+        if (size < 0) {
+            Fail(path, platform::ErrorText(errno));
             return false;
+        }
         counters_.LogFileBlocks =
             static_cast<int32_t>(std::min<int64_t>(size / 128, std::numeric_limits<int32_t>::max()));
-        if (counters_.LogFileBlocks > SizeWarningBlocks && !flags_.FFileFromCommandLine && !noSizeWarning
-            && !flags_.FQuietTotal)
-            receiver_.ShowMessage(SizeWarningMessage(path, flags_.IsGerman));
+        if (counters_.LogFileBlocks > SizeWarningBlocks && !flags_.FFileFromCommandLine && !noSizeWarning)
+            Say(SizeWarningMessage(path, flags_.IsGerman));
         return true;
     }
 
-    // False on a read or write error, which ends the run at once.
-    bool ReadSessions(int fd)
+    // Ends the run at the first read or write error.
+    void ReadSessions(int fd, const std::string& path, LineReader::TReadFunction readSome)
     {
-        LineReader reader(fd);
+        LineReader reader(fd, LineReader::DefaultBufferSize, readSome);
         while (!reader.AtEnd() && counters_.RowNumber < RowNumberLimit) {
             record_.Clear();
             bool closed = false;
             std::string_view line;
             while (!closed && reader.ReadLine(line)) {
-                if (!HandleLine(line, reader.LineEnded(), closed))
-                    return false;
+                if (!HandleLine(line, reader.LineEnded(), closed)) {
+                    FailAllTimeLog();
+                    return;
+                }
                 closed = closed || reader.AtEnd();
             }
             if (reader.Failed())
-                return false;
+                break;
             CloseSession();
             if (!flags_.FQuiet && (counters_.SuccessfulConnects + 1) % 16 == 0)
                 receiver_.ProcessPendingEvents();
         }
+        // A failed read is no end of the file, wherever it happens.
+        if (reader.Failed()) {
+            Fail(path, platform::ErrorText(reader.Error()));
+            return;
+        }
         counters_.StoppedAtRowLimit = !reader.AtEnd();
-        return true;
+        CheckLogUnchanged(fd, path, reader.Position());
+    }
+
+    // A log cut short or replaced while it was read gave lines of two files;
+    // none of them goes into the history.
+    void CheckLogUnchanged(int fd, const std::string& path, int64_t bytesRead)
+    {
+        const bool shrank = platform::FileSize(fd) < bytesRead;
+        logChanged_ = shrank || platform::IsReplaced(fd, path);
+        if (logChanged_)
+            Fail(path, shrank ? LogShrankReason(flags_.IsGerman) : LogReplacedReason(flags_.IsGerman));
     }
 
     bool HandleLine(std::string_view line, bool lineEnded, bool& closed)
@@ -146,6 +209,9 @@ private:
     TAllTimeLogHooks* allTimeLog_;
     bool keepAllTimeLog_ = false;
     bool allTimeLogFailed_ = false;
+    bool logChanged_ = false;
+    std::optional<TFileFailure> failure_;
+    std::vector<std::string> messages_;
     TAnalysisCounters counters_;
     TConnectionRecord record_;
     TLineMatcher matcher_;
@@ -154,9 +220,9 @@ private:
 }  // namespace
 
 bool AnalyseLogFile(const std::string& path, bool NoSizeWarning, const TAnalysisFlags& flags,
-                    TAnalysisReceiver& receiver, TAllTimeLogHooks* allTimeLog)
+                    TAnalysisReceiver& receiver, TAllTimeLogHooks* allTimeLog, LineReader::TReadFunction readSome)
 {
-    return TAnalysisRun(flags, receiver, allTimeLog).Run(path, NoSizeWarning);
+    return TAnalysisRun(flags, receiver, allTimeLog).Run(path, NoSizeWarning, readSome);
 }
 
 }  // namespace kellvar

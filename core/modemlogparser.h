@@ -1,6 +1,7 @@
 #pragma once
 
 #include "analysisreceiver.h"
+#include "linereader.h"
 
 #include <string>
 
@@ -11,9 +12,12 @@ namespace kellvar {
 // history is not kept; it is used only while flags.StoreAllTimeLog is set.
 // True when the log was read whole and the All-Time-Log, when kept, was set
 // up and written (analysing the All-Time-Log itself cannot write it, and is
-// no failure).
+// no failure). Messages reach the receiver only once the log and the
+// All-Time-Log are closed, so that a box left open holds no file. readSome
+// reads the log (read(2) unless a test puts a failing one in).
 bool AnalyseLogFile(const std::string& path, bool NoSizeWarning, const TAnalysisFlags& flags,
-                    TAnalysisReceiver& receiver, TAllTimeLogHooks* allTimeLog = nullptr);
+                    TAnalysisReceiver& receiver, TAllTimeLogHooks* allTimeLog = nullptr,
+                    LineReader::TReadFunction readSome = nullptr);
 
 // The driver stops extending its log at about 255 KByte; from 2,001 blocks of
 // 128 bytes on the user is told to move it aside.

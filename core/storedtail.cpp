@@ -35,43 +35,39 @@ TTailScan ScanStoredTail(std::string_view window, int64_t windowStart)
     const size_t lastBreak = window.find_last_of("\r\n");
     if (lastBreak == std::string_view::npos) {
         // One unfinished line, which may have begun before the window.
-        scan.Tail.CompleteLength = windowStart;
+        scan.Tail.Unfinished = window;
         scan.NeedsMore = !atFileStart;
         return scan;
     }
-    scan.FoundLineEnd = true;
-    scan.Tail.CompleteLength = windowStart + static_cast<int64_t>(lastBreak) + 1;
-    scan.Tail.EndsInLoneCr = window[lastBreak] == '\r';
+    scan.Tail.Unfinished = window.substr(lastBreak + 1);
+    scan.Tail.EndsInLoneCr = window[lastBreak] == '\r' && scan.Tail.Unfinished.empty();
 
     // Walk the complete lines from the last one back.
     bool found = false;
-    bool groupOpen = true;
     size_t textEnd = TextEndBefore(window, lastBreak);
-    std::vector<std::string_view> group;
+    std::vector<std::string_view> lines;
     for (;;) {
         const size_t previousBreak = textEnd == 0 ? std::string_view::npos : window.find_last_of("\r\n", textEnd - 1);
         const bool firstInWindow = previousBreak == std::string_view::npos;
         if (firstInWindow && !atFileStart) {
             // Possibly cut by the window: only more bytes can tell.
-            scan.NeedsMore = !found || groupOpen;
+            scan.NeedsMore = !found || lines.size() < OverlapLines;
             break;
         }
         const size_t start = firstInWindow ? 0 : previousBreak + 1;
         const std::string_view line = window.substr(start, textEnd - start);
+        if (lines.size() < OverlapLines)
+            lines.push_back(line);
         TLogStamp stamp;
-        const bool stamped = ReadStamp(line, stamp);
-        if (stamped && !found) {
+        if (!found && ReadStamp(line, stamp)) {
             found = true;
             scan.Tail.Stamp = stamp;
         }
-        groupOpen = groupOpen && stamped && stamp == scan.Tail.Stamp;
-        if (groupOpen)
-            group.push_back(line);
-        if ((found && !groupOpen) || firstInWindow)
+        if ((found && lines.size() == OverlapLines) || firstInWindow)
             break;
         textEnd = TextEndBefore(window, previousBreak);
     }
-    scan.Tail.Group.assign(group.rbegin(), group.rend());
+    scan.Tail.LastLines.assign(lines.rbegin(), lines.rend());
     return scan;
 }
 
@@ -87,12 +83,8 @@ bool ReadStoredTail(int fd, TStoredTail& tail)
         if (!platform::ReadAllAt(fd, window.data(), window.size(), start))
             return false;
         TTailScan scan = ScanStoredTail(window, start);
-        const bool lastTry = start == 0 || length >= MaxTailWindow;
-        if (!scan.NeedsMore || lastTry) {
+        if (!scan.NeedsMore || start == 0 || length >= MaxTailWindow) {
             tail = std::move(scan.Tail);
-            // A last line longer than everything read is left as it is rather than cut.
-            if (!scan.FoundLineEnd && start > 0)
-                tail.CompleteLength = size;
             return true;
         }
     }

@@ -11,29 +11,33 @@ struct TLogStamp {
     int32_t DateKey = 0;
     int32_t TimeOfDay = 0;
     bool operator==(const TLogStamp&) const = default;
+    auto operator<=>(const TLogStamp&) const = default;
 };
 
 // What a run needs to know of the end of an existing All-Time-Log.
 struct TStoredTail {
-    // Bytes up to and including the last line end; what follows is a line a
-    // killed run left unfinished.
-    int64_t CompleteLength = 0;
+    // What follows the last line end: a line a killed run left unfinished, or
+    // one saved by hand without its line end.
+    std::string Unfinished;
     // The last line end is a CR whose LF was never written.
     bool EndsInLoneCr = false;
     // The stamp of the last complete line whose date and time both read
     // (midnight included); (0, 0) when there is none.
     TLogStamp Stamp;
-    // The complete lines at the very end that carry that stamp, oldest first;
-    // empty when the last complete line carries another or none.
-    std::vector<std::string> Group;
+    // The last complete lines (at most OverlapLines), oldest first: where the
+    // log holds them, the history goes on right after them.
+    std::vector<std::string> LastLines;
 };
+
+// As many stored lines as it takes to find the place in the log where the
+// history ends, even when the log's clock went back and stamps repeat.
+inline constexpr size_t OverlapLines = 64;
 
 // The same facts read from the final bytes of a file, window, which begin at
 // the file offset windowStart (0: the whole file). NeedsMore is set when only
 // bytes from before the window can settle the answer.
 struct TTailScan {
     TStoredTail Tail;
-    bool FoundLineEnd = false;
     bool NeedsMore = false;
 };
 TTailScan ScanStoredTail(std::string_view window, int64_t windowStart);

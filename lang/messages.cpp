@@ -51,11 +51,42 @@ std::string AutomaticLoadingOffMessage(bool german)
     return "Automatic loading of the log file is switched off; nothing was analysed.";
 }
 
-std::string SettingsFileTooLargeMessage(const std::string& settingsPath, bool german)
+std::string SettingsNotReadMessage(const std::string& settingsPath, const std::string& reason, bool german)
 {
     if (german)
-        return "Die Datei " + Quoted(settingsPath) + " ist zu groß für eine Einstellungsdatei und wird nicht gelesen.";
-    return "The file " + Quoted(settingsPath) + " is too large for a settings file and is not read.";
+        return "Die Einstellungsdatei " + Quoted(settingsPath) + " konnte nicht gelesen werden (" + reason
+               + "); es gelten die Voreinstellungen, und die Datei bleibt unverändert.";
+    return "The settings file " + Quoted(settingsPath) + " could not be read (" + reason
+           + "); the defaults apply, and the file is left as it is.";
+}
+
+std::string SettingsTooLargeReason(bool german)
+{
+    return german ? "größer als 1 MB" : "larger than 1 MB";
+}
+
+std::string FailureNote(const std::string& path, const std::string& reason, bool allTimeLog)
+{
+    return std::string(" (") + (allTimeLog ? "All-Time-Log " : "") + path + ": " + reason + ")";
+}
+
+std::string LogReplacedReason(bool german)
+{
+    return german ? "die Datei wurde während des Lesens ersetzt" : "the file was replaced while it was read";
+}
+
+std::string LogShrankReason(bool german)
+{
+    return german ? "die Datei wurde während des Lesens kürzer" : "the file became shorter while it was read";
+}
+
+std::string LinesLeftOutMessage(int64_t lines, const std::string& allTimeLogPath, bool german)
+{
+    if (german)
+        return std::to_string(lines) + " erkannte Zeilen wurden nicht in das All-Time-Log " + Quoted(allTimeLogPath)
+               + " übernommen: Sie sind nicht neuer als seine letzte Zeile, und die Log-Datei setzt es nicht fort.";
+    return std::to_string(lines) + " recognised lines were not added to the All-Time-Log " + Quoted(allTimeLogPath)
+           + ": they are not newer than its newest line, and the log does not continue it.";
 }
 
 std::string RowLimitMessage(int32_t rowsShown, bool german)

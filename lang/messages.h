@@ -14,8 +14,21 @@ std::string AllTimeLogWriteAccessMessage(const std::string& allTimeLogPath, bool
 // What a quiet run without a display says where the window would have waited.
 std::string AutomaticLoadingOffMessage(bool german);
 
-// A settings file too large to be one of ours is read as if it were absent.
-std::string SettingsFileTooLargeMessage(const std::string& settingsPath, bool german);
+// A settings file that exists but could not be read is neither used nor
+// overwritten.
+std::string SettingsNotReadMessage(const std::string& settingsPath, const std::string& reason, bool german);
+std::string SettingsTooLargeReason(bool german);
+
+// Where an unattended run's failure message names the failing file and the
+// system's reason: " (PATH: REASON)", the All-Time-Log named as such.
+std::string FailureNote(const std::string& path, const std::string& reason, bool allTimeLog);
+
+// Reasons of our own for a log that changed under the run.
+std::string LogReplacedReason(bool german);
+std::string LogShrankReason(bool german);
+
+// Lines an unattended run could not put in the All-Time-Log without breaking its order.
+std::string LinesLeftOutMessage(int64_t lines, const std::string& allTimeLogPath, bool german);
 
 // The table stops at its row limit; the report says how far it got.
 std::string RowLimitMessage(int32_t rowsShown, bool german);

@@ -3,6 +3,7 @@
 #include "programpath.h"
 
 #include <cerrno>
+#include <cstring>
 #include <fcntl.h>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -39,6 +40,18 @@ bool TFileHandle::Close()
     return result == 0 || errno == EINTR;
 }
 
+std::string ErrorText(int error)
+{
+    switch (error) {
+    case ErrorNotRegularFile:
+        return "not a regular file";
+    case ErrorHeldByAnotherProgram:
+        return "in use by another program";
+    default:
+        return std::strerror(error);
+    }
+}
+
 namespace {
 
 // Opens without waiting (a FIFO would block until a writer came), then keeps
@@ -47,8 +60,13 @@ TFileHandle OpenRegularFile(const std::string& path, int flags, mode_t mode = 0)
 {
     TFileHandle file(::open(path.c_str(), flags | O_NONBLOCK | O_CLOEXEC | O_NOCTTY, mode));
     struct stat info {};
-    if (!file.IsOpen() || ::fstat(file.Fd(), &info) != 0 || !S_ISREG(info.st_mode)
-        || ::fcntl(file.Fd(), F_SETFL, flags & O_APPEND) != 0)
+    if (!file.IsOpen() || ::fstat(file.Fd(), &info) != 0)
+        return {};
+    if (!S_ISREG(info.st_mode)) {
+        errno = S_ISDIR(info.st_mode) ? EISDIR : ErrorNotRegularFile;
+        return {};
+    }
+    if (::fcntl(file.Fd(), F_SETFL, flags & O_APPEND) != 0)
         return {};
     return file;
 }
@@ -90,6 +108,14 @@ bool IsSameFile(int fd, const std::string& path)
            && open.st_ino == named.st_ino;
 }
 
+bool IsReplaced(int fd, const std::string& path)
+{
+    struct stat open {
+    }, named{};
+    return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0
+           && (open.st_dev != named.st_dev || open.st_ino != named.st_ino);
+}
+
 int64_t FileSize(int fd)
 {
     struct stat info {};
@@ -115,11 +141,17 @@ bool IsReadOnly(const std::string& path)
 
 TFileHandle OpenExclusiveForAppending(const std::string& path)
 {
-    if (IsReadOnly(path))
+    if (IsReadOnly(path)) {
+        errno = EACCES;
         return {};
+    }
     TFileHandle file = OpenRegularFile(path, O_RDWR | O_APPEND | O_CREAT, 0644);
-    if (!file.IsOpen() || ::flock(file.Fd(), LOCK_EX | LOCK_NB) != 0)
+    if (!file.IsOpen())
         return {};
+    if (::flock(file.Fd(), LOCK_EX | LOCK_NB) != 0) {
+        errno = errno == EWOULDBLOCK ? ErrorHeldByAnotherProgram : errno;
+        return {};
+    }
     return file;
 }
 
@@ -135,8 +167,10 @@ bool WriteAll(int fd, const char* data, size_t size)
         const ssize_t written = ::write(fd, data, size);
         if (written < 0 && errno == EINTR)
             continue;
-        if (written <= 0)
+        if (written <= 0) {
+            errno = written == 0 ? EIO : errno;
             return false;
+        }
         data += written;
         size -= static_cast<size_t>(written);
     }

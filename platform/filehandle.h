@@ -26,10 +26,18 @@ private:
     int fd_ = -1;
 };
 
+// errno values of our own, for failures the system has no number for.
+inline constexpr int ErrorNotRegularFile = 1'000'001;
+inline constexpr int ErrorHeldByAnotherProgram = 1'000'002;
+
+// The reason an errno value stands for, as the system words it (ours for the
+// two above).
+std::string ErrorText(int error);
+
 // Opens a regular file for reading while letting other programs read it too
 // (the share mode of a log that the modem driver may still be writing).
 // Not open on failure; directories, FIFOs and devices are refused without
-// waiting for a writer.
+// waiting for a writer. errno tells why it failed.
 TFileHandle OpenForSharedReading(const std::string& path);
 
 // Reads size bytes from offset on; false on an error or a shorter file.
@@ -37,6 +45,10 @@ bool ReadAllAt(int fd, char* data, size_t size, int64_t offset);
 
 // The open file and the named one are the same file.
 bool IsSameFile(int fd, const std::string& path);
+
+// The name now stands for another file than the open one (a log rotated or
+// saved anew while it was read); a name that is gone replaces nothing.
+bool IsReplaced(int fd, const std::string& path);
 
 // Size in bytes of an open file, or -1.
 int64_t FileSize(int fd);
@@ -51,10 +63,10 @@ bool IsReadOnly(const std::string& path);
 // Opens (creating it when missing) a regular file for reading and appending,
 // held exclusively for this process: another program holding it, for writing
 // or for reading as a log, makes the open fail. Not open on failure, and for
-// anything but a regular file.
+// anything but a regular file; errno tells why.
 TFileHandle OpenExclusiveForAppending(const std::string& path);
 
-// Writes all bytes; false on an error such as a full device.
+// Writes all bytes; false on an error such as a full device, with errno set.
 bool WriteAll(int fd, const char* data, size_t size);
 
 // Asks the system to start writing the file's changed pages to disk without

@@ -6,11 +6,13 @@
 #include "programpath.h"
 
 #include <algorithm>
+#include <cerrno>
 #include <cstdio>
 #include <fcntl.h>
 #include <filesystem>
 #include <optional>
 #include <string_view>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
@@ -27,30 +29,18 @@ std::string_view Trimmed(std::string_view text)
     return text.substr(first, text.find_last_not_of(" \t\r") - first + 1);
 }
 
-// The whole file when it is a regular file of at most limit bytes.
-std::optional<std::string> ReadSmallFile(const std::string& fileName, int64_t limit, bool& tooLarge)
-{
-    tooLarge = false;
-    TFileHandle file = OpenForSharedReading(fileName);
-    const int64_t size = file.IsOpen() ? FileSize(file.Fd()) : -1;
-    tooLarge = size > limit;
-    std::string text(static_cast<size_t>(std::clamp<int64_t>(size, 0, limit)), '\0');
-    if (size < 0 || tooLarge || !ReadAllAt(file.Fd(), text.data(), text.size(), 0))
-        return std::nullopt;
-    return text;
-}
+// A UTF-8 byte-order mark, as some editors save a file.
+constexpr std::string_view ByteOrderMark = "\xEF\xBB\xBF";
 
-// The lines of a text, each without its line end.
+// The lines of a text, each without its line end (CR LF, LF or CR).
 std::vector<std::string> SplitLines(std::string_view text)
 {
     std::vector<std::string> lines;
     while (!text.empty()) {
-        const size_t end = std::min(text.find('\n'), text.size());
-        std::string_view line = text.substr(0, end);
-        if (!line.empty() && line.back() == '\r')
-            line.remove_suffix(1);
-        lines.emplace_back(line);
-        text.remove_prefix(std::min(end + 1, text.size()));
+        const size_t end = std::min(text.find_first_of("\r\n"), text.size());
+        lines.emplace_back(text.substr(0, end));
+        const bool crLf = text.substr(end, 2) == "\r\n";
+        text.remove_prefix(std::min(end + (crLf ? 2 : 1), text.size()));
     }
     return lines;
 }
@@ -121,7 +111,9 @@ std::string TemporaryPrefix(const std::string& fileName)
     return fileName.substr(0, nameStart) + "." + fileName.substr(nameStart) + ".tmp-";
 }
 
-// A write killed before its rename leaves its temporary file behind.
+// A write killed before its rename leaves its temporary file behind. A
+// writer holds a lock on its temporary file until the rename, so a file
+// whose lock can be taken belongs to no running writer.
 void RemoveLeftoverTemporaries(const std::string& fileName)
 {
     const std::string prefix = TemporaryPrefix(fileName);
@@ -129,9 +121,37 @@ void RemoveLeftoverTemporaries(const std::string& fileName)
     std::error_code error;
     for (const auto& entry : std::filesystem::directory_iterator(directory.empty() ? "." : directory, error)) {
         const std::string path = directory + entry.path().filename().string();
-        if (path.size() == prefix.size() + 6 && path.compare(0, prefix.size(), prefix) == 0)
+        if (path.size() != prefix.size() + 6 || path.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        TFileHandle leftover(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+        if (leftover.IsOpen() && ::flock(leftover.Fd(), LOCK_EX | LOCK_NB) == 0 && IsSameFile(leftover.Fd(), path))
             ::unlink(path.c_str());
     }
+}
+
+// A new temporary file beside the target, locked for this writer.
+TFileHandle CreateTemporary(const std::string& fileName, std::string& temporary)
+{
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        temporary = TemporaryPrefix(fileName) + "XXXXXX";
+        TFileHandle file(::mkostemp(temporary.data(), O_CLOEXEC));
+        if (!file.IsOpen())
+            return file;
+        // Another writer may have taken it for a leftover between its
+        // creation and the lock; then it is gone and another name is tried.
+        if (::flock(file.Fd(), LOCK_EX) == 0 && IsSameFile(file.Fd(), temporary))
+            return file;
+    }
+    return {};
+}
+
+// Writes the text over the file where it stands: the one way left when its
+// directory takes no new file but the file itself may be written.
+bool OverwriteInPlace(const std::string& fileName, const std::string& text)
+{
+    TFileHandle file(::open(fileName.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
+    return file.IsOpen() && WriteAll(file.Fd(), text.data(), text.size())
+           && ::ftruncate(file.Fd(), static_cast<off_t>(text.size())) == 0 && ::fsync(file.Fd()) == 0 && file.Close();
 }
 
 // Writes the text to a new file beside the target and puts it in its place.
@@ -140,24 +160,42 @@ bool ReplaceFile(const std::string& fileName, const std::string& text)
     RemoveLeftoverTemporaries(fileName);
     struct stat info {};
     const bool exists = ::stat(fileName.c_str(), &info) == 0;
-    std::string temporary = TemporaryPrefix(fileName) + "XXXXXX";
-    TFileHandle file(::mkostemp(temporary.data(), O_CLOEXEC));
+    std::string temporary;
+    TFileHandle file = CreateTemporary(fileName, temporary);
     if (!file.IsOpen())
-        return false;
+        return exists && (errno == EACCES || errno == EROFS || errno == EPERM) && OverwriteInPlace(fileName, text);
     const bool written = WriteAll(file.Fd(), text.data(), text.size())
                          && ::fchmod(file.Fd(), exists ? info.st_mode & 07777 : 0644) == 0 && ::fsync(file.Fd()) == 0
-                         && file.Close() && ::rename(temporary.c_str(), fileName.c_str()) == 0;
+                         && ::rename(temporary.c_str(), fileName.c_str()) == 0;
     if (!written)
         ::unlink(temporary.c_str());
-    return written;
+    return file.Close() && written;
 }
 
 }  // namespace
 
 TProfileFile::TProfileFile(std::string fileName) : fileName_(std::move(fileName))
 {
-    if (const auto text = ReadSmallFile(fileName_, MaxFileSize, tooLarge_))
-        lines_ = SplitLines(*text);
+    TFileHandle file = OpenForSharedReading(fileName_);
+    if (!file.IsOpen()) {
+        // A file that is not there is no failure: the defaults apply.
+        readError_ = errno == ENOENT || errno == ENOTDIR ? 0 : errno;
+        return;
+    }
+    const int64_t size = FileSize(file.Fd());
+    tooLarge_ = size > MaxFileSize;
+    std::string text(static_cast<size_t>(std::clamp<int64_t>(size, 0, MaxFileSize)), '\0');
+    if (size < 0 || (!tooLarge_ && !ReadAllAt(file.Fd(), text.data(), text.size(), 0))) {
+        readError_ = errno != 0 ? errno : EIO;
+        return;
+    }
+    if (tooLarge_)
+        return;
+    std::string_view content = text;
+    byteOrderMark_ = content.substr(0, ByteOrderMark.size()) == ByteOrderMark;
+    if (byteOrderMark_)
+        content.remove_prefix(ByteOrderMark.size());
+    lines_ = SplitLines(content);
 }
 
 std::string TProfileFile::Get(const std::string& section, const std::string& key, const std::string& defaultValue) const
@@ -185,13 +223,18 @@ void TProfileFile::Set(const std::string& section, const std::string& key, const
 
 bool TProfileFile::Save() const
 {
-    CreateParentDirectories(fileName_);
-    if (IsReadOnly(fileName_))
+    // What could not be read is never replaced by what little is known of it.
+    if (Unreadable())
         return false;
-    std::string text;
+    // A link (a settings file kept with one's dotfiles) stays a link.
+    const std::string target = LinkTarget(fileName_);
+    CreateParentDirectories(target);
+    if (IsReadOnly(target))
+        return false;
+    std::string text(byteOrderMark_ ? ByteOrderMark : "");
     for (const std::string& line : lines_)
         text += line + "\r\n";
-    return ReplaceFile(fileName_, text);
+    return ReplaceFile(target, text);
 }
 
 std::string GetPrivateProfileString(const std::string& section, const std::string& key, const std::string& defaultValue,

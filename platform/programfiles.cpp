@@ -19,10 +19,10 @@ const char* Extension(TProgramFileKind kind)
 
 // Judged by the permission bits that apply to this user, as the read-only
 // test is, so that root too keeps an installed program's directory clean.
-bool UserMayWrite(const std::string& directory)
+bool UserMayWrite(const std::string& path)
 {
     struct stat info {};
-    if (::stat(directory.c_str(), &info) != 0 || !S_ISDIR(info.st_mode))
+    if (::stat(path.c_str(), &info) != 0)
         return false;
     if (info.st_uid == ::geteuid())
         return (info.st_mode & S_IWUSR) != 0;
@@ -31,11 +31,15 @@ bool UserMayWrite(const std::string& directory)
     return (info.st_mode & S_IWOTH) != 0;
 }
 
-bool KeepsFilesBesideProgram(const std::string& programPath)
+// Beside the program only where this user may write: the directory (never
+// below /usr, which packages own), or the file already there. A file that
+// another user (root) left in a directory this user cannot write is not
+// this user's.
+bool KeepsFileBesideProgram(const std::string& programPath, TProgramFileKind kind)
 {
     const std::string directory = DirectoryOf(ExpandFullPath(programPath));
-    if (FileExists(BesideProgram(programPath, TProgramFileKind::Settings))
-        || FileExists(BesideProgram(programPath, TProgramFileKind::AllTimeLog)))
+    const std::string beside = BesideProgram(programPath, kind);
+    if (FileExists(beside) && UserMayWrite(beside))
         return true;
     return directory.rfind("/usr/", 0) != 0 && UserMayWrite(directory);
 }
@@ -62,7 +66,7 @@ std::string BesideProgram(const std::string& programPath, TProgramFileKind kind)
 
 std::string ProgramFile(const std::string& programPath, TProgramFileKind kind)
 {
-    if (KeepsFilesBesideProgram(programPath))
+    if (KeepsFileBesideProgram(programPath, kind))
         return BesideProgram(programPath, kind);
     const std::string base = kind == TProgramFileKind::Settings ? XdgDirectory("XDG_CONFIG_HOME", ".config")
                                                                 : XdgDirectory("XDG_DATA_HOME", ".local/share");

@@ -11,12 +11,12 @@ enum class TProgramFileKind { Settings, AllTimeLog };
 // replaced (".INI" for the settings, ".ATL" for the All-Time-Log).
 std::string BesideProgram(const std::string& programPath, TProgramFileKind kind);
 
-// Where the file lives. Beside the program file while its directory already
-// holds one of the two files, or the user may write there (a build tree, a
-// copy in one's own folder); an installed program, whose directory users
-// cannot write and which never writes below /usr, keeps them in the user's
-// XDG directories: $XDG_CONFIG_HOME/kellvar/kellvar.INI (default ~/.config)
-// and $XDG_DATA_HOME/kellvar/kellvar.ATL (default ~/.local/share).
+// Where the file lives. Beside the program file where the user may write
+// there: the directory (a build tree, a copy in one's own folder), or the file
+// already in it. An installed program, whose directory users cannot write and
+// which never writes below /usr, keeps them in the user's XDG directories:
+// $XDG_CONFIG_HOME/kellvar/kellvar.INI (default ~/.config) and
+// $XDG_DATA_HOME/kellvar/kellvar.ATL (default ~/.local/share).
 std::string ProgramFile(const std::string& programPath, TProgramFileKind kind);
 
 // Creates the directories above a file that is about to be written; false

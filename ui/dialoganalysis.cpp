@@ -14,6 +14,7 @@
 #include "core/rowtexts.h"
 #include "core/summaryfigures.h"
 #include "lang/language.h"
+#include "lang/messages.h"
 #include "ui/rules/summarylines.h"
 
 #include <QApplication>
@@ -66,6 +67,7 @@ bool TModemLogDialog::AnalyseLogFile(const QString& path, bool NoSizeWarning)
     flags.FFileFromCommandLine = FFileFromCommandLine;
     flags.IsGerman = IsGerman;
     flags.StoreAllTimeLog = StoreAllTimeLogCheckBox->isChecked();
+    flags.Unattended = !dialogs_.CanWaitForUser();
     TAllTimeLogFile history(AllTimeLogFileName(FileNameBytes(programPath_)));
     sinceShown_.start();
     const bool analysed = kellvar::AnalyseLogFile(FileNameBytes(path), NoSizeWarning, flags, *this, &history);
@@ -135,6 +137,9 @@ void TModemLogDialog::HandChartPointsOver()
 
 void TModemLogDialog::ShowSummary(const TAnalysisCounters& counters)
 {
+    // Nobody sees a quiet run's table end early; its log of standard error does.
+    if (counters.StoppedAtRowLimit && FQuiet && !FQuietTotal)
+        dialogs_.ShowNote(this, QString::fromStdString(RowLimitMessage(counters.RowNumber - 1, IsGerman)));
     model_->Sync();
     std::optional<TLastConnection> last;
     if (table_.RowCount() > 0) {

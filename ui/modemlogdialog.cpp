@@ -34,8 +34,6 @@
 #include <QTimer>
 #include <QTreeView>
 
-#include <iostream>
-
 void InitKellvarResources();
 
 namespace kellvar {
@@ -172,8 +170,14 @@ void TModemLogDialog::ReadSettings()
     s.Bounds = {frame.x(), frame.y(), frame.width(), frame.height()};
     s.FilterIndex = OpenDialog1.FilterIndex;
     const TSettingsFile file(FileNameBytes(FIniFileName));
-    if (file.TooLarge())
-        std::cerr << "kellvar: " << SettingsFileTooLargeMessage(file.FileName(), IsGerman) << '\n';
+    // Settings that could not be read are not known well enough to be
+    // written back: the file stays as it is.
+    settingsUnreadable_ = file.Unreadable();
+    if (settingsUnreadable_ && !FQuietTotal) {
+        const std::string reason =
+            file.TooLarge() ? SettingsTooLargeReason(IsGerman) : platform::ErrorText(file.ReadError());
+        dialogs_.ShowNote(this, QString::fromStdString(SettingsNotReadMessage(file.FileName(), reason, IsGerman)));
+    }
     ReadWindowSettings(file, s);
 
     SavePosCheckBox->setChecked(s.UseLastWindowPosition);
@@ -368,6 +372,8 @@ void TModemLogDialog::FormClose()
 
 void TModemLogDialog::WriteSettings()
 {
+    if (settingsUnreadable_)
+        return;
     FIniFileName = FileNameText(SettingsFileName(FileNameBytes(programPath_)));
     TWindowSettings s;
     const QRect frame = frameGeometry();

@@ -175,6 +175,7 @@ private:
     bool closed_ = false;
     bool analysing_ = false;
     bool quietRunFailed_ = false;
+    bool settingsUnreadable_ = false;
     TWindowBounds outerBounds_;
     bool waitingForFrame_ = false;
 };

@@ -50,10 +50,15 @@ std::optional<TOpenFileAnswer> TQtUserDialogs::OpenLogFile(QWidget* parent, cons
                            FilterIndexOf(request.Filters, dialog.selectedNameFilter())};
 }
 
-void TStandardErrorDialogs::ShowMessage(QWidget*, const QString& text)
+void TUserDialogs::ShowNote(QWidget*, const QString& text)
 {
     QString line = text;
     std::cerr << "kellvar: " << line.replace(QLatin1Char('\r'), QLatin1Char(' ')).toStdString() << std::endl;
+}
+
+void TStandardErrorDialogs::ShowMessage(QWidget* parent, const QString& text)
+{
+    ShowNote(parent, text);
 }
 
 void TQtUserDialogs::ShowHelp(QWidget* parent, const QString& helpFile, int context)

@@ -36,6 +36,8 @@ public:
     virtual void ShowHelp(QWidget* parent, const QString& helpFile, int context) = 0;
     // False when nobody can see the window (an unattended run without a display).
     virtual bool CanWaitForUser() const { return true; }
+    // A remark that needs no answer and no box: one line on standard error.
+    virtual void ShowNote(QWidget* parent, const QString& text);
 };
 
 class TQtUserDialogs : public TUserDialogs {

@@ -265,7 +265,7 @@ TEST(AllTimeLog, LineTheDriverIsStillWritingIsArchivedOnlyWhenFinished)
     EXPECT_EQ(ReadFile(dir.File("k.ATL")), HistoryLines(FirstSession) + finished);
 }
 
-TEST(AllTimeLog, LinesSharingTheNewestStampAreCompletedOnlyAfterTheStoredOnes)
+TEST(AllTimeLog, LinesSharingTheNewestStampGoOnAfterTheStoredOnes)
 {
     TempDir dir;
     const std::string a = LogLine(Day + "12:00:00.00", "Hanging up the modem.");
@@ -276,7 +276,11 @@ TEST(AllTimeLog, LinesSharingTheNewestStampAreCompletedOnlyAfterTheStoredOnes)
     EXPECT_EQ(ReadFile(dir.File("k.ATL")), a + b + c) << "the stored line begins the log's group";
     dir.Write("k.ATL", b);
     AnalyseKeeping(dir.File("log"), dir.File("k.ATL"));
-    EXPECT_EQ(ReadFile(dir.File("k.ATL")), b) << "the stored line is not where the log's group begins";
+    EXPECT_EQ(ReadFile(dir.File("k.ATL")), b + c) << "what follows the stored line in the log";
+    dir.Write("k.ATL", LogLine(Day + "12:00:00.00", "Dialing"));
+    AnalyseKeeping(dir.File("log"), dir.File("k.ATL"));
+    EXPECT_EQ(ReadFile(dir.File("k.ATL")), LogLine(Day + "12:00:00.00", "Dialing"))
+        << "a log that does not hold the stored line adds only newer stamps";
 }
 
 TEST(AllTimeLog, FifoOrDeviceInItsPlaceIsRefusedWithoutWaiting)
@@ -306,20 +310,20 @@ struct TailCase {
     std::string window;
     int64_t windowStart;
     TLogStamp stamp;
-    int64_t completeLength;
-    size_t groupSize;
+    std::string unfinished;
+    size_t lastLines;
     bool needsMore;
 };
 
 class StoredTailTest : public ::testing::TestWithParam<TailCase> {};
 
-TEST_P(StoredTailTest, FindsStampGroupAndLastLineEnd)
+TEST_P(StoredTailTest, FindsStampLastLinesAndUnfinishedLine)
 {
     const TailCase& c = GetParam();
     const TTailScan scan = ScanStoredTail(c.window, c.windowStart);
     EXPECT_EQ(scan.Tail.Stamp, c.stamp);
-    EXPECT_EQ(scan.Tail.CompleteLength, c.completeLength);
-    EXPECT_EQ(scan.Tail.Group.size(), c.groupSize);
+    EXPECT_EQ(scan.Tail.Unfinished, c.unfinished);
+    EXPECT_EQ(scan.Tail.LastLines.size(), c.lastLines);
     EXPECT_EQ(scan.NeedsMore, c.needsMore);
 }
 
@@ -328,35 +332,37 @@ const int32_t Jan5 = ParseLogDate("01-05-2000", Unused);
 const std::string Ten = LogLine(Day + "10:00:00.00", "a");
 const std::string Eleven = LogLine(Day + "11:00:00.00", "b");
 
+std::string Repeated(const std::string& text, size_t times)
+{
+    std::string all;
+    for (size_t i = 0; i < times; ++i)
+        all += text;
+    return all;
+}
+
 INSTANTIATE_TEST_SUITE_P(
     Tails, StoredTailTest,
     ::testing::Values(
-        TailCase{"empty_file", "", 0, {}, 0, 0, false},
-        TailCase{"single_line", Ten, 0, {Jan5, 3'600'000}, 28, 1, false},
-        TailCase{"first_line_of_a_window_may_be_cut", Ten, 100, {}, 128, 0, true},
-        TailCase{"last_of_several", Ten + Eleven, 0, {Jan5, 3'960'000}, 56, 1, false},
-        TailCase{"group_sharing_the_stamp", Ten + Eleven + Eleven + Eleven, 0, {Jan5, 3'960'000}, 112, 3, false},
-        TailCase{"group_may_reach_before_the_window", "x\r\n" + Eleven + Eleven, 50, {Jan5, 3'960'000}, 109, 2, true},
-        TailCase{"midnight_is_a_stamp", Ten + LogLine("01-06-2000 00:00:00.00", "b"), 0, {Jan5 + 1, 0}, 56, 1, false},
-        TailCase{"unfinished_last_line_is_cut_off", Ten + "01-05-2000 11:0", 0, {Jan5, 3'600'000}, 28, 1, false},
-        TailCase{"zero_bytes_are_just_bytes", Ten + std::string(3, '\0') + "\r\n", 0, {Jan5, 3'600'000}, 33, 0, false},
-        TailCase{"cr_only_line_ends",
-                 "01-05-2000 10:00:00.00 - a\r01-05-2000 11:00:00.00 - b\r",
-                 0,
-                 {Jan5, 3'960'000},
-                 54,
-                 1,
-                 false},
-        TailCase{"lf_only_line_ends",
-                 "01-05-2000 10:00:00.00 - a\n01-05-2000 11:00:00.00 - b\n",
-                 0,
-                 {Jan5, 3'960'000},
-                 54,
-                 1,
-                 false},
-        TailCase{"no_line_end_at_all", std::string(500, 'z'), 0, {}, 0, 0, false},
-        TailCase{"no_line_end_in_a_window", std::string(500, 'z'), 7, {}, 7, 0, true},
-        TailCase{"garbage", std::string(500, '\xFF') + "\r\n" + std::string(30, 'z'), 0, {}, 502, 0, false}),
+        TailCase{"empty_file", "", 0, {}, "", 0, false},
+        TailCase{"single_line", Ten, 0, {Jan5, 3'600'000}, "", 1, false},
+        TailCase{"first_line_of_a_window_may_be_cut", Ten, 100, {}, "", 0, true},
+        TailCase{"last_of_several", Ten + Eleven, 0, {Jan5, 3'960'000}, "", 2, false},
+        TailCase{"lines_before_the_window_may_belong_to_the_overlap", "x\r\n" + Eleven + Eleven, 50,
+                 {Jan5, 3'960'000}, "", 2, true},
+        TailCase{"enough_lines_for_the_overlap", "x\r\n" + Repeated(Eleven, OverlapLines), 50, {Jan5, 3'960'000}, "",
+                 OverlapLines, false},
+        TailCase{"midnight_is_a_stamp", Ten + LogLine("01-06-2000 00:00:00.00", "b"), 0, {Jan5 + 1, 0}, "", 2, false},
+        TailCase{"unfinished_last_line_is_kept_apart", Ten + "01-05-2000 11:0", 0, {Jan5, 3'600'000},
+                 "01-05-2000 11:0", 1, false},
+        TailCase{"zero_bytes_are_just_bytes", Ten + std::string(3, '\0') + "\r\n", 0, {Jan5, 3'600'000}, "", 2, false},
+        TailCase{"cr_only_line_ends", "01-05-2000 10:00:00.00 - a\r01-05-2000 11:00:00.00 - b\r", 0, {Jan5, 3'960'000},
+                 "", 2, false},
+        TailCase{"lf_only_line_ends", "01-05-2000 10:00:00.00 - a\n01-05-2000 11:00:00.00 - b\n", 0, {Jan5, 3'960'000},
+                 "", 2, false},
+        TailCase{"no_line_end_at_all", std::string(500, 'z'), 0, {}, std::string(500, 'z'), 0, false},
+        TailCase{"no_line_end_in_a_window", std::string(500, 'z'), 7, {}, std::string(500, 'z'), 0, true},
+        TailCase{"garbage", std::string(500, '\xFF') + "\r\n" + std::string(30, 'z'), 0, {}, std::string(30, 'z'), 1,
+                 false}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(StoredTail, CrWithoutItsLineFeedIsCompletedByTheNextAppend)

@@ -37,14 +37,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     // The scan ends on every input and never points past the bytes it was given.
     for (const int64_t windowStart : {int64_t{0}, int64_t{100}}) {
         const kellvar::TTailScan scan = kellvar::ScanStoredTail(bytes, windowStart);
-        const int64_t end = windowStart + static_cast<int64_t>(size);
-        if (scan.Tail.CompleteLength < windowStart || scan.Tail.CompleteLength > end
-            || (windowStart == 0 && scan.NeedsMore))
-            std::abort();
-        size_t grouped = 0;
-        for (const std::string& line : scan.Tail.Group)
-            grouped += line.size();
-        if (grouped > size)
+        size_t held = scan.Tail.Unfinished.size();
+        for (const std::string& line : scan.Tail.LastLines)
+            held += line.size();
+        if (held > size || scan.Tail.LastLines.size() > kellvar::OverlapLines || (windowStart == 0 && scan.NeedsMore))
             std::abort();
     }
 

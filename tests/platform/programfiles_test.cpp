@@ -59,14 +59,22 @@ TEST(ProgramFiles, InstalledProgramUsesTheXdgDirectories)
     EXPECT_EQ(ProgramFile(program, TProgramFileKind::AllTimeLog), "/home/u/.local/share/kellvar/kellvar.ATL");
 }
 
-TEST(ProgramFiles, FilesAlreadyBesideTheProgramStayThere)
+TEST(ProgramFiles, InADirectoryTheUserCannotWriteOnlyTheUsersOwnFilesStayBesideTheProgram)
 {
     TempDir dir;
+    const Environment xdg{{"XDG_CONFIG_HOME", "/cfg"}, {"XDG_DATA_HOME", "/data"}};
     ::mkdir(dir.File("bin").c_str(), 0755);
     dir.Write("bin/kellvar.ATL", "");
+    dir.Write("bin/kellvar.INI", "");
+    ::chmod(dir.File("bin/kellvar.INI").c_str(), 0444);
     ::chmod(dir.File("bin").c_str(), 0555);
-    EXPECT_EQ(ProgramFile(dir.File("bin/kellvar"), TProgramFileKind::Settings), dir.File("bin/kellvar.INI"));
-    EXPECT_EQ(ProgramFile(dir.File("bin/kellvar"), TProgramFileKind::AllTimeLog), dir.File("bin/kellvar.ATL"));
+    EXPECT_EQ(ProgramFile(dir.File("bin/kellvar"), TProgramFileKind::AllTimeLog), dir.File("bin/kellvar.ATL"))
+        << "a history the user may write stays where it is";
+    EXPECT_EQ(ProgramFile(dir.File("bin/kellvar"), TProgramFileKind::Settings), "/cfg/kellvar/kellvar.INI")
+        << "settings another user left there are not this user's";
+    ::unlink(dir.File("bin/kellvar.INI").c_str());
+    EXPECT_EQ(ProgramFile(dir.File("bin/kellvar"), TProgramFileKind::Settings), "/cfg/kellvar/kellvar.INI")
+        << "no new file where none can be created";
 }
 
 TEST(ProgramFiles, DirectoriesAreMadeOnFirstWrite)

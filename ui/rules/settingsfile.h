@@ -17,8 +17,12 @@ public:
     explicit TSettingsFile(std::string fileName) : profile_(std::move(fileName)) {}
 
     const std::string& FileName() const { return profile_.FileName(); }
-    // The file was too large to be a settings file and read as absent.
+    // The file is there but could not be read: too large to be a settings
+    // file, or its reading failed (ReadError). It then reads as absent and
+    // must not be written over.
+    bool Unreadable() const { return profile_.Unreadable(); }
     bool TooLarge() const { return profile_.TooLarge(); }
+    int ReadError() const { return profile_.ReadError(); }
 
     // Decimal, or hexadecimal after "0x" when longer than two characters; a
     // missing key or a text that is no whole number gives the default.
