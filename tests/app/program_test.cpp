@@ -128,5 +128,41 @@ TEST(Program, HistoryThatCannotBeWrittenFailsTheQuietRun)
         << "analysing the All-Time-Log itself is no failure";
 }
 
+TEST(Program, ReadErrorFailsTheQuietRun)
+{
+    // The kernel refuses every read of the process's memory at address 0.
+    TInstalledProgram kellvar;
+    std::string errors;
+    EXPECT_EQ(kellvar.Run("-quiet /proc/self/mem", &errors), 1);
+    EXPECT_EQ(errors, "kellvar: Could not open file \"/proc/self/mem\".! (/proc/self/mem: Input/output error)\n");
+}
+
+TEST(Program, SettingsThatCouldNotBeReadStayAsTheyAre)
+{
+    TInstalledProgram kellvar;
+    const std::string settings =
+        "[SETTINGS]\r\nUseLastSettings=1\r\nStoreAllTimeLog=1\r\n" + std::string(2 * 1024 * 1024, ';');
+    kellvar.Dir.Write("kellvar.INI", settings);
+    std::string errors;
+    EXPECT_EQ(kellvar.Run("-quiet " + Example, &errors), 0);
+    EXPECT_EQ(errors, "kellvar: The settings file \"" + kellvar.Dir.File("kellvar.INI")
+                          + "\" could not be read (larger than 1 MB); the defaults apply, and the file is left as it "
+                            "is.\n");
+    EXPECT_EQ(kellvar.Run("-quiettotal " + Example, &errors), 0);
+    EXPECT_EQ(errors, "");
+    EXPECT_TRUE(testing::ReadFile(kellvar.Dir.File("kellvar.INI")) == settings) << "byte for byte";
+}
+
+TEST(Program, SettingsSavedWithAByteOrderMarkKeepTheHistory)
+{
+    TInstalledProgram kellvar;
+    kellvar.Dir.Write("kellvar.INI", "\xEF\xBB\xBF[SETTINGS]\rUseLastSettings=1\rStoreAllTimeLog=1\r");
+    ASSERT_EQ(kellvar.Run("-quiettotal " + Example), 0);
+    EXPECT_TRUE(std::filesystem::exists(kellvar.Dir.File("kellvar.ATL")));
+    const std::string ini = testing::ReadFile(kellvar.Dir.File("kellvar.INI"));
+    EXPECT_EQ(ini.find("[SETTINGS]"), ini.rfind("[SETTINGS]")) << "one section";
+    EXPECT_NE(ini.find("StoreAllTimeLog=1"), std::string::npos);
+}
+
 }  // namespace
 }  // namespace kellvar

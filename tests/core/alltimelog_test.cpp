@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include <fcntl.h>
+#include <functional>
 #include <sstream>
 #include <thread>
 #include <unistd.h>
@@ -303,6 +304,188 @@ TEST(AllTimeLog, FindsTheNewestStampBehindLongLines)
     dir.Write("k.ATL", history);
     AnalyseKeeping(dir.Write("log", FirstSession + SecondSession), dir.File("k.ATL"));
     EXPECT_EQ(ReadFile(dir.File("k.ATL")), history + HistoryLines(SecondSession));
+}
+
+// A log reader that fails with EIO from byte FailAt on.
+int64_t FailAt = 0;
+ssize_t ReadFailingAtFailAt(int fd, void* data, size_t size)
+{
+    const off_t at = ::lseek(fd, 0, SEEK_CUR);
+    if (at >= FailAt) {
+        errno = EIO;
+        return -1;
+    }
+    return ::read(fd, data, std::min<size_t>(size, static_cast<size_t>(FailAt - at)));
+}
+
+// Sessions enough to fill more than one read of the log.
+std::string LongLog()
+{
+    std::string log;
+    for (int i = 0; log.size() <= LineReader::DefaultBufferSize + 4'096; ++i) {
+        const std::string day = "02-" + std::string(i % 28 < 9 ? "0" : "") + std::to_string(i % 28 + 1) + "-20"
+                                + std::to_string(10 + i / 28) + " ";
+        log += LogLine(day + "10:00:00.00", "Dialing.") + LogLine(day + "10:00:25.50", "Recv: CONNECT 49333")
+               + LogLine(day + "10:30:00.00", "Hanging up the modem.")
+               + LogLine(day + "10:30:00.00", "   Reads : 100 bytes") + LogLine(day + "10:30:00.00", "   Writes: 10 bytes");
+    }
+    return log;
+}
+
+TEST(AllTimeLog, ReadErrorAnywhereFailsTheRunAndArchivesOnlyWhatWasRead)
+{
+    TempDir dir;
+    const std::string log = LongLog();
+    const std::string logPath = dir.Write("log", log);
+    const std::string whole = HistoryLines(log);
+    std::vector<int64_t> failures{0, 1};
+    for (int64_t near = -40; near <= 40; ++near)
+        failures.push_back(static_cast<int64_t>(LineReader::DefaultBufferSize) + near);
+    for (const int64_t at : failures) {
+        FailAt = at;
+        dir.Write("k.ATL", "");
+        TAllTimeLogFile history(dir.File("k.ATL"));
+        TAnalysisStore store;
+        TAnalysisFlags flags;
+        flags.StoreAllTimeLog = true;
+        flags.Unattended = true;
+        ASSERT_FALSE(AnalyseLogFile(logPath, true, flags, store, &history, ReadFailingAtFailAt)) << "at byte " << at;
+        ASSERT_EQ(store.Messages().size(), 1u);
+        EXPECT_EQ(store.Messages()[0],
+                  "Could not open file \"" + logPath + "\".! (" + logPath + ": Input/output error)");
+        const std::string archived = ReadFile(dir.File("k.ATL"));
+        EXPECT_EQ(whole.substr(0, archived.size()), archived) << "at byte " << at;
+        EXPECT_EQ(HistoryLines(log.substr(0, static_cast<size_t>(at))).substr(0, archived.size()), archived)
+            << "nothing beyond byte " << at;
+    }
+}
+
+// Changes the log as the run goes on to its second read.
+std::function<void()> ChangeLog;
+ssize_t ReadChangingTheLog(int fd, void* data, size_t size)
+{
+    if (::lseek(fd, 0, SEEK_CUR) == static_cast<off_t>(LineReader::DefaultBufferSize))
+        ChangeLog();
+    return ::read(fd, data, size);
+}
+
+TEST(AllTimeLog, LogCutShortOrReplacedWhileReadFailsTheRunAndArchivesNothing)
+{
+    TempDir dir;
+    const std::string logPath = dir.File("log");
+    for (const bool replaced : {false, true}) {
+        dir.Write("log", LongLog());
+        dir.Write("k.ATL", HistoryLines(FirstSession));
+        ChangeLog = [&] {
+            if (replaced)
+                ::rename(dir.Write("new", LongLog()).c_str(), logPath.c_str());
+            else
+                ::truncate(logPath.c_str(), 100);
+        };
+        TAllTimeLogFile history(dir.File("k.ATL"));
+        TAnalysisStore store;
+        TAnalysisFlags flags;
+        flags.StoreAllTimeLog = true;
+        flags.Unattended = true;
+        EXPECT_FALSE(AnalyseLogFile(logPath, true, flags, store, &history, ReadChangingTheLog));
+        EXPECT_EQ(ReadFile(dir.File("k.ATL")), HistoryLines(FirstSession)) << (replaced ? "replaced" : "cut short");
+        ASSERT_EQ(store.Messages().size(), 1u);
+        EXPECT_NE(store.Messages()[0].find(replaced ? "replaced while it was read" : "became shorter"),
+                  std::string::npos);
+    }
+}
+
+TEST(AllTimeLog, LastLineWithoutItsLineEndIsKeptUnlessTheLogGivesItWhole)
+{
+    TempDir dir;
+    const std::string log = dir.Write("log", FirstSession);
+    const std::string newest = "01-06-2000 09:00:00.00 - Dialing.";
+    dir.Write("k.ATL", HistoryLines(FirstSession) + newest);
+    EXPECT_TRUE(AnalyseKeeping(log, dir.File("k.ATL"))->Succeeded);
+    EXPECT_EQ(ReadFile(dir.File("k.ATL")), HistoryLines(FirstSession) + newest + "\r\n")
+        << "a line saved by hand without its line end is completed, not cut";
+    const std::string older = "01-05-2000 09:00:00.00 - Dialing.";
+    dir.Write("k.ATL", older);
+    AnalyseKeeping(log, dir.File("k.ATL"));
+    EXPECT_EQ(ReadFile(dir.File("k.ATL")), older + "\r\n" + HistoryLines(FirstSession))
+        << "an older one too, with the log's lines after it";
+}
+
+// A day on which the clock is set back an hour at 03:00: the hour from 02:00
+// comes twice, with stamps that go back.
+std::string ClockSetBack()
+{
+    std::string log;
+    for (const char* hour : {"01", "02", "02", "03"})
+        for (const char* minute : {"10", "40"}) {
+            const std::string at = "10-29-2000 " + std::string(hour) + ":" + minute + ":";
+            log += LogLine(at + "00.00", "Dialing.") + LogLine(at + "20.00", "Recv: CONNECT 49333")
+                   + LogLine(at + "50.00", "Hanging up the modem.") + LogLine(at + "50.00", "Session Statistics:")
+                   + LogLine(at + "50.00", "   Reads : 100 bytes") + LogLine(at + "50.00", "   Writes: 10 bytes");
+        }
+    return log;
+}
+
+TEST(AllTimeLog, GoesOnAfterTheStoredLinesAcrossAClockSetBack)
+{
+    TempDir dir;
+    const std::string log = dir.Write("log", ClockSetBack());
+    const std::string whole = HistoryLines(ClockSetBack());
+    for (size_t cut = 0; cut <= whole.size(); cut = whole.find("\r\n", cut) + 2) {
+        dir.Write("k.ATL", whole.substr(0, cut));
+        const auto run = AnalyseKeeping(log, dir.File("k.ATL"));
+        ASSERT_EQ(ReadFile(dir.File("k.ATL")), whole) << "history cut after byte " << cut;
+        if (cut == whole.size())
+            break;
+    }
+}
+
+TEST(AllTimeLog, UnattendedRunSaysHowManyLinesAnOlderLogCouldNotAdd)
+{
+    TempDir dir;
+    const std::string log = dir.Write("log", FirstSession);
+    dir.Write("k.ATL", HistoryLines(SecondSession));
+    TAllTimeLogFile history(dir.File("k.ATL"));
+    TAnalysisStore store;
+    TAnalysisFlags flags;
+    flags.StoreAllTimeLog = true;
+    flags.Unattended = true;
+    EXPECT_TRUE(AnalyseLogFile(log, true, flags, store, &history));
+    EXPECT_EQ(ReadFile(dir.File("k.ATL")), HistoryLines(SecondSession));
+    ASSERT_EQ(store.Messages().size(), 1u);
+    EXPECT_EQ(store.Messages()[0], "9 recognised lines were not added to the All-Time-Log \"" + dir.File("k.ATL")
+                                       + "\": they are not newer than its newest line, and the log does not continue it.");
+    EXPECT_TRUE(AnalyseKeeping(log, dir.File("k.ATL"))->Store.Messages().empty()) << "the window shows no box for it";
+}
+
+// Checks, when a message arrives, that no file of the run is held any more.
+class TLockCheckingStore : public TAnalysisStore {
+public:
+    explicit TLockCheckingStore(std::string history) : history_(std::move(history)) {}
+    void ShowMessage(const std::string& text) override
+    {
+        HistoryFreeAtEveryMessage = HistoryFreeAtEveryMessage && platform::OpenExclusiveForAppending(history_).IsOpen();
+        TAnalysisStore::ShowMessage(text);
+    }
+    bool HistoryFreeAtEveryMessage = true;
+
+private:
+    std::string history_;
+};
+
+TEST(AllTimeLog, MessagesWaitUntilTheHistoryIsClosed)
+{
+    TempDir dir;
+    std::string big = FirstSession;
+    big += std::string(300'000, '\n');
+    TLockCheckingStore store(dir.File("k.ATL"));
+    TAllTimeLogFile history(dir.File("k.ATL"));
+    TAnalysisFlags flags;
+    flags.StoreAllTimeLog = true;
+    AnalyseLogFile(dir.Write("log", big), false, flags, store, &history);
+    ASSERT_EQ(store.Messages().size(), 1u);
+    EXPECT_NE(store.Messages()[0].find("larger than 250KByte"), std::string::npos);
+    EXPECT_TRUE(store.HistoryFreeAtEveryMessage);
 }
 
 struct TailCase {

@@ -4,8 +4,13 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <atomic>
 #include <filesystem>
+#include <thread>
+#include <vector>
 
 namespace kellvar::platform {
 namespace {
@@ -53,7 +58,9 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"empty_value", "[S]\r\nA=\r\n", "S", "A", ""},
                       ReadCase{"value_with_equals", "[S]\r\nA=b=c\r\n", "S", "A", "b=c"},
                       ReadCase{"missing_section", "[T]\r\nA=1\r\n", "S", "A", "<default>"},
-                      ReadCase{"empty_file", "", "S", "A", "<default>"}),
+                      ReadCase{"empty_file", "", "S", "A", "<default>"},
+                      ReadCase{"byte_order_mark", "\xEF\xBB\xBF[S]\r\nA=1\r\n", "S", "A", "1"},
+                      ReadCase{"cr_only_line_ends", "[S]\rA=1\rB=2\r", "S", "B", "2"}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Profile, MissingFileGivesTheDefault)
@@ -132,6 +139,82 @@ TEST(Profile, OversizedOrSpecialFilesReadAsAbsent)
     ASSERT_EQ(::mkfifo(dir.File("fifo.INI").c_str(), 0644), 0);
     EXPECT_EQ(Get(dir.File("fifo.INI"), "S", "A"), "<default>") << "no writer is waited for";
     EXPECT_EQ(Get("/dev/zero", "S", "A"), "<default>");
+}
+
+TEST(Profile, ByteOrderMarkStaysAndTheSectionIsNotAddedTwice)
+{
+    TempDir dir;
+    const std::string file = dir.Write("k.INI", "\xEF\xBB\xBF[S]\r\nA=1\r\n");
+    ASSERT_TRUE(WritePrivateProfileString("S", "A", "2", file));
+    EXPECT_EQ(ReadFile(file), "\xEF\xBB\xBF[S]\r\nA=2\r\n");
+}
+
+TEST(Profile, FileThatCouldNotBeReadIsNeverWrittenOver)
+{
+    TempDir dir;
+    const std::string text = "[S]\r\nA=1\r\n" + std::string(TProfileFile::MaxFileSize, '\n');
+    const std::string file = dir.Write("k.INI", text);
+    TProfileFile profile(file);
+    EXPECT_TRUE(profile.Unreadable());
+    profile.Set("S", "A", "2");
+    EXPECT_FALSE(profile.Save());
+    EXPECT_EQ(ReadFile(file), text);
+    ::mkdir(dir.File("d.INI").c_str(), 0755);
+    EXPECT_TRUE(TProfileFile(dir.File("d.INI")).Unreadable()) << "a directory is there but no settings file";
+    EXPECT_FALSE(TProfileFile(dir.File("missing.INI")).Unreadable()) << "a missing file is no failure";
+}
+
+TEST(Profile, LinkStaysALinkAndItsTargetIsReplaced)
+{
+    TempDir dir;
+    std::filesystem::create_directory(dir.File("dotfiles"));
+    const std::string target = dir.Write("dotfiles/k.INI", "[S]\r\nA=1\r\n");
+    std::filesystem::create_symlink("dotfiles/k.INI", dir.File("k.INI"));
+    ASSERT_TRUE(WritePrivateProfileString("S", "A", "2", dir.File("k.INI")));
+    EXPECT_TRUE(std::filesystem::is_symlink(dir.File("k.INI")));
+    EXPECT_EQ(ReadFile(target), "[S]\r\nA=2\r\n");
+}
+
+TEST(Profile, WritersAtTheSameMomentNeverBreakEachOthersWrites)
+{
+    TempDir dir;
+    std::atomic<int> failed = 0;
+    std::vector<std::thread> writers;
+    for (int writer = 0; writer < 8; ++writer)
+        writers.emplace_back([&, writer] {
+            for (int round = 0; round < 10; ++round)
+                if (!WritePrivateProfileString("S", "A", std::to_string(writer), dir.File("k.INI")))
+                    ++failed;
+        });
+    for (std::thread& writer : writers)
+        writer.join();
+    EXPECT_EQ(failed, 0);
+    EXPECT_EQ(ReadFile(dir.File("k.INI")).substr(0, 7), "[S]\r\nA=");
+    EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1) << "no temporary file is left";
+}
+
+TEST(Profile, FileInADirectoryThatTakesNoNewFileIsWrittenInPlace)
+{
+    TempDir dir;
+    ::chmod(dir.Path().c_str(), 0755);
+    ::mkdir(dir.File("program").c_str(), 0755);
+    const std::string file = dir.Write("program/k.INI", "[S]\r\nA=1\r\n");
+    ::chmod(file.c_str(), 0666);
+    // Root may create files anywhere; the directory is closed to another user.
+    const bool asRoot = ::geteuid() == 0;
+    if (!asRoot)
+        ::chmod(dir.File("program").c_str(), 0555);
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (asRoot && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(2);
+        ::_exit(WritePrivateProfileString("S", "A", "2", file) ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_EQ(ReadFile(file), "[S]\r\nA=2\r\n");
+    ::chmod(dir.File("program").c_str(), 0755);
 }
 
 TEST(Profile, SavingRemovesTemporariesOfAKilledWrite)
