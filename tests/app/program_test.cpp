@@ -1,5 +1,6 @@
 // kellvar started as a user starts it: unattended runs without a display.
 
+#include "tests/core/analysis_helpers.h"
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
@@ -126,6 +127,19 @@ TEST(Program, HistoryThatCannotBeWrittenFailsTheQuietRun)
     std::filesystem::copy_file(Example, kellvar.Dir.File("kellvar.ATL"));
     EXPECT_EQ(kellvar.Run("-quiettotal " + kellvar.Dir.File("kellvar.ATL")), 0)
         << "analysing the All-Time-Log itself is no failure";
+}
+
+TEST(Program, QuietRunStoppedAtTheRowLimitSaysSo)
+{
+    TInstalledProgram kellvar;
+    std::string log;
+    for (int session = 0; session < 32'767; ++session)
+        log += testing::EnglishSession("10:00:00.00", "10:00:25.50", "10:30:25.50", 1'000, 100);
+    std::string errors;
+    EXPECT_EQ(kellvar.Run("-quiet " + kellvar.Dir.Write("log", log), &errors), 0);
+    EXPECT_EQ(errors, "kellvar: The table ends after 32766 connections; the rest of the file was not analysed.\n");
+    EXPECT_EQ(kellvar.Run("-quiettotal " + kellvar.Dir.File("log"), &errors), 0);
+    EXPECT_EQ(errors, "");
 }
 
 TEST(Program, ReadErrorFailsTheQuietRun)

@@ -327,7 +327,8 @@ std::string LongLog()
                                 + std::to_string(10 + i / 28) + " ";
         log += LogLine(day + "10:00:00.00", "Dialing.") + LogLine(day + "10:00:25.50", "Recv: CONNECT 49333")
                + LogLine(day + "10:30:00.00", "Hanging up the modem.")
-               + LogLine(day + "10:30:00.00", "   Reads : 100 bytes") + LogLine(day + "10:30:00.00", "   Writes: 10 bytes");
+               + LogLine(day + "10:30:00.00", "   Reads : 100 bytes")
+               + LogLine(day + "10:30:00.00", "   Writes: 10 bytes");
     }
     return log;
 }
@@ -453,8 +454,9 @@ TEST(AllTimeLog, UnattendedRunSaysHowManyLinesAnOlderLogCouldNotAdd)
     EXPECT_TRUE(AnalyseLogFile(log, true, flags, store, &history));
     EXPECT_EQ(ReadFile(dir.File("k.ATL")), HistoryLines(SecondSession));
     ASSERT_EQ(store.Messages().size(), 1u);
-    EXPECT_EQ(store.Messages()[0], "9 recognised lines were not added to the All-Time-Log \"" + dir.File("k.ATL")
-                                       + "\": they are not newer than its newest line, and the log does not continue it.");
+    EXPECT_EQ(store.Messages()[0],
+              "9 recognised lines were not added to the All-Time-Log \"" + dir.File("k.ATL")
+                  + "\": they are not newer than its newest line, and the log does not continue it.");
     EXPECT_TRUE(AnalyseKeeping(log, dir.File("k.ATL"))->Store.Messages().empty()) << "the window shows no box for it";
 }
 
@@ -530,21 +532,51 @@ INSTANTIATE_TEST_SUITE_P(
         TailCase{"single_line", Ten, 0, {Jan5, 3'600'000}, "", 1, false},
         TailCase{"first_line_of_a_window_may_be_cut", Ten, 100, {}, "", 0, true},
         TailCase{"last_of_several", Ten + Eleven, 0, {Jan5, 3'960'000}, "", 2, false},
-        TailCase{"lines_before_the_window_may_belong_to_the_overlap", "x\r\n" + Eleven + Eleven, 50,
-                 {Jan5, 3'960'000}, "", 2, true},
-        TailCase{"enough_lines_for_the_overlap", "x\r\n" + Repeated(Eleven, OverlapLines), 50, {Jan5, 3'960'000}, "",
-                 OverlapLines, false},
+        TailCase{"lines_before_the_window_may_belong_to_the_overlap",
+                 "x\r\n" + Eleven + Eleven,
+                 50,
+                 {Jan5, 3'960'000},
+                 "",
+                 2,
+                 true},
+        TailCase{"enough_lines_for_the_overlap",
+                 "x\r\n" + Repeated(Eleven, OverlapLines),
+                 50,
+                 {Jan5, 3'960'000},
+                 "",
+                 OverlapLines,
+                 false},
         TailCase{"midnight_is_a_stamp", Ten + LogLine("01-06-2000 00:00:00.00", "b"), 0, {Jan5 + 1, 0}, "", 2, false},
-        TailCase{"unfinished_last_line_is_kept_apart", Ten + "01-05-2000 11:0", 0, {Jan5, 3'600'000},
-                 "01-05-2000 11:0", 1, false},
+        TailCase{"unfinished_last_line_is_kept_apart",
+                 Ten + "01-05-2000 11:0",
+                 0,
+                 {Jan5, 3'600'000},
+                 "01-05-2000 11:0",
+                 1,
+                 false},
         TailCase{"zero_bytes_are_just_bytes", Ten + std::string(3, '\0') + "\r\n", 0, {Jan5, 3'600'000}, "", 2, false},
-        TailCase{"cr_only_line_ends", "01-05-2000 10:00:00.00 - a\r01-05-2000 11:00:00.00 - b\r", 0, {Jan5, 3'960'000},
-                 "", 2, false},
-        TailCase{"lf_only_line_ends", "01-05-2000 10:00:00.00 - a\n01-05-2000 11:00:00.00 - b\n", 0, {Jan5, 3'960'000},
-                 "", 2, false},
+        TailCase{"cr_only_line_ends",
+                 "01-05-2000 10:00:00.00 - a\r01-05-2000 11:00:00.00 - b\r",
+                 0,
+                 {Jan5, 3'960'000},
+                 "",
+                 2,
+                 false},
+        TailCase{"lf_only_line_ends",
+                 "01-05-2000 10:00:00.00 - a\n01-05-2000 11:00:00.00 - b\n",
+                 0,
+                 {Jan5, 3'960'000},
+                 "",
+                 2,
+                 false},
         TailCase{"no_line_end_at_all", std::string(500, 'z'), 0, {}, std::string(500, 'z'), 0, false},
         TailCase{"no_line_end_in_a_window", std::string(500, 'z'), 7, {}, std::string(500, 'z'), 0, true},
-        TailCase{"garbage", std::string(500, '\xFF') + "\r\n" + std::string(30, 'z'), 0, {}, std::string(30, 'z'), 1,
+        TailCase{"garbage",
+                 std::string(500, '\xFF') + "\r\n" + std::string(30, 'z'),
+                 0,
+                 {},
+                 std::string(30, 'z'),
+                 1,
                  false}),
     [](const auto& info) { return std::string(info.param.name); });
 
