@@ -50,9 +50,13 @@ constexpr const char* Help = "usage: kellvar [LOGFILE] [-quiet | -quiettotal]\n"
                              "  --version     print the version\n"
                              "\n"
                              "Files: kellvar.INI (settings) and kellvar.ATL (All-Time-Log) beside the\n"
-                             "program when that directory holds one of them or is writable by you;\n"
-                             "otherwise $XDG_CONFIG_HOME/kellvar/kellvar.INI (~/.config) and\n"
+                             "program where you may write there; otherwise\n"
+                             "$XDG_CONFIG_HOME/kellvar/kellvar.INI (~/.config) and\n"
                              "$XDG_DATA_HOME/kellvar/kellvar.ATL (~/.local/share).\n"
+                             "\n"
+                             "The All-Time-Log without the window: the two lines UseLastSettings=1 and\n"
+                             "StoreAllTimeLog=1 under [SETTINGS] in kellvar.INI, and a daily run:\n"
+                             "  systemctl --user enable --now kellvar-archive.timer\n"
                              "\n"
                              "Exit status: 1 when a quiet run could not read the log or keep the\n"
                              "All-Time-Log, or without a display for the window; 0 otherwise.\n";
@@ -92,7 +96,7 @@ int main(int argc, char** argv)
 
     QApplication application(argc, argv);
     QApplication::setApplicationName("Kellvar");
-    QApplication::setDesktopFileName("kellvar");
+    QApplication::setDesktopFileName("org.example.kellvar");
     QApplication::setWindowIcon(QIcon(":/icons/kellvar.svg"));
     QTranslator qtTexts;
     if (kellvar::IsGerman && qtTexts.load("qtbase_de", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))

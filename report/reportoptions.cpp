@@ -8,39 +8,43 @@
 
 namespace kellvar {
 
-const char* const ReportUsage = "usage: kellvar-report [--summary | --format=text|csv|json] [--by=day|month|year]\n"
-                                "                      [--since=YYYY-MM-DD] [--until=YYYY-MM-DD] [--german | --english]"
-                                " LOGFILE";
+const char* const ReportUsage = "usage: kellvar-report [--summary | --format=text|csv|json]\n"
+                                "                      [--by=day|month|year] [--since=YYYY-MM-DD]\n"
+                                "                      [--until=YYYY-MM-DD] [--german | --english] LOGFILE";
 
+// Fits a terminal of 80 columns.
 std::string ReportHelp()
 {
     return std::string(ReportUsage)
            + "\n"
              "       kellvar-report --help | --version\n"
              "\n"
-             "Analyses a Windows modem log as the Kellvar window does and prints its connections.\n"
+             "Analyses a Windows modem log as the Kellvar window does and prints its\n"
+             "connections.\n"
              "\n"
              "Options:\n"
-             "  --summary          print the overview figures, one \"caption TAB value\" line each\n"
-             "  --format=FORMAT    text (default): the table as \"Copy Data (Table)\" copies it,\n"
-             "                     TAB-separated with CR LF; csv: RFC 4180 with a header line;\n"
-             "                     json: {\"log\", \"connections\", \"summary\"}; csv and json give raw\n"
-             "                     values (seconds, bytes, ISO 8601 stamps) whatever the locale\n"
-             "  --by=PERIOD        totals per day, month or year of the connect date\n"
-             "  --since=DATE       keep connections from this connect date on (YYYY-MM-DD)\n"
-             "  --until=DATE       keep connections up to this connect date (YYYY-MM-DD)\n"
-             "  --german           German captions and messages\n"
-             "  --english          English captions and messages\n"
-             "  --help             print this help\n"
-             "  --version          print the version\n"
+             "  --summary        the overview figures, one \"caption TAB value\" line each\n"
+             "  --format=FORMAT  text (default): the table as \"Copy Data (Table)\" copies it,\n"
+             "                   TAB-separated with CR LF; csv: RFC 4180 with a header line;\n"
+             "                   json: {\"log\", \"connections\", \"summary\"}; csv and json\n"
+             "                   give raw values (seconds, bytes, ISO 8601 stamps) in any\n"
+             "                   locale\n"
+             "  --by=PERIOD      totals per day, month or year of the connect date\n"
+             "  --since=DATE     keep connections from this connect date on (YYYY-MM-DD)\n"
+             "  --until=DATE     keep connections up to this connect date (YYYY-MM-DD)\n"
+             "  --german         German captions and messages\n"
+             "  --english        English captions and messages\n"
+             "  --help           print this help\n"
+             "  --version        print the version\n"
              "\n"
              "Files (of the kellvar window; the report reads only LOGFILE):\n"
-             "  kellvar.INI and kellvar.ATL beside the kellvar program when that directory holds\n"
-             "  one of them or is writable by you; otherwise the settings in\n"
-             "  $XDG_CONFIG_HOME/kellvar/kellvar.INI (~/.config) and the All-Time-Log in\n"
-             "  $XDG_DATA_HOME/kellvar/kellvar.ATL (~/.local/share).\n"
+             "  kellvar.INI and kellvar.ATL beside the kellvar program where you may write\n"
+             "  there; otherwise the settings in $XDG_CONFIG_HOME/kellvar/kellvar.INI\n"
+             "  (~/.config) and the All-Time-Log in $XDG_DATA_HOME/kellvar/kellvar.ATL\n"
+             "  (~/.local/share).\n"
              "\n"
-             "Exit status: 0 on success, 1 when the log cannot be read, 2 for a usage error.\n";
+             "Exit status: 0 on success; 1 when the log could not be opened or read, or\n"
+             "the output could not be written; 2 for a usage error.\n";
 }
 
 namespace {

@@ -378,10 +378,9 @@ TEST(AllTimeLog, LogCutShortOrReplacedWhileReadFailsTheRunAndArchivesNothing)
         dir.Write("log", LongLog());
         dir.Write("k.ATL", HistoryLines(FirstSession));
         ChangeLog = [&] {
-            if (replaced)
-                ::rename(dir.Write("new", LongLog()).c_str(), logPath.c_str());
-            else
-                ::truncate(logPath.c_str(), 100);
+            const int changed = replaced ? ::rename(dir.Write("new", LongLog()).c_str(), logPath.c_str())
+                                         : ::truncate(logPath.c_str(), 100);
+            EXPECT_EQ(changed, 0);
         };
         TAllTimeLogFile history(dir.File("k.ATL"));
         TAnalysisStore store;

@@ -11,20 +11,44 @@ cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >/dev/null
 deb=$(ls "$work"/kellvar_*_*.deb)
 echo "package: $(basename "$deb")"
 
+# Packed again a moment later, it is the same package, byte for byte.
+sleep 1
+mkdir "$work/again"
+cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/again" >/dev/null
+cmp "$deb" "$work/again/$(basename "$deb")" || { echo "two packs of one build differ"; exit 1; }
+
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for path in ./usr/bin/kellvar ./usr/bin/kellvar-report ./usr/share/applications/kellvar.desktop \
-    ./usr/share/icons/hicolor/scalable/apps/kellvar.svg ./usr/share/metainfo/org.example.kellvar.metainfo.xml \
+for path in ./usr/bin/kellvar ./usr/bin/kellvar-report ./usr/share/applications/org.example.kellvar.desktop \
+    ./usr/share/icons/hicolor/scalable/apps/kellvar.svg ./usr/share/icons/hicolor/48x48/apps/kellvar.png \
+    ./usr/share/icons/hicolor/64x64/apps/kellvar.png ./usr/share/icons/hicolor/128x128/apps/kellvar.png \
+    ./usr/share/icons/hicolor/256x256/apps/kellvar.png ./usr/share/metainfo/org.example.kellvar.metainfo.xml \
     ./usr/share/man/man1/kellvar.1.gz ./usr/share/man/man1/kellvar-report.1.gz \
-    ./usr/share/doc/kellvar/copyright ./usr/share/doc/kellvar/changelog.gz; do
+    ./usr/share/doc/kellvar/copyright ./usr/share/doc/kellvar/changelog.gz \
+    ./usr/share/doc/kellvar/examples/ModemLog.txt ./usr/share/doc/kellvar/examples/ModemLog-de.txt \
+    ./usr/lib/systemd/user/kellvar-archive.service ./usr/lib/systemd/user/kellvar-archive.timer; do
   grep -qxF "$path" <<<"$contents" || { echo "missing from the package: $path"; exit 1; }
 done
 dpkg-deb -f "$deb" Depends | grep -q 'libqt6widgets6' || { echo "no shared-library dependencies"; exit 1; }
+dpkg-deb -f "$deb" Recommends | grep -q 'qt6-translations-l10n' || { echo "Qt's German texts not recommended"; exit 1; }
 
 root="$work/root"
 dpkg -x "$deb" "$root"
-desktop-file-validate "$root/usr/share/applications/kellvar.desktop"
+desktop-file-validate "$root/usr/share/applications/org.example.kellvar.desktop"
 appstreamcli validate --no-net "$root/usr/share/metainfo/org.example.kellvar.metainfo.xml" >/dev/null
-lintian --fail-on error "$deb" 2>/dev/null
+file "$root/usr/share/icons/hicolor/256x256/apps/kellvar.png" | grep -q '256 x 256' || { echo "icon not 256 px"; exit 1; }
+lintian --fail-on error,warning "$deb" 2>/dev/null
+if lintian -I --pedantic "$deb" 2>/dev/null | grep 'hardening'; then
+  echo "not hardened as Debian builds"
+  exit 1
+fi
+# The units as systemd reads them, pointed at the program in the unpacked root.
+units="$work/units"
+mkdir "$units"
+for unit in kellvar-archive.service kellvar-archive.timer; do
+  sed "s#=/usr/bin/kellvar #=$root/usr/bin/kellvar #" "$root/usr/lib/systemd/user/$unit" >"$units/$unit"
+done
+grep -q "^ExecStart=$root/usr/bin/kellvar -quiettotal\$" "$units/kellvar-archive.service"
+SYSTEMD_LOG_LEVEL=err systemd-analyze verify --man=no "$units/kellvar-archive.service" "$units/kellvar-archive.timer"
 
 # Both programs run from the unpacked root.
 timeout 60 "$root/usr/bin/kellvar-report" --version
