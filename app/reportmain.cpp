@@ -4,114 +4,109 @@
 
 #include "core/analysisstore.h"
 #include "core/modemlogparser.h"
-#include "core/rowtexts.h"
 #include "lang/language.h"
 #include "lang/messages.h"
 #include "lang/texttable.h"
+#include "platform/filehandle.h"
 #include "report/connectionexport.h"
+#include "report/historyinput.h"
+#include "report/machinetext.h"
+#include "report/outputstream.h"
 #include "report/periodtotals.h"
 #include "report/reportoptions.h"
+#include "report/scriptreceiver.h"
 #include "report/tabletextreceiver.h"
 #include "ui/rules/summarylines.h"
 
 #include <QLocale>
 
+#include <nlohmann/json.hpp>
+
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
+#include <optional>
 #include <string>
-#include <string_view>
 #include <vector>
 
 namespace {
 
 using namespace kellvar;
 
-bool InRange(const TConnectionRecord& record, const TReportOptions& options)
+// What the options ask for; decided here once.
+enum class TOutputMode { Table, SummaryText, SummaryValues, OneLine, Connections, Periods };
+
+TOutputMode OutputModeOf(const TReportOptions& o)
 {
-    return (!options.Since || record.ConnectDate >= *options.Since)
-           && (!options.Until || record.ConnectDate <= *options.Until);
+    if (o.OneLine)
+        return TOutputMode::OneLine;
+    if (o.Summary)
+        return o.Format == TReportFormat::Text ? TOutputMode::SummaryText : TOutputMode::SummaryValues;
+    if (o.By)
+        return TOutputMode::Periods;
+    return o.Format == TReportFormat::Text ? TOutputMode::Table : TOutputMode::Connections;
 }
 
-// The run's connections that the options keep, numbered as in the table.
-std::vector<TNumberedConnection> KeptConnections(const TAnalysisStore& store, const TReportOptions& options)
+// The table and the overview are the window's texts and keep its row limit;
+// what scripts read covers the whole log.
+bool IsWindowText(TOutputMode mode)
 {
-    std::vector<TNumberedConnection> kept;
-    const std::vector<TConnectionRecord>& records = store.Records();
-    for (size_t i = 0; i < records.size(); ++i)
-        if (InRange(records[i], options))
-            kept.push_back({static_cast<int32_t>(i), records[i]});
-    return kept;
+    return mode == TOutputMode::Table || mode == TOutputMode::SummaryText;
 }
 
-// The rows of the table that a range of connect dates keeps.
-std::string CopyTableText(const TAnalysisStore& store, const TReportOptions& options, bool german)
+std::optional<int32_t> DateKey(const std::optional<TDateBound>& bound)
 {
-    const std::vector<std::string_view> shown = ColumnCaptions(german);
-    const std::vector<std::string> captions(shown.begin(), shown.end());
-    std::vector<TRowCells> rows;
-    for (size_t i = 0; i < store.Records().size(); ++i)
-        if (InRange(store.Records()[i], options))
-            rows.push_back(store.Table().Rows()[i]);
-    return TableText(rows, captions);
+    return bound ? std::optional(bound->DateKey) : std::nullopt;
 }
 
-std::string ReportText(const TAnalysisStore& store, const TReportOptions& options, bool german,
-                       const std::string& decimalSeparator)
+// "format_version", the logs and the dates kept: the head of every JSON document.
+std::string JsonHead(const TReportOptions& o)
 {
-    if (options.Summary)
-        return SummaryLines(store.Figures(), store.LastConnection(), german);
-    if (options.Format == TReportFormat::Text && !options.By)
-        return CopyTableText(store, options, german);
-    const std::vector<TNumberedConnection> kept = KeptConnections(store, options);
-    if (options.By) {
-        const std::vector<TPeriodTotal> periods = PeriodTotals(kept, *options.By);
-        switch (options.Format) {
-        case TReportFormat::Csv:
-            return PeriodTotalsCsv(periods);
-        case TReportFormat::Json:
-            return PeriodTotalsJson(options.LogFile, *options.By, periods);
-        case TReportFormat::Text:
-            return PeriodTotalsText(periods, german, decimalSeparator);
-        }
-    }
-    if (options.Format == TReportFormat::Csv)
-        return ConnectionsCsv(kept);
-    return ConnectionsJson(options.LogFile, kept, SummaryOf(store.Counters(), kept));
-}
-
-// Messages of a failed run go to standard error; a run cut at the row limit says so.
-template <typename TReceiver> bool Finished(bool analysed, const TReceiver& receiver, bool german)
-{
-    if (!analysed || !receiver.Messages().empty()) {
-        for (const std::string& message : receiver.Messages())
-            std::cerr << message << '\n';
-        return false;
-    }
-    if (receiver.Counters().StoppedAtRowLimit)
-        std::cerr << "kellvar-report: " << RowLimitMessage(receiver.Counters().RowNumber - 1, german) << '\n';
-    return true;
+    nlohmann::ordered_json head;
+    head["format_version"] = ReportFormatVersion;
+    head["log"] = o.LogFiles.front();
+    head["logs"] = o.LogFiles;
+    head["since"] = o.Since ? nlohmann::ordered_json(o.Since->Text) : nlohmann::ordered_json(nullptr);
+    head["until"] = o.Until ? nlohmann::ordered_json(o.Until->Text) : nlohmann::ordered_json(nullptr);
+    return JsonDocumentOpening(head.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace));
 }
 
 // Ends once standard output is flushed; the run's hundreds of thousands of
-// cells need no freeing one by one when the process ends anyway.
-[[noreturn]] void End(bool succeeded)
+// values need no freeing one by one when the process ends anyway.
+[[noreturn]] void End(bool succeeded, TOutputStream& output, bool german)
 {
-    const bool flushed = std::fflush(stdout) == 0;
-    std::_Exit(succeeded && flushed ? 0 : 1);
+    if (!output.Finish()) {
+        std::cerr << "kellvar-report: " << (german ? "Standardausgabe" : "standard output") << ": "
+                  << platform::ErrorText(output.Error()) << '\n';
+        succeeded = false;
+    }
+    std::_Exit(succeeded ? 0 : 1);
 }
 
-// The whole output, written at once.
-[[noreturn]] void WriteAndEnd(const std::string& text)
+// A failed run names its file and the system's reason; any other message of
+// the run goes to standard error as it is. False when the run failed.
+template <typename TReceiver>
+bool Finished(bool analysed, const TReceiver& receiver, const TAnalysisCounters& counters, const std::string& log,
+              const std::string& shownLog, bool windowText, bool german)
 {
-    End(std::fwrite(text.data(), 1, text.size(), stdout) == text.size());
+    if (!analysed) {
+        const std::string& file = receiver.FailedFile == log ? shownLog : receiver.FailedFile;
+        std::cerr << "kellvar-report: " << file << ": " << receiver.FailureReason << '\n';
+        return false;
+    }
+    for (const std::string& message : receiver.Messages())
+        std::cerr << "kellvar-report: " << message << '\n';
+    if (windowText && counters.StoppedAtRowLimit)
+        std::cerr << "kellvar-report: " << RowLimitMessage(counters.RowNumber - 1, german) << '\n';
+    return true;
 }
 
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    const auto parsed = ParseReportArguments(std::vector<std::string>(argv + 1, argv + argc));
+    ChooseLanguage();
+    const auto parsed = ParseReportArguments(std::vector<std::string>(argv + 1, argv + argc), IsGerman);
     if (const auto* error = std::get_if<TUsageError>(&parsed)) {
         std::cerr << error->Message << '\n';
         return 2;
@@ -125,22 +120,89 @@ int main(int argc, char** argv)
         std::cout << "kellvar-report " KELLVAR_VERSION "\n";
         return 0;
     }
-    ChooseLanguage();
     const bool german = options.German.value_or(IsGerman);
     const std::string decimalSeparator = QLocale::system().decimalPoint().toStdString();
+    const TOutputMode mode = OutputModeOf(options);
+    TOutputStream output(stdout);
+
+    THistoryInput input;
+    if (!input.Prepare(options.LogFiles)) {
+        std::cerr << "kellvar-report: " << input.FailedFile() << ": " << input.Reason() << '\n';
+        return 1;
+    }
+    const std::string& log = input.Path();
+    // The log as the user named it: several are one history, named by all of them.
+    std::string shownLog;
+    for (const std::string& file : options.LogFiles)
+        shownLog += (shownLog.empty() ? "" : ",") + file;
     TAnalysisFlags flags;
     flags.IsGerman = german;
+    flags.WholeLog = !IsWindowText(mode);
+    const auto finished = [&](bool analysed, const auto& receiver, const TAnalysisCounters& counters) {
+        return Finished(analysed, receiver, counters, log, shownLog, IsWindowText(mode), german);
+    };
 
-    // The plain table is written as the run goes; everything else needs the whole run.
-    const bool plainTable =
-        !options.Summary && !options.By && !options.Since && !options.Until && options.Format == TReportFormat::Text;
-    if (plainTable) {
+    if (mode == TOutputMode::Table) {
         const std::vector<std::string_view> shown = ColumnCaptions(german);
-        TTableTextReceiver table(decimalSeparator, std::vector<std::string>(shown.begin(), shown.end()), stdout);
-        End(Finished(AnalyseLogFile(options.LogFile, true, flags, table), table, german) && table.Written());
+        TFailureKeeping<TTableTextReceiver> table(decimalSeparator,
+                                                  std::vector<std::string>(shown.begin(), shown.end()), output,
+                                                  DateKey(options.Since), DateKey(options.Until));
+        const bool analysed = AnalyseLogFile(log, true, flags, table);
+        End(finished(analysed, table, table.Counters()), output, german);
     }
-    TAnalysisStore store(decimalSeparator);
-    if (!Finished(AnalyseLogFile(options.LogFile, true, flags, store), store, german))
-        return 1;
-    WriteAndEnd(ReportText(store, options, german, decimalSeparator));
+    if (mode == TOutputMode::SummaryText) {
+        TFailureKeeping<TAnalysisStore> store(decimalSeparator);
+        const bool analysed = AnalyseLogFile(log, true, flags, store);
+        if (!finished(analysed, store, store.Counters()))
+            End(false, output, german);
+        output.Write(SummaryLines(store.Figures(), store.LastConnection(), german));
+        End(true, output, german);
+    }
+
+    // The script outputs: each connection handed on as the run reads it.
+    const bool json = options.Format == TReportFormat::Json && mode != TOutputMode::OneLine;
+    std::optional<TPeriodTotals> periods;
+    if (mode == TOutputMode::Periods)
+        periods.emplace(*options.By);
+    bool first = true;
+    const auto onConnection = [&](const TNumberedConnection& connection) {
+        if (periods)
+            periods->Add(connection.Record);
+        else if (mode == TOutputMode::Connections)
+            output.Write(json ? (first ? "\n  " : ",\n  ") + ConnectionJson(connection)
+                              : ConnectionCsvLine(connection));
+        first = false;
+    };
+    if (json)
+        output.Write(JsonHead(options));
+    if (mode == TOutputMode::Connections)
+        output.Write(json ? "\"connections\": [" : ConnectionsCsvHeader());
+    TFailureKeeping<TScriptReceiver> run(DateKey(options.Since), DateKey(options.Until), onConnection);
+    const bool analysed = AnalyseLogFile(log, true, flags, run);
+    if (!finished(analysed, run, run.Summary().Counters))
+        End(false, output, german);
+    const TSummaryValues summary = run.Summary();
+    switch (mode) {
+    case TOutputMode::Connections:
+        if (json)
+            output.Write((first ? "]" : "\n]") + std::string(", \"summary\": ") + SummaryJson(summary) + "}\n");
+        break;
+    case TOutputMode::Periods: {
+        const std::vector<TPeriodTotal> kept = periods->Periods(options.Top);
+        output.Write(json                                   ? PeriodTotalsJson(*options.By, kept)
+                     : options.Format == TReportFormat::Csv ? PeriodTotalsCsv(kept)
+                                                            : PeriodTotalsText(kept, german, decimalSeparator));
+        break;
+    }
+    case TOutputMode::SummaryValues:
+        output.Write(json ? "\"summary\": " + SummaryJson(summary) + "}\n" : SummaryCsv(summary));
+        break;
+    case TOutputMode::OneLine:
+        output.Write(SummaryOneLine(shownLog, summary));
+        break;
+    case TOutputMode::Table:
+    case TOutputMode::SummaryText:
+        break;
+    }
+    End(true, output, german);
 }

@@ -25,6 +25,9 @@ public:
     virtual void ShowMessage(const std::string& text) = 0;
     virtual void ProcessPendingEvents() = 0;
     virtual void ShowSummary(const TAnalysisCounters& counters) = 0;
+    // The file whose failure ended the run (the log or the All-Time-Log) and
+    // the system's reason, before the run's messages.
+    virtual void FileFailed(const std::string& /*path*/, const std::string& /*reason*/) {}
 };
 
 // The history file that a run appends the recognised lines to while it is kept.
@@ -60,6 +63,8 @@ struct TAnalysisFlags {
     // Nobody reads the messages but a log of standard error: they name the
     // failing file with the system's reason and say what the history left out.
     bool Unattended = false;
+    // The table's 32,766 rows do not limit the run: scripts get the whole log.
+    bool WholeLog = false;
 };
 
 }  // namespace kellvar

@@ -84,6 +84,7 @@ private:
     void SayWhatFailed(const std::string& logPath)
     {
         if (failure_) {
+            receiver_.FileFailed(failure_->Path, failure_->Reason);
             Say(Noted(OpenFailureMessage(logPath, flags_.IsGerman), failure_->Path, failure_->Reason,
                       failure_->AllTimeLog));
             return;
@@ -120,7 +121,7 @@ private:
     void ReadSessions(int fd, const std::string& path, LineReader::TReadFunction readSome)
     {
         LineReader reader(fd, LineReader::DefaultBufferSize, readSome);
-        while (!reader.AtEnd() && counters_.RowNumber < RowNumberLimit) {
+        while (!reader.AtEnd() && (flags_.WholeLog || counters_.RowNumber < RowNumberLimit)) {
             record_.Clear();
             bool closed = false;
             std::string_view line;

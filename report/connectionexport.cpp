@@ -2,114 +2,139 @@
 
 #include "machinetext.h"
 
-#include <array>
-#include <optional>
+#include <string_view>
 #include <utility>
 
 namespace kellvar {
 
-namespace {
-
-constexpr std::array<const char*, 12> FieldNames = {"number",         "connect",    "hangup",    "dial",
-                                                    "duration_s",     "dial_s",     "read_rate", "write_rate",
-                                                    "received_bytes", "sent_bytes", "speed_bps", "overrun_errors"};
-
-// The fields of one connection in the order of FieldNames; no value where
-// the log gave none. Strings are marked so JSON quotes them.
-struct TField {
-    std::optional<std::string> Value;
-    bool IsText = false;
-};
-
-std::array<TField, FieldNames.size()> Fields(const TNumberedConnection& c)
+void TConnectionSums::Add(const TConnectionRecord& r)
 {
-    const TConnectionRecord& r = c.Record;
-    const auto stamp = [](int32_t key, const TDateParts& parts, int32_t time) {
-        std::string text = IsoStamp(key, parts, time);
-        return TField{text.empty() ? std::nullopt : std::optional(std::move(text)), true};
-    };
-    const auto number = [](int64_t value) { return TField{std::to_string(value)}; };
-    const auto decimal = [](int64_t hundredths) { return TField{HundredthsDecimal(hundredths)}; };
-    return {number(c.Number),
-            stamp(r.ConnectDate, r.ConnectDateParts, r.ConnectTime),
-            stamp(r.HangUpDate, r.HangUpDateParts, r.HangUpTime),
-            stamp(r.DialDate, r.DialDateParts, r.DialTime),
-            decimal(r.ConnectionDuration),
-            decimal(r.DialDuration),
-            decimal(r.ReadRate),
-            decimal(r.WriteRate),
-            number(r.BytesRead),
-            number(r.BytesWritten),
-            number(r.Bps),
-            r.OverrunErrors < 0 ? TField{} : number(r.OverrunErrors)};
+    ++Connections;
+    DurationHundredths += r.ConnectionDuration;
+    DialHundredths += r.DialDuration;
+    ReceivedBytes += r.BytesRead;
+    SentBytes += r.BytesWritten;
 }
 
-std::string JsonValue(const TField& field)
+void TConnectionSums::Add(const TConnectionSums& other)
 {
-    if (!field.Value)
-        return "null";
-    return field.IsText ? JsonString(*field.Value) : *field.Value;
+    Connections += other.Connections;
+    DurationHundredths += other.DurationHundredths;
+    DialHundredths += other.DialHundredths;
+    ReceivedBytes += other.ReceivedBytes;
+    SentBytes += other.SentBytes;
+}
+
+namespace {
+
+TField Stamp(const char* name, int32_t key, const TDateParts& parts, int32_t time)
+{
+    std::string text = IsoStamp(key, parts, time);
+    return text.empty() ? NoneField(name) : TextField(name, std::move(text));
+}
+
+TField ConnectStamp(const char* name, const TConnectionRecord& r)
+{
+    return Stamp(name, r.ConnectDate, r.ConnectDateParts, r.ConnectTime);
+}
+
+TField HangUpStamp(const char* name, const TConnectionRecord& r)
+{
+    return Stamp(name, r.HangUpDate, r.HangUpDateParts, r.HangUpTime);
+}
+
+TFields ConnectionFields(const TNumberedConnection& c)
+{
+    const TConnectionRecord& r = c.Record;
+    return {IntegerField("number", c.Number),
+            ConnectStamp("connect", r),
+            HangUpStamp("hangup", r),
+            Stamp("dial", r.DialDate, r.DialDateParts, r.DialTime),
+            HundredthsField("duration_s", r.ConnectionDuration),
+            HundredthsField("dial_s", r.DialDuration),
+            HundredthsField("read_rate", r.ReadRate),
+            HundredthsField("write_rate", r.WriteRate),
+            IntegerField("received_bytes", r.BytesRead),
+            IntegerField("sent_bytes", r.BytesWritten),
+            IntegerField("speed_bps", r.Bps),
+            r.OverrunErrors < 0 ? NoneField("overrun_errors") : IntegerField("overrun_errors", r.OverrunErrors)};
+}
+
+TFields SummaryFields(const TSummaryValues& v)
+{
+    const TConnectionSums& s = v.Sums;
+    const TConnectionRecord* last = v.Last ? &v.Last->Record : nullptr;
+    const auto ofLast = [&](TField (*make)(const char*, int64_t), const char* name, int64_t value) {
+        return last != nullptr ? make(name, value) : NoneField(name);
+    };
+    const TConnectionRecord none;
+    const TConnectionRecord& l = last != nullptr ? *last : none;
+    return {
+        IntegerField("tried_connects", v.Counters.TriedConnects),
+        IntegerField("tried_dial_ins", v.Counters.TriedDialIns),
+        IntegerField("successful_connects", v.Counters.SuccessfulConnects),
+        IntegerField("unclosed_entries", v.Counters.UnclosedEntries),
+        IntegerField("log_file_bytes", int64_t{v.Counters.LogFileBlocks} * 128),
+        IntegerField("connections", s.Connections),
+        HundredthsField("duration_s", s.DurationHundredths),
+        QuotientField("mean_duration_s", s.DurationHundredths, s.Connections * 100),
+        // The overview's mean dialing time is cut to hundredths, not rounded.
+        s.Connections > 0 ? HundredthsField("mean_dial_s", s.DialHundredths / s.Connections) : NoneField("mean_dial_s"),
+        IntegerField("received_bytes", s.ReceivedBytes),
+        IntegerField("sent_bytes", s.SentBytes),
+        QuotientField("mean_received_bytes", s.ReceivedBytes, s.Connections),
+        QuotientField("mean_sent_bytes", s.SentBytes, s.Connections),
+        QuotientField("read_rate", s.ReceivedBytes * 100, s.DurationHundredths),
+        QuotientField("write_rate", s.SentBytes * 100, s.DurationHundredths),
+        ConnectStamp("last_connect", l),
+        HangUpStamp("last_hangup", l),
+        ofLast(IntegerField, "last_received_bytes", l.BytesRead),
+        ofLast(IntegerField, "last_sent_bytes", l.BytesWritten),
+        ofLast(HundredthsField, "last_read_rate", l.ReadRate),
+        ofLast(HundredthsField, "last_write_rate", l.WriteRate),
+    };
 }
 
 }  // namespace
 
-TExportSummary SummaryOf(const TAnalysisCounters& counters, const std::vector<TNumberedConnection>& connections)
+std::string ConnectionsCsvHeader()
 {
-    TExportSummary s;
-    s.Counters = counters;
-    for (const TNumberedConnection& c : connections) {
-        ++s.Connections;
-        s.DurationHundredths += c.Record.ConnectionDuration;
-        s.ReceivedBytes += c.Record.BytesRead;
-        s.SentBytes += c.Record.BytesWritten;
-        s.DialHundredths += c.Record.DialDuration;
-    }
-    return s;
+    return CsvLine(ConnectionFields({}), true);
 }
 
-std::string ConnectionsCsv(const std::vector<TNumberedConnection>& connections)
+std::string ConnectionCsvLine(const TNumberedConnection& connection)
 {
-    std::string text;
-    for (const char* name : FieldNames)
-        text += std::string(text.empty() ? "" : ",") + name;
-    text += '\n';
-    for (const TNumberedConnection& c : connections) {
-        const auto fields = Fields(c);
-        for (size_t i = 0; i < fields.size(); ++i)
-            text += (i == 0 ? "" : ",") + CsvField(fields[i].Value.value_or(""));
-        text += '\n';
-    }
-    return text;
+    return CsvLine(ConnectionFields(connection), false);
 }
 
-std::string ConnectionsJson(const std::string& logPath, const std::vector<TNumberedConnection>& connections,
-                            const TExportSummary& s)
+std::string ConnectionJson(const TNumberedConnection& connection)
 {
-    std::string text = "{\"log\": " + JsonString(logPath) + ", \"connections\": [";
-    for (size_t row = 0; row < connections.size(); ++row) {
-        const auto fields = Fields(connections[row]);
-        text += row == 0 ? "\n  {" : ",\n  {";
-        for (size_t i = 0; i < fields.size(); ++i)
-            text += std::string(i == 0 ? "" : ", ") + "\"" + FieldNames[i] + "\": " + JsonValue(fields[i]);
-        text += "}";
-    }
-    // The overview's mean dialing time: cut to hundredths, not rounded.
-    const std::string meanDial = s.Connections > 0 ? HundredthsDecimal(s.DialHundredths / s.Connections) : "null";
-    const std::vector<std::pair<const char*, std::string>> summary = {
-        {"tried_connects", std::to_string(s.Counters.TriedConnects)},
-        {"tried_dial_ins", std::to_string(s.Counters.TriedDialIns)},
-        {"successful_connects", std::to_string(s.Counters.SuccessfulConnects)},
-        {"unclosed_entries", std::to_string(s.Counters.UnclosedEntries)},
-        {"connections", std::to_string(s.Connections)},
-        {"duration_s", HundredthsDecimal(s.DurationHundredths)},
-        {"received_bytes", std::to_string(s.ReceivedBytes)},
-        {"sent_bytes", std::to_string(s.SentBytes)},
-        {"mean_dial_s", meanDial},
+    return JsonObject(ConnectionFields(connection));
+}
+
+std::string SummaryCsv(const TSummaryValues& values)
+{
+    const TFields fields = SummaryFields(values);
+    return CsvLine(fields, true) + CsvLine(fields, false);
+}
+
+std::string SummaryJson(const TSummaryValues& values)
+{
+    return JsonObject(SummaryFields(values));
+}
+
+std::string SummaryOneLine(const std::string& log, const TSummaryValues& values)
+{
+    const TFields fields = SummaryFields(values);
+    const auto value = [&](std::string_view name) {
+        for (const TField& field : fields)
+            if (field.Name == name)
+                return FieldText(field);
+        return std::string();
     };
-    text += connections.empty() ? "], \"summary\": {" : "\n], \"summary\": {";
-    for (size_t i = 0; i < summary.size(); ++i)
-        text += std::string(i == 0 ? "" : ", ") + "\"" + summary[i].first + "\": " + summary[i].second;
-    return text + "}}\n";
+    return std::to_string(ReportFormatVersion) + ";" + log + ";" + value("connections") + ";" + value("duration_s")
+           + ";" + value("received_bytes") + ";" + value("sent_bytes") + ";" + value("last_connect") + ";"
+           + value("last_hangup") + "\n";
 }
 
 }  // namespace kellvar

@@ -2,6 +2,7 @@
 
 #include "core/connectionrecord.h"
 
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,23 +14,40 @@ struct TNumberedConnection {
     TConnectionRecord Record;
 };
 
-// The overview's counts and sums, as numbers.
-struct TExportSummary {
-    TAnalysisCounters Counters;
+// What every figure over connections is made of; the one place they are
+// added up.
+struct TConnectionSums {
     int64_t Connections = 0;
     int64_t DurationHundredths = 0;
+    int64_t DialHundredths = 0;
     int64_t ReceivedBytes = 0;
     int64_t SentBytes = 0;
-    int64_t DialHundredths = 0;  // summed over the connections
+
+    void Add(const TConnectionRecord& record);
+    void Add(const TConnectionSums& other);
 };
 
-TExportSummary SummaryOf(const TAnalysisCounters& counters, const std::vector<TNumberedConnection>& connections);
+// Raises when a field changes meaning, so that scripts can tell.
+inline constexpr int ReportFormatVersion = 1;
 
-// RFC 4180 with a header line (LF line ends): one line per connection.
-std::string ConnectionsCsv(const std::vector<TNumberedConnection>& connections);
+// The connections as CSV (RFC 4180, LF line ends), a line at a time.
+std::string ConnectionsCsvHeader();
+std::string ConnectionCsvLine(const TNumberedConnection& connection);
 
-// {"log": PATH, "connections": [...], "summary": {...}}
-std::string ConnectionsJson(const std::string& logPath, const std::vector<TNumberedConnection>& connections,
-                            const TExportSummary& summary);
+// The connections as JSON objects, one at a time, for the "connections" array.
+std::string ConnectionJson(const TNumberedConnection& connection);
+
+// Every figure of the overview as a raw value, by name; the counters and the
+// log's size are the whole log's, the rest are the kept connections'.
+struct TSummaryValues {
+    TAnalysisCounters Counters;
+    TConnectionSums Sums;
+    std::optional<TNumberedConnection> Last;
+};
+std::string SummaryCsv(const TSummaryValues& values);
+// The "summary" object of a JSON document.
+std::string SummaryJson(const TSummaryValues& values);
+// "1;LOG;connections;seconds;received;sent;last connect;last hang-up", for status bars.
+std::string SummaryOneLine(const std::string& log, const TSummaryValues& values);
 
 }  // namespace kellvar

@@ -1,5 +1,7 @@
 #include "machinetext.h"
 
+#include "core/formatting.h"
+
 #include <nlohmann/json.hpp>
 
 #include <array>
@@ -68,6 +70,74 @@ std::string CsvField(std::string_view text)
         quoted += c;
     }
     return quoted + '"';
+}
+
+TField NoneField(const char* name)
+{
+    return {name, TField::None, 0, {}};
+}
+
+TField IntegerField(const char* name, int64_t value)
+{
+    return {name, TField::Integer, value, {}};
+}
+
+TField HundredthsField(const char* name, int64_t value)
+{
+    return {name, TField::Hundredths, value, {}};
+}
+
+TField QuotientField(const char* name, int64_t numerator, int64_t denominator)
+{
+    return denominator == 0 ? NoneField(name) : HundredthsField(name, DivideHalfEven(numerator * 100, denominator));
+}
+
+TField TextField(const char* name, std::string value)
+{
+    return {name, TField::Text, 0, std::move(value)};
+}
+
+std::string FieldText(const TField& field)
+{
+    switch (field.Kind) {
+    case TField::Integer:
+        return std::to_string(field.Number);
+    case TField::Hundredths:
+        return HundredthsDecimal(field.Number);
+    case TField::Text:
+        return field.String;
+    case TField::None:
+        break;
+    }
+    return {};
+}
+
+std::string CsvLine(const TFields& fields, bool names)
+{
+    std::string line;
+    for (size_t i = 0; i < fields.size(); ++i)
+        line += (i == 0 ? "" : ",") + CsvField(names ? fields[i].Name : FieldText(fields[i]));
+    return line + '\n';
+}
+
+std::string JsonObject(const TFields& fields)
+{
+    nlohmann::ordered_json object = nlohmann::ordered_json::object();
+    for (const TField& field : fields) {
+        nlohmann::ordered_json& value = object[field.Name];
+        if (field.Kind == TField::Integer)
+            value = field.Number;
+        else if (field.Kind == TField::Hundredths)
+            value = static_cast<double>(field.Number) / 100;
+        else if (field.Kind == TField::Text)
+            value = field.String;
+    }
+    return object.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+std::string JsonDocumentOpening(const std::string& headJson)
+{
+    return headJson.substr(0, headJson.size() - 1) + ", ";
 }
 
 std::string JsonString(std::string_view text)

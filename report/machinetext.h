@@ -5,6 +5,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kellvar {
 
@@ -30,5 +31,35 @@ std::string CsvField(std::string_view text);
 // A JSON string with its quotes; bytes that are no valid UTF-8 (a file name
 // may hold them) become U+FFFD.
 std::string JsonString(std::string_view text);
+
+// A named value of a connection, a period or the summary: a whole number,
+// hundredths (two decimals), a text, or none where the log gave none.
+struct TField {
+    enum TKind { None, Integer, Hundredths, Text };
+    const char* Name;
+    TKind Kind = None;
+    int64_t Number = 0;
+    std::string String;
+};
+using TFields = std::vector<TField>;
+
+TField NoneField(const char* name);
+TField IntegerField(const char* name, int64_t value);
+TField HundredthsField(const char* name, int64_t value);
+// A quotient in hundredths, rounded half to even as the overview rounds; none
+// for a zero divisor.
+TField QuotientField(const char* name, int64_t numerator, int64_t denominator);
+TField TextField(const char* name, std::string value);
+
+// One CSV line of the fields' names or of their values (empty for none).
+std::string CsvLine(const TFields& fields, bool names);
+// One JSON object; hundredths are numbers, none is null.
+std::string JsonObject(const TFields& fields);
+// The field's value as CSV writes it.
+std::string FieldText(const TField& field);
+
+// The opening of a JSON document, up to and with the comma after its last
+// head field: '{"format_version": 1, ..., '. The head is a JSON object.
+std::string JsonDocumentOpening(const std::string& headJson);
 
 }  // namespace kellvar

@@ -9,28 +9,10 @@
 
 #include <algorithm>
 #include <array>
-#include <map>
-#include <tuple>
 
 namespace kellvar {
 
 namespace {
-
-void Add(TPeriodTotal& total, const TConnectionRecord& r)
-{
-    ++total.Connections;
-    total.DurationHundredths += r.ConnectionDuration;
-    total.ReceivedBytes += r.BytesRead;
-    total.SentBytes += r.BytesWritten;
-}
-
-std::string PeriodName(TPeriod period)
-{
-    for (const auto& [name, named] : PeriodNames)
-        if (named == period)
-            return std::string(name);
-    return {};
-}
 
 // The width of a text as a terminal shows it: UTF-8 continuation bytes take no column.
 size_t ColumnsOf(const std::string& text)
@@ -38,82 +20,115 @@ size_t ColumnsOf(const std::string& text)
     return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
 }
 
+int64_t Bytes(const TPeriodTotal& total)
+{
+    return total.Sums.ReceivedBytes + total.Sums.SentBytes;
+}
+
+TFields PeriodFields(const TConnectionSums& s)
+{
+    return {IntegerField("connections", s.Connections),
+            HundredthsField("duration_s", s.DurationHundredths),
+            IntegerField("received_bytes", s.ReceivedBytes),
+            IntegerField("sent_bytes", s.SentBytes),
+            QuotientField("mean_duration_s", s.DurationHundredths, s.Connections * 100),
+            QuotientField("mean_received_bytes", s.ReceivedBytes, s.Connections),
+            QuotientField("mean_sent_bytes", s.SentBytes, s.Connections)};
+}
+
+TFields PeriodFields(const TPeriodTotal& total)
+{
+    TFields fields = PeriodFields(total.Sums);
+    fields.insert(fields.begin(), TextField("period", total.Period));
+    return fields;
+}
+
 }  // namespace
 
-std::vector<TPeriodTotal> PeriodTotals(const std::vector<TNumberedConnection>& connections, TPeriod period)
+std::string_view PeriodName(TPeriod period)
 {
-    std::map<std::tuple<int32_t, int32_t, int32_t>, TPeriodTotal> byDate;
-    for (const TNumberedConnection& c : connections) {
-        const TDateParts& d = c.Record.ConnectDateParts;
-        const auto key =
-            std::make_tuple(d.Year, period == TPeriod::Year ? 0 : d.Month, period == TPeriod::Day ? d.Day : 0);
-        TPeriodTotal& total = byDate[key];
-        if (total.Period.empty()) {
-            const std::string date = IsoDate(d);
-            total.Period = date.substr(0, period == TPeriod::Day ? 10 : period == TPeriod::Month ? 7 : 4);
-        }
-        Add(total, c.Record);
-    }
+    for (const auto& [name, named] : PeriodNames)
+        if (named == period)
+            return name;
+    return {};
+}
+
+void TPeriodTotals::Add(const TConnectionRecord& record)
+{
+    const TDateParts& d = record.ConnectDateParts;
+    const auto key =
+        std::make_tuple(d.Year, period_ == TPeriod::Year ? 0 : d.Month, period_ == TPeriod::Day ? d.Day : 0);
+    TPeriodTotal& total = byDate_[key];
+    if (total.Period.empty())
+        total.Period = IsoDate(d).substr(0, period_ == TPeriod::Day ? 10 : period_ == TPeriod::Month ? 7 : 4);
+    total.Sums.Add(record);
+}
+
+std::vector<TPeriodTotal> TPeriodTotals::Periods(std::optional<int64_t> top) const
+{
     std::vector<TPeriodTotal> periods;
-    for (auto& [key, total] : byDate)
-        periods.push_back(std::move(total));
+    for (const auto& [key, total] : byDate_)
+        periods.push_back(total);
+    if (top) {
+        // Equal byte counts keep their time order.
+        std::stable_sort(periods.begin(), periods.end(),
+                         [](const TPeriodTotal& a, const TPeriodTotal& b) { return Bytes(a) > Bytes(b); });
+        periods.resize(std::min(periods.size(), static_cast<size_t>(*top)));
+    }
     return periods;
 }
 
-TPeriodTotal GrandTotal(const std::vector<TPeriodTotal>& periods)
+TConnectionSums GrandTotal(const std::vector<TPeriodTotal>& periods)
 {
-    TPeriodTotal total;
-    for (const TPeriodTotal& p : periods) {
-        total.Connections += p.Connections;
-        total.DurationHundredths += p.DurationHundredths;
-        total.ReceivedBytes += p.ReceivedBytes;
-        total.SentBytes += p.SentBytes;
-    }
+    TConnectionSums total;
+    for (const TPeriodTotal& p : periods)
+        total.Add(p.Sums);
     return total;
 }
 
 std::string PeriodTotalsCsv(const std::vector<TPeriodTotal>& periods)
 {
-    std::string text = "period,connections,duration_s,received_bytes,sent_bytes\n";
+    std::string text = CsvLine(PeriodFields(TPeriodTotal{}), true);
     for (const TPeriodTotal& p : periods)
-        text += CsvField(p.Period) + "," + std::to_string(p.Connections) + "," + HundredthsDecimal(p.DurationHundredths)
-                + "," + std::to_string(p.ReceivedBytes) + "," + std::to_string(p.SentBytes) + "\n";
+        text += CsvLine(PeriodFields(p), false);
     return text;
 }
 
-std::string PeriodTotalsJson(const std::string& logPath, TPeriod period, const std::vector<TPeriodTotal>& periods)
+std::string PeriodTotalsJson(TPeriod period, const std::vector<TPeriodTotal>& periods)
 {
-    const auto object = [](const TPeriodTotal& p, bool withPeriod) {
-        return std::string("{") + (withPeriod ? "\"period\": " + JsonString(p.Period) + ", " : "") + "\"connections\": "
-               + std::to_string(p.Connections) + ", \"duration_s\": " + HundredthsDecimal(p.DurationHundredths)
-               + ", \"received_bytes\": " + std::to_string(p.ReceivedBytes)
-               + ", \"sent_bytes\": " + std::to_string(p.SentBytes) + "}";
-    };
-    std::string text = "{\"log\": " + JsonString(logPath) + ", \"by\": \"" + PeriodName(period) + "\", \"periods\": [";
+    std::string text = "\"by\": \"" + std::string(PeriodName(period)) + "\", \"periods\": [";
     for (size_t i = 0; i < periods.size(); ++i)
-        text += (i == 0 ? "\n  " : ",\n  ") + object(periods[i], true);
-    return text + (periods.empty() ? "" : "\n") + "], \"total\": " + object(GrandTotal(periods), false) + "}\n";
+        text += (i == 0 ? "\n  " : ",\n  ") + JsonObject(PeriodFields(periods[i]));
+    return text + (periods.empty() ? "" : "\n") + "], \"total\": " + JsonObject(PeriodFields(GrandTotal(periods)))
+           + "}\n";
 }
 
 std::string PeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool german, const std::string& sep)
 {
-    using TRow = std::array<std::string, 5>;
-    const auto row = [&](const TPeriodTotal& p, const std::string& name) {
-        return TRow{name, std::to_string(p.Connections), FormatClock(p.DurationHundredths),
-                    FormatPrefixed(100, static_cast<double>(p.ReceivedBytes), sep) + "byte",
-                    FormatPrefixed(100, static_cast<double>(p.SentBytes), sep) + "byte"};
+    using TRow = std::array<std::string, 8>;
+    const auto bytes = [&](double value) { return FormatPrefixed(100, value, sep) + "byte"; };
+    const auto row = [&](const TConnectionSums& s, const std::string& name) {
+        const double n = static_cast<double>(std::max<int64_t>(s.Connections, 1));
+        return TRow{name,
+                    std::to_string(s.Connections),
+                    FormatClock(s.DurationHundredths),
+                    bytes(static_cast<double>(s.ReceivedBytes)),
+                    bytes(static_cast<double>(s.SentBytes)),
+                    FormatClock(DivideHalfEven(s.DurationHundredths, std::max<int64_t>(s.Connections, 1))),
+                    bytes(static_cast<double>(s.ReceivedBytes) / n),
+                    bytes(static_cast<double>(s.SentBytes) / n)};
     };
+    const auto caption = [&](TReportText text) { return std::string(ReportText(text, german)); };
     std::vector<TRow> rows;
-    rows.push_back({std::string(ReportText(TReportText::Period, german)),
-                    std::string(ReportText(TReportText::Connections, german)),
-                    std::string(ReportText(TReportText::Duration, german)),
+    rows.push_back({caption(TReportText::Period), caption(TReportText::Connections), caption(TReportText::Duration),
                     std::string(ColumnCaptions(german)[ReceivedColumn]),
-                    std::string(ColumnCaptions(german)[SentColumn])});
+                    std::string(ColumnCaptions(german)[SentColumn]), caption(TReportText::MeanDuration),
+                    caption(TReportText::MeanReceived), caption(TReportText::MeanSent)});
     for (const TPeriodTotal& p : periods)
-        rows.push_back(row(p, p.Period));
-    rows.push_back(row(GrandTotal(periods), std::string(ReportText(TReportText::Total, german))));
+        rows.push_back(row(p.Sums, p.Period));
+    rows.push_back(row(GrandTotal(periods), caption(TReportText::Total)));
 
-    std::array<size_t, 5> widths{};
+    std::array<size_t, 8> widths{};
     for (const TRow& r : rows)
         for (size_t i = 0; i < r.size(); ++i)
             widths[i] = std::max(widths[i], ColumnsOf(r[i]));

@@ -8,9 +8,9 @@
 
 namespace kellvar {
 
-const char* const ReportUsage = "usage: kellvar-report [--summary | --format=text|csv|json]\n"
-                                "                      [--by=day|month|year] [--since=YYYY-MM-DD]\n"
-                                "                      [--until=YYYY-MM-DD] [--german | --english] LOGFILE";
+const char* const ReportUsage = "usage: kellvar-report [--summary | --oneline] [--format=text|csv|json]\n"
+                                "                      [--by=day|month|year [--top=N]] [--since=DATE] [--until=DATE]\n"
+                                "                      [--german | --english] [--] LOGFILE...";
 
 // Fits a terminal of 80 columns.
 std::string ReportHelp()
@@ -20,22 +20,29 @@ std::string ReportHelp()
              "       kellvar-report --help | --version\n"
              "\n"
              "Analyses a Windows modem log as the Kellvar window does and prints its\n"
-             "connections.\n"
+             "connections. Several LOGFILEs form one history, in the order given, as the\n"
+             "All-Time-Log would hold it; - is standard input.\n"
              "\n"
              "Options:\n"
-             "  --summary        the overview figures, one \"caption TAB value\" line each\n"
+             "  --summary        the overview figures, one \"caption TAB value\" line each;\n"
+             "                   with csv or json every figure as a raw value\n"
+             "  --oneline        format version, log, connections, seconds, bytes received\n"
+             "                   and sent, last connect and hang-up, separated by ;\n"
              "  --format=FORMAT  text (default): the table as \"Copy Data (Table)\" copies it,\n"
              "                   TAB-separated with CR LF; csv: RFC 4180 with a header line;\n"
-             "                   json: {\"log\", \"connections\", \"summary\"}; csv and json\n"
+             "                   json: one document with \"format_version\"; csv and json\n"
              "                   give raw values (seconds, bytes, ISO 8601 stamps) in any\n"
-             "                   locale\n"
-             "  --by=PERIOD      totals per day, month or year of the connect date\n"
-             "  --since=DATE     keep connections from this connect date on (YYYY-MM-DD)\n"
-             "  --until=DATE     keep connections up to this connect date (YYYY-MM-DD)\n"
-             "  --german         German captions and messages\n"
-             "  --english        English captions and messages\n"
-             "  --help           print this help\n"
-             "  --version        print the version\n"
+             "                   locale and the whole log, past the table's 32,766 rows\n"
+             "  --by=PERIOD      totals and means per day, month or year of the connect date\n"
+             "  --top=N          only the N periods with the most bytes, largest first\n"
+             "  --since=DATE     keep connections from this connect date on\n"
+             "  --until=DATE     keep connections up to this connect date; a DATE is\n"
+             "                   YYYY-MM-DD, YYYY-MM or YYYY (the whole month or year)\n"
+             "  --german, --english\n"
+             "                   captions and messages in German or English\n"
+             "  --               the arguments after it are LOGFILEs\n"
+             "  -h, --help       print this help\n"
+             "  -V, --version    print the version\n"
              "\n"
              "Files (of the kellvar window; the report reads only LOGFILE):\n"
              "  kellvar.INI and kellvar.ATL beside the kellvar program where you may write\n"
@@ -43,7 +50,7 @@ std::string ReportHelp()
              "  (~/.config) and the All-Time-Log in $XDG_DATA_HOME/kellvar/kellvar.ATL\n"
              "  (~/.local/share).\n"
              "\n"
-             "Exit status: 0 on success; 1 when the log could not be opened or read, or\n"
+             "Exit status: 0 on success; 1 when a log could not be opened or read, or\n"
              "the output could not be written; 2 for a usage error.\n";
 }
 
@@ -76,68 +83,112 @@ std::optional<TValue> Named(const std::array<std::pair<std::string_view, TValue>
     return std::nullopt;
 }
 
-std::optional<int32_t> DateKeyNamed(const std::string& text)
+// "YYYY", "YYYY-MM" or "YYYY-MM-DD": a year or a month stands for its first
+// or its last day. Date keys give every month 31 days, so day 31 ends any.
+std::optional<TDateBound> DateBound(const std::string& text, bool last)
 {
+    const bool year = text.size() == 4;
+    const bool month = text.size() == 7;
     TDateParts parts;
-    if (!ParseIsoDate(text, parts))
+    if (!ParseIsoDate(year ? text + "-01-01" : month ? text + "-01" : text, parts))
         return std::nullopt;
-    return DateKeyOf(parts.Year, parts.Month, parts.Day);
+    if (last && year)
+        parts.Month = 12;
+    if (last && (year || month))
+        parts.Day = 31;
+    return TDateBound{text, DateKeyOf(parts.Year, parts.Month, parts.Day)};
 }
 
-TUsageError BadValue(const std::string& option, const std::string& value, const char* expected)
+struct TUsageTexts {
+    const char* NotA;
+    const char* Unknown;
+    const char* NoLogFile;
+    const char* SummaryText;
+    const char* TopWithoutBy;
+};
+
+const TUsageTexts& UsageTexts(bool german)
 {
-    return {"kellvar-report: " + option + ": '" + value + "' is not " + expected};
+    static const TUsageTexts English{
+        " is not ", "unknown option ", "no LOGFILE given",
+        "--summary as text counts the whole log; --since, --until, --by and --oneline need csv, json or no --summary",
+        "--top needs --by"};
+    static const TUsageTexts German{
+        " ist nicht ", "unbekannte Option ", "keine LOGFILE angegeben",
+        "--summary als Text zählt die ganze Log-Datei; --since, --until, --by und --oneline brauchen csv, json oder "
+        "kein --summary",
+        "--top braucht --by"};
+    return german ? German : English;
+}
+
+TUsageError Usage(const std::string& text)
+{
+    return {"kellvar-report: " + text};
 }
 
 }  // namespace
 
-std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector<std::string>& arguments)
+std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector<std::string>& arguments, bool german)
 {
+    const TUsageTexts& say = UsageTexts(german);
+    const auto bad = [&](const std::string& option, const std::string& value, const char* english,
+                         const char* inGerman) {
+        return Usage(option + ": '" + value + "'" + say.NotA + (german ? inGerman : english));
+    };
     TReportOptions o;
+    bool optionsEnded = false;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
-        if (argument == "--help") {
+        if (optionsEnded || argument == "-" || argument.empty() || argument[0] != '-') {
+            o.LogFiles.push_back(argument);
+        } else if (argument == "--") {
+            optionsEnded = true;
+        } else if (argument == "--help" || argument == "-h") {
             o.Help = true;
             return o;
-        }
-        if (argument == "--version") {
+        } else if (argument == "--version" || argument == "-V") {
             o.Version = true;
             return o;
-        }
-        if (argument == "--summary") {
+        } else if (argument == "--summary") {
             o.Summary = true;
+        } else if (argument == "--oneline") {
+            o.OneLine = true;
         } else if (argument == "--german" || argument == "--english") {
             o.German = argument == "--german";
         } else if (const auto format = OptionValue(arguments, i, "--format")) {
             const auto named = Named(FormatNames, *format);
             if (!named)
-                return BadValue("--format", *format, "text, csv or json");
+                return bad("--format", *format, "text, csv or json", "text, csv oder json");
             o.Format = *named;
         } else if (const auto by = OptionValue(arguments, i, "--by")) {
             o.By = Named(PeriodNames, *by);
             if (!o.By)
-                return BadValue("--by", *by, "day, month or year");
+                return bad("--by", *by, "day, month or year", "day, month oder year");
+        } else if (const auto top = OptionValue(arguments, i, "--top")) {
+            int32_t count = 0;
+            if (!ReadInteger(*top, count) || count < 1)
+                return bad("--top", *top, "a number from 1 on", "eine Zahl ab 1");
+            o.Top = count;
         } else if (const auto since = OptionValue(arguments, i, "--since")) {
-            o.Since = DateKeyNamed(*since);
+            o.Since = DateBound(*since, false);
             if (!o.Since)
-                return BadValue("--since", *since, "a date YYYY-MM-DD");
+                return bad("--since", *since, "a date YYYY-MM-DD, YYYY-MM or YYYY",
+                           "ein Datum YYYY-MM-DD, YYYY-MM oder YYYY");
         } else if (const auto until = OptionValue(arguments, i, "--until")) {
-            o.Until = DateKeyNamed(*until);
+            o.Until = DateBound(*until, true);
             if (!o.Until)
-                return BadValue("--until", *until, "a date YYYY-MM-DD");
-        } else if (!argument.empty() && argument[0] == '-' && argument != "-") {
-            return TUsageError{"kellvar-report: unknown option " + argument};
-        } else if (o.LogFile.empty()) {
-            o.LogFile = argument;
+                return bad("--until", *until, "a date YYYY-MM-DD, YYYY-MM or YYYY",
+                           "ein Datum YYYY-MM-DD, YYYY-MM oder YYYY");
         } else {
-            return TUsageError{"kellvar-report: more than one LOGFILE"};
+            return Usage(say.Unknown + argument);
         }
     }
-    if (o.LogFile.empty())
-        return TUsageError{"kellvar-report: no LOGFILE given"};
-    if (o.Summary && (o.Since || o.Until || o.By || o.Format != TReportFormat::Text))
-        return TUsageError{"kellvar-report: --summary counts the whole log and prints text; it takes no --since, "
-                           "--until, --by or --format"};
+    if (o.LogFiles.empty())
+        return Usage(say.NoLogFile);
+    if (o.Summary && o.Format == TReportFormat::Text && (o.Since || o.Until || o.By || o.OneLine))
+        return Usage(say.SummaryText);
+    if (o.Top && !o.By)
+        return Usage(say.TopWithoutBy);
     return o;
 }
 

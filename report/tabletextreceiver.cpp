@@ -6,22 +6,16 @@
 
 namespace kellvar {
 
-namespace {
-
-// Lines are handed to the output in pieces of about this size.
-constexpr size_t WriteSize = 64 * 1024;
-
-}  // namespace
-
-TTableTextReceiver::TTableTextReceiver(std::string decimalSeparator, std::vector<std::string> captions, std::FILE* out)
-    : decimalSeparator_(std::move(decimalSeparator)), captions_(std::move(captions)), out_(out)
+TTableTextReceiver::TTableTextReceiver(std::string decimalSeparator, std::vector<std::string> captions,
+                                       TOutputStream& output, std::optional<int32_t> since,
+                                       std::optional<int32_t> until)
+    : decimalSeparator_(std::move(decimalSeparator)), captions_(std::move(captions)), output_(output), since_(since),
+      until_(until)
 {
-    text_.reserve(2 * WriteSize);
 }
 
 void TTableTextReceiver::ClearTable()
 {
-    text_.clear();
     pendingRow_.clear();
     pendingCells_ = 0;
     rowsWritten_ = false;
@@ -30,11 +24,15 @@ void TTableTextReceiver::ClearTable()
 void TTableTextReceiver::AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber)
 {
     FinishPendingRow();
-    pendingCells_ = AppendConnectionCells(pendingRow_, record, rowNumber, decimalSeparator_);
+    skipping_ = (since_ && record.ConnectDate < *since_) || (until_ && record.ConnectDate > *until_);
+    if (!skipping_)
+        pendingCells_ = AppendConnectionCells(pendingRow_, record, rowNumber, decimalSeparator_);
 }
 
 void TTableTextReceiver::AppendCellToLastRow(const std::string& text)
 {
+    if (skipping_)
+        return;
     pendingRow_ += '\t';
     pendingRow_ += text;
     ++pendingCells_;
@@ -43,7 +41,6 @@ void TTableTextReceiver::AppendCellToLastRow(const std::string& text)
 void TTableTextReceiver::ShowSummary(const TAnalysisCounters& counters)
 {
     FinishPendingRow();
-    Flush();
     counters_ = counters;
 }
 
@@ -56,21 +53,15 @@ void TTableTextReceiver::FinishPendingRow()
         const std::vector<std::string> header(
             captions_.begin(),
             captions_.begin() + static_cast<std::ptrdiff_t>(std::min(pendingCells_, captions_.size())));
-        AppendRowText(text_, header);
+        std::string line;
+        AppendRowText(line, header);
+        output_.Write(line);
         rowsWritten_ = true;
     }
-    text_ += pendingRow_;
-    text_ += "\r\n";
+    pendingRow_ += "\r\n";
+    output_.Write(pendingRow_);
     pendingRow_.clear();
     pendingCells_ = 0;
-    if (text_.size() >= WriteSize)
-        Flush();
-}
-
-void TTableTextReceiver::Flush()
-{
-    written_ = written_ && std::fwrite(text_.data(), 1, text_.size(), out_) == text_.size();
-    text_.clear();
 }
 
 }  // namespace kellvar

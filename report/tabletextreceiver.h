@@ -1,8 +1,10 @@
 #pragma once
 
+#include "outputstream.h"
+
 #include "core/analysisreceiver.h"
 
-#include <cstdio>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -13,10 +15,11 @@ namespace kellvar {
 // row waits, for a late overrun count the log may still add to it.
 class TTableTextReceiver : public TAnalysisReceiver {
 public:
-    TTableTextReceiver(std::string decimalSeparator, std::vector<std::string> captions, std::FILE* out);
+    // Only rows whose connect date lies from since up to until (date keys,
+    // both inclusive) are written.
+    TTableTextReceiver(std::string decimalSeparator, std::vector<std::string> captions, TOutputStream& output,
+                       std::optional<int32_t> since = std::nullopt, std::optional<int32_t> until = std::nullopt);
 
-    // False once a write to the output failed.
-    bool Written() const { return written_; }
     const std::vector<std::string>& Messages() const { return messages_; }
     const TAnalysisCounters& Counters() const { return counters_; }
 
@@ -32,14 +35,15 @@ public:
 
 private:
     void FinishPendingRow();
-    void Flush();
 
     std::string decimalSeparator_;
     std::vector<std::string> captions_;
-    std::FILE* out_;
-    bool written_ = true;
-    std::string text_;  // finished lines not yet written
+    TOutputStream& output_;
+    std::optional<int32_t> since_;
+    std::optional<int32_t> until_;
     std::string pendingRow_;
+    // The last row lies outside the dates kept.
+    bool skipping_ = false;
     size_t pendingCells_ = 0;
     bool rowsWritten_ = false;
     std::vector<std::string> messages_;

@@ -69,18 +69,21 @@ TEST(Report, MissingLogFails)
     const TRun run = Report("--english /nonexistent/log.txt");
     EXPECT_EQ(run.ExitCode, 1);
     EXPECT_EQ(run.Out, "");
-    EXPECT_EQ(run.Err, "Could not open file \"/nonexistent/log.txt\".!\n");
-    EXPECT_EQ(Report("--german /nonexistent/log.txt").Err,
-              "Die Datei \"/nonexistent/log.txt\" konnte nicht geöffnet werden!\n");
+    EXPECT_EQ(run.Err, "kellvar-report: /nonexistent/log.txt: No such file or directory\n");
+    EXPECT_EQ(Report("--format=json " + Example + " /nonexistent/log.txt").Err,
+              "kellvar-report: /nonexistent/log.txt: No such file or directory\n")
+        << "the one of several logs that failed";
 }
 
 TEST(Report, UsageErrors)
 {
     EXPECT_EQ(Report("").ExitCode, 2);
     EXPECT_EQ(Report("--bogus " + Example).ExitCode, 2);
-    EXPECT_EQ(Report("a b").ExitCode, 2);
-    EXPECT_EQ(Report("--help").ExitCode, 0);
-    EXPECT_EQ(Report("--version").Out, "kellvar-report 1.5.5.54\n");
+    EXPECT_EQ(Report("--top=3 " + Example).ExitCode, 2) << "--top needs --by";
+    EXPECT_EQ(Report("-h").ExitCode, 0);
+    EXPECT_EQ(Report("-V").Out, "kellvar-report 1.5.5.54\n");
+    EXPECT_EQ(Report("-- --bogus").Err, "kellvar-report: --bogus: No such file or directory\n")
+        << "after --, every argument is a log";
 }
 
 TEST(Report, FifoOrDirectoryIsRefusedWithoutWaiting)
@@ -90,7 +93,8 @@ TEST(Report, FifoOrDirectoryIsRefusedWithoutWaiting)
     for (const std::string& path : {dir.File("fifo"), dir.Path()}) {
         const TRun run = Report("--english " + path);
         EXPECT_EQ(run.ExitCode, 1) << path << " (124: the run waited for a writer)";
-        EXPECT_EQ(run.Err, "Could not open file \"" + path + "\".!\n");
+        EXPECT_EQ(run.Err,
+                  "kellvar-report: " + path + (path == dir.Path() ? ": Is a directory\n" : ": not a regular file\n"));
     }
 }
 

@@ -3,6 +3,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 namespace kellvar {
 namespace {
 
@@ -38,29 +40,55 @@ TEST(MachineText, CsvFieldsQuotedOnlyWhenNeeded)
     EXPECT_EQ(CsvField("say \"hi\""), "\"say \"\"hi\"\"\"");
 }
 
-TEST(PeriodTotals, GroupByConnectDateInTimeOrder)
+std::vector<TPeriodTotal> PeriodsOf(TPeriod period, std::optional<int64_t> top = std::nullopt)
 {
     const auto connection = [](int32_t year, int32_t month, int32_t day, int32_t hundredths, int32_t bytes) {
-        TNumberedConnection c;
-        c.Record.ConnectDateParts = {year, month, day};
-        c.Record.ConnectionDuration = hundredths;
-        c.Record.BytesRead = bytes;
-        c.Record.BytesWritten = 1;
-        return c;
+        TConnectionRecord r;
+        r.ConnectDateParts = {year, month, day};
+        r.ConnectionDuration = hundredths;
+        r.BytesRead = bytes;
+        r.BytesWritten = 1;
+        return r;
     };
-    const std::vector<TNumberedConnection> connections = {connection(2001, 1, 2, 100, 10),
-                                                          connection(2000, 12, 31, 5, 1), connection(2001, 1, 2, 1, 2),
-                                                          connection(2001, 2, 1, 7, 3)};
-    const std::vector<TPeriodTotal> months = PeriodTotals(connections, TPeriod::Month);
+    TPeriodTotals totals(period);
+    for (const TConnectionRecord& r : {connection(2001, 1, 2, 100, 10), connection(2000, 12, 31, 5, 1),
+                                       connection(2001, 1, 2, 1, 2), connection(2001, 2, 1, 7, 3)})
+        totals.Add(r);
+    return totals.Periods(top);
+}
+
+TEST(PeriodTotals, GroupByConnectDateInTimeOrder)
+{
+    const std::vector<TPeriodTotal> months = PeriodsOf(TPeriod::Month);
     ASSERT_EQ(months.size(), 3u);
     EXPECT_EQ(months[0].Period, "2000-12");
     EXPECT_EQ(months[1].Period, "2001-01");
-    EXPECT_EQ(months[1].Connections, 2);
-    EXPECT_EQ(months[1].DurationHundredths, 101);
-    EXPECT_EQ(months[1].ReceivedBytes, 12);
-    EXPECT_EQ(PeriodTotals(connections, TPeriod::Year).back().Period, "2001");
-    EXPECT_EQ(PeriodTotals(connections, TPeriod::Day).size(), 3u);
+    EXPECT_EQ(months[1].Sums.Connections, 2);
+    EXPECT_EQ(months[1].Sums.DurationHundredths, 101);
+    EXPECT_EQ(months[1].Sums.ReceivedBytes, 12);
+    EXPECT_EQ(PeriodsOf(TPeriod::Year).back().Period, "2001");
+    EXPECT_EQ(PeriodsOf(TPeriod::Day).size(), 3u);
     EXPECT_EQ(GrandTotal(months).SentBytes, 4);
+}
+
+TEST(PeriodTotals, TopKeepsThePeriodsWithTheMostBytesLargestFirst)
+{
+    const std::vector<TPeriodTotal> top = PeriodsOf(TPeriod::Month, 2);
+    ASSERT_EQ(top.size(), 2u);
+    EXPECT_EQ(top[0].Period, "2001-01") << "14 bytes";
+    EXPECT_EQ(top[1].Period, "2001-02") << "4 bytes";
+    EXPECT_EQ(PeriodsOf(TPeriod::Month, 10).size(), 3u);
+}
+
+TEST(PeriodTotals, MeansPerConnectionInEveryFormat)
+{
+    const std::string csv = PeriodTotalsCsv(PeriodsOf(TPeriod::Month));
+    EXPECT_EQ(csv.substr(0, csv.find('\n')),
+              "period,connections,duration_s,received_bytes,sent_bytes,mean_duration_s,mean_received_bytes,"
+              "mean_sent_bytes");
+    EXPECT_NE(csv.find("2001-01,2,1.01,12,2,0.50,6.00,1.00\n"), std::string::npos) << "1.01 s / 2 rounds to even";
+    const std::string text = PeriodTotalsText(PeriodsOf(TPeriod::Month), false, ".");
+    EXPECT_NE(text.find("Mean time"), std::string::npos);
 }
 
 }  // namespace

@@ -1,0 +1,30 @@
+#pragma once
+
+#include <cstdio>
+#include <string>
+#include <string_view>
+
+namespace kellvar {
+
+// Text for an output file, handed over in pieces of about 64 KB; remembers
+// the first failed write and the system's reason for it.
+class TOutputStream {
+public:
+    explicit TOutputStream(std::FILE* out);
+
+    void Write(std::string_view text);
+    // Hands everything over and flushes the file; false once any write failed.
+    bool Finish();
+    bool Failed() const { return error_ != 0; }
+    // The errno of the first failed write.
+    int Error() const { return error_; }
+
+private:
+    void Hand();
+
+    std::FILE* out_;
+    std::string text_;
+    int error_ = 0;
+};
+
+}  // namespace kellvar

@@ -1,0 +1,65 @@
+#pragma once
+
+#include "connectionexport.h"
+
+#include "core/analysisreceiver.h"
+
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace kellvar {
+
+// A run's connections as the script outputs take them, one at a time and
+// kept nowhere: each once its row is complete (a late overrun count may
+// still join it), only those whose connect date lies in the range, numbered
+// as in the table. Adds up the kept ones and remembers the last.
+class TScriptReceiver : public TAnalysisReceiver {
+public:
+    using TConnectionSink = std::function<void(const TNumberedConnection&)>;
+
+    // Connect dates from since up to until (date keys, both inclusive).
+    TScriptReceiver(std::optional<int32_t> since, std::optional<int32_t> until, TConnectionSink sink);
+
+    // The counters, sums and last connection of the run, once it has ended.
+    TSummaryValues Summary() const { return summary_; }
+    const std::vector<std::string>& Messages() const { return messages_; }
+
+    void ClearTable() override;
+    void AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber) override;
+    void AppendCellToLastRow(const std::string& text) override;
+    void ClearCharts() override {}
+    void AddChartPoints(const TConnectionRecord&) override {}
+    void ClearLogFileMaxSizeNote() override {}
+    void ShowMessage(const std::string& text) override { messages_.push_back(text); }
+    void ProcessPendingEvents() override {}
+    void ShowSummary(const TAnalysisCounters& counters) override;
+
+private:
+    void HandOnPending();
+
+    std::optional<int32_t> since_;
+    std::optional<int32_t> until_;
+    TConnectionSink sink_;
+    std::optional<TNumberedConnection> pending_;
+    TSummaryValues summary_;
+    std::vector<std::string> messages_;
+};
+
+// A receiver that also keeps which file ended the run and why.
+template <typename TReceiver> class TFailureKeeping : public TReceiver {
+public:
+    using TReceiver::TReceiver;
+
+    void FileFailed(const std::string& path, const std::string& reason) override
+    {
+        FailedFile = path;
+        FailureReason = reason;
+    }
+
+    std::string FailedFile;
+    std::string FailureReason;
+};
+
+}  // namespace kellvar
