@@ -100,11 +100,77 @@ TEST(Report, FifoOrDirectoryIsRefusedWithoutWaiting)
 
 TEST(Report, OutputThatCannotBeWrittenFails)
 {
-    for (const std::string options : {"", "--summary ", "--format=json "}) {
-        const std::string command = "timeout 60 " KELLVAR_REPORT " " + options + Example + " >/dev/full";
+    testing::TempDir dir;
+    for (const std::string options : {"", "--summary ", "--format=json ", "--by=month "}) {
+        const std::string command =
+            "LC_ALL=C.UTF-8 timeout 60 " KELLVAR_REPORT " " + options + Example + " >/dev/full 2>" + dir.File("err");
         const int status = std::system(command.c_str());
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << options;
+        EXPECT_EQ(testing::ReadFile(dir.File("err")), "kellvar-report: standard output: No space left on device\n");
     }
+}
+
+// The fields of --oneline after the log's name.
+std::string Figures(const TRun& run)
+{
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    const size_t afterLog = run.Out.find(';', run.Out.find(';') + 1);
+    return afterLog == std::string::npos ? run.Out : run.Out.substr(afterLog);
+}
+
+TEST(Report, StandardInputAndOverlappingLogsFormOneHistory)
+{
+    testing::TempDir dir;
+    const std::string log = testing::ReadFile(Example);
+    // Two rotated pieces that share their middle third.
+    const size_t third = log.size() / 3;
+    const std::string older = dir.Write("older.log", log.substr(0, log.find('\n', 2 * third) + 1));
+    const std::string newer = dir.Write("newer.log", log.substr(log.find('\n', third) + 1));
+    const std::string whole = Figures(Report("--oneline " + Example));
+    EXPECT_EQ(Figures(Report("--oneline " + older + " " + newer)), whole) << "every connection once";
+    EXPECT_EQ(Figures(Report("--oneline - <" + Example)), whole);
+    EXPECT_EQ(Figures(Report("--oneline " + older + " - <" + newer)), whole);
+    EXPECT_EQ(Report("--oneline " + Example).Out.substr(0, 2), "1;") << "the format version first";
+}
+
+TEST(Report, ScriptOutputsReadThePastTheTablesLimit)
+{
+    testing::TempDir dir;
+    std::string log;
+    for (int session = 0; session < 32'770; ++session)
+        log += testing::EnglishSession("10:00:00.00", "10:00:25.50", "10:30:25.50", 1'000, 100);
+    const std::string path = dir.Write("log", log);
+    const TRun csv = Report("--format=csv " + path);
+    EXPECT_EQ(std::count(csv.Out.begin(), csv.Out.end(), '\n'), 32'771) << "the header and every connection";
+    EXPECT_EQ(csv.Err, "");
+    EXPECT_NE(Report("--by=year --format=csv " + path).Out.find("2000,32770,"), std::string::npos);
+}
+
+TEST(Report, DatesAsYearsOrMonthsCoverThemWhole)
+{
+    const auto connections = [](const std::string& range) {
+        const TRun run = Report("--summary --format=csv " + range + " " + Example);
+        const std::string values = run.Out.substr(run.Out.find('\n') + 1);
+        // connections is the sixth field.
+        size_t field = 0;
+        for (int i = 0; i < 5; ++i)
+            field = values.find(',', field) + 1;
+        return values.substr(field, values.find(',', field) - field);
+    };
+    EXPECT_EQ(connections(""), "19");
+    EXPECT_EQ(connections("--since=2000 --until=2000"), "19");
+    EXPECT_EQ(connections("--since=2000-01 --until=2000-01"), "19");
+    EXPECT_EQ(connections("--since=2000-02"), "0");
+    EXPECT_EQ(connections("--until=1999-12"), "0");
+    EXPECT_EQ(connections("--since=2000-01-05 --until=2000-01-05"), "6") << "the table shows six on 5.1.2000";
+}
+
+TEST(Report, UsageErrorsSpeakTheUsersLanguage)
+{
+    testing::TempDir dir;
+    const std::string command = "LC_ALL=de_DE.UTF-8 timeout 60 " KELLVAR_REPORT " --bogus x 2>" + dir.File("err");
+    EXPECT_NE(std::system(command.c_str()), 0);
+    EXPECT_EQ(testing::ReadFile(dir.File("err")), "kellvar-report: unbekannte Option --bogus\n");
 }
 
 TEST(Report, RunStoppedAtTheRowLimitSaysSo)
