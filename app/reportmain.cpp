@@ -2,8 +2,10 @@
 // "Copy Data (Table)" would copy it, the overview's figures, the connections
 // as CSV or JSON for scripts, or totals per day, month or year.
 
-#include "core/analysisstore.h"
+#include "core/chartpoints.h"
 #include "core/modemlogparser.h"
+#include "core/rowtexts.h"
+#include "core/summaryfigures.h"
 #include "lang/language.h"
 #include "lang/messages.h"
 #include "lang/texttable.h"
@@ -151,11 +153,19 @@ int main(int argc, char** argv)
         End(finished(analysed, table, table.Counters()), output, german);
     }
     if (mode == TOutputMode::SummaryText) {
-        TFailureKeeping<TAnalysisStore> store(decimalSeparator);
-        const bool analysed = AnalyseLogFile(log, true, flags, store);
-        if (!finished(analysed, store, store.Counters()))
+        // The overview's figures from the sums of the chart series, as the window computes them.
+        TChartPoints sums(false);
+        TFailureKeeping<TScriptReceiver> run(std::nullopt, std::nullopt,
+                                             [&](const TNumberedConnection& c) { sums.Add(c.Record); });
+        const bool analysed = AnalyseLogFile(log, true, flags, run);
+        const TSummaryValues summary = run.Summary();
+        if (!finished(analysed, run, summary.Counters))
             End(false, output, german);
-        output.Write(SummaryLines(store.Figures(), store.LastConnection(), german));
+        std::optional<TLastConnection> last;
+        if (summary.Last)
+            last = LastConnectionTexts(
+                ConnectionRowCells(summary.Last->Record, summary.Last->Number + 1, decimalSeparator));
+        output.Write(SummaryLines(SummaryFigureTexts(summary.Counters, sums, decimalSeparator), last, german));
         End(true, output, german);
     }
 
@@ -168,15 +178,17 @@ int main(int argc, char** argv)
     const auto onConnection = [&](const TNumberedConnection& connection) {
         if (periods)
             periods->Add(connection.Record);
+        else if (mode == TOutputMode::Connections && json)
+            AppendConnectionJson(output.Pending() += first ? "\n  " : ",\n  ", connection);
         else if (mode == TOutputMode::Connections)
-            output.Write(json ? (first ? "\n  " : ",\n  ") + ConnectionJson(connection)
-                              : ConnectionCsvLine(connection));
+            AppendConnectionCsv(output.Pending(), connection);
+        output.Wrote();
         first = false;
     };
     if (json)
         output.Write(JsonHead(options));
     if (mode == TOutputMode::Connections)
-        output.Write(json ? "\"connections\": [" : ConnectionsCsvHeader());
+        output.Write(json ? "\"connections\":[" : ConnectionsCsvHeader());
     TFailureKeeping<TScriptReceiver> run(DateKey(options.Since), DateKey(options.Until), onConnection);
     const bool analysed = AnalyseLogFile(log, true, flags, run);
     if (!finished(analysed, run, run.Summary().Counters))
@@ -185,7 +197,7 @@ int main(int argc, char** argv)
     switch (mode) {
     case TOutputMode::Connections:
         if (json)
-            output.Write((first ? "]" : "\n]") + std::string(", \"summary\": ") + SummaryJson(summary) + "}\n");
+            output.Write((first ? "]" : "\n]") + std::string(",\"summary\":") + SummaryJson(summary) + "}\n");
         break;
     case TOutputMode::Periods: {
         const std::vector<TPeriodTotal> kept = periods->Periods(options.Top);
@@ -195,7 +207,7 @@ int main(int argc, char** argv)
         break;
     }
     case TOutputMode::SummaryValues:
-        output.Write(json ? "\"summary\": " + SummaryJson(summary) + "}\n" : SummaryCsv(summary));
+        output.Write(json ? "\"summary\":" + SummaryJson(summary) + "}\n" : SummaryCsv(summary));
         break;
     case TOutputMode::OneLine:
         output.Write(SummaryOneLine(shownLog, summary));

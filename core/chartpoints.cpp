@@ -10,6 +10,7 @@ void TChartPoints::Clear()
     for (auto& series : values_)
         series.clear();
     sums_.fill(0);
+    count_ = 0;
     dialHundredths_ = 0;
     connectionHundredths_ = 0;
 }
@@ -23,9 +24,11 @@ void TChartPoints::Add(const TConnectionRecord& r)
                                                          static_cast<double>(r.BytesRead),
                                                          static_cast<double>(r.BytesWritten)};
     for (int series = 0; series < SourceSeriesCount; ++series) {
-        values_[series].push_back(point[series]);
+        if (keepValues_)
+            values_[series].push_back(point[series]);
         sums_[series] += point[series];
     }
+    ++count_;
     dialHundredths_ += r.DialDuration;
     connectionHundredths_ += r.ConnectionDuration;
 }

@@ -30,10 +30,13 @@ struct TPlotPoint {
 // that the overview is computed from, added up point by point as they arrive.
 class TChartPoints {
 public:
+    // Without keepValues only the sums are kept (no chart is drawn from them).
+    explicit TChartPoints(bool keepValues = true) : keepValues_(keepValues) {}
+
     void Clear();
     void Add(const TConnectionRecord& record);
 
-    size_t Count() const { return values_[ReadRateSeries].size(); }
+    size_t Count() const { return count_; }
     const std::vector<double>& Values(TSourceSeries series) const { return values_[series]; }
     double Sum(TSourceSeries series) const { return sums_[series]; }
     // The dial and connection durations in exact hundredths: sums of doubles
@@ -42,6 +45,8 @@ public:
     int64_t ConnectionHundredths() const { return connectionHundredths_; }
 
 private:
+    bool keepValues_;
+    size_t count_ = 0;
     std::array<std::vector<double>, SourceSeriesCount> values_;
     std::array<double, SourceSeriesCount> sums_{};
     int64_t dialHundredths_ = 0;

@@ -43,22 +43,126 @@ TField HangUpStamp(const char* name, const TConnectionRecord& r)
     return Stamp(name, r.HangUpDate, r.HangUpDateParts, r.HangUpTime);
 }
 
-TFields ConnectionFields(const TNumberedConnection& c)
+// Hands every field of a connection to the writer, in the order of the
+// columns: Integer, Hundredths, Stamp or None (the log gave no value).
+template <typename TWriter> void WriteConnectionFields(const TNumberedConnection& c, TWriter& w)
 {
     const TConnectionRecord& r = c.Record;
-    return {IntegerField("number", c.Number),
-            ConnectStamp("connect", r),
-            HangUpStamp("hangup", r),
-            Stamp("dial", r.DialDate, r.DialDateParts, r.DialTime),
-            HundredthsField("duration_s", r.ConnectionDuration),
-            HundredthsField("dial_s", r.DialDuration),
-            HundredthsField("read_rate", r.ReadRate),
-            HundredthsField("write_rate", r.WriteRate),
-            IntegerField("received_bytes", r.BytesRead),
-            IntegerField("sent_bytes", r.BytesWritten),
-            IntegerField("speed_bps", r.Bps),
-            r.OverrunErrors < 0 ? NoneField("overrun_errors") : IntegerField("overrun_errors", r.OverrunErrors)};
+    w.Integer("number", c.Number);
+    w.Stamp("connect", r.ConnectDate, r.ConnectDateParts, r.ConnectTime);
+    w.Stamp("hangup", r.HangUpDate, r.HangUpDateParts, r.HangUpTime);
+    w.Stamp("dial", r.DialDate, r.DialDateParts, r.DialTime);
+    w.Hundredths("duration_s", r.ConnectionDuration);
+    w.Hundredths("dial_s", r.DialDuration);
+    w.Hundredths("read_rate", r.ReadRate);
+    w.Hundredths("write_rate", r.WriteRate);
+    w.Integer("received_bytes", r.BytesRead);
+    w.Integer("sent_bytes", r.BytesWritten);
+    w.Integer("speed_bps", r.Bps);
+    if (r.OverrunErrors < 0)
+        w.None("overrun_errors");
+    else
+        w.Integer("overrun_errors", r.OverrunErrors);
 }
+
+// The writers append to one text without a string per value: the table's
+// hundreds of thousands of connections are written as fast as they are read.
+class TFieldWriter {
+protected:
+    explicit TFieldWriter(std::string& text) : text_(text) {}
+
+    // Room for the longest value: a stamp, or a number with its separators.
+    char* Room()
+    {
+        text_.resize(end_ + 64);
+        return text_.data() + end_;
+    }
+    void Done(char* at) { end_ = static_cast<size_t>(at - text_.data()); }
+    void Finish() { text_.resize(end_); }
+
+    std::string& text_;
+    size_t end_ = text_.size();
+};
+
+class TCsvWriter : TFieldWriter {
+public:
+    explicit TCsvWriter(std::string& text) : TFieldWriter(text) {}
+    ~TCsvWriter()
+    {
+        Done(WriteChar(Room(), '\n'));
+        Finish();
+    }
+
+    void Integer(const char*, int64_t value) { Done(WriteInteger64(Next(), value)); }
+    void Hundredths(const char*, int64_t value) { Done(WriteDecimalHundredths(Next(), value)); }
+    void Stamp(const char*, int32_t key, const TDateParts& parts, int32_t time)
+    {
+        Done(WriteIsoStamp(Next(), key, parts, time));
+    }
+    void None(const char*) { Done(Next()); }
+
+private:
+    char* Next()
+    {
+        char* at = Room();
+        return first_ ? (first_ = false, at) : WriteChar(at, ',');
+    }
+    bool first_ = true;
+};
+
+class TJsonWriter : TFieldWriter {
+public:
+    explicit TJsonWriter(std::string& text) : TFieldWriter(text) {}
+    ~TJsonWriter()
+    {
+        Done(WriteChar(Room(), '}'));
+        Finish();
+    }
+
+    void Integer(const char* name, int64_t value) { Done(WriteInteger64(Named(name), value)); }
+    void Hundredths(const char* name, int64_t value) { Done(WriteDecimalHundredths(Named(name), value)); }
+    // Our own stamps hold nothing JSON would escape.
+    void Stamp(const char* name, int32_t key, const TDateParts& parts, int32_t time)
+    {
+        char* quote = Named(name);
+        char* end = WriteIsoStamp(quote + 1, key, parts, time);
+        if (end == quote + 1) {
+            Done(WriteText(quote, "null"));
+            return;
+        }
+        *quote = '"';
+        Done(WriteChar(end, '"'));
+    }
+    void None(const char* name) { Done(WriteText(Named(name), "null")); }
+
+private:
+    char* Named(const char* name)
+    {
+        char* at = WriteChar(Room(), first_ ? '{' : ',');
+        first_ = false;
+        return WriteText(WriteText(WriteChar(at, '"'), name), "\":");
+    }
+    bool first_ = true;
+};
+
+class TCsvNameWriter {
+public:
+    explicit TCsvNameWriter(std::string& text) : text_(text) {}
+    ~TCsvNameWriter() { text_ += '\n'; }
+
+    void Integer(const char* name, int64_t) { Name(name); }
+    void Hundredths(const char* name, int64_t) { Name(name); }
+    void Stamp(const char* name, int32_t, const TDateParts&, int32_t) { Name(name); }
+    void None(const char* name) { Name(name); }
+
+private:
+    void Name(const char* name)
+    {
+        text_ += text_.empty() ? "" : ",";
+        text_ += name;
+    }
+    std::string& text_;
+};
 
 TFields SummaryFields(const TSummaryValues& v)
 {
@@ -99,17 +203,24 @@ TFields SummaryFields(const TSummaryValues& v)
 
 std::string ConnectionsCsvHeader()
 {
-    return CsvLine(ConnectionFields({}), true);
+    std::string text;
+    {
+        TCsvNameWriter names(text);
+        WriteConnectionFields({}, names);
+    }
+    return text;
 }
 
-std::string ConnectionCsvLine(const TNumberedConnection& connection)
+void AppendConnectionCsv(std::string& text, const TNumberedConnection& connection)
 {
-    return CsvLine(ConnectionFields(connection), false);
+    TCsvWriter writer(text);
+    WriteConnectionFields(connection, writer);
 }
 
-std::string ConnectionJson(const TNumberedConnection& connection)
+void AppendConnectionJson(std::string& text, const TNumberedConnection& connection)
 {
-    return JsonObject(ConnectionFields(connection));
+    TJsonWriter writer(text);
+    WriteConnectionFields(connection, writer);
 }
 
 std::string SummaryCsv(const TSummaryValues& values)

@@ -32,10 +32,10 @@ inline constexpr int ReportFormatVersion = 1;
 
 // The connections as CSV (RFC 4180, LF line ends), a line at a time.
 std::string ConnectionsCsvHeader();
-std::string ConnectionCsvLine(const TNumberedConnection& connection);
+void AppendConnectionCsv(std::string& text, const TNumberedConnection& connection);
 
 // The connections as JSON objects, one at a time, for the "connections" array.
-std::string ConnectionJson(const TNumberedConnection& connection);
+void AppendConnectionJson(std::string& text, const TNumberedConnection& connection);
 
 // Every figure of the overview as a raw value, by name; the counters and the
 // log's size are the whole log's, the rest are the kept connections'.

@@ -4,19 +4,73 @@
 
 #include <nlohmann/json.hpp>
 
+#include <algorithm>
 #include <array>
+#include <charconv>
 #include <cstdio>
 
 namespace kellvar {
 
-std::string HundredthsDecimal(int64_t hundredths)
+char* WriteChar(char* out, char c)
+{
+    *out = c;
+    return out + 1;
+}
+
+char* WriteText(char* out, std::string_view text)
+{
+    return std::copy(text.begin(), text.end(), out);
+}
+
+char* WriteInteger64(char* out, int64_t value)
+{
+    return std::to_chars(out, out + 24, value).ptr;
+}
+
+namespace {
+
+// The value with at least count digits, zeros in front.
+char* WriteDigits(char* out, uint64_t value, int count)
+{
+    char digits[24];
+    char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
+    for (int shown = static_cast<int>(end - digits); shown < count; ++shown)
+        *out++ = '0';
+    return std::copy(digits, end, out);
+}
+
+}  // namespace
+
+char* WriteDecimalHundredths(char* out, int64_t hundredths)
 {
     const bool negative = hundredths < 0;
     const uint64_t magnitude = negative ? 0 - static_cast<uint64_t>(hundredths) : static_cast<uint64_t>(hundredths);
-    std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), "%s%llu.%02llu", negative ? "-" : "",
-                  static_cast<unsigned long long>(magnitude / 100), static_cast<unsigned long long>(magnitude % 100));
-    return text.data();
+    if (negative)
+        *out++ = '-';
+    out = WriteDigits(out, magnitude / 100, 1);
+    *out++ = '.';
+    return WriteDigits(out, magnitude % 100, 2);
+}
+
+char* WriteIsoStamp(char* out, int32_t dateKey, const TDateParts& parts, int32_t timeOfDay)
+{
+    if (dateKey == 0)
+        return out;
+    const auto part = [](int64_t value) { return static_cast<uint64_t>(value < 0 ? 0 : value); };
+    const int64_t t = timeOfDay;
+    out = WriteDigits(out, part(parts.Year), 4);
+    out = WriteDigits(WriteChar(out, '-'), part(parts.Month), 2);
+    out = WriteDigits(WriteChar(out, '-'), part(parts.Day), 2);
+    out = WriteDigits(WriteChar(out, 'T'), part(t / 360'000), 2);
+    out = WriteDigits(WriteChar(out, ':'), part(t / 6'000 % 60), 2);
+    out = WriteDigits(WriteChar(out, ':'), part(t / 100 % 60), 2);
+    return WriteDigits(WriteChar(out, '.'), part(t % 100), 2);
+}
+
+std::string HundredthsDecimal(int64_t hundredths)
+{
+    char text[32];
+    return {text, WriteDecimalHundredths(text, hundredths)};
 }
 
 std::string IsoDate(const TDateParts& parts)
@@ -28,14 +82,8 @@ std::string IsoDate(const TDateParts& parts)
 
 std::string IsoStamp(int32_t dateKey, const TDateParts& parts, int32_t timeOfDay)
 {
-    if (dateKey == 0)
-        return {};
-    const int64_t t = timeOfDay;
-    std::array<char, 64> text{};
-    std::snprintf(text.data(), text.size(), "T%02lld:%02lld:%02lld.%02lld", static_cast<long long>(t / 360'000),
-                  static_cast<long long>(t / 6'000 % 60), static_cast<long long>(t / 100 % 60),
-                  static_cast<long long>(t % 100));
-    return IsoDate(parts) + text.data();
+    char text[64];
+    return {text, WriteIsoStamp(text, dateKey, parts, timeOfDay)};
 }
 
 bool ParseIsoDate(std::string_view text, TDateParts& parts)
@@ -137,7 +185,7 @@ std::string JsonObject(const TFields& fields)
 
 std::string JsonDocumentOpening(const std::string& headJson)
 {
-    return headJson.substr(0, headJson.size() - 1) + ", ";
+    return headJson.substr(0, headJson.size() - 1) + ",";
 }
 
 std::string JsonString(std::string_view text)

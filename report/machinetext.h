@@ -25,6 +25,17 @@ std::string IsoDate(const TDateParts& parts);
 // Reads "YYYY-MM-DD" (a real calendar date); false for anything else.
 bool ParseIsoDate(std::string_view text, TDateParts& parts);
 
+// Writers for long texts built without a string per value: each writes at
+// out and returns the end of what it wrote. A number needs at most 24 bytes,
+// a stamp 40.
+char* WriteChar(char* out, char c);
+char* WriteText(char* out, std::string_view text);
+char* WriteInteger64(char* out, int64_t value);
+// HundredthsDecimal's text.
+char* WriteDecimalHundredths(char* out, int64_t hundredths);
+// IsoStamp's text; nothing when the date could not be read.
+char* WriteIsoStamp(char* out, int32_t dateKey, const TDateParts& parts, int32_t timeOfDay);
+
 // One CSV field: quoted (quotes doubled) when it holds a comma, a quote or a line break.
 std::string CsvField(std::string_view text);
 
@@ -59,7 +70,7 @@ std::string JsonObject(const TFields& fields);
 std::string FieldText(const TField& field);
 
 // The opening of a JSON document, up to and with the comma after its last
-// head field: '{"format_version": 1, ..., '. The head is a JSON object.
+// head field: '{"format_version":1,...,'. The head is a JSON object.
 std::string JsonDocumentOpening(const std::string& headJson);
 
 }  // namespace kellvar

@@ -18,6 +18,11 @@ TOutputStream::TOutputStream(std::FILE* out) : out_(out)
 void TOutputStream::Write(std::string_view text)
 {
     text_ += text;
+    Wrote();
+}
+
+void TOutputStream::Wrote()
+{
     if (text_.size() >= WriteSize)
         Hand();
 }

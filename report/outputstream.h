@@ -13,6 +13,10 @@ public:
     explicit TOutputStream(std::FILE* out);
 
     void Write(std::string_view text);
+    // For writers that append in place: the text not yet handed over, and
+    // the call that hands it over once it has grown.
+    std::string& Pending() { return text_; }
+    void Wrote();
     // Hands everything over and flushes the file; false once any write failed.
     bool Finish();
     bool Failed() const { return error_ != 0; }

@@ -96,10 +96,10 @@ std::string PeriodTotalsCsv(const std::vector<TPeriodTotal>& periods)
 
 std::string PeriodTotalsJson(TPeriod period, const std::vector<TPeriodTotal>& periods)
 {
-    std::string text = "\"by\": \"" + std::string(PeriodName(period)) + "\", \"periods\": [";
+    std::string text = "\"by\":\"" + std::string(PeriodName(period)) + "\",\"periods\":[";
     for (size_t i = 0; i < periods.size(); ++i)
         text += (i == 0 ? "\n  " : ",\n  ") + JsonObject(PeriodFields(periods[i]));
-    return text + (periods.empty() ? "" : "\n") + "], \"total\": " + JsonObject(PeriodFields(GrandTotal(periods)))
+    return text + (periods.empty() ? "" : "\n") + "],\"total\":" + JsonObject(PeriodFields(GrandTotal(periods)))
            + "}\n";
 }
 
