@@ -10,6 +10,7 @@
 #include "lang/messages.h"
 #include "lang/texttable.h"
 #include "platform/filehandle.h"
+#include "platform/programpath.h"
 #include "report/connectionexport.h"
 #include "report/historyinput.h"
 #include "report/machinetext.h"
@@ -24,6 +25,7 @@
 
 #include <nlohmann/json.hpp>
 
+#include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
@@ -31,15 +33,20 @@
 #include <string>
 #include <vector>
 
+#include <spawn.h>
+#include <sys/wait.h>
+
 namespace {
 
 using namespace kellvar;
 
 // What the options ask for; decided here once.
-enum class TOutputMode { Table, SummaryText, SummaryValues, OneLine, Connections, Periods };
+enum class TOutputMode { Table, SummaryText, SummaryValues, OneLine, Connections, Periods, Chart };
 
 TOutputMode OutputModeOf(const TReportOptions& o)
 {
+    if (o.Chart)
+        return TOutputMode::Chart;
     if (o.OneLine)
         return TOutputMode::OneLine;
     if (o.Summary)
@@ -53,7 +60,42 @@ TOutputMode OutputModeOf(const TReportOptions& o)
 // what scripts read covers the whole log.
 bool IsWindowText(TOutputMode mode)
 {
-    return mode == TOutputMode::Table || mode == TOutputMode::SummaryText;
+    return mode == TOutputMode::Table || mode == TOutputMode::SummaryText || mode == TOutputMode::Chart;
+}
+
+// The chart program, which alone loads the widget libraries: beside this
+// program in the build tree, in libexec when installed. Its exit status.
+int DrawChart(const TChartRequest& chart, const std::string& log, const std::string& shownLog, bool german)
+{
+    // A log that cannot be opened is said as the other outputs say it.
+    if (!platform::OpenForSharedReading(log).IsOpen()) {
+        std::cerr << "kellvar-report: " << shownLog << ": " << platform::ErrorText(errno) << '\n';
+        return 1;
+    }
+    const std::string directory = platform::DirectoryOf(platform::ProgramFilePath());
+    std::string program = directory + "kellvar-chart";
+    if (!platform::FileExists(program))
+        program = directory + "../" KELLVAR_LIBEXEC_DIR "/kellvar/kellvar-chart";
+    std::vector<std::string> arguments = {program,
+                                          std::to_string(static_cast<int>(chart.Page)),
+                                          chart.Output,
+                                          std::to_string(chart.Width),
+                                          std::to_string(chart.Height),
+                                          german ? "de" : "en",
+                                          log};
+    std::vector<char*> argv;
+    for (std::string& argument : arguments)
+        argv.push_back(argument.data());
+    argv.push_back(nullptr);
+    pid_t child = 0;
+    if (const int error = ::posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), environ); error != 0) {
+        std::cerr << "kellvar-report: " << program << ": " << platform::ErrorText(error) << '\n';
+        return 1;
+    }
+    int status = 0;
+    while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
+    }
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
 }
 
 std::optional<int32_t> DateKey(const std::optional<TDateBound>& bound)
@@ -144,6 +186,8 @@ int main(int argc, char** argv)
         return Finished(analysed, receiver, counters, log, shownLog, IsWindowText(mode), german);
     };
 
+    if (mode == TOutputMode::Chart)
+        return DrawChart(*options.Chart, log, shownLog, german);
     if (mode == TOutputMode::Table) {
         const std::vector<std::string_view> shown = ColumnCaptions(german);
         TFailureKeeping<TTableTextReceiver> table(decimalSeparator,
@@ -214,6 +258,7 @@ int main(int argc, char** argv)
         break;
     case TOutputMode::Table:
     case TOutputMode::SummaryText:
+    case TOutputMode::Chart:
         break;
     }
     End(true, output, german);

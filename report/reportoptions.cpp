@@ -38,6 +38,9 @@ std::string ReportHelp()
              "  --since=DATE     keep connections from this connect date on\n"
              "  --until=DATE     keep connections up to this connect date; a DATE is\n"
              "                   YYYY-MM-DD, YYYY-MM or YYYY (the whole month or year)\n"
+             "  --chart=CHART    draw the window's chart of rates, transport, connection or\n"
+             "                   dialing into --output=FILE, PNG or SVG by its ending, of\n"
+             "                   --size=WxH pixels (800x450)\n"
              "  --german, --english\n"
              "                   captions and messages in German or English\n"
              "  --               the arguments after it are LOGFILEs\n"
@@ -67,6 +70,24 @@ std::optional<std::string> OptionValue(const std::vector<std::string>& arguments
     if (argument == name)
         return std::string();
     return std::nullopt;
+}
+
+constexpr std::array<std::pair<std::string_view, TChartPage>, 4> ChartNames = {{{"rates", TChartPage::Rates},
+                                                                                {"dialing", TChartPage::Dialing},
+                                                                                {"connection", TChartPage::Connection},
+                                                                                {"transport", TChartPage::Transport}}};
+
+// "WxH", each from 16 to 10,000 pixels.
+bool ReadSize(const std::string& text, int& width, int& height)
+{
+    const size_t x = text.find('x');
+    int32_t w = 0;
+    int32_t h = 0;
+    if (x == std::string::npos || !ReadInteger(text.substr(0, x), w) || !ReadInteger(text.substr(x + 1), h))
+        return false;
+    width = w;
+    height = h;
+    return w >= 16 && h >= 16 && w <= 10'000 && h <= 10'000;
 }
 
 constexpr std::array<std::pair<std::string_view, TReportFormat>, 3> FormatNames = {
@@ -105,19 +126,26 @@ struct TUsageTexts {
     const char* NoLogFile;
     const char* SummaryText;
     const char* TopWithoutBy;
+    const char* ChartOutput;
 };
 
 const TUsageTexts& UsageTexts(bool german)
 {
     static const TUsageTexts English{
-        " is not ", "unknown option ", "no LOGFILE given",
+        " is not ",
+        "unknown option ",
+        "no LOGFILE given",
         "--summary as text counts the whole log; --since, --until, --by and --oneline need csv, json or no --summary",
-        "--top needs --by"};
+        "--top needs --by",
+        "--chart needs --output=FILE ending in .png or .svg and no other output option"};
     static const TUsageTexts German{
-        " ist nicht ", "unbekannte Option ", "keine LOGFILE angegeben",
+        " ist nicht ",
+        "unbekannte Option ",
+        "keine LOGFILE angegeben",
         "--summary als Text zählt die ganze Log-Datei; --since, --until, --by und --oneline brauchen csv, json oder "
         "kein --summary",
-        "--top braucht --by"};
+        "--top braucht --by",
+        "--chart braucht --output=DATEI mit der Endung .png oder .svg und keine andere Ausgabe-Option"};
     return german ? German : English;
 }
 
@@ -164,6 +192,21 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
             o.By = Named(PeriodNames, *by);
             if (!o.By)
                 return bad("--by", *by, "day, month or year", "day, month oder year");
+        } else if (const auto chart = OptionValue(arguments, i, "--chart")) {
+            const auto page = Named(ChartNames, *chart);
+            if (!page)
+                return bad("--chart", *chart, "rates, transport, connection or dialing",
+                           "rates, transport, connection oder dialing");
+            o.Chart = o.Chart.value_or(TChartRequest{});
+            o.Chart->Page = *page;
+        } else if (const auto file = OptionValue(arguments, i, "--output")) {
+            o.Chart = o.Chart.value_or(TChartRequest{});
+            o.Chart->Output = *file;
+        } else if (const auto size = OptionValue(arguments, i, "--size")) {
+            o.Chart = o.Chart.value_or(TChartRequest{});
+            if (!ReadSize(*size, o.Chart->Width, o.Chart->Height))
+                return bad("--size", *size, "WIDTHxHEIGHT from 16 to 10000 pixels",
+                           "BREITExHÖHE von 16 bis 10000 Pixeln");
         } else if (const auto top = OptionValue(arguments, i, "--top")) {
             int32_t count = 0;
             if (!ReadInteger(*top, count) || count < 1)
@@ -189,6 +232,13 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
         return Usage(say.SummaryText);
     if (o.Top && !o.By)
         return Usage(say.TopWithoutBy);
+    const auto endsWith = [](const std::string& text, std::string_view end) {
+        return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
+    };
+    if (o.Chart
+        && ((!endsWith(o.Chart->Output, ".png") && !endsWith(o.Chart->Output, ".svg")) || o.Summary || o.OneLine || o.By
+            || o.Format != TReportFormat::Text))
+        return Usage(say.ChartOutput);
     return o;
 }
 

@@ -13,6 +13,17 @@ namespace kellvar {
 
 enum class TReportFormat { Text, Csv, Json };
 
+// The window's chart pages, in the order of its charts.
+enum class TChartPage { Rates, Dialing, Connection, Transport };
+
+// --chart: the page's chart drawn into a PNG or SVG file.
+struct TChartRequest {
+    TChartPage Page = TChartPage::Rates;
+    std::string Output;
+    int Width = 800;
+    int Height = 450;
+};
+
 // A connect date bound as given ("2015", "2015-06" or "2015-06-02") and as
 // the date key it keeps from or up to.
 struct TDateBound {
@@ -33,6 +44,7 @@ struct TReportOptions {
     // Connect dates kept, both inclusive.
     std::optional<TDateBound> Since;
     std::optional<TDateBound> Until;
+    std::optional<TChartRequest> Chart;
     // One history in this order; "-" is standard input.
     std::vector<std::string> LogFiles;
 };

@@ -165,6 +165,33 @@ TEST(Report, DatesAsYearsOrMonthsCoverThemWhole)
     EXPECT_EQ(connections("--since=2000-01-05 --until=2000-01-05"), "6") << "the table shows six on 5.1.2000";
 }
 
+// The width and height of a PNG file, from its header.
+std::pair<int, int> PngSize(const std::string& png)
+{
+    const auto number = [&](size_t at) {
+        return (static_cast<unsigned char>(png[at]) << 24) | (static_cast<unsigned char>(png[at + 1]) << 16)
+               | (static_cast<unsigned char>(png[at + 2]) << 8) | static_cast<unsigned char>(png[at + 3]);
+    };
+    return png.size() > 24 && png.compare(1, 3, "PNG") == 0 ? std::pair(number(16), number(20)) : std::pair(0, 0);
+}
+
+TEST(Report, ChartsAreDrawnWithoutADisplay)
+{
+    testing::TempDir dir;
+    EXPECT_EQ(Report("--chart=rates --output=" + dir.File("rates.png") + " " + Example).ExitCode, 0);
+    EXPECT_EQ(PngSize(testing::ReadFile(dir.File("rates.png"))), std::pair(800, 450)) << "the default size";
+    EXPECT_EQ(Report("--chart=dialing --size=320x200 --output=" + dir.File("d.png") + " - <" + Example).ExitCode, 0);
+    EXPECT_EQ(PngSize(testing::ReadFile(dir.File("d.png"))), std::pair(320, 200));
+    EXPECT_EQ(Report("--german --chart=transport --output=" + dir.File("t.svg") + " " + Example).ExitCode, 0);
+    const std::string svg = testing::ReadFile(dir.File("t.svg"));
+    EXPECT_NE(svg.find("viewBox=\"0 0 800 450\""), std::string::npos);
+    EXPECT_NE(svg.find("<title>Übertragene Datenmenge je Verbindung"), std::string::npos) << "the German chart";
+    EXPECT_EQ(Report("--chart=rates --output=" + dir.File("x.gif") + " " + Example).ExitCode, 2);
+    const TRun missing = Report("--chart=rates --output=" + dir.File("x.png") + " /nonexistent.log");
+    EXPECT_EQ(missing.ExitCode, 1);
+    EXPECT_EQ(missing.Err, "kellvar-report: /nonexistent.log: No such file or directory\n");
+}
+
 TEST(Report, UsageErrorsSpeakTheUsersLanguage)
 {
     testing::TempDir dir;

@@ -18,7 +18,8 @@ cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/again" >/dev/null
 cmp "$deb" "$work/again/$(basename "$deb")" || { echo "two packs of one build differ"; exit 1; }
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
-for path in ./usr/bin/kellvar ./usr/bin/kellvar-report ./usr/share/applications/org.example.kellvar.desktop \
+for path in ./usr/bin/kellvar ./usr/bin/kellvar-report ./usr/libexec/kellvar/kellvar-chart \
+    ./usr/share/applications/org.example.kellvar.desktop \
     ./usr/share/icons/hicolor/scalable/apps/kellvar.svg ./usr/share/icons/hicolor/48x48/apps/kellvar.png \
     ./usr/share/icons/hicolor/64x64/apps/kellvar.png ./usr/share/icons/hicolor/128x128/apps/kellvar.png \
     ./usr/share/icons/hicolor/256x256/apps/kellvar.png ./usr/share/metainfo/org.example.kellvar.metainfo.xml \
@@ -53,6 +54,8 @@ SYSTEMD_LOG_LEVEL=err systemd-analyze verify --man=no "$units/kellvar-archive.se
 # Both programs run from the unpacked root.
 timeout 60 "$root/usr/bin/kellvar-report" --version
 timeout 60 "$root/usr/bin/kellvar-report" --summary --english "$example" | grep -q $'^Tried connects:\t24'
+env -u DISPLAY timeout 60 "$root/usr/bin/kellvar-report" --chart=rates --output="$work/rates.png" "$example"
+file "$work/rates.png" | grep -q '800 x 450' || { echo "kellvar-report drew no chart from the package"; exit 1; }
 home="$work/home"
 mkdir -p "$home"
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" timeout 60 "$root/usr/bin/kellvar" --version
