@@ -9,8 +9,9 @@
 namespace kellvar {
 
 const char* const ReportUsage = "usage: kellvar-report [--summary | --oneline] [--format=text|csv|json]\n"
-                                "                      [--by=day|month|year [--top=N]] [--since=DATE] [--until=DATE]\n"
-                                "                      [--german | --english] [--] LOGFILE...";
+                                "                      [--by=day|month|year [--top=N]] [--since=DATE]\n"
+                                "                      [--until=DATE] [--german | --english] [--] LOGFILE...\n"
+                                "       kellvar-report --chart=CHART --output=FILE [--size=WxH] [--] LOGFILE...";
 
 // Fits a terminal of 80 columns.
 std::string ReportHelp()
