@@ -71,17 +71,15 @@ class TFieldWriter {
 protected:
     explicit TFieldWriter(std::string& text) : text_(text) {}
 
-    // Room for the longest value: a stamp, or a number with its separators.
-    char* Room()
-    {
-        text_.resize(end_ + 64);
-        return text_.data() + end_;
-    }
-    void Done(char* at) { end_ = static_cast<size_t>(at - text_.data()); }
-    void Finish() { text_.resize(end_); }
+    char* Room() { return end_; }
+    void Done(char* at) { end_ = at; }
+    void Finish() { text_.append(row_, end_); }
 
+private:
+    // A whole connection's text is well below this.
+    char row_[1024];
     std::string& text_;
-    size_t end_ = text_.size();
+    char* end_ = row_;
 };
 
 class TCsvWriter : TFieldWriter {

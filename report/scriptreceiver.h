@@ -2,7 +2,7 @@
 
 #include "connectionexport.h"
 
-#include "core/analysisreceiver.h"
+#include "headlessreceiver.h"
 
 #include <functional>
 #include <optional>
@@ -15,7 +15,7 @@ namespace kellvar {
 // kept nowhere: each once its row is complete (a late overrun count may
 // still join it), only those whose connect date lies in the range, numbered
 // as in the table. Adds up the kept ones and remembers the last.
-class TScriptReceiver : public TAnalysisReceiver {
+class TScriptReceiver : public THeadlessReceiver {
 public:
     using TConnectionSink = std::function<void(const TNumberedConnection&)>;
 
@@ -24,16 +24,10 @@ public:
 
     // The counters, sums and last connection of the run, once it has ended.
     TSummaryValues Summary() const { return summary_; }
-    const std::vector<std::string>& Messages() const { return messages_; }
 
     void ClearTable() override;
     void AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber) override;
     void AppendCellToLastRow(const std::string& text) override;
-    void ClearCharts() override {}
-    void AddChartPoints(const TConnectionRecord&) override {}
-    void ClearLogFileMaxSizeNote() override {}
-    void ShowMessage(const std::string& text) override { messages_.push_back(text); }
-    void ProcessPendingEvents() override {}
     void ShowSummary(const TAnalysisCounters& counters) override;
 
 private:
@@ -44,22 +38,6 @@ private:
     TConnectionSink sink_;
     std::optional<TNumberedConnection> pending_;
     TSummaryValues summary_;
-    std::vector<std::string> messages_;
-};
-
-// A receiver that also keeps which file ended the run and why.
-template <typename TReceiver> class TFailureKeeping : public TReceiver {
-public:
-    using TReceiver::TReceiver;
-
-    void FileFailed(const std::string& path, const std::string& reason) override
-    {
-        FailedFile = path;
-        FailureReason = reason;
-    }
-
-    std::string FailedFile;
-    std::string FailureReason;
 };
 
 }  // namespace kellvar

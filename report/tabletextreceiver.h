@@ -2,7 +2,7 @@
 
 #include "outputstream.h"
 
-#include "core/analysisreceiver.h"
+#include "headlessreceiver.h"
 
 #include <optional>
 #include <string>
@@ -13,24 +13,18 @@ namespace kellvar {
 // Writes the table as "Copy Data (Table)" copies it while the run goes,
 // without keeping its rows: kellvar-report's default output. Only the last
 // row waits, for a late overrun count the log may still add to it.
-class TTableTextReceiver : public TAnalysisReceiver {
+class TTableTextReceiver : public THeadlessReceiver {
 public:
     // Only rows whose connect date lies from since up to until (date keys,
     // both inclusive) are written.
     TTableTextReceiver(std::string decimalSeparator, std::vector<std::string> captions, TOutputStream& output,
                        std::optional<int32_t> since = std::nullopt, std::optional<int32_t> until = std::nullopt);
 
-    const std::vector<std::string>& Messages() const { return messages_; }
     const TAnalysisCounters& Counters() const { return counters_; }
 
     void ClearTable() override;
     void AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber) override;
     void AppendCellToLastRow(const std::string& text) override;
-    void ClearCharts() override {}
-    void AddChartPoints(const TConnectionRecord&) override {}
-    void ClearLogFileMaxSizeNote() override {}
-    void ShowMessage(const std::string& text) override { messages_.push_back(text); }
-    void ProcessPendingEvents() override {}
     void ShowSummary(const TAnalysisCounters& counters) override;
 
 private:
@@ -46,7 +40,6 @@ private:
     bool skipping_ = false;
     size_t pendingCells_ = 0;
     bool rowsWritten_ = false;
-    std::vector<std::string> messages_;
     TAnalysisCounters counters_;
 };
 

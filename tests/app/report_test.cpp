@@ -80,7 +80,10 @@ TEST(Report, UsageErrors)
     EXPECT_EQ(Report("").ExitCode, 2);
     EXPECT_EQ(Report("--bogus " + Example).ExitCode, 2);
     EXPECT_EQ(Report("--top=3 " + Example).ExitCode, 2) << "--top needs --by";
-    EXPECT_EQ(Report("-h").ExitCode, 0);
+    const TRun help = Report("-h");
+    EXPECT_EQ(help.ExitCode, 0);
+    for (size_t start = 0, end; (end = help.Out.find('\n', start)) != std::string::npos; start = end + 1)
+        EXPECT_LE(end - start, 79u) << "fits a terminal: " << help.Out.substr(start, end - start);
     EXPECT_EQ(Report("-V").Out, "kellvar-report 1.5.5.54\n");
     EXPECT_EQ(Report("-- --bogus").Err, "kellvar-report: --bogus: No such file or directory\n")
         << "after --, every argument is a log";
