@@ -32,11 +32,17 @@ namespace {
 // The value with at least count digits, zeros in front.
 char* WriteDigits(char* out, uint64_t value, int count)
 {
-    char digits[24];
-    char* end = std::to_chars(digits, digits + sizeof digits, value).ptr;
-    for (int shown = static_cast<int>(end - digits); shown < count; ++shown)
-        *out++ = '0';
-    return std::copy(digits, end, out);
+    char reversed[24];
+    int length = 0;
+    do {
+        reversed[length++] = static_cast<char>('0' + value % 10);
+        value /= 10;
+    } while (value != 0);
+    while (length < count)
+        reversed[length++] = '0';
+    while (length > 0)
+        *out++ = reversed[--length];
+    return out;
 }
 
 }  // namespace
