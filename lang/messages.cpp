@@ -97,4 +97,11 @@ std::string RowLimitMessage(int32_t rowsShown, bool german)
     return "The table ends after " + std::to_string(rowsShown) + " connections; the rest of the file was not analysed.";
 }
 
+std::string RowLimitNote(int32_t rowsShown, bool german)
+{
+    if (german)
+        return "Die Tabelle endet nach " + std::to_string(rowsShown) + " Verbindungen.";
+    return "The table ends after " + std::to_string(rowsShown) + " connections.";
+}
+
 }  // namespace kellvar

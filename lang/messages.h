@@ -32,5 +32,7 @@ std::string LinesLeftOutMessage(int64_t lines, const std::string& allTimeLogPath
 
 // The table stops at its row limit; the report says how far it got.
 std::string RowLimitMessage(int32_t rowsShown, bool german);
+// The same on the overview, beside the note on the log's size.
+std::string RowLimitNote(int32_t rowsShown, bool german);
 
 }  // namespace kellvar

@@ -202,6 +202,8 @@ void TChart::ShowVisiblePoints()
             points.append(QPointF(p.X, p.Y));
         // One replace() instead of appends: Qt Charts re-lays out the whole series on every change.
         s.Line->replace(points);
+        // A line needs two points; a single one is drawn as a marker.
+        s.Line->setPointsVisible(s.Points.size() == 1);
     }
 }
 

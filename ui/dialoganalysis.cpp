@@ -78,6 +78,11 @@ bool TModemLogDialog::AnalyseLogFile(const QString& path, bool NoSizeWarning)
 
 void TModemLogDialog::ClearTable()
 {
+    // The counts of the file shown before go with its rows.
+    for (QLabel* status : statusLabels_)
+        if (status != nullptr)
+            status->clear();
+    overview_->ShowRowLimitNote({});
     table_.Clear();
     model_->Reset();
     // A new run's rows come in the order of the log, not of the last sort.
@@ -154,6 +159,8 @@ void TModemLogDialog::ShowSummary(const TAnalysisCounters& counters)
 
     const TSummaryFigures figures = SummaryFigureTexts(counters, points_, decimalSeparator_);
     overview_->ShowFigures(figures, last);
+    if (counters.StoppedAtRowLimit)
+        overview_->ShowRowLimitNote(QString::fromStdString(RowLimitNote(counters.RowNumber - 1, IsGerman)));
     for (size_t i = 0; i < statusLabels_.size(); ++i)
         if (const auto value = FigureSlots()[i].Value(figures, last); value && statusLabels_[i] != nullptr)
             statusLabels_[i]->setText(QString::fromUtf8(value->c_str()));
@@ -212,6 +219,32 @@ void TModemLogDialog::CopyDataLine1Click()
         text = QString::fromUtf8(RowText(table_.Rows()[static_cast<size_t>(first)]).c_str());
     }
     QApplication::clipboard()->setText(text);
+}
+
+void TModemLogDialog::CopySelectedRows()
+{
+    QModelIndexList selected = ListView1->selectionModel()->selectedRows();
+    if (selected.isEmpty())
+        return;
+    std::sort(selected.begin(), selected.end(),
+              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
+    std::string text;
+    for (const QModelIndex& index : selected)
+        AppendRowText(text, table_.Rows()[static_cast<size_t>(index.row())]);
+    QApplication::clipboard()->setText(QString::fromUtf8(text.c_str()));
+}
+
+void TModemLogDialog::ShowContextMenuOfFocus()
+{
+    QWidget* focus = focusWidget();
+    if (focus == ListView1 || (focus != nullptr && ListView1->isAncestorOf(focus))) {
+        const QRect current = ListView1->visualRect(ListView1->currentIndex());
+        emit ListView1->customContextMenuRequested(current.isValid() ? current.center() : QPoint(0, 0));
+        return;
+    }
+    for (TChart* chart : Charts())
+        if (focus == chart)
+            emit chart->customContextMenuRequested(chart->rect().center());
 }
 
 void TModemLogDialog::ShowLabelsCheckBoxClick()

@@ -28,6 +28,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QShortcut>
 #include <QTabWidget>
 #include <QTreeView>
 #include <QVBoxLayout>
@@ -334,6 +335,23 @@ void TModemLogDialog::BuildMenus()
         popUp(PopupMenu1, chart, chart);
     popUp(PopupMenu1, bottomPanel_, bottomPanel_);
     popUp(PopupMenu2, ListView1, ListView1->viewport());
+    // Unzoom and the copies act on the chart of the page shown; elsewhere they are off.
+    connect(PopupMenu1, &QMenu::aboutToShow, this, [this, unzoom, bitmap, meta] {
+        for (QAction* action : {unzoom, bitmap, meta})
+            action->setEnabled(ActiveChart() != nullptr);
+    });
+
+    // The keys desktop programs answer to.
+    const auto shortcut = [this](const QKeySequence& keys, void (TModemLogDialog::*handler)()) {
+        connect(new QShortcut(keys, this), &QShortcut::activated, this, handler);
+    };
+    shortcut(QKeySequence::Open, &TModemLogDialog::OpenButtonClick);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &TModemLogDialog::CloseButtonClick);
+    shortcut(QKeySequence(Qt::CTRL | Qt::Key_W), &TModemLogDialog::CloseButtonClick);
+    shortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), &TModemLogDialog::ShowContextMenuOfFocus);
+    // The list copies its current cell on Ctrl+C before any shortcut could;
+    // eventFilter takes the key first.
+    ListView1->installEventFilter(this);
 }
 
 }  // namespace kellvar

@@ -408,6 +408,18 @@ void TModemLogDialog::keyPressEvent(QKeyEvent* event)
     QDialog::keyPressEvent(event);
 }
 
+bool TModemLogDialog::eventFilter(QObject* watched, QEvent* event)
+{
+    const bool copyKey = (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)
+                         && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy);
+    if (watched != ListView1 || !copyKey)
+        return QDialog::eventFilter(watched, event);
+    if (event->type() == QEvent::KeyPress)
+        CopySelectedRows();
+    event->accept();
+    return true;
+}
+
 void TModemLogDialog::ShowHelpFor(QWidget* focus)
 {
     for (QWidget* widget = focus ? focus : this; widget != nullptr; widget = widget->parentWidget())

@@ -72,6 +72,10 @@ public:
     void Unzoom1Click();
     void alsBitmap1Click();
     void alsMeta1Click();
+    // Ctrl+C in the table: the selected rows as "Copy Data (Line)" copies one.
+    void CopySelectedRows();
+    // Shift+F10: the pop-up menu of the focused list or chart, as the Menu key opens it.
+    void ShowContextMenuOfFocus();
 
     void ApplyLanguageTexts();
     // False when the log could not be read whole or the All-Time-Log not kept.
@@ -116,6 +120,7 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Layout.

@@ -100,7 +100,8 @@ TOverviewPage::TOverviewPage(QWidget* parent) : QWidget(parent)
     sizeField_->setAutoFillBackground(true);
     sizeField_->setBackgroundRole(QPalette::Button);
     maxSizeNote_ = Named(new QLabel(UiText(kellvar::LogFileMaxSizeNote)), "OvLogFileMaxSizeLabel");
-    for (QLabel* label : {sizeCaption_, sizeField_, maxSizeNote_})
+    rowLimitNote_ = Named(new QLabel, "OvRowLimitLabel");
+    for (QLabel* label : {sizeCaption_, sizeField_, maxSizeNote_, rowLimitNote_})
         label->setParent(this);
 
     for (const TFigureSlot& slot : FigureSlots())
@@ -190,7 +191,15 @@ void TOverviewPage::Relayout()
     // The note is shown or emptied later; its place fits it either way.
     maxSizeNote_->setGeometry(noteAt, sizeY, TextWidth(maxSizeNote_, UiText(kellvar::LogFileMaxSizeNote)) + gap,
                               fieldHeight);
-    setMinimumSize(std::max(contentWidth_, noteAt + maxSizeNote_->width()), sizeY + fieldHeight + px(8));
+    const int rowLimitAt = noteAt + maxSizeNote_->width();
+    rowLimitNote_->setGeometry(rowLimitAt, sizeY, TextWidth(rowLimitNote_, rowLimitNote_->text()) + gap, fieldHeight);
+    setMinimumSize(std::max(contentWidth_, rowLimitAt + rowLimitNote_->width()), sizeY + fieldHeight + px(8));
+}
+
+void TOverviewPage::ShowRowLimitNote(const QString& text)
+{
+    rowLimitNote_->setText(text);
+    Relayout();
 }
 
 void TOverviewPage::resizeEvent(QResizeEvent* event)

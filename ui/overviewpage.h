@@ -24,6 +24,8 @@ public:
 
     QLabel* Title() const { return title_; }
     QLabel* LogFileMaxSizeNote() const { return maxSizeNote_; }
+    // Says that the table stopped at its row limit; empty when it did not.
+    void ShowRowLimitNote(const QString& text);
 
     // Each figure with a value goes to its field; the others keep their text.
     void ShowFigures(const TSummaryFigures& figures, const std::optional<TLastConnection>& last);
@@ -58,6 +60,7 @@ private:
     QLabel* sizeCaption_;
     QLabel* sizeField_;
     QLabel* maxSizeNote_;
+    QLabel* rowLimitNote_;
     int contentWidth_ = 0;
 };
 

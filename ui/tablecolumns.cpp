@@ -2,6 +2,7 @@
 
 #include "layouthelpers.h"
 
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QStyle>
 #include <QTreeView>
@@ -17,20 +18,33 @@ namespace {
 // The layout's widths of the twelve columns, in its pixels.
 constexpr std::array<int, TableColumnCount> LayoutWidths = {30, 144, 144, 83, 86, 80, 100, 90, 75, 144, 57, 52};
 
-// The texts of a column that may be its widest: measuring every cell of a
-// long table would cost more than the run, and a text with fewer characters
-// than the longest but one is never wider in a proportional font of digits.
-std::vector<std::string_view> WidestCandidates(const TConnectionTable& table, size_t column)
+// The shapes of a column's texts: each text with its digits as '0'. A long
+// table has a few dozen shapes in all, and a shape drawn with the font's
+// widest digit in every digit's place is at least as wide as any text of
+// that shape, whatever widths the font gives its digits.
+std::unordered_set<std::string> TextShapes(const TConnectionTable& table, size_t column)
 {
-    size_t longest = 0;
-    for (const TRowCells& row : table.Rows())
-        if (column < row.size())
-            longest = std::max(longest, row[column].size());
-    std::unordered_set<std::string_view> candidates;
-    for (const TRowCells& row : table.Rows())
-        if (column < row.size() && row[column].size() + 1 >= longest && candidates.size() < 256)
-            candidates.insert(row[column]);
-    return {candidates.begin(), candidates.end()};
+    std::unordered_set<std::string> shapes;
+    std::string shape;
+    for (const TRowCells& row : table.Rows()) {
+        if (column >= row.size())
+            continue;
+        shape = row[column];
+        std::replace_if(
+            shape.begin(), shape.end(), [](char c) { return c >= '0' && c <= '9'; }, '0');
+        shapes.insert(shape);
+    }
+    return shapes;
+}
+
+// The digit the font draws widest.
+QChar WidestDigit(const QFontMetrics& metrics)
+{
+    QChar widest = '0';
+    for (char digit = '1'; digit <= '9'; ++digit)
+        if (metrics.horizontalAdvance(QChar(digit)) > metrics.horizontalAdvance(widest))
+            widest = QChar(digit);
+    return widest;
 }
 
 }  // namespace
@@ -43,12 +57,13 @@ void FitColumnWidths(QTreeView* view, const TConnectionTable& table, const QStri
     // Room for the caption, the header's margins and the sort arrow beside it.
     const int headerMargin = 2 * style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, view->header())
                              + style->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, view->header()) + px(6);
+    const QChar widestDigit = WidestDigit(view->fontMetrics());
     for (size_t column = 0; column < LayoutWidths.size(); ++column) {
         int width = px(LayoutWidths[column]);
         if (static_cast<qsizetype>(column) < captions.size())
             width = std::max(width, TextWidth(view->header(), captions[static_cast<qsizetype>(column)]) + headerMargin);
-        for (std::string_view text : WidestCandidates(table, column))
-            width = std::max(width, TextWidth(view, UiText(text)) + cellMargin);
+        for (const std::string& shape : TextShapes(table, column))
+            width = std::max(width, TextWidth(view, UiText(shape).replace('0', widestDigit)) + cellMargin);
         view->setColumnWidth(static_cast<int>(column), width);
     }
 }

@@ -3,6 +3,7 @@
 
 #include "tests/ui/dialogfixture.h"
 
+#include "bench/loggenerator.h"
 #include "core/analysisstore.h"
 #include "core/modemlogparser.h"
 #include "core/summaryfigures.h"
@@ -16,6 +17,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLineSeries>
+#include <QMenu>
 #include <QMimeData>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -138,6 +140,21 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text(), QString());
     }
 
+    void ctrlCInTheTableCopiesTheSelectedRows()
+    {
+        auto t = WindowOn(ExampleLog);
+        TModemLogDialog& w = *t->Window;
+        QItemSelectionModel* selection = w.ListView1->selectionModel();
+        selection->clearSelection();
+        selection->select(w.ListView1->model()->index(5, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        selection->select(w.ListView1->model()->index(3, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        w.activateWindow();
+        w.ListView1->setFocus();
+        QTest::keyClick(w.ListView1, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text().toStdString(),
+                 RowText(w.Table().Rows()[3]) + RowText(w.Table().Rows()[5]));
+    }
+
     void copyTableWithoutRowsKeepsTheClipboard()
     {
         TDialogUnderTest t;
@@ -248,22 +265,13 @@ private slots:
 
     void noCellOrCaptionIsCut()
     {
-        // Two-digit days and months, four-digit row numbers, volumes past 1000 Kbyte.
-        std::string log;
-        for (int day = 1; day <= 28; ++day)
-            for (int hour = 10; hour < 20; ++hour) {
-                const std::string stamp = "12-" + std::string(day < 10 ? "0" : "") + std::to_string(day) + "-2015 ";
-                const std::string h = std::to_string(hour);
-                log += LogLine(stamp + h + ":00:00.00", "Dialing.") + LogLine(stamp + h + ":00:25.55", "Recv: CONNECT")
-                       + LogLine(stamp + h + ":00:25.55", "Connection established at 115200bps.")
-                       + LogLine(stamp + h + ":53:55.12", "Session Statistics:")
-                       + LogLine(stamp + h + ":53:55.12", "   Reads : 2047000000 bytes")
-                       + LogLine(stamp + h + ":53:55.12", "   Writes: 1048576000 bytes");
-            }
-        for (int i = 0; i < 4; ++i)
-            log += log;
+        // A year of sessions: two-digit days and months only from October
+        // on, four-digit row numbers, volumes past 1000 Kbyte.
+        TLogGeneratorOptions options;
+        options.Sessions = 2'000;
+        options.Seed = 11;
         TempDir dir;
-        auto t = WindowOn(dir.Write("long.log", log));
+        auto t = WindowOn(dir.Write("year.log", GenerateModemLog(options)));
         TModemLogDialog& w = *t->Window;
         QVERIFY(w.Table().RowCount() > 1000);
         const QFontMetrics metrics(w.ListView1->font());
@@ -429,6 +437,13 @@ private slots:
         auto t = WindowOn(ExampleLog);
         TModemLogDialog& w = *t->Window;
         w.PageControl1->setCurrentIndex(0);
+        emit w.PopupMenu1->aboutToShow();
+        for (QAction* action : w.PopupMenu1->actions())
+            QVERIFY2(action->isSeparator() || !action->isEnabled(), qPrintable(action->text()));
+        w.PageControl1->setCurrentWidget(w.findChild<QWidget*>("TabSheet2"));
+        emit w.PopupMenu1->aboutToShow();
+        QVERIFY(w.PopupMenu1->actions().constFirst()->isEnabled());
+        w.PageControl1->setCurrentIndex(0);
         QApplication::clipboard()->setText("kept");
         w.alsBitmap1Click();
         w.alsMeta1Click();
@@ -463,6 +478,36 @@ private slots:
         QCOMPARE(t->Text("SumConnectionTimeLabel"), QString("00:00:00.00"));
         QCOMPARE(t->Text("TriedConnectsLabel"), QString("0"));
         QCOMPARE(w.Chart1->PointCount(0), size_t{0});
+    }
+
+    void oneConnectionIsDrawnAsAMarker()
+    {
+        TempDir dir;
+        auto t =
+            WindowOn(dir.Write("one.log", EnglishSession("10:00:00.00", "10:00:25.50", "10:30:25.50", 1'000, 100)));
+        TModemLogDialog& w = *t->Window;
+        QCOMPARE(w.Table().RowCount(), size_t{1});
+        const auto lines = w.Chart1->chart()->series();
+        QVERIFY(static_cast<QLineSeries*>(lines.constFirst())->pointsVisible());
+        w.AnalyseLogFile(QString::fromStdString(ExampleLog), true);
+        QVERIFY(!static_cast<QLineSeries*>(w.Chart1->chart()->series().constFirst())->pointsVisible());
+    }
+
+    void tableStoppedAtItsLimitSaysSoAndANewRunEmptiesTheCounts()
+    {
+        std::string log;
+        for (int session = 0; session < 32'767; ++session)
+            log += EnglishSession("10:00:00.00", "10:00:25.50", "10:30:25.50", 1'000, 100);
+        TempDir dir;
+        auto t = WindowOn(dir.Write("long.log", log));
+        QCOMPARE(t->Text("OvRowLimitLabel"), QString("The table ends after 32766 connections."));
+        QLabel* status = t->Window->findChild<QLabel*>("TriedConnectsLabel");
+        QString countDuringRun = "not seen";
+        QObject::connect(t->Window->ListView1->model(), &QAbstractItemModel::modelReset, status,
+                         [&] { countDuringRun = status->text(); });
+        t->Window->AnalyseLogFile(QString::fromStdString(ExampleLog), true);
+        QCOMPARE(countDuringRun, QString());
+        QCOMPARE(t->Text("OvRowLimitLabel"), QString());
     }
 
     void droppedFileIsOpened()
