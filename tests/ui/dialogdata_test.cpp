@@ -59,6 +59,16 @@ std::string ReportOutput(const std::string& log)
     return ReadFile(dir.File("out"));
 }
 
+// Selects the table's rows, in this order.
+QItemSelectionModel* SelectRows(TModemLogDialog& w, std::initializer_list<int> rows)
+{
+    QItemSelectionModel* selection = w.ListView1->selectionModel();
+    selection->clearSelection();
+    for (const int row : rows)
+        selection->select(w.ListView1->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+    return selection;
+}
+
 QStringList ShownColumn(TModemLogDialog& w, int column)
 {
     QStringList cells;
@@ -129,10 +139,7 @@ private slots:
     {
         auto t = WindowOn(ExampleLog);
         TModemLogDialog& w = *t->Window;
-        QItemSelectionModel* selection = w.ListView1->selectionModel();
-        selection->clearSelection();
-        selection->select(w.ListView1->model()->index(5, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        selection->select(w.ListView1->model()->index(3, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QItemSelectionModel* selection = SelectRows(w, {5, 3});
         w.CopyDataLine1Click();
         QCOMPARE(QApplication::clipboard()->text().toStdString(), RowText(w.Table().Rows()[3]));
         selection->clearSelection();
@@ -144,10 +151,7 @@ private slots:
     {
         auto t = WindowOn(ExampleLog);
         TModemLogDialog& w = *t->Window;
-        QItemSelectionModel* selection = w.ListView1->selectionModel();
-        selection->clearSelection();
-        selection->select(w.ListView1->model()->index(5, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
-        selection->select(w.ListView1->model()->index(3, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        SelectRows(w, {5, 3});
         w.activateWindow();
         w.ListView1->setFocus();
         QTest::keyClick(w.ListView1, Qt::Key_C, Qt::ControlModifier);
