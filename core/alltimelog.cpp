@@ -25,6 +25,7 @@ bool TAllTimeLogFile::Fail()
 
 bool TAllTimeLogFile::OpenAllTimeLog()
 {
+    // Each run starts from nothing but the file's name.
     *this = TAllTimeLogFile(std::move(fileName_));
     // The tail is read under the lock, so a run started together with this
     // one sees what this one appends, never the state before it.
