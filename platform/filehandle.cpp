@@ -100,20 +100,29 @@ bool ReadAllAt(int fd, char* data, size_t size, int64_t offset)
     return true;
 }
 
-bool IsSameFile(int fd, const std::string& path)
+namespace {
+
+enum class TNameOfOpenFile { Same, Other, Unknown };
+
+TNameOfOpenFile NameOfOpenFile(int fd, const std::string& path)
 {
     struct stat open {
     }, named{};
-    return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0 && open.st_dev == named.st_dev
-           && open.st_ino == named.st_ino;
+    if (::fstat(fd, &open) != 0 || ::stat(path.c_str(), &named) != 0)
+        return TNameOfOpenFile::Unknown;
+    return open.st_dev == named.st_dev && open.st_ino == named.st_ino ? TNameOfOpenFile::Same : TNameOfOpenFile::Other;
+}
+
+}  // namespace
+
+bool IsSameFile(int fd, const std::string& path)
+{
+    return NameOfOpenFile(fd, path) == TNameOfOpenFile::Same;
 }
 
 bool IsReplaced(int fd, const std::string& path)
 {
-    struct stat open {
-    }, named{};
-    return ::fstat(fd, &open) == 0 && ::stat(path.c_str(), &named) == 0
-           && (open.st_dev != named.st_dev || open.st_ino != named.st_ino);
+    return NameOfOpenFile(fd, path) == TNameOfOpenFile::Other;
 }
 
 int64_t FileSize(int fd)

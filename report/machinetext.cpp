@@ -194,9 +194,4 @@ std::string JsonDocumentOpening(const std::string& headJson)
     return headJson.substr(0, headJson.size() - 1) + ",";
 }
 
-std::string JsonString(std::string_view text)
-{
-    return nlohmann::json(std::string(text)).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
-}
-
 }  // namespace kellvar

@@ -39,10 +39,6 @@ char* WriteIsoStamp(char* out, int32_t dateKey, const TDateParts& parts, int32_t
 // One CSV field: quoted (quotes doubled) when it holds a comma, a quote or a line break.
 std::string CsvField(std::string_view text);
 
-// A JSON string with its quotes; bytes that are no valid UTF-8 (a file name
-// may hold them) become U+FFFD.
-std::string JsonString(std::string_view text);
-
 // A named value of a connection, a period or the summary: a whole number,
 // hundredths (two decimals), a text, or none where the log gave none.
 struct TField {
