@@ -23,7 +23,7 @@ namespace {
 
 class TNoDialogs : public kellvar::TUserDialogs {
 public:
-    void ShowMessage(QWidget*, const QString&) override {}
+    void ShowMessage(QWidget*, const QString&, kellvar::TMessageSeverity) override {}
     std::optional<kellvar::TOpenFileAnswer> OpenLogFile(QWidget*, const kellvar::TOpenFileRequest&) override
     {
         return std::nullopt;

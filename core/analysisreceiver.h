@@ -8,6 +8,9 @@
 
 namespace kellvar {
 
+// How grave a message is: the icon of its box.
+enum class TMessageSeverity { Information, Warning, Error };
+
 // Where an analysis run hands its results: the window's table, charts and
 // overview, or the headless report. The run calls these in a fixed order and
 // never reads anything back.
@@ -22,7 +25,7 @@ public:
     virtual void AddChartPoints(const TConnectionRecord& record) = 0;
     virtual void ClearLogFileMaxSizeNote() = 0;
     // Message texts break their lines with a single CR.
-    virtual void ShowMessage(const std::string& text) = 0;
+    virtual void ShowMessage(const std::string& text, TMessageSeverity severity) = 0;
     virtual void ProcessPendingEvents() = 0;
     virtual void ShowSummary(const TAnalysisCounters& counters) = 0;
     // The file whose failure ended the run (the log or the All-Time-Log) and

@@ -27,7 +27,7 @@ public:
     void ClearCharts() override { points_.Clear(); }
     void AddChartPoints(const TConnectionRecord& record) override { points_.Add(record); }
     void ClearLogFileMaxSizeNote() override { maxSizeNoteCleared_ = true; }
-    void ShowMessage(const std::string& text) override { messages_.push_back(text); }
+    void ShowMessage(const std::string& text, TMessageSeverity) override { messages_.push_back(text); }
     void ProcessPendingEvents() override { ++eventPumps_; }
     void ShowSummary(const TAnalysisCounters& counters) override;
 

@@ -11,6 +11,7 @@
 #include <cerrno>
 #include <limits>
 #include <optional>
+#include <utility>
 #include <vector>
 
 namespace kellvar {
@@ -53,8 +54,8 @@ public:
         if (keepAllTimeLog_ && !allTimeLog_->CloseAllTimeLog(!logChanged_))
             FailAllTimeLog();
         SayWhatFailed(path);
-        for (const std::string& message : messages_)
-            receiver_.ShowMessage(message);
+        for (const auto& [message, severity] : messages_)
+            receiver_.ShowMessage(message, severity);
         receiver_.ShowSummary(counters_);
         return !failure_ && !allTimeLogFailed_;
     }
@@ -70,10 +71,10 @@ private:
 
     // Held back until the files are closed: a message box that waits for the
     // user would otherwise keep every other run (a timer's) from the history.
-    void Say(std::string message)
+    void Say(std::string message, TMessageSeverity severity)
     {
         if (!flags_.FQuietTotal)
-            messages_.push_back(std::move(message));
+            messages_.emplace_back(std::move(message), severity);
     }
 
     std::string Noted(std::string message, const std::string& path, const std::string& reason, bool allTimeLog) const
@@ -86,11 +87,13 @@ private:
         if (failure_) {
             receiver_.FileFailed(failure_->Path, failure_->Reason);
             Say(Noted(OpenFailureMessage(logPath, flags_.IsGerman), failure_->Path, failure_->Reason,
-                      failure_->AllTimeLog));
+                      failure_->AllTimeLog),
+                TMessageSeverity::Error);
             return;
         }
         if (flags_.Unattended && keepAllTimeLog_ && allTimeLog_->LinesLeftOut() > 0)
-            Say(LinesLeftOutMessage(allTimeLog_->LinesLeftOut(), allTimeLog_->FileName(), flags_.IsGerman));
+            Say(LinesLeftOutMessage(allTimeLog_->LinesLeftOut(), allTimeLog_->FileName(), flags_.IsGerman),
+                TMessageSeverity::Information);
     }
 
     void SetUpAllTimeLog(int logFd)
@@ -100,7 +103,8 @@ private:
         keepAllTimeLog_ = false;
         allTimeLogFailed_ = !platform::IsSameFile(logFd, allTimeLog_->FileName());
         Say(Noted(AllTimeLogWriteAccessMessage(allTimeLog_->FileName(), flags_.IsGerman), allTimeLog_->FileName(),
-                  allTimeLog_->FailureReason(), true));
+                  allTimeLog_->FailureReason(), true),
+            TMessageSeverity::Warning);
     }
 
     bool CheckSize(int fd, const std::string& path, bool noSizeWarning)
@@ -113,7 +117,7 @@ private:
         counters_.LogFileBlocks =
             static_cast<int32_t>(std::min<int64_t>(size / 128, std::numeric_limits<int32_t>::max()));
         if (counters_.LogFileBlocks > SizeWarningBlocks && !flags_.FFileFromCommandLine && !noSizeWarning)
-            Say(SizeWarningMessage(path, flags_.IsGerman));
+            Say(SizeWarningMessage(path, flags_.IsGerman), TMessageSeverity::Warning);
         return true;
     }
 
@@ -212,7 +216,7 @@ private:
     bool allTimeLogFailed_ = false;
     bool logChanged_ = false;
     std::optional<TFileFailure> failure_;
-    std::vector<std::string> messages_;
+    std::vector<std::pair<std::string, TMessageSeverity>> messages_;
     TAnalysisCounters counters_;
     TConnectionRecord record_;
     TLineMatcher matcher_;

@@ -16,7 +16,7 @@ public:
     void ClearCharts() override {}
     void AddChartPoints(const TConnectionRecord&) override {}
     void ClearLogFileMaxSizeNote() override {}
-    void ShowMessage(const std::string& text) override { messages_.push_back(text); }
+    void ShowMessage(const std::string& text, TMessageSeverity) override { messages_.push_back(text); }
     void ProcessPendingEvents() override {}
 
 private:

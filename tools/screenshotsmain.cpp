@@ -19,7 +19,10 @@ namespace {
 // Nothing to ask in a picture session: messages are printed, dialogs cancelled.
 class TNoDialogs : public kellvar::TUserDialogs {
 public:
-    void ShowMessage(QWidget*, const QString& text) override { std::cerr << text.toStdString() << '\n'; }
+    void ShowMessage(QWidget*, const QString& text, kellvar::TMessageSeverity) override
+    {
+        std::cerr << text.toStdString() << '\n';
+    }
     std::optional<kellvar::TOpenFileAnswer> OpenLogFile(QWidget*, const kellvar::TOpenFileRequest&) override
     {
         return std::nullopt;

@@ -116,9 +116,9 @@ void TModemLogDialog::ClearLogFileMaxSizeNote()
     overview_->LogFileMaxSizeNote()->clear();
 }
 
-void TModemLogDialog::ShowMessage(const std::string& text)
+void TModemLogDialog::ShowMessage(const std::string& text, TMessageSeverity severity)
 {
-    dialogs_.ShowMessage(this, QString::fromUtf8(text.c_str()));
+    dialogs_.ShowMessage(this, QString::fromUtf8(text.c_str()), severity);
 }
 
 void TModemLogDialog::ProcessPendingEvents()

@@ -289,7 +289,7 @@ void TModemLogDialog::FormActivate()
         }
     } else if (!FQuietTotal && !dialogs_.CanWaitForUser()) {
         // Nobody could use the window that would stay open.
-        dialogs_.ShowMessage(this, UiText(AutomaticLoadingOffMessage(IsGerman)));
+        dialogs_.ShowMessage(this, UiText(AutomaticLoadingOffMessage(IsGerman)), TMessageSeverity::Information);
         close();
     } else if (!FQuietTotal) {
         FQuiet = false;

@@ -155,7 +155,7 @@ private:
     void ClearCharts() override;
     void AddChartPoints(const TConnectionRecord& record) override;
     void ClearLogFileMaxSizeNote() override;
-    void ShowMessage(const std::string& text) override;
+    void ShowMessage(const std::string& text, TMessageSeverity severity) override;
     void ProcessPendingEvents() override;
     void ShowSummary(const TAnalysisCounters& counters) override;
     void HandChartPointsOver();

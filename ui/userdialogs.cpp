@@ -28,10 +28,12 @@ int FilterIndexOf(const QStringList& filters, const QString& chosen)
     return 1;
 }
 
-void TQtUserDialogs::ShowMessage(QWidget* parent, const QString& text)
+void TQtUserDialogs::ShowMessage(QWidget* parent, const QString& text, TMessageSeverity severity)
 {
-    QMessageBox box(QMessageBox::NoIcon, QApplication::applicationName(), MessageBoxText(text), QMessageBox::Ok,
-                    parent);
+    const QMessageBox::Icon icon = severity == TMessageSeverity::Error     ? QMessageBox::Critical
+                                   : severity == TMessageSeverity::Warning ? QMessageBox::Warning
+                                                                           : QMessageBox::Information;
+    QMessageBox box(icon, QApplication::applicationName(), MessageBoxText(text), QMessageBox::Ok, parent);
     box.exec();
 }
 
@@ -56,7 +58,7 @@ void TUserDialogs::ShowNote(QWidget*, const QString& text)
     std::cerr << "kellvar: " << line.replace(QLatin1Char('\r'), QLatin1Char(' ')).toStdString() << std::endl;
 }
 
-void TStandardErrorDialogs::ShowMessage(QWidget* parent, const QString& text)
+void TStandardErrorDialogs::ShowMessage(QWidget* parent, const QString& text, TMessageSeverity)
 {
     ShowNote(parent, text);
 }

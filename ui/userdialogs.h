@@ -1,5 +1,7 @@
 #pragma once
 
+#include "core/analysisreceiver.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -28,8 +30,8 @@ class TUserDialogs {
 public:
     virtual ~TUserDialogs() = default;
 
-    // The text breaks its lines with a single CR.
-    virtual void ShowMessage(QWidget* parent, const QString& text) = 0;
+    // The text breaks its lines with a single CR; the box shows the kind's icon.
+    virtual void ShowMessage(QWidget* parent, const QString& text, TMessageSeverity severity) = 0;
     // No answer when the user cancels.
     virtual std::optional<TOpenFileAnswer> OpenLogFile(QWidget* parent, const TOpenFileRequest& request) = 0;
     // Help file name as the program knows it; context 0 is the contents page.
@@ -42,7 +44,7 @@ public:
 
 class TQtUserDialogs : public TUserDialogs {
 public:
-    void ShowMessage(QWidget* parent, const QString& text) override;
+    void ShowMessage(QWidget* parent, const QString& text, TMessageSeverity severity) override;
     std::optional<TOpenFileAnswer> OpenLogFile(QWidget* parent, const TOpenFileRequest& request) override;
     void ShowHelp(QWidget* parent, const QString& helpFile, int context) override;
 };
@@ -51,7 +53,7 @@ public:
 // line each, and nothing waits for an answer.
 class TStandardErrorDialogs : public TUserDialogs {
 public:
-    void ShowMessage(QWidget* parent, const QString& text) override;
+    void ShowMessage(QWidget* parent, const QString& text, TMessageSeverity severity) override;
     std::optional<TOpenFileAnswer> OpenLogFile(QWidget*, const TOpenFileRequest&) override { return std::nullopt; }
     void ShowHelp(QWidget*, const QString&, int) override {}
     bool CanWaitForUser() const override { return false; }

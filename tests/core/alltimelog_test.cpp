@@ -463,10 +463,10 @@ TEST(AllTimeLog, UnattendedRunSaysHowManyLinesAnOlderLogCouldNotAdd)
 class TLockCheckingStore : public TAnalysisStore {
 public:
     explicit TLockCheckingStore(std::string history) : history_(std::move(history)) {}
-    void ShowMessage(const std::string& text) override
+    void ShowMessage(const std::string& text, TMessageSeverity severity) override
     {
         HistoryFreeAtEveryMessage = HistoryFreeAtEveryMessage && platform::OpenExclusiveForAppending(history_).IsOpen();
-        TAnalysisStore::ShowMessage(text);
+        TAnalysisStore::ShowMessage(text, severity);
     }
     bool HistoryFreeAtEveryMessage = true;
 

@@ -24,7 +24,13 @@ public:
     QList<QPair<QString, int>> HelpShown;
     QWidget* Window = nullptr;
 
-    void ShowMessage(QWidget*, const QString& text) override { Messages << text; }
+    QList<TMessageSeverity> MessageSeverities;
+
+    void ShowMessage(QWidget*, const QString& text, TMessageSeverity severity) override
+    {
+        Messages << text;
+        MessageSeverities << severity;
+    }
     std::optional<TOpenFileAnswer> OpenLogFile(QWidget* parent, const TOpenFileRequest& request) override
     {
         ++OpenCalls;

@@ -89,6 +89,7 @@ private slots:
         // The default log is the home directory's ModemLog.txt, which is missing here.
         const QString defaultLog = QString::fromStdString(t.ProgramDir.File("ModemLog.txt"));
         QCOMPARE(t.Dialogs.Messages, QStringList({"Could not open file \"" + defaultLog + "\".!"}));
+        QCOMPARE(t.Dialogs.MessageSeverities, QList<TMessageSeverity>({TMessageSeverity::Error}));
         QCOMPARE(t.Text("OvLogFileMaxSizeLabel"), QString("(max. 255KB)"));
         QCOMPARE(t.Window->FCurrentLogFile, defaultLog);
         t.Window->DefineDefaultBitBtnClick();
