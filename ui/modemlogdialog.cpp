@@ -229,8 +229,8 @@ void TModemLogDialog::ApplyOuterBounds(const TWindowBounds& bounds)
     const QMargins margins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
                            frame.bottom() - client.bottom());
     setGeometry(bounds.Left + margins.left(), bounds.Top + margins.top(),
-                std::max(0, bounds.Width - margins.left() - margins.right()),
-                std::max(0, bounds.Height - margins.top() - margins.bottom()));
+                std::max(1, bounds.Width - margins.left() - margins.right()),
+                std::max(1, bounds.Height - margins.top() - margins.bottom()));
     if (margins.isNull() && !waitingForFrame_)
         WaitForFrame();
 }
