@@ -237,18 +237,4 @@ bool TProfileFile::Save() const
     return ReplaceFile(target, text);
 }
 
-std::string GetPrivateProfileString(const std::string& section, const std::string& key, const std::string& defaultValue,
-                                    const std::string& fileName)
-{
-    return TProfileFile(fileName).Get(section, key, defaultValue);
-}
-
-bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
-                               const std::string& fileName)
-{
-    TProfileFile file(fileName);
-    file.Set(section, key, value);
-    return file.Save();
-}
-
 }  // namespace kellvar::platform

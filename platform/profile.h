@@ -57,13 +57,4 @@ private:
     int readError_ = 0;
 };
 
-// The key's value (cut at 1,023 characters), or the default when the file,
-// the section or the key is missing.
-std::string GetPrivateProfileString(const std::string& section, const std::string& key, const std::string& defaultValue,
-                                    const std::string& fileName);
-
-// Sets one key as TProfileFile::Set does and saves the file at once.
-bool WritePrivateProfileString(const std::string& section, const std::string& key, const std::string& value,
-                               const std::string& fileName);
-
 }  // namespace kellvar::platform

@@ -27,7 +27,6 @@ public:
     static constexpr double LayoutFontHeight = 14.0;
 
     explicit TLayoutScale(const QFont& font);
-    double Factor() const { return factor_; }
     int operator()(double layoutPixels) const;
 
 private:

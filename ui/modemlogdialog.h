@@ -33,7 +33,7 @@ class TStatusPanel;
 
 // The one window: overview, table, four charts, settings and about pages,
 // the bottom panel with Open, Close and Help. Handlers carry the names the
-// program has always used; the work lives in the core and app functions.
+// program has always used; the work lives in the core and in ui/rules.
 class TModemLogDialog : public QDialog, private TAnalysisReceiver {
     Q_OBJECT
 
@@ -83,7 +83,6 @@ public:
     // The program's exit status: 1 when a quiet run's analysis failed.
     int ExitCode() const { return quietRunFailed_ ? 1 : 0; }
     bool StartUpDone() const { return startUpDone_; }
-    bool Analysing() const { return analysing_; }
 
     // Controls that the handlers work with; every control also has its name
     // from the layout as its object name.

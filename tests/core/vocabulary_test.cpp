@@ -179,6 +179,21 @@ TEST(LineMatcher, TextsThatShareASlotStayApart)
     }
 }
 
+// Texts shorter than eight bytes share a slot by their length alone; texts
+// of every length come and go in the same slots.
+TEST(LineMatcher, TextsOfEveryLengthThatShareSlotsStayApart)
+{
+    TLineMatcher matcher;
+    std::mt19937 random(5);
+    const std::vector<std::string> pieces = {"Dialing", "CONNECT", "Recv: ", "NO CARRIER", " ", "x", "   Reads : "};
+    for (int i = 0; i < 20'000; ++i) {
+        std::string text;
+        while (text.size() < random() % 70)
+            text += pieces[random() % pieces.size()];
+        ExpectSameAsSearch(matcher, "01-05-2000 10:00:00.00 - " + text.substr(0, random() % (text.size() + 1)));
+    }
+}
+
 TEST(Vocabulary, HasFifteenEnglishAndFifteenGermanEntries)
 {
     EXPECT_EQ(LogVocabulary.size(), 30u);

@@ -20,7 +20,15 @@ using kellvar::testing::TempDir;
 
 std::string Get(const std::string& file, const std::string& section, const std::string& key)
 {
-    return GetPrivateProfileString(section, key, "<default>", file);
+    return TProfileFile(file).Get(section, key, "<default>");
+}
+
+// Sets one key and saves the file at once, as the Windows profile function does.
+bool Write(const std::string& section, const std::string& key, const std::string& value, const std::string& file)
+{
+    TProfileFile profile(file);
+    profile.Set(section, key, value);
+    return profile.Save();
 }
 
 struct ReadCase {
@@ -79,8 +87,8 @@ TEST(Profile, ValuesAreCutAt1023Characters)
 TEST(Profile, WritingCreatesTheFileAndSection)
 {
     TempDir dir;
-    ASSERT_TRUE(WritePrivateProfileString("SETTINGS", "Width", "512", dir.File("k.INI")));
-    ASSERT_TRUE(WritePrivateProfileString("SETTINGS", "Height", "300", dir.File("k.INI")));
+    ASSERT_TRUE(Write("SETTINGS", "Width", "512", dir.File("k.INI")));
+    ASSERT_TRUE(Write("SETTINGS", "Height", "300", dir.File("k.INI")));
     EXPECT_EQ(ReadFile(dir.File("k.INI")), "[SETTINGS]\r\nWidth=512\r\nHeight=300\r\n");
 }
 
@@ -89,8 +97,8 @@ TEST(Profile, WritingKeepsEverythingElseInItsPlace)
     TempDir dir;
     const std::string file = dir.Write("k.INI", "; made by hand\r\n[Other]\r\nX=1\r\n\r\n[settings]\r\n"
                                                 "width=100\r\n; note\r\nTop=5\r\n\r\n[Last]\r\nY=2\r\n");
-    ASSERT_TRUE(WritePrivateProfileString("SETTINGS", "Width", "512", file));
-    ASSERT_TRUE(WritePrivateProfileString("SETTINGS", "Left", "7", file));
+    ASSERT_TRUE(Write("SETTINGS", "Width", "512", file));
+    ASSERT_TRUE(Write("SETTINGS", "Left", "7", file));
     EXPECT_EQ(ReadFile(file), "; made by hand\r\n[Other]\r\nX=1\r\n\r\n[settings]\r\nWidth=512\r\n; note\r\nTop=5\r\n"
                               "Left=7\r\n\r\n[Last]\r\nY=2\r\n");
 }
@@ -100,7 +108,7 @@ TEST(Profile, WritingKeepsThePermissions)
     TempDir dir;
     const std::string file = dir.Write("k.INI", "[S]\r\n");
     ::chmod(file.c_str(), 0600);
-    ASSERT_TRUE(WritePrivateProfileString("S", "A", "1", file));
+    ASSERT_TRUE(Write("S", "A", "1", file));
     struct stat info {};
     ::stat(file.c_str(), &info);
     EXPECT_EQ(info.st_mode & 0777, 0600u);
@@ -111,10 +119,10 @@ TEST(Profile, ReadOnlyFileOrDirectoryIsNotWritten)
     TempDir dir;
     const std::string file = dir.Write("k.INI", "[S]\r\nA=1\r\n");
     ::chmod(file.c_str(), 0444);
-    EXPECT_FALSE(WritePrivateProfileString("S", "A", "2", file));
+    EXPECT_FALSE(Write("S", "A", "2", file));
     EXPECT_EQ(ReadFile(file), "[S]\r\nA=1\r\n");
     ::mkdir(dir.File("ro").c_str(), 0555);
-    EXPECT_FALSE(WritePrivateProfileString("S", "A", "2", dir.File("ro/k.INI")));
+    EXPECT_FALSE(Write("S", "A", "2", dir.File("ro/k.INI")));
 }
 
 TEST(Profile, FullDiskLeavesTheOldFileWhole)
@@ -123,7 +131,7 @@ TEST(Profile, FullDiskLeavesTheOldFileWhole)
     // written the settings file is not touched.
     TempDir dir;
     const std::string file = dir.Write("k.INI", "[S]\r\nA=1\r\n");
-    EXPECT_FALSE(WritePrivateProfileString("S", "A", "2", dir.File("k.INI/k.INI")));
+    EXPECT_FALSE(Write("S", "A", "2", dir.File("k.INI/k.INI")));
     EXPECT_EQ(ReadFile(file), "[S]\r\nA=1\r\n");
 }
 
@@ -145,7 +153,7 @@ TEST(Profile, ByteOrderMarkStaysAndTheSectionIsNotAddedTwice)
 {
     TempDir dir;
     const std::string file = dir.Write("k.INI", "\xEF\xBB\xBF[S]\r\nA=1\r\n");
-    ASSERT_TRUE(WritePrivateProfileString("S", "A", "2", file));
+    ASSERT_TRUE(Write("S", "A", "2", file));
     EXPECT_EQ(ReadFile(file), "\xEF\xBB\xBF[S]\r\nA=2\r\n");
 }
 
@@ -170,7 +178,7 @@ TEST(Profile, LinkStaysALinkAndItsTargetIsReplaced)
     std::filesystem::create_directory(dir.File("dotfiles"));
     const std::string target = dir.Write("dotfiles/k.INI", "[S]\r\nA=1\r\n");
     std::filesystem::create_symlink("dotfiles/k.INI", dir.File("k.INI"));
-    ASSERT_TRUE(WritePrivateProfileString("S", "A", "2", dir.File("k.INI")));
+    ASSERT_TRUE(Write("S", "A", "2", dir.File("k.INI")));
     EXPECT_TRUE(std::filesystem::is_symlink(dir.File("k.INI")));
     EXPECT_EQ(ReadFile(target), "[S]\r\nA=2\r\n");
 }
@@ -183,7 +191,7 @@ TEST(Profile, WritersAtTheSameMomentNeverBreakEachOthersWrites)
     for (int writer = 0; writer < 8; ++writer)
         writers.emplace_back([&, writer] {
             for (int round = 0; round < 10; ++round)
-                if (!WritePrivateProfileString("S", "A", std::to_string(writer), dir.File("k.INI")))
+                if (!Write("S", "A", std::to_string(writer), dir.File("k.INI")))
                     ++failed;
         });
     for (std::thread& writer : writers)
@@ -208,7 +216,7 @@ TEST(Profile, FileInADirectoryThatTakesNoNewFileIsWrittenInPlace)
     if (child == 0) {
         if (asRoot && (::setgid(65534) != 0 || ::setuid(65534) != 0))
             ::_exit(2);
-        ::_exit(WritePrivateProfileString("S", "A", "2", file) ? 0 : 1);
+        ::_exit(Write("S", "A", "2", file) ? 0 : 1);
     }
     int status = 0;
     ASSERT_EQ(::waitpid(child, &status, 0), child);
@@ -222,7 +230,7 @@ TEST(Profile, SavingRemovesTemporariesOfAKilledWrite)
     TempDir dir;
     const std::string leftover = dir.Write(".k.INI.tmp-Ab12Cd", "[S]\r\nA=half");
     const std::string unrelated = dir.Write(".k.INI.tmp-long-name", "mine");
-    ASSERT_TRUE(WritePrivateProfileString("S", "A", "2", dir.File("k.INI")));
+    ASSERT_TRUE(Write("S", "A", "2", dir.File("k.INI")));
     EXPECT_FALSE(std::filesystem::exists(leftover));
     EXPECT_TRUE(std::filesystem::exists(unrelated)) << "only names the program makes are removed";
     EXPECT_EQ(ReadFile(dir.File("k.INI")), "[S]\r\nA=2\r\n");

@@ -54,6 +54,10 @@ TEST(WindowSettings, GatesDecideWhatIsRead)
     EXPECT_EQ(on.FilterIndex, 3);
     EXPECT_EQ(on.Bounds, (TWindowBounds{10, -4, 512, 600}));
     EXPECT_EQ(on.DefaultLogFile, "/x.log");
+    const TWindowSettings noDirectory =
+        Read("[SETTINGS]\r\nUseLastSettings=1\r\nUseLastDirectory=0\r\nInitialDirectory=/logs/\r\n");
+    EXPECT_FALSE(noDirectory.UseLastDirectory);
+    EXPECT_EQ(noDirectory.InitialDirectory, "") << "the directory's own gate is closed";
 }
 
 TEST(WindowSettings, UnreadableAndOutOfRangeValues)
