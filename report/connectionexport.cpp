@@ -85,7 +85,7 @@ private:
 class TCsvWriter : TFieldWriter {
 public:
     explicit TCsvWriter(std::string& text) : TFieldWriter(text) {}
-    ~TCsvWriter()
+    void End()
     {
         Done(WriteChar(Room(), '\n'));
         Finish();
@@ -111,7 +111,7 @@ private:
 class TJsonWriter : TFieldWriter {
 public:
     explicit TJsonWriter(std::string& text) : TFieldWriter(text) {}
-    ~TJsonWriter()
+    void End()
     {
         Done(WriteChar(Room(), '}'));
         Finish();
@@ -146,7 +146,7 @@ private:
 class TCsvNameWriter {
 public:
     explicit TCsvNameWriter(std::string& text) : text_(text) {}
-    ~TCsvNameWriter() { text_ += '\n'; }
+    void End() { text_ += '\n'; }
 
     void Integer(const char* name, int64_t) { Name(name); }
     void Hundredths(const char* name, int64_t) { Name(name); }
@@ -202,10 +202,9 @@ TFields SummaryFields(const TSummaryValues& v)
 std::string ConnectionsCsvHeader()
 {
     std::string text;
-    {
-        TCsvNameWriter names(text);
-        WriteConnectionFields({}, names);
-    }
+    TCsvNameWriter names(text);
+    WriteConnectionFields({}, names);
+    names.End();
     return text;
 }
 
@@ -213,12 +212,14 @@ void AppendConnectionCsv(std::string& text, const TNumberedConnection& connectio
 {
     TCsvWriter writer(text);
     WriteConnectionFields(connection, writer);
+    writer.End();
 }
 
 void AppendConnectionJson(std::string& text, const TNumberedConnection& connection)
 {
     TJsonWriter writer(text);
     WriteConnectionFields(connection, writer);
+    writer.End();
 }
 
 std::string SummaryCsv(const TSummaryValues& values)
