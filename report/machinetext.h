@@ -2,6 +2,8 @@
 
 #include "core/logstamp.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -28,9 +30,20 @@ bool ParseIsoDate(std::string_view text, TDateParts& parts);
 // Writers for long texts built without a string per value: each writes at
 // out and returns the end of what it wrote. A number needs at most 24 bytes,
 // a stamp 40.
-char* WriteChar(char* out, char c);
-char* WriteText(char* out, std::string_view text);
-char* WriteInteger64(char* out, int64_t value);
+// Inline, so that a literal's length is known where it is written.
+inline char* WriteChar(char* out, char c)
+{
+    *out = c;
+    return out + 1;
+}
+inline char* WriteText(char* out, std::string_view text)
+{
+    return std::copy(text.begin(), text.end(), out);
+}
+inline char* WriteInteger64(char* out, int64_t value)
+{
+    return std::to_chars(out, out + 24, value).ptr;
+}
 // HundredthsDecimal's text.
 char* WriteDecimalHundredths(char* out, int64_t hundredths);
 // IsoStamp's text; nothing when the date could not be read.

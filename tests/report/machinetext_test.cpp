@@ -20,6 +20,8 @@ TEST(MachineText, IsoStamps)
 {
     EXPECT_EQ(IsoStamp(1, {2000, 1, 3}, 5'047'749), "2000-01-03T14:01:17.49");
     EXPECT_EQ(IsoStamp(1, {2000, 12, 31}, 0), "2000-12-31T00:00:00.00");
+    EXPECT_EQ(IsoStamp(1, {812, 1, 3}, 0), "0812-01-03T00:00:00.00");
+    EXPECT_EQ(IsoStamp(1, {12'345, 1, 3}, 0), "12345-01-03T00:00:00.00");
     EXPECT_EQ(IsoStamp(0, {2000, 1, 3}, 100), "") << "a date that could not be read";
 }
 
