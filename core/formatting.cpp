@@ -135,20 +135,20 @@ std::string FormatDateParts(const TDateParts& parts)
     return std::string(text.data(), WriteDateParts(text.data(), parts));
 }
 
-TPrefixed Prefixed(int32_t scale, double value)
+TBinaryPrefix BinaryPrefix(double value)
 {
     // Powers of two: the division is exact, and the product with the scale
     // is taken in extended precision.
-    struct TPrefix {
-        double Unit;
-        char Letter;
-    };
-    static constexpr std::array<TPrefix, 6> prefixes = {
+    static constexpr std::array<TBinaryPrefix, 6> prefixes = {
         {{0x1p60, 'E'}, {0x1p50, 'P'}, {0x1p40, 'T'}, {0x1p30, 'G'}, {0x1p20, 'M'}, {0x1p10, 'K'}}};
-    const auto prefix = std::ranges::find_if(prefixes, [value](const TPrefix& p) { return value > 10 * p.Unit; });
-    if (prefix == prefixes.end())
-        return {RoundHalfEven(static_cast<long double>(value) * scale), 0};
-    return {RoundHalfEven(static_cast<long double>(value) / prefix->Unit * scale), prefix->Letter};
+    const auto prefix = std::ranges::find_if(prefixes, [value](const TBinaryPrefix& p) { return value > 10 * p.Unit; });
+    return prefix == prefixes.end() ? TBinaryPrefix{} : *prefix;
+}
+
+TPrefixed Prefixed(int32_t scale, double value)
+{
+    const TBinaryPrefix prefix = BinaryPrefix(value);
+    return {RoundHalfEven(static_cast<long double>(value) / prefix.Unit * scale), prefix.Letter};
 }
 
 std::string FormatPrefixed(int32_t scale, double value, std::string_view decimalSeparator)

@@ -24,6 +24,14 @@ std::string FormatDateParts(const TDateParts& parts);
 // rounded to 1/scale; scale 0 gives FloatText unchanged.
 std::string FormatPrefixed(int32_t scale, double value, std::string_view decimalSeparator);
 
+// The binary prefix of a value: the largest (K to E) of whose unit it exceeds
+// ten; unit 1 and letter 0 for none.
+struct TBinaryPrefix {
+    double Unit = 1;
+    char Letter = 0;
+};
+TBinaryPrefix BinaryPrefix(double value);
+
 // FormatPrefixed's rounding (scale > 0): the value in 1/scale of the prefix's
 // unit, and the prefix letter, 0 for none.
 struct TPrefixed {

@@ -1,7 +1,6 @@
 #include "chart.h"
 
 #include "core/axisticks.h"
-#include "core/formatting.h"
 
 #include <QBuffer>
 #include <QFontMetricsF>
@@ -27,11 +26,13 @@ constexpr int TargetTicks = 6;
 
 const QColor LeftWallColour(255, 255, 128);
 constexpr double LeftWallWidth = 6;
+const QColor MarkGround(255, 255, 255, 208);
 
 }  // namespace
 
-TChart::TChart(const QString& name, const std::vector<TSeriesSpec>& specs, QWidget* parent)
-    : QChartView(new QChart, parent), left_(new QValueAxis), right_(new QValueAxis), bottom_(new QValueAxis)
+TChart::TChart(const QString& name, const std::vector<TSeriesSpec>& specs, std::string unit, QWidget* parent)
+    : QChartView(new QChart, parent), left_(new QValueAxis), right_(new QValueAxis), bottom_(new QValueAxis),
+      unit_(std::move(unit))
 {
     setObjectName(name);
     setRubberBand(QChartView::NoRubberBand);
@@ -167,9 +168,13 @@ void TChart::SetFullRanges()
             any = true;
         }
     }
-    // Each axis from 0 (or a lower value) to its data's end, widened to whole round steps.
-    const auto setRange = [](QValueAxis* axis, double low, double high, bool wholeNumbers) {
-        const TAxisTicks ticks = RoundTicks(std::min(0.0, low), high, TargetTicks, wholeNumbers);
+    // Each axis from 0 (or a lower value) to its data's end, widened to whole
+    // round steps of the unit it shows.
+    const auto setRange = [this](QValueAxis* axis, double low, double high, bool wholeNumbers) {
+        const TAxisUnit& unit = axisUnits_[axis] =
+            AxisUnit(std::max(std::abs(low), std::abs(high)), axis == bottom_ ? "" : unit_);
+        const TAxisTicks ticks =
+            RoundTicks(std::min(0.0, low / unit.Divisor), high / unit.Divisor, TargetTicks, wholeNumbers);
         axis->setTickInterval(ticks.Step);
         axis->setRange(ticks.Low, ticks.High);
     };
@@ -188,7 +193,7 @@ void TChart::UpdateTicks(QValueAxis* axis)
     const TAxisTicks ticks = RoundTicks(axis->min(), axis->max(), TargetTicks, wholeNumbers);
     axis->setTickAnchor(0);
     axis->setTickInterval(ticks.Step);
-    axis->setLabelFormat(QString("%.%1f").arg(ticks.Decimals));
+    axis->setLabelFormat(QString("%.%1f").arg(ticks.Decimals) + QString::fromStdString(axisUnits_[axis].Suffix));
 }
 
 void TChart::ShowVisiblePoints()
@@ -196,10 +201,11 @@ void TChart::ShowVisiblePoints()
     const int columns = std::max(1, static_cast<int>(chart()->plotArea().width()));
     for (TSeries& s : series_) {
         const std::vector<TPlotPoint> shown = ThinnedForDisplay(s.Points, bottom_->min(), bottom_->max(), columns);
+        const double divisor = axisUnits_[AxisOf(s)].Divisor;
         QList<QPointF> points;
         points.reserve(static_cast<qsizetype>(shown.size()));
         for (const TPlotPoint& p : shown)
-            points.append(QPointF(p.X, p.Y));
+            points.append(QPointF(p.X, p.Y / divisor));
         // One replace() instead of appends: Qt Charts re-lays out the whole series on every change.
         s.Line->replace(points);
         // A line needs two points; a single one is drawn as a marker.
@@ -281,30 +287,57 @@ void TChart::drawForeground(QPainter* painter, const QRectF& rect)
     QChartView::drawForeground(painter, rect);
     if (!marksVisible_)
         return;
-    const QRectF plot = chart()->mapRectToScene(chart()->plotArea());
-    const QFontMetricsF metrics(font());
     painter->save();
     painter->setFont(font());
-    for (const TSeries& s : series_) {
-        if (!s.Line->isVisible())
-            continue;
-        painter->setPen(s.Line->pen().color().darker(150));
-        for (const QPointF& point : s.Line->points()) {
-            const QPointF at = chart()->mapToScene(chart()->mapToPosition(point, s.Line));
-            if (!plot.contains(at))
-                continue;
-            // In the table's precision: hundredths.
-            const double rounded = static_cast<double>(RoundHalfEven(point.y() * 100.0L)) / 100;
-            const QString text = QString::fromStdString(FloatText(rounded, decimalSeparator_));
-            QRectF box(QPointF(0, 0), QSizeF(metrics.horizontalAdvance(text), metrics.height()));
-            box.moveCenter(at - QPointF(0, metrics.height() * 0.75));
-            // Marks near an edge move inside the plot instead of being cut.
-            box.moveLeft(std::clamp(box.left(), plot.left(), plot.right() - box.width()));
-            box.moveTop(std::clamp(box.top(), plot.top(), plot.bottom() - box.height()));
-            painter->drawText(box, Qt::AlignCenter, text);
-        }
-    }
+    std::vector<QRectF> taken;
+    for (const TSeries& s : series_)
+        if (s.Line->isVisible())
+            DrawMarks(painter, s, taken);
     painter->restore();
+}
+
+void TChart::DrawMarks(QPainter* painter, const TSeries& s, std::vector<QRectF>& taken)
+{
+    const auto byX = [](const TPlotPoint& p, double x) { return p.X < x; };
+    const auto first = std::lower_bound(s.Points.begin(), s.Points.end(), bottom_->min(), byX);
+    const auto end = std::lower_bound(first, s.Points.end(), std::nextafter(bottom_->max(), HUGE_VAL), byX);
+    if (first == end)
+        return;
+    const QRectF plot = chart()->mapRectToScene(chart()->plotArea());
+    const QFontMetricsF metrics(font());
+    const auto text = [this](double value) {
+        return QString::fromStdString(ValueMarkText(value, unit_, decimalSeparator_));
+    };
+    // Marks as wide as the largest value's, two decimals and a space between them.
+    const double largest = std::max_element(first, end, [](const TPlotPoint& a, const TPlotPoint& b) {
+                               return std::abs(a.Y) < std::abs(b.Y);
+                           })->Y;
+    const double markWidth = metrics.horizontalAdvance(text(largest) + "00 ");
+    const size_t step = MarkStep(static_cast<size_t>(end - first), plot.width(), markWidth);
+    // Every step-th point of the whole series, so that marks keep their points while the range moves.
+    const size_t firstIndex = static_cast<size_t>(first - s.Points.begin());
+    const size_t endIndex = static_cast<size_t>(end - s.Points.begin());
+    const double divisor = axisUnits_.at(AxisOf(s)).Divisor;
+    painter->setPen(s.Line->pen().color().darker(150));
+    for (size_t i = (firstIndex + step - 1) / step * step; i < endIndex; i += step) {
+        const TPlotPoint& point = s.Points[i];
+        const QPointF at = chart()->mapToScene(chart()->mapToPosition(QPointF(point.X, point.Y / divisor), s.Line));
+        if (!plot.contains(at))
+            continue;
+        const QString mark = text(point.Y);
+        QRectF box(QPointF(0, 0), QSizeF(metrics.horizontalAdvance(mark), metrics.height()));
+        box.moveCenter(at - QPointF(0, metrics.height() * 0.75));
+        // Marks near an edge move inside the plot instead of being cut.
+        box.moveLeft(std::clamp(box.left(), plot.left(), plot.right() - box.width()));
+        box.moveTop(std::clamp(box.top(), plot.top(), plot.bottom() - box.height()));
+        // Where another series' mark stands already, this one is left out.
+        if (std::any_of(taken.begin(), taken.end(), [&box](const QRectF& other) { return other.intersects(box); }))
+            continue;
+        taken.push_back(box);
+        // A light ground keeps the mark readable over a dense plot.
+        painter->fillRect(box, MarkGround);
+        painter->drawText(box, Qt::AlignCenter, mark);
+    }
 }
 
 }  // namespace kellvar

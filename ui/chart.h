@@ -1,5 +1,6 @@
 #pragma once
 
+#include "core/chartlabels.h"
 #include "core/chartpoints.h"
 
 #include <QChartView>
@@ -26,14 +27,16 @@ struct TSeriesSpec {
 
 // One of the four line charts: a title, left and right axes, the legend of
 // series titles, zoom by marking a rectangle with the mouse, value marks, and
-// pictures for the clipboard. The full data stays here; the series in the
+// pictures for the clipboard. A chart of a unit ("byte", "byte/s") labels
+// its axes and marks with the program's binary prefixes. The full data stays here; the series in the
 // chart hold only the points the plot can show (at most two per pixel
 // column), recomputed whenever the x range or the size changes.
 class TChart : public QChartView {
     Q_OBJECT
 
 public:
-    TChart(const QString& name, const std::vector<TSeriesSpec>& specs, QWidget* parent = nullptr);
+    TChart(const QString& name, const std::vector<TSeriesSpec>& specs, std::string unit = {},
+           QWidget* parent = nullptr);
 
     int SeriesCount() const { return static_cast<int>(series_.size()); }
     QLineSeries* Series(int index) const { return series_[static_cast<size_t>(index)].Line; }
@@ -52,8 +55,9 @@ public:
     // The full number of points of a series.
     size_t PointCount(int index) const { return series_[static_cast<size_t>(index)].Points.size(); }
 
-    // Value marks beside every point shown, in the table's precision and the
-    // locale's decimal separator, kept inside the plot.
+    // Value marks beside as many points as fit without overlapping (every
+    // k-th point of a series), in the table's precision and the locale's
+    // decimal separator, kept inside the plot.
     void SetMarksVisible(bool visible);
     bool MarksVisible() const { return marksVisible_; }
     bool IsZoomed() const { return chart()->isZoomed(); }
@@ -80,6 +84,9 @@ private:
     void ShowVisiblePoints();
     // Round ticks for the range an axis shows; whole numbers on the point axis.
     void UpdateTicks(QValueAxis* axis);
+    // The axis a series is drawn against, and how that axis shows its values.
+    QValueAxis* AxisOf(const TSeries& s) const { return s.RightAxis ? right_ : left_; }
+    void DrawMarks(QPainter* painter, const TSeries& s, std::vector<QRectF>& taken);
 
     std::vector<TSeries> series_;
     QValueAxis* left_;
@@ -90,6 +97,8 @@ private:
     bool dragging_ = false;
     bool marksVisible_ = false;
     std::map<QValueAxis*, double> fullSteps_;
+    std::string unit_;
+    std::map<QValueAxis*, TAxisUnit> axisUnits_;
     std::string decimalSeparator_;
 };
 

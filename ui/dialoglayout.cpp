@@ -82,14 +82,18 @@ void TModemLogDialog::BuildLayout()
     main->addWidget(panel1, 1);
     main->addWidget(BuildBottomPanel());
 
-    Chart1 = new TChart("Chart1", {{"Series1", Blue, false},
-                                   {"Series2", Red, true},
-                                   {"Series3", LightAqua, false, 0},
-                                   {"Series4", LightFuchsia, true, 1}});
-    Chart4 = new TChart("Chart4", {{"LineSeries5", Blue, false},
-                                   {"LineSeries6", Red, true},
-                                   {"LineSeries7", LightAqua, false, 0},
-                                   {"LineSeries8", LightFuchsia, true, 1}});
+    Chart1 = new TChart("Chart1",
+                        {{"Series1", Blue, false},
+                         {"Series2", Red, true},
+                         {"Series3", LightAqua, false, 0},
+                         {"Series4", LightFuchsia, true, 1}},
+                        "byte/s");
+    Chart4 = new TChart("Chart4",
+                        {{"LineSeries5", Blue, false},
+                         {"LineSeries6", Red, true},
+                         {"LineSeries7", LightAqua, false, 0},
+                         {"LineSeries8", LightFuchsia, true, 1}},
+                        "byte");
     Chart3 = new TChart("Chart3", {{"LineSeries2", Blue, false}, {"LineSeries4", LightYellow, false, 0}});
     Chart2 = new TChart("Chart2", {{"LineSeries1", Blue, false}, {"LineSeries3", LightYellow, false, 0}});
 

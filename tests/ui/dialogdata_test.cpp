@@ -352,8 +352,9 @@ private slots:
             QCOMPARE(points[0].x(), 1.0);
             QCOMPARE(points[1].x(), 4.0);
         }
-        // mean of 10000, 11000 and 12000 bytes
-        QCOMPARE(w.Chart4->Series(2)->points()[0].y(), 11'000.0);
+        // mean of 10000, 11000 and 12000 bytes, on an axis in Kbyte
+        QCOMPARE(w.Chart4->Series(2)->points()[0].y(), 11'000.0 / 1024);
+        QVERIFY(w.Chart4->LeftAxis()->labelFormat().endsWith("fKbyte"));
     }
 
     void valueMarksOnAndOff()
