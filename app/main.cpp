@@ -4,6 +4,7 @@
 // log or the All-Time-Log failed.
 
 #include "lang/language.h"
+#include "ui/focusstyle.h"
 #include "ui/modemlogdialog.h"
 #include "ui/rules/commandline.h"
 
@@ -98,6 +99,7 @@ int main(int argc, char** argv)
     QApplication::setApplicationName("Kellvar");
     QApplication::setDesktopFileName("org.example.kellvar");
     QApplication::setWindowIcon(QIcon(":/icons/kellvar.svg"));
+    QApplication::setStyle(new kellvar::TFocusStyle);
     QTranslator qtTexts;
     if (kellvar::IsGerman && qtTexts.load("qtbase_de", QLibraryInfo::path(QLibraryInfo::TranslationsPath)))
         QApplication::installTranslator(&qtTexts);

@@ -4,6 +4,7 @@
 
 #include "lang/language.h"
 #include "lang/texttable.h"
+#include "ui/focusstyle.h"
 #include "ui/modemlogdialog.h"
 
 #include <QApplication>
@@ -40,6 +41,7 @@ int main(int argc, char** argv)
     }
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
     QApplication application(argc, argv);
+    QApplication::setStyle(new kellvar::TFocusStyle);
     const QString log = QString::fromLocal8Bit(argv[1]);
     const QDir target(QString::fromLocal8Bit(argv[2]));
     QDir().mkpath(target.path());

@@ -6,6 +6,7 @@
 #include "fixedplacement.h"
 #include "layouthelpers.h"
 #include "overviewpage.h"
+#include "pagescrollarea.h"
 #include "statuspanel.h"
 #include "tablecolumns.h"
 
@@ -27,7 +28,6 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
-#include <QScrollArea>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTreeView>
@@ -43,16 +43,6 @@ const char* const LongRate = "1023.99Kbyte/s";
 const char* const LongVolume = "1023.99Mbyte";
 const char* const LongClock = "9999:59:59.99";
 const char* const LongDialing = "999.99 Sekunden";
-
-// A page whose content keeps its size and scrolls when the window is smaller.
-QScrollArea* Scrolling(QWidget* content)
-{
-    auto* area = new QScrollArea;
-    area->setFrameShape(QFrame::NoFrame);
-    area->setWidgetResizable(true);
-    area->setWidget(content);
-    return area;
-}
 
 const QColor Blue(0, 0, 255);
 const QColor Red(255, 0, 0);
@@ -103,7 +93,7 @@ void TModemLogDialog::BuildLayout()
         QWidget* Content;
     };
     const std::vector<TPage> pages = {
-        {"TabSheet0", 1601, Scrolling(overview_ = new TOverviewPage)},
+        {"TabSheet0", 1601, new TPageScrollArea(overview_ = new TOverviewPage)},
         {"TabSheet1", 1101, BuildTablePage()},
         {"TabSheet2", 1201,
          BuildChartPage(Chart1,
@@ -125,7 +115,7 @@ void TModemLogDialog::BuildLayout()
          BuildChartPage(
              Chart2, new TStatusPanel("Panel7", 26,
                                       {{"AverageDialTimeTLabel", 19, "AverageDialingTimeLabel", 207, LongDialing}}))},
-        {"TabSheet6", 3101, Scrolling(BuildSettingsPage())},
+        {"TabSheet6", 3101, new TPageScrollArea(BuildSettingsPage())},
         {"TabSheet5", 2101, BuildAboutPage()},
     };
     for (const TPage& page : pages) {

@@ -4,15 +4,47 @@
 #include <QFontMetricsF>
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QIconEngine>
 #include <QLabel>
+#include <QPainter>
 #include <QPushButton>
+#include <QStyle>
 #include <QVariant>
 
+#include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace kellvar {
 
 namespace {
+
+// An icon drawn square at the left of a wider box. QPushButton keeps only
+// four pixels between its icon and its caption, which run into each other;
+// the rest of the box is the gap.
+class TGappedIconEngine : public QIconEngine {
+public:
+    explicit TGappedIconEngine(QIcon icon) : icon_(std::move(icon)) {}
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State state) override
+    {
+        const int side = std::min(rect.width(), rect.height());
+        icon_.paint(painter, QRect(rect.left(), rect.top() + (rect.height() - side) / 2, side, side), Qt::AlignCenter,
+                    mode, state);
+    }
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap picture(size);
+        picture.fill(Qt::transparent);
+        QPainter painter(&picture);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        return picture;
+    }
+    QIconEngine* clone() const override { return new TGappedIconEngine(icon_); }
+
+private:
+    QIcon icon_;
+};
 
 QIcon GlyphIcon(const char* themeName, const QString& file)
 {
@@ -55,7 +87,11 @@ QLabel* CaptionLabel(const char* name, Qt::Alignment alignment)
 
 QPushButton* GlyphButton(const char* name, const char* themeIcon, const QString& file)
 {
-    auto* button = Named(new QPushButton(GlyphIcon(themeIcon, file), DesignText(name)), name);
+    auto* button =
+        Named(new QPushButton(QIcon(new TGappedIconEngine(GlyphIcon(themeIcon, file))), DesignText(name)), name);
+    // The gap to the caption: a space of the button's font beside Qt's four pixels.
+    const int side = button->style()->pixelMetric(QStyle::PM_ButtonIconSize, nullptr, button);
+    button->setIconSize(QSize(side + button->fontMetrics().horizontalAdvance(' '), side));
     button->setAutoDefault(false);
     button->setToolTip(DesignText(name, TTextProperty::Hint));
     return button;

@@ -17,6 +17,7 @@
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
@@ -397,6 +398,21 @@ private slots:
             QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
             QCOMPARE(QApplication::focusWidget(), next);
         }
+        t.Window->close();
+    }
+
+    // A page that scrolls is a Tab stop (the keys scroll it); one that shows
+    // everything is none, since a stop there would show nothing.
+    void pagesAreTabStopsOnlyWhileTheyScroll()
+    {
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
+        t.Start();
+        auto* overview = t.Window->findChild<QScrollArea*>("TabSheet0");
+        QCOMPARE(overview->focusPolicy(), Qt::NoFocus);
+        t.Window->resize(500, 300);
+        QApplication::processEvents();
+        QCOMPARE(overview->focusPolicy(), Qt::StrongFocus);
         t.Window->close();
     }
 

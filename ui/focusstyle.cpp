@@ -1,0 +1,45 @@
+#include "focusstyle.h"
+
+#include <QPainter>
+#include <QStyleOption>
+
+namespace kellvar {
+
+namespace {
+
+bool ShowsKeyboardFocus(const QStyleOption* option)
+{
+    return (option->state & QStyle::State_KeyboardFocusChange) && (option->state & QStyle::State_HasFocus);
+}
+
+void DrawFocusFrame(QPainter* painter, const QRect& rect, const QPalette& palette)
+{
+    painter->save();
+    painter->setPen(QPen(palette.color(QPalette::Highlight), 1));
+    painter->setBrush(Qt::NoBrush);
+    painter->drawRect(rect.adjusted(0, 0, -1, -1));
+    painter->restore();
+}
+
+}  // namespace
+
+void TFocusStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
+                                const QWidget* widget) const
+{
+    if (element == PE_FrameFocusRect && (option->state & State_KeyboardFocusChange))
+        DrawFocusFrame(painter, option->rect, option->palette);
+    else
+        QProxyStyle::drawPrimitive(element, option, painter, widget);
+}
+
+void TFocusStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                              const QWidget* widget) const
+{
+    QProxyStyle::drawControl(element, option, painter, widget);
+    if (element == CE_TabBarTabLabel && ShowsKeyboardFocus(option)) {
+        const int inset = pixelMetric(PM_DefaultFrameWidth, option, widget) + 2;
+        DrawFocusFrame(painter, option->rect.adjusted(inset, inset, -inset, -inset), option->palette);
+    }
+}
+
+}  // namespace kellvar
