@@ -211,14 +211,41 @@ void TModemLogDialog::CorrectBounds()
     const TWindowBounds current = SavePosCheckBox->isChecked()
                                       ? outerBounds_
                                       : TWindowBounds{frame.x(), frame.y(), frame.width(), frame.height()};
-    const QRect screenArea = screen()->availableGeometry();
-    const int caption = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    const TWindowBounds bounds =
-        CorrectWindowBounds(current, {screenArea.width(), screenArea.height() - caption, caption});
+    const TWindowBounds bounds = OnScreen(current);
     // A window placed by the window system keeps the layout's client size
     // unless a rule changes it; restored bounds are the outer rectangle.
     if (SavePosCheckBox->isChecked() || !(bounds == current))
         ApplyOuterBounds(bounds);
+}
+
+TWindowBounds TModemLogDialog::OnScreen(const TWindowBounds& bounds) const
+{
+    const QRect screenArea = screen()->availableGeometry();
+    const int caption = style()->pixelMetric(QStyle::PM_TitleBarHeight);
+    return CorrectWindowBounds(bounds, {screenArea.width(), screenArea.height() - caption, caption});
+}
+
+void TModemLogDialog::setVisible(bool visible)
+{
+    if (visible && !testAttribute(Qt::WA_WState_Created))
+        PlaceBeforeMapping();
+    QDialog::setVisible(visible);
+}
+
+void TModemLogDialog::PlaceBeforeMapping()
+{
+    // A window manager puts the frame, not the client area, where the program
+    // asks only for a window made with a position that counts its frame, as
+    // a position given before the window is made does. So the stored place is
+    // given now, and the window is mapped where it stays; FormShow applies
+    // the bounds in full once the settings are read.
+    TWindowSettings s;
+    ReadWindowSettings(TSettingsFile(SettingsFileName(FileNameBytes(programPath_))), s);
+    if (!FQuiet && !s.UseLastWindowPosition)
+        return;
+    const TWindowBounds bounds = FQuiet ? TWindowBounds{} : OnScreen(s.Bounds);
+    move(bounds.Left, bounds.Top);
+    resize(std::max(1, bounds.Width), std::max(1, bounds.Height));
 }
 
 void TModemLogDialog::ApplyOuterBounds(const TWindowBounds& bounds)

@@ -113,6 +113,8 @@ public:
     const TChartPoints& Points() const { return points_; }
     std::array<TChart*, 4> Charts() const { return {Chart1, Chart2, Chart3, Chart4}; }
 
+    void setVisible(bool visible) override;
+
 protected:
     void showEvent(QShowEvent* event) override;
     void closeEvent(QCloseEvent* event) override;
@@ -138,6 +140,9 @@ private:
     void ReadSettings();
     void WriteSettings();
     void CorrectBounds();
+    // The bounds moved and shrunk onto the screen as the bounds rules say.
+    TWindowBounds OnScreen(const TWindowBounds& bounds) const;
+    void PlaceBeforeMapping();
     // Bounds are the outer window rectangle, frame included.
     void ApplyOuterBounds(const TWindowBounds& bounds);
     void WaitForFrame();

@@ -24,6 +24,26 @@ void WaitUntilFramed(QWidget* window)
     QTest::qWait(300);
 }
 
+// Every place the window's frame stood once the window manager had framed it.
+class TFramePlaces : public QObject {
+public:
+    explicit TFramePlaces(QWidget* window) : window_(window) { window->installEventFilter(this); }
+    std::vector<QPoint> Places;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        const bool framed = window_->frameGeometry() != window_->geometry();
+        if (framed && (event->type() == QEvent::Move || event->type() == QEvent::Resize || Places.empty()))
+            if (Places.empty() || Places.back() != window_->frameGeometry().topLeft())
+                Places.push_back(window_->frameGeometry().topLeft());
+        return false;
+    }
+
+private:
+    QWidget* window_;
+};
+
 QRect StoredBounds(const std::string& ini)
 {
     const TSettingsFile file(ini);
@@ -55,9 +75,12 @@ private slots:
         for (int round = 1; round <= 3; ++round) {
             TDialogUnderTest t;
             t.ProgramDir.Write("kellvar.INI", ini);
+            const TFramePlaces places(t.Window.get());
             t.Start();
             WaitUntilFramed(t.Window.get());
             QCOMPARE(t.Window->frameGeometry(), bounds);
+            // Mapped where it stays: the frame never stood anywhere else.
+            QCOMPARE(places.Places, std::vector<QPoint>{bounds.topLeft()});
             t.Window->close();
             QCOMPARE(StoredBounds(t.IniFile()), bounds);
             ini = ReadFile(t.IniFile());
