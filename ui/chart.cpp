@@ -87,14 +87,6 @@ TChart::TChart(const QString& name, const std::vector<TSeriesSpec>& specs, std::
     connect(c, &QChart::plotAreaChanged, this, [this] { ShowVisiblePoints(); });
 }
 
-QLineSeries* TChart::SeriesNamed(const QString& name) const
-{
-    for (const TSeries& s : series_)
-        if (s.Line->objectName() == name)
-            return s.Line;
-    return nullptr;
-}
-
 void TChart::ClearSeries()
 {
     for (TSeries& s : series_) {

@@ -40,7 +40,6 @@ public:
 
     int SeriesCount() const { return static_cast<int>(series_.size()); }
     QLineSeries* Series(int index) const { return series_[static_cast<size_t>(index)].Line; }
-    QLineSeries* SeriesNamed(const QString& name) const;
     QValueAxis* LeftAxis() const { return left_; }
     QValueAxis* RightAxis() const { return right_; }
     QValueAxis* BottomAxis() const { return bottom_; }

@@ -3,11 +3,10 @@
 
 #include "modemlogdialog.h"
 
-#include "chart.h"
-#include "connectiontablemodel.h"
+#include "chartpage.h"
 #include "filenames.h"
 #include "overviewpage.h"
-#include "tablecolumns.h"
+#include "tablepage.h"
 
 #include "core/alltimelog.h"
 #include "core/modemlogparser.h"
@@ -18,16 +17,10 @@
 #include "ui/rules/summarylines.h"
 
 #include <QApplication>
-#include <QBuffer>
 #include <QCheckBox>
-#include <QClipboard>
-#include <QHeaderView>
-#include <QItemSelectionModel>
 #include <QLabel>
-#include <QMimeData>
 #include <QPushButton>
 #include <QTabWidget>
-#include <QTimer>
 #include <QTreeView>
 
 #include <optional>
@@ -41,15 +34,6 @@ namespace {
 // While a long run pumps events, the table and the charts are brought up to
 // date at most this often; drawing them at every pump would cost more than the run.
 constexpr qint64 RefreshMilliseconds = 250;
-
-QByteArray Png(const QImage& image)
-{
-    QByteArray png;
-    QBuffer buffer(&png);
-    buffer.open(QIODevice::WriteOnly);
-    image.save(&buffer, "PNG");
-    return png;
-}
 
 }  // namespace
 
@@ -83,20 +67,17 @@ void TModemLogDialog::ClearTable()
         if (status != nullptr)
             status->clear();
     overview_->ShowRowLimitNote({});
-    table_.Clear();
-    model_->Reset();
-    // A new run's rows come in the order of the log, not of the last sort.
-    ListView1->header()->setSortIndicatorShown(false);
+    tablePage_->Clear();
 }
 
 void TModemLogDialog::AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber)
 {
-    table_.AddConnectionRow(record, rowNumber);
+    tablePage_->Table().AddConnectionRow(record, rowNumber);
 }
 
 void TModemLogDialog::AppendCellToLastRow(const std::string& text)
 {
-    table_.AppendCellToLastRow(text);
+    tablePage_->Table().AppendCellToLastRow(text);
 }
 
 void TModemLogDialog::ClearCharts()
@@ -124,7 +105,7 @@ void TModemLogDialog::ShowMessage(const std::string& text, TMessageSeverity seve
 void TModemLogDialog::ProcessPendingEvents()
 {
     if (sinceShown_.elapsed() >= RefreshMilliseconds) {
-        model_->Sync();
+        tablePage_->Sync();
         HandChartPointsOver();
         sinceShown_.restart();
     }
@@ -145,14 +126,10 @@ void TModemLogDialog::ShowSummary(const TAnalysisCounters& counters)
     // Nobody sees a quiet run's table end early; its log of standard error does.
     if (counters.StoppedAtRowLimit && FQuiet && !FQuietTotal)
         dialogs_.ShowNote(this, QString::fromStdString(RowLimitMessage(counters.RowNumber - 1, IsGerman)));
-    model_->Sync();
+    tablePage_->Sync();
     std::optional<TLastConnection> last;
-    if (table_.RowCount() > 0) {
-        const int lastRow = static_cast<int>(table_.RowCount()) - 1;
-        ListView1->selectionModel()->setCurrentIndex(model_->index(lastRow, 0),
-                                                     QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
-        last = LastConnectionTexts(table_.Rows().back());
-    }
+    if (Table().RowCount() > 0)
+        last = LastConnectionTexts(Table().Rows().back());
     HandChartPointsOver();
     for (TChart* chart : {Chart1, Chart2, Chart3, Chart4})
         chart->RecalculateTrends();
@@ -164,82 +141,31 @@ void TModemLogDialog::ShowSummary(const TAnalysisCounters& counters)
     for (size_t i = 0; i < statusLabels_.size(); ++i)
         if (const auto value = FigureSlots()[i].Value(figures, last); value && statusLabels_[i] != nullptr)
             statusLabels_[i]->setText(QString::fromUtf8(value->c_str()));
-    ShowLastRow();
+    tablePage_->ShowLastRow();
 }
 
 void TModemLogDialog::ListView1ColumnClick(int column)
 {
-    model_->Sync();
-    model_->Reordered(table_.ColumnClick(column));
-    QHeaderView* header = ListView1->header();
-    header->setSortIndicatorShown(true);
-    // Qt draws Qt::AscendingOrder as an arrow pointing down; the list shows
-    // ascending order with the arrow up, as the file managers do.
-    header->setSortIndicator(column, table_.SortDirection(column) < 0 ? Qt::AscendingOrder : Qt::DescendingOrder);
-}
-
-void TModemLogDialog::ShowLastRow()
-{
-    FitColumnWidths(ListView1, table_, model_->Captions());
-    if (table_.RowCount() == 0)
-        return;
-    const QModelIndex last = model_->index(static_cast<int>(table_.RowCount()) - 1, 0);
-    // The widths may have brought a horizontal scroll bar, which takes room
-    // from the rows: scroll once the view has laid itself out again.
-    ListView1->doItemsLayout();
-    ListView1->scrollTo(last, QAbstractItemView::PositionAtBottom);
-    QTimer::singleShot(0, ListView1, [this, last] {
-        if (last.isValid())
-            ListView1->scrollTo(last, QAbstractItemView::PositionAtBottom);
-    });
+    tablePage_->SortBy(column);
 }
 
 void TModemLogDialog::CopyData1Click()
 {
-    if (table_.RowCount() == 0)
-        return;
-    std::vector<std::string> captions;
-    for (const QString& caption : model_->Captions())
-        captions.push_back(caption.toStdString());
-    auto* data = new QMimeData;
-    data->setText(QString::fromUtf8(TableText(table_.Rows(), captions).c_str()));
-    // Spreadsheets and word processors take the table as a table.
-    data->setHtml(QString::fromUtf8(TableHtml(table_.Rows(), captions).c_str()));
-    QApplication::clipboard()->setMimeData(data);
+    tablePage_->CopyTable();
 }
 
 void TModemLogDialog::CopyDataLine1Click()
 {
-    QString text;
-    const QModelIndexList selected = ListView1->selectionModel()->selectedRows();
-    if (!selected.isEmpty()) {
-        int first = selected.constFirst().row();
-        for (const QModelIndex& index : selected)
-            first = std::min(first, index.row());
-        text = QString::fromUtf8(RowText(table_.Rows()[static_cast<size_t>(first)]).c_str());
-    }
-    QApplication::clipboard()->setText(text);
-}
-
-void TModemLogDialog::CopySelectedRows()
-{
-    QModelIndexList selected = ListView1->selectionModel()->selectedRows();
-    if (selected.isEmpty())
-        return;
-    std::sort(selected.begin(), selected.end(),
-              [](const QModelIndex& a, const QModelIndex& b) { return a.row() < b.row(); });
-    std::string text;
-    for (const QModelIndex& index : selected)
-        AppendRowText(text, table_.Rows()[static_cast<size_t>(index.row())]);
-    QApplication::clipboard()->setText(QString::fromUtf8(text.c_str()));
+    tablePage_->CopyFirstSelectedRow();
 }
 
 void TModemLogDialog::ShowContextMenuOfFocus()
 {
     QWidget* focus = focusWidget();
-    if (focus == ListView1 || (focus != nullptr && ListView1->isAncestorOf(focus))) {
-        const QRect current = ListView1->visualRect(ListView1->currentIndex());
-        emit ListView1->customContextMenuRequested(current.isValid() ? current.center() : QPoint(0, 0));
+    if (focus == nullptr)
+        return;
+    if (focus == ListView1 || ListView1->isAncestorOf(focus)) {
+        tablePage_->ShowContextMenuAtCurrentRow();
         return;
     }
     for (TChart* chart : Charts())
@@ -253,42 +179,28 @@ void TModemLogDialog::ShowLabelsCheckBoxClick()
         chart->SetMarksVisible(ShowLabelsCheckBox->isChecked());
 }
 
-TChart* TModemLogDialog::ActiveChart() const
+TChartPage* TModemLogDialog::ActiveChartPage() const
 {
-    QWidget* page = PageControl1->currentWidget();
-    return page != nullptr ? page->findChild<TChart*>() : nullptr;
+    const auto shown = std::find(chartPages_.begin(), chartPages_.end(), PageControl1->currentWidget());
+    return shown != chartPages_.end() ? *shown : nullptr;
 }
 
 void TModemLogDialog::Unzoom1Click()
 {
-    if (TChart* chart = ActiveChart())
-        chart->Unzoom();
+    if (TChartPage* page = ActiveChartPage())
+        page->Chart()->Unzoom();
 }
 
 void TModemLogDialog::alsBitmap1Click()
 {
-    CopyActiveChart(false);
+    if (TChartPage* page = ActiveChartPage())
+        page->CopyPicture(false);
 }
 
 void TModemLogDialog::alsMeta1Click()
 {
-    CopyActiveChart(true);
-}
-
-void TModemLogDialog::CopyActiveChart(bool asVector)
-{
-    TChart* chart = ActiveChart();
-    if (chart == nullptr)
-        return;
-    const QImage picture = chart->Picture();
-    auto* data = new QMimeData;
-    // A vector picture goes with a bitmap beside it, for the many programs that take no SVG.
-    if (asVector)
-        data->setData("image/svg+xml", chart->SvgPicture());
-    else
-        data->setImageData(picture);
-    data->setData("image/png", Png(picture));
-    QApplication::clipboard()->setMimeData(data);
+    if (TChartPage* page = ActiveChartPage())
+        page->CopyPicture(true);
 }
 
 }  // namespace kellvar

@@ -1,30 +1,24 @@
-// The window's controls, their names, nesting and order. Design texts are the
-// German ones of the text table; ApplyLanguageTexts sets the chosen language.
+// The window's controls, their names, nesting and order. Each control shows
+// the design (German) text of the text table until ApplyLanguageTexts sets
+// the chosen language.
 
 #include "modemlogdialog.h"
 
+#include "chartpage.h"
 #include "fixedplacement.h"
 #include "layouthelpers.h"
 #include "overviewpage.h"
 #include "pagescrollarea.h"
+#include "settingspage.h"
 #include "statuspanel.h"
-#include "tablecolumns.h"
+#include "tablepage.h"
 
-#include "chart.h"
-#include "connectiontablemodel.h"
 #include "lang/fixedtexts.h"
 #include "lang/texttable.h"
 #include "ui/rules/summarylines.h"
 
 #include <QAction>
 #include <QCheckBox>
-#include <QComboBox>
-#include <QGridLayout>
-#include <QGroupBox>
-#include <QHBoxLayout>
-#include <QHeaderView>
-#include <QIcon>
-#include <QLabel>
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -37,24 +31,25 @@ namespace kellvar {
 
 namespace {
 
-// The longest texts of the status panels' values.
-const char* const LongCount = "32766";
-const char* const LongRate = "1023.99Kbyte/s";
-const char* const LongVolume = "1023.99Mbyte";
-const char* const LongClock = "9999:59:59.99";
-const char* const LongDialing = "999.99 Sekunden";
-
 const QColor Blue(0, 0, 255);
 const QColor Red(255, 0, 0);
 const QColor LightAqua(128, 255, 255);
 const QColor LightFuchsia(255, 128, 255);
 const QColor LightYellow(255, 255, 128);
 
+// A status panel figure: its caption label, the label showing the figure, and their x positions.
+TStatusPanel::TFigure Figure(const char* caption, int captionX, const char* statusLabel, int valueX)
+{
+    return {caption, captionX, FigureSlotOfStatusLabel(statusLabel), valueX};
+}
+
 }  // namespace
 
 void TModemLogDialog::BuildLayout()
 {
     setObjectName("ModemLogDialog");
+    texts_.Bind("ModemLogDialog", TTextProperty::Caption, [this](const QString& text) { setWindowTitle(text); });
+    texts_.Bind("OpenDialog1", TTextProperty::Caption, [this](const QString& text) { OpenDialog1.Title = text; });
     HelpContext(this, 1);
     auto* main = new QVBoxLayout(this);
     main->setContentsMargins(3, 3, 3, 0);
@@ -72,61 +67,79 @@ void TModemLogDialog::BuildLayout()
     main->addWidget(panel1, 1);
     main->addWidget(BuildBottomPanel());
 
-    Chart1 = new TChart("Chart1",
-                        {{"Series1", Blue, false},
-                         {"Series2", Red, true},
-                         {"Series3", LightAqua, false, 0},
-                         {"Series4", LightFuchsia, true, 1}},
-                        "byte/s");
-    Chart4 = new TChart("Chart4",
-                        {{"LineSeries5", Blue, false},
-                         {"LineSeries6", Red, true},
-                         {"LineSeries7", LightAqua, false, 0},
-                         {"LineSeries8", LightFuchsia, true, 1}},
-                        "byte");
-    Chart3 = new TChart("Chart3", {{"LineSeries2", Blue, false}, {"LineSeries4", LightYellow, false, 0}});
-    Chart2 = new TChart("Chart2", {{"LineSeries1", Blue, false}, {"LineSeries3", LightYellow, false, 0}});
+    overview_ = new TOverviewPage;
+    tablePage_ = new TTablePage(decimalSeparator_);
+    chartPages_ = {
+        new TChartPage("Chart1",
+                       {{"Series1", Blue, false},
+                        {"Series2", Red, true},
+                        {"Series3", LightAqua, false, 0},
+                        {"Series4", LightFuchsia, true, 1}},
+                       "byte/s",
+                       new TStatusPanel("Panel4", 26,
+                                        {Figure("AverageReadRateTLabel", 15, "AverageReadRateLabel", 137),
+                                         Figure("AverageWriteRateTLabel", 272, "AverageWriteRateLabel", 416)})),
+        new TChartPage(
+            "Chart2", {{"LineSeries1", Blue, false}, {"LineSeries3", LightYellow, false, 0}}, {},
+            new TStatusPanel("Panel7", 26, {Figure("AverageDialTimeTLabel", 19, "AverageDialingTimeLabel", 207)})),
+        new TChartPage("Chart3", {{"LineSeries2", Blue, false}, {"LineSeries4", LightYellow, false, 0}}, {},
+                       new TStatusPanel("Panel6", 24,
+                                        {Figure("ConnectionTimeTLabel", 12, "SumConnectionTimeLabel", 176),
+                                         Figure("AverageConnectionTimeTLabel", 265, "MeanConnectionTimeLabel", 487)})),
+        new TChartPage("Chart4",
+                       {{"LineSeries5", Blue, false},
+                        {"LineSeries6", Red, true},
+                        {"LineSeries7", LightAqua, false, 0},
+                        {"LineSeries8", LightFuchsia, true, 1}},
+                       "byte",
+                       new TStatusPanel("Panel5", 26,
+                                        {Figure("SumDataReadTLabel", 11, "SumReadDataLabel", 159),
+                                         Figure("SumDataWrittenTLabel", 282, "SumWrittenDataLabel", 441)})),
+    };
+    settingsPage_ = new TSettingsPage;
+    auto* about = new QWidget;
+    auto* aboutLayout = new QVBoxLayout(about);
+    aboutLayout->setContentsMargins(0, 0, 0, 0);
+    Memo1 = Named(new QPlainTextEdit, "Memo1");
+    Memo1->setReadOnly(true);
+    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+    aboutLayout->addWidget(Memo1);
 
-    struct TPage {
-        const char* Name;
-        int HelpContext;
-        QWidget* Content;
-    };
-    const std::vector<TPage> pages = {
-        {"TabSheet0", 1601, new TPageScrollArea(overview_ = new TOverviewPage)},
-        {"TabSheet1", 1101, BuildTablePage()},
-        {"TabSheet2", 1201,
-         BuildChartPage(Chart1,
-                        new TStatusPanel("Panel4", 26,
-                                         {{"AverageReadRateTLabel", 15, "AverageReadRateLabel", 137, LongRate},
-                                          {"AverageWriteRateTLabel", 272, "AverageWriteRateLabel", 416, LongRate}}))},
-        {"TabSheet7", 1301,
-         BuildChartPage(Chart4,
-                        new TStatusPanel("Panel5", 26,
-                                         {{"SumDataReadTLabel", 11, "SumReadDataLabel", 159, LongVolume},
-                                          {"SumDataWrittenTLabel", 282, "SumWrittenDataLabel", 441, LongVolume}}))},
-        {"TabSheet4", 1501,
-         BuildChartPage(
-             Chart3,
-             new TStatusPanel("Panel6", 24,
-                              {{"ConnectionTimeTLabel", 12, "SumConnectionTimeLabel", 176, LongClock},
-                               {"AverageConnectionTimeTLabel", 265, "MeanConnectionTimeLabel", 487, LongClock}}))},
-        {"TabSheet3", 1401,
-         BuildChartPage(
-             Chart2, new TStatusPanel("Panel7", 26,
-                                      {{"AverageDialTimeTLabel", 19, "AverageDialingTimeLabel", 207, LongDialing}}))},
-        {"TabSheet6", 3101, new TPageScrollArea(BuildSettingsPage())},
-        {"TabSheet5", 2101, BuildAboutPage()},
-    };
-    for (const TPage& page : pages) {
-        page.Content->setObjectName(page.Name);
-        HelpContext(page.Content, page.HelpContext);
-        PageControl1->addTab(page.Content, DesignText(page.Name));
+    // The pages in the order of PageNames.
+    const std::array<std::pair<QWidget*, int>, PageNames.size()> pages = {{
+        {new TPageScrollArea(overview_), 1601},
+        {tablePage_, 1101},
+        {chartPages_[0], 1201},
+        {chartPages_[3], 1301},
+        {chartPages_[2], 1501},
+        {chartPages_[1], 1401},
+        {new TPageScrollArea(settingsPage_), 3101},
+        {about, 2101},
+    }};
+    for (size_t index = 0; index < pages.size(); ++index) {
+        const auto [content, helpContext] = pages[index];
+        const std::string_view name = PageNames[index];
+        content->setObjectName(UiText(name));
+        HelpContext(content, helpContext);
+        PageControl1->addTab(content, {});
+        texts_.Bind(name, TTextProperty::Caption, [this, content](const QString& text) {
+            PageControl1->setTabText(PageControl1->indexOf(content), text);
+        });
     }
-    for (TChart* chart : Charts()) {
-        chart->setToolTip(DesignText(chart->objectName().toUtf8().constData(), TTextProperty::Hint));
-        chart->chart()->setTitle(DesignText(chart->objectName().toUtf8().constData(), TTextProperty::ChartTitle));
-    }
+
+    ListView1 = tablePage_->View();
+    Chart1 = chartPages_[0]->Chart();
+    Chart2 = chartPages_[1]->Chart();
+    Chart3 = chartPages_[2]->Chart();
+    Chart4 = chartPages_[3]->Chart();
+    SavePosCheckBox = settingsPage_->SavePosCheckBox;
+    SaveSettingsCheckBox = settingsPage_->SaveSettingsCheckBox;
+    SaveDirCheckBox = settingsPage_->SaveDirCheckBox;
+    StoreAllTimeLogCheckBox = settingsPage_->StoreAllTimeLogCheckBox;
+    DefaultLoadLogFileCheckBox = settingsPage_->DefaultLoadLogFileCheckBox;
+    DefaultTabComboBox = settingsPage_->DefaultTabComboBox;
+    DefineDefaultBitBtn = settingsPage_->DefineDefaultBitBtn;
+    connect(DefineDefaultBitBtn, &QPushButton::clicked, this, &TModemLogDialog::DefineDefaultBitBtnClick);
     BuildMenus();
 
     for (std::string_view filter : OpenDialogFilters)
@@ -138,141 +151,33 @@ void TModemLogDialog::BuildLayout()
     setTabOrder(OpenButton, CloseButton);
     setTabOrder(CloseButton, HelpButton);
 
-    // Each figure's status label, found once.
-    for (const TFigureSlot& slot : FigureSlots()) {
-        QLabel* status = nullptr;
-        for (TStatusPanel* panel : statusPanels_)
-            for (QLabel* value : panel->Values())
-                if (slot.StatusLabel != nullptr && value->objectName() == slot.StatusLabel)
-                    status = value;
-        statusLabels_.push_back(status);
-    }
+    // Each figure's status label, by its place in FigureSlots().
+    statusLabels_.assign(FigureSlots().size(), nullptr);
+    for (TStatusPanel* panel : StatusPanels())
+        for (size_t i = 0; i < panel->Figures().size(); ++i)
+            statusLabels_[panel->Figures()[i].Slot] = panel->Values()[i];
 
     // The layout's client area, scaled to the font.
     const TLayoutScale px(font());
     resize(px(1106), px(549));
 }
 
+std::vector<TStatusPanel*> TModemLogDialog::StatusPanels() const
+{
+    std::vector<TStatusPanel*> panels = {tablePage_->Panel()};
+    for (TChartPage* page : chartPages_)
+        panels.push_back(page->Panel());
+    return panels;
+}
+
 void TModemLogDialog::RelayoutFixedParts()
 {
     overview_->Relayout();
-    for (TStatusPanel* panel : statusPanels_)
+    for (TStatusPanel* panel : StatusPanels())
         panel->Relayout();
-    for (TFixedPlacement* placement : findChildren<TFixedPlacement*>())
-        placement->Relayout();
+    settingsPage_->Relayout();
+    bottomPanel_->Relayout();
     bottomPanel_->setFixedHeight(std::max(TLayoutScale(font())(42), bottomPanel_->sizeHint().height()));
-}
-
-QWidget* TModemLogDialog::BuildTablePage()
-{
-    auto* page = new QWidget;
-    auto* column = new QVBoxLayout(page);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-
-    ListView1 = Named(new QTreeView, "ListView1");
-    model_ = new TConnectionTableModel(table_, ListView1);
-    ListView1->setModel(model_);
-    ListView1->setRootIsDecorated(false);
-    ListView1->setItemsExpandable(false);
-    ListView1->setUniformRowHeights(true);
-    ListView1->setAlternatingRowColors(false);
-    ListView1->setSelectionMode(QAbstractItemView::ExtendedSelection);
-    ListView1->setSelectionBehavior(QAbstractItemView::SelectRows);
-    ListView1->setEditTriggers(QAbstractItemView::NoEditTriggers);
-    ListView1->setContextMenuPolicy(Qt::CustomContextMenu);
-    ListView1->header()->setSectionsClickable(true);
-    ListView1->header()->setSortIndicatorShown(false);
-    ListView1->header()->setStretchLastSection(false);
-    // The selection stays visible when the list loses the focus.
-    QPalette palette = ListView1->palette();
-    palette.setColor(QPalette::Inactive, QPalette::Highlight, palette.color(QPalette::Active, QPalette::Highlight));
-    palette.setColor(QPalette::Inactive, QPalette::HighlightedText,
-                     palette.color(QPalette::Active, QPalette::HighlightedText));
-    ListView1->setPalette(palette);
-    const std::vector<std::string_view> captions = ColumnCaptions(true);
-    QStringList headers;
-    for (std::string_view caption : captions)
-        headers << QString::fromUtf8(caption.data(), static_cast<qsizetype>(caption.size()));
-    model_->SetCaptions(headers);
-    FitColumnWidths(ListView1, table_, headers);
-    column->addWidget(ListView1, 1);
-    auto* panel = new TStatusPanel("Panel3", 26,
-                                   {{"TriedConnectsTLabel", 8, "TriedConnectsLabel", 146, LongCount},
-                                    {"TriedDialInsTLabel", 212, "TriedDialInsLabel", 318, LongCount},
-                                    {"SuccessfulConnectsTLabel", 384, "SuccessfulConnectsLabel", 498, LongCount},
-                                    {"UnclosedEntriesTLabel", 563, "UnclosedEntriesLabel", 704, LongCount}});
-    statusPanels_.push_back(panel);
-    column->addWidget(panel);
-    return page;
-}
-
-QWidget* TModemLogDialog::BuildChartPage(TChart* chart, TStatusPanel* panel)
-{
-    auto* page = new QWidget;
-    auto* column = new QVBoxLayout(page);
-    column->setContentsMargins(0, 0, 0, 0);
-    column->setSpacing(0);
-    column->addWidget(chart, 1);
-    column->addWidget(panel);
-    statusPanels_.push_back(panel);
-    return page;
-}
-
-QWidget* TModemLogDialog::BuildSettingsPage()
-{
-    auto* page = new QWidget;
-    auto* pageLayout = new QVBoxLayout(page);
-    auto* group = Named(new QGroupBox(UiText(SettingsGroupCaption)), "GroupBox1");
-    pageLayout->addWidget(group);
-    auto* groupLayout = new QVBoxLayout(group);
-    groupLayout->setContentsMargins(0, 0, 0, 0);
-    auto* controls = Named(new TFixedPlacement, "GroupBox1Controls");
-    groupLayout->addWidget(controls);
-
-    SavePosCheckBox = SettingsCheckBox("SavePosCheckBox");
-    SaveSettingsCheckBox = SettingsCheckBox("SaveSettingsCheckBox");
-    SaveDirCheckBox = SettingsCheckBox("SaveDirCheckBox");
-    StoreAllTimeLogCheckBox = SettingsCheckBox("StoreAllTimeLogCheckBox");
-    DefaultLoadLogFileCheckBox = SettingsCheckBox("DefaultLoadLogFileCheckBox");
-    DefaultLoadLogFileCheckBox->setChecked(true);
-    auto* tabLabel = CaptionLabel("DefaultTabLabel");
-    tabLabel->setToolTip(DesignText("DefaultTabLabel", TTextProperty::Hint));
-    DefaultTabComboBox = Named(new QComboBox, "DefaultTabComboBox");
-    DefaultTabComboBox->setEditable(false);
-    DefaultTabComboBox->setToolTip(DesignText("DefaultTabComboBox", TTextProperty::Hint));
-    DefineDefaultBitBtn = GlyphButton("DefineDefaultBitBtn", "emblem-default", "default");
-    // Group boxes draw their caption inside; the layout's y values count from its top.
-    controls->Place(SavePosCheckBox, 16, 25 - 16, 465, 16);
-    controls->Place(SaveSettingsCheckBox, 16, 46 - 16, 465, 16);
-    controls->Place(SaveDirCheckBox, 32, 68 - 16, 465, 16);
-    controls->Place(StoreAllTimeLogCheckBox, 32, 92 - 16, 465, 18);
-    controls->Place(tabLabel, 16, 120 - 16);
-    controls->Place(DefaultTabComboBox, 32, 140 - 16, 256);
-    controls->Place(DefaultLoadLogFileCheckBox, 16, 176 - 16, 465, 18);
-    controls->Place(DefineDefaultBitBtn, 32, 201 - 16, 256, 29);
-    pageLayout->addStretch(0);
-
-    setTabOrder(SavePosCheckBox, SaveSettingsCheckBox);
-    setTabOrder(SaveSettingsCheckBox, SaveDirCheckBox);
-    setTabOrder(SaveDirCheckBox, StoreAllTimeLogCheckBox);
-    setTabOrder(StoreAllTimeLogCheckBox, DefaultLoadLogFileCheckBox);
-    setTabOrder(DefaultLoadLogFileCheckBox, DefineDefaultBitBtn);
-    setTabOrder(DefineDefaultBitBtn, DefaultTabComboBox);
-    connect(DefineDefaultBitBtn, &QPushButton::clicked, this, &TModemLogDialog::DefineDefaultBitBtnClick);
-    return page;
-}
-
-QWidget* TModemLogDialog::BuildAboutPage()
-{
-    auto* page = new QWidget;
-    auto* column = new QVBoxLayout(page);
-    column->setContentsMargins(0, 0, 0, 0);
-    Memo1 = Named(new QPlainTextEdit, "Memo1");
-    Memo1->setReadOnly(true);
-    Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
-    column->addWidget(Memo1);
-    return page;
 }
 
 QWidget* TModemLogDialog::BuildBottomPanel()
@@ -280,12 +185,11 @@ QWidget* TModemLogDialog::BuildBottomPanel()
     auto* panel = Named(new TFixedPlacement, "Panel2");
     bottomPanel_ = panel;
     panel->setContextMenuPolicy(Qt::CustomContextMenu);
-    OpenButton = GlyphButton("OpenButton", "document-open", "open");
-    CloseButton = GlyphButton("CloseButton", "application-exit", "close");
-    HelpButton = GlyphButton("HelpButton", "help-contents", "help");
-    HelpButton->setToolTip({});
+    OpenButton = GlyphButton(texts_, "OpenButton", "document-open", "open");
+    CloseButton = GlyphButton(texts_, "CloseButton", "application-exit", "close");
+    HelpButton = GlyphButton(texts_, "HelpButton", "help-contents", "help");
     CloseButton->setDefault(true);
-    ShowLabelsCheckBox = SettingsCheckBox("ShowLabelsCheckBox");
+    ShowLabelsCheckBox = SettingsCheckBox(texts_, "ShowLabelsCheckBox");
     panel->Place(OpenButton, 9, 4, 99, 30);
     panel->Place(CloseButton, 137, 4, 99, 30);
     panel->Place(HelpButton, 265, 4, 99, 30);
@@ -332,7 +236,7 @@ void TModemLogDialog::BuildMenus()
     // Unzoom and the copies act on the chart of the page shown; elsewhere they are off.
     connect(PopupMenu1, &QMenu::aboutToShow, this, [this, unzoom, bitmap, meta] {
         for (QAction* action : {unzoom, bitmap, meta})
-            action->setEnabled(ActiveChart() != nullptr);
+            action->setEnabled(ActiveChartPage() != nullptr);
     });
 
     // The keys desktop programs answer to.
@@ -343,9 +247,6 @@ void TModemLogDialog::BuildMenus()
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), &TModemLogDialog::CloseButtonClick);
     shortcut(QKeySequence(Qt::CTRL | Qt::Key_W), &TModemLogDialog::CloseButtonClick);
     shortcut(QKeySequence(Qt::SHIFT | Qt::Key_F10), &TModemLogDialog::ShowContextMenuOfFocus);
-    // The list copies its current cell on Ctrl+C before any shortcut could;
-    // eventFilter takes the key first.
-    ListView1->installEventFilter(this);
 }
 
 }  // namespace kellvar

@@ -73,35 +73,27 @@ QString UiText(std::string_view text)
     return QString::fromUtf8(text.data(), static_cast<qsizetype>(text.size()));
 }
 
-QString DesignText(const char* control, TTextProperty property)
+QLabel* CaptionLabel(TTextBindings& texts, const char* name, Qt::Alignment alignment)
 {
-    return QString::fromUtf8(TextOf(control, property, true));
-}
-
-QLabel* CaptionLabel(const char* name, Qt::Alignment alignment)
-{
-    auto* label = Named(new QLabel(DesignText(name)), name);
+    auto* label = texts.Captioned(Named(new QLabel, name), name);
     label->setAlignment(alignment | Qt::AlignVCenter);
     return label;
 }
 
-QPushButton* GlyphButton(const char* name, const char* themeIcon, const QString& file)
+QPushButton* GlyphButton(TTextBindings& texts, const char* name, const char* themeIcon, const QString& file)
 {
-    auto* button =
-        Named(new QPushButton(QIcon(new TGappedIconEngine(GlyphIcon(themeIcon, file))), DesignText(name)), name);
+    auto* button = texts.Captioned(
+        Named(new QPushButton(QIcon(new TGappedIconEngine(GlyphIcon(themeIcon, file))), QString()), name), name);
     // The gap to the caption: a space of the button's font beside Qt's four pixels.
     const int side = button->style()->pixelMetric(QStyle::PM_ButtonIconSize, nullptr, button);
     button->setIconSize(QSize(side + button->fontMetrics().horizontalAdvance(' '), side));
     button->setAutoDefault(false);
-    button->setToolTip(DesignText(name, TTextProperty::Hint));
     return button;
 }
 
-QCheckBox* SettingsCheckBox(const char* name)
+QCheckBox* SettingsCheckBox(TTextBindings& texts, const char* name)
 {
-    auto* box = Named(new QCheckBox(DesignText(name)), name);
-    box->setToolTip(DesignText(name, TTextProperty::Hint));
-    return box;
+    return texts.Captioned(Named(new QCheckBox, name), name);
 }
 
 void HelpContext(QWidget* widget, int context)

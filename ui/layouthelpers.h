@@ -1,6 +1,6 @@
 #pragma once
 
-#include "lang/texttable.h"
+#include "textbindings.h"
 
 #include <QString>
 
@@ -39,21 +39,17 @@ int TextWidth(const QWidget* widget, const QString& text);
 // A UTF-8 text of the program's as Qt text.
 QString UiText(std::string_view text);
 
-// The design text of a control: the German text of the text table.
-QString DesignText(const char* control, TTextProperty property = TTextProperty::Caption);
-
 template <typename T> T* Named(T* widget, const char* name)
 {
     widget->setObjectName(name);
     return widget;
 }
 
-QLabel* CaptionLabel(const char* name, Qt::Alignment alignment = Qt::AlignLeft);
-
+// Controls named as in the layout, their texts bound to the text table.
+QLabel* CaptionLabel(TTextBindings& texts, const char* name, Qt::Alignment alignment = Qt::AlignLeft);
 // A button with a glyph from the icon theme, or our own drawing of it.
-QPushButton* GlyphButton(const char* name, const char* themeIcon, const QString& file);
-
-QCheckBox* SettingsCheckBox(const char* name);
+QPushButton* GlyphButton(TTextBindings& texts, const char* name, const char* themeIcon, const QString& file);
+QCheckBox* SettingsCheckBox(TTextBindings& texts, const char* name);
 
 // Sets the window's help context on a widget; F1 finds the nearest one.
 void HelpContext(QWidget* widget, int context);

@@ -1,11 +1,11 @@
 #include "modemlogdialog.h"
 
-#include "chart.h"
-#include "connectiontablemodel.h"
+#include "chartpage.h"
 #include "filenames.h"
 #include "layouthelpers.h"
 #include "overviewpage.h"
-#include "tablecolumns.h"
+#include "settingspage.h"
+#include "tablepage.h"
 
 #include "lang/fixedtexts.h"
 #include "lang/language.h"
@@ -16,12 +16,10 @@
 #include "ui/rules/commandline.h"
 #include "ui/rules/settingsfile.h"
 
-#include <QAbstractButton>
 #include <QApplication>
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGroupBox>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLocale>
@@ -54,7 +52,7 @@ QString TitleVersion()
 
 TModemLogDialog::TModemLogDialog(TUserDialogs& dialogs, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs), programPath_(FileNameText(platform::ProgramFilePath())),
-      decimalSeparator_(QLocale::system().decimalPoint().toStdString()), table_(decimalSeparator_)
+      decimalSeparator_(QLocale::system().decimalPoint().toStdString())
 {
     InitKellvarResources();
     BuildLayout();
@@ -66,15 +64,11 @@ TModemLogDialog::TModemLogDialog(TUserDialogs& dialogs, QWidget* parent)
     setAcceptDrops(true);
 }
 
-TModemLogDialog::~TModemLogDialog()
-{
-    // The rows die with this object, before the child widgets that show them.
-    ListView1->setModel(nullptr);
-}
+TModemLogDialog::~TModemLogDialog() = default;
 
-QLabel* TModemLogDialog::Label(const char* name) const
+const TConnectionTable& TModemLogDialog::Table() const
 {
-    return findChild<QLabel*>(name);
+    return tablePage_->Table();
 }
 
 void TModemLogDialog::FormCreate()
@@ -109,55 +103,12 @@ void TModemLogDialog::ApplyLanguageTexts()
 {
     const bool german = IsGerman;
     HelpFile = UiText(HelpFileName(german));
-    QStringList columns = model_->Captions();
-    for (const TTextRow& row : TextTable()) {
-        const QString text = UiText(row.Text(german));
-        const QString control = UiText(row.Control);
-        switch (row.Property) {
-        case TTextProperty::ColumnCaption:
-            columns[control.toInt()] = text;
-            break;
-        case TTextProperty::ChartTitle:
-            findChild<TChart*>(control)->chart()->setTitle(text);
-            break;
-        case TTextProperty::LeftAxisTitle:
-            findChild<TChart*>(control)->LeftAxis()->setTitleText(text);
-            break;
-        case TTextProperty::RightAxisTitle:
-            findChild<TChart*>(control)->RightAxis()->setTitleText(text);
-            break;
-        case TTextProperty::SeriesTitle:
-            for (TChart* chart : Charts())
-                if (QLineSeries* series = chart->SeriesNamed(control))
-                    series->setName(text);
-            break;
-        case TTextProperty::Hint:
-            findChild<QWidget*>(control)->setToolTip(text);
-            break;
-        case TTextProperty::Caption:
-            if (control == objectName())
-                setWindowTitle(text);
-            else if (control == "OpenDialog1")
-                OpenDialog1.Title = text;
-            else if (control.startsWith("TabSheet"))
-                PageControl1->setTabText(PageControl1->indexOf(findChild<QWidget*>(control)), text);
-            else if (auto* label = findChild<QLabel*>(control))
-                label->setText(text);
-            else if (auto* group = findChild<QGroupBox*>(control))
-                group->setTitle(text);
-            else if (auto* button = findChild<QAbstractButton*>(control))
-                button->setText(text);
-            break;
-        }
-    }
-    model_->SetCaptions(columns);
-    FitColumnWidths(ListView1, table_, columns);
-    DefaultTabComboBox->setCurrentIndex(-1);
-    DefaultTabComboBox->clear();
-    const std::vector<std::string_view> pages = PageCaptions(german);
-    for (size_t page = 0; page < DefaultTabPageChoices; ++page)
-        DefaultTabComboBox->addItem(UiText(pages[page]));
-    DefaultTabComboBox->setCurrentIndex(-1);
+    texts_.Apply(german);
+    overview_->ApplyTexts(german);
+    tablePage_->ApplyTexts(german);
+    for (const TChartPage* page : chartPages_)
+        page->ApplyTexts(german);
+    settingsPage_->ApplyTexts(german);
     Memo1->setPlainText(UiText(AboutText(german)).replace("\r\n", "\n"));
     RelayoutFixedParts();
 }
@@ -165,10 +116,6 @@ void TModemLogDialog::ApplyLanguageTexts()
 void TModemLogDialog::ReadSettings()
 {
     FIniFileName = FileNameText(SettingsFileName(FileNameBytes(programPath_)));
-    TWindowSettings s;
-    const QRect frame = frameGeometry();
-    s.Bounds = {frame.x(), frame.y(), frame.width(), frame.height()};
-    s.FilterIndex = OpenDialog1.FilterIndex;
     const TSettingsFile file(FileNameBytes(FIniFileName));
     // Settings that could not be read are not known well enough to be
     // written back: the file stays as it is.
@@ -178,27 +125,33 @@ void TModemLogDialog::ReadSettings()
             file.TooLarge() ? SettingsTooLargeReason(IsGerman) : platform::ErrorText(file.ReadError());
         dialogs_.ShowNote(this, QString::fromStdString(SettingsNotReadMessage(file.FileName(), reason, IsGerman)));
     }
+    // A key the settings do not read keeps what the window shows.
+    TWindowSettings s = CurrentSettings();
     ReadWindowSettings(file, s);
 
-    SavePosCheckBox->setChecked(s.UseLastWindowPosition);
+    settingsPage_->Load(s);
     if (s.UseLastWindowPosition)
         ApplyOuterBounds(s.Bounds);
-    DefaultLoadLogFileCheckBox->setChecked(s.LoadDefaultLogFile);
-    if (s.LoadDefaultLogFile)
-        FDefaultLogFile = FileNameText(s.DefaultLogFile);
-    SaveSettingsCheckBox->setChecked(s.UseLastSettings);
-    if (s.UseLastSettings) {
-        ShowLabelsCheckBox->setChecked(s.ShowValueLabels);
-        StoreAllTimeLogCheckBox->setChecked(s.StoreAllTimeLog);
-        SaveDirCheckBox->setChecked(s.UseLastDirectory);
-        if (s.UseLastDirectory)
-            OpenDialog1.InitialDirectory = FileNameText(s.InitialDirectory);
-        OpenDialog1.FilterIndex = s.FilterIndex;
-    }
-    DefaultTabComboBox->setCurrentIndex(s.DefaultTabPage < DefaultTabComboBox->count() ? s.DefaultTabPage : -1);
+    FDefaultLogFile = FileNameText(s.DefaultLogFile);
+    ShowLabelsCheckBox->setChecked(s.ShowValueLabels);
+    OpenDialog1.InitialDirectory = FileNameText(s.InitialDirectory);
+    OpenDialog1.FilterIndex = s.FilterIndex;
     // Choosing the start page is no page change of the user's.
     const QSignalBlocker quiet(PageControl1);
     PageControl1->setCurrentIndex(std::max(0, s.DefaultTabPage));
+}
+
+TWindowSettings TModemLogDialog::CurrentSettings() const
+{
+    TWindowSettings s;
+    const QRect frame = frameGeometry();
+    s.Bounds = {frame.x(), frame.y(), frame.width(), frame.height()};
+    settingsPage_->Store(s);
+    s.DefaultLogFile = FileNameBytes(FDefaultLogFile);
+    s.ShowValueLabels = ShowLabelsCheckBox->isChecked();
+    s.InitialDirectory = FileNameBytes(OpenDialog1.InitialDirectory);
+    s.FilterIndex = OpenDialog1.FilterIndex;
+    return s;
 }
 
 void TModemLogDialog::CorrectBounds()
@@ -344,7 +297,7 @@ QString TModemLogDialog::DefaultLogPath()
 
 void TModemLogDialog::PageControl1Change(int index)
 {
-    if (PageControl1->widget(index) == findChild<QWidget*>("TabSheet1"))
+    if (PageControl1->widget(index) == tablePage_)
         ListView1->setFocus();
 }
 
@@ -402,20 +355,7 @@ void TModemLogDialog::WriteSettings()
     if (settingsUnreadable_)
         return;
     FIniFileName = FileNameText(SettingsFileName(FileNameBytes(programPath_)));
-    TWindowSettings s;
-    const QRect frame = frameGeometry();
-    s.Bounds = {frame.x(), frame.y(), frame.width(), frame.height()};
-    s.UseLastWindowPosition = SavePosCheckBox->isChecked();
-    s.LoadDefaultLogFile = DefaultLoadLogFileCheckBox->isChecked();
-    s.DefaultLogFile = FileNameBytes(FDefaultLogFile);
-    s.UseLastSettings = SaveSettingsCheckBox->isChecked();
-    s.ShowValueLabels = ShowLabelsCheckBox->isChecked();
-    s.StoreAllTimeLog = StoreAllTimeLogCheckBox->isChecked();
-    s.UseLastDirectory = SaveDirCheckBox->isChecked();
-    s.InitialDirectory = FileNameBytes(OpenDialog1.InitialDirectory);
-    s.FilterIndex = OpenDialog1.FilterIndex;
-    s.DefaultTabPage = DefaultTabComboBox->currentIndex();
-    WriteWindowSettings(TSettingsFile(FileNameBytes(FIniFileName)), s, FQuiet);
+    WriteWindowSettings(TSettingsFile(FileNameBytes(FIniFileName)), CurrentSettings(), FQuiet);
 }
 
 void TModemLogDialog::keyPressEvent(QKeyEvent* event)
@@ -433,18 +373,6 @@ void TModemLogDialog::keyPressEvent(QKeyEvent* event)
         return;
     }
     QDialog::keyPressEvent(event);
-}
-
-bool TModemLogDialog::eventFilter(QObject* watched, QEvent* event)
-{
-    const bool copyKey = (event->type() == QEvent::ShortcutOverride || event->type() == QEvent::KeyPress)
-                         && static_cast<QKeyEvent*>(event)->matches(QKeySequence::Copy);
-    if (watched != ListView1 || !copyKey)
-        return QDialog::eventFilter(watched, event);
-    if (event->type() == QEvent::KeyPress)
-        CopySelectedRows();
-    event->accept();
-    return true;
 }
 
 void TModemLogDialog::ShowHelpFor(QWidget* focus)

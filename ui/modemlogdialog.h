@@ -1,5 +1,7 @@
 #pragma once
 
+#include "textbindings.h"
+
 #include "core/analysisreceiver.h"
 #include "core/chartpoints.h"
 #include "core/connectiontable.h"
@@ -26,14 +28,18 @@ class QTreeView;
 namespace kellvar {
 
 class TChart;
-class TConnectionTableModel;
+class TChartPage;
 class TFixedPlacement;
 class TOverviewPage;
+class TSettingsPage;
 class TStatusPanel;
+class TTablePage;
 
 // The one window: overview, table, four charts, settings and about pages,
-// the bottom panel with Open, Close and Help. Handlers carry the names the
-// program has always used; the work lives in the core and in ui/rules.
+// the bottom panel with Open, Close and Help. The pages hold their controls,
+// texts and copy commands; the window keeps the start-up, its bounds, the
+// quiet runs and what an analysis run hands over. Handlers carry the names
+// the program has always used; the work lives in the core and in ui/rules.
 class TModemLogDialog : public QDialog, private TAnalysisReceiver {
     Q_OBJECT
 
@@ -72,8 +78,6 @@ public:
     void Unzoom1Click();
     void alsBitmap1Click();
     void alsMeta1Click();
-    // Ctrl+C in the table: the selected rows as "Copy Data (Line)" copies one.
-    void CopySelectedRows();
     // Shift+F10: the pop-up menu of the focused list or chart, as the Menu key opens it.
     void ShowContextMenuOfFocus();
 
@@ -84,8 +88,8 @@ public:
     int ExitCode() const { return quietRunFailed_ ? 1 : 0; }
     bool StartUpDone() const { return startUpDone_; }
 
-    // Controls that the handlers work with; every control also has its name
-    // from the layout as its object name.
+    // Controls that the handlers work with, held by their pages; every
+    // control also has its name from the layout as its object name.
     QTabWidget* PageControl1 = nullptr;
     QTreeView* ListView1 = nullptr;
     TChart* Chart1 = nullptr;
@@ -106,10 +110,7 @@ public:
     QPlainTextEdit* Memo1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QMenu* PopupMenu2 = nullptr;
-    // A label by its object name, for tests; the program holds its widgets.
-    QLabel* Label(const char* name) const;
-
-    const TConnectionTable& Table() const { return table_; }
+    const TConnectionTable& Table() const;
     const TChartPoints& Points() const { return points_; }
     std::array<TChart*, 4> Charts() const { return {Chart1, Chart2, Chart3, Chart4}; }
 
@@ -121,16 +122,12 @@ protected:
     void keyPressEvent(QKeyEvent* event) override;
     void dragEnterEvent(QDragEnterEvent* event) override;
     void dropEvent(QDropEvent* event) override;
-    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     // Layout.
     void BuildLayout();
-    QWidget* BuildTablePage();
-    QWidget* BuildChartPage(TChart* chart, TStatusPanel* panel);
-    QWidget* BuildSettingsPage();
-    QWidget* BuildAboutPage();
     QWidget* BuildBottomPanel();
+    std::vector<TStatusPanel*> StatusPanels() const;
     void BuildMenus();
     // Places the overview, status panels, settings and buttons anew for the
     // current font and texts.
@@ -139,6 +136,8 @@ private:
     // Lifecycle.
     void ReadSettings();
     void WriteSettings();
+    // The settings as the window shows them now.
+    TWindowSettings CurrentSettings() const;
     void CorrectBounds();
     // The bounds moved and shrunk onto the screen as the bounds rules say.
     TWindowBounds OnScreen(const TWindowBounds& bounds) const;
@@ -149,8 +148,8 @@ private:
     QString DefaultLogPath();
     void OpenLogFile(const QString& path);
     void ShowHelpFor(QWidget* focus);
-    TChart* ActiveChart() const;
-    void CopyActiveChart(bool asVector);
+    // The chart page shown, or null.
+    TChartPage* ActiveChartPage() const;
 
     // TAnalysisReceiver: what a run hands to the window.
     void ClearTable() override;
@@ -163,18 +162,17 @@ private:
     void ProcessPendingEvents() override;
     void ShowSummary(const TAnalysisCounters& counters) override;
     void HandChartPointsOver();
-    // The last row selected and wholly in view, once the table has its final size.
-    void ShowLastRow();
 
     TUserDialogs& dialogs_;
     std::vector<std::string> arguments_;
     QString programPath_;
     std::string decimalSeparator_;
-    TConnectionTable table_;
-    TConnectionTableModel* model_ = nullptr;
+    TTextBindings texts_;
     TOverviewPage* overview_ = nullptr;
+    TTablePage* tablePage_ = nullptr;
+    std::array<TChartPage*, 4> chartPages_{};  // Chart1 to Chart4
+    TSettingsPage* settingsPage_ = nullptr;
     TFixedPlacement* bottomPanel_ = nullptr;
-    std::vector<TStatusPanel*> statusPanels_;
     // Each figure's label on a status panel (null for none), in FigureSlots() order.
     std::vector<QLabel*> statusLabels_;
     TChartPoints points_;

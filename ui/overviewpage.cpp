@@ -10,7 +10,7 @@
 #include <QLabel>
 
 #include <algorithm>
-#include <cstring>
+#include <span>
 
 namespace kellvar {
 
@@ -18,34 +18,19 @@ namespace {
 
 // Where the layout puts a group's fields: rows at y 20 and 44 (50 in the
 // connection-time group); two caption/field columns, or three in the group
-// of the last connection.
+// of the last connection. The fields show the figures in the order of
+// FigureSlots(), row by row; the log file's size follows the groups.
 struct TGroupLayout {
     const char* Name;
     int Height;
     int SpaceBefore;
-    std::vector<std::vector<const char*>> Rows;  // field names, column by column
+    std::vector<int> RowColumns;  // the number of fields in each row
 };
 
 const std::vector<TGroupLayout> Groups = {
-    {"OvVerbindungenGroupBox",
-     70,
-     0,
-     {{"TriedConnectsStaticText", "TriedDialInsStaticText"},
-      {"SuccessfulConnectsStaticText", "UnclosedEntriesStaticText"}}},
-    {"OvUebertragungsratenGroupBox", 46, 4, {{"AverageReadRateStaticText", "AverageWriteRateStaticText"}}},
-    {"OvTransfervolumenGroupBox",
-     71,
-     4,
-     {{"SumReadDataStaticText", "MeanReadDataStaticText"}, {"SumWrittenDataStaticText", "MeanWrittenDataStaticText"}}},
-    {"OvVerbindungszeitenGroupBox",
-     78,
-     3,
-     {{"SumConnectionTimeStaticText", "MeanConnectionTimeStaticText"}, {"AverageDialingTimeStaticText"}}},
-    {"OvLastConnectGroupBox",
-     70,
-     4,
-     {{"StartLastConnectionStaticText", "ReceivedBytesLastConnectionStaticText", "ReceiverateLastConnectionStaticText"},
-      {"EndLastConnectionStaticText", "SentBytesLastConnectionStaticText", "SendrateLastConnectionStaticText"}}},
+    {"OvVerbindungenGroupBox", 70, 0, {2, 2}},    {"OvUebertragungsratenGroupBox", 46, 4, {2}},
+    {"OvTransfervolumenGroupBox", 71, 4, {2, 2}}, {"OvVerbindungszeitenGroupBox", 78, 3, {2, 1}},
+    {"OvLastConnectGroupBox", 70, 4, {3, 3}},
 };
 constexpr size_t LastConnectionGroup = 4;
 
@@ -54,12 +39,6 @@ constexpr int SubtitleHeight = 23;
 constexpr int SizeRowY = 428;
 constexpr int FieldHeight = 21;
 constexpr int Gap = 6;
-
-// Texts a field must show whole, whatever the font: the longest figures a
-// log gives (a stamp with two-digit day and month, a rate, a duration).
-const char* const LongStamp = "30.12.2000-23:59:59.99";
-const char* const LongFigure = "1023.99Kbyte/s";
-const char* const LongDuration = "999.99 Sekunden";
 
 QLabel* Field(const char* name)
 {
@@ -73,39 +52,37 @@ QLabel* Field(const char* name)
 
 TOverviewPage::TOverviewPage(QWidget* parent) : QWidget(parent)
 {
-    title_ = CaptionLabel("OvTitlePanel", Qt::AlignHCenter);
+    title_ = CaptionLabel(texts_, "OvTitlePanel", Qt::AlignHCenter);
     title_->setStyleSheet("color: navy;");
-    subtitle_ = CaptionLabel("OvSubtitlePanel", Qt::AlignHCenter);
+    subtitle_ = CaptionLabel(texts_, "OvSubtitlePanel", Qt::AlignHCenter);
     for (QLabel* label : {title_, subtitle_})
         label->setParent(this);
 
+    const std::span<const TFigureSlot> figures = FigureSlots();
+    size_t slot = 0;
     for (const TGroupLayout& layout : Groups) {
-        auto* box = Named(new QGroupBox(DesignText(layout.Name), this), layout.Name);
+        auto* box = texts_.Captioned(Named(new QGroupBox(this), layout.Name), layout.Name);
         groups_.push_back({box, layout.Height, layout.SpaceBefore});
-        for (int row = 0; row < static_cast<int>(layout.Rows.size()); ++row)
-            for (int column = 0; column < static_cast<int>(layout.Rows[row].size()); ++column) {
-                const char* name = layout.Rows[row][column];
-                const auto slot = std::find_if(FigureSlots().begin(), FigureSlots().end(), [&](const TFigureSlot& s) {
-                    return std::strcmp(s.OverviewField, name) == 0;
-                });
-                QLabel* caption = CaptionLabel(slot->Caption);
-                QLabel* field = Field(name);
+        for (int row = 0; row < static_cast<int>(layout.RowColumns.size()); ++row)
+            for (int column = 0; column < layout.RowColumns[static_cast<size_t>(row)]; ++column, ++slot) {
+                QLabel* caption = CaptionLabel(texts_, figures[slot].Caption);
+                QLabel* field = Field(figures[slot].OverviewField);
                 caption->setParent(box);
                 field->setParent(box);
-                pairs_.push_back({caption, field, groups_.size() - 1, row, column});
+                pairs_.push_back({caption, field, slot, groups_.size() - 1, row, column});
+                fields_.push_back(field);
             }
     }
-    sizeCaption_ = CaptionLabel("OvLogFileSizeLabel");
-    sizeField_ = Field("LogFileSizeStaticText");
+    sizeCaption_ = CaptionLabel(texts_, figures[slot].Caption);
+    sizeField_ = Field(figures[slot].OverviewField);
+    sizeSlot_ = slot;
+    fields_.push_back(sizeField_);
     sizeField_->setAutoFillBackground(true);
     sizeField_->setBackgroundRole(QPalette::Button);
     maxSizeNote_ = Named(new QLabel(UiText(kellvar::LogFileMaxSizeNote)), "OvLogFileMaxSizeLabel");
     rowLimitNote_ = Named(new QLabel, "OvRowLimitLabel");
     for (QLabel* label : {sizeCaption_, sizeField_, maxSizeNote_, rowLimitNote_})
         label->setParent(this);
-
-    for (const TFigureSlot& slot : FigureSlots())
-        fields_.push_back(findChild<QLabel*>(slot.OverviewField));
     Relayout();
 }
 
@@ -128,8 +105,14 @@ void TOverviewPage::Relayout()
 
     const int gap = px(Gap);
     const int frame = 2 * sizeField_->frameWidth() + 2 * gap;
-    const int narrow = std::max({px(112), TextWidth(this, LongFigure) + frame, TextWidth(this, LongDuration) + frame});
-    const int wide = std::max(px(153), TextWidth(this, LongStamp) + frame);
+    // The stamps of the last connection take the wide column; every other
+    // field is as wide as the longest text any of them shows.
+    int narrow = std::max(px(112), TextWidth(this, FigureSlots()[sizeSlot_].Widest) + frame);
+    int wide = px(153);
+    for (const TPair& p : pairs_) {
+        int& width = p.Group == LastConnectionGroup && p.Column == 0 ? wide : narrow;
+        width = std::max(width, TextWidth(this, FigureSlots()[p.Slot].Widest) + frame);
+    }
     const auto widest = [&](bool lastConnection, int column) {
         int width = 0;
         for (const TPair& p : pairs_)
@@ -178,7 +161,7 @@ void TOverviewPage::Relayout()
     const int rowsGrowth = fieldHeight - px(FieldHeight);
     for (const TGroup& group : groups_) {
         y += px(group.SpaceBefore);
-        const int rows = static_cast<int>(Groups[static_cast<size_t>(&group - groups_.data())].Rows.size());
+        const int rows = static_cast<int>(Groups[static_cast<size_t>(&group - groups_.data())].RowColumns.size());
         const int height = px(group.Height) + rows * rowsGrowth;
         group.Box->setGeometry(0, y, std::max(width(), contentWidth_), height);
         y += height;

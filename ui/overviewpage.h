@@ -1,5 +1,7 @@
 #pragma once
 
+#include "textbindings.h"
+
 #include "core/summaryfigures.h"
 
 #include <QWidget>
@@ -30,6 +32,7 @@ public:
     // Each figure with a value goes to its field; the others keep their text.
     void ShowFigures(const TSummaryFigures& figures, const std::optional<TLastConnection>& last);
 
+    void ApplyTexts(bool german) const { texts_.Apply(german); }
     // Places everything anew for the current font and captions.
     void Relayout();
 
@@ -43,15 +46,17 @@ private:
         int Height;       // layout pixels
         int SpaceBefore;  // layout pixels
     };
-    // A caption with its field, in column Column of row Row of a group.
+    // A caption with the field of figure Slot, in column Column of row Row of a group.
     struct TPair {
         QLabel* Caption;
         QLabel* Field;
+        size_t Slot;
         size_t Group;
         int Row;
         int Column;
     };
 
+    TTextBindings texts_;
     std::vector<TGroup> groups_;
     std::vector<TPair> pairs_;
     std::vector<QLabel*> fields_;  // in the order of FigureSlots()
@@ -59,6 +64,7 @@ private:
     QLabel* subtitle_;
     QLabel* sizeCaption_;
     QLabel* sizeField_;
+    size_t sizeSlot_;
     QLabel* maxSizeNote_;
     QLabel* rowLimitNote_;
     int contentWidth_ = 0;

@@ -2,6 +2,8 @@
 
 #include "layouthelpers.h"
 
+#include "ui/rules/summarylines.h"
+
 #include <QEvent>
 #include <QLabel>
 
@@ -21,8 +23,8 @@ TStatusPanel::TStatusPanel(const char* name, int height, const std::vector<TFigu
     setObjectName(name);
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     for (const TFigure& figure : figures_) {
-        QLabel* caption = CaptionLabel(figure.Caption, Qt::AlignRight);
-        auto* value = Named(new QLabel("0"), figure.Value);
+        QLabel* caption = CaptionLabel(texts_, figure.Caption, Qt::AlignRight);
+        auto* value = Named(new QLabel("0"), FigureSlots()[figure.Slot].StatusLabel);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
         for (QLabel* label : {caption, value})
             label->setParent(this);
@@ -44,7 +46,8 @@ void TStatusPanel::Relayout()
         const int captionWidth = TextWidth(captions_[i], captions_[i]->text());
         const int valueX = std::max(px(figures_[i].ValueX), captionX + captionWidth + gap);
         const int nextCaption = i + 1 < figures_.size() ? px(figures_[i + 1].CaptionX) : 0;
-        const int width = std::max(TextWidth(values_[i], figures_[i].Widest) + gap, nextCaption - gap - valueX);
+        const int width =
+            std::max(TextWidth(values_[i], FigureSlots()[figures_[i].Slot].Widest) + gap, nextCaption - gap - valueX);
         captions_[i]->setGeometry(captionX, 0, valueX - gap - captionX, height);
         values_[i]->setGeometry(valueX, 0, width, height);
         x = valueX + width + gap;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "textbindings.h"
+
 #include <QFrame>
 
 #include <vector>
@@ -15,25 +17,29 @@ class TStatusPanel : public QFrame {
     Q_OBJECT
 
 public:
+    // A figure of FigureSlots() beside its caption; its value label has the
+    // slot's status label name.
     struct TFigure {
         const char* Caption;
         int CaptionX;  // layout pixels
-        const char* Value;
+        size_t Slot;
         int ValueX;
-        const char* Widest;  // the longest text the value shows
     };
 
     TStatusPanel(const char* name, int height, const std::vector<TFigure>& figures, QWidget* parent = nullptr);
 
-    // The value labels, in the order given.
+    // The figures shown, each with its value label.
+    const std::vector<TFigure>& Figures() const { return figures_; }
     const std::vector<QLabel*>& Values() const { return values_; }
 
+    void ApplyTexts(bool german) const { texts_.Apply(german); }
     void Relayout();
 
 protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    TTextBindings texts_;
     std::vector<TFigure> figures_;
     std::vector<QLabel*> captions_;
     std::vector<QLabel*> values_;

@@ -58,7 +58,7 @@ struct TDialogUnderTest {
 
     std::string IniFile() const { return ProgramDir.File("kellvar.INI"); }
     std::string AllTimeLog() const { return ProgramDir.File("kellvar.ATL"); }
-    QString Text(const char* label) const { return Window->Label(label)->text(); }
+    QString Text(const char* label) const { return Window->findChild<QLabel*>(label)->text(); }
 
     // Shows the window and waits for its start-up sequence.
     void Start(std::vector<std::string> arguments = {}, bool quiet = false, bool quietTotal = false)

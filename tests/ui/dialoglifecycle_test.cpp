@@ -450,7 +450,7 @@ private slots:
                 break;
             case TTextProperty::SeriesTitle:
                 for (TChart* chart : w.Charts())
-                    if (QLineSeries* series = chart->SeriesNamed(control))
+                    if (QLineSeries* series = chart->chart()->findChild<QLineSeries*>(control))
                         shown = series->name();
                 break;
             case TTextProperty::Hint:
@@ -464,7 +464,7 @@ private slots:
                 else if (control.startsWith("TabSheet"))
                     shown = w.PageControl1->tabText(w.PageControl1->indexOf(w.findChild<QWidget*>(control)));
                 else if (control == "OvTitlePanel")
-                    shown = w.Label("OvTitlePanel")->text().section(" v", 0, 0);
+                    shown = w.findChild<QLabel*>("OvTitlePanel")->text().section(" v", 0, 0);
                 else if (auto* label = w.findChild<QLabel*>(control))
                     shown = label->text();
                 else if (auto* group = w.findChild<QGroupBox*>(control))
@@ -476,7 +476,7 @@ private slots:
             QVERIFY2(shown == expected, qPrintable(control + ": " + shown + " != " + expected));
         }
         QCOMPARE(w.ListView1->model()->headerData(11, Qt::Horizontal).toString(), QString("OvrErr"));
-        QCOMPARE(w.Label("OvTitlePanel")->text(), QString("Kellvar v1.5.5"));
+        QCOMPARE(w.findChild<QLabel*>("OvTitlePanel")->text(), QString("Kellvar v1.5.5"));
         QCOMPARE(w.HelpFile, german ? QString("kellvar.hlp") : QString("kellva_e.hlp"));
         QCOMPARE(w.DefaultTabComboBox->count(), 6);
         QCOMPARE(w.DefaultTabComboBox->itemText(5), german ? QString("Anwahldauern") : QString("Dialing Times"));

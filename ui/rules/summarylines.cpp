@@ -21,35 +21,50 @@ template <auto Field> std::optional<std::string> Last(const TSummaryFigures&, co
     return last ? std::optional<std::string>((*last).*Field) : std::nullopt;
 }
 
+// The longest texts of the figures: a count at the table's row limit, rates
+// and volumes below the next prefix, durations of a long log, a stamp with a
+// two-digit day and month.
+const char* const LongCount = "32766";
+const char* const LongRate = "1023.99Kbyte/s";
+const char* const LongLineRate = "1023.99Kcps";
+const char* const LongVolume = "1023.99Mbyte";
+const char* const LongClock = "9999:59:59.99";
+const char* const LongDialing = "999.99 Sekunden";
+const char* const LongStamp = "30.12.2000-23:59:59.99";
+
 using F = TSummaryFigures;
 using L = TLastConnection;
 
 const std::array<TFigureSlot, 20> Slots = {{
-    {"OvVerbindungsVersucheLabel", "TriedConnectsStaticText", "TriedConnectsLabel", Figure<&F::TriedConnects>},
-    {"OvAnwahlversucheLabel", "TriedDialInsStaticText", "TriedDialInsLabel", Figure<&F::TriedDialIns>},
-    {"OvVerbindungsaufnahmenLabel", "SuccessfulConnectsStaticText", "SuccessfulConnectsLabel",
+    {"OvVerbindungsVersucheLabel", "TriedConnectsStaticText", "TriedConnectsLabel", LongCount,
+     Figure<&F::TriedConnects>},
+    {"OvAnwahlversucheLabel", "TriedDialInsStaticText", "TriedDialInsLabel", LongCount, Figure<&F::TriedDialIns>},
+    {"OvVerbindungsaufnahmenLabel", "SuccessfulConnectsStaticText", "SuccessfulConnectsLabel", LongCount,
      Figure<&F::SuccessfulConnects>},
-    {"OvVerstuemmelteEintraegeLabel", "UnclosedEntriesStaticText", "UnclosedEntriesLabel", Figure<&F::UnclosedEntries>},
-    {"OvDurchschnittLesenLabel", "AverageReadRateStaticText", "AverageReadRateLabel", Figure<&F::AverageReadRate>},
-    {"OvDurchschnittSchreibenLabel", "AverageWriteRateStaticText", "AverageWriteRateLabel",
+    {"OvVerstuemmelteEintraegeLabel", "UnclosedEntriesStaticText", "UnclosedEntriesLabel", LongCount,
+     Figure<&F::UnclosedEntries>},
+    {"OvDurchschnittLesenLabel", "AverageReadRateStaticText", "AverageReadRateLabel", LongRate,
+     Figure<&F::AverageReadRate>},
+    {"OvDurchschnittSchreibenLabel", "AverageWriteRateStaticText", "AverageWriteRateLabel", LongRate,
      Figure<&F::AverageWriteRate>},
-    {"OvGesamtmengeGelesenLabel", "SumReadDataStaticText", "SumReadDataLabel", Figure<&F::SumReadData>},
-    {"OvDurchschnittGelesenLabel", "MeanReadDataStaticText", nullptr, Figure<&F::MeanReadData>},
-    {"OvGesamtmengeGesendetLabel", "SumWrittenDataStaticText", "SumWrittenDataLabel", Figure<&F::SumWrittenData>},
-    {"OvDurchschnittgesendetLabel", "MeanWrittenDataStaticText", nullptr, Figure<&F::MeanWrittenData>},
-    {"OvGesamtverbindungsdauerLabel", "SumConnectionTimeStaticText", "SumConnectionTimeLabel",
+    {"OvGesamtmengeGelesenLabel", "SumReadDataStaticText", "SumReadDataLabel", LongVolume, Figure<&F::SumReadData>},
+    {"OvDurchschnittGelesenLabel", "MeanReadDataStaticText", nullptr, LongVolume, Figure<&F::MeanReadData>},
+    {"OvGesamtmengeGesendetLabel", "SumWrittenDataStaticText", "SumWrittenDataLabel", LongVolume,
+     Figure<&F::SumWrittenData>},
+    {"OvDurchschnittgesendetLabel", "MeanWrittenDataStaticText", nullptr, LongVolume, Figure<&F::MeanWrittenData>},
+    {"OvGesamtverbindungsdauerLabel", "SumConnectionTimeStaticText", "SumConnectionTimeLabel", LongClock,
      Figure<&F::SumConnectionTime>},
-    {"OvMittlereVerbindungsdauerLabel", "MeanConnectionTimeStaticText", "MeanConnectionTimeLabel",
+    {"OvMittlereVerbindungsdauerLabel", "MeanConnectionTimeStaticText", "MeanConnectionTimeLabel", LongClock,
      Figure<&F::MeanConnectionTime>},
-    {"OvMittlereAnwahldauerLabel", "AverageDialingTimeStaticText", "AverageDialingTimeLabel",
+    {"OvMittlereAnwahldauerLabel", "AverageDialingTimeStaticText", "AverageDialingTimeLabel", LongDialing,
      Figure<&F::AverageDialingTime>},
-    {"OvLastBeginnLabel", "StartLastConnectionStaticText", nullptr, Last<&L::Start>},
-    {"OvLastEmpfangenLabel", "ReceivedBytesLastConnectionStaticText", nullptr, Last<&L::Received>},
-    {"OvLastEmpfangsrateLabel", "ReceiverateLastConnectionStaticText", nullptr, Last<&L::ReceiveRate>},
-    {"OvLastEndeLabel", "EndLastConnectionStaticText", nullptr, Last<&L::End>},
-    {"OvLastGesendetLabel", "SentBytesLastConnectionStaticText", nullptr, Last<&L::Sent>},
-    {"OvLastSenderateLabel", "SendrateLastConnectionStaticText", nullptr, Last<&L::SendRate>},
-    {"OvLogFileSizeLabel", "LogFileSizeStaticText", nullptr, Figure<&F::LogFileSize>},
+    {"OvLastBeginnLabel", "StartLastConnectionStaticText", nullptr, LongStamp, Last<&L::Start>},
+    {"OvLastEmpfangenLabel", "ReceivedBytesLastConnectionStaticText", nullptr, LongVolume, Last<&L::Received>},
+    {"OvLastEmpfangsrateLabel", "ReceiverateLastConnectionStaticText", nullptr, LongLineRate, Last<&L::ReceiveRate>},
+    {"OvLastEndeLabel", "EndLastConnectionStaticText", nullptr, LongStamp, Last<&L::End>},
+    {"OvLastGesendetLabel", "SentBytesLastConnectionStaticText", nullptr, LongVolume, Last<&L::Sent>},
+    {"OvLastSenderateLabel", "SendrateLastConnectionStaticText", nullptr, LongLineRate, Last<&L::SendRate>},
+    {"OvLogFileSizeLabel", "LogFileSizeStaticText", nullptr, LongVolume, Figure<&F::LogFileSize>},
 }};
 
 }  // namespace
@@ -57,6 +72,14 @@ const std::array<TFigureSlot, 20> Slots = {{
 std::span<const TFigureSlot> FigureSlots()
 {
     return Slots;
+}
+
+size_t FigureSlotOfStatusLabel(std::string_view statusLabel)
+{
+    for (size_t slot = 0; slot < Slots.size(); ++slot)
+        if (Slots[slot].StatusLabel != nullptr && Slots[slot].StatusLabel == statusLabel)
+            return slot;
+    return Slots.size();
 }
 
 std::string SummaryLines(const TSummaryFigures& figures, const std::optional<TLastConnection>& last, bool german)

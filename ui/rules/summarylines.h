@@ -5,6 +5,7 @@
 #include <optional>
 #include <span>
 #include <string>
+#include <string_view>
 
 namespace kellvar {
 
@@ -15,12 +16,17 @@ struct TFigureSlot {
     const char* Caption;
     const char* OverviewField;
     const char* StatusLabel;
+    // The longest text the figure shows, which its fields must show whole.
+    const char* Widest;
     // No value leaves the field with the text it had.
     std::optional<std::string> (*Value)(const TSummaryFigures&, const std::optional<TLastConnection>&);
 };
 
 // Every figure, in the overview's reading order.
 std::span<const TFigureSlot> FigureSlots();
+
+// The place in FigureSlots of the figure a status panel shows in the label so named.
+size_t FigureSlotOfStatusLabel(std::string_view statusLabel);
 
 // The overview after one run in a freshly started program, in its reading
 // order: one "caption TAB value LF" line per figure, "-" where a figure has

@@ -1,5 +1,8 @@
 #include "windowsettings.h"
 
+#include "lang/fixedtexts.h"
+#include "lang/texttable.h"
+
 #include <algorithm>
 #include <array>
 #include <variant>
@@ -63,9 +66,9 @@ int32_t Accept(TAccepted accepted, int32_t read, int32_t current)
 {
     switch (accepted) {
     case TAccepted::FilterIndex:
-        return read >= 1 && read <= FilterCount ? read : current;
+        return read >= 1 && read <= static_cast<int32_t>(OpenDialogFilters.size()) ? read : current;
     case TAccepted::PageOrNone:
-        return read >= -1 && read < PageCount ? read : -1;
+        return read >= -1 && read < static_cast<int32_t>(PageNames.size()) ? read : -1;
     case TAccepted::Any:
         break;
     }

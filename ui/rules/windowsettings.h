@@ -22,9 +22,6 @@ struct TWindowSettings {
     int32_t DefaultTabPage = -1;     // DefaultTabComboBox's selection
 };
 
-inline constexpr int PageCount = 8;
-inline constexpr int FilterCount = 4;
-
 // Reads the keys in their order, each only when its gate is open; a key not
 // read leaves the value that the settings came in with (the layout's).
 void ReadWindowSettings(const TSettingsFile& file, TWindowSettings& settings);

@@ -1,0 +1,40 @@
+#pragma once
+
+#include "chart.h"
+#include "textbindings.h"
+
+#include <QWidget>
+
+#include <string>
+#include <vector>
+
+namespace kellvar {
+
+class TStatusPanel;
+
+// A chart page: one of the four charts with its status panel beneath, the
+// chart's texts (title, axes, series, hint) and its pictures for the clipboard.
+class TChartPage : public QWidget {
+    Q_OBJECT
+
+public:
+    // The chart is named and its texts found by chartName (Chart1 to Chart4).
+    TChartPage(const char* chartName, const std::vector<TSeriesSpec>& specs, std::string unit, TStatusPanel* panel,
+               QWidget* parent = nullptr);
+
+    TChart* Chart() const { return chart_; }
+    TStatusPanel* Panel() const { return panel_; }
+
+    // The chart's texts and its status panel's.
+    void ApplyTexts(bool german) const;
+    // The chart as it is shown: as a bitmap, or as SVG with a bitmap beside
+    // it for the many programs that take no SVG.
+    void CopyPicture(bool asVector) const;
+
+private:
+    TChart* chart_;
+    TStatusPanel* panel_;
+    TTextBindings texts_;
+};
+
+}  // namespace kellvar

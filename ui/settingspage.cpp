@@ -1,0 +1,94 @@
+#include "settingspage.h"
+
+#include "fixedplacement.h"
+#include "layouthelpers.h"
+
+#include "lang/fixedtexts.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace kellvar {
+
+TSettingsPage::TSettingsPage(QWidget* parent) : QWidget(parent)
+{
+    auto* pageLayout = new QVBoxLayout(this);
+    auto* group = Named(new QGroupBox(UiText(SettingsGroupCaption)), "GroupBox1");
+    pageLayout->addWidget(group);
+    auto* groupLayout = new QVBoxLayout(group);
+    groupLayout->setContentsMargins(0, 0, 0, 0);
+    controls_ = Named(new TFixedPlacement, "GroupBox1Controls");
+    groupLayout->addWidget(controls_);
+
+    SavePosCheckBox = SettingsCheckBox(texts_, "SavePosCheckBox");
+    SaveSettingsCheckBox = SettingsCheckBox(texts_, "SaveSettingsCheckBox");
+    SaveDirCheckBox = SettingsCheckBox(texts_, "SaveDirCheckBox");
+    StoreAllTimeLogCheckBox = SettingsCheckBox(texts_, "StoreAllTimeLogCheckBox");
+    DefaultLoadLogFileCheckBox = SettingsCheckBox(texts_, "DefaultLoadLogFileCheckBox");
+    DefaultLoadLogFileCheckBox->setChecked(true);
+    QLabel* tabLabel = CaptionLabel(texts_, "DefaultTabLabel");
+    DefaultTabComboBox = Named(new QComboBox, "DefaultTabComboBox");
+    DefaultTabComboBox->setEditable(false);
+    texts_.Hint(DefaultTabComboBox, "DefaultTabComboBox");
+    DefineDefaultBitBtn = GlyphButton(texts_, "DefineDefaultBitBtn", "emblem-default", "default");
+    // Group boxes draw their caption inside; the layout's y values count from its top.
+    controls_->Place(SavePosCheckBox, 16, 25 - 16, 465, 16);
+    controls_->Place(SaveSettingsCheckBox, 16, 46 - 16, 465, 16);
+    controls_->Place(SaveDirCheckBox, 32, 68 - 16, 465, 16);
+    controls_->Place(StoreAllTimeLogCheckBox, 32, 92 - 16, 465, 18);
+    controls_->Place(tabLabel, 16, 120 - 16);
+    controls_->Place(DefaultTabComboBox, 32, 140 - 16, 256);
+    controls_->Place(DefaultLoadLogFileCheckBox, 16, 176 - 16, 465, 18);
+    controls_->Place(DefineDefaultBitBtn, 32, 201 - 16, 256, 29);
+    pageLayout->addStretch(0);
+
+    setTabOrder(SavePosCheckBox, SaveSettingsCheckBox);
+    setTabOrder(SaveSettingsCheckBox, SaveDirCheckBox);
+    setTabOrder(SaveDirCheckBox, StoreAllTimeLogCheckBox);
+    setTabOrder(StoreAllTimeLogCheckBox, DefaultLoadLogFileCheckBox);
+    setTabOrder(DefaultLoadLogFileCheckBox, DefineDefaultBitBtn);
+    setTabOrder(DefineDefaultBitBtn, DefaultTabComboBox);
+}
+
+void TSettingsPage::Load(const TWindowSettings& s)
+{
+    SavePosCheckBox->setChecked(s.UseLastWindowPosition);
+    DefaultLoadLogFileCheckBox->setChecked(s.LoadDefaultLogFile);
+    SaveSettingsCheckBox->setChecked(s.UseLastSettings);
+    StoreAllTimeLogCheckBox->setChecked(s.StoreAllTimeLog);
+    SaveDirCheckBox->setChecked(s.UseLastDirectory);
+    DefaultTabComboBox->setCurrentIndex(s.DefaultTabPage < DefaultTabComboBox->count() ? s.DefaultTabPage : -1);
+}
+
+void TSettingsPage::Store(TWindowSettings& s) const
+{
+    s.UseLastWindowPosition = SavePosCheckBox->isChecked();
+    s.LoadDefaultLogFile = DefaultLoadLogFileCheckBox->isChecked();
+    s.UseLastSettings = SaveSettingsCheckBox->isChecked();
+    s.StoreAllTimeLog = StoreAllTimeLogCheckBox->isChecked();
+    s.UseLastDirectory = SaveDirCheckBox->isChecked();
+    s.DefaultTabPage = DefaultTabComboBox->currentIndex();
+}
+
+void TSettingsPage::ApplyTexts(bool german)
+{
+    texts_.Apply(german);
+    // The captions change, not the choice: no page is chosen before the settings are read.
+    const int chosen = DefaultTabComboBox->currentIndex();
+    DefaultTabComboBox->clear();
+    const std::vector<std::string_view> pages = PageCaptions(german);
+    for (size_t page = 0; page < DefaultTabPageChoices; ++page)
+        DefaultTabComboBox->addItem(UiText(pages[page]));
+    DefaultTabComboBox->setCurrentIndex(chosen);
+}
+
+void TSettingsPage::Relayout()
+{
+    controls_->Relayout();
+}
+
+}  // namespace kellvar

@@ -1,0 +1,46 @@
+#pragma once
+
+#include "textbindings.h"
+
+#include "ui/rules/windowsettings.h"
+
+#include <QWidget>
+
+class QCheckBox;
+class QComboBox;
+class QPushButton;
+
+namespace kellvar {
+
+class TFixedPlacement;
+
+// The settings page: what the program keeps between runs and how it starts.
+// Its controls load from and store to the window's settings, whose key
+// table alone decides which stored values count.
+class TSettingsPage : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TSettingsPage(QWidget* parent = nullptr);
+
+    QCheckBox* SavePosCheckBox;
+    QCheckBox* SaveSettingsCheckBox;
+    QCheckBox* SaveDirCheckBox;
+    QCheckBox* StoreAllTimeLogCheckBox;
+    QCheckBox* DefaultLoadLogFileCheckBox;
+    QComboBox* DefaultTabComboBox;
+    QPushButton* DefineDefaultBitBtn;
+
+    void Load(const TWindowSettings& settings);
+    void Store(TWindowSettings& settings) const;
+
+    // The texts, the start pages offered among them.
+    void ApplyTexts(bool german);
+    void Relayout();
+
+private:
+    TTextBindings texts_;
+    TFixedPlacement* controls_;
+};
+
+}  // namespace kellvar
