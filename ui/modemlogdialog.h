@@ -114,6 +114,7 @@ public:
     const TChartPoints& Points() const { return points_; }
     std::array<TChart*, 4> Charts() const { return {Chart1, Chart2, Chart3, Chart4}; }
 
+    // A window with a stored place gets it before it is made (PlaceBeforeMapping).
     void setVisible(bool visible) override;
 
 protected:
