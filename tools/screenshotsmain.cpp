@@ -1,6 +1,8 @@
 // kellvar-screenshots: renders every page of the window, after analysing a
-// log, into PNG files: DIR/<language>-<page>.png.
-// usage: kellvar-screenshots LOGFILE DIR
+// log, into PNG files: DIR/<language>-<page>.png, in English and German or in
+// the one language given. Numbers take the decimal separator of the locale
+// the program runs in, as the window's do.
+// usage: kellvar-screenshots LOGFILE DIR [en|de]
 
 #include "lang/language.h"
 #include "lang/texttable.h"
@@ -14,6 +16,7 @@
 
 #include <cstdlib>
 #include <iostream>
+#include <string>
 
 namespace {
 
@@ -35,8 +38,9 @@ public:
 
 int main(int argc, char** argv)
 {
-    if (argc != 3) {
-        std::cerr << "usage: kellvar-screenshots LOGFILE DIR\n";
+    const std::string language = argc == 4 ? argv[3] : "";
+    if (argc < 3 || argc > 4 || (argc == 4 && language != "en" && language != "de")) {
+        std::cerr << "usage: kellvar-screenshots LOGFILE DIR [en|de]\n";
         return 2;
     }
     ::setenv("QT_QPA_PLATFORM", "offscreen", 0);
@@ -46,6 +50,8 @@ int main(int argc, char** argv)
     const QDir target(QString::fromLocal8Bit(argv[2]));
     QDir().mkpath(target.path());
     for (const bool german : {false, true}) {
+        if (!language.empty() && german != (language == "de"))
+            continue;
         kellvar::IsGerman = german;
         TNoDialogs dialogs;
         kellvar::TModemLogDialog window(dialogs);
