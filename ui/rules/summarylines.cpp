@@ -3,6 +3,7 @@
 #include "lang/texttable.h"
 
 #include <array>
+#include <stdexcept>
 
 namespace kellvar {
 
@@ -79,7 +80,8 @@ size_t FigureSlotOfStatusLabel(std::string_view statusLabel)
     for (size_t slot = 0; slot < Slots.size(); ++slot)
         if (Slots[slot].StatusLabel != nullptr && Slots[slot].StatusLabel == statusLabel)
             return slot;
-    return Slots.size();
+    // A panel naming no figure is a mistake of the layout; it must not get far.
+    throw std::invalid_argument("no figure is shown in the status label " + std::string(statusLabel));
 }
 
 std::string SummaryLines(const TSummaryFigures& figures, const std::optional<TLastConnection>& last, bool german)

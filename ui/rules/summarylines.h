@@ -25,7 +25,8 @@ struct TFigureSlot {
 // Every figure, in the overview's reading order.
 std::span<const TFigureSlot> FigureSlots();
 
-// The place in FigureSlots of the figure a status panel shows in the label so named.
+// The place in FigureSlots of the figure a status panel shows in the label
+// so named; std::invalid_argument for a name no figure has.
 size_t FigureSlotOfStatusLabel(std::string_view statusLabel);
 
 // The overview after one run in a freshly started program, in its reading
