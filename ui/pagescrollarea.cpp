@@ -31,12 +31,6 @@ void TPageScrollArea::UpdateFocusPolicy()
     setFocusPolicy(scrolls ? Qt::StrongFocus : Qt::NoFocus);
 }
 
-void TPageScrollArea::resizeEvent(QResizeEvent* event)
-{
-    QScrollArea::resizeEvent(event);
-    UpdateFocusPolicy();
-}
-
 bool TPageScrollArea::event(QEvent* event)
 {
     const bool handled = QScrollArea::event(event);

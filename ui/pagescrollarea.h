@@ -13,7 +13,6 @@ public:
 
 protected:
     bool event(QEvent* event) override;
-    void resizeEvent(QResizeEvent* event) override;
 
 private:
     void UpdateFocusPolicy();
