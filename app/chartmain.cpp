@@ -5,16 +5,20 @@
 // (transport); LANGUAGE is "de" or "en".
 
 #include "lang/language.h"
+#include "platform/filehandle.h"
+#include "platform/replacefile.h"
 #include "ui/chart.h"
 #include "ui/modemlogdialog.h"
 
 #include <QApplication>
-#include <QFile>
+#include <QBuffer>
 #include <QImage>
 
+#include <cerrno>
 #include <cstdlib>
 #include <iostream>
 #include <string>
+#include <string_view>
 
 namespace {
 
@@ -55,15 +59,21 @@ int main(int argc, char** argv)
     kellvar::TChart* chart = window.Charts()[static_cast<size_t>(chartIndex)];
     chart->setParent(nullptr);
     chart->resize(std::atoi(argv[3]), std::atoi(argv[4]));
-    bool saved = false;
+    // The picture is made whole in memory and then put in the file's place,
+    // so a full disk leaves the previous picture, never half of a new one.
+    QByteArray picture;
     if (file.endsWith(".svg", Qt::CaseInsensitive)) {
-        QFile svg(file);
-        saved = svg.open(QIODevice::WriteOnly) && svg.write(chart->SvgPicture()) >= 0 && svg.flush();
+        picture = chart->SvgPicture();
     } else {
-        saved = chart->Picture().save(file, "PNG");
+        QBuffer buffer(&picture);
+        chart->Picture().save(&buffer, "PNG");
     }
     delete chart;
+    const bool saved =
+        !picture.isEmpty()
+        && kellvar::platform::ReplaceFile(argv[2], std::string_view(picture.constData(), picture.size()));
     if (!saved)
-        std::cerr << "kellvar-report: " << argv[2] << ": cannot be written\n";
+        std::cerr << "kellvar-report: " << argv[2]
+                  << ": cannot be written: " << kellvar::platform::ErrorText(picture.isEmpty() ? EIO : errno) << "\n";
     return saved ? 0 : 1;
 }

@@ -13,7 +13,10 @@
 #include <QLibraryInfo>
 #include <QTranslator>
 
+#include <cerrno>
+#include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <iostream>
 #include <string>
 #include <vector>
@@ -62,6 +65,16 @@ constexpr const char* Help = "usage: kellvar [LOGFILE] [-quiet | -quiettotal]\n"
                              "Exit status: 1 when a quiet run could not read the log or keep the\n"
                              "All-Time-Log, or without a display for the window; 0 otherwise.\n";
 
+// Prints the text; a full disk or a closed pipe fails the run, as it does
+// any other program's.
+int Print(const char* text)
+{
+    if (std::fputs(text, stdout) >= 0 && std::fflush(stdout) == 0)
+        return 0;
+    std::cerr << "kellvar: standard output: " << std::strerror(errno) << '\n';
+    return 1;
+}
+
 // Without a display the program's own messages are all that standard error
 // carries; Qt's notes about the missing runtime directory and window sizes
 // mean nothing there.
@@ -73,14 +86,10 @@ int main(int argc, char** argv)
 {
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     // Asked alone, these need neither a display nor a window.
-    if (arguments == std::vector<std::string>{"--help"}) {
-        std::cout << Help;
-        return 0;
-    }
-    if (arguments == std::vector<std::string>{"--version"}) {
-        std::cout << "kellvar " KELLVAR_VERSION "\n";
-        return 0;
-    }
+    if (arguments == std::vector<std::string>{"--help"})
+        return Print(Help);
+    if (arguments == std::vector<std::string>{"--version"})
+        return Print("kellvar " KELLVAR_VERSION "\n");
     kellvar::ChooseLanguage();
     const kellvar::TQuietFlags quiet = kellvar::ParseQuietFlags(arguments);
     const bool hasDisplay = HasDisplay();

@@ -156,15 +156,12 @@ int main(int argc, char** argv)
         return 2;
     }
     const TReportOptions& options = std::get<TReportOptions>(parsed);
-    if (options.Help) {
-        std::cout << ReportHelp();
-        return 0;
-    }
-    if (options.Version) {
-        std::cout << "kellvar-report " KELLVAR_VERSION "\n";
-        return 0;
-    }
     const bool german = options.German.value_or(IsGerman);
+    if (options.Help || options.Version) {
+        TOutputStream output(stdout);
+        output.Write(options.Help ? ReportHelp() : "kellvar-report " KELLVAR_VERSION "\n");
+        End(true, output, german);
+    }
     const std::string decimalSeparator = QLocale::system().decimalPoint().toStdString();
     const TOutputMode mode = OutputModeOf(options);
     TOutputStream output(stdout);

@@ -25,12 +25,12 @@ bool TAllTimeLogFile::Fail()
 
 bool TAllTimeLogFile::OpenAllTimeLog()
 {
-    // Each run starts from nothing but the file's name.
-    *this = TAllTimeLogFile(std::move(fileName_));
+    // Each run starts from nothing but the file's name and its patience.
+    *this = TAllTimeLogFile(std::move(fileName_), lockWait_);
     // The tail is read under the lock, so a run started together with this
     // one sees what this one appends, never the state before it.
     platform::CreateParentDirectories(fileName_);
-    file_ = platform::OpenExclusiveForAppending(fileName_);
+    file_ = platform::OpenExclusiveForAppending(fileName_, lockWait_, &heldBy_);
     TStoredTail tail;
     if (!file_.IsOpen() || !ReadStoredTail(file_.Fd(), tail)) {
         Fail();
@@ -51,9 +51,25 @@ bool TAllTimeLogFile::OpenAllTimeLog()
         lowest_ = lowest->Stamp;
         highest_ = highest->Stamp;
     }
+    shortestUniqueTail_ = ShortestUniqueTail();
     lastSeen_.assign(stored_.size(), -1);
     blockLength_.assign(stored_.size(), 0);
     return true;
+}
+
+size_t TAllTimeLogFile::ShortestUniqueTail() const
+{
+    const auto sameLine = [](const TStoredLine& a, const TStoredLine& b) {
+        return a.Stamp == b.Stamp && a.Text == b.Text;
+    };
+    for (size_t length = 1; length < stored_.size(); ++length) {
+        const auto tail = stored_.end() - static_cast<std::ptrdiff_t>(length);
+        // Searched among all but the last line, so only an earlier place is found.
+        const auto lastButOne = stored_.end() - 1;
+        if (std::search(stored_.begin(), lastButOne, tail, stored_.end(), sameLine) == lastButOne)
+            return length;
+    }
+    return std::max<size_t>(stored_.size(), 1);
 }
 
 size_t TAllTimeLogFile::StoredBlockEndingHere(std::string_view line, TLogStamp stamp)
@@ -80,7 +96,7 @@ bool TAllTimeLogFile::OfferLine(std::string_view line, int32_t dateKey, int32_t 
     // Where the log holds the stored lines, the history goes on right after
     // them whatever the stamps say (a clock set back repeats an hour). When
     // they turn up again as a longer block, the later place is the one.
-    if (const size_t block = StoredBlockEndingHere(line, stamp); block > 0 && block >= anchor_) {
+    if (const size_t block = StoredBlockEndingHere(line, stamp); block >= shortestUniqueTail_ && block >= anchor_) {
         anchor_ = block;
         return StartAfterStoredBlock();
     }
@@ -92,9 +108,19 @@ bool TAllTimeLogFile::OfferLine(std::string_view line, int32_t dateKey, int32_t 
     return pending_.size() < FlushSize || Flush();
 }
 
+std::string TAllTimeLogFile::FailureReason() const
+{
+    const std::string reason = platform::ErrorText(error_);
+    return heldBy_.empty() ? reason : reason + ": " + heldBy_;
+}
+
 bool TAllTimeLogFile::StartAfterStoredBlock()
 {
+    // Lines before the stored block are the history's own; lines this run
+    // had taken before it turned up are given up, and said to be.
     leftOut_ = 0;
+    givenUp_ += takenSinceBlock_;
+    takenSinceBlock_ = 0;
     appending_ = false;
     pending_.clear();
     if (!flushed_)
@@ -119,6 +145,7 @@ void TAllTimeLogFile::Append(std::string_view line)
     }
     pending_.append(line);
     pending_ += "\r\n";
+    ++takenSinceBlock_;
 }
 
 bool TAllTimeLogFile::Flush()

@@ -23,6 +23,9 @@ struct TFileFailure {
     std::string Path;
     std::string Reason;
     bool AllTimeLog = false;
+    // The log could not be opened: the one failure the fixed text names
+    // exactly.
+    bool OpeningLog = false;
 };
 
 class TAnalysisRun {
@@ -40,7 +43,7 @@ public:
 
         platform::TFileHandle log = platform::OpenForSharedReading(path);
         if (!log.IsOpen()) {
-            Fail(path, platform::ErrorText(errno));
+            failure_ = TFileFailure{path, platform::ErrorText(errno), false, true};
         } else {
             SetUpAllTimeLog(log.Fd());
             if (CheckSize(log.Fd(), path, noSizeWarning)) {
@@ -86,8 +89,11 @@ private:
     {
         if (failure_) {
             receiver_.FileFailed(failure_->Path, failure_->Reason);
-            Say(Noted(OpenFailureMessage(logPath, flags_.IsGerman), failure_->Path, failure_->Reason,
-                      failure_->AllTimeLog),
+            // The fixed text names the log whichever file failed and however
+            // it failed after opening; the note says which one did, and why.
+            const std::string message = OpenFailureMessage(logPath, flags_.IsGerman);
+            Say(failure_->OpeningLog ? Noted(message, failure_->Path, failure_->Reason, false)
+                                     : message + FailureNote(failure_->Path, failure_->Reason, failure_->AllTimeLog),
                 TMessageSeverity::Error);
             return;
         }
@@ -98,12 +104,19 @@ private:
 
     void SetUpAllTimeLog(int logFd)
     {
-        if (!keepAllTimeLog_ || allTimeLog_->OpenAllTimeLog())
+        if (!keepAllTimeLog_)
+            return;
+        // The history analysed as a log is held by this run for reading:
+        // waiting for it to be free for writing would wait for ourselves.
+        const bool analysingHistory = platform::IsSameFile(logFd, allTimeLog_->FileName());
+        if (!analysingHistory && allTimeLog_->OpenAllTimeLog())
             return;
         keepAllTimeLog_ = false;
-        allTimeLogFailed_ = !platform::IsSameFile(logFd, allTimeLog_->FileName());
+        allTimeLogFailed_ = !analysingHistory;
+        const std::string reason =
+            analysingHistory ? AnalysedAsLogReason(flags_.IsGerman) : allTimeLog_->FailureReason();
         Say(Noted(AllTimeLogWriteAccessMessage(allTimeLog_->FileName(), flags_.IsGerman), allTimeLog_->FileName(),
-                  allTimeLog_->FailureReason(), true),
+                  reason, true),
             TMessageSeverity::Warning);
     }
 
@@ -142,13 +155,44 @@ private:
             if (!flags_.FQuiet && (counters_.SuccessfulConnects + 1) % 16 == 0)
                 receiver_.ProcessPendingEvents();
         }
+        counters_.StoppedAtRowLimit = !reader.Failed() && !reader.AtEnd();
+        // The row limit is the table's: the history takes every recognised
+        // line to the end of the log.
+        if (counters_.StoppedAtRowLimit && keepAllTimeLog_ && !OfferRemainingLines(reader)) {
+            FailAllTimeLog();
+            return;
+        }
         // A failed read is no end of the file, wherever it happens.
         if (reader.Failed()) {
             Fail(path, platform::ErrorText(reader.Error()));
             return;
         }
-        counters_.StoppedAtRowLimit = !reader.AtEnd();
         CheckLogUnchanged(fd, path, reader.Position());
+    }
+
+    bool OfferRemainingLines(LineReader& reader)
+    {
+        std::string_view line;
+        while (reader.ReadLine(line)) {
+            const TLineMatch match = matcher_.Match(line);
+            if (match.Found() && IsHistoryLine(match) && !OfferToHistory(line, ReadLineStamp(line), reader.LineEnded()))
+                return false;
+        }
+        return true;
+    }
+
+    // Dial commands and one-line totals neither go into the history nor
+    // stamp the record.
+    static bool IsHistoryLine(const TLineMatch& match)
+    {
+        return match.Kind != DialCommand && match.Kind != ReadWrittenTotals;
+    }
+
+    bool OfferToHistory(std::string_view line, TLineStamp stamp, bool lineEnded)
+    {
+        // A last line without its line end is still being written by the
+        // driver: the history takes it whole at a later run.
+        return !keepAllTimeLog_ || !lineEnded || allTimeLog_->OfferLine(line, stamp.DateKey, stamp.TimeOfDay);
     }
 
     // A log cut short or replaced while it was read gave lines of two files;
@@ -166,13 +210,10 @@ private:
         const TLineMatch match = matcher_.Match(line);
         if (!match.Found())
             return true;
-        // Dial commands and one-line totals neither go into the history nor
-        // stamp the record; every other kind reads the stamp once for both.
-        const bool stamped = match.Kind != DialCommand && match.Kind != ReadWrittenTotals;
+        // Every kind that the history takes reads the stamp once for both.
+        const bool stamped = IsHistoryLine(match);
         const TLineStamp stamp = stamped ? ReadLineStamp(line) : TLineStamp{};
-        // A last line without its line end is still being written by the
-        // driver: the history takes it whole at a later run.
-        if (keepAllTimeLog_ && stamped && lineEnded && !allTimeLog_->OfferLine(line, stamp.DateKey, stamp.TimeOfDay))
+        if (stamped && !OfferToHistory(line, stamp, lineEnded))
             return false;
         if (match.Kind == Dialing && DialInterruptsSession(record_, stamp.TimeOfDay))
             GiveUpSession();

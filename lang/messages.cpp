@@ -60,6 +60,13 @@ std::string SettingsNotReadMessage(const std::string& settingsPath, const std::s
            + "); the defaults apply, and the file is left as it is.";
 }
 
+std::string SettingsNotWrittenMessage(const std::string& settingsPath, const std::string& reason, bool german)
+{
+    if (german)
+        return "Die Einstellungsdatei " + Quoted(settingsPath) + " konnte nicht geschrieben werden (" + reason + ").";
+    return "The settings file " + Quoted(settingsPath) + " could not be written (" + reason + ").";
+}
+
 std::string SettingsTooLargeReason(bool german)
 {
     return german ? "größer als 1 MB" : "larger than 1 MB";
@@ -78,6 +85,11 @@ std::string LogReplacedReason(bool german)
 std::string LogShrankReason(bool german)
 {
     return german ? "die Datei wurde während des Lesens kürzer" : "the file became shorter while it was read";
+}
+
+std::string AnalysedAsLogReason(bool german)
+{
+    return german ? "es wird gerade als Log gelesen" : "it is the log being read";
 }
 
 std::string LinesLeftOutMessage(int64_t lines, const std::string& allTimeLogPath, bool german)

@@ -18,14 +18,18 @@ std::string AutomaticLoadingOffMessage(bool german);
 // overwritten.
 std::string SettingsNotReadMessage(const std::string& settingsPath, const std::string& reason, bool german);
 std::string SettingsTooLargeReason(bool german);
+// A quiet run whose settings could not be written at its end.
+std::string SettingsNotWrittenMessage(const std::string& settingsPath, const std::string& reason, bool german);
 
-// Where an unattended run's failure message names the failing file and the
-// system's reason: " (PATH: REASON)", the All-Time-Log named as such.
+// Where a failure message names the failing file and the system's reason:
+// " (PATH: REASON)", the All-Time-Log named as such.
 std::string FailureNote(const std::string& path, const std::string& reason, bool allTimeLog);
 
 // Reasons of our own for a log that changed under the run.
 std::string LogReplacedReason(bool german);
 std::string LogShrankReason(bool german);
+// The All-Time-Log opened as the log: the run reads it, so it cannot add to it.
+std::string AnalysedAsLogReason(bool german);
 
 // Lines an unattended run could not put in the All-Time-Log without breaking its order.
 std::string LinesLeftOutMessage(int64_t lines, const std::string& allTimeLogPath, bool german);

@@ -1,12 +1,18 @@
 #include "filehandle.h"
 
+#include "ownership.h"
 #include "programpath.h"
 
 #include <cerrno>
+#include <cstdio>
 #include <cstring>
 #include <fcntl.h>
+#include <fstream>
+#include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
+#include <thread>
 #include <unistd.h>
 
 namespace kellvar::platform {
@@ -47,6 +53,8 @@ std::string ErrorText(int error)
         return "not a regular file";
     case ErrorHeldByAnotherProgram:
         return "in use by another program";
+    case ErrorForeignLink:
+        return "a symbolic link that belongs to another user";
     default:
         return std::strerror(error);
     }
@@ -148,16 +156,64 @@ bool IsReadOnly(const std::string& path)
     return ::stat(directory.c_str(), &info) != 0 || (info.st_mode & S_IWUSR) == 0;
 }
 
-TFileHandle OpenExclusiveForAppending(const std::string& path)
+namespace {
+
+// The process that holds a lock on the open file, from the kernel's table of
+// locks: "process 42 (kellvar)", or empty when the table does not say.
+std::string LockHolder(int fd)
 {
-    if (IsReadOnly(path)) {
+    struct stat info {};
+    if (::fstat(fd, &info) != 0)
+        return {};
+    char device[64];
+    std::snprintf(device, sizeof device, " %02x:%02x:%llu ", ::major(info.st_dev), ::minor(info.st_dev),
+                  static_cast<unsigned long long>(info.st_ino));
+    std::ifstream locks("/proc/locks");
+    for (std::string line; std::getline(locks, line);) {
+        const size_t place = line.find(device);
+        if (place == std::string::npos)
+            continue;
+        const size_t pidStart = line.find_last_of(' ', place - 1) + 1;
+        const std::string pid = line.substr(pidStart, place - pidStart);
+        std::string name;
+        std::getline(std::ifstream("/proc/" + pid + "/comm"), name);
+        return "process " + pid + (name.empty() ? "" : " (" + name + ")");
+    }
+    return {};
+}
+
+// Takes the lock, trying again while another program holds it.
+bool LockExclusively(int fd, std::chrono::milliseconds wait)
+{
+    const auto giveUp = std::chrono::steady_clock::now() + wait;
+    while (::flock(fd, LOCK_EX | LOCK_NB) != 0) {
+        if (errno != EWOULDBLOCK || std::chrono::steady_clock::now() >= giveUp)
+            return false;
+        std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return true;
+}
+
+}  // namespace
+
+TFileHandle OpenExclusiveForAppending(const std::string& path, std::chrono::milliseconds lockWait, std::string* heldBy)
+{
+    // Another user's link could point anywhere this user may write.
+    const std::optional<std::string> target = OwnLinkTarget(path);
+    if (!target) {
+        errno = ErrorForeignLink;
+        return {};
+    }
+    if (IsReadOnly(*target)) {
         errno = EACCES;
         return {};
     }
-    TFileHandle file = OpenRegularFile(path, O_RDWR | O_APPEND | O_CREAT, 0644);
+    TFileHandle file = OpenRegularFile(*target, O_RDWR | O_APPEND | O_CREAT | O_NOFOLLOW, 0644);
     if (!file.IsOpen())
         return {};
-    if (::flock(file.Fd(), LOCK_EX | LOCK_NB) != 0) {
+    if (!LockExclusively(file.Fd(), lockWait)) {
+        if (errno == EWOULDBLOCK && heldBy != nullptr)
+            *heldBy = LockHolder(file.Fd());
         errno = errno == EWOULDBLOCK ? ErrorHeldByAnotherProgram : errno;
         return {};
     }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <chrono>
 #include <cstdint>
 #include <string>
 
@@ -29,9 +30,10 @@ private:
 // errno values of our own, for failures the system has no number for.
 inline constexpr int ErrorNotRegularFile = 1'000'001;
 inline constexpr int ErrorHeldByAnotherProgram = 1'000'002;
+inline constexpr int ErrorForeignLink = 1'000'003;
 
 // The reason an errno value stands for, as the system words it (ours for the
-// two above).
+// ones above).
 std::string ErrorText(int error);
 
 // Opens a regular file for reading while letting other programs read it too
@@ -61,10 +63,14 @@ bool FileExists(const std::string& path);
 bool IsReadOnly(const std::string& path);
 
 // Opens (creating it when missing) a regular file for reading and appending,
-// held exclusively for this process: another program holding it, for writing
-// or for reading as a log, makes the open fail. Not open on failure, and for
-// anything but a regular file; errno tells why.
-TFileHandle OpenExclusiveForAppending(const std::string& path);
+// held exclusively for this process. While another program holds it, for
+// writing or for reading as a log, the open waits for it up to lockWait and
+// then fails with ErrorHeldByAnotherProgram; heldBy then names the holder
+// where the system tells it ("process 42 (kellvar)"). Links are followed only
+// where they belong to this user. Not open on failure, and for anything but a
+// regular file; errno tells why.
+TFileHandle OpenExclusiveForAppending(const std::string& path, std::chrono::milliseconds lockWait = {},
+                                      std::string* heldBy = nullptr);
 
 // Writes all bytes; false on an error such as a full device, with errno set.
 bool WriteAll(int fd, const char* data, size_t size);

@@ -2,19 +2,16 @@
 
 #include "asciitext.h"
 #include "filehandle.h"
+#include "ownership.h"
 #include "programfiles.h"
 #include "programpath.h"
+#include "replacefile.h"
 
 #include <algorithm>
 #include <cerrno>
-#include <cstdio>
-#include <fcntl.h>
-#include <filesystem>
 #include <optional>
 #include <string_view>
-#include <sys/file.h>
 #include <sys/stat.h>
-#include <unistd.h>
 #include <vector>
 
 namespace kellvar::platform {
@@ -104,79 +101,17 @@ std::string Unquoted(std::string_view value)
     return std::string(value.substr(0, ProfileValueLimit));
 }
 
-// Temporary files are hidden siblings ".NAME.tmp-XXXXXX" of the file they replace.
-std::string TemporaryPrefix(const std::string& fileName)
-{
-    const size_t nameStart = fileName.find_last_of('/') + 1;
-    return fileName.substr(0, nameStart) + "." + fileName.substr(nameStart) + ".tmp-";
-}
-
-// A write killed before its rename leaves its temporary file behind. A
-// writer holds a lock on its temporary file until the rename, so a file
-// whose lock can be taken belongs to no running writer.
-void RemoveLeftoverTemporaries(const std::string& fileName)
-{
-    const std::string prefix = TemporaryPrefix(fileName);
-    const std::string directory = DirectoryOf(prefix);
-    std::error_code error;
-    for (const auto& entry : std::filesystem::directory_iterator(directory.empty() ? "." : directory, error)) {
-        const std::string path = directory + entry.path().filename().string();
-        if (path.size() != prefix.size() + 6 || path.compare(0, prefix.size(), prefix) != 0)
-            continue;
-        TFileHandle leftover(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
-        if (leftover.IsOpen() && ::flock(leftover.Fd(), LOCK_EX | LOCK_NB) == 0 && IsSameFile(leftover.Fd(), path))
-            ::unlink(path.c_str());
-    }
-}
-
-// A new temporary file beside the target, locked for this writer.
-TFileHandle CreateTemporary(const std::string& fileName, std::string& temporary)
-{
-    for (int attempt = 0; attempt < 8; ++attempt) {
-        temporary = TemporaryPrefix(fileName) + "XXXXXX";
-        TFileHandle file(::mkostemp(temporary.data(), O_CLOEXEC));
-        if (!file.IsOpen())
-            return file;
-        // Another writer may have taken it for a leftover between its
-        // creation and the lock; then it is gone and another name is tried.
-        if (::flock(file.Fd(), LOCK_EX) == 0 && IsSameFile(file.Fd(), temporary))
-            return file;
-    }
-    return {};
-}
-
-// Writes the text over the file where it stands: the one way left when its
-// directory takes no new file but the file itself may be written.
-bool OverwriteInPlace(const std::string& fileName, const std::string& text)
-{
-    TFileHandle file(::open(fileName.c_str(), O_WRONLY | O_NOFOLLOW | O_CLOEXEC));
-    return file.IsOpen() && WriteAll(file.Fd(), text.data(), text.size())
-           && ::ftruncate(file.Fd(), static_cast<off_t>(text.size())) == 0 && ::fsync(file.Fd()) == 0 && file.Close();
-}
-
-// Writes the text to a new file beside the target and puts it in its place.
-bool ReplaceFile(const std::string& fileName, const std::string& text)
-{
-    RemoveLeftoverTemporaries(fileName);
-    struct stat info {};
-    const bool exists = ::stat(fileName.c_str(), &info) == 0;
-    std::string temporary;
-    TFileHandle file = CreateTemporary(fileName, temporary);
-    if (!file.IsOpen())
-        return exists && (errno == EACCES || errno == EROFS || errno == EPERM) && OverwriteInPlace(fileName, text);
-    const bool written = WriteAll(file.Fd(), text.data(), text.size())
-                         && ::fchmod(file.Fd(), exists ? info.st_mode & 07777 : 0644) == 0 && ::fsync(file.Fd()) == 0
-                         && ::rename(temporary.c_str(), fileName.c_str()) == 0;
-    if (!written)
-        ::unlink(temporary.c_str());
-    return file.Close() && written;
-}
-
 }  // namespace
 
 TProfileFile::TProfileFile(std::string fileName) : fileName_(std::move(fileName))
 {
-    TFileHandle file = OpenForSharedReading(fileName_);
+    // Settings that another user's link points at are not this user's.
+    const std::optional<std::string> target = OwnLinkTarget(fileName_);
+    if (!target) {
+        readError_ = ErrorForeignLink;
+        return;
+    }
+    TFileHandle file = OpenForSharedReading(*target);
     if (!file.IsOpen()) {
         // A file that is not there is no failure: the defaults apply.
         readError_ = errno == ENOENT || errno == ENOTDIR ? 0 : errno;
@@ -224,17 +159,29 @@ void TProfileFile::Set(const std::string& section, const std::string& key, const
 bool TProfileFile::Save() const
 {
     // What could not be read is never replaced by what little is known of it.
-    if (Unreadable())
+    if (Unreadable()) {
+        errno = readError_ != 0 ? readError_ : EFBIG;
         return false;
+    }
     // A link (a settings file kept with one's dotfiles) stays a link.
-    const std::string target = LinkTarget(fileName_);
-    CreateParentDirectories(target);
-    if (IsReadOnly(target))
+    const std::optional<std::string> target = OwnLinkTarget(fileName_);
+    if (!target) {
+        errno = ErrorForeignLink;
         return false;
+    }
+    CreateParentDirectories(*target);
+    if (IsReadOnly(*target)) {
+        errno = EACCES;
+        return false;
+    }
     std::string text(byteOrderMark_ ? ByteOrderMark : "");
     for (const std::string& line : lines_)
         text += line + "\r\n";
-    return ReplaceFile(target, text);
+    struct stat info {};
+    const bool exists = ::stat(target->c_str(), &info) == 0;
+    if (ReplaceFile(*target, text))
+        return true;
+    return exists && (errno == EACCES || errno == EROFS || errno == EPERM) && OverwriteInPlace(*target, text);
 }
 
 }  // namespace kellvar::platform

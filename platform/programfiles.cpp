@@ -1,6 +1,7 @@
 #include "programfiles.h"
 
 #include "filehandle.h"
+#include "ownership.h"
 #include "programpath.h"
 
 #include <cstdlib>
@@ -31,17 +32,21 @@ bool UserMayWrite(const std::string& path)
     return (info.st_mode & S_IWOTH) != 0;
 }
 
-// Beside the program only where this user may write: the directory (never
-// below /usr, which packages own), or the file already there. A file that
-// another user (root) left in a directory this user cannot write is not
-// this user's.
+// Beside the program only where nobody else could have put a file there or
+// could swap one in later: a directory only this user (or root) may change,
+// never below /usr, which packages own. There the file stays where this user
+// may write it: the file already there, which must be this user's own, or
+// a new one in the directory.
 bool KeepsFileBesideProgram(const std::string& programPath, TProgramFileKind kind)
 {
     const std::string directory = DirectoryOf(ExpandFullPath(programPath));
     const std::string beside = BesideProgram(programPath, kind);
-    if (FileExists(beside) && UserMayWrite(beside))
-        return true;
-    return directory.rfind("/usr/", 0) != 0 && UserMayWrite(directory);
+    if (directory.rfind("/usr/", 0) == 0 || !OnlyUserMayChange(directory))
+        return false;
+    struct stat entry {};
+    if (::lstat(beside.c_str(), &entry) == 0)
+        return entry.st_uid == ::geteuid() && (UserMayWrite(beside) || UserMayWrite(directory));
+    return UserMayWrite(directory);
 }
 
 // An XDG base directory: the variable when it holds an absolute path, else

@@ -12,9 +12,11 @@ enum class TProgramFileKind { Settings, AllTimeLog };
 std::string BesideProgram(const std::string& programPath, TProgramFileKind kind);
 
 // Where the file lives. Beside the program file where the user may write
-// there: the directory (a build tree, a copy in one's own folder), or the file
-// already in it. An installed program, whose directory users cannot write and
-// which never writes below /usr, keeps them in the user's XDG directories:
+// there and no other user can plant or swap a file: a directory that only
+// this user (or root) may change, holding no file of another user's by that
+// name (a build tree, a copy in one's own folder). A program in a shared
+// folder, or installed (users cannot write its directory, and it never writes
+// below /usr), keeps them in the user's XDG directories:
 // $XDG_CONFIG_HOME/kellvar/kellvar.INI (default ~/.config) and
 // $XDG_DATA_HOME/kellvar/kellvar.ATL (default ~/.local/share).
 std::string ProgramFile(const std::string& programPath, TProgramFileKind kind);

@@ -46,22 +46,6 @@ std::string DirectoryOf(const std::string& path)
     return slash == std::string::npos ? std::string() : path.substr(0, slash + 1);
 }
 
-std::string LinkTarget(const std::string& path)
-{
-    std::string target = path;
-    // A loop of links ends here too; the write then fails as it would.
-    for (int depth = 0; depth < 40; ++depth) {
-        std::error_code error;
-        if (!std::filesystem::is_symlink(target, error))
-            break;
-        const std::filesystem::path link = std::filesystem::read_symlink(target, error);
-        if (error)
-            break;
-        target = link.is_absolute() ? link.string() : DirectoryOf(target) + link.string();
-    }
-    return target;
-}
-
 std::string WindowsDirectory()
 {
     if (const char* home = std::getenv("HOME"); home != nullptr && *home != '\0')

@@ -19,10 +19,6 @@ std::string ChangeFileExtension(const std::string& path, const std::string& exte
 // The directory part of a path, with its trailing "/".
 std::string DirectoryOf(const std::string& path);
 
-// The file that a chain of symbolic links ends at (the path itself when it is
-// no link); a relative link is taken against the directory it stands in.
-std::string LinkTarget(const std::string& path);
-
 // The user's home directory; stands in for the Windows directory.
 std::string WindowsDirectory();
 

@@ -120,6 +120,8 @@ void TModemLogDialog::ReadSettings()
     // Settings that could not be read are not known well enough to be
     // written back: the file stays as it is.
     settingsUnreadable_ = file.Unreadable();
+    // A quiet run cannot know whether the history was to be kept.
+    quietRunFailed_ = settingsUnreadable_ && (FQuiet || FQuietTotal);
     if (settingsUnreadable_ && !FQuietTotal) {
         const std::string reason =
             file.TooLarge() ? SettingsTooLargeReason(IsGerman) : platform::ErrorText(file.ReadError());
@@ -264,7 +266,7 @@ void TModemLogDialog::FormActivate()
     if (DefaultLoadLogFileCheckBox->isChecked()) {
         const bool analysed = AnalyseLogFile(startUpFile, noSizeWarning);
         if (FQuiet || FQuietTotal) {
-            quietRunFailed_ = !analysed;
+            quietRunFailed_ = quietRunFailed_ || !analysed;
             close();
         }
     } else if (!FQuietTotal && !dialogs_.CanWaitForUser()) {
@@ -355,7 +357,15 @@ void TModemLogDialog::WriteSettings()
     if (settingsUnreadable_)
         return;
     FIniFileName = FileNameText(SettingsFileName(FileNameBytes(programPath_)));
-    WriteWindowSettings(TSettingsFile(FileNameBytes(FIniFileName)), CurrentSettings(), FQuiet);
+    const TSettingsFile file(FileNameBytes(FIniFileName));
+    if (WriteWindowSettings(file, CurrentSettings(), FQuiet) || !(FQuiet || FQuietTotal))
+        return;
+    // The window closes quietly as it always has; an unattended run says so
+    // and fails, since its next run would read what this one did not write.
+    quietRunFailed_ = true;
+    if (!FQuietTotal)
+        dialogs_.ShowNote(this, QString::fromStdString(
+                                    SettingsNotWrittenMessage(file.FileName(), platform::ErrorText(errno), IsGerman)));
 }
 
 void TModemLogDialog::keyPressEvent(QKeyEvent* event)

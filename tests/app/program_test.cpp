@@ -4,7 +4,9 @@
 #include "tests/support/tempdir.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -18,13 +20,14 @@ namespace {
 struct TInstalledProgram {
     testing::TempDir Dir;
     std::string Program = Dir.File("kellvar");
+    std::string Home = Dir.Path();
 
     TInstalledProgram() { std::filesystem::copy_file(KELLVAR_PROGRAM, Program); }
 
     // Runs it without any display; returns the exit code.
     int Run(const std::string& arguments, std::string* errors = nullptr) const
     {
-        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C HOME=" + Dir.Path()
+        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C HOME=" + Home
                                     + " timeout 60 " + Program + " " + arguments + " >/dev/null 2>" + Dir.File("err");
         const int status = std::system(command.c_str());
         if (errors != nullptr)
@@ -158,13 +161,59 @@ TEST(Program, SettingsThatCouldNotBeReadStayAsTheyAre)
         "[SETTINGS]\r\nUseLastSettings=1\r\nStoreAllTimeLog=1\r\n" + std::string(2 * 1024 * 1024, ';');
     kellvar.Dir.Write("kellvar.INI", settings);
     std::string errors;
-    EXPECT_EQ(kellvar.Run("-quiet " + Example, &errors), 0);
+    EXPECT_EQ(kellvar.Run("-quiet " + Example, &errors), 1) << "it cannot know whether to keep the history";
     EXPECT_EQ(errors, "kellvar: The settings file \"" + kellvar.Dir.File("kellvar.INI")
                           + "\" could not be read (larger than 1 MB); the defaults apply, and the file is left as it "
                             "is.\n");
-    EXPECT_EQ(kellvar.Run("-quiettotal " + Example, &errors), 0);
+    EXPECT_EQ(kellvar.Run("-quiettotal " + Example, &errors), 1);
     EXPECT_EQ(errors, "");
     EXPECT_TRUE(testing::ReadFile(kellvar.Dir.File("kellvar.INI")) == settings) << "byte for byte";
+}
+
+TEST(Program, FilesAnotherUserPlantedInASharedFolderAreLeftAlone)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "planting files as another user needs root";
+    TInstalledProgram kellvar;
+    testing::TempDir home;
+    kellvar.Home = home.Path();
+    const std::string victim = home.Write(".bashrc", "mine\n");
+    const std::string plantedSettings = "[SETTINGS]\r\nUseLastSettings=1\r\nStoreAllTimeLog=1\r\n";
+    kellvar.Dir.Write("kellvar.INI", plantedSettings);
+    ASSERT_EQ(::symlink(victim.c_str(), kellvar.Dir.File("kellvar.ATL").c_str()), 0);
+    for (const char* planted : {"kellvar.INI", "kellvar.ATL"})
+        ASSERT_EQ(::lchown(kellvar.Dir.File(planted).c_str(), 65534, 65534), 0);
+    ::chmod(kellvar.Dir.Path().c_str(), 01777);
+    std::string errors;
+    EXPECT_EQ(kellvar.Run("-quiet " + Example, &errors), 0);
+    EXPECT_EQ(errors, "");
+    EXPECT_EQ(testing::ReadFile(victim), "mine\n");
+    EXPECT_EQ(testing::ReadFile(kellvar.Dir.File("kellvar.INI")), plantedSettings);
+    EXPECT_TRUE(std::filesystem::exists(home.File(".config/kellvar/kellvar.INI"))) << "the user's own settings";
+    EXPECT_FALSE(std::filesystem::exists(home.File(".local/share/kellvar/kellvar.ATL")))
+        << "the planted settings decided nothing";
+}
+
+TEST(Program, QuietRunThatCannotWriteItsSettingsFails)
+{
+    TInstalledProgram kellvar;
+    kellvar.Dir.Write("kellvar.INI", "[SETTINGS]\r\nUseLastSettings=1\r\n");
+    ::chmod(kellvar.Dir.File("kellvar.INI").c_str(), 0444);
+    std::string errors;
+    EXPECT_EQ(kellvar.Run("-quiet " + Example, &errors), 1);
+    EXPECT_EQ(errors, "kellvar: The settings file \"" + kellvar.Dir.File("kellvar.INI")
+                          + "\" could not be written (Permission denied).\n");
+    EXPECT_EQ(kellvar.Run("-quiettotal " + Example, &errors), 1);
+    EXPECT_EQ(errors, "");
+}
+
+TEST(Program, HelpIntoAFullDiskFails)
+{
+    for (const char* option : {"--help", "--version"}) {
+        const std::string command = std::string("timeout 60 ") + KELLVAR_PROGRAM + " " + option + " >/dev/full 2>&1";
+        const int status = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << option;
+    }
 }
 
 TEST(Program, SettingsSavedWithAByteOrderMarkKeepTheHistory)

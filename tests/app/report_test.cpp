@@ -8,6 +8,7 @@
 #include <sys/wait.h>
 
 #include <cstdio>
+#include <filesystem>
 #include <string>
 
 namespace kellvar {
@@ -104,7 +105,7 @@ TEST(Report, FifoOrDirectoryIsRefusedWithoutWaiting)
 TEST(Report, OutputThatCannotBeWrittenFails)
 {
     testing::TempDir dir;
-    for (const std::string options : {"", "--summary ", "--format=json ", "--by=month "}) {
+    for (const std::string options : {"", "--summary ", "--format=json ", "--by=month ", "--help ", "--version "}) {
         const std::string command =
             "LC_ALL=C.UTF-8 timeout 60 " KELLVAR_REPORT " " + options + Example + " >/dev/full 2>" + dir.File("err");
         const int status = std::system(command.c_str());
@@ -193,6 +194,26 @@ TEST(Report, ChartsAreDrawnWithoutADisplay)
     const TRun missing = Report("--chart=rates --output=" + dir.File("x.png") + " /nonexistent.log");
     EXPECT_EQ(missing.ExitCode, 1);
     EXPECT_EQ(missing.Err, "kellvar-report: /nonexistent.log: No such file or directory\n");
+}
+
+TEST(Report, ChartOnAFullDiskLeavesThePreviousPicture)
+{
+    testing::TempDir dir;
+    for (const char* name : {"rates.png", "rates.svg"}) {
+        const std::string picture = dir.Write(name, "the previous picture");
+        // A file size limit fails the writes as a disk that fills up does.
+        const std::string command = "trap '' XFSZ; ulimit -f 4; LC_ALL=C.UTF-8 timeout 60 " KELLVAR_REPORT
+                                    " --chart=rates --output="
+                                    + picture + " " + Example + " 2>" + dir.File("err");
+        const int status = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << name;
+        EXPECT_EQ(testing::ReadFile(picture), "the previous picture");
+        EXPECT_EQ(testing::ReadFile(dir.File("err")),
+                  "kellvar-report: " + picture + ": cannot be written: File too large\n");
+        std::filesystem::remove(dir.File("err"));
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1) << "no temporary file is left";
+        std::filesystem::remove(picture);
+    }
 }
 
 TEST(Report, UsageErrorsSpeakTheUsersLanguage)

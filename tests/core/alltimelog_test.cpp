@@ -7,6 +7,8 @@
 #include <sys/file.h>
 #include <sys/stat.h>
 
+#include <atomic>
+#include <chrono>
 #include <fcntl.h>
 #include <functional>
 #include <sstream>
@@ -66,7 +68,8 @@ std::unique_ptr<THistoryRun> AnalyseKeeping(const std::string& logPath, const st
     return AnalyseInto(logPath, history, keep, quietTotal);
 }
 
-// A file layer that takes only the first writableBytes, or fails to sync.
+// A file layer that takes only the first writableBytes, as a full disk
+// does, or fails to sync.
 class TFailingHistory : public TAllTimeLogFile {
 public:
     TFailingHistory(std::string fileName, size_t writableBytes, bool syncFails = false)
@@ -79,7 +82,10 @@ protected:
     {
         const size_t taken = std::min(size, room_);
         room_ -= taken;
-        return TAllTimeLogFile::WriteBytes(fd, data, taken) && taken == size;
+        if (!TAllTimeLogFile::WriteBytes(fd, data, taken))
+            return false;
+        errno = taken == size ? errno : ENOSPC;
+        return taken == size;
     }
     bool SyncToDisk(int fd) override { return !syncFails_ && TAllTimeLogFile::SyncToDisk(fd); }
 
@@ -184,16 +190,52 @@ TEST(AllTimeLog, DirectoryInItsPlaceFailsTheSetUp)
     EXPECT_EQ(AnalyseKeeping(dir.Write("log", FirstSession), dir.File("k.ATL"))->Store.Messages().size(), 1u);
 }
 
-TEST(AllTimeLog, HeldByAnotherRunItIsRefused)
+TEST(AllTimeLog, HeldByAnotherRunItIsWaitedForThenRefusedNamingTheHolder)
 {
     TempDir dir;
     TAllTimeLogFile first(dir.File("k.ATL"));
     ASSERT_TRUE(first.OpenAllTimeLog());
-    TAllTimeLogFile second(dir.File("k.ATL"));
-    EXPECT_FALSE(second.OpenAllTimeLog());
-    EXPECT_TRUE(first.CloseAllTimeLog());
-    EXPECT_TRUE(second.OpenAllTimeLog());
-    EXPECT_TRUE(second.CloseAllTimeLog());
+    TAllTimeLogFile impatient(dir.File("k.ATL"), std::chrono::milliseconds(50));
+    EXPECT_FALSE(impatient.OpenAllTimeLog());
+    EXPECT_EQ(
+        impatient.FailureReason().rfind("in use by another program: process " + std::to_string(::getpid()) + " (", 0),
+        0u)
+        << impatient.FailureReason();
+    std::thread release([&] { first.CloseAllTimeLog(); });
+    TAllTimeLogFile patient(dir.File("k.ATL"));
+    EXPECT_TRUE(patient.OpenAllTimeLog()) << "waits while the other run finishes";
+    release.join();
+    EXPECT_TRUE(patient.CloseAllTimeLog());
+}
+
+TEST(AllTimeLog, AnotherUsersLinkInItsPlaceIsNeverWrittenThrough)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving a link to another user needs root";
+    TempDir dir;
+    const std::string victim = dir.Write("victim", "mine\n");
+    ASSERT_EQ(::symlink(victim.c_str(), dir.File("k.ATL").c_str()), 0);
+    ASSERT_EQ(::lchown(dir.File("k.ATL").c_str(), 65534, 65534), 0);
+    const std::string log = dir.Write("log", FirstSession);
+    TAllTimeLogFile history(dir.File("k.ATL"));
+    EXPECT_FALSE(AnalyseInto(log, history)->Succeeded);
+    EXPECT_EQ(history.FailureReason(), "a symbolic link that belongs to another user");
+    EXPECT_EQ(ReadFile(victim), "mine\n");
+    ASSERT_EQ(::lchown(dir.File("k.ATL").c_str(), 0, 0), 0);
+    EXPECT_TRUE(AnalyseKeeping(log, dir.File("k.ATL"))->Succeeded) << "the user's own link is followed";
+    EXPECT_EQ(ReadFile(victim), "mine\n" + HistoryLines(FirstSession));
+}
+
+TEST(AllTimeLog, TakesEveryRecognisedLineAfterTheTablesLastRow)
+{
+    TempDir dir;
+    std::string log;
+    for (int32_t session = 0; session <= RowNumberLimit; ++session)
+        log += EnglishSession("10:00:00.00", "10:00:25.50", "10:30:25.50", 1'000, 100);
+    const auto run = AnalyseKeeping(dir.Write("log", log), dir.File("k.ATL"));
+    EXPECT_TRUE(run->Succeeded);
+    EXPECT_EQ(run->Store.Table().RowCount(), static_cast<size_t>(RowNumberLimit - 1));
+    EXPECT_TRUE(ReadFile(dir.File("k.ATL")) == HistoryLines(log)) << "the table's limit is not the history's";
 }
 
 TEST(AllTimeLog, RunsStartedTogetherNeverInterleave)
@@ -205,13 +247,15 @@ TEST(AllTimeLog, RunsStartedTogetherNeverInterleave)
                               std::to_string(hour) + ":30:25.50", 1'000, 100);
     const std::string logPath = dir.Write("log", log);
     std::vector<std::thread> runs;
+    std::atomic<int> failed = 0;
     for (int i = 0; i < 8; ++i)
         runs.emplace_back([&] {
             for (int round = 0; round < 5; ++round)
-                AnalyseKeeping(logPath, dir.File("k.ATL"), true, true);
+                failed += AnalyseKeeping(logPath, dir.File("k.ATL"), true, true)->Succeeded ? 0 : 1;
         });
     for (std::thread& run : runs)
         run.join();
+    EXPECT_EQ(failed, 0) << "runs wait for each other";
     EXPECT_EQ(ReadFile(dir.File("k.ATL")), HistoryLines(log)) << "each line once, in log order";
 }
 
@@ -245,7 +289,9 @@ TEST(AllTimeLog, FailedAppendLeavesTheFileAsItWasAndFailsTheRun)
         EXPECT_EQ(ReadFile(dir.File("k.ATL")), before) << writable << " bytes written";
         EXPECT_FALSE(run->Succeeded);
         ASSERT_EQ(run->Store.Messages().size(), 1u);
-        EXPECT_EQ(run->Store.Messages()[0], "Could not open file \"" + log + "\".!");
+        EXPECT_EQ(run->Store.Messages()[0], "Could not open file \"" + log + "\".! (All-Time-Log " + dir.File("k.ATL")
+                                                + ": No space left on device)")
+            << "the box names the file that failed";
     }
     TFailingHistory unsynced(dir.File("k.ATL"), appended, true);
     EXPECT_FALSE(AnalyseInto(log, unsynced)->Succeeded);
@@ -393,6 +439,30 @@ TEST(AllTimeLog, LogCutShortOrReplacedWhileReadFailsTheRunAndArchivesNothing)
         EXPECT_NE(store.Messages()[0].find(replaced ? "replaced while it was read" : "became shorter"),
                   std::string::npos);
     }
+}
+
+TEST(AllTimeLog, ALineThatTheStoredLinesRepeatIsNoPlaceToGoOnFrom)
+{
+    TempDir dir;
+    const std::string hangUp = LogLine(Day + "10:30:00.00", "Hanging up the modem.");
+    const std::string dialing = LogLine(Day + "10:20:00.00", "Dialing.");
+    const std::string newer = LogLine(Day + "11:00:00.00", "Dialing.") + LogLine(Day + "11:10:00.00", "Dialing.");
+    const std::string after = LogLine(Day + "12:00:00.00", "Dialing.");
+    // A clock set back an hour stored the same hang-up twice.
+    const std::string stored = HistoryLines(hangUp + dialing + hangUp);
+    dir.Write("k.ATL", stored);
+    TAllTimeLogFile history(dir.File("k.ATL"));
+    EXPECT_TRUE(AnalyseInto(dir.Write("log", newer + hangUp + after), history)->Succeeded);
+    EXPECT_EQ(ReadFile(dir.File("k.ATL")), stored + HistoryLines(newer + after))
+        << "the lone hang-up could be either stored one: the newer lines before it stay";
+    EXPECT_EQ(history.LinesLeftOut(), 1);
+
+    // Here the log holds the stored last line twice; the later place wins,
+    // and the lines given up for it are counted.
+    dir.Write("k.ATL", HistoryLines(dialing + hangUp));
+    EXPECT_TRUE(AnalyseInto(dir.Write("log", hangUp + newer + hangUp + after), history)->Succeeded);
+    EXPECT_EQ(ReadFile(dir.File("k.ATL")), HistoryLines(dialing + hangUp + after));
+    EXPECT_EQ(history.LinesLeftOut(), 2) << "never left out unsaid";
 }
 
 TEST(AllTimeLog, LastLineWithoutItsLineEndIsKeptUnlessTheLogGivesItWhole)

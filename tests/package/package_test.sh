@@ -48,7 +48,7 @@ mkdir "$units"
 for unit in kellvar-archive.service kellvar-archive.timer; do
   sed "s#=/usr/bin/kellvar #=$root/usr/bin/kellvar #" "$root/usr/lib/systemd/user/$unit" >"$units/$unit"
 done
-grep -q "^ExecStart=$root/usr/bin/kellvar -quiettotal\$" "$units/kellvar-archive.service"
+grep -q "^ExecStart=$root/usr/bin/kellvar -quiet\$" "$units/kellvar-archive.service"
 SYSTEMD_LOG_LEVEL=err systemd-analyze verify --man=no "$units/kellvar-archive.service" "$units/kellvar-archive.timer"
 
 # Both programs run from the unpacked root.
@@ -62,4 +62,9 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" timeout 60 "$r
 printf '[SETTINGS]\r\nUseLastSettings=1\r\nStoreAllTimeLog=1\r\n' >"$root/usr/bin/kellvar.INI"
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" timeout 60 "$root/usr/bin/kellvar" -quiettotal "$example"
 grep -q 'Dialing' "$root/usr/bin/kellvar.ATL" || { echo "the quiet run kept no All-Time-Log"; exit 1; }
+# The manual pages are whole: each renders down to its last section.
+for page in kellvar kellvar-report; do
+  MANWIDTH=80 man -l "$root/usr/share/man/man1/$page.1.gz" 2>/dev/null | grep -q '^SEE ALSO' \
+    || { echo "manual page $page(1) is cut short"; exit 1; }
+done
 echo "package ok"

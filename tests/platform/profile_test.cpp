@@ -2,7 +2,9 @@
 
 #include "tests/support/tempdir.h"
 
+#include <csignal>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
@@ -201,7 +203,24 @@ TEST(Profile, WritersAtTheSameMomentNeverBreakEachOthersWrites)
     EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1) << "no temporary file is left";
 }
 
-TEST(Profile, FileInADirectoryThatTakesNoNewFileIsWrittenInPlace)
+// Saves the key as another user (nobody) would, where the directory takes no
+// new file from them; fileSizeLimit > 0 fakes a disk that fills up there.
+bool WrittenInPlaceByAnotherUser(const std::string& file, const std::string& value, rlim_t fileSizeLimit = 0)
+{
+    const pid_t child = ::fork();
+    if (child == 0) {
+        if (::geteuid() == 0 && (::setgid(65534) != 0 || ::setuid(65534) != 0))
+            ::_exit(2);
+        const rlimit limit{fileSizeLimit, fileSizeLimit};
+        if (fileSizeLimit > 0 && (::signal(SIGXFSZ, SIG_IGN) == SIG_ERR || ::setrlimit(RLIMIT_FSIZE, &limit) != 0))
+            ::_exit(2);
+        ::_exit(Write("S", "A", value, file) ? 0 : 1);
+    }
+    int status = 0;
+    return ::waitpid(child, &status, 0) == child && WIFEXITED(status) && WEXITSTATUS(status) == 0;
+}
+
+TEST(Profile, FileInADirectoryThatTakesNoNewFileIsWrittenInPlaceWholeOrNotAtAll)
 {
     TempDir dir;
     ::chmod(dir.Path().c_str(), 0755);
@@ -209,20 +228,33 @@ TEST(Profile, FileInADirectoryThatTakesNoNewFileIsWrittenInPlace)
     const std::string file = dir.Write("program/k.INI", "[S]\r\nA=1\r\n");
     ::chmod(file.c_str(), 0666);
     // Root may create files anywhere; the directory is closed to another user.
-    const bool asRoot = ::geteuid() == 0;
-    if (!asRoot)
+    if (::geteuid() != 0)
         ::chmod(dir.File("program").c_str(), 0555);
-    const pid_t child = ::fork();
-    if (child == 0) {
-        if (asRoot && (::setgid(65534) != 0 || ::setuid(65534) != 0))
-            ::_exit(2);
-        ::_exit(Write("S", "A", "2", file) ? 0 : 1);
-    }
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_EQ(WEXITSTATUS(status), 0);
+    EXPECT_TRUE(WrittenInPlaceByAnotherUser(file, "2"));
     EXPECT_EQ(ReadFile(file), "[S]\r\nA=2\r\n");
+    EXPECT_FALSE(WrittenInPlaceByAnotherUser(file, "a value longer than the room left", 16));
+    EXPECT_EQ(ReadFile(file), "[S]\r\nA=2\r\n") << "a full disk leaves the file as it was";
+    EXPECT_TRUE(WrittenInPlaceByAnotherUser(file, ""));
+    EXPECT_EQ(ReadFile(file), "[S]\r\nA=\r\n") << "a shorter text leaves nothing of the longer one";
     ::chmod(dir.File("program").c_str(), 0755);
+}
+
+TEST(Profile, AnotherUsersLinkIsNeitherReadNorWrittenThrough)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving a link to another user needs root";
+    TempDir dir;
+    const std::string target = dir.Write("elsewhere", "[S]\r\nA=planted\r\n");
+    ASSERT_EQ(::symlink(target.c_str(), dir.File("k.INI").c_str()), 0);
+    ASSERT_EQ(::lchown(dir.File("k.INI").c_str(), 65534, 65534), 0);
+    TProfileFile planted(dir.File("k.INI"));
+    EXPECT_TRUE(planted.Unreadable());
+    EXPECT_EQ(planted.Get("S", "A", "default"), "default");
+    EXPECT_FALSE(Write("S", "A", "2", dir.File("k.INI")));
+    EXPECT_EQ(ReadFile(target), "[S]\r\nA=planted\r\n");
+    ASSERT_EQ(::lchown(dir.File("k.INI").c_str(), 0, 0), 0);
+    EXPECT_TRUE(Write("S", "A", "2", dir.File("k.INI"))) << "the user's own link is followed";
+    EXPECT_EQ(ReadFile(target), "[S]\r\nA=2\r\n");
 }
 
 TEST(Profile, SavingRemovesTemporariesOfAKilledWrite)

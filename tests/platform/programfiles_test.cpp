@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdlib>
 
@@ -76,6 +77,42 @@ TEST(ProgramFiles, InADirectoryTheUserCannotWriteOnlyTheUsersOwnFilesStayBesideT
     EXPECT_EQ(ProgramFile(dir.File("bin/kellvar"), TProgramFileKind::Settings), "/cfg/kellvar/kellvar.INI")
         << "no new file where none can be created";
 }
+
+struct SharedFolderCase {
+    const char* name;
+    mode_t mode;
+    bool folderOfAnotherUser;
+    bool filesOfAnotherUser;
+};
+
+class SharedFolderTest : public ::testing::TestWithParam<SharedFolderCase> {};
+
+// Another user who may put files beside the program could plant a link to
+// the user's files there, or settings that name their own log.
+TEST_P(SharedFolderTest, FilesThatAnotherUserCouldPlantAreNeverUsed)
+{
+    const SharedFolderCase& c = GetParam();
+    if ((c.folderOfAnotherUser || c.filesOfAnotherUser) && ::geteuid() != 0)
+        GTEST_SKIP() << "giving a file to another user needs root";
+    TempDir dir;
+    const Environment xdg{{"XDG_CONFIG_HOME", "/cfg"}, {"XDG_DATA_HOME", "/data"}};
+    const std::string folder = dir.File("shared");
+    ::mkdir(folder.c_str(), 0700);
+    for (const char* name : {"shared/kellvar.INI", "shared/kellvar.ATL"})
+        EXPECT_TRUE(!c.filesOfAnotherUser || ::lchown(dir.Write(name, "").c_str(), 65534, 65534) == 0);
+    EXPECT_TRUE(!c.folderOfAnotherUser || ::chown(folder.c_str(), 65534, ::getegid()) == 0);
+    ::chmod(folder.c_str(), c.mode);
+    EXPECT_EQ(ProgramFile(folder + "/kellvar", TProgramFileKind::Settings), "/cfg/kellvar/kellvar.INI");
+    EXPECT_EQ(ProgramFile(folder + "/kellvar", TProgramFileKind::AllTimeLog), "/data/kellvar/kellvar.ATL");
+}
+
+INSTANTIATE_TEST_SUITE_P(Cases, SharedFolderTest,
+                         ::testing::Values(SharedFolderCase{"everyone_may_write", 0777, false, false},
+                                           SharedFolderCase{"sticky_like_tmp", 01777, false, false},
+                                           SharedFolderCase{"folder_of_another_user_open_to_my_group", 0775, true,
+                                                            false},
+                                           SharedFolderCase{"files_of_another_user", 0755, false, true}),
+                         [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ProgramFiles, DirectoriesAreMadeOnFirstWrite)
 {

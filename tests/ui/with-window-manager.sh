@@ -3,14 +3,32 @@
 # the closest this machine comes to a user's desktop.
 set -euo pipefail
 work=$(mktemp -d)
-printf 'RandomPlacement\nUsePPosition "on"\nNoTitleFocus\n' >"$work/twmrc"
+# twm's own fonts ("variable") come with font packages a fresh machine lacks;
+# "fixed" is built into every X server.
+cat >"$work/twmrc" <<'TWMRC'
+RandomPlacement
+UsePPosition "on"
+NoTitleFocus
+TitleFont "fixed"
+ResizeFont "fixed"
+MenuFont "fixed"
+IconFont "fixed"
+IconManagerFont "fixed"
+TWMRC
 exec {displayfd}>"$work/display"
 Xvfb -displayfd "$displayfd" -screen 0 1280x1024x24 -nolisten tcp >"$work/xvfb.log" 2>&1 &
 xvfb=$!
+wm=
 trap 'kill $wm $xvfb 2>/dev/null; wait 2>/dev/null; rm -rf "$work"' EXIT
-for _ in $(seq 50); do [ -s "$work/display" ] && break; sleep 0.1; done
+for _ in $(seq 100); do [ -s "$work/display" ] && break; sleep 0.1; done
+[ -s "$work/display" ] || { echo "Xvfb did not start:"; cat "$work/xvfb.log"; exit 1; }
 export DISPLAY=":$(head -n 1 "$work/display")"
-twm -f "$work/twmrc" >/dev/null 2>&1 &
+twm -f "$work/twmrc" >"$work/twm.log" 2>&1 &
 wm=$!
-sleep 0.5
+# twm manages the screen once it has made its own windows on the root.
+for _ in $(seq 100); do
+  kill -0 "$wm" 2>/dev/null || { echo "twm did not start:"; cat "$work/twm.log"; exit 1; }
+  [ "$(xwininfo -root -children | grep -c '^ *0x')" -gt 0 ] && break
+  sleep 0.1
+done
 QT_QPA_PLATFORM=xcb "$@"

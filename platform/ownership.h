@@ -1,0 +1,26 @@
+#pragma once
+
+#include <optional>
+#include <string>
+
+namespace kellvar::platform {
+
+// Rules for files in folders that other users may share. Root counts as
+// trusted everywhere: whoever could plant a file as root could do anything.
+
+// A directory that only this user (or root) can change: owned by this user
+// or by root, writable by no other user. A group that is the user's own
+// private group (no other members) does not count as others.
+bool OnlyUserMayChange(const std::string& directory);
+
+// The entry itself (a link as the link, not its target) belongs to this user.
+bool BelongsToUser(const std::string& path);
+
+// The file a chain of symbolic links ends at (the path itself when it is no
+// link); a relative link is taken against the directory it stands in. Nothing
+// when a link of the chain belongs to another user: such a link is never
+// followed, as the kernel's protected_symlinks does in sticky folders. A loop
+// ends after 40 links at a link, whose open then fails as it would.
+std::optional<std::string> OwnLinkTarget(const std::string& path);
+
+}  // namespace kellvar::platform
