@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kellvar-chart CHART FILE WIDTH HEIGHT LANGUAGE LOGFILE: the window's chart of
 // one page, drawn without a display into a PNG or SVG file. kellvar-report
 // runs it for --chart, so that its text outputs never load the widget

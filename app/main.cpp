@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kellvar: the window. Options -quiet and -quiettotal analyse the default log
 // (updating the All-Time-Log) and end; they need no display, and without one
 // -quiet writes its messages to standard error. Quiet runs exit 1 when the

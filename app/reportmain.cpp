@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kellvar-report: the window's analysis without a window. Prints the table as
 // "Copy Data (Table)" would copy it, the overview's figures, the connections
 // as CSV or JSON for scripts, or totals per day, month or year.

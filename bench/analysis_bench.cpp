@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The whole analysis (match, assemble, row texts, sums) of a log with the
 // largest number of connections one run takes.
 

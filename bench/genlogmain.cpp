@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kellvar-genlog: writes a generated modem log to standard output.
 // usage: kellvar-genlog [--german] [--seed N] SESSIONS
 //        kellvar-genlog --vocabulary   (the 30 texts the analysis searches for)

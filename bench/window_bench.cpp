@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window with the largest log one run takes (32,766 connections): the
 // analysis from Open to the summary shown, sorting, a chart repaint, and the
 // start-up with the example log. Run on Qt's offscreen platform.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kellvar-icon-png SVG SIZE PNG: draws the program's SVG icon as a PNG of
 // SIZE x SIZE pixels, for the icon themes that look for bitmaps.
 

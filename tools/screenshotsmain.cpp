@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kellvar-screenshots: renders every page of the window, after analysing a
 // log, into PNG files: DIR/<language>-<page>.png, in English and German or in
 // the one language given. Numbers take the decimal separator of the locale

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's side of an analysis run: table rows, chart points, the summary,
 // and the table and chart commands.
 

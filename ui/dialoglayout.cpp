@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's controls, their names, nesting and order. Each control shows
 // the design (German) text of the text table until ApplyLanguageTexts sets
 // the chosen language.

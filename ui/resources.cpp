@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include <QtGlobal>
 
 // The icons and the help live in a static library, whose resources are

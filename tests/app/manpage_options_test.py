@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """The options a manual page lists are the options its program's --help lists."""
 
 import re

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kellvar started as a user starts it: unattended runs without a display.
 
 #include "tests/core/analysis_helpers.h"

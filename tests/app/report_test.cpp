@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kellvar-report as a user runs it.
 
 #include "tests/core/analysis_helpers.h"

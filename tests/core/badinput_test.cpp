@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Damaged, foreign and hostile input: always a clear result, never a crash or a hang.
 
 #include "tests/core/analysis_helpers.h"

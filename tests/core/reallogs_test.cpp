@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Logs written by the real Windows modem driver, and our own examples.
 
 #include "core/analysisstore.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Feeds arbitrary bytes to the line matchers, to the All-Time-Log's tail scan
 // and, as a whole log file, to the analysis.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Packs the build as a Debian package, checks it with the ecosystem's own
 # checkers, unpacks it into a temporary root and runs both programs from there.
 set -euo pipefail
@@ -11,16 +12,24 @@ cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work" >/dev/null
 deb=$(ls "$work"/kellvar_*_*.deb)
 echo "package: $(basename "$deb")"
 
-# Packed again a moment later, it is the same package, byte for byte.
+# Packed again a moment later under another umask, it is the same package, byte for byte.
 sleep 1
 mkdir "$work/again"
-cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/again" >/dev/null
-cmp "$deb" "$work/again/$(basename "$deb")" || { echo "two packs of one build differ"; exit 1; }
+(umask 002 && cpack --config "$build/CPackConfig.cmake" -G DEB -B "$work/again" >/dev/null)
+# (cpack's outer archive keeps the umask in its member headers; dpkg-deb,
+# which tools/make-deb uses, does not: the two archives inside must match.)
+again="$work/again/$(basename "$deb")"
+cmp <(dpkg-deb --fsys-tarfile "$deb") <(dpkg-deb --fsys-tarfile "$again") \
+  && cmp <(dpkg-deb --ctrl-tarfile "$deb") <(dpkg-deb --ctrl-tarfile "$again") \
+  || { echo "two packs of one build differ (umask 022 and 002)"; exit 1; }
 
 contents=$(dpkg-deb -c "$deb" | awk '{print $6}')
 for path in ./usr/bin/kellvar ./usr/bin/kellvar-report ./usr/libexec/kellvar/kellvar-chart \
     ./usr/share/applications/org.example.kellvar.desktop \
-    ./usr/share/icons/hicolor/scalable/apps/kellvar.svg ./usr/share/icons/hicolor/48x48/apps/kellvar.png \
+    ./usr/share/icons/hicolor/scalable/apps/kellvar.svg ./usr/share/icons/hicolor/16x16/apps/kellvar.png \
+    ./usr/share/icons/hicolor/22x22/apps/kellvar.png ./usr/share/icons/hicolor/24x24/apps/kellvar.png \
+    ./usr/share/icons/hicolor/32x32/apps/kellvar.png ./usr/share/icons/hicolor/48x48/apps/kellvar.png \
+    ./usr/share/mime/packages/kellvar.xml \
     ./usr/share/icons/hicolor/64x64/apps/kellvar.png ./usr/share/icons/hicolor/128x128/apps/kellvar.png \
     ./usr/share/icons/hicolor/256x256/apps/kellvar.png ./usr/share/metainfo/org.example.kellvar.metainfo.xml \
     ./usr/share/man/man1/kellvar.1.gz ./usr/share/man/man1/kellvar-report.1.gz \
@@ -62,6 +71,15 @@ env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" timeout 60 "$r
 printf '[SETTINGS]\r\nUseLastSettings=1\r\nStoreAllTimeLog=1\r\n' >"$root/usr/bin/kellvar.INI"
 env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM HOME="$home" timeout 60 "$root/usr/bin/kellvar" -quiettotal "$example"
 grep -q 'Dialing' "$root/usr/bin/kellvar.ATL" || { echo "the quiet run kept no All-Time-Log"; exit 1; }
+# The desktop entry claims modem logs and the All-Time-Log, not every text file.
+grep -qx 'MimeType=text/x-modem-log;' "$root/usr/share/applications/org.example.kellvar.desktop" \
+  || { echo "the desktop entry claims other types"; exit 1; }
+update-mime-database "$root/usr/share/mime"
+grep -qx '50:text/x-modem-log:\*.atl' "$root/usr/share/mime/globs2" || { echo "*.ATL is no modem log"; exit 1; }
+grep -qx '60:text/x-modem-log:modemlog.txt' "$root/usr/share/mime/globs2" || { echo "ModemLog.txt is no modem log"; exit 1; }
+grep -q 'x-modem-log' "$root/usr/share/mime/magic" || { echo "no magic for the log's stamps"; exit 1; }
+grep -q '^License: GPL-3+' "$root/usr/share/doc/kellvar/copyright" || { echo "not under the GPL"; exit 1; }
+
 # The manual pages are whole: each renders down to its last section.
 for page in kellvar kellvar-report; do
   MANWIDTH=80 man -l "$root/usr/share/man/man1/$page.1.gz" 2>/dev/null | grep -q '^SEE ALSO' \

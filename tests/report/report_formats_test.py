@@ -1,4 +1,5 @@
 #!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
 """kellvar-report's machine outputs, read back with Python's own csv and json
 parsers and checked against sums computed here from the per-connection fields."""
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // kellvar-report's streamed table against the table the window copies.
 
 #include "report/tabletextreceiver.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What an analysis shows in the window: table, charts, summary, and the
 // table and chart commands.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window's show, start-up, open and close sequences, its settings and its texts.
 
 #include "tests/ui/dialogfixture.h"

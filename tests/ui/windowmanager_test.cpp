@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The window under a real X server and window manager: its stored bounds are
 // the outer rectangle, frame included, and come back unchanged.
 

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Runs a command on a private X server (Xvfb) under the twm window manager,
 # the closest this machine comes to a user's desktop.
 set -euo pipefail

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "ui/rules/commandline.h"
 #include "ui/rules/windowbounds.h"
 #include "ui/rules/windowsettings.h"
