@@ -1,11 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// kellvar-chart CHART FILE WIDTH HEIGHT LANGUAGE LOGFILE: the window's chart of
-// one page, drawn without a display into a PNG or SVG file. kellvar-report
-// runs it for --chart, so that its text outputs never load the widget
-// libraries. CHART is 0 (rates), 1 (dialing), 2 (connection) or 3
-// (transport); LANGUAGE is "de" or "en".
+// kellvar-chart CHART FILE WIDTH HEIGHT LANGUAGE LOGFILE SINCE UNTIL: the
+// window's chart of one page, drawn without a display into a PNG or SVG file
+// (FILE "-": PNG on standard output). kellvar-report runs it for --chart, so
+// that its text outputs never load the widget libraries. CHART is 0 (rates),
+// 1 (dialing), 2 (connection) or 3 (transport); LANGUAGE is "de" or "en";
+// SINCE and UNTIL are the connect dates kept (date keys, "-" for none).
 
+#include "core/logstamp.h"
 #include "lang/language.h"
+#include "lang/messages.h"
 #include "platform/filehandle.h"
 #include "platform/replacefile.h"
 #include "ui/chart.h"
@@ -20,6 +23,7 @@
 #include <iostream>
 #include <string>
 #include <string_view>
+#include <unistd.h>
 
 namespace {
 
@@ -35,12 +39,18 @@ public:
 
 void DropQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
+std::optional<int32_t> DateKeyArgument(const char* text)
+{
+    int32_t key = 0;
+    return kellvar::ReadInteger(text, key) ? std::optional(key) : std::nullopt;
+}
+
 }  // namespace
 
 int main(int argc, char** argv)
 {
-    if (argc != 7) {
-        std::cerr << "usage: kellvar-chart CHART FILE WIDTH HEIGHT LANGUAGE LOGFILE\n";
+    if (argc != 9) {
+        std::cerr << "usage: kellvar-chart CHART FILE WIDTH HEIGHT LANGUAGE LOGFILE SINCE UNTIL\n";
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -53,8 +63,12 @@ int main(int argc, char** argv)
     TReportDialogs dialogs;
     kellvar::TModemLogDialog window(dialogs);
     window.ApplyLanguageTexts();
+    window.KeepConnectDates({DateKeyArgument(argv[7]), DateKeyArgument(argv[8])});
     if (chartIndex < 0 || chartIndex > 3 || !window.AnalyseLogFile(QString::fromLocal8Bit(argv[6]), true))
         return 1;
+    if (window.StoppedAtRowLimit())
+        dialogs.ShowNote(nullptr, QString::fromStdString(kellvar::ChartRowLimitMessage(
+                                      static_cast<int32_t>(window.Points().Count()), kellvar::IsGerman)));
     // The chart alone, at the size asked for: the picture "Copy Bitmap" and
     // "Copy Meta" take of it in the window.
     kellvar::TChart* chart = window.Charts()[static_cast<size_t>(chartIndex)];
@@ -70,11 +84,16 @@ int main(int argc, char** argv)
         chart->Picture().save(&buffer, "PNG");
     }
     delete chart;
-    const bool saved =
-        !picture.isEmpty()
-        && kellvar::platform::ReplaceFile(argv[2], std::string_view(picture.constData(), picture.size()));
-    if (!saved)
-        std::cerr << "kellvar-report: " << argv[2]
-                  << ": cannot be written: " << kellvar::platform::ErrorText(picture.isEmpty() ? EIO : errno) << "\n";
+    const std::string_view bytes(picture.constData(), static_cast<size_t>(picture.size()));
+    const bool toStandardOutput = std::string_view(argv[2]) == "-";
+    const bool saved = !picture.isEmpty()
+                       && (toStandardOutput ? kellvar::platform::WriteAll(STDOUT_FILENO, bytes.data(), bytes.size())
+                                            : kellvar::platform::ReplaceFile(argv[2], bytes));
+    const int error = picture.isEmpty() ? EIO : errno;
+    if (!saved && toStandardOutput)
+        std::cerr << "kellvar-report: standard output: " << kellvar::platform::ErrorText(error) << "\n";
+    else if (!saved)
+        std::cerr << "kellvar-report: " << argv[2] << ": cannot be written: " << kellvar::platform::ErrorText(error)
+                  << "\n";
     return saved ? 0 : 1;
 }

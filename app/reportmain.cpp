@@ -66,7 +66,7 @@ bool IsWindowText(TOutputMode mode)
 
 // The chart program, which alone loads the widget libraries: beside this
 // program in the build tree, in libexec when installed. Its exit status.
-int DrawChart(const TChartRequest& chart, const std::string& log, const std::string& shownLog, bool german)
+int DrawChart(const TReportOptions& options, const std::string& log, const std::string& shownLog, bool german)
 {
     // A log that cannot be opened is said as the other outputs say it.
     if (!platform::OpenForSharedReading(log).IsOpen()) {
@@ -77,13 +77,19 @@ int DrawChart(const TChartRequest& chart, const std::string& log, const std::str
     std::string program = directory + "kellvar-chart";
     if (!platform::FileExists(program))
         program = directory + "../" KELLVAR_LIBEXEC_DIR "/kellvar/kellvar-chart";
+    const TChartRequest& chart = *options.Chart;
+    const auto dateKey = [](const std::optional<TDateBound>& bound) {
+        return bound ? std::to_string(bound->DateKey) : std::string("-");
+    };
     std::vector<std::string> arguments = {program,
                                           std::to_string(static_cast<int>(chart.Page)),
                                           chart.Output,
                                           std::to_string(chart.Width),
                                           std::to_string(chart.Height),
                                           german ? "de" : "en",
-                                          log};
+                                          log,
+                                          dateKey(options.Since),
+                                          dateKey(options.Until)};
     std::vector<char*> argv;
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
@@ -114,6 +120,16 @@ std::string JsonHead(const TReportOptions& o)
     head["since"] = o.Since ? nlohmann::ordered_json(o.Since->Text) : nlohmann::ordered_json(nullptr);
     head["until"] = o.Until ? nlohmann::ordered_json(o.Until->Text) : nlohmann::ordered_json(nullptr);
     return JsonDocumentOpening(head.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace));
+}
+
+// The last member of a document whose log failed halfway: "error" with the
+// file and the system's reason.
+std::string JsonError(const std::string& file, const std::string& reason)
+{
+    nlohmann::ordered_json error;
+    error["file"] = file;
+    error["reason"] = reason;
+    return "\"error\":" + error.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "}\n";
 }
 
 // Ends once standard output is flushed; the run's hundreds of thousands of
@@ -168,7 +184,10 @@ int main(int argc, char** argv)
     TOutputStream output(stdout);
 
     THistoryInput input;
-    if (!input.Prepare(options.LogFiles)) {
+    const bool prepared = input.Prepare(options.LogFiles, german);
+    for (const std::string& note : input.Notes())
+        std::cerr << "kellvar-report: " << note << '\n';
+    if (!prepared) {
         std::cerr << "kellvar-report: " << input.FailedFile() << ": " << input.Reason() << '\n';
         return 1;
     }
@@ -185,7 +204,7 @@ int main(int argc, char** argv)
     };
 
     if (mode == TOutputMode::Chart)
-        return DrawChart(*options.Chart, log, shownLog, german);
+        return DrawChart(options, log, shownLog, german);
     if (mode == TOutputMode::Table) {
         const std::vector<std::string_view> shown = ColumnCaptions(german);
         TFailureKeeping<TTableTextReceiver> table(decimalSeparator,
@@ -233,9 +252,17 @@ int main(int argc, char** argv)
         output.Write(json ? "\"connections\":[" : ConnectionsCsvHeader());
     TFailureKeeping<TScriptReceiver> run(DateKey(options.Since), DateKey(options.Until), onConnection);
     const bool analysed = AnalyseLogFile(log, true, flags, run);
-    if (!finished(analysed, run, run.Summary().Counters))
+    if (!finished(analysed, run, run.Summary().Counters)) {
+        // A document begun is closed, so that a parser sees the whole of it and the error.
+        if (json)
+            output.Write(std::string(mode != TOutputMode::Connections ? ""
+                                     : first                          ? "],"
+                                                                      : "\n],")
+                         + JsonError(run.FailedFile == log ? shownLog : run.FailedFile, run.FailureReason));
         End(false, output, german);
-    const TSummaryValues summary = run.Summary();
+    }
+    TSummaryValues summary = run.Summary();
+    summary.LogFileBytes = input.InputBytes();
     switch (mode) {
     case TOutputMode::Connections:
         if (json)

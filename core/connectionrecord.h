@@ -4,6 +4,7 @@
 #include "logstamp.h"
 
 #include <cstdint>
+#include <optional>
 
 namespace kellvar {
 
@@ -30,6 +31,17 @@ struct TConnectionRecord {
 
     void Clear() { *this = TConnectionRecord{}; }
     bool operator==(const TConnectionRecord&) const = default;
+};
+
+// The connections kept by their connect date: from Since up to Until (date
+// keys, both inclusive); an open end keeps everything on that side.
+struct TConnectDateRange {
+    std::optional<int32_t> Since;
+    std::optional<int32_t> Until;
+    bool Holds(const TConnectionRecord& record) const
+    {
+        return (!Since || record.ConnectDate >= *Since) && (!Until || record.ConnectDate <= *Until);
+    }
 };
 
 // Rate in hundredths of a byte per second from a byte count and a duration in

@@ -93,6 +93,15 @@ std::string AnalysedAsLogReason(bool german)
     return german ? "es wird gerade als Log gelesen" : "it is the log being read";
 }
 
+std::string InterleavedLogsMessage(const std::string& earlier, const std::string& later, bool german)
+{
+    if (german)
+        return later + " und " + earlier + " überschneiden sich zeitlich, ohne dass eine die andere fortsetzt; "
+               + "die Zeilen von " + later + " aus dieser Zeit wurden ausgelassen.";
+    return later + " and " + earlier + " overlap in time without one continuing the other; the lines of " + later
+           + " from that time were left out.";
+}
+
 std::string LinesLeftOutMessage(int64_t lines, const std::string& allTimeLogPath, bool german)
 {
     if (german)
@@ -108,6 +117,15 @@ std::string RowLimitMessage(int32_t rowsShown, bool german)
         return "Die Tabelle endet nach " + std::to_string(rowsShown)
                + " Verbindungen; der Rest der Datei wurde nicht ausgewertet.";
     return "The table ends after " + std::to_string(rowsShown) + " connections; the rest of the file was not analysed.";
+}
+
+std::string ChartRowLimitMessage(int32_t pointsShown, bool german)
+{
+    if (german)
+        return "Das Diagramm endet nach " + std::to_string(pointsShown)
+               + " Verbindungen, wie im Fenster; der Rest der Datei wurde nicht ausgewertet.";
+    return "The chart ends after " + std::to_string(pointsShown)
+           + " connections, as in the window; the rest of the file was not analysed.";
 }
 
 std::string RowLimitNote(int32_t rowsShown, bool german)

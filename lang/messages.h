@@ -35,8 +35,14 @@ std::string AnalysedAsLogReason(bool german);
 // Lines an unattended run could not put in the All-Time-Log without breaking its order.
 std::string LinesLeftOutMessage(int64_t lines, const std::string& allTimeLogPath, bool german);
 
+// kellvar-report: two logs that overlap in time without one continuing the
+// other; the later one's lines from that time were left out.
+std::string InterleavedLogsMessage(const std::string& earlier, const std::string& later, bool german);
+
 // The table stops at its row limit; the report says how far it got.
 std::string RowLimitMessage(int32_t rowsShown, bool german);
+// kellvar-report's charts stop there too.
+std::string ChartRowLimitMessage(int32_t pointsShown, bool german);
 // The same on the overview, beside the note on the log's size.
 std::string RowLimitNote(int32_t rowsShown, bool german);
 

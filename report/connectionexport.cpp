@@ -3,6 +3,7 @@
 
 #include "machinetext.h"
 
+#include <algorithm>
 #include <string_view>
 #include <utility>
 
@@ -177,7 +178,7 @@ TFields SummaryFields(const TSummaryValues& v)
         IntegerField("tried_dial_ins", v.Counters.TriedDialIns),
         IntegerField("successful_connects", v.Counters.SuccessfulConnects),
         IntegerField("unclosed_entries", v.Counters.UnclosedEntries),
-        IntegerField("log_file_bytes", int64_t{v.Counters.LogFileBlocks} * 128),
+        IntegerField("log_file_bytes", v.LogFileBytes),
         IntegerField("connections", s.Connections),
         HundredthsField("duration_s", s.DurationHundredths),
         QuotientField("mean_duration_s", s.DurationHundredths, s.Connections * 100),
@@ -243,7 +244,12 @@ std::string SummaryOneLine(const std::string& log, const TSummaryValues& values)
                 return FieldText(field);
         return std::string();
     };
-    return std::to_string(ReportFormatVersion) + ";" + log + ";" + value("connections") + ";" + value("duration_s")
+    // The fields are separated by ";" and the line ends the output: a log's
+    // name holding either would break them apart.
+    std::string name = log;
+    std::replace_if(
+        name.begin(), name.end(), [](char c) { return c == ';' || c == '\n' || c == '\r'; }, '_');
+    return std::to_string(ReportFormatVersion) + ";" + name + ";" + value("connections") + ";" + value("duration_s")
            + ";" + value("received_bytes") + ";" + value("sent_bytes") + ";" + value("last_connect") + ";"
            + value("last_hangup") + "\n";
 }

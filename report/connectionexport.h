@@ -42,6 +42,9 @@ void AppendConnectionJson(std::string& text, const TNumberedConnection& connecti
 // log's size are the whole log's, the rest are the kept connections'.
 struct TSummaryValues {
     TAnalysisCounters Counters;
+    // The logs' own sizes, added up (the counters know the analysed file's
+    // blocks only).
+    int64_t LogFileBytes = 0;
     TConnectionSums Sums;
     std::optional<TNumberedConnection> Last;
 };

@@ -1,16 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
 namespace kellvar {
 
-// The one log a report analyses. One file is read as it is. Standard input
-// ("-") is copied to a temporary file first, since a pipe cannot be read
-// twice. Several files form one history, in the order given, as the
-// All-Time-Log would hold it: each adds only what the ones before do not
-// already hold, in a temporary file.
+// The one log a report analyses. Every input is opened before the report
+// writes anything, so a missing one leaves no half document behind. One file
+// is read as it is. Standard input ("-") is copied to a temporary file first,
+// since a pipe cannot be read twice. Several files form one history in time
+// order, whatever the order given (see TLogMerge), in a temporary file.
 class THistoryInput {
 public:
     THistoryInput() = default;
@@ -18,9 +19,13 @@ public:
     THistoryInput& operator=(const THistoryInput&) = delete;
     ~THistoryInput();
 
-    // False when a file could not be read; FailedFile and Reason say which and why.
-    bool Prepare(const std::vector<std::string>& files);
+    // False when a file could not be read; FailedFile and Reason say which
+    // and why. Notes are what the report says on standard error even so.
+    bool Prepare(const std::vector<std::string>& files, bool german);
     const std::string& Path() const { return path_; }
+    // The inputs' own sizes, added up.
+    int64_t InputBytes() const { return inputBytes_; }
+    const std::vector<std::string>& Notes() const { return notes_; }
     const std::string& FailedFile() const { return failedFile_; }
     const std::string& Reason() const { return reason_; }
 
@@ -28,10 +33,13 @@ private:
     bool MakeTemporaryDirectory();
     // The path of a readable copy of standard input.
     bool CopyStandardInput(std::string& copy);
+    bool Merge(const std::vector<std::string>& files, bool german);
     bool Fail(std::string file, std::string reason);
 
     std::string path_;
     std::string directory_;
+    int64_t inputBytes_ = 0;
+    std::vector<std::string> notes_;
     std::string failedFile_;
     std::string reason_;
 };

@@ -3,6 +3,9 @@
 
 #include "machinetext.h"
 
+#include "platform/asciitext.h"
+
+#include <algorithm>
 #include <array>
 #include <string_view>
 #include <utility>
@@ -22,8 +25,8 @@ std::string ReportHelp()
              "       kellvar-report --help | --version\n"
              "\n"
              "Analyses a Windows modem log as the Kellvar window does and prints its\n"
-             "connections. Several LOGFILEs form one history, in the order given, as the\n"
-             "All-Time-Log would hold it; - is standard input.\n"
+             "connections. Several LOGFILEs form one history in time order, whatever the\n"
+             "order given, each line once; - is standard input.\n"
              "\n"
              "Options:\n"
              "  --summary        the overview figures, one \"caption TAB value\" line each;\n"
@@ -31,18 +34,19 @@ std::string ReportHelp()
              "  --oneline        format version, log, connections, seconds, bytes received\n"
              "                   and sent, last connect and hang-up, separated by ;\n"
              "  --format=FORMAT  text (default): the table as \"Copy Data (Table)\" copies it,\n"
-             "                   TAB-separated with CR LF; csv: RFC 4180 with a header line;\n"
-             "                   json: one document with \"format_version\"; csv and json\n"
-             "                   give raw values (seconds, bytes, ISO 8601 stamps) in any\n"
-             "                   locale and the whole log, past the table's 32,766 rows\n"
+             "                   TAB-separated with CR LF; csv: a header line, fields quoted\n"
+             "                   as in RFC 4180 but lines ended by LF; json: one document\n"
+             "                   with \"format_version\"; csv and json give raw values\n"
+             "                   (seconds, bytes, ISO 8601 stamps) in any locale and the\n"
+             "                   whole log, past the table's 32,766 rows\n"
              "  --by=PERIOD      totals and means per day, month or year of the connect date\n"
              "  --top=N          only the N periods with the most bytes, largest first\n"
              "  --since=DATE     keep connections from this connect date on\n"
              "  --until=DATE     keep connections up to this connect date; a DATE is\n"
              "                   YYYY-MM-DD, YYYY-MM or YYYY (the whole month or year)\n"
              "  --chart=CHART    draw the window's chart of rates, transport, connection or\n"
-             "                   dialing into --output=FILE, PNG or SVG by its ending, of\n"
-             "                   --size=WxH pixels (800x450)\n"
+             "                   dialing into --output=FILE, PNG or SVG by its ending (-:\n"
+             "                   PNG on standard output), of --size=WxH pixels (800x450)\n"
              "  --german, --english\n"
              "                   captions and messages in German or English\n"
              "  --               the arguments after it are LOGFILEs\n"
@@ -129,6 +133,11 @@ struct TUsageTexts {
     const char* SummaryText;
     const char* TopWithoutBy;
     const char* ChartOutput;
+    const char* OutputWithoutChart;
+    const char* OneLineAlone;
+    const char* OneLanguage;
+    const char* SinceAfterUntil;
+    const char* StandardInputOnce;
 };
 
 const TUsageTexts& UsageTexts(bool german)
@@ -139,7 +148,12 @@ const TUsageTexts& UsageTexts(bool german)
         "no LOGFILE given",
         "--summary as text counts the whole log; --since, --until, --by and --oneline need csv, json or no --summary",
         "--top needs --by",
-        "--chart needs --output=FILE ending in .png or .svg and no other output option"};
+        "--chart needs --output=FILE ending in .png or .svg (or - for standard output) and no other output option",
+        "--output and --size go with --chart",
+        "--oneline has a format of its own: no --format or --by",
+        "--german or --english, not both",
+        "--since is after --until",
+        "- (standard input) can be read once"};
     static const TUsageTexts German{
         " ist nicht ",
         "unbekannte Option ",
@@ -147,7 +161,13 @@ const TUsageTexts& UsageTexts(bool german)
         "--summary als Text zählt die ganze Log-Datei; --since, --until, --by und --oneline brauchen csv, json oder "
         "kein --summary",
         "--top braucht --by",
-        "--chart braucht --output=DATEI mit der Endung .png oder .svg und keine andere Ausgabe-Option"};
+        "--chart braucht --output=DATEI mit der Endung .png oder .svg (oder - für die Standardausgabe) und keine "
+        "andere Ausgabe-Option",
+        "--output und --size gehören zu --chart",
+        "--oneline hat ein eigenes Format: kein --format oder --by",
+        "--german oder --english, nicht beides",
+        "--since liegt nach --until",
+        "- (die Standardeingabe) kann nur einmal gelesen werden"};
     return german ? German : English;
 }
 
@@ -158,6 +178,20 @@ TUsageError Usage(const std::string& text)
 
 }  // namespace
 
+std::optional<TChartFormat> ChartFormatOf(const TChartRequest& chart)
+{
+    const std::string& file = chart.Output;
+    const auto endsWith = [&](std::string_view end) {
+        return file.size() > end.size()
+               && platform::EqualsIgnoringAsciiCase(std::string_view(file).substr(file.size() - end.size()), end);
+    };
+    if (file == "-" || endsWith(".png"))
+        return TChartFormat::Png;
+    if (endsWith(".svg"))
+        return TChartFormat::Svg;
+    return std::nullopt;
+}
+
 std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector<std::string>& arguments, bool german)
 {
     const TUsageTexts& say = UsageTexts(german);
@@ -167,6 +201,9 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
     };
     TReportOptions o;
     bool optionsEnded = false;
+    bool formatGiven = false;
+    bool chartGiven = false;
+    int languages = 0;
     for (size_t i = 0; i < arguments.size(); ++i) {
         const std::string& argument = arguments[i];
         if (optionsEnded || argument == "-" || argument.empty() || argument[0] != '-') {
@@ -184,12 +221,14 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
         } else if (argument == "--oneline") {
             o.OneLine = true;
         } else if (argument == "--german" || argument == "--english") {
+            languages += o.German == (argument == "--german") ? 0 : 1;
             o.German = argument == "--german";
         } else if (const auto format = OptionValue(arguments, i, "--format")) {
             const auto named = Named(FormatNames, *format);
             if (!named)
                 return bad("--format", *format, "text, csv or json", "text, csv oder json");
             o.Format = *named;
+            formatGiven = true;
         } else if (const auto by = OptionValue(arguments, i, "--by")) {
             o.By = Named(PeriodNames, *by);
             if (!o.By)
@@ -201,6 +240,7 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
                            "rates, transport, connection oder dialing");
             o.Chart = o.Chart.value_or(TChartRequest{});
             o.Chart->Page = *page;
+            chartGiven = true;
         } else if (const auto file = OptionValue(arguments, i, "--output")) {
             o.Chart = o.Chart.value_or(TChartRequest{});
             o.Chart->Output = *file;
@@ -234,12 +274,17 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
         return Usage(say.SummaryText);
     if (o.Top && !o.By)
         return Usage(say.TopWithoutBy);
-    const auto endsWith = [](const std::string& text, std::string_view end) {
-        return text.size() > end.size() && text.compare(text.size() - end.size(), end.size(), end) == 0;
-    };
-    if (o.Chart
-        && ((!endsWith(o.Chart->Output, ".png") && !endsWith(o.Chart->Output, ".svg")) || o.Summary || o.OneLine || o.By
-            || o.Format != TReportFormat::Text))
+    if (std::count(o.LogFiles.begin(), o.LogFiles.end(), "-") > 1)
+        return Usage(say.StandardInputOnce);
+    if (languages > 1)
+        return Usage(say.OneLanguage);
+    if (o.OneLine && (formatGiven || o.By))
+        return Usage(say.OneLineAlone);
+    if (o.Since && o.Until && o.Since->DateKey > o.Until->DateKey)
+        return Usage(say.SinceAfterUntil);
+    if (o.Chart && !chartGiven)
+        return Usage(say.OutputWithoutChart);
+    if (o.Chart && (!ChartFormatOf(*o.Chart) || o.Summary || o.OneLine || o.By || formatGiven))
         return Usage(say.ChartOutput);
     return o;
 }

@@ -25,6 +25,10 @@ struct TChartRequest {
     int Height = 450;
 };
 
+enum class TChartFormat { Png, Svg };
+// By the file's ending in any letter case; standard output ("-") takes PNG.
+std::optional<TChartFormat> ChartFormatOf(const TChartRequest& chart);
+
 // A connect date bound as given ("2015", "2015-06" or "2015-06-02") and as
 // the date key it keeps from or up to.
 struct TDateBound {

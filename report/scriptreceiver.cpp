@@ -6,7 +6,7 @@
 namespace kellvar {
 
 TScriptReceiver::TScriptReceiver(std::optional<int32_t> since, std::optional<int32_t> until, TConnectionSink sink)
-    : since_(since), until_(until), sink_(std::move(sink))
+    : range_{since, until}, sink_(std::move(sink))
 {
 }
 
@@ -20,8 +20,7 @@ void TScriptReceiver::HandOnPending()
 {
     if (!pending_)
         return;
-    const int32_t date = pending_->Record.ConnectDate;
-    if ((!since_ || date >= *since_) && (!until_ || date <= *until_)) {
+    if (range_.Holds(pending_->Record)) {
         summary_.Sums.Add(pending_->Record);
         sink_(*pending_);
         summary_.Last = std::move(pending_);
@@ -38,8 +37,10 @@ void TScriptReceiver::AddConnectionRow(const TConnectionRecord& record, int32_t 
 
 void TScriptReceiver::AppendCellToLastRow(const std::string& text)
 {
+    // The first count the log gives for the connection, as the table's
+    // "OvrErr" column shows it; later lines add cells there, not counts.
     int32_t count = 0;
-    if (pending_ && ReadInteger(text, count))
+    if (pending_ && pending_->Record.OverrunErrors < 0 && ReadInteger(text, count))
         pending_->Record.OverrunErrors = count;
 }
 

@@ -34,8 +34,7 @@ public:
 private:
     void HandOnPending();
 
-    std::optional<int32_t> since_;
-    std::optional<int32_t> until_;
+    TConnectDateRange range_;
     TConnectionSink sink_;
     std::optional<TNumberedConnection> pending_;
     TSummaryValues summary_;

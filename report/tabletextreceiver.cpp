@@ -10,8 +10,8 @@ namespace kellvar {
 TTableTextReceiver::TTableTextReceiver(std::string decimalSeparator, std::vector<std::string> captions,
                                        TOutputStream& output, std::optional<int32_t> since,
                                        std::optional<int32_t> until)
-    : decimalSeparator_(std::move(decimalSeparator)), captions_(std::move(captions)), output_(output), since_(since),
-      until_(until)
+    : decimalSeparator_(std::move(decimalSeparator)), captions_(std::move(captions)),
+      output_(output), range_{since, until}
 {
 }
 
@@ -25,7 +25,7 @@ void TTableTextReceiver::ClearTable()
 void TTableTextReceiver::AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber)
 {
     FinishPendingRow();
-    skipping_ = (since_ && record.ConnectDate < *since_) || (until_ && record.ConnectDate > *until_);
+    skipping_ = !range_.Holds(record);
     if (!skipping_)
         pendingCells_ = AppendConnectionCells(pendingRow_, record, rowNumber, decimalSeparator_);
 }

@@ -34,8 +34,7 @@ private:
     std::string decimalSeparator_;
     std::vector<std::string> captions_;
     TOutputStream& output_;
-    std::optional<int32_t> since_;
-    std::optional<int32_t> until_;
+    TConnectDateRange range_;
     std::string pendingRow_;
     // The last row lies outside the dates kept.
     bool skipping_ = false;

@@ -73,12 +73,15 @@ void TModemLogDialog::ClearTable()
 
 void TModemLogDialog::AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber)
 {
-    tablePage_->Table().AddConnectionRow(record, rowNumber);
+    lastRowKept_ = keptDates_.Holds(record);
+    if (lastRowKept_)
+        tablePage_->Table().AddConnectionRow(record, rowNumber);
 }
 
 void TModemLogDialog::AppendCellToLastRow(const std::string& text)
 {
-    tablePage_->Table().AppendCellToLastRow(text);
+    if (lastRowKept_)
+        tablePage_->Table().AppendCellToLastRow(text);
 }
 
 void TModemLogDialog::ClearCharts()
@@ -90,7 +93,8 @@ void TModemLogDialog::ClearCharts()
 
 void TModemLogDialog::AddChartPoints(const TConnectionRecord& record)
 {
-    points_.Add(record);
+    if (keptDates_.Holds(record))
+        points_.Add(record);
 }
 
 void TModemLogDialog::ClearLogFileMaxSizeNote()
@@ -124,6 +128,7 @@ void TModemLogDialog::HandChartPointsOver()
 
 void TModemLogDialog::ShowSummary(const TAnalysisCounters& counters)
 {
+    stoppedAtRowLimit_ = counters.StoppedAtRowLimit;
     // Nobody sees a quiet run's table end early; its log of standard error does.
     if (counters.StoppedAtRowLimit && FQuiet && !FQuietTotal)
         dialogs_.ShowNote(this, QString::fromStdString(RowLimitMessage(counters.RowNumber - 1, IsGerman)));

@@ -85,6 +85,11 @@ public:
     void ApplyLanguageTexts();
     // False when the log could not be read whole or the All-Time-Log not kept.
     bool AnalyseLogFile(const QString& path, bool NoSizeWarning);
+    // The connections the table and the charts take by their connect date
+    // (kellvar-report's --since and --until for its charts); all by default.
+    void KeepConnectDates(TConnectDateRange range) { keptDates_ = range; }
+    // The last run's table stopped at its row limit.
+    bool StoppedAtRowLimit() const { return stoppedAtRowLimit_; }
     // The program's exit status: 1 when a quiet run's analysis failed.
     int ExitCode() const { return quietRunFailed_ ? 1 : 0; }
     bool StartUpDone() const { return startUpDone_; }
@@ -178,6 +183,9 @@ private:
     // Each figure's label on a status panel (null for none), in FigureSlots() order.
     std::vector<QLabel*> statusLabels_;
     TChartPoints points_;
+    TConnectDateRange keptDates_;
+    bool lastRowKept_ = true;
+    bool stoppedAtRowLimit_ = false;
     QElapsedTimer sinceShown_;
     bool shown_ = false;
     bool startUpDone_ = false;

@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 #include <sys/wait.h>
 
+#include <array>
 #include <cstdio>
 #include <filesystem>
 #include <string>
@@ -82,6 +83,11 @@ TEST(Report, UsageErrors)
     EXPECT_EQ(Report("").ExitCode, 2);
     EXPECT_EQ(Report("--bogus " + Example).ExitCode, 2);
     EXPECT_EQ(Report("--top=3 " + Example).ExitCode, 2) << "--top needs --by";
+    for (const char* refused : {"--output=x.png ", "--size=100x100 ", "--oneline --format=csv ",
+                                "--oneline --by=month ", "--german --english ", "--since=2001 --until=2000 ",
+                                "--chart=rates --output=x.gif ", "--chart=rates --output=x.png --format=text "})
+        EXPECT_EQ(Report(std::string(refused) + Example).ExitCode, 2) << refused;
+    EXPECT_EQ(Report("- -").Err, "kellvar-report: - (standard input) can be read once\n");
     const TRun help = Report("-h");
     EXPECT_EQ(help.ExitCode, 0);
     for (size_t start = 0, end; (end = help.Out.find('\n', start)) != std::string::npos; start = end + 1)
@@ -115,27 +121,106 @@ TEST(Report, OutputThatCannotBeWrittenFails)
     }
 }
 
-// The fields of --oneline after the log's name.
-std::string Figures(const TRun& run)
+// The lines from..to (counted from 0) of the text.
+std::string Lines(const std::string& text, size_t from, size_t to)
 {
-    EXPECT_EQ(run.ExitCode, 0) << run.Err;
-    const size_t afterLog = run.Out.find(';', run.Out.find(';') + 1);
-    return afterLog == std::string::npos ? run.Out : run.Out.substr(afterLog);
+    size_t begin = 0;
+    for (size_t line = 0; line < from; ++line)
+        begin = text.find('\n', begin) + 1;
+    size_t end = begin;
+    for (size_t line = from; line < to; ++line)
+        end = text.find('\n', end) + 1;
+    return text.substr(begin, end - begin);
 }
 
-TEST(Report, StandardInputAndOverlappingLogsFormOneHistory)
+TEST(Report, SeveralLogsAreOneHistoryWhateverTheirOrder)
 {
     testing::TempDir dir;
     const std::string log = testing::ReadFile(Example);
-    // Two rotated pieces that share their middle third.
-    const size_t third = log.size() / 3;
-    const std::string older = dir.Write("older.log", log.substr(0, log.find('\n', 2 * third) + 1));
-    const std::string newer = dir.Write("newer.log", log.substr(log.find('\n', third) + 1));
-    const std::string whole = Figures(Report("--oneline " + Example));
-    EXPECT_EQ(Figures(Report("--oneline " + older + " " + newer)), whole) << "every connection once";
-    EXPECT_EQ(Figures(Report("--oneline - <" + Example)), whole);
-    EXPECT_EQ(Figures(Report("--oneline " + older + " - <" + newer)), whole);
-    EXPECT_EQ(Report("--oneline " + Example).Out.substr(0, 2), "1;") << "the format version first";
+    const std::string whole = Report("--format=csv " + Example).Out;
+    ASSERT_EQ(std::count(whole.begin(), whole.end(), '\n'), 20) << "the header and 19 connections";
+    // The example's 477 lines cut into three pieces that overlap, and three
+    // that do not; cuts fall inside sessions and inside lines of one stamp.
+    const std::vector<std::string> overlapping = {
+        dir.Write("a", Lines(log, 0, 200)), dir.Write("b", Lines(log, 150, 330)), dir.Write("c", Lines(log, 301, 477))};
+    const std::vector<std::string> apart = {dir.Write("p", Lines(log, 0, 161)), dir.Write("q", Lines(log, 161, 353)),
+                                            dir.Write("r", Lines(log, 353, 477))};
+    for (const auto& pieces : {overlapping, apart})
+        for (const auto& order :
+             std::vector<std::array<size_t, 3>>{{0, 1, 2}, {0, 2, 1}, {1, 0, 2}, {1, 2, 0}, {2, 0, 1}, {2, 1, 0}}) {
+            const TRun run =
+                Report("--format=csv " + pieces[order[0]] + " " + pieces[order[1]] + " " + pieces[order[2]]);
+            EXPECT_EQ(run.Out, whole) << pieces[order[0]] << " " << pieces[order[1]] << " " << pieces[order[2]];
+            EXPECT_EQ(run.Err, "");
+        }
+    EXPECT_EQ(Report("--format=csv " + Example + " " + Example).Out, whole) << "a log given twice";
+    EXPECT_EQ(Report("--format=csv " + overlapping[0] + " " + Example).Out, whole) << "a log and a copy of its start";
+    EXPECT_EQ(Report("--format=csv - <" + Example).Out, whole);
+    EXPECT_EQ(Report("--format=csv " + overlapping[2] + " - <" + overlapping[0] + " " + overlapping[1]).Out, whole);
+}
+
+TEST(Report, LogsThatInterleaveAreSaidAndStillOneHistory)
+{
+    testing::TempDir dir;
+    const std::string morning =
+        dir.Write("morning", testing::EnglishSession("09:00:00.00", "09:00:25.50", "09:30:25.50", 1'000, 100)
+                                 + testing::EnglishSession("11:00:00.00", "11:00:25.50", "11:30:25.50", 3'000, 300));
+    const std::string between =
+        dir.Write("between", testing::EnglishSession("10:00:00.00", "10:00:25.50", "10:30:25.50", 2'000, 200));
+    const TRun run = Report("--english --oneline " + between + " " + morning);
+    EXPECT_EQ(run.ExitCode, 0);
+    EXPECT_EQ(run.Err, "kellvar-report: " + between + " and " + morning
+                           + " overlap in time without one continuing the other; the lines of " + between
+                           + " from that time were left out.\n");
+    EXPECT_NE(run.Out.find(";2;3600.00;4000;400;"), std::string::npos) << run.Out;
+}
+
+TEST(Report, NothingIsWrittenForALogThatCannotBeOpened)
+{
+    for (const std::string options :
+         {"--format=json ", "--format=csv ", "--by=month --format=json ", "--summary --format=json "}) {
+        const TRun run = Report(options + "/nonexistent.log");
+        EXPECT_EQ(run.ExitCode, 1) << options;
+        EXPECT_EQ(run.Out, "") << options;
+    }
+    // The kernel refuses every read of a process's memory at address 0.
+    const TRun failed = Report("--format=json /proc/self/mem");
+    EXPECT_EQ(failed.ExitCode, 1);
+    EXPECT_EQ(failed.Out.substr(failed.Out.find("\"connections\":")),
+              "\"connections\":[],\"error\":{\"file\":\"/proc/self/mem\",\"reason\":\"Input/output error\"}}\n")
+        << "a document begun is closed with the error";
+}
+
+TEST(Report, OverrunErrorsAreTheFirstCountAsTheTableShowsIt)
+{
+    testing::TempDir dir;
+    const std::string day = "01-05-2000 10:30:26.00";
+    const std::string log = dir.Write("log", testing::EnglishSession("10:00:00.00", "10:00:25.50", "10:30:25.50", 1, 2)
+                                                 + testing::LogLine(day, "Serial Overrun Errors: 5")
+                                                 + testing::LogLine(day, "Serial Overrun Errors: 1234567890")
+                                                 + testing::LogLine(day, "Serial Overrun Errors: x"));
+    const std::string table = Report("--english " + log).Out;
+    EXPECT_NE(table.find("\t5\t1234567890\t?\r\n"), std::string::npos) << table;
+    const std::string csv = Report("--format=csv " + log).Out;
+    EXPECT_EQ(csv.substr(csv.rfind(',')), ",5\n");
+    EXPECT_NE(Report("--format=json " + log).Out.find("\"overrun_errors\":5}"), std::string::npos);
+}
+
+TEST(Report, SizeOfTheLogsIsTheirsToTheByte)
+{
+    testing::TempDir dir;
+    const std::string copy = dir.Write("copy", testing::ReadFile(Example));
+    const auto bytes = [](const TRun& run) { return run.Out.substr(run.Out.find("\"log_file_bytes\":")); };
+    const std::string size = std::to_string(std::filesystem::file_size(Example));
+    EXPECT_EQ(bytes(Report("--summary --format=json " + Example)).rfind("\"log_file_bytes\":" + size + ",", 0), 0u);
+    const std::string twice = std::to_string(2 * std::filesystem::file_size(Example));
+    EXPECT_EQ(
+        bytes(Report("--summary --format=json " + Example + " " + copy)).rfind("\"log_file_bytes\":" + twice + ",", 0),
+        0u)
+        << "the inputs' sizes, added up";
+    const TRun named = Report("--oneline '" + dir.Write("a;b\nc.log", testing::ReadFile(Example)) + "'");
+    EXPECT_EQ(std::count(named.Out.begin(), named.Out.end(), ';'), 7) << named.Out;
+    EXPECT_NE(named.Out.find("a_b_c.log;"), std::string::npos);
 }
 
 TEST(Report, ScriptOutputsReadThePastTheTablesLimit)
@@ -192,6 +277,13 @@ TEST(Report, ChartsAreDrawnWithoutADisplay)
     EXPECT_NE(svg.find("viewBox=\"0 0 800 450\""), std::string::npos);
     EXPECT_NE(svg.find("<title>Übertragene Datenmenge je Verbindung"), std::string::npos) << "the German chart";
     EXPECT_EQ(Report("--chart=rates --output=" + dir.File("x.gif") + " " + Example).ExitCode, 2);
+    EXPECT_EQ(Report("--chart=rates --output=" + dir.File("upper.PNG") + " " + Example).ExitCode, 0);
+    EXPECT_EQ(testing::ReadFile(dir.File("upper.PNG")), testing::ReadFile(dir.File("rates.png"))) << "any letter case";
+    EXPECT_EQ(Report("--chart=rates --output=- " + Example).Out, testing::ReadFile(dir.File("rates.png")));
+    // Every connection of the example is from 2000: from 2001 on the chart is an empty log's.
+    Report("--chart=rates --output=" + dir.File("none.png") + " " + dir.Write("empty.log", ""));
+    EXPECT_EQ(Report("--chart=rates --since=2001 --output=" + dir.File("later.png") + " " + Example).ExitCode, 0);
+    EXPECT_EQ(testing::ReadFile(dir.File("later.png")), testing::ReadFile(dir.File("none.png")));
     const TRun missing = Report("--chart=rates --output=" + dir.File("x.png") + " /nonexistent.log");
     EXPECT_EQ(missing.ExitCode, 1);
     EXPECT_EQ(missing.Err, "kellvar-report: /nonexistent.log: No such file or directory\n");
