@@ -1,8 +1,13 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart.h"
 
-#include "core/axisticks.h"
+#include "chartaccessible.h"
 
+#include "core/axisticks.h"
+#include "lang/language.h"
+#include "ui/rules/chartdescription.h"
+
+#include <QAccessible>
 #include <QBuffer>
 #include <QFontMetricsF>
 #include <QLinearGradient>
@@ -35,6 +40,11 @@ TChart::TChart(const QString& name, const std::vector<TSeriesSpec>& specs, std::
     : QChartView(new QChart, parent), left_(new QValueAxis), right_(new QValueAxis), bottom_(new QValueAxis),
       unit_(std::move(unit))
 {
+    static const bool describedAsPictures = [] {
+        QAccessible::installFactory(ChartAccessibleFactory);
+        return true;
+    }();
+    Q_UNUSED(describedAsPictures);
     setObjectName(name);
     setRubberBand(QChartView::NoRubberBand);
     setRenderHint(QPainter::Antialiasing, false);
@@ -204,6 +214,33 @@ void TChart::ShowVisiblePoints()
         // A line needs two points; a single one is drawn as a marker.
         s.Line->setPointsVisible(s.Points.size() == 1);
     }
+    Describe();
+}
+
+void TChart::Describe()
+{
+    const auto value = [this](double v) { return ValueMarkText(v, unit_, decimalSeparator_); };
+    std::vector<TDescribedSeries> series;
+    for (const TSeries& s : series_) {
+        std::optional<std::string> last;
+        if (!s.Points.empty())
+            last = value(s.Points.back().Y);
+        series.push_back({s.Line->name().toStdString(), s.Points.size(), last});
+    }
+    const auto range = [&](const QValueAxis* axis, const QString& title, bool inUnit) {
+        const double divisor = axisUnits_[const_cast<QValueAxis*>(axis)].Divisor;
+        const auto text = [&](double v) {
+            return inUnit ? value(v * divisor) : QString::number(v, 'f', 0).toStdString();
+        };
+        return TDescribedAxis{title.toStdString(), text(axis->min()), text(axis->max())};
+    };
+    std::vector<TDescribedAxis> valueAxes{range(left_, left_->titleText(), true)};
+    if (right_->isVisible())
+        valueAxes.push_back(range(right_, right_->titleText(), true));
+    const QString points = IsGerman ? "Punkte" : "Points";
+    setAccessibleName(chart()->title());
+    setAccessibleDescription(
+        QString::fromStdString(ChartDescription(series, range(bottom_, points, false), valueAxes, IsGerman)));
 }
 
 QImage TChart::Picture()

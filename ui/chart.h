@@ -64,6 +64,9 @@ public:
     void Unzoom();
     QImage Picture();
     QByteArray SvgPicture();
+    // Says in the accessible description what the chart shows (series, points,
+    // last values, ranges), for screen readers; again after every change.
+    void Describe();
 
 protected:
     void mousePressEvent(QMouseEvent* event) override;

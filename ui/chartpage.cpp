@@ -52,6 +52,7 @@ void TChartPage::ApplyTexts(bool german) const
 {
     texts_.Apply(german);
     panel_->ApplyTexts(german);
+    chart_->Describe();
 }
 
 void TChartPage::CopyPicture(bool asVector) const

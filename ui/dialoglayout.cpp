@@ -28,6 +28,9 @@
 #include <QTreeView>
 #include <QVBoxLayout>
 
+#include <array>
+#include <tuple>
+
 namespace kellvar {
 
 namespace {
@@ -106,25 +109,28 @@ void TModemLogDialog::BuildLayout()
     Memo1->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     aboutLayout->addWidget(Memo1);
 
-    // The pages in the order of PageNames.
-    const std::array<std::pair<QWidget*, int>, PageNames.size()> pages = {{
-        {new TPageScrollArea(overview_), 1601},
-        {tablePage_, 1101},
-        {chartPages_[0], 1201},
-        {chartPages_[3], 1301},
-        {chartPages_[2], 1501},
-        {chartPages_[1], 1401},
-        {new TPageScrollArea(settingsPage_), 3101},
-        {about, 2101},
+    // The pages in the order of PageNames, with their help context and the
+    // control a screen reader names by the page's caption.
+    const std::array<std::tuple<QWidget*, int, QWidget*>, PageNames.size()> pages = {{
+        {new TPageScrollArea(overview_), 1601, nullptr},
+        {tablePage_, 1101, tablePage_->View()},
+        {chartPages_[0], 1201, nullptr},
+        {chartPages_[3], 1301, nullptr},
+        {chartPages_[2], 1501, nullptr},
+        {chartPages_[1], 1401, nullptr},
+        {new TPageScrollArea(settingsPage_), 3101, nullptr},
+        {about, 2101, Memo1},
     }};
     for (size_t index = 0; index < pages.size(); ++index) {
-        const auto [content, helpContext] = pages[index];
+        const auto [content, helpContext, named] = pages[index];
         const std::string_view name = PageNames[index];
         content->setObjectName(UiText(name));
         HelpContext(content, helpContext);
         PageControl1->addTab(content, {});
-        texts_.Bind(name, TTextProperty::Caption, [this, content](const QString& text) {
+        texts_.Bind(name, TTextProperty::Caption, [this, content, named](const QString& text) {
             PageControl1->setTabText(PageControl1->indexOf(content), text);
+            if (named != nullptr)
+                named->setAccessibleName(QString(text).remove('&'));
         });
     }
 

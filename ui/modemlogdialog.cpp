@@ -111,6 +111,7 @@ void TModemLogDialog::ApplyLanguageTexts()
         page->ApplyTexts(german);
     settingsPage_->ApplyTexts(german);
     Memo1->setPlainText(UiText(AboutText(german)).replace("\r\n", "\n"));
+    NamePageControl();
     RelayoutFixedParts();
 }
 
@@ -270,12 +271,12 @@ void TModemLogDialog::FormActivate()
             quietRunFailed_ = quietRunFailed_ || !analysed;
             close();
         }
-    } else if (!FQuietTotal && !dialogs_.CanWaitForUser()) {
-        // Nobody could use the window that would stay open.
-        dialogs_.ShowMessage(this, UiText(AutomaticLoadingOffMessage(IsGerman)), TMessageSeverity::Information);
+    } else if (FQuiet || FQuietTotal) {
+        // An unattended run never waits: with nothing to analyse it has failed.
+        if (!FQuietTotal)
+            dialogs_.ShowNote(this, UiText(AutomaticLoadingOffMessage(IsGerman)));
+        quietRunFailed_ = true;
         close();
-    } else if (!FQuietTotal) {
-        FQuiet = false;
     }
     QApplication::restoreOverrideCursor();
     if (FQuietTotal)
@@ -302,6 +303,13 @@ void TModemLogDialog::PageControl1Change(int index)
 {
     if (PageControl1->widget(index) == tablePage_)
         ListView1->setFocus();
+    NamePageControl();
+}
+
+void TModemLogDialog::NamePageControl()
+{
+    // A screen reader names the pages after the one that is shown.
+    PageControl1->setAccessibleName(PageControl1->tabText(PageControl1->currentIndex()).remove('&'));
 }
 
 void TModemLogDialog::OpenButtonClick()
@@ -397,8 +405,12 @@ void TModemLogDialog::ShowHelpFor(QWidget* focus)
 
 void TModemLogDialog::dragEnterEvent(QDragEnterEvent* event)
 {
-    if (event->mimeData()->hasUrls() && event->mimeData()->urls().constFirst().isLocalFile() && !analysing_)
-        event->acceptProposedAction();
+    // Always a copy: a file manager deletes the source of a finished move.
+    if (event->mimeData()->hasUrls() && event->mimeData()->urls().constFirst().isLocalFile() && !analysing_
+        && (event->possibleActions() & Qt::CopyAction)) {
+        event->setDropAction(Qt::CopyAction);
+        event->accept();
+    }
 }
 
 void TModemLogDialog::dropEvent(QDropEvent* event)
@@ -406,7 +418,8 @@ void TModemLogDialog::dropEvent(QDropEvent* event)
     const QList<QUrl> urls = event->mimeData()->urls();
     if (urls.isEmpty() || !urls.constFirst().isLocalFile() || analysing_)
         return;
-    event->acceptProposedAction();
+    event->setDropAction(Qt::CopyAction);
+    event->accept();
     // The URL's own bytes, not its text: a file name need not be UTF-8.
     const QByteArray encoded = urls.constFirst().path(QUrl::FullyEncoded).toLatin1();
     OpenLogFile(FileNameText(QByteArray::fromPercentEncoding(encoded).toStdString()));

@@ -143,6 +143,7 @@ private:
     // Lifecycle.
     void ReadSettings();
     void WriteSettings();
+    void NamePageControl();
     // The settings as the window shows them now.
     TWindowSettings CurrentSettings() const;
     void CorrectBounds();

@@ -92,6 +92,25 @@ void TOverviewPage::ShowFigures(const TSummaryFigures& figures, const std::optio
     for (size_t i = 0; i < fields_.size(); ++i)
         if (const auto value = FigureSlots()[i].Value(figures, last))
             fields_[i]->setText(QString::fromUtf8(value->c_str()));
+    NameFields();
+}
+
+void TOverviewPage::ApplyTexts(bool german) const
+{
+    texts_.Apply(german);
+    NameFields();
+}
+
+void TOverviewPage::NameFields() const
+{
+    std::vector<TPair> all = pairs_;
+    all.push_back({sizeCaption_, sizeField_, sizeSlot_, 0, 0, 0});
+    for (const TPair& p : all) {
+        QString caption = p.Caption->text().trimmed();
+        if (caption.endsWith(':'))
+            caption.chop(1);
+        p.Field->setAccessibleName(caption + ": " + p.Field->text());
+    }
 }
 
 void TOverviewPage::Relayout()

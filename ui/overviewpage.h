@@ -33,7 +33,7 @@ public:
     // Each figure with a value goes to its field; the others keep their text.
     void ShowFigures(const TSummaryFigures& figures, const std::optional<TLastConnection>& last);
 
-    void ApplyTexts(bool german) const { texts_.Apply(german); }
+    void ApplyTexts(bool german) const;
     // Places everything anew for the current font and captions.
     void Relayout();
 
@@ -42,6 +42,9 @@ protected:
     void changeEvent(QEvent* event) override;
 
 private:
+    // A screen reader reads each figure with its caption ("Tried Connects: 1987").
+    void NameFields() const;
+
     struct TGroup {
         QGroupBox* Box;
         int Height;       // layout pixels

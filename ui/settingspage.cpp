@@ -34,6 +34,8 @@ TSettingsPage::TSettingsPage(QWidget* parent) : QWidget(parent)
     QLabel* tabLabel = CaptionLabel(texts_, "DefaultTabLabel");
     DefaultTabComboBox = Named(new QComboBox, "DefaultTabComboBox");
     DefaultTabComboBox->setEditable(false);
+    // The label names the box for screen readers, and Alt+its letter focuses it.
+    tabLabel->setBuddy(DefaultTabComboBox);
     texts_.Hint(DefaultTabComboBox, "DefaultTabComboBox");
     DefineDefaultBitBtn = GlyphButton(texts_, "DefineDefaultBitBtn", "emblem-default", "default");
     // Group boxes draw their caption inside; the layout's y values count from its top.

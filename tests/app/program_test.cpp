@@ -110,9 +110,9 @@ INSTANTIATE_TEST_SUITE_P(
                        "when log file size is over 255KByte. You should (e.g. for archiving) rename, move or delete "
                        "the file. Refer to the manual for more information.\n"},
         UnattendedCase{"log_over_250_kbyte_said_nothing", "", true, "-quiettotal", 0, ""},
-        UnattendedCase{"automatic_loading_off", "LoadDefaultLogFile=0\r\n", true, "-quiet", 0,
+        UnattendedCase{"automatic_loading_off", "LoadDefaultLogFile=0\r\n", true, "-quiet", 1,
                        "kellvar: Automatic loading of the log file is switched off; nothing was analysed.\n"},
-        UnattendedCase{"automatic_loading_off_said_nothing", "LoadDefaultLogFile=0\r\n", true, "-quiettotal", 0, ""}),
+        UnattendedCase{"automatic_loading_off_said_nothing", "LoadDefaultLogFile=0\r\n", true, "-quiettotal", 1, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(Program, HistoryThatCannotBeWrittenFailsTheQuietRun)

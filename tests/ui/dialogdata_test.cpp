@@ -12,6 +12,7 @@
 #include "ui/chart.h"
 
 #include <QAbstractItemModelTester>
+#include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
 #include <QDropEvent>
@@ -76,6 +77,22 @@ QStringList ShownColumn(TModemLogDialog& w, int column)
     for (int row = 0; row < w.ListView1->model()->rowCount(); ++row)
         cells << w.ListView1->model()->index(row, column).data().toString();
     return cells;
+}
+
+// The focusable objects below the interface that have no name, with their role.
+QStringList UnnamedFocusable(QAccessibleInterface* object)
+{
+    QStringList unnamed;
+    if (object == nullptr || object->state().invisible)
+        return unnamed;
+    if (object->state().focusable && object->text(QAccessible::Name).trimmed().isEmpty())
+        unnamed << QString("%1 %2 (%3)")
+                       .arg(object->object() != nullptr ? object->object()->metaObject()->className() : "?")
+                       .arg(object->object() != nullptr ? object->object()->objectName() : "")
+                       .arg(object->text(QAccessible::Value));
+    for (int i = 0; i < object->childCount(); ++i)
+        unnamed << UnnamedFocusable(object->child(i));
+    return unnamed;
 }
 
 std::string SevenConnections()
@@ -523,15 +540,57 @@ private slots:
         t.Start();
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(QString::fromStdString(ExampleLog))});
-        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        // A file manager proposes a move; the window takes a copy, so the log is never deleted.
+        QDragEnterEvent enter(QPoint(10, 10), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(t.Window.get(), &enter);
         QVERIFY(enter.isAccepted());
-        QDropEvent drop(QPointF(10, 10), Qt::CopyAction, &data, Qt::LeftButton, {});
+        QCOMPARE(enter.dropAction(), Qt::CopyAction);
+        QDropEvent drop(QPointF(10, 10), Qt::CopyAction | Qt::MoveAction, &data, Qt::LeftButton, {});
         QApplication::sendEvent(t.Window.get(), &drop);
+        QCOMPARE(drop.dropAction(), Qt::CopyAction);
         QVERIFY(t.Window->Table().RowCount() > 0);
         QCOMPARE(t.Window->FCurrentLogFile, QString::fromStdString(ExampleLog));
         QCOMPARE(t.Window->OpenDialog1.InitialDirectory, QString(KELLVAR_SOURCE_DIR "/examples/"));
         QCOMPARE(t.Text("OvLogFileMaxSizeLabel"), QString());
+    }
+
+    // What a screen reader finds: every object that can take the focus has
+    // a name, on every page, in both languages.
+    void everyFocusableObjectHasAName_data()
+    {
+        QTest::addColumn<bool>("german");
+        QTest::newRow("English") << false;
+        QTest::newRow("German") << true;
+    }
+
+    void everyFocusableObjectHasAName()
+    {
+        QFETCH(bool, german);
+        const auto t = WindowOn(ExampleLog, german);
+        QStringList unnamed;
+        for (int page = 0; page < t->Window->PageControl1->count(); ++page) {
+            t->Window->PageControl1->setCurrentIndex(page);
+            unnamed << UnnamedFocusable(QAccessible::queryAccessibleInterface(t->Window.get()));
+        }
+        unnamed.removeDuplicates();
+        QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join("; ")));
+    }
+
+    void chartsArePicturesThatSayWhatTheyShow()
+    {
+        TempDir dir;
+        const auto t = WindowOn(dir.Write("seven.log", SevenConnections()));
+        QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(t->Window->Chart3);
+        QCOMPARE(chart->role(), QAccessible::Chart);
+        QCOMPARE(chart->childCount(), 0);
+        QCOMPARE(chart->text(QAccessible::Name), t->Window->Chart3->chart()->title());
+        // Seven connections of 580 s; the trend has a point for each group of three.
+        QCOMPARE(chart->text(QAccessible::Description),
+                 QString("Connection: 7 points, last 580. Trend: 2 points, last 580. Points 0 to 6; Connection Period "
+                         "in s 0 to 600."));
+        t->Window->Chart3->BottomAxis()->setRange(3, 5);
+        QCOMPARE(chart->text(QAccessible::Description).section(". ", 2),
+                 QString("Points 3 to 5; Connection Period in s 0 to 600."));
     }
 
     void messageBoxesBreakLinesAtEachCr()

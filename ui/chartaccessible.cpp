@@ -1,0 +1,29 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "chartaccessible.h"
+
+#include "chart.h"
+
+#include <QAccessibleWidget>
+
+namespace kellvar {
+
+namespace {
+
+class TChartAccessible : public QAccessibleWidget {
+public:
+    explicit TChartAccessible(QWidget* chart) : QAccessibleWidget(chart, QAccessible::Chart) {}
+    int childCount() const override { return 0; }
+    QAccessibleInterface* child(int) const override { return nullptr; }
+    int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+};
+
+}  // namespace
+
+QAccessibleInterface* ChartAccessibleFactory(const QString&, QObject* object)
+{
+    if (auto* chart = qobject_cast<TChart*>(object))
+        return new TChartAccessible(chart);
+    return nullptr;
+}
+
+}  // namespace kellvar
