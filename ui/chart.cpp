@@ -6,9 +6,11 @@
 #include "core/axisticks.h"
 #include "lang/language.h"
 #include "ui/rules/chartdescription.h"
+#include "ui/rules/contrast.h"
 
 #include <QAccessible>
 #include <QBuffer>
+#include <QEvent>
 #include <QFontMetricsF>
 #include <QLinearGradient>
 #include <QLocale>
@@ -31,8 +33,20 @@ constexpr int ZoomThreshold = 16;
 constexpr int TargetTicks = 6;
 
 const QColor LeftWallColour(255, 255, 128);
+const QColor DarkLeftWallColour(96, 96, 32);
 constexpr double LeftWallWidth = 6;
-const QColor MarkGround(255, 255, 255, 208);
+// Marks stand on the chart's ground, a little transparent.
+constexpr int MarkGroundAlpha = 208;
+
+TRgb Rgb(const QColor& c)
+{
+    return {c.red(), c.green(), c.blue()};
+}
+
+QColor Colour(TRgb c)
+{
+    return QColor(c.Red, c.Green, c.Blue);
+}
 
 }  // namespace
 
@@ -57,7 +71,6 @@ TChart::TChart(const QString& name, const std::vector<TSeriesSpec>& specs, std::
     c->setBackgroundRoundness(0);
     // The view paints the background, left wall included (drawBackground).
     c->setBackgroundVisible(false);
-    c->setPlotAreaBackgroundBrush(Qt::white);
     c->setPlotAreaBackgroundVisible(true);
     // Axis labels in the locale's numbers (German: decimal comma), never grouped.
     QLocale locale = QLocale::system();
@@ -87,8 +100,9 @@ TChart::TChart(const QString& name, const std::vector<TSeriesSpec>& specs, std::
         c->addSeries(line);
         line->attachAxis(bottom_);
         line->attachAxis(spec.RightAxis ? right_ : left_);
-        series_.push_back({line, {}, spec.TrendOf, spec.RightAxis});
+        series_.push_back({line, {}, spec.TrendOf, spec.RightAxis, spec.Colour});
     }
+    ApplyPalette();
     right_->setVisible(std::any_of(specs.begin(), specs.end(), [](const TSeriesSpec& s) { return s.RightAxis; }));
     SetFullRanges();
     connect(bottom_, &QValueAxis::rangeChanged, this, [this] { ShowVisiblePoints(); });
@@ -96,6 +110,45 @@ TChart::TChart(const QString& name, const std::vector<TSeriesSpec>& specs, std::
         connect(axis, &QValueAxis::rangeChanged, this, [this, axis] { UpdateTicks(axis); });
     // The plot's true width decides the thinning.
     connect(c, &QChart::plotAreaChanged, this, [this] { ShowVisiblePoints(); });
+}
+
+QColor TChart::Ground() const
+{
+    return palette().color(QPalette::Base);
+}
+
+void TChart::ApplyPalette()
+{
+    const QColor ground = Ground();
+    QChart* c = chart();
+    c->setPlotAreaBackgroundBrush(ground);
+    const bool dark = !IsLight(Rgb(ground));
+    for (TSeries& s : series_) {
+        QPen pen = s.Line->pen();
+        pen.setColor(dark ? Colour(ReadableOn(Rgb(s.Colour), Rgb(ground), LineContrast)) : s.Colour);
+        s.Line->setPen(pen);
+    }
+    // On a light ground the chart keeps the look it was designed with.
+    if (!dark)
+        return;
+    const QColor text = palette().color(QPalette::Text);
+    c->setTitleBrush(text);
+    c->legend()->setLabelColor(text);
+    for (QValueAxis* axis : {bottom_, left_, right_}) {
+        axis->setLabelsColor(text);
+        axis->setTitleBrush(text);
+        axis->setLinePenColor(text);
+        QColor grid = text;
+        grid.setAlpha(64);
+        axis->setGridLineColor(grid);
+    }
+}
+
+void TChart::changeEvent(QEvent* event)
+{
+    QChartView::changeEvent(event);
+    if (event->type() == QEvent::PaletteChange)
+        ApplyPalette();
 }
 
 void TChart::ClearSeries()
@@ -305,11 +358,12 @@ void TChart::mouseReleaseEvent(QMouseEvent* event)
 
 void TChart::drawBackground(QPainter* painter, const QRectF& rect)
 {
-    painter->fillRect(rect, Qt::white);
+    painter->fillRect(rect, Ground());
     // The left wall stands outside the plot, between the axis labels and the
     // axis, where no line is ever drawn.
     const QRectF plot = chart()->mapRectToScene(chart()->plotArea());
-    painter->fillRect(QRectF(plot.left() - LeftWallWidth, plot.top(), LeftWallWidth, plot.height()), LeftWallColour);
+    painter->fillRect(QRectF(plot.left() - LeftWallWidth, plot.top(), LeftWallWidth, plot.height()),
+                      IsLight(Rgb(Ground())) ? LeftWallColour : DarkLeftWallColour);
 }
 
 void TChart::drawForeground(QPainter* painter, const QRectF& rect)
@@ -348,7 +402,10 @@ void TChart::DrawMarks(QPainter* painter, const TSeries& s, std::vector<QRectF>&
     const size_t firstIndex = static_cast<size_t>(first - s.Points.begin());
     const size_t endIndex = static_cast<size_t>(end - s.Points.begin());
     const double divisor = axisUnits_.at(AxisOf(s)).Divisor;
-    painter->setPen(s.Line->pen().color().darker(150));
+    // Darker than the line, and always readable on the marks' ground.
+    QColor markGround = Ground();
+    painter->setPen(Colour(ReadableOn(Rgb(s.Line->pen().color().darker(150)), Rgb(markGround), TextContrast)));
+    markGround.setAlpha(MarkGroundAlpha);
     for (size_t i = (firstIndex + step - 1) / step * step; i < endIndex; i += step) {
         const TPlotPoint& point = s.Points[i];
         const QPointF at = chart()->mapToScene(chart()->mapToPosition(QPointF(point.X, point.Y / divisor), s.Line));
@@ -365,7 +422,7 @@ void TChart::DrawMarks(QPainter* painter, const TSeries& s, std::vector<QRectF>&
             continue;
         taken.push_back(box);
         // A light ground keeps the mark readable over a dense plot.
-        painter->fillRect(box, MarkGround);
+        painter->fillRect(box, markGround);
         painter->drawText(box, Qt::AlignCenter, mark);
     }
 }

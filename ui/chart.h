@@ -69,6 +69,7 @@ public:
     void Describe();
 
 protected:
+    void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
@@ -81,7 +82,13 @@ private:
         std::vector<TPlotPoint> Points;
         int TrendOf;
         bool RightAxis;
+        QColor Colour;  // as designed for a light ground
     };
+
+    // Ground, walls, texts and lines from the palette: a dark desktop gets
+    // a dark chart whose lines and texts stand out from it.
+    void ApplyPalette();
+    QColor Ground() const;
 
     void SetFullRanges();
     void ShowVisiblePoints();

@@ -4,6 +4,7 @@
 #include "layouthelpers.h"
 
 #include "lang/fixedtexts.h"
+#include "ui/rules/contrast.h"
 #include "ui/rules/summarylines.h"
 
 #include <QEvent>
@@ -54,7 +55,7 @@ QLabel* Field(const char* name)
 TOverviewPage::TOverviewPage(QWidget* parent) : QWidget(parent)
 {
     title_ = CaptionLabel(texts_, "OvTitlePanel", Qt::AlignHCenter);
-    title_->setStyleSheet("color: navy;");
+    ColourTitle();
     subtitle_ = CaptionLabel(texts_, "OvSubtitlePanel", Qt::AlignHCenter);
     for (QLabel* label : {title_, subtitle_})
         label->setParent(this);
@@ -99,6 +100,16 @@ void TOverviewPage::ApplyTexts(bool german) const
 {
     texts_.Apply(german);
     NameFields();
+}
+
+void TOverviewPage::ColourTitle()
+{
+    // Navy, or as near to it as still reads on the window's ground (a dark desktop's).
+    const QColor ground = palette().color(QPalette::Window);
+    const TRgb navy = ReadableOn({0, 0, 128}, {ground.red(), ground.green(), ground.blue()}, TextContrast);
+    QPalette colours = title_->palette();
+    colours.setColor(QPalette::WindowText, QColor(navy.Red, navy.Green, navy.Blue));
+    title_->setPalette(colours);
 }
 
 void TOverviewPage::NameFields() const
@@ -216,6 +227,8 @@ void TOverviewPage::changeEvent(QEvent* event)
     QWidget::changeEvent(event);
     if (event->type() == QEvent::FontChange)
         Relayout();
+    if (event->type() == QEvent::PaletteChange)
+        ColourTitle();
 }
 
 }  // namespace kellvar

@@ -44,6 +44,7 @@ protected:
 private:
     // A screen reader reads each figure with its caption ("Tried Connects: 1987").
     void NameFields() const;
+    void ColourTitle();
 
     struct TGroup {
         QGroupBox* Box;

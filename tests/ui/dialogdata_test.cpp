@@ -10,6 +10,7 @@
 #include "core/summaryfigures.h"
 #include "tests/core/analysis_helpers.h"
 #include "ui/chart.h"
+#include "ui/rules/contrast.h"
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>
@@ -591,6 +592,33 @@ private slots:
         t->Window->Chart3->BottomAxis()->setRange(3, 5);
         QCOMPARE(chart->text(QAccessible::Description).section(". ", 2),
                  QString("Points 3 to 5; Connection Period in s 0 to 600."));
+    }
+
+    // A dark desktop: the charts' ground is dark, their lines stand out from
+    // it, and the overview's title reads.
+    void darkPaletteKeepsEverythingReadable()
+    {
+        TempDir dir;
+        const auto t = WindowOn(dir.Write("seven.log", SevenConnections()));
+        QPalette dark;
+        for (const auto& [role, colour] :
+             std::vector<std::pair<QPalette::ColorRole, QColor>>{{QPalette::Window, QColor(0x22, 0x20, 0x20)},
+                                                                 {QPalette::WindowText, QColor(0xD0, 0xD0, 0xD0)},
+                                                                 {QPalette::Base, QColor(0x3C, 0x3C, 0x3C)},
+                                                                 {QPalette::Text, QColor(0xE0, 0xE0, 0xE0)}})
+            dark.setColor(role, colour);
+        t->Window->setPalette(dark);
+        const auto rgb = [](const QColor& c) { return TRgb{c.red(), c.green(), c.blue()}; };
+        const QLabel* title = t->Window->findChild<QLabel*>("OvTitlePanel");
+        QVERIFY(ContrastRatio(rgb(title->palette().color(QPalette::WindowText)), {0x22, 0x20, 0x20}) >= 4.5);
+        for (TChart* chart : t->Window->Charts()) {
+            chart->resize(600, 300);
+            const QImage picture = chart->Picture();
+            const QRectF plot = chart->chart()->plotArea();
+            QCOMPARE(picture.pixelColor(int(plot.right()) - 2, int(plot.top()) + 2), QColor(0x3C, 0x3C, 0x3C));
+            for (int i = 0; i < chart->SeriesCount(); ++i)
+                QVERIFY(ContrastRatio(rgb(chart->Series(i)->pen().color()), {0x3C, 0x3C, 0x3C}) >= 3.0);
+        }
     }
 
     void messageBoxesBreakLinesAtEachCr()

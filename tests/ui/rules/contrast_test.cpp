@@ -1,0 +1,54 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "ui/rules/contrast.h"
+
+#include <gtest/gtest.h>
+
+namespace kellvar {
+namespace {
+
+TEST(Contrast, RatiosAsWcagGivesThem)
+{
+    EXPECT_NEAR(ContrastRatio({0, 0, 0}, {255, 255, 255}), 21.0, 1e-9);
+    EXPECT_NEAR(ContrastRatio({255, 255, 255}, {255, 255, 255}), 1.0, 1e-9);
+    // The pale value marks of the trends as they were measured.
+    EXPECT_NEAR(ContrastRatio({0xAA, 0xAA, 0x55}, {0xFF, 0xFF, 0xE8}), 2.4, 0.05);
+    EXPECT_NEAR(ContrastRatio({0xAA, 0x55, 0xAA}, {0xFF, 0xE8, 0xFF}), 4.0, 0.05);
+    // The overview's navy title on a dark desktop's window.
+    EXPECT_NEAR(ContrastRatio({0, 0, 0x80}, {0x22, 0x20, 0x20}), 1.0, 0.1);
+}
+
+struct ReadableCase {
+    const char* name;
+    TRgb colour;
+    TRgb ground;
+    double minimum;
+    bool keepsColour;
+};
+
+class ReadableTest : public ::testing::TestWithParam<ReadableCase> {};
+
+TEST_P(ReadableTest, ReachesTheContrastWithTheLeastChange)
+{
+    const ReadableCase& c = GetParam();
+    const TRgb readable = ReadableOn(c.colour, c.ground, c.minimum);
+    EXPECT_GE(ContrastRatio(readable, c.ground), c.minimum);
+    EXPECT_EQ(readable == c.colour, c.keepsColour);
+    // Toward black on a light ground, toward white on a dark one.
+    const bool lighter = readable.Red + readable.Green + readable.Blue > c.colour.Red + c.colour.Green + c.colour.Blue;
+    EXPECT_TRUE(c.keepsColour || lighter != IsLight(c.ground));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Colours, ReadableTest,
+    ::testing::Values(ReadableCase{"navy_title_on_light_window", {0, 0, 128}, {0xEF, 0xEF, 0xEF}, TextContrast, true},
+                      ReadableCase{"navy_title_on_dark_window", {0, 0, 128}, {0x22, 0x20, 0x20}, TextContrast, false},
+                      ReadableCase{"yellow_trend_mark_on_white", {170, 170, 85}, {255, 255, 255}, TextContrast, false},
+                      ReadableCase{"aqua_trend_mark_on_white", {85, 170, 170}, {255, 255, 255}, TextContrast, false},
+                      ReadableCase{"blue_line_on_dark_plot", {0, 0, 255}, {0x3C, 0x3C, 0x3C}, LineContrast, false},
+                      ReadableCase{"yellow_line_on_dark_plot", {255, 255, 128}, {0x3C, 0x3C, 0x3C}, LineContrast, true},
+                      ReadableCase{
+                          "white_on_white_becomes_black", {255, 255, 255}, {255, 255, 255}, TextContrast, false}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+}  // namespace
+}  // namespace kellvar
