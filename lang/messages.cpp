@@ -128,11 +128,5 @@ std::string ChartRowLimitMessage(int32_t pointsShown, bool german)
            + " connections, as in the window; the rest of the file was not analysed.";
 }
 
-std::string RowLimitNote(int32_t rowsShown, bool german)
-{
-    if (german)
-        return "Die Tabelle endet nach " + std::to_string(rowsShown) + " Verbindungen.";
-    return "The table ends after " + std::to_string(rowsShown) + " connections.";
-}
 
 }  // namespace kellvar

@@ -39,11 +39,10 @@ std::string LinesLeftOutMessage(int64_t lines, const std::string& allTimeLogPath
 // other; the later one's lines from that time were left out.
 std::string InterleavedLogsMessage(const std::string& earlier, const std::string& later, bool german);
 
-// The table stops at its row limit; the report says how far it got.
+// The table stops at its row limit, and the analysis with it: said by the
+// report and on the overview, beside the note on the log's size.
 std::string RowLimitMessage(int32_t rowsShown, bool german);
 // kellvar-report's charts stop there too.
 std::string ChartRowLimitMessage(int32_t pointsShown, bool german);
-// The same on the overview, beside the note on the log's size.
-std::string RowLimitNote(int32_t rowsShown, bool german);
 
 }  // namespace kellvar

@@ -143,7 +143,7 @@ void TModemLogDialog::ShowSummary(const TAnalysisCounters& counters)
     const TSummaryFigures figures = SummaryFigureTexts(counters, points_, decimalSeparator_);
     overview_->ShowFigures(figures, last);
     if (counters.StoppedAtRowLimit)
-        overview_->ShowRowLimitNote(QString::fromStdString(RowLimitNote(counters.RowNumber - 1, IsGerman)));
+        overview_->ShowRowLimitNote(QString::fromStdString(RowLimitMessage(counters.RowNumber - 1, IsGerman)));
     for (size_t i = 0; i < statusLabels_.size(); ++i)
         if (const auto value = FigureSlots()[i].Value(figures, last); value && statusLabels_[i] != nullptr)
             statusLabels_[i]->setText(QString::fromUtf8(value->c_str()));

@@ -152,11 +152,12 @@ void TModemLogDialog::BuildLayout()
     for (std::string_view filter : OpenDialogFilters)
         OpenDialog1.Filters << UiText(filter);
 
-    // The bottom panel's tab order: the show-values box first, then the
-    // buttons from left to right (set once the panel has its place in the window).
-    setTabOrder(ShowLabelsCheckBox, OpenButton);
+    // The bottom panel's tab order follows the screen, left to right (set
+    // once the panel has its place in the window): keyboard and screen
+    // reader users meet the controls where they see them.
     setTabOrder(OpenButton, CloseButton);
     setTabOrder(CloseButton, HelpButton);
+    setTabOrder(HelpButton, ShowLabelsCheckBox);
 
     // Each figure's status label, by its place in FigureSlots().
     statusLabels_.assign(FigureSlots().size(), nullptr);

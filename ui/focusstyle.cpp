@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "focusstyle.h"
 
+#include <QAbstractScrollArea>
 #include <QPainter>
 #include <QStyleOption>
 
@@ -27,10 +28,16 @@ void DrawFocusFrame(QPainter* painter, const QRect& rect, const QPalette& palett
 void TFocusStyle::drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,
                                 const QWidget* widget) const
 {
-    if (element == PE_FrameFocusRect && (option->state & State_KeyboardFocusChange))
+    if (element == PE_FrameFocusRect && (option->state & State_KeyboardFocusChange)) {
         DrawFocusFrame(painter, option->rect, option->palette);
-    else
-        QProxyStyle::drawPrimitive(element, option, painter, widget);
+        return;
+    }
+    QProxyStyle::drawPrimitive(element, option, painter, widget);
+    // A list, a text or a chart with the focus shows it in its frame; Fusion
+    // shows nothing there but the selection.
+    if (element == PE_Frame && widget != nullptr && widget->hasFocus()
+        && qobject_cast<const QAbstractScrollArea*>(widget))
+        DrawFocusFrame(painter, option->rect, option->palette);
 }
 
 void TFocusStyle::drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,

@@ -8,7 +8,8 @@ namespace kellvar {
 // The application's style with a keyboard focus that can be seen: Fusion
 // marks a focused tab or check box with a faint tint that is easily missed;
 // this style frames it in the full highlight colour, once the keyboard moved
-// the focus.
+// the focus. Lists, texts and charts, which Fusion leaves unmarked, are framed
+// whenever they have the focus.
 class TFocusStyle : public QProxyStyle {
 public:
     void drawPrimitive(PrimitiveElement element, const QStyleOption* option, QPainter* painter,

@@ -52,9 +52,10 @@ TSettingsPage::TSettingsPage(QWidget* parent) : QWidget(parent)
     setTabOrder(SavePosCheckBox, SaveSettingsCheckBox);
     setTabOrder(SaveSettingsCheckBox, SaveDirCheckBox);
     setTabOrder(SaveDirCheckBox, StoreAllTimeLogCheckBox);
-    setTabOrder(StoreAllTimeLogCheckBox, DefaultLoadLogFileCheckBox);
+    // Top to bottom, as the controls stand.
+    setTabOrder(StoreAllTimeLogCheckBox, DefaultTabComboBox);
+    setTabOrder(DefaultTabComboBox, DefaultLoadLogFileCheckBox);
     setTabOrder(DefaultLoadLogFileCheckBox, DefineDefaultBitBtn);
-    setTabOrder(DefineDefaultBitBtn, DefaultTabComboBox);
 }
 
 void TSettingsPage::Load(const TWindowSettings& s)

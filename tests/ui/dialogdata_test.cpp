@@ -524,7 +524,8 @@ private slots:
             log += EnglishSession("10:00:00.00", "10:00:25.50", "10:30:25.50", 1'000, 100);
         TempDir dir;
         auto t = WindowOn(dir.Write("long.log", log));
-        QCOMPARE(t->Text("OvRowLimitLabel"), QString("The table ends after 32766 connections."));
+        QCOMPARE(t->Text("OvRowLimitLabel"),
+                 QString("The table ends after 32766 connections; the rest of the file was not analysed."));
         QLabel* status = t->Window->findChild<QLabel*>("TriedConnectsLabel");
         QString countDuringRun = "not seen";
         QObject::connect(t->Window->ListView1->model(), &QAbstractItemModel::modelReset, status,

@@ -2,6 +2,8 @@
 // The window's show, start-up, open and close sequences, its settings and its texts.
 
 #include "tests/ui/dialogfixture.h"
+#include "ui/chart.h"
+#include "ui/focusstyle.h"
 
 #include "lang/texttable.h"
 #include "platform/filehandle.h"
@@ -385,17 +387,57 @@ private slots:
         QCOMPARE(FilterIndexOf(filters, "Something else"), 1);
     }
 
-    void tabOrderOfTheBottomPanel()
+    // Tab moves left to right along the bottom row and top to bottom down
+    // the options, as the controls stand on the screen.
+    void tabOrderFollowsTheScreen()
     {
         TDialogUnderTest t;
         t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
         t.Start();
         QApplication::setActiveWindow(t.Window.get());
-        t.Window->ShowLabelsCheckBox->setFocus();
-        for (QWidget* next :
-             std::initializer_list<QWidget*>{t.Window->OpenButton, t.Window->CloseButton, t.Window->HelpButton}) {
-            QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
-            QCOMPARE(QApplication::focusWidget(), next);
+        const auto place = [&](QWidget* w) { return w->mapTo(t.Window.get(), QPoint(0, 0)); };
+        const auto visit = [&](QWidget* first, int stops) {
+            first->setFocus();
+            QList<QWidget*> visited{first};
+            for (int i = 0; i < stops; ++i) {
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+                visited << QApplication::focusWidget();
+            }
+            return visited;
+        };
+        const QList<QWidget*> bottom = visit(t.Window->OpenButton, 3);
+        QCOMPARE(bottom, (QList<QWidget*>{t.Window->OpenButton, t.Window->CloseButton, t.Window->HelpButton,
+                                          t.Window->ShowLabelsCheckBox}));
+        for (int i = 1; i < bottom.size(); ++i)
+            QVERIFY(place(bottom[i]).x() > place(bottom[i - 1]).x());
+        t.Window->PageControl1->setCurrentIndex(6);
+        const QList<QWidget*> options = visit(t.Window->SavePosCheckBox, 6);
+        QCOMPARE(options.last(), static_cast<QWidget*>(t.Window->DefineDefaultBitBtn));
+        for (int i = 1; i < options.size(); ++i)
+            QVERIFY2(place(options[i]).y() > place(options[i - 1]).y(), qPrintable(options[i]->objectName()));
+        t.Window->close();
+    }
+
+    // The table, the About text and the charts are Tab stops that Fusion
+    // leaves unmarked; with the focus they are framed in the highlight colour.
+    void listsTextsAndChartsShowTheFocus()
+    {
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
+        t.Start();
+        QApplication::setActiveWindow(t.Window.get());
+        TFocusStyle style;
+        for (QAbstractScrollArea* stop :
+             std::initializer_list<QAbstractScrollArea*>{t.Window->ListView1, t.Window->Memo1, t.Window->Chart1}) {
+            t.Window->PageControl1->setCurrentWidget(stop->parentWidget());
+            stop->setStyle(&style);
+            const QColor highlight = stop->palette().color(QPalette::Highlight);
+            const auto edge = [&] { return stop->grab().toImage().pixelColor(0, stop->height() / 2); };
+            stop->clearFocus();
+            QVERIFY2(edge() != highlight, stop->objectName().toLatin1());
+            stop->setFocus();
+            QCOMPARE(edge(), highlight);
+            stop->setStyle(nullptr);
         }
         t.Window->close();
     }
