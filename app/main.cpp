@@ -5,6 +5,7 @@
 // log or the All-Time-Log failed.
 
 #include "lang/language.h"
+#include "platform/filehandle.h"
 #include "ui/focusstyle.h"
 #include "ui/modemlogdialog.h"
 #include "ui/rules/commandline.h"
@@ -92,6 +93,8 @@ int main(int argc, char** argv)
     if (arguments == std::vector<std::string>{"--version"})
         return Print("kellvar " KELLVAR_VERSION "\n");
     kellvar::ChooseLanguage();
+    if (kellvar::IsGerman)
+        kellvar::platform::SayReasonsInGerman();
     const kellvar::TQuietFlags quiet = kellvar::ParseQuietFlags(arguments);
     const bool hasDisplay = HasDisplay();
     if (!hasDisplay) {

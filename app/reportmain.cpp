@@ -174,6 +174,8 @@ int main(int argc, char** argv)
     }
     const TReportOptions& options = std::get<TReportOptions>(parsed);
     const bool german = options.German.value_or(IsGerman);
+    if (german)
+        platform::SayReasonsInGerman();
     if (options.Help || options.Version) {
         TOutputStream output(stdout);
         output.Write(options.Help ? ReportHelp() : "kellvar-report " KELLVAR_VERSION "\n");

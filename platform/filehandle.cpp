@@ -6,9 +6,11 @@
 
 #include <cerrno>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
 #include <fstream>
+#include <locale.h>
 #include <optional>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -47,17 +49,33 @@ bool TFileHandle::Close()
     return result == 0 || errno == EINTR;
 }
 
+namespace {
+
+// The German messages of the C library, found through LANGUAGE beside the
+// always present C.UTF-8 locale; none while the program speaks English.
+locale_t GermanReasons = nullptr;
+
+}  // namespace
+
+void SayReasonsInGerman()
+{
+    ::setenv("LANGUAGE", "de", 1);
+    GermanReasons = ::newlocale(LC_MESSAGES_MASK, "C.UTF-8", nullptr);
+}
+
 std::string ErrorText(int error)
 {
+    const bool german = GermanReasons != nullptr;
     switch (error) {
     case ErrorNotRegularFile:
-        return "not a regular file";
+        return german ? "keine gewöhnliche Datei" : "not a regular file";
     case ErrorHeldByAnotherProgram:
-        return "in use by another program";
+        return german ? "von einem anderen Programm belegt" : "in use by another program";
     case ErrorForeignLink:
-        return "a symbolic link that belongs to another user";
+        return german ? "eine symbolische Verknüpfung eines anderen Benutzers"
+                      : "a symbolic link that belongs to another user";
     default:
-        return std::strerror(error);
+        return german ? ::strerror_l(error, GermanReasons) : std::strerror(error);
     }
 }
 

@@ -34,8 +34,13 @@ inline constexpr int ErrorHeldByAnotherProgram = 1'000'002;
 inline constexpr int ErrorForeignLink = 1'000'003;
 
 // The reason an errno value stands for, as the system words it (ours for the
-// ones above).
+// ones above), in English unless SayReasonsInGerman was called.
 std::string ErrorText(int error);
+
+// The system's reasons in German from now on, as the C library's own German
+// texts have them (Debian's libc-l10n), whatever the locale: for a program
+// that speaks German because it was told to. Call it before any thread starts.
+void SayReasonsInGerman();
 
 // Opens a regular file for reading while letting other programs read it too
 // (the share mode of a log that the modem driver may still be writing).

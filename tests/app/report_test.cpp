@@ -76,6 +76,9 @@ TEST(Report, MissingLogFails)
     EXPECT_EQ(Report("--format=json " + Example + " /nonexistent/log.txt").Err,
               "kellvar-report: /nonexistent/log.txt: No such file or directory\n")
         << "the one of several logs that failed";
+    EXPECT_EQ(Report("--german /nonexistent/log.txt").Err,
+              "kellvar-report: /nonexistent/log.txt: Datei oder Verzeichnis nicht gefunden\n")
+        << "the system's reason in the report's language, as cat gives it in a German locale";
 }
 
 TEST(Report, UsageErrors)
