@@ -271,10 +271,15 @@ int main(int argc, char** argv)
             output.Write((first ? "]" : "\n]") + std::string(",\"summary\":") + SummaryJson(summary) + "}\n");
         break;
     case TOutputMode::Periods: {
-        const std::vector<TPeriodTotal> kept = periods->Periods(options.Top);
-        output.Write(json                                   ? PeriodTotalsJson(*options.By, kept)
-                     : options.Format == TReportFormat::Csv ? PeriodTotalsCsv(kept)
-                                                            : PeriodTotalsText(kept, german, decimalSeparator));
+        const std::vector<TPeriodTotal> top = options.Top ? periods->Top(*options.Top) : std::vector<TPeriodTotal>{};
+        const std::vector<TPeriodTotal>& kept = options.Top ? top : periods->Periods();
+        const TTextSink sink = [&output](std::string_view text) { output.Write(text); };
+        if (json)
+            WritePeriodTotalsJson(*options.By, kept, sink);
+        else if (options.Format == TReportFormat::Csv)
+            WritePeriodTotalsCsv(kept, sink);
+        else
+            WritePeriodTotalsText(kept, german, decimalSeparator, sink);
         break;
     }
     case TOutputMode::SummaryValues:

@@ -4,6 +4,7 @@
 #include "machinetext.h"
 
 #include "core/formatting.h"
+#include "core/logstamp.h"
 #include "core/rowtexts.h"
 #include "lang/reporttexts.h"
 #include "lang/texttable.h"
@@ -57,25 +58,26 @@ std::string_view PeriodName(TPeriod period)
 void TPeriodTotals::Add(const TConnectionRecord& record)
 {
     const TDateParts& d = record.ConnectDateParts;
-    const auto key =
-        std::make_tuple(d.Year, period_ == TPeriod::Year ? 0 : d.Month, period_ == TPeriod::Day ? d.Day : 0);
-    TPeriodTotal& total = byDate_[key];
-    if (total.Period.empty())
-        total.Period = IsoDate(d).substr(0, period_ == TPeriod::Day ? 10 : period_ == TPeriod::Month ? 7 : 4);
-    total.Sums.Add(record);
+    const int32_t key = DateKeyOf(d.Year, period_ == TPeriod::Year ? 1 : d.Month, period_ == TPeriod::Day ? d.Day : 1);
+    size_t index = totals_.size();
+    if (!keys_.empty() && !(keys_.back() < key))
+        index = static_cast<size_t>(std::lower_bound(keys_.begin(), keys_.end(), key) - keys_.begin());
+    // A new period: at the end for a log in time order, else in its place.
+    if (index == keys_.size() || keys_[index] != key) {
+        const size_t length = period_ == TPeriod::Day ? 10 : period_ == TPeriod::Month ? 7 : 4;
+        keys_.insert(keys_.begin() + static_cast<std::ptrdiff_t>(index), key);
+        totals_.insert(totals_.begin() + static_cast<std::ptrdiff_t>(index), {IsoDate(d).substr(0, length), {}});
+    }
+    totals_[index].Sums.Add(record);
 }
 
-std::vector<TPeriodTotal> TPeriodTotals::Periods(std::optional<int64_t> top) const
+std::vector<TPeriodTotal> TPeriodTotals::Top(int64_t top) const
 {
-    std::vector<TPeriodTotal> periods;
-    for (const auto& [key, total] : byDate_)
-        periods.push_back(total);
-    if (top) {
-        // Equal byte counts keep their time order.
-        std::stable_sort(periods.begin(), periods.end(),
-                         [](const TPeriodTotal& a, const TPeriodTotal& b) { return Bytes(a) > Bytes(b); });
-        periods.resize(std::min(periods.size(), static_cast<size_t>(*top)));
-    }
+    std::vector<TPeriodTotal> periods = totals_;
+    // Equal byte counts keep their time order.
+    std::stable_sort(periods.begin(), periods.end(),
+                     [](const TPeriodTotal& a, const TPeriodTotal& b) { return Bytes(a) > Bytes(b); });
+    periods.resize(std::min(periods.size(), static_cast<size_t>(top)));
     return periods;
 }
 
@@ -87,24 +89,24 @@ TConnectionSums GrandTotal(const std::vector<TPeriodTotal>& periods)
     return total;
 }
 
-std::string PeriodTotalsCsv(const std::vector<TPeriodTotal>& periods)
+void WritePeriodTotalsCsv(const std::vector<TPeriodTotal>& periods, const TTextSink& sink)
 {
-    std::string text = CsvLine(PeriodFields(TPeriodTotal{}), true);
+    sink(CsvLine(PeriodFields(TPeriodTotal{}), true));
     for (const TPeriodTotal& p : periods)
-        text += CsvLine(PeriodFields(p), false);
-    return text;
+        sink(CsvLine(PeriodFields(p), false));
 }
 
-std::string PeriodTotalsJson(TPeriod period, const std::vector<TPeriodTotal>& periods)
+void WritePeriodTotalsJson(TPeriod period, const std::vector<TPeriodTotal>& periods, const TTextSink& sink)
 {
-    std::string text = "\"by\":\"" + std::string(PeriodName(period)) + "\",\"periods\":[";
+    sink("\"by\":\"" + std::string(PeriodName(period)) + "\",\"periods\":[");
     for (size_t i = 0; i < periods.size(); ++i)
-        text += (i == 0 ? "\n  " : ",\n  ") + JsonObject(PeriodFields(periods[i]));
-    return text + (periods.empty() ? "" : "\n") + "],\"total\":" + JsonObject(PeriodFields(GrandTotal(periods)))
-           + "}\n";
+        sink((i == 0 ? "\n  " : ",\n  ") + JsonObject(PeriodFields(periods[i])));
+    sink((periods.empty() ? "" : "\n") + std::string("],\"total\":") + JsonObject(PeriodFields(GrandTotal(periods)))
+         + "}\n");
 }
 
-std::string PeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool german, const std::string& sep)
+void WritePeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool german, const std::string& sep,
+                           const TTextSink& sink)
 {
     using TRow = std::array<std::string, 8>;
     const auto bytes = [&](double value) { return FormatPrefixed(100, value, sep) + "byte"; };
@@ -120,30 +122,66 @@ std::string PeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool germ
                     bytes(static_cast<double>(s.SentBytes) / n)};
     };
     const auto caption = [&](TReportText text) { return std::string(ReportText(text, german)); };
-    std::vector<TRow> rows;
-    rows.push_back({caption(TReportText::Period), caption(TReportText::Connections), caption(TReportText::Duration),
+    const TRow head{caption(TReportText::Period),
+                    caption(TReportText::Connections),
+                    caption(TReportText::Duration),
                     std::string(ColumnCaptions(german)[ReceivedColumn]),
-                    std::string(ColumnCaptions(german)[SentColumn]), caption(TReportText::MeanDuration),
-                    caption(TReportText::MeanReceived), caption(TReportText::MeanSent)});
-    for (const TPeriodTotal& p : periods)
-        rows.push_back(row(p.Sums, p.Period));
-    rows.push_back(row(GrandTotal(periods), caption(TReportText::Total)));
+                    std::string(ColumnCaptions(german)[SentColumn]),
+                    caption(TReportText::MeanDuration),
+                    caption(TReportText::MeanReceived),
+                    caption(TReportText::MeanSent)};
+    const TRow total = row(GrandTotal(periods), caption(TReportText::Total));
 
+    // The rows are made twice rather than kept: once for the widths, once to write.
     std::array<size_t, 8> widths{};
-    for (const TRow& r : rows)
+    const auto measure = [&](const TRow& r) {
         for (size_t i = 0; i < r.size(); ++i)
             widths[i] = std::max(widths[i], ColumnsOf(r[i]));
-    std::string text;
-    for (const TRow& r : rows) {
+    };
+    measure(head);
+    for (const TPeriodTotal& p : periods)
+        measure(row(p.Sums, p.Period));
+    measure(total);
+    const auto write = [&](const TRow& r) {
         std::string line;
         for (size_t i = 0; i < r.size(); ++i) {
             // The period left, the figures right, two blanks between.
             const std::string padding(widths[i] - ColumnsOf(r[i]), ' ');
             line += (i == 0 ? "" : "  ") + (i == 0 ? r[i] + padding : padding + r[i]);
         }
-        text += line.substr(0, line.find_last_not_of(' ') + 1) + '\n';
-    }
+        sink(line.substr(0, line.find_last_not_of(' ') + 1) + '\n');
+    };
+    write(head);
+    for (const TPeriodTotal& p : periods)
+        write(row(p.Sums, p.Period));
+    write(total);
+}
+
+namespace {
+
+// A writer's whole text in one string.
+template <typename TWrite> std::string Collected(const TWrite& write)
+{
+    std::string text;
+    write([&text](std::string_view piece) { text += piece; });
     return text;
+}
+
+}  // namespace
+
+std::string PeriodTotalsCsv(const std::vector<TPeriodTotal>& periods)
+{
+    return Collected([&](const TTextSink& sink) { WritePeriodTotalsCsv(periods, sink); });
+}
+
+std::string PeriodTotalsJson(TPeriod period, const std::vector<TPeriodTotal>& periods)
+{
+    return Collected([&](const TTextSink& sink) { WritePeriodTotalsJson(period, periods, sink); });
+}
+
+std::string PeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool german, const std::string& sep)
+{
+    return Collected([&](const TTextSink& sink) { WritePeriodTotalsText(periods, german, sep, sink); });
 }
 
 }  // namespace kellvar

@@ -4,7 +4,7 @@
 #include "connectionexport.h"
 
 #include <array>
-#include <map>
+#include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -28,29 +28,41 @@ struct TPeriodTotal {
     TConnectionSums Sums;
 };
 
-// Adds the connections up per period as they come, one total a period.
+// Adds the connections up per period as they come, one total a period, kept
+// in time order: a log read in time order only ever adds at the end.
 class TPeriodTotals {
 public:
     explicit TPeriodTotals(TPeriod period) : period_(period) {}
 
     void Add(const TConnectionRecord& record);
-    // In time order; with top, only the top periods with the most bytes
-    // (received and sent), largest first.
-    std::vector<TPeriodTotal> Periods(std::optional<int64_t> top = std::nullopt) const;
+    // In time order.
+    const std::vector<TPeriodTotal>& Periods() const { return totals_; }
+    // The top periods with the most bytes (received and sent), largest first.
+    std::vector<TPeriodTotal> Top(int64_t top) const;
 
 private:
     TPeriod period_;
-    std::map<std::tuple<int32_t, int32_t, int32_t>, TPeriodTotal> byDate_;
+    std::vector<int32_t> keys_;  // the periods' date keys, ascending
+    std::vector<TPeriodTotal> totals_;
 };
+
+// Where a writer hands its text, a piece at a time.
+using TTextSink = std::function<void(std::string_view)>;
 
 // The sums of all the periods given.
 TConnectionSums GrandTotal(const std::vector<TPeriodTotal>& periods);
 
-std::string PeriodTotalsCsv(const std::vector<TPeriodTotal>& periods);
+// Each writer hands its text to the sink line by line, so that no more than a
+// line is ever held; the string forms collect it.
+void WritePeriodTotalsCsv(const std::vector<TPeriodTotal>& periods, const TTextSink& sink);
 // The document after its opening (JsonDocumentOpening).
-std::string PeriodTotalsJson(TPeriod period, const std::vector<TPeriodTotal>& periods);
+void WritePeriodTotalsJson(TPeriod period, const std::vector<TPeriodTotal>& periods, const TTextSink& sink);
 // Aligned columns with the window's units and captions in the chosen
 // language, and a total line.
+void WritePeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool german, const std::string& decimalSeparator,
+                           const TTextSink& sink);
+std::string PeriodTotalsCsv(const std::vector<TPeriodTotal>& periods);
+std::string PeriodTotalsJson(TPeriod period, const std::vector<TPeriodTotal>& periods);
 std::string PeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool german,
                              const std::string& decimalSeparator);
 

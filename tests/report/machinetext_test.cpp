@@ -57,7 +57,7 @@ std::vector<TPeriodTotal> PeriodsOf(TPeriod period, std::optional<int64_t> top =
     for (const TConnectionRecord& r : {connection(2001, 1, 2, 100, 10), connection(2000, 12, 31, 5, 1),
                                        connection(2001, 1, 2, 1, 2), connection(2001, 2, 1, 7, 3)})
         totals.Add(r);
-    return totals.Periods(top);
+    return top ? totals.Top(*top) : totals.Periods();
 }
 
 TEST(PeriodTotals, GroupByConnectDateInTimeOrder)
