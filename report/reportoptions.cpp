@@ -178,6 +178,42 @@ TUsageError Usage(const std::string& text)
 
 }  // namespace
 
+std::string BashCompletion()
+{
+    const auto words = [](const auto& names) {
+        std::string text;
+        for (const auto& [name, value] : names)
+            text += (text.empty() ? "" : " ") + std::string(name);
+        return text;
+    };
+    // Options that take a value are completed with "=" and no space after them.
+    // The word being completed is taken from the line itself: bash splits
+    // "--by=mo" at its "=" and completes "mo" alone.
+    const auto values = [&](const char* option, const std::string& list) {
+        return "    " + std::string(option) + "=*) COMPREPLY=($(compgen -W '" + list + "' -- \"${word#*=}\")) ;;\n";
+    };
+    return "# bash completion for kellvar-report                              -*- shell-script -*-\n"
+           "_kellvar_report()\n"
+           "{\n"
+           "    local line=${COMP_LINE:0:COMP_POINT}\n"
+           "    local word=${line##*[[:space:]]}\n"
+           "    case $word in\n"
+           + values("--format", words(FormatNames)) + values("--by", words(PeriodNames))
+           + values("--chart", words(ChartNames))
+           + "    --output=*) COMPREPLY=($(compgen -f -- \"${word#*=}\")) ;;\n"
+             "    --*=*) COMPREPLY=() ;;\n"
+             "    -*)\n"
+             "        COMPREPLY=($(compgen -W '--summary --oneline --format= --by= --top= --since= --until= --chart= "
+             "--output= --size= --german --english --help --version' -- \"$word\"))\n"
+             "        [[ ${COMPREPLY-} == *= ]] && compopt -o nospace 2>/dev/null\n"
+             "        ;;\n"
+             "    *) COMPREPLY=($(compgen -f -- \"$word\")) ;;\n"
+             "    esac\n"
+             "    return 0\n"
+             "} &&\n"
+             "    complete -o filenames -F _kellvar_report kellvar-report\n";
+}
+
 std::optional<TChartFormat> ChartFormatOf(const TChartRequest& chart)
 {
     const std::string& file = chart.Output;

@@ -62,6 +62,10 @@ struct TUsageError {
 // Usage errors are worded in German or English.
 std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector<std::string>& arguments, bool german);
 
+// A bash completion script for kellvar-report: its options, and for those
+// that take one of a list of values, the values from the parser's own tables.
+std::string BashCompletion();
+
 // The synopsis, and the whole --help text.
 extern const char* const ReportUsage;
 std::string ReportHelp();

@@ -29,7 +29,7 @@ for path in ./usr/bin/kellvar ./usr/bin/kellvar-report ./usr/libexec/kellvar/kel
     ./usr/share/icons/hicolor/scalable/apps/kellvar.svg ./usr/share/icons/hicolor/16x16/apps/kellvar.png \
     ./usr/share/icons/hicolor/22x22/apps/kellvar.png ./usr/share/icons/hicolor/24x24/apps/kellvar.png \
     ./usr/share/icons/hicolor/32x32/apps/kellvar.png ./usr/share/icons/hicolor/48x48/apps/kellvar.png \
-    ./usr/share/mime/packages/kellvar.xml \
+    ./usr/share/mime/packages/kellvar.xml ./usr/share/bash-completion/completions/kellvar-report \
     ./usr/share/icons/hicolor/64x64/apps/kellvar.png ./usr/share/icons/hicolor/128x128/apps/kellvar.png \
     ./usr/share/icons/hicolor/256x256/apps/kellvar.png ./usr/share/metainfo/org.example.kellvar.metainfo.xml \
     ./usr/share/man/man1/kellvar.1.gz ./usr/share/man/man1/kellvar-report.1.gz \
