@@ -466,6 +466,19 @@ TEST(AllTimeLog, ALineThatTheStoredLinesRepeatIsNoPlaceToGoOnFrom)
     EXPECT_EQ(history.LinesLeftOut(), 2) << "never left out unsaid";
 }
 
+TEST(AllTimeLog, ALogHoldingTheStoredEndTwiceGoesOnAfterTheLaterOne)
+{
+    TempDir dir;
+    const auto line = [](const char* time, const char* text) { return LogLine(Day + time, text); };
+    const std::string a = line("10:00:00.00", "Dialing.");
+    const std::string b = line("10:00:20.00", "Hanging up the modem.");
+    const std::string x = line("11:00:00.00", "Dialing.");
+    const std::string y = line("12:00:00.00", "Dialing.");
+    dir.Write("k.ATL", HistoryLines(a + b));
+    EXPECT_TRUE(AnalyseKeeping(dir.Write("log", a + b + x + a + b + y), dir.File("k.ATL"))->Succeeded);
+    EXPECT_EQ(ReadFile(dir.File("k.ATL")), HistoryLines(a + b + y));
+}
+
 TEST(AllTimeLog, LastLineWithoutItsLineEndIsKeptUnlessTheLogGivesItWhole)
 {
     TempDir dir;
@@ -625,6 +638,13 @@ INSTANTIATE_TEST_SUITE_P(
                  1,
                  false},
         TailCase{"zero_bytes_are_just_bytes", Ten + std::string(3, '\0') + "\r\n", 0, {Jan5, 3'600'000}, "", 2, false},
+        TailCase{"last_line_with_an_unreadable_date_gives_no_stamp",
+                 Ten + "xx-05-2000 11:00:00.00 - b\r\n",
+                 0,
+                 {Jan5, 3'600'000},
+                 "",
+                 2,
+                 false},
         TailCase{"cr_only_line_ends",
                  "01-05-2000 10:00:00.00 - a\r01-05-2000 11:00:00.00 - b\r",
                  0,

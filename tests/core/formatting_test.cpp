@@ -34,7 +34,8 @@ INSTANTIATE_TEST_SUITE_P(Values, FormatClockTest,
                          [](const auto& info) {
                              // Named after the text it gives: "12_33_54_56".
                              std::string name = info.param.text;
-                             std::replace_if(name.begin(), name.end(), [](char c) { return c == ':' || c == '.'; }, '_');
+                             std::replace_if(
+                                 name.begin(), name.end(), [](char c) { return c == ':' || c == '.'; }, '_');
                              return name;
                          });
 

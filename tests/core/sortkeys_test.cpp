@@ -170,6 +170,21 @@ TEST(ConnectionTableSort, EqualKeysKeepTheirOrder)
     EXPECT_EQ(Column(table, ReceivedColumn), (std::vector<std::string>{"1byte", "10Kbyte", "10240byte"}));
 }
 
+TEST(ConnectionTableSort, TheOverrunColumnSortsByItsCount)
+{
+    TConnectionTable table;
+    for (const char* overrun : {"3", "?", "", "1"}) {
+        table.AddConnectionRow(TConnectionRecord{}, 1);
+        if (*overrun != '\0')
+            table.AppendCellToLastRow(overrun);
+    }
+    table.ColumnClick(OverrunColumn);
+    EXPECT_EQ(Column(table, OverrunColumn), (std::vector<std::string>{"?", "", "1", "3"}))
+        << "no count and \"?\" read as 0, in their order";
+    table.ColumnClick(OverrunColumn);
+    EXPECT_EQ(Column(table, OverrunColumn).front(), "3");
+}
+
 TEST(ConnectionTableSort, LateCellsFollowTheirRowAfterASort)
 {
     TConnectionTable table = TableOfReceived({5, 1});

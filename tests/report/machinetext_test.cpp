@@ -41,6 +41,8 @@ TEST(MachineText, CsvFieldsQuotedOnlyWhenNeeded)
     EXPECT_EQ(CsvField("2000-01"), "2000-01");
     EXPECT_EQ(CsvField("a,b"), "\"a,b\"");
     EXPECT_EQ(CsvField("say \"hi\""), "\"say \"\"hi\"\"\"");
+    EXPECT_EQ(CsvField("a\rb"), "\"a\rb\"");
+    EXPECT_EQ(CsvField("a\nb"), "\"a\nb\"");
 }
 
 std::vector<TPeriodTotal> PeriodsOf(TPeriod period, std::optional<int64_t> top = std::nullopt)
@@ -81,6 +83,17 @@ TEST(PeriodTotals, TopKeepsThePeriodsWithTheMostBytesLargestFirst)
     EXPECT_EQ(top[0].Period, "2001-01") << "14 bytes";
     EXPECT_EQ(top[1].Period, "2001-02") << "4 bytes";
     EXPECT_EQ(PeriodsOf(TPeriod::Month, 10).size(), 3u);
+    TPeriodTotals equal(TPeriod::Year);
+    for (const int32_t year : {1999, 2000, 2001}) {
+        TConnectionRecord r;
+        r.ConnectDateParts = {year, 1, 1};
+        r.BytesRead = year == 2000 ? 1 : 5;
+        equal.Add(r);
+    }
+    const std::vector<TPeriodTotal> tied = equal.Top(3);
+    ASSERT_EQ(tied.size(), 3u);
+    EXPECT_EQ(tied[0].Period + tied[1].Period + tied[2].Period, "199920012000")
+        << "equal byte counts keep their time order";
 }
 
 TEST(PeriodTotals, MeansPerConnectionInEveryFormat)

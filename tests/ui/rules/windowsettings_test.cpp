@@ -121,7 +121,11 @@ INSTANTIATE_TEST_SUITE_P(
                       BoundsCase{"wider_than_the_screen", {100, 10, 2000, 400}, {0, 10, 1280, 400}},
                       BoundsCase{"higher_than_the_screen", {10, 50, 400, 1200}, {10, 0, 400, 1000}},
                       BoundsCase{"right_of_the_screen", {1300, 10, 400, 400}, {8, 10, 400, 400}},
-                      BoundsCase{"below_the_screen", {10, 1001, 400, 400}, {10, 18, 400, 400}}),
+                      BoundsCase{"below_the_screen", {10, 1001, 400, 400}, {10, 18, 400, 400}},
+                      BoundsCase{"as_wide_as_the_screen", {100, 10, 1280, 400}, {100, 10, 1280, 400}},
+                      BoundsCase{"as_high_as_the_screen", {10, 50, 400, 1000}, {10, 50, 400, 1000}},
+                      BoundsCase{"at_the_right_edge", {1280, 10, 400, 400}, {1280, 10, 400, 400}},
+                      BoundsCase{"at_the_bottom_edge", {10, 1000, 400, 400}, {10, 1000, 400, 400}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct QuietCase {

@@ -1,0 +1,112 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// kellvar-report's command line and its machine rows, against values written out by hand.
+
+#include "report/connectionexport.h"
+#include "report/reportoptions.h"
+
+#include "core/logstamp.h"
+
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+namespace kellvar {
+namespace {
+
+struct ArgumentsCase {
+    const char* name;
+    std::string arguments;
+    bool accepted;
+    // What an accepted line gives, in a few words (see Described).
+    std::string gives;
+};
+
+std::string Described(const TReportOptions& o)
+{
+    std::ostringstream text;
+    text << "logs=" << o.LogFiles.size() << " format=" << static_cast<int>(o.Format);
+    if (o.By)
+        text << " by=" << PeriodName(*o.By);
+    if (o.Top)
+        text << " top=" << *o.Top;
+    if (o.Since)
+        text << " since=" << o.Since->DateKey;
+    if (o.Until)
+        text << " until=" << o.Until->DateKey;
+    if (o.Chart)
+        text << " chart=" << static_cast<int>(o.Chart->Page) << " " << o.Chart->Width << "x" << o.Chart->Height;
+    return text.str();
+}
+
+class ArgumentsTest : public ::testing::TestWithParam<ArgumentsCase> {};
+
+TEST_P(ArgumentsTest, AcceptedWithWhatTheyGiveOrRefused)
+{
+    std::vector<std::string> arguments;
+    std::istringstream words(GetParam().arguments);
+    for (std::string word; words >> word;)
+        arguments.push_back(word);
+    const auto parsed = ParseReportArguments(arguments, false);
+    ASSERT_EQ(std::holds_alternative<TReportOptions>(parsed), GetParam().accepted)
+        << (GetParam().accepted ? std::get<TUsageError>(parsed).Message : Described(std::get<TReportOptions>(parsed)));
+    if (GetParam().accepted) {
+        EXPECT_EQ(Described(std::get<TReportOptions>(parsed)), GetParam().gives);
+    }
+}
+
+// Date keys: year * 372 + (month - 1) * 31 + day - 1.
+INSTANTIATE_TEST_SUITE_P(
+    Lines, ArgumentsTest,
+    ::testing::Values(
+        ArgumentsCase{"a_log", "log", true, "logs=1 format=0"},
+        ArgumentsCase{"csv_by_month_top", "--format=csv --by month --top=3 log", true,
+                      "logs=1 format=1 by=month top=3"},
+        ArgumentsCase{"a_year_from_its_first_to_its_last_day", "--since=2000 --until=2000 log", true,
+                      "logs=1 format=0 since=744000 until=744371"},
+        ArgumentsCase{"smallest_chart", "--chart=dialing --size=16x16 --output=a.SVG a b", true,
+                      "logs=2 format=0 chart=1 16x16"},
+        ArgumentsCase{"largest_chart", "--chart=rates --size=10000x10000 --output=- log", true,
+                      "logs=1 format=0 chart=0 10000x10000"},
+        ArgumentsCase{"chart_below_16_pixels", "--chart=rates --size=15x16 --output=a.png log", false, ""},
+        ArgumentsCase{"chart_above_10000_pixels", "--chart=rates --size=16x10001 --output=a.png log", false, ""},
+        ArgumentsCase{"no_log", "--summary", false, ""}, ArgumentsCase{"top_without_by", "--top=2 log", false, ""},
+        ArgumentsCase{"top_of_nothing", "--by=day --top=0 log", false, ""},
+        ArgumentsCase{"no_real_date", "--since=2000-02-30 log", false, ""},
+        ArgumentsCase{"text_summary_with_a_range", "--summary --since=2000 log", false, ""},
+        ArgumentsCase{"options_end_at_double_dash", "-- --summary", true, "logs=1 format=0"}),
+    [](const auto& info) { return std::string(info.param.name); });
+
+TEST(ConnectionRows, EveryFieldInItsPlace)
+{
+    TNumberedConnection c;
+    c.Number = 2;
+    TConnectionRecord& r = c.Record;
+    r.DialDateParts = r.ConnectDateParts = r.HangUpDateParts = {2000, 1, 3};
+    r.DialDate = r.ConnectDate = r.HangUpDate = DateKeyOf(2000, 1, 3);
+    r.DialTime = 4'640'000;     // 12:53:20.00
+    r.ConnectTime = 4'642'727;  // 12:53:47.27
+    r.HangUpTime = 4'680'000;   // 13:00:00.00
+    r.DialDuration = 2'727;
+    r.ConnectionDuration = 37'273;
+    r.ReadRate = 12'345;  // 123.45 byte/s
+    r.WriteRate = 678;    // 6.78 byte/s
+    r.BytesRead = 46'000;
+    r.BytesWritten = 2'500;
+    r.Bps = 49'333;
+    std::string csv;
+    AppendConnectionCsv(csv, c);
+    EXPECT_EQ(csv, "2,2000-01-03T12:53:47.27,2000-01-03T13:00:00.00,2000-01-03T12:53:20.00,372.73,27.27,123.45,6.78,"
+                   "46000,2500,49333,\n");
+}
+
+TEST(ConnectionRows, MeanDialingTimeIsCutLikeTheOverviewsNotRounded)
+{
+    TSummaryValues v;
+    v.Sums.Connections = 2;
+    v.Sums.DialHundredths = 3;  // 0.01 s and 0.02 s: a mean of 0.015 s
+    const std::string json = SummaryJson(v);
+    EXPECT_NE(json.find("\"mean_dial_s\":0.01,"), std::string::npos) << json;
+}
+
+}  // namespace
+}  // namespace kellvar
