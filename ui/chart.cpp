@@ -236,7 +236,11 @@ void TChart::SetFullRanges()
     };
     setRange(left_, lowLeft, highLeft, false);
     setRange(right_, lowRight, highRight, false);
-    setRange(bottom_, 0, std::max<double>(1, static_cast<double>(count) - 1), true);
+    // A single point stands in the middle, clear of the left wall.
+    if (count == 1)
+        setRange(bottom_, -1, 1, true);
+    else
+        setRange(bottom_, 0, std::max<double>(1, static_cast<double>(count) - 1), true);
     for (QValueAxis* axis : {bottom_, left_, right_}) {
         UpdateTicks(axis);
         fullSteps_[axis] = axis->tickInterval();
@@ -264,8 +268,11 @@ void TChart::ShowVisiblePoints()
             points.append(QPointF(p.X, p.Y / divisor));
         // One replace() instead of appends: Qt Charts re-lays out the whole series on every change.
         s.Line->replace(points);
-        // A line needs two points; a single one is drawn as a marker.
+        // A line needs two points; a single one is drawn as a marker large
+        // enough to be seen.
         s.Line->setPointsVisible(s.Points.size() == 1);
+        if (s.Points.size() == 1)
+            s.Line->setMarkerSize(10);
     }
     Describe();
 }

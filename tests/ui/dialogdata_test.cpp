@@ -512,6 +512,9 @@ private slots:
         QCOMPARE(w.Table().RowCount(), size_t{1});
         const auto lines = w.Chart1->chart()->series();
         QVERIFY(static_cast<QLineSeries*>(lines.constFirst())->pointsVisible());
+        // In the middle of the plot, clear of the left wall.
+        QCOMPARE(w.Chart1->BottomAxis()->min(), -1.0);
+        QCOMPARE(w.Chart1->BottomAxis()->max(), 1.0);
         w.AnalyseLogFile(QString::fromStdString(ExampleLog), true);
         QVERIFY(!static_cast<QLineSeries*>(w.Chart1->chart()->series().constFirst())->pointsVisible());
     }
