@@ -367,7 +367,10 @@ void TModemLogDialog::WriteSettings()
         return;
     FIniFileName = FileNameText(SettingsFileName(FileNameBytes(programPath_)));
     const TSettingsFile file(FileNameBytes(FIniFileName));
-    if (WriteWindowSettings(file, CurrentSettings(), FQuiet) || !(FQuiet || FQuietTotal))
+    TWindowSettings settings = CurrentSettings();
+    if (QGuiApplication::platformName().startsWith("wayland"))
+        KeepStoredPlace(file, settings);
+    if (WriteWindowSettings(file, settings, FQuiet) || !(FQuiet || FQuietTotal))
         return;
     // The window closes quietly as it always has; an unattended run says so
     // and fails, since its next run would read what this one did not write.

@@ -112,6 +112,15 @@ void WriteKey(TSettingsFile& file, const TSettingsKey& key, const TWindowSetting
 
 }  // namespace
 
+void KeepStoredPlace(const TSettingsFile& file, TWindowSettings& s)
+{
+    for (const TSettingsKey& key : Keys) {
+        const auto* bound = std::get_if<int TWindowBounds::*>(&key.Field);
+        if (bound != nullptr && (*bound == &TWindowBounds::Left || *bound == &TWindowBounds::Top))
+            ReadKey(file, key, s);
+    }
+}
+
 void ReadWindowSettings(const TSettingsFile& file, TWindowSettings& s)
 {
     for (const TSettingsKey& key : Keys)

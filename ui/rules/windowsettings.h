@@ -27,6 +27,11 @@ struct TWindowSettings {
 // read leaves the value that the settings came in with (the layout's).
 void ReadWindowSettings(const TSettingsFile& file, TWindowSettings& settings);
 
+// Where the window system places windows itself (Wayland), a window's own
+// idea of its place means nothing: the place stored in the file stays (the
+// size still follows the window).
+void KeepStoredPlace(const TSettingsFile& file, TWindowSettings& settings);
+
 // Writes every key (the bounds only when not quiet) in one replacement of the
 // file; false when it cannot be written, and the file is then left as it was.
 bool WriteWindowSettings(TSettingsFile file, const TWindowSettings& settings, bool quiet);

@@ -99,6 +99,20 @@ TEST(WindowSettings, ReadOnlyFileIsLeftAlone)
     EXPECT_EQ(ReadFile(ini), "[SETTINGS]\r\nWidth=5\r\n");
 }
 
+TEST(WindowSettings, WhereTheWindowSystemPlacesWindowsTheStoredPlaceStays)
+{
+    TempDir dir;
+    const TSettingsFile file(dir.Write("k.INI", "[SETTINGS]\r\nLeft=100\r\nTop=50\r\nWidth=700\r\n"));
+    TWindowSettings s;
+    s.Bounds = {-3, -30, 800, 600};
+    KeepStoredPlace(file, s);
+    EXPECT_EQ(s.Bounds, (TWindowBounds{100, 50, 800, 600}));
+    TWindowSettings none;
+    none.Bounds = {-3, -30, 800, 600};
+    KeepStoredPlace(TSettingsFile(dir.File("missing.INI")), none);
+    EXPECT_EQ(none.Bounds, (TWindowBounds{-3, -30, 800, 600})) << "nothing stored, nothing to keep";
+}
+
 struct BoundsCase {
     const char* name;
     TWindowBounds stored;
