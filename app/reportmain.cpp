@@ -132,16 +132,15 @@ std::string JsonError(const std::string& file, const std::string& reason)
     return "\"error\":" + error.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "}\n";
 }
 
-// Ends once standard output is flushed; the run's hundreds of thousands of
-// values need no freeing one by one when the process ends anyway.
-[[noreturn]] void End(bool succeeded, TOutputStream& output, bool german)
+// The exit status once standard output is flushed.
+int End(bool succeeded, TOutputStream& output, bool german)
 {
     if (!output.Finish()) {
         std::cerr << "kellvar-report: " << (german ? "Standardausgabe" : "standard output") << ": "
                   << platform::ErrorText(output.Error()) << '\n';
         succeeded = false;
     }
-    std::_Exit(succeeded ? 0 : 1);
+    return succeeded ? 0 : 1;
 }
 
 // A failed run names its file and the system's reason; any other message of
@@ -179,7 +178,7 @@ int main(int argc, char** argv)
     if (options.Help || options.Version) {
         TOutputStream output(stdout);
         output.Write(options.Help ? ReportHelp() : "kellvar-report " KELLVAR_VERSION "\n");
-        End(true, output, german);
+        return End(true, output, german);
     }
     const std::string decimalSeparator = QLocale::system().decimalPoint().toStdString();
     const TOutputMode mode = OutputModeOf(options);
@@ -213,7 +212,7 @@ int main(int argc, char** argv)
                                                   std::vector<std::string>(shown.begin(), shown.end()), output,
                                                   DateKey(options.Since), DateKey(options.Until));
         const bool analysed = AnalyseLogFile(log, true, flags, table);
-        End(finished(analysed, table, table.Counters()), output, german);
+        return End(finished(analysed, table, table.Counters()), output, german);
     }
     if (mode == TOutputMode::SummaryText) {
         // The overview's figures from the sums of the chart series, as the window computes them.
@@ -223,13 +222,13 @@ int main(int argc, char** argv)
         const bool analysed = AnalyseLogFile(log, true, flags, run);
         const TSummaryValues summary = run.Summary();
         if (!finished(analysed, run, summary.Counters))
-            End(false, output, german);
+            return End(false, output, german);
         std::optional<TLastConnection> last;
         if (summary.Last)
             last = LastConnectionTexts(
                 ConnectionRowCells(summary.Last->Record, summary.Last->Number + 1, decimalSeparator));
         output.Write(SummaryLines(SummaryFigureTexts(summary.Counters, sums, decimalSeparator), last, german));
-        End(true, output, german);
+        return End(true, output, german);
     }
 
     // The script outputs: each connection handed on as the run reads it.
@@ -261,7 +260,7 @@ int main(int argc, char** argv)
                                      : first                          ? "],"
                                                                       : "\n],")
                          + JsonError(run.FailedFile == log ? shownLog : run.FailedFile, run.FailureReason));
-        End(false, output, german);
+        return End(false, output, german);
     }
     TSummaryValues summary = run.Summary();
     summary.LogFileBytes = input.InputBytes();
@@ -293,5 +292,5 @@ int main(int argc, char** argv)
     case TOutputMode::Chart:
         break;
     }
-    End(true, output, german);
+    return End(true, output, german);
 }

@@ -9,19 +9,10 @@
 #include <algorithm>
 #include <cerrno>
 #include <fcntl.h>
-#include <filesystem>
 #include <tuple>
 #include <unistd.h>
 
 namespace kellvar {
-
-THistoryInput::~THistoryInput()
-{
-    if (!directory_.empty()) {
-        std::error_code ignored;
-        std::filesystem::remove_all(directory_, ignored);
-    }
-}
 
 bool THistoryInput::Fail(std::string file, std::string reason)
 {
@@ -32,21 +23,16 @@ bool THistoryInput::Fail(std::string file, std::string reason)
 
 bool THistoryInput::MakeTemporaryDirectory()
 {
-    if (!directory_.empty())
+    if (directory_.Exists() || directory_.Create("kellvar-report-"))
         return true;
-    std::error_code error;
-    std::string pattern = (std::filesystem::temp_directory_path(error) / "kellvar-report-XXXXXX").string();
-    if (error || ::mkdtemp(pattern.data()) == nullptr)
-        return Fail(pattern, platform::ErrorText(error ? error.value() : errno));
-    directory_ = pattern;
-    return true;
+    return Fail("kellvar-report-XXXXXX", platform::ErrorText(errno));
 }
 
 bool THistoryInput::CopyStandardInput(std::string& copy)
 {
     if (!MakeTemporaryDirectory())
         return false;
-    copy = directory_ + "/standard-input.log";
+    copy = directory_.File("standard-input.log");
     platform::TFileHandle file(::open(copy.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     if (!file.IsOpen())
         return Fail(copy, platform::ErrorText(errno));
@@ -120,7 +106,7 @@ bool THistoryInput::Merge(const std::vector<std::string>& files, bool german)
     });
     if (!MakeTemporaryDirectory())
         return false;
-    path_ = directory_ + "/history.log";
+    path_ = directory_.File("history.log");
     platform::TFileHandle history(::open(path_.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0600));
     if (!history.IsOpen())
         return Fail(path_, platform::ErrorText(errno));

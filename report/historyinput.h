@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "platform/temporarydirectory.h"
+
 #include <cstdint>
 #include <string>
 #include <vector>
@@ -17,7 +19,6 @@ public:
     THistoryInput() = default;
     THistoryInput(const THistoryInput&) = delete;
     THistoryInput& operator=(const THistoryInput&) = delete;
-    ~THistoryInput();
 
     // False when a file could not be read; FailedFile and Reason say which
     // and why. Notes are what the report says on standard error even so.
@@ -37,7 +38,8 @@ private:
     bool Fail(std::string file, std::string reason);
 
     std::string path_;
-    std::string directory_;
+    // Its copies of the user's logs go with the report, however it ends.
+    platform::TTemporaryDirectory directory_;
     int64_t inputBytes_ = 0;
     std::vector<std::string> notes_;
     std::string failedFile_;

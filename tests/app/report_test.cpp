@@ -178,6 +178,19 @@ TEST(Report, LogsThatInterleaveAreSaidAndStillOneHistory)
     EXPECT_NE(run.Out.find(";2;3600.00;4000;400;"), std::string::npos) << run.Out;
 }
 
+TEST(Report, CopiesOfTheLogsGoWithTheReportHoweverItEnds)
+{
+    testing::TempDir tmp;
+    const std::string env = "TMPDIR=" + tmp.Path() + " timeout 60 " KELLVAR_REPORT " ";
+    for (const std::string& run : {"--oneline - <" + Example, "--oneline " + Example + " " + Example,
+                                   "--oneline " + Example + " /nonexistent.log 2>/dev/null",
+                                   // A closed pipe ends the report with SIGPIPE halfway.
+                                   "--format=csv - " + Example + " <" + Example + " | head -c 1"}) {
+        EXPECT_NE(std::system((env + run + " >/dev/null").c_str()), -1);
+        EXPECT_EQ(std::distance(std::filesystem::directory_iterator(tmp.Path()), {}), 0) << run;
+    }
+}
+
 TEST(Report, NothingIsWrittenForALogThatCannotBeOpened)
 {
     for (const std::string options :
