@@ -152,6 +152,11 @@ TPrefixed Prefixed(int32_t scale, double value)
     return {RoundHalfEven(static_cast<long double>(value) / prefix.Unit * scale), prefix.Letter};
 }
 
+std::string FormatBytes(double value, std::string_view decimalSeparator)
+{
+    return FormatPrefixed(100, value, decimalSeparator) + "byte";
+}
+
 std::string FormatPrefixed(int32_t scale, double value, std::string_view decimalSeparator)
 {
     if (scale == 0)

@@ -24,6 +24,9 @@ std::string FormatDateParts(const TDateParts& parts);
 // Value with a binary prefix (K to E) once it exceeds ten of that prefix's units,
 // rounded to 1/scale; scale 0 gives FloatText unchanged.
 std::string FormatPrefixed(int32_t scale, double value, std::string_view decimalSeparator);
+// A byte count as the overview and the tables show it: hundredths of a
+// prefixed unit, "byte" after it ("1.50Kbyte").
+std::string FormatBytes(double value, std::string_view decimalSeparator);
 
 // The binary prefix of a value: the largest (K to E) of whose unit it exceeds
 // ten; unit 1 and letter 0 for none.

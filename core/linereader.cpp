@@ -41,12 +41,12 @@ const char* FindLineBreak(const char* from, const char* end)
 
 }  // namespace
 
-LineReader::LineReader(int fd, size_t bufferSize, TReadFunction readSome)
+TLineReader::TLineReader(int fd, size_t bufferSize, TReadFunction readSome)
     : fd_(fd), readSome_(readSome != nullptr ? readSome : ::read), buffer_(bufferSize)
 {
 }
 
-bool LineReader::Fill()
+bool TLineReader::Fill()
 {
     begin_ = 0;
     end_ = 0;
@@ -68,14 +68,14 @@ bool LineReader::Fill()
     }
 }
 
-bool LineReader::NextByteIs(char c)
+bool TLineReader::NextByteIs(char c)
 {
     if (begin_ == end_ && !Fill())
         return false;
     return buffer_[begin_] == c;
 }
 
-bool LineReader::AtEnd()
+bool TLineReader::AtEnd()
 {
     if (endOfText_ || (begin_ == end_ && !Fill()))
         return true;
@@ -84,12 +84,12 @@ bool LineReader::AtEnd()
     return endOfText_;
 }
 
-const char* LineReader::NextLineBreak()
+const char* TLineReader::NextLineBreak()
 {
     return FindLineBreak(buffer_.data() + begin_, buffer_.data() + end_);
 }
 
-bool LineReader::ReadLine(std::string_view& line)
+bool TLineReader::ReadLine(std::string_view& line)
 {
     if (AtEnd())
         return false;

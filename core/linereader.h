@@ -12,7 +12,7 @@ namespace kellvar {
 // Delivers the lines of an open file one at a time without keeping them.
 // A line ends at CR, CR LF or a lone LF; Ctrl-Z ends the readable text; a last
 // line without a line end is still delivered.
-class LineReader {
+class TLineReader {
 public:
     // Lines longer than this are cut; the driver's lines are a few dozen bytes,
     // and the cut keeps a file without line ends from filling the memory.
@@ -24,7 +24,7 @@ public:
 
     static constexpr size_t DefaultBufferSize = 256 * 1024;
 
-    explicit LineReader(int fd, size_t bufferSize = DefaultBufferSize, TReadFunction readSome = nullptr);
+    explicit TLineReader(int fd, size_t bufferSize = DefaultBufferSize, TReadFunction readSome = nullptr);
 
     // False at the end of the text or on a read error.
     bool ReadLine(std::string_view& line);

@@ -36,7 +36,7 @@ public:
     {
     }
 
-    bool Run(const std::string& path, bool noSizeWarning, LineReader::TReadFunction readSome)
+    bool Run(const std::string& path, bool noSizeWarning, TLineReader::TReadFunction readSome)
     {
         receiver_.ClearTable();
         receiver_.ClearCharts();
@@ -136,9 +136,9 @@ private:
     }
 
     // Ends the run at the first read or write error.
-    void ReadSessions(int fd, const std::string& path, LineReader::TReadFunction readSome)
+    void ReadSessions(int fd, const std::string& path, TLineReader::TReadFunction readSome)
     {
-        LineReader reader(fd, LineReader::DefaultBufferSize, readSome);
+        TLineReader reader(fd, TLineReader::DefaultBufferSize, readSome);
         while (!reader.AtEnd() && (flags_.WholeLog || counters_.RowNumber < RowNumberLimit)) {
             record_.Clear();
             bool closed = false;
@@ -171,7 +171,7 @@ private:
         CheckLogUnchanged(fd, path, reader.Position());
     }
 
-    bool OfferRemainingLines(LineReader& reader)
+    bool OfferRemainingLines(TLineReader& reader)
     {
         std::string_view line;
         while (reader.ReadLine(line)) {
@@ -267,7 +267,7 @@ private:
 }  // namespace
 
 bool AnalyseLogFile(const std::string& path, bool NoSizeWarning, const TAnalysisFlags& flags,
-                    TAnalysisReceiver& receiver, TAllTimeLogHooks* allTimeLog, LineReader::TReadFunction readSome)
+                    TAnalysisReceiver& receiver, TAllTimeLogHooks* allTimeLog, TLineReader::TReadFunction readSome)
 {
     return TAnalysisRun(flags, receiver, allTimeLog).Run(path, NoSizeWarning, readSome);
 }

@@ -18,7 +18,7 @@ namespace kellvar {
 // reads the log (read(2) unless a test puts a failing one in).
 bool AnalyseLogFile(const std::string& path, bool NoSizeWarning, const TAnalysisFlags& flags,
                     TAnalysisReceiver& receiver, TAllTimeLogHooks* allTimeLog = nullptr,
-                    LineReader::TReadFunction readSome = nullptr);
+                    TLineReader::TReadFunction readSome = nullptr);
 
 // The driver stops extending its log at about 255 KByte; from 2,001 blocks of
 // 128 bytes on the user is told to move it aside.

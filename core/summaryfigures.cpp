@@ -22,12 +22,12 @@ TSummaryFigures SummaryFigureTexts(const TAnalysisCounters& c, const TChartPoint
         f.AverageReadRate = FormatPrefixed(100, read / connected, sep) + "byte/s";
         f.AverageWriteRate = FormatPrefixed(100, written / connected, sep) + "byte/s";
     }
-    f.SumWrittenData = FormatPrefixed(100, written, sep) + "byte";
-    f.SumReadData = FormatPrefixed(100, read, sep) + "byte";
+    f.SumWrittenData = FormatBytes(written, sep);
+    f.SumReadData = FormatBytes(read, sep);
     f.SumConnectionTime = FormatClock(points.ConnectionHundredths());
     if (points.Count() > 0) {
-        f.MeanWrittenData = FormatPrefixed(100, written / n, sep) + "byte";
-        f.MeanReadData = FormatPrefixed(100, read / n, sep) + "byte";
+        f.MeanWrittenData = FormatBytes(written / n, sep);
+        f.MeanReadData = FormatBytes(read / n, sep);
         f.MeanConnectionTime =
             FormatClock(DivideHalfEven(points.ConnectionHundredths(), static_cast<int64_t>(points.Count())));
         // Cut to hundredths from the exact mean; 0.29 * 100 in doubles would cut to 0.28.

@@ -33,7 +33,7 @@ constexpr size_t FlushSize = 256 * 1024;
 
 TLogStamp FirstStamp(int logFd)
 {
-    LineReader reader(logFd);
+    TLineReader reader(logFd);
     std::string_view line;
     while (reader.ReadLine(line))
         if (const TLogStamp stamp = StampOf(line); stamp.DateKey != 0)
@@ -49,7 +49,7 @@ int64_t TLogMerge::LinesHeldByTheHistory(int logFd)
     std::vector<size_t> blockLength(tail_.size(), 0);
     size_t longest = 0;
     int64_t skip = -1;
-    LineReader reader(logFd);
+    TLineReader reader(logFd);
     std::string_view line;
     for (int64_t index = 0; !tail_.empty() && reader.ReadLine(line); ++index) {
         const TLogStamp stamp = StampOf(line);
@@ -100,7 +100,7 @@ bool TLogMerge::Add(int logFd)
     const int64_t held = LinesHeldByTheHistory(logFd);
     if (held == -2 || !Rewind(logFd))
         return false;
-    LineReader reader(logFd);
+    TLineReader reader(logFd);
     std::string_view line;
     // Without the history's last lines in it, the log goes on at its first
     // line the history does not hold; unstamped lines go with the one before.

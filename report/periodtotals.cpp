@@ -109,7 +109,7 @@ void WritePeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool german
                            const TTextSink& sink)
 {
     using TRow = std::array<std::string, 8>;
-    const auto bytes = [&](double value) { return FormatPrefixed(100, value, sep) + "byte"; };
+    const auto bytes = [&](double value) { return FormatBytes(value, sep); };
     const auto row = [&](const TConnectionSums& s, const std::string& name) {
         const double n = static_cast<double>(std::max<int64_t>(s.Connections, 1));
         return TRow{name,

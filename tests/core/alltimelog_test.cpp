@@ -369,7 +369,7 @@ ssize_t ReadFailingAtFailAt(int fd, void* data, size_t size)
 std::string LongLog()
 {
     std::string log;
-    for (int i = 0; log.size() <= LineReader::DefaultBufferSize + 4'096; ++i) {
+    for (int i = 0; log.size() <= TLineReader::DefaultBufferSize + 4'096; ++i) {
         const std::string day = "02-" + std::string(i % 28 < 9 ? "0" : "") + std::to_string(i % 28 + 1) + "-20"
                                 + std::to_string(10 + i / 28) + " ";
         log += LogLine(day + "10:00:00.00", "Dialing.") + LogLine(day + "10:00:25.50", "Recv: CONNECT 49333")
@@ -388,7 +388,7 @@ TEST(AllTimeLog, ReadErrorAnywhereFailsTheRunAndArchivesOnlyWhatWasRead)
     const std::string whole = HistoryLines(log);
     std::vector<int64_t> failures{0, 1};
     for (int64_t near = -40; near <= 40; ++near)
-        failures.push_back(static_cast<int64_t>(LineReader::DefaultBufferSize) + near);
+        failures.push_back(static_cast<int64_t>(TLineReader::DefaultBufferSize) + near);
     for (const int64_t at : failures) {
         FailAt = at;
         dir.Write("k.ATL", "");
@@ -412,7 +412,7 @@ TEST(AllTimeLog, ReadErrorAnywhereFailsTheRunAndArchivesOnlyWhatWasRead)
 std::function<void()> ChangeLog;
 ssize_t ReadChangingTheLog(int fd, void* data, size_t size)
 {
-    if (::lseek(fd, 0, SEEK_CUR) == static_cast<off_t>(LineReader::DefaultBufferSize))
+    if (::lseek(fd, 0, SEEK_CUR) == static_cast<off_t>(TLineReader::DefaultBufferSize))
         ChangeLog();
     return ::read(fd, data, size);
 }

@@ -2,10 +2,29 @@
 #pragma once
 
 #include "core/analysisstore.h"
+#include "core/logstamp.h"
 #include "core/modemlogparser.h"
+#include "core/storedtail.h"
 #include "tests/support/tempdir.h"
 
+#include <ostream>
 #include <string>
+
+namespace kellvar {
+
+// Failures print the stamps' values, not their bytes.
+inline void PrintTo(const TLogStamp& stamp, std::ostream* out)
+{
+    *out << "{DateKey " << stamp.DateKey << ", TimeOfDay " << stamp.TimeOfDay << "}";
+}
+
+inline void PrintTo(const TLineStamp& stamp, std::ostream* out)
+{
+    *out << "{DateKey " << stamp.DateKey << " (" << stamp.Parts.Year << "-" << stamp.Parts.Month << "-"
+         << stamp.Parts.Day << "), TimeOfDay " << stamp.TimeOfDay << "}";
+}
+
+}  // namespace kellvar
 
 namespace kellvar::testing {
 

@@ -17,7 +17,7 @@ std::vector<std::string> Lines(const std::string& bytes, size_t bufferSize = 64 
 {
     testing::TempDir dir;
     const int fd = ::open(dir.Write("log", bytes).c_str(), O_RDONLY);
-    LineReader reader(fd, bufferSize);
+    TLineReader reader(fd, bufferSize);
     std::vector<std::string> lines;
     std::string_view line;
     while (reader.ReadLine(line))
@@ -58,20 +58,20 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"nul_bytes_are_ordinary", std::string("a\0b\r\n", 5), L{std::string("a\0b", 3)}}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(LineReader, CutsOverlongLines)
+TEST(TLineReader, CutsOverlongLines)
 {
-    const std::string huge(LineReader::MaxLineLength + 1000, 'x');
+    const std::string huge(TLineReader::MaxLineLength + 1000, 'x');
     const L lines = Lines(huge + "\r\nnext\r\n");
     ASSERT_EQ(lines.size(), 2u);
-    EXPECT_EQ(lines[0].size(), LineReader::MaxLineLength);
+    EXPECT_EQ(lines[0].size(), TLineReader::MaxLineLength);
     EXPECT_EQ(lines[1], "next");
 }
 
-TEST(LineReader, ReportsReadErrors)
+TEST(TLineReader, ReportsReadErrors)
 {
     testing::TempDir dir;
     const int fd = ::open(dir.Path().c_str(), O_RDONLY);  // reading a directory fails
-    LineReader reader(fd);
+    TLineReader reader(fd);
     std::string_view line;
     EXPECT_FALSE(reader.ReadLine(line));
     EXPECT_TRUE(reader.Failed());
