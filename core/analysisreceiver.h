@@ -28,6 +28,8 @@ public:
     // Message texts break their lines with a single CR.
     virtual void ShowMessage(const std::string& text, TMessageSeverity severity) = 0;
     virtual void ProcessPendingEvents() = 0;
+    // How far the run has read, just before the window's events are handled.
+    virtual void ShowProgress(int64_t /*bytesRead*/, int64_t /*fileSize*/) {}
     virtual void ShowSummary(const TAnalysisCounters& counters) = 0;
     // The file whose failure ended the run (the log or the All-Time-Log) and
     // the system's reason, before the run's messages.

@@ -128,6 +128,7 @@ private:
             Fail(path, platform::ErrorText(errno));
             return false;
         }
+        fileSize_ = size;
         counters_.LogFileBlocks =
             static_cast<int32_t>(std::min<int64_t>(size / 128, std::numeric_limits<int32_t>::max()));
         if (counters_.LogFileBlocks > SizeWarningBlocks && !flags_.FFileFromCommandLine && !noSizeWarning)
@@ -153,8 +154,10 @@ private:
             if (reader.Failed())
                 break;
             CloseSession();
-            if (!flags_.FQuiet && (counters_.SuccessfulConnects + 1) % 16 == 0)
+            if (!flags_.FQuiet && (counters_.SuccessfulConnects + 1) % 16 == 0) {
+                receiver_.ShowProgress(reader.Position(), fileSize_);
                 receiver_.ProcessPendingEvents();
+            }
         }
         counters_.StoppedAtRowLimit = !reader.Failed() && !reader.AtEnd();
         // The row limit is the table's: the history takes every recognised
@@ -257,6 +260,7 @@ private:
     bool keepAllTimeLog_ = false;
     bool allTimeLogFailed_ = false;
     bool logChanged_ = false;
+    int64_t fileSize_ = 0;
     std::optional<TFileFailure> failure_;
     std::vector<std::pair<std::string, TMessageSeverity>> messages_;
     TAnalysisCounters counters_;

@@ -93,6 +93,11 @@ std::string AnalysedAsLogReason(bool german)
     return german ? "es wird gerade als Log gelesen" : "it is the log being read";
 }
 
+std::string ReadingProgressName(bool german)
+{
+    return german ? "Die Log-Datei wird gelesen" : "Reading the log";
+}
+
 std::string InterleavedLogsMessage(const std::string& earlier, const std::string& later, bool german)
 {
     if (german)
@@ -127,6 +132,5 @@ std::string ChartRowLimitMessage(int32_t pointsShown, bool german)
     return "The chart ends after " + std::to_string(pointsShown)
            + " connections, as in the window; the rest of the file was not analysed.";
 }
-
 
 }  // namespace kellvar

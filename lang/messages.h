@@ -35,6 +35,9 @@ std::string AnalysedAsLogReason(bool german);
 // Lines an unattended run could not put in the All-Time-Log without breaking its order.
 std::string LinesLeftOutMessage(int64_t lines, const std::string& allTimeLogPath, bool german);
 
+// What a screen reader calls the bar that shows how far a long run has read.
+std::string ReadingProgressName(bool german);
+
 // kellvar-report: two logs that overlap in time without one continuing the
 // other; the later one's lines from that time were left out.
 std::string InterleavedLogsMessage(const std::string& earlier, const std::string& later, bool german);

@@ -6,6 +6,8 @@
 
 #include "chartpage.h"
 #include "filenames.h"
+#include "fixedplacement.h"
+#include "layouthelpers.h"
 #include "overviewpage.h"
 #include "tablepage.h"
 
@@ -55,6 +57,7 @@ bool TModemLogDialog::AnalyseLogFile(const QString& path, bool NoSizeWarning)
     flags.Unattended = !dialogs_.CanWaitForUser();
     TAllTimeLogFile history(AllTimeLogFileName(FileNameBytes(programPath_)));
     sinceShown_.start();
+    sinceStart_.start();
     const bool analysed = kellvar::AnalyseLogFile(FileNameBytes(path), NoSizeWarning, flags, *this, &history);
     OpenButton->setEnabled(openEnabled);
     analysing_ = false;
@@ -117,6 +120,20 @@ void TModemLogDialog::ProcessPendingEvents()
     QCoreApplication::processEvents();
 }
 
+void TModemLogDialog::ShowProgress(int64_t bytesRead, int64_t fileSize)
+{
+    if (fileSize <= 0 || sinceStart_.elapsed() < progressDelay_)
+        return;
+    // At the right end of the bottom row, where nothing else stands.
+    const TLayoutScale px(font());
+    const QRect open = OpenButton->geometry();
+    const int width = px(160);
+    progress_->setGeometry(bottomPanel_->width() - width - px(9), open.y(), width, open.height());
+    progress_->setAccessibleName(UiText(ReadingProgressName(IsGerman)));
+    progress_->setValue(static_cast<int>(std::min<int64_t>(1000, bytesRead * 1000 / fileSize)));
+    progress_->show();
+}
+
 void TModemLogDialog::HandChartPointsOver()
 {
     const auto values = [this](TSourceSeries series) { return &points_.Values(series); };
@@ -129,6 +146,7 @@ void TModemLogDialog::HandChartPointsOver()
 void TModemLogDialog::ShowSummary(const TAnalysisCounters& counters)
 {
     stoppedAtRowLimit_ = counters.StoppedAtRowLimit;
+    progress_->hide();
     // Nobody sees a quiet run's table end early; its log of standard error does.
     if (counters.StoppedAtRowLimit && FQuiet && !FQuietTotal)
         dialogs_.ShowNote(this, QString::fromStdString(RowLimitMessage(counters.RowNumber - 1, IsGerman)));

@@ -202,6 +202,11 @@ QWidget* TModemLogDialog::BuildBottomPanel()
     panel->Place(CloseButton, 137, 4, 99, 30);
     panel->Place(HelpButton, 265, 4, 99, 30);
     panel->Place(ShowLabelsCheckBox, 377, 9, 376, 17);
+    // Placed by ShowProgress while a long run reads, outside the layout.
+    progress_ = Named(new QProgressBar(panel), "ProgressBar");
+    progress_->setRange(0, 1000);
+    progress_->setFormat("%p %");
+    progress_->hide();
     panel->setFixedHeight(std::max(TLayoutScale(panel->font())(42), panel->sizeHint().height()));
 
     connect(OpenButton, &QPushButton::clicked, this, &TModemLogDialog::OpenButtonClick);

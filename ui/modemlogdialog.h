@@ -11,6 +11,7 @@
 
 #include <QDialog>
 #include <QElapsedTimer>
+#include <QProgressBar>
 #include <QString>
 
 #include <array>
@@ -88,6 +89,9 @@ public:
     // The connections the table and the charts take by their connect date
     // (kellvar-report's --since and --until for its charts); all by default.
     void KeepConnectDates(TConnectDateRange range) { keptDates_ = range; }
+    // A run that takes longer than this shows how far it has read.
+    void ShowProgressAfter(qint64 milliseconds) { progressDelay_ = milliseconds; }
+    QProgressBar* Progress() const { return progress_; }
     // The last run's table stopped at its row limit.
     bool StoppedAtRowLimit() const { return stoppedAtRowLimit_; }
     // The program's exit status: 1 when a quiet run's analysis failed.
@@ -168,6 +172,7 @@ private:
     void ClearLogFileMaxSizeNote() override;
     void ShowMessage(const std::string& text, TMessageSeverity severity) override;
     void ProcessPendingEvents() override;
+    void ShowProgress(int64_t bytesRead, int64_t fileSize) override;
     void ShowSummary(const TAnalysisCounters& counters) override;
     void HandChartPointsOver();
 
@@ -188,6 +193,9 @@ private:
     bool lastRowKept_ = true;
     bool stoppedAtRowLimit_ = false;
     QElapsedTimer sinceShown_;
+    QElapsedTimer sinceStart_;
+    qint64 progressDelay_ = 500;
+    QProgressBar* progress_ = nullptr;
     bool shown_ = false;
     bool startUpDone_ = false;
     bool closed_ = false;

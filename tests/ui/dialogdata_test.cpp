@@ -22,6 +22,7 @@
 #include <QLineSeries>
 #include <QMenu>
 #include <QMimeData>
+#include <QProgressBar>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
@@ -622,6 +623,34 @@ private slots:
             for (int i = 0; i < chart->SeriesCount(); ++i)
                 QVERIFY(ContrastRatio(rgb(chart->Series(i)->pen().color()), {0x3C, 0x3C, 0x3C}) >= 3.0);
         }
+    }
+
+    // A long run shows how far it has read; a short one shows nothing.
+    void longRunsShowHowFarTheyHaveRead()
+    {
+        TempDir dir;
+        std::string log;
+        // About 1.6 MB: read in several blocks of 256 KB.
+        for (int session = 0; session < 4'000; ++session)
+            log += EnglishSession("10:00:00.00", "10:00:25.50", "10:30:25.50", 1'000, 100);
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
+        t.Start();
+        QProgressBar* progress = t.Window->Progress();
+        QList<int> shown;
+        QObject::connect(progress, &QProgressBar::valueChanged, [&](int value) {
+            if (progress->isVisible())
+                shown << value;
+        });
+        t.Window->AnalyseLogFile(QString::fromStdString(ExampleLog), true);
+        QVERIFY2(shown.isEmpty(), "the example is read in far less than half a second");
+        t.Window->ShowProgressAfter(0);
+        t.Window->AnalyseLogFile(QString::fromStdString(dir.Write("long.log", log)), true);
+        QVERIFY2(shown.size() >= 5, qPrintable(QString::number(shown.size())));
+        QVERIFY(std::is_sorted(shown.begin(), shown.end()));
+        QVERIFY(shown.first() > 0 && shown.last() <= 1000);
+        QVERIFY(!progress->isVisible());
+        QCOMPARE(progress->accessibleName(), QString("Reading the log"));
     }
 
     void messageBoxesBreakLinesAtEachCr()
