@@ -5,6 +5,7 @@
 // log or the All-Time-Log failed.
 
 #include "lang/language.h"
+#include "lang/messages.h"
 #include "platform/filehandle.h"
 #include "ui/focusstyle.h"
 #include "ui/modemlogdialog.h"
@@ -41,37 +42,38 @@ bool HasDisplay()
     return !platform.empty() || !Environment("DISPLAY").empty() || !Environment("WAYLAND_DISPLAY").empty();
 }
 
-constexpr const char* Help = "usage: kellvar [LOGFILE] [-quiet | -quiettotal]\n"
-                             "       kellvar --help | --version\n"
-                             "\n"
-                             "Shows the connections of a Windows modem log: overview, table and charts.\n"
-                             "Without LOGFILE it analyses the default log (~/ModemLog.txt unless another\n"
-                             "was made the default).\n"
-                             "\n"
-                             "Options (any letter case, whole arguments):\n"
-                             "  -quiet        analyse the default log, update the All-Time-Log and end;\n"
-                             "                without a display its messages go to standard error\n"
-                             "  -quiettotal   the same without any message\n"
-                             "  --help        print this help\n"
-                             "  --version     print the version\n"
-                             "\n"
-                             "Files: kellvar.INI (settings) and kellvar.ATL (All-Time-Log) beside the\n"
-                             "program where you may write there; otherwise\n"
-                             "$XDG_CONFIG_HOME/kellvar/kellvar.INI (~/.config) and\n"
-                             "$XDG_DATA_HOME/kellvar/kellvar.ATL (~/.local/share).\n"
-                             "\n"
-                             "The All-Time-Log without the window: the two lines UseLastSettings=1 and\n"
-                             "StoreAllTimeLog=1 under [SETTINGS] in kellvar.INI, and a daily run:\n"
-                             "  systemctl --user enable --now kellvar-archive.timer\n"
-                             "\n"
-                             "Exit status: 1 when a quiet run could not read the log or keep the\n"
-                             "All-Time-Log, or without a display for the window; 0 otherwise.\n";
+std::string Help()
+{
+    return std::string("usage: kellvar [LOGFILE] [-quiet | -quiettotal]\n"
+                       "       kellvar --help | --version\n"
+                       "\n"
+                       "Shows the connections of a Windows modem log: overview, table and charts.\n"
+                       "Without LOGFILE it analyses the default log (~/ModemLog.txt unless another\n"
+                       "was made the default).\n"
+                       "\n"
+                       "Options (any letter case, whole arguments):\n"
+                       "  -quiet        analyse the default log, update the All-Time-Log and end;\n"
+                       "                without a display its messages go to standard error\n"
+                       "  -quiettotal   the same without any message\n"
+                       "  --help        print this help\n"
+                       "  --version     print the version\n"
+                       "\n")
+           + kellvar::FilesHelp + "\n"
+           + "The All-Time-Log without the window: the two lines UseLastSettings=1 and\n"
+             "StoreAllTimeLog=1 under [SETTINGS] in kellvar.INI, and a daily run:\n"
+             "  systemctl --user enable --now kellvar-archive.timer\n"
+             "Its messages: journalctl --user -u kellvar-archive\n"
+             "\n"
+             "Exit status: 1 when a quiet run could not read the log, keep the\n"
+             "All-Time-Log, read or write its settings, or had nothing to analyse;\n"
+             "1 without a display for the window; 0 otherwise.\n";
+}
 
 // Prints the text; a full disk or a closed pipe fails the run, as it does
 // any other program's.
-int Print(const char* text)
+int Print(const std::string& text)
 {
-    if (std::fputs(text, stdout) >= 0 && std::fflush(stdout) == 0)
+    if (std::fputs(text.c_str(), stdout) >= 0 && std::fflush(stdout) == 0)
         return 0;
     std::cerr << "kellvar: standard output: " << std::strerror(errno) << '\n';
     return 1;
@@ -89,7 +91,7 @@ int main(int argc, char** argv)
     const std::vector<std::string> arguments(argv + 1, argv + argc);
     // Asked alone, these need neither a display nor a window.
     if (arguments == std::vector<std::string>{"--help"})
-        return Print(Help);
+        return Print(Help());
     if (arguments == std::vector<std::string>{"--version"})
         return Print("kellvar " KELLVAR_VERSION "\n");
     kellvar::ChooseLanguage();

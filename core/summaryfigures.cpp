@@ -31,7 +31,7 @@ TSummaryFigures SummaryFigureTexts(const TAnalysisCounters& c, const TChartPoint
         f.MeanConnectionTime =
             FormatClock(DivideHalfEven(points.ConnectionHundredths(), static_cast<int64_t>(points.Count())));
         // Cut to hundredths from the exact mean; 0.29 * 100 in doubles would cut to 0.28.
-        const int64_t meanDial = points.DialHundredths() / static_cast<int64_t>(points.Count());
+        const int64_t meanDial = MeanDialHundredths(points.DialHundredths(), static_cast<int64_t>(points.Count()));
         f.AverageDialingTime = FloatText(static_cast<double>(meanDial) / 100, sep) + std::string(DialingTimeUnit);
     }
     f.UnclosedEntries = std::to_string(c.UnclosedEntries);

@@ -29,6 +29,13 @@ struct TSummaryFigures {
     std::string LogFileSize;
 };
 
+// The mean dialing time in hundredths of a second, cut (not rounded) from the
+// exact mean as the overview shows it; count > 0.
+constexpr int64_t MeanDialHundredths(int64_t totalHundredths, int64_t count)
+{
+    return totalHundredths / count;
+}
+
 TSummaryFigures SummaryFigureTexts(const TAnalysisCounters& counters, const TChartPoints& points,
                                    const std::string& decimalSeparator);
 

@@ -93,6 +93,11 @@ std::string AnalysedAsLogReason(bool german)
     return german ? "es wird gerade als Log gelesen" : "it is the log being read";
 }
 
+const char* const FilesHelp = "  kellvar.INI (settings) and kellvar.ATL (All-Time-Log) beside the kellvar\n"
+                              "  program, in a folder that only you may change; otherwise\n"
+                              "  $XDG_CONFIG_HOME/kellvar/kellvar.INI (~/.config) and\n"
+                              "  $XDG_DATA_HOME/kellvar/kellvar.ATL (~/.local/share).\n";
+
 std::string ReadingProgressName(bool german)
 {
     return german ? "Die Log-Datei wird gelesen" : "Reading the log";

@@ -35,6 +35,9 @@ std::string AnalysedAsLogReason(bool german);
 // Lines an unattended run could not put in the All-Time-Log without breaking its order.
 std::string LinesLeftOutMessage(int64_t lines, const std::string& allTimeLogPath, bool german);
 
+// The paragraph of both programs' --help on where the window keeps its files.
+extern const char* const FilesHelp;
+
 // What a screen reader calls the bar that shows how far a long run has read.
 std::string ReadingProgressName(bool german);
 

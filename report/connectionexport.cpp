@@ -3,6 +3,8 @@
 
 #include "machinetext.h"
 
+#include "core/summaryfigures.h"
+
 #include <algorithm>
 #include <string_view>
 #include <utility>
@@ -182,8 +184,8 @@ TFields SummaryFields(const TSummaryValues& v)
         IntegerField("connections", s.Connections),
         HundredthsField("duration_s", s.DurationHundredths),
         QuotientField("mean_duration_s", s.DurationHundredths, s.Connections * 100),
-        // The overview's mean dialing time is cut to hundredths, not rounded.
-        s.Connections > 0 ? HundredthsField("mean_dial_s", s.DialHundredths / s.Connections) : NoneField("mean_dial_s"),
+        s.Connections > 0 ? HundredthsField("mean_dial_s", MeanDialHundredths(s.DialHundredths, s.Connections))
+                          : NoneField("mean_dial_s"),
         IntegerField("received_bytes", s.ReceivedBytes),
         IntegerField("sent_bytes", s.SentBytes),
         QuotientField("mean_received_bytes", s.ReceivedBytes, s.Connections),

@@ -3,6 +3,8 @@
 
 #include "machinetext.h"
 
+#include "lang/messages.h"
+
 #include "platform/asciitext.h"
 
 #include <algorithm>
@@ -53,12 +55,9 @@ std::string ReportHelp()
              "  -h, --help       print this help\n"
              "  -V, --version    print the version\n"
              "\n"
-             "Files (of the kellvar window; the report reads only LOGFILE):\n"
-             "  kellvar.INI and kellvar.ATL beside the kellvar program where you may write\n"
-             "  there; otherwise the settings in $XDG_CONFIG_HOME/kellvar/kellvar.INI\n"
-             "  (~/.config) and the All-Time-Log in $XDG_DATA_HOME/kellvar/kellvar.ATL\n"
-             "  (~/.local/share).\n"
-             "\n"
+             "Files of the kellvar window (the report reads only LOGFILE):\n"
+           + FilesHelp
+           + "\n"
              "Exit status: 0 on success; 1 when a log could not be opened or read, or\n"
              "the output could not be written; 2 for a usage error.\n";
 }
