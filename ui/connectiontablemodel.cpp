@@ -34,11 +34,15 @@ QVariant TConnectionTableModel::data(const QModelIndex& index, int role) const
         return {};
     if (role == Qt::TextAlignmentRole)
         return QVariant::fromValue(Qt::AlignVCenter | (RightAligned(index.column()) ? Qt::AlignRight : Qt::AlignLeft));
-    if (role != Qt::DisplayRole)
+    if (role != Qt::DisplayRole && role != Qt::AccessibleTextRole)
         return {};
     const TRowCells& row = table_.Rows()[static_cast<size_t>(index.row())];
     const auto column = static_cast<size_t>(index.column());
-    return column < row.size() ? QString::fromStdString(row[column]) : QString();
+    const QString text = column < row.size() ? QString::fromStdString(row[column]) : QString();
+    // A screen reader says the cell with its column, an empty one too.
+    if (role == Qt::AccessibleTextRole)
+        return captions_.value(index.column()) + ": " + text;
+    return text;
 }
 
 QVariant TConnectionTableModel::headerData(int section, Qt::Orientation orientation, int role) const

@@ -23,6 +23,7 @@
 #include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
+#include <QScrollArea>
 #include <QShortcut>
 #include <QTabWidget>
 #include <QTreeView>
@@ -55,12 +56,23 @@ void TModemLogDialog::BuildLayout()
     texts_.Bind("ModemLogDialog", TTextProperty::Caption, [this](const QString& text) { setWindowTitle(text); });
     texts_.Bind("OpenDialog1", TTextProperty::Caption, [this](const QString& text) { OpenDialog1.Title = text; });
     HelpContext(this, 1);
-    auto* main = new QVBoxLayout(this);
-    main->setContentsMargins(3, 3, 3, 0);
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(3, 3, 3, 0);
+    outer->setSpacing(0);
+    // The window may be made as small as its bounds rules allow; below the
+    // layout size everything scrolls as a whole, pages, status panels and
+    // the bottom row alike, instead of squeezing or cutting any of them.
+    outer->setSizeConstraint(QLayout::SetNoConstraint);
+    windowScroll_ = Named(new QScrollArea, "WindowScrollArea");
+    windowScroll_->setFrameShape(QFrame::NoFrame);
+    windowScroll_->setWidgetResizable(true);
+    windowScroll_->setFocusPolicy(Qt::NoFocus);
+    outer->addWidget(windowScroll_);
+    auto* content = new QWidget;
+    windowScroll_->setWidget(content);
+    auto* main = new QVBoxLayout(content);
+    main->setContentsMargins(0, 0, 0, 0);
     main->setSpacing(0);
-    // The window may be made as small as its bounds rules allow; pages that
-    // do not fit scroll, and the bottom panel is clipped.
-    main->setSizeConstraint(QLayout::SetNoConstraint);
 
     auto* panel1 = Named(new QWidget, "Panel1");
     auto* panel1Layout = new QVBoxLayout(panel1);
@@ -186,6 +198,10 @@ void TModemLogDialog::RelayoutFixedParts()
     settingsPage_->Relayout();
     bottomPanel_->Relayout();
     bottomPanel_->setFixedHeight(std::max(TLayoutScale(font())(42), bottomPanel_->sizeHint().height()));
+    // The layout's client area less the window's margins: all of it fits
+    // there, and a smaller window scrolls.
+    const TLayoutScale px(font());
+    windowScroll_->widget()->setMinimumSize(px(1106) - 6, px(549) - 3);
 }
 
 QWidget* TModemLogDialog::BuildBottomPanel()

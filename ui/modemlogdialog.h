@@ -12,6 +12,7 @@
 #include <QDialog>
 #include <QElapsedTimer>
 #include <QProgressBar>
+#include <QScrollArea>
 #include <QString>
 
 #include <array>
@@ -196,6 +197,7 @@ private:
     QElapsedTimer sinceStart_;
     qint64 progressDelay_ = 500;
     QProgressBar* progress_ = nullptr;
+    QScrollArea* windowScroll_ = nullptr;
     bool shown_ = false;
     bool startUpDone_ = false;
     bool closed_ = false;

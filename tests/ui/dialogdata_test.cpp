@@ -88,10 +88,11 @@ QStringList UnnamedFocusable(QAccessibleInterface* object)
     if (object == nullptr || object->state().invisible)
         return unnamed;
     if (object->state().focusable && object->text(QAccessible::Name).trimmed().isEmpty())
-        unnamed << QString("%1 %2 (%3)")
+        unnamed << QString("%1 %2 (%3) role %4")
                        .arg(object->object() != nullptr ? object->object()->metaObject()->className() : "?")
                        .arg(object->object() != nullptr ? object->object()->objectName() : "")
-                       .arg(object->text(QAccessible::Value));
+                       .arg(object->text(QAccessible::Value))
+                       .arg(object->role());
     for (int i = 0; i < object->childCount(); ++i)
         unnamed << UnnamedFocusable(object->child(i));
     return unnamed;

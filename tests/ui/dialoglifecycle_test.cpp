@@ -21,6 +21,7 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QScrollArea>
+#include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
@@ -442,18 +443,28 @@ private slots:
         t.Window->close();
     }
 
-    // A page that scrolls is a Tab stop (the keys scroll it); one that shows
-    // everything is none, since a stop there would show nothing.
-    void pagesAreTabStopsOnlyWhileTheyScroll()
+    // Below the layout size the window scrolls as a whole: no page, status
+    // panel or button is squeezed or cut, and no page is a Tab stop of its own.
+    void smallWindowScrollsAsAWhole()
     {
         TDialogUnderTest t;
         t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
         t.Start();
-        auto* overview = t.Window->findChild<QScrollArea*>("TabSheet0");
-        QCOMPARE(overview->focusPolicy(), Qt::NoFocus);
+        auto* window = t.Window->findChild<QScrollArea*>("WindowScrollArea");
+        // At the layout size (the window's margins are 3 pixels, none below) nothing scrolls.
+        t.Window->resize(window->widget()->minimumSize() + QSize(6, 3));
+        QApplication::processEvents();
+        QCOMPARE(window->horizontalScrollBar()->maximum(), 0);
+        QCOMPARE(window->verticalScrollBar()->maximum(), 0);
         t.Window->resize(500, 300);
         QApplication::processEvents();
-        QCOMPARE(overview->focusPolicy(), Qt::StrongFocus);
+        QVERIFY(window->horizontalScrollBar()->maximum() > 0);
+        QVERIFY(window->verticalScrollBar()->maximum() > 0);
+        const QSize whole = window->widget()->size();
+        QVERIFY(whole.width() > 500 && whole.height() > 300);
+        for (QWidget* part : std::initializer_list<QWidget*>{t.Window->ShowLabelsCheckBox, t.Window->HelpButton})
+            QVERIFY2(part->width() >= part->sizeHint().width(), qPrintable(part->objectName()));
+        QCOMPARE(t.Window->findChild<QScrollArea*>("TabSheet0")->focusPolicy(), Qt::NoFocus);
         t.Window->close();
     }
 
