@@ -6,6 +6,7 @@
 
 #include "lang/fixedtexts.h"
 
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
@@ -31,7 +32,8 @@ TSettingsPage::TSettingsPage(QWidget* parent) : QWidget(parent)
     StoreAllTimeLogCheckBox = SettingsCheckBox(texts_, "StoreAllTimeLogCheckBox");
     DefaultLoadLogFileCheckBox = SettingsCheckBox(texts_, "DefaultLoadLogFileCheckBox");
     DefaultLoadLogFileCheckBox->setChecked(true);
-    QLabel* tabLabel = CaptionLabel(texts_, "DefaultTabLabel");
+    tabLabel_ = CaptionLabel(texts_, "DefaultTabLabel");
+    QLabel* tabLabel = tabLabel_;
     DefaultTabComboBox = Named(new QComboBox, "DefaultTabComboBox");
     DefaultTabComboBox->setEditable(false);
     // The label names the box for screen readers, and Alt+its letter focuses it.
@@ -87,6 +89,8 @@ void TSettingsPage::ApplyTexts(bool german)
     const std::vector<std::string_view> pages = PageCaptions(german);
     for (size_t page = 0; page < DefaultTabPageChoices; ++page)
         DefaultTabComboBox->addItem(UiText(pages[page]));
+    // The box's drop-down list is read by the label's name as the box is.
+    DefaultTabComboBox->view()->setAccessibleName(tabLabel_->text().remove('&'));
     DefaultTabComboBox->setCurrentIndex(chosen);
 }
 

@@ -11,6 +11,8 @@ class QCheckBox;
 class QComboBox;
 class QPushButton;
 
+class QLabel;
+
 namespace kellvar {
 
 class TFixedPlacement;
@@ -42,6 +44,7 @@ public:
 private:
     TTextBindings texts_;
     TFixedPlacement* controls_;
+    QLabel* tabLabel_;
 };
 
 }  // namespace kellvar

@@ -85,7 +85,8 @@ QStringList ShownColumn(TModemLogDialog& w, int column)
 QStringList UnnamedFocusable(QAccessibleInterface* object)
 {
     QStringList unnamed;
-    if (object == nullptr || object->state().invisible)
+    // Hidden ones too: a combo box's list is hidden until it drops down.
+    if (object == nullptr)
         return unnamed;
     if (object->state().focusable && object->text(QAccessible::Name).trimmed().isEmpty())
         unnamed << QString("%1 %2 (%3) role %4")
