@@ -19,8 +19,8 @@ int main(int argc, char** argv)
     for (int i = 1; i < argc; ++i) {
         const std::string argument = argv[i];
         if (argument == "--vocabulary") {
-            for (std::string_view text : kellvar::LogVocabulary)
-                std::cout << text << '\n';
+            for (const kellvar::TVocabularyEntry& entry : kellvar::LogVocabulary)
+                std::cout << entry.Text << '\n';
             return 0;
         }
         if (argument == "--german")

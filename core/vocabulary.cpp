@@ -21,13 +21,14 @@ struct TFirstByteIndex {
     constexpr TFirstByteIndex()
     {
         for (size_t entry = 0; entry < LogVocabulary.size(); ++entry)
-            EntriesStartingWith[static_cast<unsigned char>(LogVocabulary[entry][0])] |= uint32_t{1} << entry;
+            EntriesStartingWith[static_cast<unsigned char>(LogVocabulary[entry].Text[0])] |= uint32_t{1} << entry;
     }
 };
 
 constexpr TFirstByteIndex FirstByteIndex;
 
-constexpr size_t ShortestEntry = std::ranges::min(LogVocabulary, {}, &std::string_view::size).size();
+constexpr size_t ShortestEntry =
+    std::ranges::min(LogVocabulary, {}, [](const TVocabularyEntry& e) { return e.Text.size(); }).Text.size();
 
 unsigned Bigram(const char* at)
 {
@@ -43,9 +44,9 @@ struct TBigramShifts {
     TBigramShifts()
     {
         Shift.fill(ShortestEntry - 1);
-        for (std::string_view entry : LogVocabulary)
+        for (const TVocabularyEntry& entry : LogVocabulary)
             for (size_t j = 1; j < ShortestEntry; ++j) {
-                uint8_t& shift = Shift[Bigram(entry.data() + j - 1)];
+                uint8_t& shift = Shift[Bigram(entry.Text.data() + j - 1)];
                 shift = std::min<uint8_t>(shift, static_cast<uint8_t>(ShortestEntry - 1 - j));
             }
     }
@@ -90,8 +91,8 @@ constexpr bool IsDigit(char c)
 // stamp whose digit places all hold digits: a match must begin after it.
 constexpr bool NoEntryBeginsWithADigitPair()
 {
-    for (std::string_view entry : LogVocabulary)
-        if (IsDigit(entry[0]) || IsDigit(entry[1]))
+    for (const TVocabularyEntry& entry : LogVocabulary)
+        if (IsDigit(entry.Text[0]) || IsDigit(entry.Text[1]))
             return false;
     return true;
 }
@@ -160,7 +161,7 @@ TLineMatch MatchFrom(std::string_view line, size_t start)
         uint32_t candidates = FirstByteIndex.EntriesStartingWith[static_cast<unsigned char>(line[position])] & wanted;
         for (; candidates != 0; candidates &= candidates - 1) {
             const int entry = std::countr_zero(candidates);
-            if (OccursAt(line, position, LogVocabulary[entry])) {
+            if (OccursAt(line, position, LogVocabulary[entry].Text)) {
                 best = entry;
                 bestPosition = position;
                 wanted = (uint32_t{1} << entry) - 1;
@@ -172,10 +173,10 @@ TLineMatch MatchFrom(std::string_view line, size_t start)
     if (best == None)
         return {};
 
-    const auto kind = static_cast<TMessageKind>(best % MessageKindCount + 1);
+    const TMessageKind kind = LogVocabulary[best].Kind;
     if ((kind == ConnectResponse || kind == NoCarrier) && !ContainsReceivedMarker(line.substr(start)))
         return {};
-    return {kind, bestPosition, bestPosition + LogVocabulary[best].size()};
+    return {kind, bestPosition, bestPosition + LogVocabulary[best].Text.size()};
 }
 
 // Where the message text of a stamped line begins: no entry and no marker

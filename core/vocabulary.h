@@ -30,40 +30,65 @@ enum TMessageKind : int {
 
 inline constexpr int MessageKindCount = 15;
 
-// The driver's wording, English entries 1-15 then their German counterparts 16-30,
-// as Windows-1252 bytes. Order matters: the first entry found in a line wins.
-inline constexpr std::array<std::string_view, 2 * MessageKindCount> LogVocabulary = {
-    "Dialing",
-    "Send: ATDT",
-    "CONNECT",
-    "Interpreted response: Connect",
-    "Connection established at ",
-    "- Read: Total: ",
-    "Hanging up the modem",
-    "Hardware hangup by lowering DTR",
-    "NO CARRIER",
-    "Interpreted response: No Carrier",
-    "Send: ATH",
-    "Session Statistics:",
-    "   Reads : ",
-    "   Writes: ",
-    "Serial Overrun Errors: ",
-    "W\xE4hlen",
-    "Sende: ATDT",
-    "CONNECT",
-    "Interpretierte Antwort: Connect",
-    "Verbindung hergestellt mit ",
-    "- Gelesen: Gesamt: ",
-    "Modem aufh\xE4ngen",
-    "Modem hat nach DTR-Signal aufgeh\xE4ngt",
-    "NO CARRIER",
-    "Interpretierte Antwort: No Carrier",
-    "Sende: ATH<cr>",
-    "Sitzungsstatistik :",
-    "       Gelesen: ",
-    "       Geschrieben: ",
-    "Serial Overrun Errors: ",
+enum class TLanguage { English, German };
+
+// One wording of the driver's: its text (Windows-1252 bytes), the kind of
+// message it marks, and the language of the driver that writes it.
+struct TVocabularyEntry {
+    std::string_view Text;
+    TMessageKind Kind;
+    TLanguage Language;
 };
+
+// The driver's wording, the English entries then their German counterparts.
+// Order matters: the first entry found in a line wins.
+inline constexpr std::array<TVocabularyEntry, 2 * MessageKindCount> LogVocabulary = {{
+    {"Dialing", Dialing, TLanguage::English},
+    {"Send: ATDT", DialCommand, TLanguage::English},
+    {"CONNECT", ConnectResponse, TLanguage::English},
+    {"Interpreted response: Connect", InterpretedConnect, TLanguage::English},
+    {"Connection established at ", ConnectionEstablished, TLanguage::English},
+    {"- Read: Total: ", ReadWrittenTotals, TLanguage::English},
+    {"Hanging up the modem", HangingUp, TLanguage::English},
+    {"Hardware hangup by lowering DTR", HardwareHangUp, TLanguage::English},
+    {"NO CARRIER", NoCarrier, TLanguage::English},
+    {"Interpreted response: No Carrier", InterpretedNoCarrier, TLanguage::English},
+    {"Send: ATH", HangUpCommand, TLanguage::English},
+    {"Session Statistics:", SessionStatistics, TLanguage::English},
+    {"   Reads : ", Reads, TLanguage::English},
+    {"   Writes: ", Writes, TLanguage::English},
+    {"Serial Overrun Errors: ", SerialOverrun, TLanguage::English},
+    {"W\xE4hlen", Dialing, TLanguage::German},
+    {"Sende: ATDT", DialCommand, TLanguage::German},
+    {"CONNECT", ConnectResponse, TLanguage::German},
+    {"Interpretierte Antwort: Connect", InterpretedConnect, TLanguage::German},
+    {"Verbindung hergestellt mit ", ConnectionEstablished, TLanguage::German},
+    {"- Gelesen: Gesamt: ", ReadWrittenTotals, TLanguage::German},
+    {"Modem aufh\xE4ngen", HangingUp, TLanguage::German},
+    {"Modem hat nach DTR-Signal aufgeh\xE4ngt", HardwareHangUp, TLanguage::German},
+    {"NO CARRIER", NoCarrier, TLanguage::German},
+    {"Interpretierte Antwort: No Carrier", InterpretedNoCarrier, TLanguage::German},
+    {"Sende: ATH<cr>", HangUpCommand, TLanguage::German},
+    {"Sitzungsstatistik :", SessionStatistics, TLanguage::German},
+    {"       Gelesen: ", Reads, TLanguage::German},
+    {"       Geschrieben: ", Writes, TLanguage::German},
+    {"Serial Overrun Errors: ", SerialOverrun, TLanguage::German},
+}};
+
+// Each kind has exactly one wording in each language.
+constexpr bool EveryKindOncePerLanguage()
+{
+    for (int kind = 1; kind <= MessageKindCount; ++kind)
+        for (const TLanguage language : {TLanguage::English, TLanguage::German}) {
+            int found = 0;
+            for (const TVocabularyEntry& entry : LogVocabulary)
+                found += entry.Kind == kind && entry.Language == language ? 1 : 0;
+            if (found != 1)
+                return false;
+        }
+    return true;
+}
+static_assert(EveryKindOncePerLanguage(), "a kind without its wording, or with two, in a language");
 
 // A bare "CONNECT" or "NO CARRIER" counts only as a modem response the driver received.
 inline constexpr std::array<std::string_view, 2> ReceivedMarkers = {"Recv: ", "Empfangen: "};

@@ -198,8 +198,10 @@ TEST(LineMatcher, TextsOfEveryLengthThatShareSlotsStayApart)
 TEST(Vocabulary, HasFifteenEnglishAndFifteenGermanEntries)
 {
     EXPECT_EQ(LogVocabulary.size(), 30u);
-    EXPECT_EQ(LogVocabulary[15 + Writes - 1], "       Geschrieben: ");
-    EXPECT_EQ(LogVocabulary[Reads - 1], "   Reads : ");
+    EXPECT_EQ(LogVocabulary[15 + Writes - 1].Text, "       Geschrieben: ");
+    EXPECT_EQ(LogVocabulary[15 + Writes - 1].Kind, Writes);
+    EXPECT_EQ(LogVocabulary[Reads - 1].Text, "   Reads : ");
+    EXPECT_EQ(LogVocabulary[Reads - 1].Language, TLanguage::English);
 }
 
 }  // namespace
