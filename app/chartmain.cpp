@@ -64,7 +64,8 @@ int main(int argc, char** argv)
     kellvar::TModemLogDialog window(dialogs);
     window.ApplyLanguageTexts();
     window.KeepConnectDates({DateKeyArgument(argv[7]), DateKeyArgument(argv[8])});
-    if (chartIndex < 0 || chartIndex > 3 || !window.AnalyseLogFile(QString::fromLocal8Bit(argv[6]), true))
+    if (chartIndex < 0 || chartIndex >= static_cast<int>(window.Charts().size())
+        || !window.AnalyseLogFile(QString::fromLocal8Bit(argv[6]), true))
         return 1;
     if (window.StoppedAtRowLimit())
         dialogs.ShowNote(nullptr, QString::fromStdString(kellvar::ChartRowLimitMessage(
