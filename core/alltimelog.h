@@ -34,7 +34,8 @@ public:
     bool OfferLine(std::string_view line, int32_t dateKey, int32_t timeOfDay) override;
     bool CloseAllTimeLog(bool keepAppended = true) override;
     std::string FailureReason() const override;
-    int64_t LinesLeftOut() const override { return leftOut_ + givenUp_; }
+    int64_t LinesLeftOut() const override { return leftOut_; }
+    int64_t LinesGivenUp() const override { return givenUp_; }
 
 protected:
     // The file layer; tests put failing ones in. Both set errno on failure.

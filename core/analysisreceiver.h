@@ -57,6 +57,9 @@ public:
     // newer than the newest stored line while the log does not hold the
     // stored lines: an older log, or a clock set back.
     virtual int64_t LinesLeftOut() const = 0;
+    // Recognised lines the run took and then gave up, because the log held
+    // the stored last lines again after them: the history goes on from there.
+    virtual int64_t LinesGivenUp() const = 0;
 };
 
 // The window's state that a run reads.

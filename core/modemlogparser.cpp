@@ -98,6 +98,9 @@ private:
                 TMessageSeverity::Error);
             return;
         }
+        if (flags_.Unattended && keepAllTimeLog_ && allTimeLog_->LinesGivenUp() > 0)
+            Say(LinesGivenUpMessage(allTimeLog_->LinesGivenUp(), allTimeLog_->FileName(), flags_.IsGerman),
+                TMessageSeverity::Information);
         if (flags_.Unattended && keepAllTimeLog_ && allTimeLog_->LinesLeftOut() > 0)
             Say(LinesLeftOutMessage(allTimeLog_->LinesLeftOut(), allTimeLog_->FileName(), flags_.IsGerman),
                 TMessageSeverity::Information);

@@ -121,6 +121,16 @@ std::string LinesLeftOutMessage(int64_t lines, const std::string& allTimeLogPath
            + ": they are not newer than its newest line, and the log does not continue it.";
 }
 
+std::string LinesGivenUpMessage(int64_t lines, const std::string& allTimeLogPath, bool german)
+{
+    if (german)
+        return std::to_string(lines) + " erkannte Zeilen wurden nicht in das All-Time-Log " + Quoted(allTimeLogPath)
+               + " übernommen: Die Log-Datei enthält nach ihnen noch einmal seine letzten Zeilen und setzt es dort "
+                 "fort.";
+    return std::to_string(lines) + " recognised lines were not added to the All-Time-Log " + Quoted(allTimeLogPath)
+           + ": the log holds its last lines again after them and continues it there.";
+}
+
 std::string RowLimitMessage(int32_t rowsShown, bool german)
 {
     if (german)

@@ -34,6 +34,9 @@ std::string AnalysedAsLogReason(bool german);
 
 // Lines an unattended run could not put in the All-Time-Log without breaking its order.
 std::string LinesLeftOutMessage(int64_t lines, const std::string& allTimeLogPath, bool german);
+// Lines an unattended run took and gave up, since the log held the history's
+// last lines again after them.
+std::string LinesGivenUpMessage(int64_t lines, const std::string& allTimeLogPath, bool german);
 
 // The paragraph of both programs' --help on where the window keeps its files.
 extern const char* const FilesHelp;

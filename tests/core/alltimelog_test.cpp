@@ -463,7 +463,17 @@ TEST(AllTimeLog, ALineThatTheStoredLinesRepeatIsNoPlaceToGoOnFrom)
     dir.Write("k.ATL", HistoryLines(dialing + hangUp));
     EXPECT_TRUE(AnalyseInto(dir.Write("log", hangUp + newer + hangUp + after), history)->Succeeded);
     EXPECT_EQ(ReadFile(dir.File("k.ATL")), HistoryLines(dialing + hangUp + after));
-    EXPECT_EQ(history.LinesLeftOut(), 2) << "never left out unsaid";
+    EXPECT_EQ(history.LinesGivenUp(), 2) << "never left out unsaid";
+    EXPECT_EQ(history.LinesLeftOut(), 0);
+    dir.Write("k.ATL", HistoryLines(dialing + hangUp));
+    TAnalysisStore store;
+    TAnalysisFlags flags;
+    flags.StoreAllTimeLog = true;
+    flags.Unattended = true;
+    EXPECT_TRUE(AnalyseLogFile(dir.File("log"), true, flags, store, &history));
+    ASSERT_EQ(store.Messages().size(), 1u);
+    EXPECT_EQ(store.Messages()[0], "2 recognised lines were not added to the All-Time-Log \"" + dir.File("k.ATL")
+                                       + "\": the log holds its last lines again after them and continues it there.");
 }
 
 TEST(AllTimeLog, ALogHoldingTheStoredEndTwiceGoesOnAfterTheLaterOne)
