@@ -287,8 +287,8 @@ void TChart::Describe()
             last = value(s.Points.back().Y);
         series.push_back({s.Line->name().toStdString(), s.Points.size(), last});
     }
-    const auto range = [&](const QValueAxis* axis, const QString& title, bool inUnit) {
-        const double divisor = axisUnits_[const_cast<QValueAxis*>(axis)].Divisor;
+    const auto range = [&](QValueAxis* axis, const QString& title, bool inUnit) {
+        const double divisor = axisUnits_[axis].Divisor;
         const auto text = [&](double v) {
             return inUnit ? value(v * divisor) : QString::number(v, 'f', 0).toStdString();
         };
