@@ -11,6 +11,7 @@ namespace kellvar {
 void TConnectionTable::Clear()
 {
     rows_.clear();
+    shapes_.Clear();
     lastAddedRow_.reset();
 }
 
@@ -18,12 +19,18 @@ void TConnectionTable::AddConnectionRow(const TConnectionRecord& record, int32_t
 {
     rows_.push_back(ConnectionRowCells(record, rowNumber, decimalSeparator_));
     lastAddedRow_ = rows_.size() - 1;
+    const TRowCells& cells = rows_.back();
+    for (size_t column = 0; column < cells.size(); ++column)
+        shapes_.Add(column, cells[column]);
 }
 
 void TConnectionTable::AppendCellToLastRow(const std::string& text)
 {
-    if (lastAddedRow_)
-        rows_[*lastAddedRow_].push_back(text);
+    if (!lastAddedRow_)
+        return;
+    TRowCells& cells = rows_[*lastAddedRow_];
+    cells.push_back(text);
+    shapes_.Add(cells.size() - 1, text);
 }
 
 int TConnectionTable::SortDirection(int column) const

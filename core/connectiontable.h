@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "cellshapes.h"
 #include "connectionrecord.h"
 #include "rowtexts.h"
 
@@ -23,6 +24,7 @@ public:
     void AppendCellToLastRow(const std::string& text);
 
     const std::vector<TRowCells>& Rows() const { return rows_; }
+    const TCellShapes& Shapes() const { return shapes_; }
     size_t RowCount() const { return rows_.size(); }
     std::optional<size_t> LastAddedRow() const { return lastAddedRow_; }
     const std::string& DecimalSeparator() const { return decimalSeparator_; }
@@ -39,6 +41,7 @@ private:
     static constexpr int SortableColumns = 16;
 
     std::vector<TRowCells> rows_;
+    TCellShapes shapes_;
     std::optional<size_t> lastAddedRow_;
     std::string decimalSeparator_;
     int sortColumn_ = 0;

@@ -10,7 +10,6 @@
 
 #include <algorithm>
 #include <array>
-#include <unordered_set>
 
 namespace kellvar {
 
@@ -18,25 +17,6 @@ namespace {
 
 // The layout's widths of the twelve columns, in its pixels.
 constexpr std::array<int, TableColumnCount> LayoutWidths = {30, 144, 144, 83, 86, 80, 100, 90, 75, 144, 57, 52};
-
-// The shapes of a column's texts: each text with its digits as '0'. A long
-// table has a few dozen shapes in all, and a shape drawn with the font's
-// widest digit in every digit's place is at least as wide as any text of
-// that shape, whatever widths the font gives its digits.
-std::unordered_set<std::string> TextShapes(const TConnectionTable& table, size_t column)
-{
-    std::unordered_set<std::string> shapes;
-    std::string shape;
-    for (const TRowCells& row : table.Rows()) {
-        if (column >= row.size())
-            continue;
-        shape = row[column];
-        std::replace_if(
-            shape.begin(), shape.end(), [](char c) { return c >= '0' && c <= '9'; }, '0');
-        shapes.insert(shape);
-    }
-    return shapes;
-}
 
 // The digit the font draws widest.
 QChar WidestDigit(const QFontMetrics& metrics)
@@ -63,7 +43,7 @@ void FitColumnWidths(QTreeView* view, const TConnectionTable& table, const QStri
         int width = px(LayoutWidths[column]);
         if (static_cast<qsizetype>(column) < captions.size())
             width = std::max(width, TextWidth(view->header(), captions[static_cast<qsizetype>(column)]) + headerMargin);
-        for (const std::string& shape : TextShapes(table, column))
+        for (const std::string& shape : table.Shapes().Of(column))
             width = std::max(width, TextWidth(view, UiText(shape).replace('0', widestDigit)) + cellMargin);
         view->setColumnWidth(static_cast<int>(column), width);
     }

@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace kellvar {
 namespace {
 
@@ -192,6 +194,27 @@ TEST(ConnectionTableSort, LateCellsFollowTheirRowAfterASort)
     table.AppendCellToLastRow("7");
     EXPECT_EQ(table.Rows()[0].size(), 12u) << "the row added last now stands first";
     EXPECT_EQ(table.Rows()[0][ReceivedColumn], "1byte");
+}
+
+// The widths of the columns come from these shapes: one missed is a cut cell.
+TEST(ConnectionTableShapes, EveryShapeOnceWhateverTheRowAbove)
+{
+    TConnectionTable table = TableOfReceived({2'048, 10'752, 11'010'048, 1, 1'536'000, 2'048});
+    const auto shapes = [&table](size_t column) {
+        std::vector<std::string> sorted = table.Shapes().Of(column);
+        std::sort(sorted.begin(), sorted.end());
+        return sorted;
+    };
+    // 10.5Kbyte and 10.5Mbyte differ in a letter alone.
+    EXPECT_EQ(shapes(ReceivedColumn),
+              (std::vector<std::string>{"00.0Kbyte", "00.0Mbyte", "0000Kbyte", "0000byte", "0byte"}));
+    for (const char* overrun : {"12", "?3", "45"}) {
+        table.AddConnectionRow(TConnectionRecord{}, 1);
+        table.AppendCellToLastRow(overrun);
+    }
+    EXPECT_EQ(shapes(OverrunColumn), (std::vector<std::string>{"00", "?0"})) << "a digit is no other sign";
+    table.Clear();
+    EXPECT_TRUE(shapes(ReceivedColumn).empty()) << "a new run starts without the old shapes";
 }
 
 TEST(ConnectionTableSort, DirectionsSurviveANewRun)
