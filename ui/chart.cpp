@@ -159,7 +159,7 @@ void TChart::ClearSeries()
     }
 }
 
-void TChart::SetSourceValues(const std::vector<const std::vector<double>*>& values)
+void TChart::SetSourceValues(const std::vector<const std::vector<double>*>& values, TTrends trends)
 {
     for (size_t i = 0; i < series_.size() && i < values.size(); ++i) {
         if (values[i] == nullptr)
@@ -173,22 +173,19 @@ void TChart::SetSourceValues(const std::vector<const std::vector<double>*>& valu
         for (size_t x = points.size(); x < y.size(); ++x)
             points.push_back({static_cast<double>(x), y[x]});
     }
-    // New data is shown whole: a zoom would hide it.
+    // New data is shown whole: a zoom would hide it. The ranges are the
+    // sources' alone: a run's trends are cleared with its series.
     Unzoom();
     SetFullRanges();
-    ShowVisiblePoints();
-}
-
-void TChart::RecalculateTrends()
-{
-    for (TSeries& s : series_) {
-        if (s.TrendOf < 0)
-            continue;
-        std::vector<double> source;
-        for (const TPlotPoint& p : series_[static_cast<size_t>(s.TrendOf)].Points)
-            source.push_back(p.Y);
-        s.Points = AverageTrend(source);
-    }
+    if (trends == TTrends::Recalculated)
+        for (TSeries& s : series_) {
+            if (s.TrendOf < 0)
+                continue;
+            std::vector<double> source;
+            for (const TPlotPoint& p : series_[static_cast<size_t>(s.TrendOf)].Points)
+                source.push_back(p.Y);
+            s.Points = AverageTrend(source);
+        }
     ShowVisiblePoints();
 }
 

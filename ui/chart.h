@@ -47,11 +47,12 @@ public:
 
     // All points of every series go.
     void ClearSeries();
+    // The trend series are made anew from their sources (means of groups of
+    // three) once a run has ended; a run's intermediate views keep them.
+    enum class TTrends { AsTheyAre, Recalculated };
     // The source series' y values (x is the point's number); a null entry
     // leaves a series as it is.
-    void SetSourceValues(const std::vector<const std::vector<double>*>& values);
-    // Each trend series anew from its source: means of groups of three.
-    void RecalculateTrends();
+    void SetSourceValues(const std::vector<const std::vector<double>*>& values, TTrends trends);
     // The full number of points of a series.
     size_t PointCount(int index) const { return series_[static_cast<size_t>(index)].Points.size(); }
 

@@ -114,7 +114,7 @@ void TModemLogDialog::ProcessPendingEvents()
 {
     if (sinceShown_.elapsed() >= RefreshMilliseconds) {
         tablePage_->Sync();
-        HandChartPointsOver();
+        HandChartPointsOver(TChart::TTrends::AsTheyAre);
         sinceShown_.restart();
     }
     QCoreApplication::processEvents();
@@ -134,13 +134,13 @@ void TModemLogDialog::ShowProgress(int64_t bytesRead, int64_t fileSize)
     progress_->show();
 }
 
-void TModemLogDialog::HandChartPointsOver()
+void TModemLogDialog::HandChartPointsOver(TChart::TTrends trends)
 {
     const auto values = [this](TSourceSeries series) { return &points_.Values(series); };
-    Chart1->SetSourceValues({values(ReadRateSeries), values(WriteRateSeries), nullptr, nullptr});
-    Chart2->SetSourceValues({values(DialDurationSeries), nullptr});
-    Chart3->SetSourceValues({values(ConnectionDurationSeries), nullptr});
-    Chart4->SetSourceValues({values(BytesReadSeries), values(BytesWrittenSeries), nullptr, nullptr});
+    Chart1->SetSourceValues({values(ReadRateSeries), values(WriteRateSeries), nullptr, nullptr}, trends);
+    Chart2->SetSourceValues({values(DialDurationSeries), nullptr}, trends);
+    Chart3->SetSourceValues({values(ConnectionDurationSeries), nullptr}, trends);
+    Chart4->SetSourceValues({values(BytesReadSeries), values(BytesWrittenSeries), nullptr, nullptr}, trends);
 }
 
 void TModemLogDialog::ShowSummary(const TAnalysisCounters& counters)
@@ -154,9 +154,7 @@ void TModemLogDialog::ShowSummary(const TAnalysisCounters& counters)
     std::optional<TLastConnection> last;
     if (Table().RowCount() > 0)
         last = LastConnectionTexts(Table().Rows().back());
-    HandChartPointsOver();
-    for (TChart* chart : {Chart1, Chart2, Chart3, Chart4})
-        chart->RecalculateTrends();
+    HandChartPointsOver(TChart::TTrends::Recalculated);
 
     const TSummaryFigures figures = SummaryFigureTexts(counters, points_, decimalSeparator_);
     overview_->ShowFigures(figures, last);

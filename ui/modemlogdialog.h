@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "chart.h"
 #include "textbindings.h"
 
 #include "core/analysisreceiver.h"
@@ -175,7 +176,7 @@ private:
     void ProcessPendingEvents() override;
     void ShowProgress(int64_t bytesRead, int64_t fileSize) override;
     void ShowSummary(const TAnalysisCounters& counters) override;
-    void HandChartPointsOver();
+    void HandChartPointsOver(TChart::TTrends trends);
 
     TUserDialogs& dialogs_;
     std::vector<std::string> arguments_;
