@@ -3,34 +3,22 @@
 // "Copy Data (Table)" would copy it, the overview's figures, the connections
 // as CSV or JSON for scripts, or totals per day, month or year.
 
-#include "core/chartpoints.h"
 #include "core/modemlogparser.h"
-#include "core/rowtexts.h"
-#include "core/summaryfigures.h"
 #include "lang/language.h"
-#include "lang/messages.h"
-#include "lang/texttable.h"
 #include "platform/filehandle.h"
 #include "platform/programpath.h"
-#include "report/connectionexport.h"
 #include "report/historyinput.h"
-#include "report/machinetext.h"
 #include "report/outputstream.h"
-#include "report/periodtotals.h"
 #include "report/reportoptions.h"
-#include "report/scriptreceiver.h"
-#include "report/tabletextreceiver.h"
-#include "ui/rules/summarylines.h"
+#include "report/reportwriter.h"
 
 #include <QLocale>
-
-#include <nlohmann/json.hpp>
 
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
 #include <iostream>
-#include <optional>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -40,29 +28,6 @@
 namespace {
 
 using namespace kellvar;
-
-// What the options ask for; decided here once.
-enum class TOutputMode { Table, SummaryText, SummaryValues, OneLine, Connections, Periods, Chart };
-
-TOutputMode OutputModeOf(const TReportOptions& o)
-{
-    if (o.Chart)
-        return TOutputMode::Chart;
-    if (o.OneLine)
-        return TOutputMode::OneLine;
-    if (o.Summary)
-        return o.Format == TReportFormat::Text ? TOutputMode::SummaryText : TOutputMode::SummaryValues;
-    if (o.By)
-        return TOutputMode::Periods;
-    return o.Format == TReportFormat::Text ? TOutputMode::Table : TOutputMode::Connections;
-}
-
-// The table and the overview are the window's texts and keep its row limit;
-// what scripts read covers the whole log.
-bool IsWindowText(TOutputMode mode)
-{
-    return mode == TOutputMode::Table || mode == TOutputMode::SummaryText || mode == TOutputMode::Chart;
-}
 
 // The chart program, which alone loads the widget libraries: beside this
 // program in the build tree, in libexec when installed. Its exit status.
@@ -105,33 +70,6 @@ int DrawChart(const TReportOptions& options, const std::string& log, const std::
     return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
 }
 
-std::optional<int32_t> DateKey(const std::optional<TDateBound>& bound)
-{
-    return bound ? std::optional(bound->DateKey) : std::nullopt;
-}
-
-// "format_version", the logs and the dates kept: the head of every JSON document.
-std::string JsonHead(const TReportOptions& o)
-{
-    nlohmann::ordered_json head;
-    head["format_version"] = ReportFormatVersion;
-    head["log"] = o.LogFiles.front();
-    head["logs"] = o.LogFiles;
-    head["since"] = o.Since ? nlohmann::ordered_json(o.Since->Text) : nlohmann::ordered_json(nullptr);
-    head["until"] = o.Until ? nlohmann::ordered_json(o.Until->Text) : nlohmann::ordered_json(nullptr);
-    return JsonDocumentOpening(head.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace));
-}
-
-// The last member of a document whose log failed halfway: "error" with the
-// file and the system's reason.
-std::string JsonError(const std::string& file, const std::string& reason)
-{
-    nlohmann::ordered_json error;
-    error["file"] = file;
-    error["reason"] = reason;
-    return "\"error\":" + error.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace) + "}\n";
-}
-
 // The exit status once standard output is flushed.
 int End(bool succeeded, TOutputStream& output, bool german)
 {
@@ -141,24 +79,6 @@ int End(bool succeeded, TOutputStream& output, bool german)
         succeeded = false;
     }
     return succeeded ? 0 : 1;
-}
-
-// A failed run names its file and the system's reason; any other message of
-// the run goes to standard error as it is. False when the run failed.
-template <typename TReceiver>
-bool Finished(bool analysed, const TReceiver& receiver, const TAnalysisCounters& counters, const std::string& log,
-              const std::string& shownLog, bool windowText, bool german)
-{
-    if (!analysed) {
-        const std::string& file = receiver.FailedFile == log ? shownLog : receiver.FailedFile;
-        std::cerr << "kellvar-report: " << file << ": " << receiver.FailureReason << '\n';
-        return false;
-    }
-    for (const std::string& message : receiver.Messages())
-        std::cerr << "kellvar-report: " << message << '\n';
-    if (windowText && counters.StoppedAtRowLimit)
-        std::cerr << "kellvar-report: " << RowLimitMessage(counters.RowNumber - 1, german) << '\n';
-    return true;
 }
 
 }  // namespace
@@ -180,117 +100,32 @@ int main(int argc, char** argv)
         output.Write(options.Help ? ReportHelp() : "kellvar-report " KELLVAR_VERSION "\n");
         return End(true, output, german);
     }
-    const std::string decimalSeparator = QLocale::system().decimalPoint().toStdString();
-    const TOutputMode mode = OutputModeOf(options);
     TOutputStream output(stdout);
-
-    THistoryInput input;
-    const bool prepared = input.Prepare(options.LogFiles, german);
-    for (const std::string& note : input.Notes())
+    THistoryInput history;
+    const bool prepared = history.Prepare(options.LogFiles, german);
+    for (const std::string& note : history.Notes())
         std::cerr << "kellvar-report: " << note << '\n';
     if (!prepared) {
-        std::cerr << "kellvar-report: " << input.FailedFile() << ": " << input.Reason() << '\n';
+        std::cerr << "kellvar-report: " << history.FailedFile() << ": " << history.Reason() << '\n';
         return 1;
     }
-    const std::string& log = input.Path();
-    // The log as the user named it: several are one history, named by all of them.
-    std::string shownLog;
+    TReportInput input;
+    input.Log = history.Path();
     for (const std::string& file : options.LogFiles)
-        shownLog += (shownLog.empty() ? "" : ",") + file;
+        input.ShownLog += (input.ShownLog.empty() ? "" : ",") + file;
+    input.InputBytes = history.InputBytes();
+    input.German = german;
+    input.DecimalSeparator = QLocale::system().decimalPoint().toStdString();
+
+    const std::unique_ptr<TReportWriter> writer = MakeReportWriter(options, input, output);
+    if (!writer)
+        return DrawChart(options, input.Log, input.ShownLog, german);
     TAnalysisFlags flags;
     flags.IsGerman = german;
-    flags.WholeLog = !IsWindowText(mode);
-    const auto finished = [&](bool analysed, const auto& receiver, const TAnalysisCounters& counters) {
-        return Finished(analysed, receiver, counters, log, shownLog, IsWindowText(mode), german);
-    };
-
-    if (mode == TOutputMode::Chart)
-        return DrawChart(options, log, shownLog, german);
-    if (mode == TOutputMode::Table) {
-        const std::vector<std::string_view> shown = ColumnCaptions(german);
-        TFailureKeeping<TTableTextReceiver> table(decimalSeparator,
-                                                  std::vector<std::string>(shown.begin(), shown.end()), output,
-                                                  DateKey(options.Since), DateKey(options.Until));
-        const bool analysed = AnalyseLogFile(log, true, flags, table);
-        return End(finished(analysed, table, table.Counters()), output, german);
-    }
-    if (mode == TOutputMode::SummaryText) {
-        // The overview's figures from the sums of the chart series, as the window computes them.
-        TChartPoints sums(false);
-        TFailureKeeping<TScriptReceiver> run(std::nullopt, std::nullopt,
-                                             [&](const TNumberedConnection& c) { sums.Add(c.Record); });
-        const bool analysed = AnalyseLogFile(log, true, flags, run);
-        const TSummaryValues summary = run.Summary();
-        if (!finished(analysed, run, summary.Counters))
-            return End(false, output, german);
-        std::optional<TLastConnection> last;
-        if (summary.Last)
-            last = LastConnectionTexts(
-                ConnectionRowCells(summary.Last->Record, summary.Last->Number + 1, decimalSeparator));
-        output.Write(SummaryLines(SummaryFigureTexts(summary.Counters, sums, decimalSeparator), last, german));
-        return End(true, output, german);
-    }
-
-    // The script outputs: each connection handed on as the run reads it.
-    const bool json = options.Format == TReportFormat::Json && mode != TOutputMode::OneLine;
-    std::optional<TPeriodTotals> periods;
-    if (mode == TOutputMode::Periods)
-        periods.emplace(*options.By);
-    bool first = true;
-    const auto onConnection = [&](const TNumberedConnection& connection) {
-        if (periods)
-            periods->Add(connection.Record);
-        else if (mode == TOutputMode::Connections && json)
-            AppendConnectionJson(output.Pending() += first ? "\n  " : ",\n  ", connection);
-        else if (mode == TOutputMode::Connections)
-            AppendConnectionCsv(output.Pending(), connection);
-        output.Wrote();
-        first = false;
-    };
-    if (json)
-        output.Write(JsonHead(options));
-    if (mode == TOutputMode::Connections)
-        output.Write(json ? "\"connections\":[" : ConnectionsCsvHeader());
-    TFailureKeeping<TScriptReceiver> run(DateKey(options.Since), DateKey(options.Until), onConnection);
-    const bool analysed = AnalyseLogFile(log, true, flags, run);
-    if (!finished(analysed, run, run.Summary().Counters)) {
-        // A document begun is closed, so that a parser sees the whole of it and the error.
-        if (json)
-            output.Write(std::string(mode != TOutputMode::Connections ? ""
-                                     : first                          ? "],"
-                                                                      : "\n],")
-                         + JsonError(run.FailedFile == log ? shownLog : run.FailedFile, run.FailureReason));
-        return End(false, output, german);
-    }
-    TSummaryValues summary = run.Summary();
-    summary.LogFileBytes = input.InputBytes();
-    switch (mode) {
-    case TOutputMode::Connections:
-        if (json)
-            output.Write((first ? "]" : "\n]") + std::string(",\"summary\":") + SummaryJson(summary) + "}\n");
-        break;
-    case TOutputMode::Periods: {
-        const std::vector<TPeriodTotal> top = options.Top ? periods->Top(*options.Top) : std::vector<TPeriodTotal>{};
-        const std::vector<TPeriodTotal>& kept = options.Top ? top : periods->Periods();
-        const TTextSink sink = [&output](std::string_view text) { output.Write(text); };
-        if (json)
-            WritePeriodTotalsJson(*options.By, kept, sink);
-        else if (options.Format == TReportFormat::Csv)
-            WritePeriodTotalsCsv(kept, sink);
-        else
-            WritePeriodTotalsText(kept, german, decimalSeparator, sink);
-        break;
-    }
-    case TOutputMode::SummaryValues:
-        output.Write(json ? "\"summary\":" + SummaryJson(summary) + "}\n" : SummaryCsv(summary));
-        break;
-    case TOutputMode::OneLine:
-        output.Write(SummaryOneLine(shownLog, summary));
-        break;
-    case TOutputMode::Table:
-    case TOutputMode::SummaryText:
-    case TOutputMode::Chart:
-        break;
-    }
-    return End(true, output, german);
+    const TReportRun run = writer->Write(flags);
+    if (!run.Analysed)
+        std::cerr << "kellvar-report: " << run.FailedFile << ": " << run.FailureReason << '\n';
+    for (const std::string& message : run.Messages)
+        std::cerr << "kellvar-report: " << message << '\n';
+    return End(run.Analysed, output, german);
 }

@@ -1,0 +1,53 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "outputstream.h"
+#include "reportoptions.h"
+
+#include "core/analysisreceiver.h"
+#include "core/modemlogparser.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace kellvar {
+
+// What every output reads besides its options.
+struct TReportInput {
+    // The file the analysis reads: the log itself, or the history merged
+    // from several logs or taken from standard input.
+    std::string Log;
+    // The logs as the user named them, comma-separated.
+    std::string ShownLog;
+    // The inputs' own sizes, added up.
+    int64_t InputBytes = 0;
+    bool German = false;
+    std::string DecimalSeparator;
+};
+
+// How a run ended, for standard error and the exit status.
+struct TReportRun {
+    bool Analysed = false;
+    // The file that ended a failed run, as the user named it, and the reason.
+    std::string FailedFile;
+    std::string FailureReason;
+    // What the run says on standard error even when it succeeds.
+    std::vector<std::string> Messages;
+};
+
+// One output of kellvar-report: it runs the analysis through a receiver of
+// its own and writes its text to the output as the run goes.
+class TReportWriter {
+public:
+    virtual ~TReportWriter() = default;
+    virtual TReportRun Write(const TAnalysisFlags& flags) = 0;
+};
+
+// The output the options ask for. A chart is drawn by another program, so
+// it has none.
+std::unique_ptr<TReportWriter> MakeReportWriter(const TReportOptions& options, const TReportInput& input,
+                                                TOutputStream& output);
+
+}  // namespace kellvar

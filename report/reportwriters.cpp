@@ -1,0 +1,313 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// kellvar-report's outputs. The table and the overview are the window's
+// texts and keep its row limit; what scripts read covers the whole log.
+
+#include "reportwriter.h"
+
+#include "connectionexport.h"
+#include "headlessreceiver.h"
+#include "machinetext.h"
+#include "periodtotals.h"
+#include "scriptreceiver.h"
+#include "tabletextreceiver.h"
+
+#include "core/chartpoints.h"
+#include "core/rowtexts.h"
+#include "core/summaryfigures.h"
+#include "lang/messages.h"
+#include "lang/texttable.h"
+#include "ui/rules/summarylines.h"
+
+#include <nlohmann/json.hpp>
+
+#include <optional>
+
+namespace kellvar {
+
+namespace {
+
+std::optional<int32_t> DateKey(const std::optional<TDateBound>& bound)
+{
+    return bound ? std::optional(bound->DateKey) : std::nullopt;
+}
+
+// The analysis of the input through a receiver; a failed run names the
+// file as the user named it.
+template <typename TReceiver>
+TReportRun Analyse(TFailureKeeping<TReceiver>& receiver, const TReportInput& input, const TAnalysisFlags& flags)
+{
+    TReportRun run;
+    run.Analysed = AnalyseLogFile(input.Log, true, flags, receiver);
+    if (run.Analysed) {
+        run.Messages = receiver.Messages();
+    } else {
+        run.FailedFile = receiver.FailedFile == input.Log ? input.ShownLog : receiver.FailedFile;
+        run.FailureReason = receiver.FailureReason;
+    }
+    return run;
+}
+
+TAnalysisFlags WithRowLimit(TAnalysisFlags flags, bool windowText)
+{
+    flags.WholeLog = !windowText;
+    return flags;
+}
+
+// A window text cut short by the table's row limit says so, as the window does.
+TReportRun NotingRowLimit(TReportRun run, const TAnalysisCounters& counters, bool german)
+{
+    if (run.Analysed && counters.StoppedAtRowLimit)
+        run.Messages.push_back(RowLimitMessage(counters.RowNumber - 1, german));
+    return run;
+}
+
+// The table as "Copy Data (Table)" copies it.
+class TTableWriter final : public TReportWriter {
+public:
+    TTableWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
+        : options_(options), input_(input), output_(output)
+    {
+    }
+
+    TReportRun Write(const TAnalysisFlags& flags) override
+    {
+        const std::vector<std::string_view> captions = ColumnCaptions(input_.German);
+        TFailureKeeping<TTableTextReceiver> table(input_.DecimalSeparator,
+                                                  std::vector<std::string>(captions.begin(), captions.end()), output_,
+                                                  DateKey(options_.Since), DateKey(options_.Until));
+        const TReportRun run = Analyse(table, input_, WithRowLimit(flags, true));
+        return NotingRowLimit(run, table.Counters(), input_.German);
+    }
+
+private:
+    const TReportOptions& options_;
+    const TReportInput& input_;
+    TOutputStream& output_;
+};
+
+// The overview's figures, from the sums of the chart series as the window computes them.
+class TSummaryTextWriter final : public TReportWriter {
+public:
+    TSummaryTextWriter(const TReportInput& input, TOutputStream& output) : input_(input), output_(output) {}
+
+    TReportRun Write(const TAnalysisFlags& flags) override
+    {
+        TChartPoints sums(false);
+        TFailureKeeping<TScriptReceiver> receiver(std::nullopt, std::nullopt,
+                                                  [&sums](const TNumberedConnection& c) { sums.Add(c.Record); });
+        const TReportRun run = Analyse(receiver, input_, WithRowLimit(flags, true));
+        const TSummaryValues summary = receiver.Summary();
+        if (!run.Analysed)
+            return run;
+        std::optional<TLastConnection> last;
+        if (summary.Last)
+            last = LastConnectionTexts(
+                ConnectionRowCells(summary.Last->Record, summary.Last->Number + 1, input_.DecimalSeparator));
+        output_.Write(
+            SummaryLines(SummaryFigureTexts(summary.Counters, sums, input_.DecimalSeparator), last, input_.German));
+        return NotingRowLimit(run, summary.Counters, input_.German);
+    }
+
+private:
+    const TReportInput& input_;
+    TOutputStream& output_;
+};
+
+std::string JsonText(const nlohmann::ordered_json& value)
+{
+    return value.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
+}
+
+// The outputs for scripts: each connection handed on as the run reads it,
+// the run's sums at its end. A JSON document opens with the logs and the
+// dates kept, and one whose log failed halfway is closed with an "error"
+// member, so that a parser sees the whole of it and why it ends early.
+class TScriptWriter : public TReportWriter {
+public:
+    TReportRun Write(const TAnalysisFlags& flags) final
+    {
+        if (json_)
+            output_.Write(JsonHead());
+        Begin();
+        TFailureKeeping<TScriptReceiver> receiver(DateKey(options_.Since), DateKey(options_.Until),
+                                                  [this](const TNumberedConnection& connection) {
+                                                      Add(connection);
+                                                      output_.Wrote();
+                                                  });
+        const TReportRun run = Analyse(receiver, input_, WithRowLimit(flags, false));
+        if (!run.Analysed) {
+            if (json_)
+                output_.Write(OpenPartClosing() + "\"error\":" + JsonError(run) + "}\n");
+            return run;
+        }
+        TSummaryValues summary = receiver.Summary();
+        summary.LogFileBytes = input_.InputBytes;
+        End(summary);
+        return run;
+    }
+
+protected:
+    TScriptWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output, bool json)
+        : options_(options), input_(input), output_(output), json_(json)
+    {
+    }
+
+    const TReportOptions& Options() const { return options_; }
+    const TReportInput& Input() const { return input_; }
+    TOutputStream& Output() const { return output_; }
+
+private:
+    // After the JSON head, before the first connection.
+    virtual void Begin() {}
+    virtual void Add(const TNumberedConnection&) {}
+    virtual void End(const TSummaryValues& summary) = 0;
+    // What closes the part of the document still open when the run fails.
+    virtual std::string OpenPartClosing() const { return {}; }
+
+    std::string JsonHead() const
+    {
+        nlohmann::ordered_json head;
+        head["format_version"] = ReportFormatVersion;
+        head["log"] = options_.LogFiles.front();
+        head["logs"] = options_.LogFiles;
+        head["since"] = options_.Since ? nlohmann::ordered_json(options_.Since->Text) : nlohmann::ordered_json(nullptr);
+        head["until"] = options_.Until ? nlohmann::ordered_json(options_.Until->Text) : nlohmann::ordered_json(nullptr);
+        return JsonDocumentOpening(JsonText(head));
+    }
+
+    static std::string JsonError(const TReportRun& run)
+    {
+        nlohmann::ordered_json error;
+        error["file"] = run.FailedFile;
+        error["reason"] = run.FailureReason;
+        return JsonText(error);
+    }
+
+    const TReportOptions& options_;
+    const TReportInput& input_;
+    TOutputStream& output_;
+    bool json_;
+};
+
+class TConnectionsCsvWriter final : public TScriptWriter {
+public:
+    TConnectionsCsvWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
+        : TScriptWriter(options, input, output, false)
+    {
+    }
+
+private:
+    void Begin() override { Output().Write(ConnectionsCsvHeader()); }
+    void Add(const TNumberedConnection& connection) override { AppendConnectionCsv(Output().Pending(), connection); }
+    void End(const TSummaryValues&) override {}
+};
+
+class TConnectionsJsonWriter final : public TScriptWriter {
+public:
+    TConnectionsJsonWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
+        : TScriptWriter(options, input, output, true)
+    {
+    }
+
+private:
+    void Begin() override { Output().Write("\"connections\":["); }
+    void Add(const TNumberedConnection& connection) override
+    {
+        AppendConnectionJson(Output().Pending() += empty_ ? "\n  " : ",\n  ", connection);
+        empty_ = false;
+    }
+    void End(const TSummaryValues& summary) override
+    {
+        Output().Write(ListClosing() + ",\"summary\":" + SummaryJson(summary) + "}\n");
+    }
+    std::string OpenPartClosing() const override { return ListClosing() + ","; }
+    std::string ListClosing() const { return empty_ ? "]" : "\n]"; }
+
+    bool empty_ = true;
+};
+
+class TSummaryValuesWriter final : public TScriptWriter {
+public:
+    TSummaryValuesWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
+        : TScriptWriter(options, input, output, options.Format == TReportFormat::Json)
+    {
+    }
+
+private:
+    void End(const TSummaryValues& summary) override
+    {
+        Output().Write(Options().Format == TReportFormat::Json ? "\"summary\":" + SummaryJson(summary) + "}\n"
+                                                               : SummaryCsv(summary));
+    }
+};
+
+class TOneLineWriter final : public TScriptWriter {
+public:
+    TOneLineWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
+        : TScriptWriter(options, input, output, false)
+    {
+    }
+
+private:
+    void End(const TSummaryValues& summary) override { Output().Write(SummaryOneLine(Input().ShownLog, summary)); }
+};
+
+// Totals per day, month or year, or the periods with the most bytes.
+class TPeriodsWriter final : public TScriptWriter {
+public:
+    TPeriodsWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
+        : TScriptWriter(options, input, output, options.Format == TReportFormat::Json), periods_(*options.By)
+    {
+    }
+
+private:
+    void Add(const TNumberedConnection& connection) override { periods_.Add(connection.Record); }
+    void End(const TSummaryValues&) override
+    {
+        const std::vector<TPeriodTotal> top =
+            Options().Top ? periods_.Top(*Options().Top) : std::vector<TPeriodTotal>{};
+        const std::vector<TPeriodTotal>& kept = Options().Top ? top : periods_.Periods();
+        const TTextSink sink = [this](std::string_view text) { Output().Write(text); };
+        switch (Options().Format) {
+        case TReportFormat::Json:
+            WritePeriodTotalsJson(*Options().By, kept, sink);
+            break;
+        case TReportFormat::Csv:
+            WritePeriodTotalsCsv(kept, sink);
+            break;
+        case TReportFormat::Text:
+            WritePeriodTotalsText(kept, Input().German, Input().DecimalSeparator, sink);
+            break;
+        }
+    }
+
+    TPeriodTotals periods_;
+};
+
+}  // namespace
+
+std::unique_ptr<TReportWriter> MakeReportWriter(const TReportOptions& options, const TReportInput& input,
+                                                TOutputStream& output)
+{
+    if (options.Chart)
+        return nullptr;
+    if (options.OneLine)
+        return std::make_unique<TOneLineWriter>(options, input, output);
+    if (options.Summary && options.Format == TReportFormat::Text)
+        return std::make_unique<TSummaryTextWriter>(input, output);
+    if (options.Summary)
+        return std::make_unique<TSummaryValuesWriter>(options, input, output);
+    if (options.By)
+        return std::make_unique<TPeriodsWriter>(options, input, output);
+    switch (options.Format) {
+    case TReportFormat::Csv:
+        return std::make_unique<TConnectionsCsvWriter>(options, input, output);
+    case TReportFormat::Json:
+        return std::make_unique<TConnectionsJsonWriter>(options, input, output);
+    case TReportFormat::Text:
+        break;
+    }
+    return std::make_unique<TTableWriter>(options, input, output);
+}
+
+}  // namespace kellvar
