@@ -1,0 +1,102 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "connectionrecord.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <variant>
+#include <vector>
+
+namespace kellvar {
+
+// Money is counted in millionths of the currency's main unit while a
+// connection is priced, and each connection's cost is then rounded half up
+// to the currency's smallest unit (a cent, a Pfennig); sums add the rounded
+// costs, so a total is always the sum of its rows.
+using TMicroAmount = int64_t;
+
+// The days a rule holds on: weekdays, fixed dates of every year, days
+// relative to Easter Sunday, and the tariff's holidays.
+struct TTariffDays {
+    uint8_t Weekdays = 0;  // bit 0 Monday ... bit 6 Sunday
+    bool Holidays = false;
+    std::vector<std::pair<int32_t, int32_t>> Dates;  // month, day
+    std::vector<int32_t> EasterOffsets;
+};
+
+struct TTariffRule {
+    int64_t UnitSeconds = 0;
+    TMicroAmount UnitPrice = 0;
+    std::optional<TTariffDays> Days;
+    // Minutes of the day from First up to before Last; a band whose end lies
+    // before its start crosses midnight.
+    std::optional<std::pair<int32_t, int32_t>> Band;
+    int64_t AfterSeconds = 0;
+};
+
+// The prices in force from a date on, until the next period begins.
+struct TTariffPeriod {
+    std::optional<int64_t> FromDay;  // a day number; none: from the beginning
+    TMicroAmount Fee = 0;
+    TMicroAmount Minimum = 0;
+    int64_t FirstSeconds = 0;
+    TMicroAmount FirstPrice = 0;
+    // The first rule holds at all times; of the rules that hold at a
+    // unit's start, the last one prices it.
+    std::vector<TTariffRule> Rules;
+};
+
+class TTariff {
+public:
+    TTariff(std::string name, std::string currency, int32_t decimals, std::vector<std::string> numbers,
+            TTariffDays holidays, std::vector<TTariffPeriod> periods);
+
+    const std::string& Name() const { return name_; }
+    const std::string& Currency() const { return currency_; }
+    int32_t Decimals() const { return decimals_; }
+    // A tariff that names no numbers covers whatever no other file covers.
+    bool NamesNumbers() const { return !numbers_.empty(); }
+    bool CoversNumber(std::string_view dialled) const;
+    // The cost in the currency's smallest unit; none when the connection has
+    // no calendar date or no prices were in force at its connect.
+    std::optional<int64_t> Cost(const TConnectionRecord& record) const;
+    // An amount in the smallest unit as text with the currency's decimals: "1.23".
+    std::string AmountText(int64_t amount) const;
+
+private:
+    bool HoldsOn(const TTariffDays& days, int64_t dayNumber) const;
+    bool Holds(const TTariffRule& rule, int64_t dayNumber, int32_t minute, int64_t elapsedSeconds) const;
+
+    std::string name_;
+    std::string currency_;
+    int32_t decimals_;
+    std::vector<std::string> numbers_;
+    TTariffDays holidays_;
+    std::vector<TTariffPeriod> periods_;
+};
+
+struct TTariffError {
+    std::string Message;  // "FILE:LINE: what is wrong"
+};
+
+// A tariff file's text; fileName only names it in messages.
+std::variant<TTariff, TTariffError> ParseTariff(std::string_view text, const std::string& fileName);
+// The tariff file at path, or what kept it from being read.
+std::variant<TTariff, TTariffError> ReadTariffFile(const std::string& path);
+
+// The tariffs in the order matching uses: a connection takes the first one
+// whose numbers match its dial command, else the first that names none.
+class TTariffs {
+public:
+    explicit TTariffs(std::vector<TTariff> tariffs) : tariffs_(std::move(tariffs)) {}
+    bool Empty() const { return tariffs_.empty(); }
+    const TTariff* For(std::string_view dialled) const;
+
+private:
+    std::vector<TTariff> tariffs_;
+};
+
+}  // namespace kellvar
