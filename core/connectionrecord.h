@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string>
 
 namespace kellvar {
 
@@ -28,6 +29,9 @@ struct TConnectionRecord {
     TDateParts DialDateParts;
     TDateParts HangUpDateParts;
     int32_t OverrunErrors = -1;  // -1: no overrun line seen
+    // What the dial command dialled ("Send: ATDT0191011<cr>" gives 0191011);
+    // drivers that hide the number log it as "##########".
+    std::string DialledNumber;
 
     void Clear() { *this = TConnectionRecord{}; }
     bool operator==(const TConnectionRecord&) const = default;

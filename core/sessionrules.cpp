@@ -160,6 +160,16 @@ std::optional<std::string> ReadOverrunCount(TConnectionRecord& r, std::string_vi
     return count == -1 ? std::string("?") : std::to_string(count);
 }
 
+// The dial string up to the command's "<cr>", as far as a number can reach.
+std::string DialledNumber(std::string_view rest)
+{
+    constexpr size_t LongestNumber = 40;
+    rest = rest.substr(0, std::min(rest.find('<'), LongestNumber));
+    while (!rest.empty() && rest.back() == ' ')
+        rest.remove_suffix(1);
+    return std::string(rest);
+}
+
 }  // namespace
 
 bool IsOpenSession(const TConnectionRecord& r)
@@ -178,7 +188,9 @@ TLineOutcome HandleLogLine(TConnectionRecord& r, std::string_view line, const TL
     TLineOutcome outcome;
     switch (match.Kind) {
     case NotRecognised:
+        break;
     case DialCommand:
+        r.DialledNumber = DialledNumber(line.substr(match.End));
         break;
     case Dialing:
         SetStamp(DialStamp(r), stamp, false);

@@ -166,7 +166,12 @@ private:
     void Currency(const std::vector<std::string_view>& words)
     {
         int64_t decimals = 0;
-        if (words.size() != 2 || !ReadWhole(words[1], decimals) || decimals > MaxDecimals)
+        // The code stands unquoted in CSV and in the table: letters, digits and $.
+        const auto isCodeSign = [](char c) {
+            return (c >= 'A' && c <= 'Z') || (c >= 'a' && c <= 'z') || (c >= '0' && c <= '9') || c == '$';
+        };
+        if (words.size() != 2 || words[0].size() > 8 || !std::all_of(words[0].begin(), words[0].end(), isCodeSign)
+            || !ReadWhole(words[1], decimals) || decimals > MaxDecimals)
             return Fail("currency wants a code and its number of decimals (0 to 6), as in \"currency DM 2\"");
         currency_ = words[0];
         decimals_ = static_cast<int32_t>(decimals);
@@ -467,17 +472,6 @@ std::variant<TTariff, TTariffError> ReadTariffFile(const std::string& path)
     if (!platform::ReadAllAt(file.Fd(), text.data(), text.size(), 0))
         return TTariffError{path + ": " + platform::ErrorText(errno != 0 ? errno : EIO)};
     return ParseTariff(text, path);
-}
-
-const TTariff* TTariffs::For(std::string_view dialled) const
-{
-    for (const TTariff& tariff : tariffs_)
-        if (tariff.NamesNumbers() && !dialled.empty() && tariff.CoversNumber(dialled))
-            return &tariff;
-    for (const TTariff& tariff : tariffs_)
-        if (!tariff.NamesNumbers())
-            return &tariff;
-    return nullptr;
 }
 
 }  // namespace kellvar

@@ -87,16 +87,4 @@ std::variant<TTariff, TTariffError> ParseTariff(std::string_view text, const std
 // The tariff file at path, or what kept it from being read.
 std::variant<TTariff, TTariffError> ReadTariffFile(const std::string& path);
 
-// The tariffs in the order matching uses: a connection takes the first one
-// whose numbers match its dial command, else the first that names none.
-class TTariffs {
-public:
-    explicit TTariffs(std::vector<TTariff> tariffs) : tariffs_(std::move(tariffs)) {}
-    bool Empty() const { return tariffs_.empty(); }
-    const TTariff* For(std::string_view dialled) const;
-
-private:
-    std::vector<TTariff> tariffs_;
-};
-
 }  // namespace kellvar

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Costs worked out by hand, unit by unit, for the tariffs written here.
 #include "core/calendar.h"
-#include "core/tariff.h"
+#include "core/tariffs.h"
 
 #include <gtest/gtest.h>
 
@@ -170,6 +170,8 @@ INSTANTIATE_TEST_SUITE_P(
                    "t.txt:2: unit wants its length in seconds and its price, as in \"unit 60 0.05\""},
         TBadTariff{"currency DM\n", "t.txt:1: currency wants a code and its number of decimals (0 to 6), as in "
                                     "\"currency DM 2\""},
+        TBadTariff{"currency \"DM\" 2\n", "t.txt:1: currency wants a code and its number of decimals (0 to 6), as "
+                                          "in \"currency DM 2\""},
         TBadTariff{"unit 60 0.1\n", "t.txt: no currency: name it, as in \"currency EUR 2\""},
         TBadTariff{"currency DM 2\nfee 0.1\n", "t.txt:2: no unit price: give one, as in \"unit 60 0.05\""},
         TBadTariff{"currency DM 2\nvalid from 1999-07-01\nunit 60 1\nvalid from 1999-01-01\n",
@@ -186,6 +188,28 @@ TEST(TariffFile, AFifoOrAMissingFileIsAnErrorAtOnce)
     const auto missing = ReadTariffFile("/nonexistent/t.txt");
     ASSERT_TRUE(std::holds_alternative<TTariffError>(missing));
     EXPECT_EQ(std::get<TTariffError>(missing).Message.rfind("/nonexistent/t.txt: ", 0), 0u);
+}
+
+TEST(ShippedTariffs, ReadAndPriceAsTheirCommentsSay)
+{
+    const std::string folder = KELLVAR_SOURCE_DIR "/examples/tariffs/";
+    const auto read = [&](const char* name) {
+        auto tariff = ReadTariffFile(folder + name);
+        if (const auto* error = std::get_if<TTariffError>(&tariff))
+            ADD_FAILURE() << error->Message;
+        return std::get<TTariff>(std::move(tariff));
+    };
+    EXPECT_EQ(read("per-minute.tariff").Cost(Connection(2003, 5, 5, 12, 0, 0, 61)), 4);
+    // 100 s: two 90-second units on a working Monday, one 150-second unit on a
+    // Saturday and on Whit Monday (1 June 1998, Easter + 50).
+    const TTariff units = read("german-units-1998.tariff");
+    EXPECT_EQ(units.Cost(Connection(1998, 3, 2, 10, 0, 0, 100)), 24);
+    EXPECT_EQ(units.Cost(Connection(1998, 3, 7, 10, 0, 0, 100)), 12);
+    EXPECT_EQ(units.Cost(Connection(1998, 6, 1, 10, 0, 0, 100)), 12);
+    // Fee 0.05, the first minute 0.03, and minutes at 60 and 120 s at 0.03.
+    const TTariff byCall = read("internet-by-call.tariff");
+    EXPECT_EQ(byCall.Cost(Connection(2000, 1, 3, 12, 0, 0, 180)), 14);
+    EXPECT_TRUE(byCall.CoversNumber("0191011"));
 }
 
 TEST(Calendar, EasterAndWeekdaysOfKnownYears)
