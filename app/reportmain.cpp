@@ -4,6 +4,7 @@
 // as CSV or JSON for scripts, or totals per day, month or year.
 
 #include "core/modemlogparser.h"
+#include "core/tariffs.h"
 #include "lang/language.h"
 #include "platform/filehandle.h"
 #include "platform/programpath.h"
@@ -19,6 +20,7 @@
 #include <cstdlib>
 #include <iostream>
 #include <memory>
+#include <optional>
 #include <string>
 #include <vector>
 
@@ -100,6 +102,16 @@ int main(int argc, char** argv)
         output.Write(options.Help ? ReportHelp() : "kellvar-report " KELLVAR_VERSION "\n");
         return End(true, output, german);
     }
+    // A tariff that cannot be read is refused before any output: it never costs 0.
+    std::optional<TTariffs> tariffs;
+    if (!options.Tariffs.empty()) {
+        auto read = ReadTariffFiles(options.Tariffs, !options.Compare);
+        if (const auto* error = std::get_if<TTariffError>(&read)) {
+            std::cerr << "kellvar-report: " << error->Message << '\n';
+            return 2;
+        }
+        tariffs.emplace(std::get<TTariffs>(std::move(read)));
+    }
     TOutputStream output(stdout);
     THistoryInput history;
     const bool prepared = history.Prepare(options.LogFiles, german);
@@ -116,6 +128,7 @@ int main(int argc, char** argv)
     input.InputBytes = history.InputBytes();
     input.German = german;
     input.DecimalSeparator = QLocale::system().decimalPoint().toStdString();
+    input.Tariffs = tariffs ? &*tariffs : nullptr;
 
     const std::unique_ptr<TReportWriter> writer = MakeReportWriter(options, input, output);
     if (!writer)

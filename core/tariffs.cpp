@@ -52,6 +52,14 @@ std::variant<TTariffs, TTariffError> ReadTariffFiles(const std::vector<std::stri
     return TTariffs(std::move(tariffs));
 }
 
+std::string CostText(int64_t amount, const TTariff& money, std::string_view decimalSeparator)
+{
+    std::string text = money.AmountText(amount);
+    if (const size_t point = text.find('.'); point != std::string::npos)
+        text.replace(point, 1, decimalSeparator);
+    return text + " " + money.Currency();
+}
+
 void TCostSums::Add(const std::optional<TCost>& cost, const TConnectionRecord& record)
 {
     if (!cost) {

@@ -39,6 +39,10 @@ private:
 // one currency: with sameCurrency, a file in another one is refused.
 std::variant<TTariffs, TTariffError> ReadTariffFiles(const std::vector<std::string>& paths, bool sameCurrency);
 
+// "0,24 DM": an amount in the smallest unit with the currency's decimals, the
+// window's decimal separator and the currency's code.
+std::string CostText(int64_t amount, const TTariff& money, std::string_view decimalSeparator);
+
 // Costs added up, in the currency's smallest unit; connections no file could
 // price are counted apart, never as costing nothing.
 struct TCostSums {

@@ -69,6 +69,18 @@ template <typename TWriter> void WriteConnectionFields(const TNumberedConnection
         w.Integer("overrun_errors", r.OverrunErrors);
 }
 
+template <typename TWriter> void WriteCostFields(const TCostFields& costs, TWriter& w)
+{
+    if (!costs.Cost) {
+        w.None("cost");
+        w.None("currency");
+        return;
+    }
+    const TTariff& tariff = *costs.Cost->Tariff;
+    w.Decimal("cost", tariff.AmountText(costs.Cost->Amount));
+    w.Code("currency", tariff.Currency());
+}
+
 // The writers append to one text without a string per value: the table's
 // hundreds of thousands of connections are written as fast as they are read.
 class TFieldWriter {
@@ -102,6 +114,9 @@ public:
         Done(WriteIsoStamp(Next(), key, parts, time));
     }
     void None(const char*) { Done(Next()); }
+    // Decimals and currency codes hold nothing CSV would quote.
+    void Decimal(const char*, std::string_view digits) { Done(WriteText(Next(), digits)); }
+    void Code(const char*, std::string_view code) { Done(WriteText(Next(), code)); }
 
 private:
     char* Next()
@@ -136,6 +151,12 @@ public:
         Done(WriteChar(end, '"'));
     }
     void None(const char* name) { Done(WriteText(Named(name), "null")); }
+    // A decimal is a JSON number as it stands; a currency code holds nothing JSON would escape.
+    void Decimal(const char* name, std::string_view digits) { Done(WriteText(Named(name), digits)); }
+    void Code(const char* name, std::string_view code)
+    {
+        Done(WriteChar(WriteText(WriteChar(Named(name), '"'), code), '"'));
+    }
 
 private:
     char* Named(const char* name)
@@ -156,6 +177,8 @@ public:
     void Hundredths(const char* name, int64_t) { Name(name); }
     void Stamp(const char* name, int32_t, const TDateParts&, int32_t) { Name(name); }
     void None(const char* name) { Name(name); }
+    void Decimal(const char* name, std::string_view) { Name(name); }
+    void Code(const char* name, std::string_view) { Name(name); }
 
 private:
     void Name(const char* name)
@@ -203,38 +226,70 @@ TFields SummaryFields(const TSummaryValues& v)
 
 }  // namespace
 
-std::string ConnectionsCsvHeader()
+std::string ConnectionsCsvHeader(bool costs)
 {
     std::string text;
     TCsvNameWriter names(text);
     WriteConnectionFields({}, names);
+    if (costs)
+        WriteCostFields({}, names);
     names.End();
     return text;
 }
 
-void AppendConnectionCsv(std::string& text, const TNumberedConnection& connection)
+void AppendConnectionCsv(std::string& text, const TNumberedConnection& connection, const TCostFields* costs)
 {
     TCsvWriter writer(text);
     WriteConnectionFields(connection, writer);
+    if (costs != nullptr)
+        WriteCostFields(*costs, writer);
     writer.End();
 }
 
-void AppendConnectionJson(std::string& text, const TNumberedConnection& connection)
+void AppendConnectionJson(std::string& text, const TNumberedConnection& connection, const TCostFields* costs)
 {
     TJsonWriter writer(text);
     WriteConnectionFields(connection, writer);
+    if (costs != nullptr)
+        WriteCostFields(*costs, writer);
     writer.End();
 }
 
+TFields CostSumFields(const std::optional<TCostSums>& costs, const TTariff* money)
+{
+    if (!costs || money == nullptr)
+        return {};
+    const auto amount = [money](const char* name, std::optional<int64_t> value) {
+        return value ? DecimalField(name, money->AmountText(*value)) : NoneField(name);
+    };
+    return {amount("cost", costs->Amount),
+            amount("mean_cost", costs->MeanPerConnection()),
+            amount("cost_per_hour", costs->PerHour()),
+            TextField("currency", money->Currency()),
+            IntegerField("priced_connections", costs->Priced),
+            IntegerField("unpriced_connections", costs->Unpriced)};
+}
+
+namespace {
+
+TFields WithCosts(TFields fields, const TSummaryValues& values)
+{
+    const TFields costs = CostSumFields(values.Costs, values.Money);
+    fields.insert(fields.end(), costs.begin(), costs.end());
+    return fields;
+}
+
+}  // namespace
+
 std::string SummaryCsv(const TSummaryValues& values)
 {
-    const TFields fields = SummaryFields(values);
+    const TFields fields = WithCosts(SummaryFields(values), values);
     return CsvLine(fields, true) + CsvLine(fields, false);
 }
 
 std::string SummaryJson(const TSummaryValues& values)
 {
-    return JsonObject(SummaryFields(values));
+    return JsonObject(WithCosts(SummaryFields(values), values));
 }
 
 std::string SummaryOneLine(const std::string& log, const TSummaryValues& values)

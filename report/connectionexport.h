@@ -2,6 +2,8 @@
 #pragma once
 
 #include "core/connectionrecord.h"
+#include "core/tariffs.h"
+#include "machinetext.h"
 
 #include <optional>
 #include <string>
@@ -31,12 +33,19 @@ struct TConnectionSums {
 // Raises when a field changes meaning, so that scripts can tell.
 inline constexpr int ReportFormatVersion = 1;
 
-// The connections as CSV (RFC 4180, LF line ends), a line at a time.
-std::string ConnectionsCsvHeader();
-void AppendConnectionCsv(std::string& text, const TNumberedConnection& connection);
+// A connection's "cost" and "currency" when the report prices connections;
+// both are empty (null) where no tariff could price it.
+struct TCostFields {
+    std::optional<TCost> Cost;
+};
+
+// The connections as CSV (RFC 4180, LF line ends), a line at a time; the
+// cost fields last, and only when the report prices.
+std::string ConnectionsCsvHeader(bool costs);
+void AppendConnectionCsv(std::string& text, const TNumberedConnection& connection, const TCostFields* costs = nullptr);
 
 // The connections as JSON objects, one at a time, for the "connections" array.
-void AppendConnectionJson(std::string& text, const TNumberedConnection& connection);
+void AppendConnectionJson(std::string& text, const TNumberedConnection& connection, const TCostFields* costs = nullptr);
 
 // Every figure of the overview as a raw value, by name; the counters and the
 // log's size are the whole log's, the rest are the kept connections'.
@@ -47,7 +56,14 @@ struct TSummaryValues {
     int64_t LogFileBytes = 0;
     TConnectionSums Sums;
     std::optional<TNumberedConnection> Last;
+    // With tariffs: the costs of the kept connections, in the first
+    // tariff's currency, which all share.
+    std::optional<TCostSums> Costs;
+    const TTariff* Money = nullptr;
 };
+// The cost fields of a summary or a period: total, means, currency and how
+// many connections had a price; none without costs.
+TFields CostSumFields(const std::optional<TCostSums>& costs, const TTariff* money);
 std::string SummaryCsv(const TSummaryValues& values);
 // The "summary" object of a JSON document.
 std::string SummaryJson(const TSummaryValues& values);

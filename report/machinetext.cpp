@@ -137,6 +137,16 @@ TField TextField(const char* name, std::string value)
     return {name, TField::Text, 0, std::move(value)};
 }
 
+TField DecimalField(const char* name, std::string digits)
+{
+    return {name, TField::Decimal, 0, std::move(digits)};
+}
+
+TField BooleanField(const char* name, bool value)
+{
+    return {name, TField::Boolean, value ? 1 : 0, {}};
+}
+
 std::string FieldText(const TField& field)
 {
     switch (field.Kind) {
@@ -144,6 +154,9 @@ std::string FieldText(const TField& field)
         return std::to_string(field.Number);
     case TField::Hundredths:
         return HundredthsDecimal(field.Number);
+    case TField::Boolean:
+        return field.Number != 0 ? "true" : "false";
+    case TField::Decimal:
     case TField::Text:
         return field.String;
     case TField::None:
@@ -171,6 +184,10 @@ std::string JsonObject(const TFields& fields)
             value = static_cast<double>(field.Number) / 100;
         else if (field.Kind == TField::Text)
             value = field.String;
+        else if (field.Kind == TField::Decimal)
+            value = nlohmann::ordered_json::parse(field.String);
+        else if (field.Kind == TField::Boolean)
+            value = field.Number != 0;
     }
     return object.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
 }

@@ -54,9 +54,10 @@ char* WriteIsoStamp(char* out, int32_t dateKey, const TDateParts& parts, int32_t
 std::string CsvField(std::string_view text);
 
 // A named value of a connection, a period or the summary: a whole number,
-// hundredths (two decimals), a text, or none where the log gave none.
+// hundredths (two decimals), a decimal number as text (money in its
+// currency's decimals), true or false, a text, or none where the log gave none.
 struct TField {
-    enum TKind { None, Integer, Hundredths, Text };
+    enum TKind { None, Integer, Hundredths, Decimal, Boolean, Text };
     const char* Name;
     TKind Kind = None;
     int64_t Number = 0;
@@ -71,6 +72,8 @@ TField HundredthsField(const char* name, int64_t value);
 // for a zero divisor.
 TField QuotientField(const char* name, int64_t numerator, int64_t denominator);
 TField TextField(const char* name, std::string value);
+TField DecimalField(const char* name, std::string digits);
+TField BooleanField(const char* name, bool value);
 
 // One CSV line of the fields' names or of their values (empty for none).
 std::string CsvLine(const TFields& fields, bool names);

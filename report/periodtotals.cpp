@@ -6,6 +6,7 @@
 #include "core/formatting.h"
 #include "core/logstamp.h"
 #include "core/rowtexts.h"
+#include "lang/costtexts.h"
 #include "lang/reporttexts.h"
 #include "lang/texttable.h"
 
@@ -38,10 +39,21 @@ TFields PeriodFields(const TConnectionSums& s)
             QuotientField("mean_sent_bytes", s.SentBytes, s.Connections)};
 }
 
-TFields PeriodFields(const TPeriodTotal& total)
+TFields PeriodFields(const TPeriodTotal& total, const TTariff* money)
 {
     TFields fields = PeriodFields(total.Sums);
     fields.insert(fields.begin(), TextField("period", total.Period));
+    const TFields costs = CostSumFields(total.Costs, money);
+    fields.insert(fields.end(), costs.begin(), costs.end());
+    return fields;
+}
+
+TFields TotalFields(const std::vector<TPeriodTotal>& periods, const TTariff* money)
+{
+    const TPeriodTotal total = GrandTotal(periods);
+    TFields fields = PeriodFields(total.Sums);
+    const TFields costs = CostSumFields(total.Costs, money);
+    fields.insert(fields.end(), costs.begin(), costs.end());
     return fields;
 }
 
@@ -55,7 +67,7 @@ std::string_view PeriodName(TPeriod period)
     return {};
 }
 
-void TPeriodTotals::Add(const TConnectionRecord& record)
+void TPeriodTotals::Add(const TConnectionRecord& record, const std::optional<TCost>& cost)
 {
     const TDateParts& d = record.ConnectDateParts;
     const int32_t key = DateKeyOf(d.Year, period_ == TPeriod::Year ? 1 : d.Month, period_ == TPeriod::Day ? d.Day : 1);
@@ -66,9 +78,10 @@ void TPeriodTotals::Add(const TConnectionRecord& record)
     if (index == keys_.size() || keys_[index] != key) {
         const size_t length = period_ == TPeriod::Day ? 10 : period_ == TPeriod::Month ? 7 : 4;
         keys_.insert(keys_.begin() + static_cast<std::ptrdiff_t>(index), key);
-        totals_.insert(totals_.begin() + static_cast<std::ptrdiff_t>(index), {IsoDate(d).substr(0, length), {}});
+        totals_.insert(totals_.begin() + static_cast<std::ptrdiff_t>(index), {IsoDate(d).substr(0, length), {}, {}});
     }
     totals_[index].Sums.Add(record);
+    totals_[index].Costs.Add(cost, record);
 }
 
 std::vector<TPeriodTotal> TPeriodTotals::Top(int64_t top) const
@@ -81,66 +94,74 @@ std::vector<TPeriodTotal> TPeriodTotals::Top(int64_t top) const
     return periods;
 }
 
-TConnectionSums GrandTotal(const std::vector<TPeriodTotal>& periods)
+TPeriodTotal GrandTotal(const std::vector<TPeriodTotal>& periods)
 {
-    TConnectionSums total;
-    for (const TPeriodTotal& p : periods)
-        total.Add(p.Sums);
+    TPeriodTotal total;
+    for (const TPeriodTotal& p : periods) {
+        total.Sums.Add(p.Sums);
+        total.Costs.Add(p.Costs);
+    }
     return total;
 }
 
-void WritePeriodTotalsCsv(const std::vector<TPeriodTotal>& periods, const TTextSink& sink)
+void WritePeriodTotalsCsv(const std::vector<TPeriodTotal>& periods, const TTextSink& sink, const TTariff* money)
 {
-    sink(CsvLine(PeriodFields(TPeriodTotal{}), true));
+    sink(CsvLine(PeriodFields(TPeriodTotal{}, money), true));
     for (const TPeriodTotal& p : periods)
-        sink(CsvLine(PeriodFields(p), false));
+        sink(CsvLine(PeriodFields(p, money), false));
 }
 
-void WritePeriodTotalsJson(TPeriod period, const std::vector<TPeriodTotal>& periods, const TTextSink& sink)
+void WritePeriodTotalsJson(TPeriod period, const std::vector<TPeriodTotal>& periods, const TTextSink& sink,
+                           const TTariff* money)
 {
     sink("\"by\":\"" + std::string(PeriodName(period)) + "\",\"periods\":[");
     for (size_t i = 0; i < periods.size(); ++i)
-        sink((i == 0 ? "\n  " : ",\n  ") + JsonObject(PeriodFields(periods[i])));
-    sink((periods.empty() ? "" : "\n") + std::string("],\"total\":") + JsonObject(PeriodFields(GrandTotal(periods)))
-         + "}\n");
+        sink((i == 0 ? "\n  " : ",\n  ") + JsonObject(PeriodFields(periods[i], money)));
+    sink((periods.empty() ? "" : "\n") + std::string("],\"total\":") + JsonObject(TotalFields(periods, money)) + "}\n");
 }
 
 void WritePeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool german, const std::string& sep,
-                           const TTextSink& sink)
+                           const TTextSink& sink, const TTariff* money)
 {
-    using TRow = std::array<std::string, 8>;
+    using TRow = std::vector<std::string>;
     const auto bytes = [&](double value) { return FormatBytes(value, sep); };
-    const auto row = [&](const TConnectionSums& s, const std::string& name) {
+    const auto row = [&](const TPeriodTotal& total, const std::string& name) {
+        const TConnectionSums& s = total.Sums;
         const double n = static_cast<double>(std::max<int64_t>(s.Connections, 1));
-        return TRow{name,
-                    std::to_string(s.Connections),
-                    FormatClock(s.DurationHundredths),
-                    bytes(static_cast<double>(s.ReceivedBytes)),
-                    bytes(static_cast<double>(s.SentBytes)),
-                    FormatClock(DivideHalfEven(s.DurationHundredths, std::max<int64_t>(s.Connections, 1))),
-                    bytes(static_cast<double>(s.ReceivedBytes) / n),
-                    bytes(static_cast<double>(s.SentBytes) / n)};
+        TRow cells{name,
+                   std::to_string(s.Connections),
+                   FormatClock(s.DurationHundredths),
+                   bytes(static_cast<double>(s.ReceivedBytes)),
+                   bytes(static_cast<double>(s.SentBytes)),
+                   FormatClock(DivideHalfEven(s.DurationHundredths, std::max<int64_t>(s.Connections, 1))),
+                   bytes(static_cast<double>(s.ReceivedBytes) / n),
+                   bytes(static_cast<double>(s.SentBytes) / n)};
+        if (money != nullptr)
+            cells.push_back(CostText(total.Costs.Amount, *money, sep));
+        return cells;
     };
     const auto caption = [&](TReportText text) { return std::string(ReportText(text, german)); };
-    const TRow head{caption(TReportText::Period),
-                    caption(TReportText::Connections),
-                    caption(TReportText::Duration),
-                    std::string(ColumnCaptions(german)[ReceivedColumn]),
-                    std::string(ColumnCaptions(german)[SentColumn]),
-                    caption(TReportText::MeanDuration),
-                    caption(TReportText::MeanReceived),
-                    caption(TReportText::MeanSent)};
+    TRow head{caption(TReportText::Period),
+              caption(TReportText::Connections),
+              caption(TReportText::Duration),
+              std::string(ColumnCaptions(german)[ReceivedColumn]),
+              std::string(ColumnCaptions(german)[SentColumn]),
+              caption(TReportText::MeanDuration),
+              caption(TReportText::MeanReceived),
+              caption(TReportText::MeanSent)};
+    if (money != nullptr)
+        head.push_back(std::string(CostWording(TCostWording::Costs, german)));
     const TRow total = row(GrandTotal(periods), caption(TReportText::Total));
 
     // The rows are made twice rather than kept: once for the widths, once to write.
-    std::array<size_t, 8> widths{};
+    std::vector<size_t> widths(head.size());
     const auto measure = [&](const TRow& r) {
         for (size_t i = 0; i < r.size(); ++i)
             widths[i] = std::max(widths[i], ColumnsOf(r[i]));
     };
     measure(head);
     for (const TPeriodTotal& p : periods)
-        measure(row(p.Sums, p.Period));
+        measure(row(p, p.Period));
     measure(total);
     const auto write = [&](const TRow& r) {
         std::string line;
@@ -153,7 +174,7 @@ void WritePeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool german
     };
     write(head);
     for (const TPeriodTotal& p : periods)
-        write(row(p.Sums, p.Period));
+        write(row(p, p.Period));
     write(total);
 }
 

@@ -26,6 +26,7 @@ std::string_view PeriodName(TPeriod period);
 struct TPeriodTotal {
     std::string Period;  // "2000-01-03", "2000-01" or "2000"
     TConnectionSums Sums;
+    TCostSums Costs;  // shown only when the report prices
 };
 
 // Adds the connections up per period as they come, one total a period, kept
@@ -34,7 +35,7 @@ class TPeriodTotals {
 public:
     explicit TPeriodTotals(TPeriod period) : period_(period) {}
 
-    void Add(const TConnectionRecord& record);
+    void Add(const TConnectionRecord& record, const std::optional<TCost>& cost = std::nullopt);
     // In time order.
     const std::vector<TPeriodTotal>& Periods() const { return totals_; }
     // The top periods with the most bytes (received and sent), largest first.
@@ -50,17 +51,20 @@ private:
 using TTextSink = std::function<void(std::string_view)>;
 
 // The sums of all the periods given.
-TConnectionSums GrandTotal(const std::vector<TPeriodTotal>& periods);
+TPeriodTotal GrandTotal(const std::vector<TPeriodTotal>& periods);
 
 // Each writer hands its text to the sink line by line, so that no more than a
-// line is ever held; the string forms collect it.
-void WritePeriodTotalsCsv(const std::vector<TPeriodTotal>& periods, const TTextSink& sink);
+// line is ever held; the string forms collect it. With money (the tariffs'
+// currency) the costs are written too.
+void WritePeriodTotalsCsv(const std::vector<TPeriodTotal>& periods, const TTextSink& sink,
+                          const TTariff* money = nullptr);
 // The document after its opening (JsonDocumentOpening).
-void WritePeriodTotalsJson(TPeriod period, const std::vector<TPeriodTotal>& periods, const TTextSink& sink);
+void WritePeriodTotalsJson(TPeriod period, const std::vector<TPeriodTotal>& periods, const TTextSink& sink,
+                           const TTariff* money = nullptr);
 // Aligned columns with the window's units and captions in the chosen
 // language, and a total line.
 void WritePeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool german, const std::string& decimalSeparator,
-                           const TTextSink& sink);
+                           const TTextSink& sink, const TTariff* money = nullptr);
 std::string PeriodTotalsCsv(const std::vector<TPeriodTotal>& periods);
 std::string PeriodTotalsJson(TPeriod period, const std::vector<TPeriodTotal>& periods);
 std::string PeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool german,

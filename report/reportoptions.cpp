@@ -16,7 +16,8 @@ namespace kellvar {
 
 const char* const ReportUsage = "usage: kellvar-report [--summary | --oneline] [--format=text|csv|json]\n"
                                 "                      [--by=day|month|year [--top=N]] [--since=DATE]\n"
-                                "                      [--until=DATE] [--german | --english] [--] LOGFILE...\n"
+                                "                      [--until=DATE] [--tariff=FILE... [--compare]]\n"
+                                "                      [--german | --english] [--] LOGFILE...\n"
                                 "       kellvar-report --chart=CHART --output=FILE [--size=WxH] [--] LOGFILE...";
 
 // Fits a terminal of 80 columns.
@@ -46,6 +47,11 @@ std::string ReportHelp()
              "  --since=DATE     keep connections from this connect date on\n"
              "  --until=DATE     keep connections up to this connect date; a DATE is\n"
              "                   YYYY-MM-DD, YYYY-MM or YYYY (the whole month or year)\n"
+             "  --tariff=FILE    price each connection by a tariff file (kellvar-tariff(5));\n"
+             "                   repeated, a connection takes the first file whose numbers\n"
+             "                   match its dial command, else the first that names none\n"
+             "  --compare        what each --tariff would have cost for the same\n"
+             "                   connections, per --by period or in total; cheapest marked\n"
              "  --chart=CHART    draw the window's chart of rates, transport, connection or\n"
              "                   dialing into --output=FILE, PNG or SVG by its ending (-:\n"
              "                   PNG on standard output), of --size=WxH pixels (800x450)\n"
@@ -59,7 +65,8 @@ std::string ReportHelp()
            + FilesHelp
            + "\n"
              "Exit status: 0 on success; 1 when a log could not be opened or read, or\n"
-             "the output could not be written; 2 for a usage error.\n";
+             "the output could not be written; 2 for a usage error or a tariff file\n"
+             "that could not be read.\n";
 }
 
 namespace {
@@ -137,6 +144,9 @@ struct TUsageTexts {
     const char* OneLanguage;
     const char* SinceAfterUntil;
     const char* StandardInputOnce;
+    const char* NoTariffFile;
+    const char* CompareNeedsTariffs;
+    const char* TariffOutputs;
 };
 
 const TUsageTexts& UsageTexts(bool german)
@@ -152,7 +162,10 @@ const TUsageTexts& UsageTexts(bool german)
         "--oneline has a format of its own: no --format or --by",
         "--german or --english, not both",
         "--since is after --until",
-        "- (standard input) can be read once"};
+        "- (standard input) can be read once",
+        "--tariff needs a FILE",
+        "--compare needs two or more --tariff files",
+        "--tariff goes with any output but --oneline; --compare with the table, csv, json and --by"};
     static const TUsageTexts German{
         " ist nicht ",
         "unbekannte Option ",
@@ -166,7 +179,10 @@ const TUsageTexts& UsageTexts(bool german)
         "--oneline hat ein eigenes Format: kein --format oder --by",
         "--german oder --english, nicht beides",
         "--since liegt nach --until",
-        "- (die Standardeingabe) kann nur einmal gelesen werden"};
+        "- (die Standardeingabe) kann nur einmal gelesen werden",
+        "--tariff braucht eine DATEI",
+        "--compare braucht zwei oder mehr --tariff-Dateien",
+        "--tariff gehört zu jeder Ausgabe außer --oneline; --compare zur Tabelle, zu csv, json und --by"};
     return german ? German : English;
 }
 
@@ -199,11 +215,11 @@ std::string BashCompletion()
            "    case $word in\n"
            + values("--format", words(FormatNames)) + values("--by", words(PeriodNames))
            + values("--chart", words(ChartNames))
-           + "    --output=*) COMPREPLY=($(compgen -f -- \"${word#*=}\")) ;;\n"
+           + "    --output=*|--tariff=*) COMPREPLY=($(compgen -f -- \"${word#*=}\")) ;;\n"
              "    --*=*) COMPREPLY=() ;;\n"
              "    -*)\n"
-             "        COMPREPLY=($(compgen -W '--summary --oneline --format= --by= --top= --since= --until= --chart= "
-             "--output= --size= --german --english --help --version' -- \"$word\"))\n"
+             "        COMPREPLY=($(compgen -W '--summary --oneline --format= --by= --top= --since= --until= --tariff= "
+             "--compare --chart= --output= --size= --german --english --help --version' -- \"$word\"))\n"
              "        [[ ${COMPREPLY-} == *= ]] && compopt -o nospace 2>/dev/null\n"
              "        ;;\n"
              "    *) COMPREPLY=($(compgen -f -- \"$word\")) ;;\n"
@@ -255,6 +271,8 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
             o.Summary = true;
         } else if (argument == "--oneline") {
             o.OneLine = true;
+        } else if (argument == "--compare") {
+            o.Compare = true;
         } else if (argument == "--german" || argument == "--english") {
             languages += o.German == (argument == "--german") ? 0 : 1;
             o.German = argument == "--german";
@@ -284,6 +302,10 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
             if (!ReadSize(*size, o.Chart->Width, o.Chart->Height))
                 return bad("--size", *size, "WIDTHxHEIGHT from 16 to 10000 pixels",
                            "BREITExHÖHE von 16 bis 10000 Pixeln");
+        } else if (const auto tariff = OptionValue(arguments, i, "--tariff")) {
+            if (tariff->empty())
+                return Usage(say.NoTariffFile);
+            o.Tariffs.push_back(*tariff);
         } else if (const auto top = OptionValue(arguments, i, "--top")) {
             int32_t count = 0;
             if (!ReadInteger(*top, count) || count < 1)
@@ -317,6 +339,10 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
         return Usage(say.OneLineAlone);
     if (o.Since && o.Until && o.Since->DateKey > o.Until->DateKey)
         return Usage(say.SinceAfterUntil);
+    if (o.Compare && o.Tariffs.size() < 2)
+        return Usage(say.CompareNeedsTariffs);
+    if (!o.Tariffs.empty() && (o.OneLine || (o.Compare && (o.Summary || o.Chart || o.Top))))
+        return Usage(say.TariffOutputs);
     if (o.Chart && !chartGiven)
         return Usage(say.OutputWithoutChart);
     if (o.Chart && (!ChartFormatOf(*o.Chart) || o.Summary || o.OneLine || o.By || formatGiven))

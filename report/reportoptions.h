@@ -50,6 +50,10 @@ struct TReportOptions {
     std::optional<TDateBound> Since;
     std::optional<TDateBound> Until;
     std::optional<TChartRequest> Chart;
+    // Tariff files, in the order matching uses.
+    std::vector<std::string> Tariffs;
+    // What each tariff would have cost, instead of the connections.
+    bool Compare = false;
     // One history in this order; "-" is standard input.
     std::vector<std::string> LogFiles;
 };

@@ -6,6 +6,7 @@
 
 #include "core/analysisreceiver.h"
 #include "core/modemlogparser.h"
+#include "core/tariffs.h"
 
 #include <cstdint>
 #include <memory>
@@ -25,6 +26,8 @@ struct TReportInput {
     int64_t InputBytes = 0;
     bool German = false;
     std::string DecimalSeparator;
+    // The tariffs that price each connection; none when none were given.
+    const TTariffs* Tariffs = nullptr;
 };
 
 // How a run ended, for standard error and the exit status.

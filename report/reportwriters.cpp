@@ -10,12 +10,15 @@
 #include "periodtotals.h"
 #include "scriptreceiver.h"
 #include "tabletextreceiver.h"
+#include "tariffcomparison.h"
 
 #include "core/chartpoints.h"
 #include "core/rowtexts.h"
 #include "core/summaryfigures.h"
+#include "lang/costtexts.h"
 #include "lang/messages.h"
 #include "lang/texttable.h"
+#include "ui/rules/costfigures.h"
 #include "ui/rules/summarylines.h"
 
 #include <nlohmann/json.hpp>
@@ -71,10 +74,12 @@ public:
 
     TReportRun Write(const TAnalysisFlags& flags) override
     {
-        const std::vector<std::string_view> captions = ColumnCaptions(input_.German);
+        std::vector<std::string_view> captions = ColumnCaptions(input_.German);
+        if (input_.Tariffs != nullptr)
+            captions.push_back(CostWording(TCostWording::Costs, input_.German));
         TFailureKeeping<TTableTextReceiver> table(input_.DecimalSeparator,
                                                   std::vector<std::string>(captions.begin(), captions.end()), output_,
-                                                  DateKey(options_.Since), DateKey(options_.Until));
+                                                  DateKey(options_.Since), DateKey(options_.Until), input_.Tariffs);
         const TReportRun run = Analyse(table, input_, WithRowLimit(flags, true));
         return NotingRowLimit(run, table.Counters(), input_.German);
     }
@@ -93,8 +98,12 @@ public:
     TReportRun Write(const TAnalysisFlags& flags) override
     {
         TChartPoints sums(false);
-        TFailureKeeping<TScriptReceiver> receiver(std::nullopt, std::nullopt,
-                                                  [&sums](const TNumberedConnection& c) { sums.Add(c.Record); });
+        TCostSums costs;
+        TFailureKeeping<TScriptReceiver> receiver(std::nullopt, std::nullopt, [&](const TNumberedConnection& c) {
+            sums.Add(c.Record);
+            if (input_.Tariffs != nullptr)
+                costs.Add(input_.Tariffs->Price(c.Record), c.Record);
+        });
         const TReportRun run = Analyse(receiver, input_, WithRowLimit(flags, true));
         const TSummaryValues summary = receiver.Summary();
         if (!run.Analysed)
@@ -105,6 +114,9 @@ public:
                 ConnectionRowCells(summary.Last->Record, summary.Last->Number + 1, input_.DecimalSeparator));
         output_.Write(
             SummaryLines(SummaryFigureTexts(summary.Counters, sums, input_.DecimalSeparator), last, input_.German));
+        if (input_.Tariffs != nullptr)
+            output_.Write(
+                CostFigureLines(CostFigures(costs, input_.Tariffs->First(), input_.DecimalSeparator), input_.German));
         return NotingRowLimit(run, summary.Counters, input_.German);
     }
 
@@ -129,9 +141,15 @@ public:
         if (json_)
             output_.Write(JsonHead());
         Begin();
+        TCostSums costs;
         TFailureKeeping<TScriptReceiver> receiver(DateKey(options_.Since), DateKey(options_.Until),
-                                                  [this](const TNumberedConnection& connection) {
-                                                      Add(connection);
+                                                  [this, &costs](const TNumberedConnection& connection) {
+                                                      std::optional<TCost> cost;
+                                                      if (input_.Tariffs != nullptr) {
+                                                          cost = input_.Tariffs->Price(connection.Record);
+                                                          costs.Add(cost, connection.Record);
+                                                      }
+                                                      Add(connection, cost);
                                                       output_.Wrote();
                                                   });
         const TReportRun run = Analyse(receiver, input_, WithRowLimit(flags, false));
@@ -142,6 +160,10 @@ public:
         }
         TSummaryValues summary = receiver.Summary();
         summary.LogFileBytes = input_.InputBytes;
+        if (input_.Tariffs != nullptr) {
+            summary.Costs = costs;
+            summary.Money = Money();
+        }
         End(summary);
         return run;
     }
@@ -155,11 +177,14 @@ protected:
     const TReportOptions& Options() const { return options_; }
     const TReportInput& Input() const { return input_; }
     TOutputStream& Output() const { return output_; }
+    // The currency that costs are added up in; none when the report does not price.
+    const TTariff* Money() const { return input_.Tariffs != nullptr ? &input_.Tariffs->First() : nullptr; }
 
 private:
     // After the JSON head, before the first connection.
     virtual void Begin() {}
-    virtual void Add(const TNumberedConnection&) {}
+    // The connection's cost only when the report prices.
+    virtual void Add(const TNumberedConnection&, const std::optional<TCost>&) {}
     virtual void End(const TSummaryValues& summary) = 0;
     // What closes the part of the document still open when the run fails.
     virtual std::string OpenPartClosing() const { return {}; }
@@ -197,8 +222,12 @@ public:
     }
 
 private:
-    void Begin() override { Output().Write(ConnectionsCsvHeader()); }
-    void Add(const TNumberedConnection& connection) override { AppendConnectionCsv(Output().Pending(), connection); }
+    void Begin() override { Output().Write(ConnectionsCsvHeader(Money() != nullptr)); }
+    void Add(const TNumberedConnection& connection, const std::optional<TCost>& cost) override
+    {
+        const TCostFields costs{cost};
+        AppendConnectionCsv(Output().Pending(), connection, Money() != nullptr ? &costs : nullptr);
+    }
     void End(const TSummaryValues&) override {}
 };
 
@@ -211,9 +240,11 @@ public:
 
 private:
     void Begin() override { Output().Write("\"connections\":["); }
-    void Add(const TNumberedConnection& connection) override
+    void Add(const TNumberedConnection& connection, const std::optional<TCost>& cost) override
     {
-        AppendConnectionJson(Output().Pending() += empty_ ? "\n  " : ",\n  ", connection);
+        const TCostFields costs{cost};
+        AppendConnectionJson(Output().Pending() += empty_ ? "\n  " : ",\n  ", connection,
+                             Money() != nullptr ? &costs : nullptr);
         empty_ = false;
     }
     void End(const TSummaryValues& summary) override
@@ -261,7 +292,10 @@ public:
     }
 
 private:
-    void Add(const TNumberedConnection& connection) override { periods_.Add(connection.Record); }
+    void Add(const TNumberedConnection& connection, const std::optional<TCost>& cost) override
+    {
+        periods_.Add(connection.Record, cost);
+    }
     void End(const TSummaryValues&) override
     {
         const std::vector<TPeriodTotal> top =
@@ -270,18 +304,51 @@ private:
         const TTextSink sink = [this](std::string_view text) { Output().Write(text); };
         switch (Options().Format) {
         case TReportFormat::Json:
-            WritePeriodTotalsJson(*Options().By, kept, sink);
+            WritePeriodTotalsJson(*Options().By, kept, sink, Money());
             break;
         case TReportFormat::Csv:
-            WritePeriodTotalsCsv(kept, sink);
+            WritePeriodTotalsCsv(kept, sink, Money());
             break;
         case TReportFormat::Text:
-            WritePeriodTotalsText(kept, Input().German, Input().DecimalSeparator, sink);
+            WritePeriodTotalsText(kept, Input().German, Input().DecimalSeparator, sink, Money());
             break;
         }
     }
 
     TPeriodTotals periods_;
+};
+
+// What each tariff would have cost, per --by period or in total.
+class TComparisonWriter final : public TScriptWriter {
+public:
+    TComparisonWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
+        : TScriptWriter(options, input, output, options.Format == TReportFormat::Json),
+          comparison_(*input.Tariffs, options.By)
+    {
+    }
+
+private:
+    void Add(const TNumberedConnection& connection, const std::optional<TCost>&) override
+    {
+        comparison_.Add(connection.Record);
+    }
+    void End(const TSummaryValues&) override
+    {
+        const TTextSink sink = [this](std::string_view text) { Output().Write(text); };
+        switch (Options().Format) {
+        case TReportFormat::Json:
+            WriteComparisonJson(comparison_, sink);
+            break;
+        case TReportFormat::Csv:
+            WriteComparisonCsv(comparison_, sink);
+            break;
+        case TReportFormat::Text:
+            WriteComparisonText(comparison_, Input().German, Input().DecimalSeparator, sink);
+            break;
+        }
+    }
+
+    TTariffComparison comparison_;
 };
 
 }  // namespace
@@ -291,6 +358,8 @@ std::unique_ptr<TReportWriter> MakeReportWriter(const TReportOptions& options, c
 {
     if (options.Chart)
         return nullptr;
+    if (options.Compare)
+        return std::make_unique<TComparisonWriter>(options, input, output);
     if (options.OneLine)
         return std::make_unique<TOneLineWriter>(options, input, output);
     if (options.Summary && options.Format == TReportFormat::Text)

@@ -9,9 +9,9 @@ namespace kellvar {
 
 TTableTextReceiver::TTableTextReceiver(std::string decimalSeparator, std::vector<std::string> captions,
                                        TOutputStream& output, std::optional<int32_t> since,
-                                       std::optional<int32_t> until)
+                                       std::optional<int32_t> until, const TTariffs* tariffs)
     : decimalSeparator_(std::move(decimalSeparator)), captions_(std::move(captions)),
-      output_(output), range_{since, until}
+      output_(output), range_{since, until}, tariffs_(tariffs)
 {
 }
 
@@ -26,8 +26,13 @@ void TTableTextReceiver::AddConnectionRow(const TConnectionRecord& record, int32
 {
     FinishPendingRow();
     skipping_ = !range_.Holds(record);
-    if (!skipping_)
-        pendingCells_ = AppendConnectionCells(pendingRow_, record, rowNumber, decimalSeparator_);
+    if (skipping_)
+        return;
+    pendingCells_ = AppendConnectionCells(pendingRow_, record, rowNumber, decimalSeparator_);
+    if (tariffs_ != nullptr) {
+        const std::optional<TCost> cost = tariffs_->Price(record);
+        pendingCost_ = cost ? CostText(cost->Amount, *cost->Tariff, decimalSeparator_) : std::string();
+    }
 }
 
 void TTableTextReceiver::AppendCellToLastRow(const std::string& text)
@@ -49,6 +54,12 @@ void TTableTextReceiver::FinishPendingRow()
 {
     if (pendingCells_ == 0)
         return;
+    if (tariffs_ != nullptr) {
+        for (; pendingCells_ < TableColumnCount; ++pendingCells_)
+            pendingRow_ += '\t';
+        pendingRow_ += '\t' + pendingCost_;
+        ++pendingCells_;
+    }
     // The captions as far as the first row reaches, as the copied table has them.
     if (!rowsWritten_) {
         const std::vector<std::string> header(

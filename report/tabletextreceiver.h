@@ -5,6 +5,8 @@
 
 #include "headlessreceiver.h"
 
+#include "core/tariffs.h"
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -18,8 +20,11 @@ class TTableTextReceiver : public THeadlessReceiver {
 public:
     // Only rows whose connect date lies from since up to until (date keys,
     // both inclusive) are written.
+    // With tariffs, every row ends in its "Costs" cell, after the overrun
+    // column (empty where the log gave no count).
     TTableTextReceiver(std::string decimalSeparator, std::vector<std::string> captions, TOutputStream& output,
-                       std::optional<int32_t> since = std::nullopt, std::optional<int32_t> until = std::nullopt);
+                       std::optional<int32_t> since = std::nullopt, std::optional<int32_t> until = std::nullopt,
+                       const TTariffs* tariffs = nullptr);
 
     const TAnalysisCounters& Counters() const { return counters_; }
 
@@ -35,7 +40,9 @@ private:
     std::vector<std::string> captions_;
     TOutputStream& output_;
     TConnectDateRange range_;
+    const TTariffs* tariffs_;
     std::string pendingRow_;
+    std::string pendingCost_;
     // The last row lies outside the dates kept.
     bool skipping_ = false;
     size_t pendingCells_ = 0;

@@ -73,7 +73,7 @@ TEST(PeriodTotals, GroupByConnectDateInTimeOrder)
     EXPECT_EQ(months[1].Sums.ReceivedBytes, 12);
     EXPECT_EQ(PeriodsOf(TPeriod::Year).back().Period, "2001");
     EXPECT_EQ(PeriodsOf(TPeriod::Day).size(), 3u);
-    EXPECT_EQ(GrandTotal(months).SentBytes, 4);
+    EXPECT_EQ(GrandTotal(months).Sums.SentBytes, 4);
 }
 
 TEST(PeriodTotals, TopKeepsThePeriodsWithTheMostBytesLargestFirst)

@@ -1,0 +1,173 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "tariffcomparison.h"
+
+#include "machinetext.h"
+
+#include "lang/costtexts.h"
+#include "lang/reporttexts.h"
+
+#include <algorithm>
+
+namespace kellvar {
+
+TTariffComparison::TTariffComparison(const TTariffs& tariffs, std::optional<TPeriod> period)
+    : tariffs_(tariffs), period_(period), totals_(tariffs.Files().size())
+{
+    if (period_)
+        perTariff_.assign(tariffs.Files().size(), TPeriodTotals(*period_));
+}
+
+void TTariffComparison::Add(const TConnectionRecord& record)
+{
+    const std::vector<TTariff>& files = tariffs_.Files();
+    for (size_t i = 0; i < files.size(); ++i) {
+        const std::optional<int64_t> amount = files[i].Cost(record);
+        const std::optional<TCost> cost = amount ? std::optional(TCost{*amount, &files[i]}) : std::nullopt;
+        totals_[i].Add(cost, record);
+        if (period_)
+            perTariff_[i].Add(record, cost);
+    }
+}
+
+std::vector<TTariffComparison::TRow> TTariffComparison::Rows() const
+{
+    if (!period_)
+        return {Total()};
+    // Every tariff saw every connection, so their periods are the same.
+    std::vector<TRow> rows;
+    const std::vector<TPeriodTotal>& periods = perTariff_.front().Periods();
+    for (size_t p = 0; p < periods.size(); ++p) {
+        TRow row{periods[p].Period, {}};
+        for (const TPeriodTotals& tariff : perTariff_)
+            row.Costs.push_back(tariff.Periods()[p].Costs);
+        rows.push_back(std::move(row));
+    }
+    return rows;
+}
+
+TTariffComparison::TRow TTariffComparison::Total() const
+{
+    return {"", totals_};
+}
+
+std::vector<bool> Cheapest(const TTariffComparison::TRow& row, const TTariffs& tariffs)
+{
+    const std::vector<TTariff>& files = tariffs.Files();
+    std::vector<bool> cheapest(files.size(), false);
+    std::optional<int64_t> least;
+    const std::string* currency = nullptr;
+    for (size_t i = 0; i < files.size(); ++i) {
+        if (row.Costs[i].Unpriced > 0 || row.Costs[i].Priced == 0)
+            continue;
+        if (currency != nullptr && (*currency != files[i].Currency()))
+            return std::vector<bool>(files.size(), false);
+        currency = &files[i].Currency();
+        least = std::min(least.value_or(row.Costs[i].Amount), row.Costs[i].Amount);
+    }
+    for (size_t i = 0; i < files.size() && least; ++i)
+        cheapest[i] = row.Costs[i].Unpriced == 0 && row.Costs[i].Priced > 0 && row.Costs[i].Amount == *least;
+    return cheapest;
+}
+
+namespace {
+
+// The width of a text as a terminal shows it: UTF-8 continuation bytes take no column.
+size_t ColumnsOf(const std::string& text)
+{
+    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
+}
+
+TFields CostFields(const TTariff& tariff, const TCostSums& costs, bool cheapest)
+{
+    return {TextField("tariff", tariff.Name()),
+            DecimalField("cost", tariff.AmountText(costs.Amount)),
+            TextField("currency", tariff.Currency()),
+            IntegerField("priced_connections", costs.Priced),
+            IntegerField("unpriced_connections", costs.Unpriced),
+            BooleanField("cheapest", cheapest)};
+}
+
+}  // namespace
+
+void WriteComparisonText(const TTariffComparison& comparison, bool german, const std::string& decimalSeparator,
+                         const TTextSink& sink)
+{
+    const std::vector<TTariff>& files = comparison.Tariffs().Files();
+    using TLine = std::vector<std::string>;
+    const auto line = [&](const TTariffComparison::TRow& row, const std::string& name) {
+        TLine cells{name};
+        const std::vector<bool> cheapest = Cheapest(row, comparison.Tariffs());
+        for (size_t i = 0; i < files.size(); ++i)
+            cells.push_back(CostText(row.Costs[i].Amount, files[i], decimalSeparator)
+                            + (row.Costs[i].Unpriced > 0 ? " ?"
+                               : cheapest[i]             ? " *"
+                                                         : ""));
+        return cells;
+    };
+    TLine head{std::string(ReportText(TReportText::Period, german))};
+    for (const TTariff& tariff : files)
+        head.push_back(tariff.Name());
+    std::vector<TLine> lines{head};
+    for (const TTariffComparison::TRow& row : comparison.Rows())
+        if (!row.Period.empty())
+            lines.push_back(line(row, row.Period));
+    lines.push_back(line(comparison.Total(), std::string(ReportText(TReportText::Total, german))));
+    std::vector<size_t> widths(head.size());
+    for (const TLine& cells : lines)
+        for (size_t i = 0; i < cells.size(); ++i)
+            widths[i] = std::max(widths[i], ColumnsOf(cells[i]));
+    for (const TLine& cells : lines) {
+        std::string text;
+        for (size_t i = 0; i < cells.size(); ++i) {
+            const std::string padding(widths[i] - ColumnsOf(cells[i]), ' ');
+            text += (i == 0 ? "" : "  ") + (i == 0 ? cells[i] + padding : padding + cells[i]);
+        }
+        sink(text.substr(0, text.find_last_not_of(' ') + 1) + '\n');
+    }
+    // What the marks mean, in the report's language.
+    sink("* " + std::string(CostWording(TCostWording::Cheapest, german)) + "; ? "
+         + std::string(CostWording(TCostWording::Unpriced, german)) + "\n");
+}
+
+void WriteComparisonCsv(const TTariffComparison& comparison, const TTextSink& sink)
+{
+    const std::vector<TTariff>& files = comparison.Tariffs().Files();
+    TFields names = CostFields(files.front(), {}, false);
+    names.insert(names.begin(), TextField("period", ""));
+    sink(CsvLine(names, true));
+    std::vector<TTariffComparison::TRow> rows = comparison.Rows();
+    if (!rows.empty() && !rows.front().Period.empty())
+        rows.push_back(comparison.Total());
+    for (const TTariffComparison::TRow& row : rows) {
+        const std::vector<bool> cheapest = Cheapest(row, comparison.Tariffs());
+        for (size_t i = 0; i < files.size(); ++i) {
+            TFields fields = CostFields(files[i], row.Costs[i], cheapest[i]);
+            fields.insert(fields.begin(), TextField("period", row.Period.empty() ? "total" : row.Period));
+            sink(CsvLine(fields, false));
+        }
+    }
+}
+
+void WriteComparisonJson(const TTariffComparison& comparison, const TTextSink& sink)
+{
+    const std::vector<TTariff>& files = comparison.Tariffs().Files();
+    const auto costs = [&](const TTariffComparison::TRow& row) {
+        const std::vector<bool> cheapest = Cheapest(row, comparison.Tariffs());
+        std::string text = "[";
+        for (size_t i = 0; i < files.size(); ++i) {
+            text += (i == 0 ? "" : ",") + JsonObject(CostFields(files[i], row.Costs[i], cheapest[i]));
+        }
+        return text + "]";
+    };
+    sink("\"compare\":[");
+    bool first = true;
+    for (const TTariffComparison::TRow& row : comparison.Rows()) {
+        if (row.Period.empty())
+            continue;
+        sink((first ? "\n  {\"period\":\"" : ",\n  {\"period\":\"") + row.Period + "\",\"costs\":" + costs(row) + "}");
+        first = false;
+    }
+    sink((first ? "" : "\n") + std::string("],\"total\":") + costs(comparison.Total()) + "}\n");
+}
+
+}  // namespace kellvar

@@ -1,0 +1,130 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""kellvar-report with tariff files: costs worked out by hand for a log and
+tariffs written here, and tariff errors refused before any output."""
+
+import csv
+import io
+import json
+import os
+import subprocess
+import sys
+import tempfile
+import unittest
+
+REPORT = sys.argv.pop(1)
+EXAMPLE_LOG = sys.argv.pop(1)
+
+
+def session(date, dialled, connect, hangup):
+    return "".join(f"{date} {time} - {text}\n" for time, text in [
+        (connect[:6] + "00.00", "Dialing."),
+        (connect[:6] + "00.10", f"Send: ATDT{dialled}<cr>"),
+        (connect, "Connection established at 46000bps."),
+        (hangup, "Hanging up the modem."),
+        (hangup, "Session Statistics:"),
+        (hangup, "   Reads : 1000 bytes"),
+        (hangup, "   Writes: 500 bytes"),
+    ])
+
+
+# Monday 1 March 1999 20:00:10-20:03:10 to 0191011; the same day 10:00:59 to
+# 10:02:30 (91 s) to 030123; Saturday 6 March 10:00:00-10:05:00 to a number
+# the driver hid.
+LOG = (session("03-01-1999", "0191011", "20:00:10.00", "20:03:10.00")
+       + session("03-01-1999", "030123", "10:00:59.00", "10:02:30.00")
+       + session("03-06-1999", "##########", "10:00:00.00", "10:05:00.00"))
+
+BY_CALL = """name By call
+currency DM 2
+numbers 0191*
+unit 60 0.06
+unit 60 0.04 at 18:00..08:00
+unit 60 0.04 on saturday,sunday
+"""
+
+UNITS = """name Units
+currency DM 2
+unit 90 0.12
+unit 240 0.12 on saturday,sunday
+"""
+
+
+class Costs(unittest.TestCase):
+    def setUp(self):
+        self.folder = tempfile.TemporaryDirectory()
+        self.addCleanup(self.folder.cleanup)
+        self.log = self.write("ModemLog.txt", LOG)
+        self.by_call = self.write("by-call.tariff", BY_CALL)
+        self.units = self.write("units.tariff", UNITS)
+
+    def write(self, name, text):
+        path = os.path.join(self.folder.name, name)
+        with open(path, "w", encoding="utf-8") as file:
+            file.write(text)
+        return path
+
+    def report(self, *arguments, locale="C.UTF-8"):
+        run = subprocess.run([REPORT, *arguments], capture_output=True, timeout=60,
+                             env=dict(os.environ, LC_ALL=locale))
+        return run.returncode, run.stdout.decode("utf-8"), run.stderr.decode("utf-8")
+
+    def test_each_connection_takes_the_file_its_number_matches(self):
+        code, out, err = self.report("--format=csv", "--tariff=" + self.by_call, "--tariff=" + self.units, self.log)
+        self.assertEqual(code, 0, err)
+        rows = list(csv.DictReader(io.StringIO(out)))
+        # By call at night: 3 minutes at 0.04. Units: 91 s of 90 s units is two
+        # units; Saturday's 300 s of 240 s units is two.
+        self.assertEqual([(r["cost"], r["currency"]) for r in rows], [("0.12", "DM"), ("0.24", "DM"), ("0.24", "DM")])
+        code, out, err = self.report("--summary", "--format=json", "--tariff=" + self.by_call,
+                                     "--tariff=" + self.units, self.log)
+        summary = json.loads(out)["summary"]
+        self.assertEqual((summary["cost"], summary["mean_cost"], summary["currency"]), (0.6, 0.2, "DM"))
+        # 0.60 DM for 571 s online.
+        self.assertEqual(summary["cost_per_hour"], 3.78)
+
+    def test_a_connection_no_file_covers_has_no_cost(self):
+        code, out, err = self.report("--format=json", "--tariff=" + self.by_call, self.log)
+        document = json.loads(out)
+        self.assertEqual([c["cost"] for c in document["connections"]], [0.12, None, None])
+        self.assertEqual((document["summary"]["cost"], document["summary"]["unpriced_connections"]), (0.12, 2))
+
+    def test_the_table_ends_in_a_costs_column_in_the_locales_decimals(self):
+        code, out, err = self.report("--german", "--tariff=" + self.units, self.log, locale="de_DE.UTF-8")
+        self.assertEqual(code, 0, err)
+        lines = out.split("\r\n")
+        self.assertEqual(lines[0].split("\t")[-2:], ["OvrErr", "Kosten"])
+        # 180 s of 90-second units at night: two units.
+        self.assertEqual(lines[1].split("\t")[-2:], ["", "0,24 DM"])
+
+    def test_compare_prices_every_connection_by_every_tariff(self):
+        code, out, err = self.report("--compare", "--format=csv", "--tariff=" + self.units,
+                                     "--tariff=" + self.by_call, self.log)
+        self.assertEqual(code, 0, err)
+        rows = [(r["tariff"], r["cost"], r["cheapest"]) for r in csv.DictReader(io.StringIO(out))]
+        # Units: 0.24 each. By call: 0.12 at night, two day minutes 0.12, five
+        # Saturday minutes 0.20.
+        self.assertEqual(rows, [("Units", "0.72", "false"), ("By call", "0.44", "true")])
+
+    def test_rows_add_up_to_the_total_to_the_last_pfennig(self):
+        tariffs = os.path.join(os.path.dirname(__file__), "..", "..", "examples", "tariffs")
+        units = "--tariff=" + os.path.join(tariffs, "german-units-1998.tariff")
+        rows = list(csv.DictReader(io.StringIO(self.report("--format=csv", units, EXAMPLE_LOG)[1])))
+        summary = json.loads(self.report("--summary", "--format=json", units, EXAMPLE_LOG)[1])["summary"]
+        pfennig = sum(int(r["cost"].replace(".", "")) for r in rows)
+        self.assertEqual(round(summary["cost"] * 100), pfennig)
+        months = json.loads(self.report("--by=month", "--format=json", units, EXAMPLE_LOG)[1])
+        self.assertEqual(round(months["total"]["cost"] * 100), pfennig)
+
+    def test_a_bad_tariff_is_refused_before_any_output(self):
+        bad = self.write("bad.tariff", "currency DM 2\nunit 60 0.1\nunit 60 0.2 on mondy\n")
+        for arguments in (["--tariff=" + bad], ["--tariff=" + self.folder.name + "/missing.tariff"],
+                          ["--compare", "--tariff=" + self.units, "--tariff=" + bad]):
+            code, out, err = self.report("--format=json", *arguments, self.log)
+            self.assertEqual((code, out), (2, ""), arguments)
+        self.assertEqual(self.report("--tariff=" + bad, self.log)[2],
+                         f'kellvar-report: {bad}:3: unknown weekday "mondy"\n')
+
+
+if __name__ == "__main__":
+    unittest.main()
