@@ -203,7 +203,9 @@ private:
             return Fail("periods must follow each other in time");
         if (!periods_.empty() && !periods_.back().FromDay && periods_.back().Rules.empty())
             periods_.pop_back();
-        periods_.push_back(TTariffPeriod{from, 0, 0, 0, 0, {}});
+        TTariffPeriod period;
+        period.FromDay = from;
+        periods_.push_back(std::move(period));
         periodLines_.push_back(line_);
     }
 
@@ -345,6 +347,21 @@ TTariff::TTariff(std::string name, std::string currency, int32_t decimals, std::
     : name_(std::move(name)), currency_(std::move(currency)), decimals_(decimals), numbers_(std::move(numbers)),
       holidays_(std::move(holidays)), periods_(std::move(periods))
 {
+    // The rules can only change at the minute a band begins or ends, at
+    // midnight and when a connection has been online for a rule's "after":
+    // the units between two such moments are counted at once.
+    for (TTariffPeriod& period : periods_) {
+        period.Edges = {0, 24 * 60};
+        for (const TTariffRule& rule : period.Rules) {
+            if (rule.Band) {
+                period.Edges.push_back(rule.Band->first);
+                period.Edges.push_back(rule.Band->second);
+            }
+            if (rule.AfterSeconds > 0)
+                period.Afters.push_back(rule.AfterSeconds * 100);
+        }
+        std::sort(period.Edges.begin(), period.Edges.end());
+    }
 }
 
 bool TTariff::CoversNumber(std::string_view dialled) const
@@ -397,21 +414,7 @@ std::optional<int64_t> TTariff::Cost(const TConnectionRecord& record) const
         return std::nullopt;
     const TTariffPeriod& period = *inForce;
 
-    // The rules can only change at the minute a band begins or ends, at
-    // midnight and when a connection has been online for a rule's "after":
-    // the units between two such moments are counted at once.
-    std::vector<int32_t> edges = {0, MinutesPerDay};
-    std::vector<int64_t> afters;
-    for (const TTariffRule& rule : period.Rules) {
-        if (rule.Band) {
-            edges.push_back(rule.Band->first);
-            edges.push_back(rule.Band->second);
-        }
-        if (rule.AfterSeconds > 0)
-            afters.push_back(rule.AfterSeconds * 100);
-    }
-    std::sort(edges.begin(), edges.end());
-
+    const std::vector<int32_t>& edges = period.Edges;
     const int64_t duration = std::max<int64_t>(0, record.ConnectionDuration);
     TMicroAmount cost = period.Fee + period.FirstPrice;
     int64_t elapsed = period.FirstSeconds * 100;  // hundredths since connect
@@ -426,7 +429,7 @@ std::optional<int64_t> TTariff::Cost(const TConnectionRecord& record) const
                 rule = &candidate;
         const int32_t nextEdge = *std::upper_bound(edges.begin(), edges.end(), minute);
         int64_t change = elapsed + (nextEdge * HundredthsPerMinute - timeOfDay);
-        for (const int64_t after : afters)
+        for (const int64_t after : period.Afters)
             if (after > elapsed)
                 change = std::min(change, after);
         const int64_t unit = rule->UnitSeconds * 100;

@@ -47,6 +47,11 @@ struct TTariffPeriod {
     // The first rule holds at all times; of the rules that hold at a
     // unit's start, the last one prices it.
     std::vector<TTariffRule> Rules;
+    // The moments the rules may change, made once from them: the minutes of
+    // the day a band begins or ends (midnight too), ascending, and the
+    // hundredths online of each "after".
+    std::vector<int32_t> Edges;
+    std::vector<int64_t> Afters;
 };
 
 class TTariff {
