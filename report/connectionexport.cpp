@@ -11,24 +11,6 @@
 
 namespace kellvar {
 
-void TConnectionSums::Add(const TConnectionRecord& r)
-{
-    ++Connections;
-    DurationHundredths += r.ConnectionDuration;
-    DialHundredths += r.DialDuration;
-    ReceivedBytes += r.BytesRead;
-    SentBytes += r.BytesWritten;
-}
-
-void TConnectionSums::Add(const TConnectionSums& other)
-{
-    Connections += other.Connections;
-    DurationHundredths += other.DurationHundredths;
-    DialHundredths += other.DialHundredths;
-    ReceivedBytes += other.ReceivedBytes;
-    SentBytes += other.SentBytes;
-}
-
 namespace {
 
 TField Stamp(const char* name, int32_t key, const TDateParts& parts, int32_t time)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/connectionrecord.h"
+#include "core/connectionsums.h"
 #include "core/tariffs.h"
 #include "machinetext.h"
 
@@ -15,19 +16,6 @@ namespace kellvar {
 struct TNumberedConnection {
     int32_t Number = 0;
     TConnectionRecord Record;
-};
-
-// What every figure over connections is made of; the one place they are
-// added up.
-struct TConnectionSums {
-    int64_t Connections = 0;
-    int64_t DurationHundredths = 0;
-    int64_t DialHundredths = 0;
-    int64_t ReceivedBytes = 0;
-    int64_t SentBytes = 0;
-
-    void Add(const TConnectionRecord& record);
-    void Add(const TConnectionSums& other);
 };
 
 // Raises when a field changes meaning, so that scripts can tell.

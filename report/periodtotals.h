@@ -3,6 +3,8 @@
 
 #include "connectionexport.h"
 
+#include "core/periodsums.h"
+
 #include <array>
 #include <functional>
 #include <optional>
@@ -14,44 +16,8 @@
 
 namespace kellvar {
 
-enum class TPeriod { Day, Month, Year };
-
-// The periods as --by names them and the JSON output writes them.
-inline constexpr std::array<std::pair<std::string_view, TPeriod>, 3> PeriodNames = {
-    {{"day", TPeriod::Day}, {"month", TPeriod::Month}, {"year", TPeriod::Year}}};
-
-std::string_view PeriodName(TPeriod period);
-
-// The connections of one day, month or year, by the date of their connect stamp.
-struct TPeriodTotal {
-    std::string Period;  // "2000-01-03", "2000-01" or "2000"
-    TConnectionSums Sums;
-    TCostSums Costs;  // shown only when the report prices
-};
-
-// Adds the connections up per period as they come, one total a period, kept
-// in time order: a log read in time order only ever adds at the end.
-class TPeriodTotals {
-public:
-    explicit TPeriodTotals(TPeriod period) : period_(period) {}
-
-    void Add(const TConnectionRecord& record, const std::optional<TCost>& cost = std::nullopt);
-    // In time order.
-    const std::vector<TPeriodTotal>& Periods() const { return totals_; }
-    // The top periods with the most bytes (received and sent), largest first.
-    std::vector<TPeriodTotal> Top(int64_t top) const;
-
-private:
-    TPeriod period_;
-    std::vector<int32_t> keys_;  // the periods' date keys, ascending
-    std::vector<TPeriodTotal> totals_;
-};
-
 // Where a writer hands its text, a piece at a time.
 using TTextSink = std::function<void(std::string_view)>;
-
-// The sums of all the periods given.
-TPeriodTotal GrandTotal(const std::vector<TPeriodTotal>& periods);
 
 // Each writer hands its text to the sink line by line, so that no more than a
 // line is ever held; the string forms collect it. With money (the tariffs'

@@ -1,0 +1,73 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "periodsums.h"
+
+#include "logstamp.h"
+
+#include <algorithm>
+#include <cstdio>
+
+namespace kellvar {
+
+namespace {
+
+int64_t Bytes(const TPeriodTotal& total)
+{
+    return total.Sums.ReceivedBytes + total.Sums.SentBytes;
+}
+
+// "2000-01-03", "2000-01" or "2000": the first length characters of the date.
+std::string PeriodText(const TDateParts& d, size_t length)
+{
+    std::array<char, 48> text{};
+    std::snprintf(text.data(), text.size(), "%04d-%02d-%02d", d.Year, d.Month, d.Day);
+    return std::string(text.data()).substr(0, length);
+}
+
+}  // namespace
+
+std::string_view PeriodName(TPeriod period)
+{
+    for (const auto& [name, named] : PeriodNames)
+        if (named == period)
+            return name;
+    return {};
+}
+
+void TPeriodTotals::Add(const TConnectionRecord& record, const std::optional<TCost>& cost)
+{
+    const TDateParts& d = record.ConnectDateParts;
+    const int32_t key = DateKeyOf(d.Year, period_ == TPeriod::Year ? 1 : d.Month, period_ == TPeriod::Day ? d.Day : 1);
+    size_t index = totals_.size();
+    if (!keys_.empty() && !(keys_.back() < key))
+        index = static_cast<size_t>(std::lower_bound(keys_.begin(), keys_.end(), key) - keys_.begin());
+    // A new period: at the end for a log in time order, else in its place.
+    if (index == keys_.size() || keys_[index] != key) {
+        const size_t length = period_ == TPeriod::Day ? 10 : period_ == TPeriod::Month ? 7 : 4;
+        keys_.insert(keys_.begin() + static_cast<std::ptrdiff_t>(index), key);
+        totals_.insert(totals_.begin() + static_cast<std::ptrdiff_t>(index), {PeriodText(d, length), {}, {}});
+    }
+    totals_[index].Sums.Add(record);
+    totals_[index].Costs.Add(cost, record);
+}
+
+std::vector<TPeriodTotal> TPeriodTotals::Top(int64_t top) const
+{
+    std::vector<TPeriodTotal> periods = totals_;
+    // Equal byte counts keep their time order.
+    std::stable_sort(periods.begin(), periods.end(),
+                     [](const TPeriodTotal& a, const TPeriodTotal& b) { return Bytes(a) > Bytes(b); });
+    periods.resize(std::min(periods.size(), static_cast<size_t>(top)));
+    return periods;
+}
+
+TPeriodTotal GrandTotal(const std::vector<TPeriodTotal>& periods)
+{
+    TPeriodTotal total;
+    for (const TPeriodTotal& p : periods) {
+        total.Sums.Add(p.Sums);
+        total.Costs.Add(p.Costs);
+    }
+    return total;
+}
+
+}  // namespace kellvar
