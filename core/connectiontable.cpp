@@ -19,6 +19,12 @@ void TConnectionTable::AddConnectionRow(const TConnectionRecord& record, int32_t
 {
     rows_.push_back(ConnectionRowCells(record, rowNumber, decimalSeparator_));
     lastAddedRow_ = rows_.size() - 1;
+    if (tariffs_ != nullptr) {
+        TRowCells& cells = rows_.back();
+        cells.resize(CostsColumn);
+        const std::optional<TCost> cost = tariffs_->Price(record);
+        cells.push_back(cost ? CostText(cost->Amount, *cost->Tariff, decimalSeparator_) : std::string());
+    }
     const TRowCells& cells = rows_.back();
     for (size_t column = 0; column < cells.size(); ++column)
         shapes_.Add(column, cells[column]);
@@ -28,7 +34,14 @@ void TConnectionTable::AppendCellToLastRow(const std::string& text)
 {
     if (!lastAddedRow_)
         return;
+    ++lateCells_;
     TRowCells& cells = rows_[*lastAddedRow_];
+    // A priced row holds an empty overrun cell before its cost.
+    if (tariffs_ != nullptr && cells.size() > CostsColumn) {
+        cells[OverrunColumn] = text;
+        shapes_.Add(OverrunColumn, text);
+        return;
+    }
     cells.push_back(text);
     shapes_.Add(cells.size() - 1, text);
 }
@@ -49,7 +62,7 @@ std::vector<size_t> TConnectionTable::ColumnClick(int column)
 
     // Each key is read once per sort; the order is the one that comparing the texts anew would give.
     std::vector<double> keys(rows_.size(), 0);
-    if (column < TableColumnCount)
+    if (column <= CostsColumn)
         for (size_t i = 0; i < rows_.size(); ++i)
             keys[i] = SortKey(rows_[i], column, decimalSeparator_);
     std::vector<size_t> order(rows_.size());

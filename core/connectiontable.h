@@ -4,6 +4,7 @@
 #include "cellshapes.h"
 #include "connectionrecord.h"
 #include "rowtexts.h"
+#include "tariffs.h"
 
 #include <array>
 #include <optional>
@@ -19,6 +20,10 @@ public:
     explicit TConnectionTable(std::string decimalSeparator = ".") : decimalSeparator_(std::move(decimalSeparator)) {}
 
     void Clear();
+    // With tariffs, each row ends in its cost, after the overrun column
+    // (empty until the log gives a count). For the rows added from then on.
+    void SetTariffs(const TTariffs* tariffs) { tariffs_ = tariffs; }
+    bool Priced() const { return tariffs_ != nullptr; }
     void AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber);
     // Does nothing while the current run has added no row.
     void AppendCellToLastRow(const std::string& text);
@@ -27,6 +32,9 @@ public:
     const TCellShapes& Shapes() const { return shapes_; }
     size_t RowCount() const { return rows_.size(); }
     std::optional<size_t> LastAddedRow() const { return lastAddedRow_; }
+    // How many late cells the rows have taken, so that a view sees a change
+    // even where a cell was filled rather than added.
+    size_t LateCells() const { return lateCells_; }
     const std::string& DecimalSeparator() const { return decimalSeparator_; }
 
     // A header click: the first click on a column sorts ascending, the next
@@ -44,6 +52,8 @@ private:
     TCellShapes shapes_;
     std::optional<size_t> lastAddedRow_;
     std::string decimalSeparator_;
+    const TTariffs* tariffs_ = nullptr;
+    size_t lateCells_ = 0;
     int sortColumn_ = 0;
     std::array<int, SortableColumns> sortDirections_{};
 };

@@ -27,6 +27,8 @@ enum TTableColumn : int {
     OverrunColumn,
     TableColumnCount
 };
+// The last column, when a tariff prices the connections: "0,24 DM".
+inline constexpr int CostsColumn = TableColumnCount;
 
 // The cells of one emitted record: 11, or 12 when an overrun count is known.
 TRowCells ConnectionRowCells(const TConnectionRecord& record, int32_t rowNumber, std::string_view decimalSeparator);

@@ -125,6 +125,8 @@ double SortKey(const TRowCells& row, int column, const std::string& sep)
     case ReceivedColumn:
     case SentColumn:
         return ParsePrefixedNumber(cell, sep);
+    case CostsColumn:
+        return TruncatedThousandths(cell, ' ', sep);
     default:
         return 0;
     }

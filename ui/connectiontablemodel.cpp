@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "connectiontablemodel.h"
 
+#include <algorithm>
+
 namespace kellvar {
 
 namespace {
@@ -25,7 +27,7 @@ int TConnectionTableModel::rowCount(const QModelIndex& parent) const
 
 int TConnectionTableModel::columnCount(const QModelIndex& parent) const
 {
-    return parent.isValid() ? 0 : TableColumnCount;
+    return parent.isValid() ? 0 : static_cast<int>(std::max<qsizetype>(TableColumnCount, captions_.size()));
 }
 
 QVariant TConnectionTableModel::data(const QModelIndex& index, int role) const
@@ -58,8 +60,15 @@ QVariant TConnectionTableModel::headerData(int section, Qt::Orientation orientat
 
 void TConnectionTableModel::SetCaptions(const QStringList& captions)
 {
+    // The costs column comes and goes with the tariffs.
+    if (captions.size() != captions_.size() && !captions_.isEmpty()) {
+        beginResetModel();
+        captions_ = captions;
+        endResetModel();
+        return;
+    }
     captions_ = captions;
-    emit headerDataChanged(Qt::Horizontal, 0, TableColumnCount - 1);
+    emit headerDataChanged(Qt::Horizontal, 0, columnCount() - 1);
 }
 
 void TConnectionTableModel::Reset()
@@ -74,13 +83,15 @@ void TConnectionTableModel::Reset()
 
 void TConnectionTableModel::Sync()
 {
-    // Only the row added last can have grown: a late overrun count.
+    // Only the row added last can have changed: a late overrun count, which
+    // a priced row takes into a cell it already has.
     if (const auto last = table_.LastAddedRow(); last && *last < shownCells_.size()) {
         const size_t cells = table_.Rows()[*last].size();
-        if (cells != shownCells_[*last]) {
+        if (cells != shownCells_[*last] || table_.LateCells() != shownLateCells_) {
             shownCells_[*last] = cells;
+            shownLateCells_ = table_.LateCells();
             const int row = static_cast<int>(*last);
-            emit dataChanged(index(row, 0), index(row, TableColumnCount - 1));
+            emit dataChanged(index(row, 0), index(row, columnCount() - 1));
         }
     }
     const int rows = static_cast<int>(table_.RowCount());

@@ -38,6 +38,7 @@ private:
     QStringList captions_;
     int shownRows_ = 0;
     std::vector<size_t> shownCells_;
+    size_t shownLateCells_ = 0;
 };
 
 }  // namespace kellvar

@@ -5,6 +5,7 @@
 #include "modemlogdialog.h"
 
 #include "chartpage.h"
+#include "costspage.h"
 #include "filenames.h"
 #include "fixedplacement.h"
 #include "layouthelpers.h"
@@ -46,6 +47,7 @@ bool TModemLogDialog::AnalyseLogFile(const QString& path, bool NoSizeWarning)
     if (analysing_)
         return false;
     analysing_ = true;
+    shownLog_ = path;
     const bool openEnabled = OpenButton->isEnabled();
     OpenButton->setEnabled(false);
     TAnalysisFlags flags;
@@ -72,13 +74,16 @@ void TModemLogDialog::ClearTable()
             status->clear();
     overview_->ShowRowLimitNote({});
     tablePage_->Clear();
+    costsPage_->Clear();
 }
 
 void TModemLogDialog::AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber)
 {
     lastRowKept_ = keptDates_.Holds(record);
-    if (lastRowKept_)
-        tablePage_->Table().AddConnectionRow(record, rowNumber);
+    if (!lastRowKept_)
+        return;
+    tablePage_->Table().AddConnectionRow(record, rowNumber);
+    costsPage_->Add(record);
 }
 
 void TModemLogDialog::AppendCellToLastRow(const std::string& text)
@@ -164,6 +169,7 @@ void TModemLogDialog::ShowSummary(const TAnalysisCounters& counters)
         if (const auto value = FigureSlots()[i].Value(figures, last); value && statusLabels_[i] != nullptr)
             statusLabels_[i]->setText(QString::fromUtf8(value->c_str()));
     tablePage_->ShowLastRow();
+    costsPage_->Show();
 }
 
 void TModemLogDialog::ListView1ColumnClick(int column)

@@ -6,6 +6,7 @@
 #include "modemlogdialog.h"
 
 #include "chartpage.h"
+#include "costspage.h"
 #include "fixedplacement.h"
 #include "layouthelpers.h"
 #include "overviewpage.h"
@@ -145,6 +146,17 @@ void TModemLogDialog::BuildLayout()
                 named->setAccessibleName(QString(text).remove('&'));
         });
     }
+
+    // What the connections cost, after the pages the program always had, so
+    // that stored start pages keep their meaning.
+    costsPage_ = Named(new TCostsPage(dialogs_, decimalSeparator_), "CostsPage");
+    PageControl1->addTab(costsPage_, {});
+    connect(costsPage_, &TCostsPage::TariffsChanged, this, [this] {
+        tablePage_->SetTariffs(costsPage_->Tariffs());
+        // The shown log priced anew; at start-up its first run comes later.
+        if (startUpDone_ && !shownLog_.isEmpty())
+            AnalyseLogFile(shownLog_, true);
+    });
 
     ListView1 = tablePage_->View();
     Chart1 = chartPages_[0]->Chart();

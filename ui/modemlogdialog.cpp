@@ -2,12 +2,14 @@
 #include "modemlogdialog.h"
 
 #include "chartpage.h"
+#include "costspage.h"
 #include "filenames.h"
 #include "layouthelpers.h"
 #include "overviewpage.h"
 #include "settingspage.h"
 #include "tablepage.h"
 
+#include "lang/costtexts.h"
 #include "lang/fixedtexts.h"
 #include "lang/language.h"
 #include "lang/messages.h"
@@ -110,6 +112,8 @@ void TModemLogDialog::ApplyLanguageTexts()
     for (const TChartPage* page : chartPages_)
         page->ApplyTexts(german);
     settingsPage_->ApplyTexts(german);
+    costsPage_->ApplyTexts(german);
+    PageControl1->setTabText(PageControl1->indexOf(costsPage_), UiText(CostWording(TCostWording::Costs, german)));
     Memo1->setPlainText(UiText(AboutText(german)).replace("\r\n", "\n"));
     NamePageControl();
     RelayoutFixedParts();
@@ -134,6 +138,7 @@ void TModemLogDialog::ReadSettings()
     ReadWindowSettings(file, s);
 
     settingsPage_->Load(s);
+    costsPage_->SetFiles(s.TariffFiles);
     if (s.UseLastWindowPosition)
         ApplyOuterBounds(s.Bounds);
     FDefaultLogFile = FileNameText(s.DefaultLogFile);
@@ -151,6 +156,7 @@ TWindowSettings TModemLogDialog::CurrentSettings() const
     const QRect frame = frameGeometry();
     s.Bounds = {frame.x(), frame.y(), frame.width(), frame.height()};
     settingsPage_->Store(s);
+    s.TariffFiles = costsPage_->Files();
     s.DefaultLogFile = FileNameBytes(FDefaultLogFile);
     s.ShowValueLabels = ShowLabelsCheckBox->isChecked();
     s.InitialDirectory = FileNameBytes(OpenDialog1.InitialDirectory);

@@ -33,6 +33,7 @@ namespace kellvar {
 
 class TChart;
 class TChartPage;
+class TCostsPage;
 class TFixedPlacement;
 class TOverviewPage;
 class TSettingsPage;
@@ -125,6 +126,7 @@ public:
     const TConnectionTable& Table() const;
     const TChartPoints& Points() const { return points_; }
     std::array<TChart*, 4> Charts() const { return {Chart1, Chart2, Chart3, Chart4}; }
+    TCostsPage* CostsPage() const { return costsPage_; }
 
     // A window with a stored place gets it before it is made (PlaceBeforeMapping).
     void setVisible(bool visible) override;
@@ -187,6 +189,9 @@ private:
     TTablePage* tablePage_ = nullptr;
     std::array<TChartPage*, 4> chartPages_{};  // Chart1 to Chart4
     TSettingsPage* settingsPage_ = nullptr;
+    TCostsPage* costsPage_ = nullptr;
+    // The log the table shows, analysed anew when the tariffs change.
+    QString shownLog_;
     TFixedPlacement* bottomPanel_ = nullptr;
     // Each figure's label on a status panel (null for none), in FigureSlots() order.
     std::vector<QLabel*> statusLabels_;

@@ -39,8 +39,10 @@ void FitColumnWidths(QTreeView* view, const TConnectionTable& table, const QStri
     const int headerMargin = 2 * style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, view->header())
                              + style->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, view->header()) + px(6);
     const QChar widestDigit = WidestDigit(view->fontMetrics());
-    for (size_t column = 0; column < LayoutWidths.size(); ++column) {
-        int width = px(LayoutWidths[column]);
+    const size_t columns = std::max(LayoutWidths.size(), static_cast<size_t>(captions.size()));
+    for (size_t column = 0; column < columns; ++column) {
+        // The costs column has no width of the layout's; its texts decide.
+        int width = column < LayoutWidths.size() ? px(LayoutWidths[column]) : 0;
         if (static_cast<qsizetype>(column) < captions.size())
             width = std::max(width, TextWidth(view->header(), captions[static_cast<qsizetype>(column)]) + headerMargin);
         for (const std::string& shape : table.Shapes().Of(column))

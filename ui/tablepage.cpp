@@ -7,6 +7,7 @@
 #include "tablecolumns.h"
 
 #include "core/rowtexts.h"
+#include "lang/costtexts.h"
 #include "ui/rules/summarylines.h"
 
 #include <QApplication>
@@ -68,12 +69,21 @@ TTablePage::~TTablePage()
 
 void TTablePage::ApplyTexts(bool german)
 {
+    german_ = german;
     QStringList captions;
     for (std::string_view caption : ColumnCaptions(german))
         captions << UiText(caption);
+    if (table_.Priced())
+        captions << UiText(CostWording(TCostWording::Costs, german));
     model_->SetCaptions(captions);
     FitColumnWidths(view_, table_, captions);
     panel_->ApplyTexts(german);
+}
+
+void TTablePage::SetTariffs(const TTariffs* tariffs)
+{
+    table_.SetTariffs(tariffs);
+    ApplyTexts(german_);
 }
 
 void TTablePage::Clear()

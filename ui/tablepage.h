@@ -31,6 +31,9 @@ public:
     TStatusPanel* Panel() const { return panel_; }
 
     void ApplyTexts(bool german);
+    // With tariffs the rows added from now on end in their cost, and the
+    // table has a "Costs" column; none takes it away.
+    void SetTariffs(const TTariffs* tariffs);
 
     // The table was emptied: no rows, and a new run's rows come in the log's order.
     void Clear();
@@ -57,6 +60,7 @@ protected:
 
 private:
     TConnectionTable table_;
+    bool german_ = true;
     QTreeView* view_;
     TConnectionTableModel* model_;
     TStatusPanel* panel_;

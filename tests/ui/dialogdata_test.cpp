@@ -10,6 +10,7 @@
 #include "core/summaryfigures.h"
 #include "tests/core/analysis_helpers.h"
 #include "ui/chart.h"
+#include "ui/costspage.h"
 #include "ui/rules/contrast.h"
 
 #include <QAbstractItemModelTester>
@@ -19,7 +20,9 @@
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
+#include <QLabel>
 #include <QLineSeries>
+#include <QListWidget>
 #include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
@@ -27,6 +30,7 @@
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
+#include <QTreeWidget>
 #include <QUrl>
 #include <QValueAxis>
 
@@ -53,11 +57,11 @@ TAnalysisStore CoreAnalysis(const std::string& log, const std::string& separator
     return store;
 }
 
-std::string ReportOutput(const std::string& log)
+std::string ReportOutput(const std::string& log, const std::string& options = {})
 {
     TempDir dir;
     // The report runs in this test's locale, so both use the same decimal separator.
-    const std::string command = KELLVAR_REPORT " --english " + log + " >" + dir.File("out");
+    const std::string command = KELLVAR_REPORT " --english " + options + " " + log + " >" + dir.File("out");
     if (std::system(command.c_str()) != 0)
         return "report failed";
     return ReadFile(dir.File("out"));
@@ -155,6 +159,45 @@ private slots:
         QCOMPARE(data->text().toStdString(), ReportOutput(ExampleLog));
         QVERIFY(data->html().startsWith("<table>"));
         QVERIFY(data->html().contains("<th>Dial Command</th>"));
+    }
+
+    void tariffsPriceTheTableAndTheCostsPage()
+    {
+        const std::string units = KELLVAR_SOURCE_DIR "/examples/tariffs/german-units-1998.tariff";
+        auto t = std::make_unique<TDialogUnderTest>();
+        t->ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=1\nTariff1=" + units + "\n");
+        t->Start({ExampleLog});
+        TModemLogDialog& w = *t->Window;
+        QCOMPARE(w.ListView1->model()->columnCount(), CostsColumn + 1);
+        QCOMPARE(w.ListView1->model()->headerData(CostsColumn, Qt::Horizontal).toString(), QString("Costs"));
+        // The last connection: Thursday 6 January 2000, 22:41:18 for 3420.01 s,
+        // fifteen night units of 240 s at 0.12 DM.
+        const std::string separator = QLocale::system().decimalPoint().toStdString();
+        QCOMPARE(w.Table().Rows().back()[CostsColumn], "1" + separator + "80 DM");
+        QApplication::clipboard()->clear();
+        w.CopyData1Click();
+        QCOMPARE(QApplication::clipboard()->text().toStdString(), ReportOutput(ExampleLog, "--tariff=" + units));
+        QCOMPARE(w.CostsPage()->Months()->topLevelItemCount(), 1);
+        QCOMPARE(w.CostsPage()->Figure(3)->text(), QString("0"));
+
+        // Without the file the table is as it was.
+        w.CostsPage()->SetFiles({});
+        QCOMPARE(w.ListView1->model()->columnCount(), static_cast<int>(TableColumnCount));
+        w.CopyData1Click();
+        QCOMPARE(QApplication::clipboard()->text().toStdString(), ReportOutput(ExampleLog));
+    }
+
+    void aBrokenTariffIsNamedAndPricesNothing()
+    {
+        TDialogUnderTest t;
+        t.ProgramDir.Write("bad.tariff", "currency DM 2\nunit 60 0.1 on mondy\n");
+        t.ProgramDir.Write("kellvar.INI",
+                           "[SETTINGS]\nLoadDefaultLogFile=1\nTariff1=" + t.ProgramDir.File("bad.tariff") + "\n");
+        t.Start({ExampleLog});
+        QCOMPARE(t.Dialogs.Messages.size(), 1);
+        QVERIFY(t.Dialogs.Messages.front().endsWith("bad.tariff:2: unknown weekday \"mondy\""));
+        QCOMPARE(t.Window->ListView1->model()->columnCount(), static_cast<int>(TableColumnCount));
+        QCOMPARE(t.Window->CostsPage()->FileList()->count(), 1);
     }
 
     void copyLineTakesTheFirstSelectedRow()

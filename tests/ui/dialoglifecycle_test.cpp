@@ -68,8 +68,9 @@ private slots:
         QStringList pages;
         for (int i = 0; i < t.Window->PageControl1->count(); ++i)
             pages << t.Window->PageControl1->widget(i)->objectName();
+        // The Costs page stands after the program's own pages.
         QCOMPARE(pages, QStringList({"TabSheet0", "TabSheet1", "TabSheet2", "TabSheet7", "TabSheet4", "TabSheet3",
-                                     "TabSheet6", "TabSheet5"}));
+                                     "TabSheet6", "TabSheet5", "CostsPage"}));
         QVERIFY(t.Window->HelpButton->toolTip().isEmpty());
         QVERIFY(!t.Window->OpenButton->toolTip().isEmpty());
         QVERIFY(!t.Window->Chart1->toolTip().isEmpty());

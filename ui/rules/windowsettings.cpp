@@ -110,6 +110,35 @@ void WriteKey(TSettingsFile& file, const TSettingsKey& key, const TWindowSetting
         key.Field);
 }
 
+std::string TariffKey(size_t number)
+{
+    return "Tariff" + std::to_string(number);
+}
+
+// The tariff files up to the first missing or empty key.
+void ReadTariffFiles(const TSettingsFile& file, TWindowSettings& s)
+{
+    s.TariffFiles.clear();
+    for (size_t number = 1;; ++number) {
+        std::string path = file.ReadText(TariffKey(number), "");
+        if (path.empty())
+            return;
+        s.TariffFiles.push_back(std::move(path));
+    }
+}
+
+// After the window's own keys. A file where no tariff was ever chosen gets
+// no key; one that had more files than now gets an empty key after the
+// last, which ends the list.
+void WriteTariffFiles(TSettingsFile& file, const TWindowSettings& s)
+{
+    for (size_t i = 0; i < s.TariffFiles.size(); ++i)
+        file.WriteText(TariffKey(i + 1), s.TariffFiles[i]);
+    const std::string end = TariffKey(s.TariffFiles.size() + 1);
+    if (!file.ReadText(end, "").empty())
+        file.WriteText(end, "");
+}
+
 }  // namespace
 
 void KeepStoredPlace(const TSettingsFile& file, TWindowSettings& s)
@@ -126,6 +155,7 @@ void ReadWindowSettings(const TSettingsFile& file, TWindowSettings& s)
     for (const TSettingsKey& key : Keys)
         if (key.Gate(s))
             ReadKey(file, key, s);
+    ReadTariffFiles(file, s);
 }
 
 bool WriteWindowSettings(TSettingsFile file, const TWindowSettings& s, bool quiet)
@@ -136,6 +166,7 @@ bool WriteWindowSettings(TSettingsFile file, const TWindowSettings& s, bool quie
     for (const TSettingsKey* key : inWriteOrder)
         if (!(quiet && key->IsBound))
             WriteKey(file, *key, s);
+    WriteTariffFiles(file, s);
     return file.Save();
 }
 

@@ -5,6 +5,7 @@
 #include "ui/rules/windowbounds.h"
 
 #include <string>
+#include <vector>
 
 namespace kellvar {
 
@@ -21,6 +22,9 @@ struct TWindowSettings {
     std::string InitialDirectory;    // OpenDialog1's initial directory
     int32_t FilterIndex = 1;         // OpenDialog1's filter, counted from 1
     int32_t DefaultTabPage = -1;     // DefaultTabComboBox's selection
+    // The Costs page's tariff files, in the order matching uses: keys
+    // Tariff1, Tariff2, ... that exist only once a file was chosen.
+    std::vector<std::string> TariffFiles;
 };
 
 // Reads the keys in their order, each only when its gate is open; a key not

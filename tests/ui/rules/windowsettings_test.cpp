@@ -90,6 +90,27 @@ TEST(WindowSettings, QuietRunWritesTheTenOtherKeys)
     EXPECT_NE(ReadFile(dir.File("k.INI")).find("\r\nWidth=3\r\nHeight=4\r\nTop=2\r\nLeft=1\r\n"), std::string::npos);
 }
 
+TEST(WindowSettings, TariffFilesAreNumberedKeysAndAShorterListEndsInAnEmptyOne)
+{
+    TempDir dir;
+    const std::string ini = dir.File("k.INI");
+    TWindowSettings settings;
+    settings.TariffFiles = {"/a.tariff", "/b.tariff"};
+    WriteWindowSettings(TSettingsFile(ini), settings, true);
+    EXPECT_NE(ReadFile(ini).find("DefaultTabPage=-1\r\nTariff1=/a.tariff\r\nTariff2=/b.tariff\r\n"),
+              std::string::npos)
+        << "after the window's keys";
+    settings.TariffFiles = {"/b.tariff"};
+    WriteWindowSettings(TSettingsFile(ini), settings, true);
+    TWindowSettings read;
+    ReadWindowSettings(TSettingsFile(ini), read);
+    EXPECT_EQ(read.TariffFiles, std::vector<std::string>{"/b.tariff"});
+    settings.TariffFiles = {};
+    WriteWindowSettings(TSettingsFile(ini), settings, true);
+    ReadWindowSettings(TSettingsFile(ini), read);
+    EXPECT_TRUE(read.TariffFiles.empty());
+}
+
 TEST(WindowSettings, ReadOnlyFileIsLeftAlone)
 {
     TempDir dir;

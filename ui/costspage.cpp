@@ -1,0 +1,266 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "costspage.h"
+
+#include "chart.h"
+#include "filenames.h"
+#include "layouthelpers.h"
+#include "userdialogs.h"
+
+#include "core/formatting.h"
+#include "lang/costtexts.h"
+#include "lang/reporttexts.h"
+#include "ui/rules/costfigures.h"
+
+#include <QFileInfo>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTreeWidget>
+#include <QVBoxLayout>
+
+#include <algorithm>
+
+namespace kellvar {
+
+namespace {
+
+// Where the package puts its example tariffs; a build tree has them in examples/.
+QString TariffFolder()
+{
+    const QString installed = "/usr/share/kellvar/tariffs";
+    return QFileInfo::exists(installed) ? installed : QString();
+}
+
+QString Worded(TCostWording wording, bool german)
+{
+    return UiText(CostWording(wording, german));
+}
+
+}  // namespace
+
+TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWidget* parent)
+    : QWidget(parent), dialogs_(dialogs), decimalSeparator_(std::move(decimalSeparator)),
+      filesLabel_(Named(new QLabel, "TariffFilesLabel")), fileList_(Named(new QListWidget, "TariffFileList")),
+      addButton_(Named(new QPushButton, "AddTariffButton")),
+      removeButton_(Named(new QPushButton, "RemoveTariffButton")), upButton_(Named(new QPushButton, "TariffUpButton")),
+      downButton_(Named(new QPushButton, "TariffDownButton")), note_(Named(new QLabel, "CostsNoteLabel")),
+      monthTable_(Named(new QTreeWidget, "CostMonthList")),
+      chart_(new TChart("CostChart", {{"CostSeries", QColor(0, 0, 255), false}}))
+{
+    auto* page = new QVBoxLayout(this);
+    filesLabel_->setBuddy(fileList_);
+    page->addWidget(filesLabel_);
+    auto* files = new QHBoxLayout;
+    fileList_->setMaximumHeight(fileList_->fontMetrics().height() * 5);
+    files->addWidget(fileList_, 1);
+    auto* buttons = new QVBoxLayout;
+    for (QPushButton* button : {addButton_, removeButton_, upButton_, downButton_})
+        buttons->addWidget(button);
+    buttons->addStretch();
+    files->addLayout(buttons);
+    page->addLayout(files);
+    note_->setWordWrap(true);
+    note_->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    page->addWidget(note_);
+
+    auto* figures = new QGridLayout;
+    for (int row = 0; row < 4; ++row) {
+        auto* caption = new QLabel;
+        auto* value = new QLabel("-");
+        value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+        value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        caption->setBuddy(value);
+        figures->addWidget(caption, row, 0);
+        figures->addWidget(value, row, 1);
+        figures_.emplace_back(caption, value);
+    }
+    figures->setColumnStretch(2, 1);
+    page->addLayout(figures);
+
+    auto* months = new QHBoxLayout;
+    monthTable_->setRootIsDecorated(false);
+    monthTable_->setUniformRowHeights(true);
+    monthTable_->setColumnCount(5);
+    monthTable_->header()->setStretchLastSection(false);
+    months->addWidget(monthTable_, 2);
+    chart_->setMinimumHeight(fontMetrics().height() * 12);
+    months->addWidget(chart_, 3);
+    page->addLayout(months, 1);
+
+    connect(addButton_, &QPushButton::clicked, this, &TCostsPage::AddFile);
+    connect(removeButton_, &QPushButton::clicked, this, &TCostsPage::RemoveFile);
+    connect(upButton_, &QPushButton::clicked, this, [this] { MoveFile(-1); });
+    connect(downButton_, &QPushButton::clicked, this, [this] { MoveFile(1); });
+    connect(fileList_, &QListWidget::currentRowChanged, this, [this] { ShowFileList(); });
+    ApplyTexts(true);
+}
+
+void TCostsPage::ApplyTexts(bool german)
+{
+    german_ = german;
+    filesLabel_->setText(Worded(TCostWording::TariffFiles, german));
+    fileList_->setAccessibleName(Worded(TCostWording::TariffFiles, german).section(" (", 0, 0));
+    addButton_->setText(Worded(TCostWording::AddTariff, german));
+    removeButton_->setText(Worded(TCostWording::RemoveTariff, german));
+    upButton_->setText(Worded(TCostWording::MoveTariffUp, german));
+    downButton_->setText(Worded(TCostWording::MoveTariffDown, german));
+    const TCostWording captions[] = {TCostWording::TotalCosts, TCostWording::MeanPerConnection,
+                                     TCostWording::PerHourOnline, TCostWording::Unpriced};
+    for (size_t i = 0; i < figures_.size(); ++i) {
+        figures_[i].first->setText(Worded(captions[i], german) + ":");
+        figures_[i].second->setAccessibleName(Worded(captions[i], german));
+    }
+    monthTable_->setHeaderLabels({Worded(TCostWording::Month, german),
+                                  UiText(ReportText(TReportText::Connections, german)),
+                                  Worded(TCostWording::OnlineTime, german), Worded(TCostWording::Volume, german),
+                                  Worded(TCostWording::Costs, german)});
+    monthTable_->setAccessibleName(Worded(TCostWording::CostsPerMonth, german));
+    chart_->chart()->setTitle(Worded(TCostWording::CostsPerMonth, german));
+    chart_->LeftAxis()->setTitleText(tariffs_ ? UiText(tariffs_->First().Currency()) : QString());
+    chart_->BottomAxis()->setTitleText(Worded(TCostWording::Month, german));
+    ShowFileList();
+}
+
+void TCostsPage::SetFiles(const std::vector<std::string>& files)
+{
+    files_ = files;
+    ReadFiles();
+}
+
+void TCostsPage::ReadFiles()
+{
+    tariffs_.reset();
+    error_.clear();
+    if (!files_.empty()) {
+        auto read = ReadTariffFiles(files_, true);
+        if (auto* error = std::get_if<TTariffError>(&read)) {
+            error_ = error->Message;
+            dialogs_.ShowMessage(this, QString::fromStdString(error_), TMessageSeverity::Error);
+        } else {
+            tariffs_.emplace(std::get<TTariffs>(std::move(read)));
+        }
+    }
+    ApplyTexts(german_);
+    emit TariffsChanged();
+}
+
+void TCostsPage::ShowFileList()
+{
+    const int current = fileList_->currentRow();
+    if (fileList_->count() != static_cast<int>(files_.size())
+        || !std::equal(files_.begin(), files_.end(), fileList_->findItems("*", Qt::MatchWildcard).begin(),
+                       [](const std::string& file, const QListWidgetItem* item) {
+                           return item->text() == QString::fromStdString(file);
+                       })) {
+        const QSignalBlocker quiet(fileList_);
+        fileList_->clear();
+        for (const std::string& file : files_)
+            fileList_->addItem(QString::fromStdString(file));
+        fileList_->setCurrentRow(std::min(current, fileList_->count() - 1));
+    }
+    const int row = fileList_->currentRow();
+    removeButton_->setEnabled(row >= 0);
+    upButton_->setEnabled(row > 0);
+    downButton_->setEnabled(row >= 0 && row + 1 < fileList_->count());
+    note_->setText(!error_.empty()  ? QString::fromStdString(error_)
+                   : files_.empty() ? Worded(TCostWording::NoTariff, german_)
+                                    : QString());
+    note_->setVisible(!note_->text().isEmpty());
+}
+
+void TCostsPage::AddFile()
+{
+    TOpenFileRequest request;
+    request.Title = Worded(TCostWording::AddTariff, german_).remove("...");
+    request.Filters = {german_ ? "Tarifdateien (*.tariff)" : "Tariff files (*.tariff)",
+                       german_ ? "Alle Dateien (*)" : "All files (*)"};
+    request.InitialDirectory = TariffFolder();
+    const auto answer = dialogs_.OpenLogFile(this, request);
+    if (!answer)
+        return;
+    files_.push_back(FileNameBytes(answer->File));
+    fileList_->blockSignals(true);
+    ShowFileList();
+    fileList_->setCurrentRow(fileList_->count() - 1);
+    fileList_->blockSignals(false);
+    ReadFiles();
+}
+
+void TCostsPage::RemoveFile()
+{
+    const int row = fileList_->currentRow();
+    if (row < 0 || row >= static_cast<int>(files_.size()))
+        return;
+    files_.erase(files_.begin() + row);
+    ReadFiles();
+}
+
+void TCostsPage::MoveFile(int by)
+{
+    const int row = fileList_->currentRow();
+    const int to = row + by;
+    if (row < 0 || to < 0 || to >= static_cast<int>(files_.size()))
+        return;
+    std::swap(files_[static_cast<size_t>(row)], files_[static_cast<size_t>(to)]);
+    ShowFileList();
+    fileList_->setCurrentRow(to);
+    ReadFiles();
+}
+
+void TCostsPage::Clear()
+{
+    monthTotals_ = TPeriodTotals(TPeriod::Month);
+    costs_ = {};
+    monthTable_->clear();
+    chart_->ClearSeries();
+    for (auto& [caption, value] : figures_)
+        value->setText("-");
+}
+
+void TCostsPage::Add(const TConnectionRecord& record)
+{
+    if (!tariffs_)
+        return;
+    const std::optional<TCost> cost = tariffs_->Price(record);
+    monthTotals_.Add(record, cost);
+    costs_.Add(cost, record);
+}
+
+void TCostsPage::Show()
+{
+    monthTable_->clear();
+    if (!tariffs_) {
+        chart_->SetSourceValues({nullptr}, TChart::TTrends::AsTheyAre);
+        return;
+    }
+    const TTariff& money = tariffs_->First();
+    const std::vector<TCostFigure> figures = CostFigures(costs_, money, decimalSeparator_);
+    for (size_t i = 0; i < figures.size() && i < figures_.size(); ++i)
+        figures_[i].second->setText(QString::fromStdString(figures[i].Value));
+    QList<QTreeWidgetItem*> items;
+    std::vector<double> perMonth;
+    int64_t perSmallest = 1;
+    for (int32_t i = 0; i < money.Decimals(); ++i)
+        perSmallest *= 10;
+    for (const TPeriodTotal& month : monthTotals_.Periods()) {
+        auto* item = new QTreeWidgetItem(
+            QStringList{QString::fromStdString(month.Period), QString::number(month.Sums.Connections),
+                        QString::fromStdString(FormatClock(month.Sums.DurationHundredths)),
+                        QString::fromStdString(FormatBytes(
+                            static_cast<double>(month.Sums.ReceivedBytes + month.Sums.SentBytes), decimalSeparator_)),
+                        QString::fromStdString(CostText(month.Costs.Amount, money, decimalSeparator_))});
+        for (int column = 1; column < 5; ++column)
+            item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
+        items.append(item);
+        perMonth.push_back(static_cast<double>(month.Costs.Amount) / static_cast<double>(perSmallest));
+    }
+    monthTable_->addTopLevelItems(items);
+    for (int column = 0; column < monthTable_->columnCount(); ++column)
+        monthTable_->resizeColumnToContents(column);
+    chart_->SetSourceValues({&perMonth}, TChart::TTrends::AsTheyAre);
+}
+
+}  // namespace kellvar
