@@ -50,6 +50,9 @@ int main(int argc, char** argv)
     const QString log = QString::fromLocal8Bit(argv[1]);
     const QDir target(QString::fromLocal8Bit(argv[2]));
     QDir().mkpath(target.path());
+    // The window writes its settings beside its program path at close; a
+    // settings file given with the pictures is theirs to keep.
+    const bool settingsGiven = target.exists("kellvar.INI");
     for (const bool german : {false, true}) {
         if (!language.empty() && german != (language == "de"))
             continue;
@@ -68,10 +71,12 @@ int main(int argc, char** argv)
                 QApplication::processEvents();
                 QThread::msleep(10);
             }
-            const QString name = QString::fromUtf8(kellvar::PageNames[static_cast<size_t>(page)].data());
+            // The layout's page names, and the Costs page's own after them.
+            const QString name = window.PageControl1->widget(page)->objectName();
             window.grab().save(target.filePath(QString(german ? "de-" : "en-") + name + ".png"));
         }
     }
-    QDir(target).remove("kellvar.INI");
+    if (!settingsGiven)
+        QDir(target).remove("kellvar.INI");
     return 0;
 }

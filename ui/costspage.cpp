@@ -118,7 +118,10 @@ void TCostsPage::ApplyTexts(bool german)
                                   Worded(TCostWording::OnlineTime, german), Worded(TCostWording::Volume, german),
                                   Worded(TCostWording::Costs, german)});
     monthTable_->setAccessibleName(Worded(TCostWording::CostsPerMonth, german));
+    for (int column = 0; column < monthTable_->columnCount(); ++column)
+        monthTable_->resizeColumnToContents(column);
     chart_->chart()->setTitle(Worded(TCostWording::CostsPerMonth, german));
+    chart_->Series(0)->setName(Worded(TCostWording::Costs, german));
     chart_->LeftAxis()->setTitleText(tariffs_ ? UiText(tariffs_->First().Currency()) : QString());
     chart_->BottomAxis()->setTitleText(Worded(TCostWording::Month, german));
     ShowFileList();
