@@ -1,10 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-// kellvar-chart CHART FILE WIDTH HEIGHT LANGUAGE LOGFILE SINCE UNTIL: the
-// window's chart of one page, drawn without a display into a PNG or SVG file
-// (FILE "-": PNG on standard output). kellvar-report runs it for --chart, so
-// that its text outputs never load the widget libraries. CHART is 0 (rates),
-// 1 (dialing), 2 (connection) or 3 (transport); LANGUAGE is "de" or "en";
-// SINCE and UNTIL are the connect dates kept (date keys, "-" for none).
+// kellvar-chart CHART FILE WIDTH HEIGHT LANGUAGE LOGFILE SINCE UNTIL [TARIFF...]:
+// the window's chart of one page, drawn without a display into a PNG or SVG
+// file (FILE "-": PNG on standard output). kellvar-report runs it for --chart,
+// so that its text outputs never load the widget libraries. CHART is 0
+// (rates), 1 (dialing), 2 (connection), 3 (transport) or 4 (costs, priced by
+// the TARIFF files); LANGUAGE is "de" or "en"; SINCE and UNTIL are the
+// connect dates kept (date keys, "-" for none).
 
 #include "core/logstamp.h"
 #include "lang/language.h"
@@ -12,6 +13,7 @@
 #include "platform/filehandle.h"
 #include "platform/replacefile.h"
 #include "ui/chart.h"
+#include "ui/costspage.h"
 #include "ui/modemlogdialog.h"
 
 #include <QApplication>
@@ -24,6 +26,7 @@
 #include <string>
 #include <string_view>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -49,8 +52,8 @@ std::optional<int32_t> DateKeyArgument(const char* text)
 
 int main(int argc, char** argv)
 {
-    if (argc != 9) {
-        std::cerr << "usage: kellvar-chart CHART FILE WIDTH HEIGHT LANGUAGE LOGFILE SINCE UNTIL\n";
+    if (argc < 9) {
+        std::cerr << "usage: kellvar-chart CHART FILE WIDTH HEIGHT LANGUAGE LOGFILE SINCE UNTIL [TARIFF...]\n";
         return 2;
     }
     qputenv("QT_QPA_PLATFORM", "offscreen");
@@ -64,7 +67,10 @@ int main(int argc, char** argv)
     kellvar::TModemLogDialog window(dialogs);
     window.ApplyLanguageTexts();
     window.KeepConnectDates({DateKeyArgument(argv[7]), DateKeyArgument(argv[8])});
-    if (chartIndex < 0 || chartIndex >= static_cast<int>(window.Charts().size())
+    window.CostsPage()->SetFiles(std::vector<std::string>(argv + 9, argv + argc));
+    // The window's four charts, then the Costs page's.
+    const int costsChart = static_cast<int>(window.Charts().size());
+    if (chartIndex < 0 || chartIndex > costsChart || (chartIndex == costsChart && !window.CostsPage()->Tariffs())
         || !window.AnalyseLogFile(QString::fromLocal8Bit(argv[6]), true))
         return 1;
     if (window.StoppedAtRowLimit())
@@ -72,7 +78,8 @@ int main(int argc, char** argv)
                                       static_cast<int32_t>(window.Points().Count()), kellvar::IsGerman)));
     // The chart alone, at the size asked for: the picture "Copy Bitmap" and
     // "Copy Meta" take of it in the window.
-    kellvar::TChart* chart = window.Charts()[static_cast<size_t>(chartIndex)];
+    kellvar::TChart* chart =
+        chartIndex == costsChart ? window.CostsPage()->Chart() : window.Charts()[static_cast<size_t>(chartIndex)];
     chart->setParent(nullptr);
     chart->resize(std::atoi(argv[3]), std::atoi(argv[4]));
     // The picture is made whole in memory and then put in the file's place,

@@ -57,6 +57,8 @@ int DrawChart(const TReportOptions& options, const std::string& log, const std::
                                           log,
                                           dateKey(options.Since),
                                           dateKey(options.Until)};
+    // The Costs page's chart prices by the tariff files, in their order.
+    arguments.insert(arguments.end(), options.Tariffs.begin(), options.Tariffs.end());
     std::vector<char*> argv;
     for (std::string& argument : arguments)
         argv.push_back(argument.data());

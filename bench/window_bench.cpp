@@ -6,6 +6,7 @@
 #include "bench/loggenerator.h"
 #include "lang/language.h"
 #include "ui/chart.h"
+#include "ui/costspage.h"
 #include "ui/modemlogdialog.h"
 
 #include <QApplication>
@@ -90,6 +91,36 @@ void BM_ChartRepaint(benchmark::State& state)
         benchmark::DoNotOptimize(window->Chart1->grab());
 }
 
+// Priced by the unit tariff: from choosing the Costs tab to its page drawn,
+// and the analysis with the pricing beside BM_OpenToSummary.
+void BM_CostsPageShown(benchmark::State& state)
+{
+    TNoDialogs dialogs;
+    auto window = Window(dialogs);
+    window->CostsPage()->SetFiles({KELLVAR_SOURCE_DIR "/examples/tariffs/german-units-1998.tariff"});
+    window->AnalyseLogFile(QString::fromStdString(LargeLog()), true);
+    QApplication::processEvents();
+    const int costs = window->PageControl1->indexOf(window->CostsPage());
+    for (auto _ : state) {
+        window->PageControl1->setCurrentIndex(0);
+        QApplication::processEvents();
+        window->PageControl1->setCurrentIndex(costs);
+        benchmark::DoNotOptimize(window->grab());
+    }
+}
+
+void BM_OpenToSummaryPriced(benchmark::State& state)
+{
+    TNoDialogs dialogs;
+    auto window = Window(dialogs);
+    window->CostsPage()->SetFiles({KELLVAR_SOURCE_DIR "/examples/tariffs/german-units-1998.tariff"});
+    const QString log = QString::fromStdString(LargeLog());
+    for (auto _ : state) {
+        window->AnalyseLogFile(log, true);
+        QApplication::processEvents();
+    }
+}
+
 void BM_StartUpToFirstPaint(benchmark::State& state)
 {
     for (auto _ : state) {
@@ -110,6 +141,8 @@ void BM_StartUpToFirstPaint(benchmark::State& state)
 BENCHMARK(BM_OpenToSummary)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_SortColumn)->DenseRange(0, 11)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ChartRepaint)->ArgName("marks")->Arg(0)->Arg(1)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_CostsPageShown)->Unit(benchmark::kMillisecond)->Iterations(5);
+BENCHMARK(BM_OpenToSummaryPriced)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_StartUpToFirstPaint)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv)

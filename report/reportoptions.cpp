@@ -52,9 +52,10 @@ std::string ReportHelp()
              "                   match its dial command, else the first that names none\n"
              "  --compare        what each --tariff would have cost for the same\n"
              "                   connections, per --by period or in total; cheapest marked\n"
-             "  --chart=CHART    draw the window's chart of rates, transport, connection or\n"
-             "                   dialing into --output=FILE, PNG or SVG by its ending (-:\n"
-             "                   PNG on standard output), of --size=WxH pixels (800x450)\n"
+             "  --chart=CHART    draw the window's chart of rates, transport, connection,\n"
+             "                   dialing or costs (with --tariff) into --output=FILE, PNG or\n"
+             "                   SVG by its ending (-: PNG on standard output), of\n"
+             "                   --size=WxH pixels (800x450)\n"
              "  --german, --english\n"
              "                   captions and messages in German or English\n"
              "  --               the arguments after it are LOGFILEs\n"
@@ -84,10 +85,11 @@ std::optional<std::string> OptionValue(const std::vector<std::string>& arguments
     return std::nullopt;
 }
 
-constexpr std::array<std::pair<std::string_view, TChartPage>, 4> ChartNames = {{{"rates", TChartPage::Rates},
+constexpr std::array<std::pair<std::string_view, TChartPage>, 5> ChartNames = {{{"rates", TChartPage::Rates},
                                                                                 {"dialing", TChartPage::Dialing},
                                                                                 {"connection", TChartPage::Connection},
-                                                                                {"transport", TChartPage::Transport}}};
+                                                                                {"transport", TChartPage::Transport},
+                                                                                {"costs", TChartPage::Costs}}};
 
 // "WxH", each from 16 to 10,000 pixels.
 bool ReadSize(const std::string& text, int& width, int& height)
@@ -147,6 +149,7 @@ struct TUsageTexts {
     const char* NoTariffFile;
     const char* CompareNeedsTariffs;
     const char* TariffOutputs;
+    const char* CostsChartNeedsTariff;
 };
 
 const TUsageTexts& UsageTexts(bool german)
@@ -165,7 +168,8 @@ const TUsageTexts& UsageTexts(bool german)
         "- (standard input) can be read once",
         "--tariff needs a FILE",
         "--compare needs two or more --tariff files",
-        "--tariff goes with any output but --oneline; --compare with the table, csv, json and --by"};
+        "--tariff goes with any output but --oneline; --compare with the table, csv, json and --by",
+        "--chart=costs needs --tariff"};
     static const TUsageTexts German{
         " ist nicht ",
         "unbekannte Option ",
@@ -182,7 +186,8 @@ const TUsageTexts& UsageTexts(bool german)
         "- (die Standardeingabe) kann nur einmal gelesen werden",
         "--tariff braucht eine DATEI",
         "--compare braucht zwei oder mehr --tariff-Dateien",
-        "--tariff gehört zu jeder Ausgabe außer --oneline; --compare zur Tabelle, zu csv, json und --by"};
+        "--tariff gehört zu jeder Ausgabe außer --oneline; --compare zur Tabelle, zu csv, json und --by",
+        "--chart=costs braucht --tariff"};
     return german ? German : English;
 }
 
@@ -289,8 +294,8 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
         } else if (const auto chart = OptionValue(arguments, i, "--chart")) {
             const auto page = Named(ChartNames, *chart);
             if (!page)
-                return bad("--chart", *chart, "rates, transport, connection or dialing",
-                           "rates, transport, connection oder dialing");
+                return bad("--chart", *chart, "rates, transport, connection, dialing or costs",
+                           "rates, transport, connection, dialing oder costs");
             o.Chart = o.Chart.value_or(TChartRequest{});
             o.Chart->Page = *page;
             chartGiven = true;
@@ -343,6 +348,8 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
         return Usage(say.CompareNeedsTariffs);
     if (!o.Tariffs.empty() && (o.OneLine || (o.Compare && (o.Summary || o.Chart || o.Top))))
         return Usage(say.TariffOutputs);
+    if (o.Chart && chartGiven && o.Chart->Page == TChartPage::Costs && o.Tariffs.empty())
+        return Usage(say.CostsChartNeedsTariff);
     if (o.Chart && !chartGiven)
         return Usage(say.OutputWithoutChart);
     if (o.Chart && (!ChartFormatOf(*o.Chart) || o.Summary || o.OneLine || o.By || formatGiven))

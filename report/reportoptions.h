@@ -14,8 +14,9 @@ namespace kellvar {
 
 enum class TReportFormat { Text, Csv, Json };
 
-// The window's chart pages, in the order of its charts.
-enum class TChartPage { Rates, Dialing, Connection, Transport };
+// The window's chart pages, in the order of its charts, and the Costs page's
+// chart after them.
+enum class TChartPage { Rates, Dialing, Connection, Transport, Costs };
 
 // --chart: the page's chart drawn into a PNG or SVG file.
 struct TChartRequest {

@@ -215,10 +215,16 @@ void TCostsPage::MoveFile(int by)
 
 void TCostsPage::Clear()
 {
+    // Without tariffs there is nothing to clear, and the hidden chart is not
+    // laid out anew for every run.
+    if (!shown_)
+        return;
+    shown_ = false;
     monthTotals_ = TPeriodTotals(TPeriod::Month);
     costs_ = {};
     monthTable_->clear();
     chart_->ClearSeries();
+    chart_->SetSourceValues({nullptr}, TChart::TTrends::AsTheyAre);
     for (auto& [caption, value] : figures_)
         value->setText("-");
 }
@@ -234,11 +240,10 @@ void TCostsPage::Add(const TConnectionRecord& record)
 
 void TCostsPage::Show()
 {
-    monthTable_->clear();
-    if (!tariffs_) {
-        chart_->SetSourceValues({nullptr}, TChart::TTrends::AsTheyAre);
+    if (!tariffs_)
         return;
-    }
+    shown_ = true;
+    monthTable_->clear();
     const TTariff& money = tariffs_->First();
     const std::vector<TCostFigure> figures = CostFigures(costs_, money, decimalSeparator_);
     for (size_t i = 0; i < figures.size() && i < figures_.size(); ++i)

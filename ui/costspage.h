@@ -71,6 +71,8 @@ private:
     std::string error_;
     TPeriodTotals monthTotals_{TPeriod::Month};
     TCostSums costs_;
+    // Costs of a run are on the page.
+    bool shown_ = false;
 
     QLabel* filesLabel_;
     QListWidget* fileList_;

@@ -116,6 +116,14 @@ class Costs(unittest.TestCase):
         months = json.loads(self.report("--by=month", "--format=json", units, EXAMPLE_LOG)[1])
         self.assertEqual(round(months["total"]["cost"] * 100), pfennig)
 
+    def test_the_costs_chart_is_drawn_by_the_tariffs(self):
+        picture = os.path.join(self.folder.name, "costs.png")
+        code, out, err = self.report("--chart=costs", "--output=" + picture, "--tariff=" + self.units, self.log)
+        self.assertEqual(code, 0, err)
+        with open(picture, "rb") as file:
+            self.assertEqual(file.read(8), b"\x89PNG\r\n\x1a\n")
+        self.assertEqual(self.report("--chart=costs", "--output=" + picture, self.log)[0], 2)
+
     def test_a_bad_tariff_is_refused_before_any_output(self):
         bad = self.write("bad.tariff", "currency DM 2\nunit 60 0.1\nunit 60 0.2 on mondy\n")
         for arguments in (["--tariff=" + bad], ["--tariff=" + self.folder.name + "/missing.tariff"],
