@@ -55,12 +55,12 @@ void TChartPage::ApplyTexts(bool german) const
     chart_->Describe();
 }
 
-void TChartPage::CopyPicture(bool asVector) const
+void CopyChartPicture(TChart& chart, bool asVector)
 {
-    const QImage picture = chart_->Picture();
+    const QImage picture = chart.Picture();
     auto* data = new QMimeData;
     if (asVector)
-        data->setData("image/svg+xml", chart_->SvgPicture());
+        data->setData("image/svg+xml", chart.SvgPicture());
     else
         data->setImageData(picture);
     data->setData("image/png", Png(picture));

@@ -28,14 +28,15 @@ public:
 
     // The chart's texts and its status panel's.
     void ApplyTexts(bool german) const;
-    // The chart as it is shown: as a bitmap, or as SVG with a bitmap beside
-    // it for the many programs that take no SVG.
-    void CopyPicture(bool asVector) const;
 
 private:
     TChart* chart_;
     TStatusPanel* panel_;
     TTextBindings texts_;
 };
+
+// A chart as it is shown, to the clipboard: as a bitmap, or as SVG with a
+// bitmap beside it for the many programs that take no SVG.
+void CopyChartPicture(TChart& chart, bool asVector);
 
 }  // namespace kellvar

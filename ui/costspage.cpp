@@ -8,9 +8,13 @@
 
 #include "core/formatting.h"
 #include "lang/costtexts.h"
+#include "lang/fixedtexts.h"
 #include "lang/reporttexts.h"
 #include "ui/rules/costfigures.h"
 
+#include <QAction>
+#include <QApplication>
+#include <QClipboard>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -89,6 +93,14 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
     chart_->setMinimumHeight(fontMetrics().height() * 12);
     months->addWidget(chart_, 3);
     page->addLayout(months, 1);
+
+    // The months copy as the connection table does: TAB-separated, CR LF.
+    auto* copy = new QAction(UiText(CopyTableCaption), monthTable_);
+    copy->setShortcut(QKeySequence::Copy);
+    copy->setShortcutContext(Qt::WidgetShortcut);
+    monthTable_->addAction(copy);
+    monthTable_->setContextMenuPolicy(Qt::ActionsContextMenu);
+    connect(copy, &QAction::triggered, this, &TCostsPage::CopyMonths);
 
     connect(addButton_, &QPushButton::clicked, this, &TCostsPage::AddFile);
     connect(removeButton_, &QPushButton::clicked, this, &TCostsPage::RemoveFile);
@@ -211,6 +223,29 @@ void TCostsPage::MoveFile(int by)
     ShowFileList();
     fileList_->setCurrentRow(to);
     ReadFiles();
+}
+
+QString TCostsPage::MonthsText() const
+{
+    QString text;
+    const auto line = [&text](const QStringList& cells) { text += cells.join('\t') + "\r\n"; };
+    QStringList captions;
+    for (int column = 0; column < monthTable_->columnCount(); ++column)
+        captions << monthTable_->headerItem()->text(column);
+    line(captions);
+    for (int row = 0; row < monthTable_->topLevelItemCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < monthTable_->columnCount(); ++column)
+            cells << monthTable_->topLevelItem(row)->text(column);
+        line(cells);
+    }
+    return text;
+}
+
+void TCostsPage::CopyMonths() const
+{
+    if (monthTable_->topLevelItemCount() > 0)
+        QApplication::clipboard()->setText(MonthsText());
 }
 
 void TCostsPage::Clear()

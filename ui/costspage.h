@@ -46,6 +46,10 @@ public:
     void Add(const TConnectionRecord& record);
     void Show();
 
+    // The month table as its copy puts it on the clipboard.
+    QString MonthsText() const;
+    void CopyMonths() const;
+
     QListWidget* FileList() const { return fileList_; }
     QTreeWidget* Months() const { return monthTable_; }
     TChart* Chart() const { return chart_; }

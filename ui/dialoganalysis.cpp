@@ -199,6 +199,8 @@ void TModemLogDialog::ShowContextMenuOfFocus()
     for (TChart* chart : Charts())
         if (focus == chart)
             emit chart->customContextMenuRequested(chart->rect().center());
+    if (TChart* costs = costsPage_->Chart(); focus == costs)
+        emit costs->customContextMenuRequested(costs->rect().center());
 }
 
 void TModemLogDialog::ShowLabelsCheckBoxClick()
@@ -207,28 +209,31 @@ void TModemLogDialog::ShowLabelsCheckBoxClick()
         chart->SetMarksVisible(ShowLabelsCheckBox->isChecked());
 }
 
-TChartPage* TModemLogDialog::ActiveChartPage() const
+TChart* TModemLogDialog::ActiveChart() const
 {
-    const auto shown = std::find(chartPages_.begin(), chartPages_.end(), PageControl1->currentWidget());
-    return shown != chartPages_.end() ? *shown : nullptr;
+    QWidget* shown = PageControl1->currentWidget();
+    if (shown == costsPage_)
+        return costsPage_->Chart();
+    const auto page = std::find(chartPages_.begin(), chartPages_.end(), shown);
+    return page != chartPages_.end() ? (*page)->Chart() : nullptr;
 }
 
 void TModemLogDialog::Unzoom1Click()
 {
-    if (TChartPage* page = ActiveChartPage())
-        page->Chart()->Unzoom();
+    if (TChart* chart = ActiveChart())
+        chart->Unzoom();
 }
 
 void TModemLogDialog::alsBitmap1Click()
 {
-    if (TChartPage* page = ActiveChartPage())
-        page->CopyPicture(false);
+    if (TChart* chart = ActiveChart())
+        CopyChartPicture(*chart, false);
 }
 
 void TModemLogDialog::alsMeta1Click()
 {
-    if (TChartPage* page = ActiveChartPage())
-        page->CopyPicture(true);
+    if (TChart* chart = ActiveChart())
+        CopyChartPicture(*chart, true);
 }
 
 }  // namespace kellvar

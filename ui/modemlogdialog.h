@@ -164,8 +164,8 @@ private:
     QString DefaultLogPath();
     void OpenLogFile(const QString& path);
     void ShowHelpFor(QWidget* focus);
-    // The chart page shown, or null.
-    TChartPage* ActiveChartPage() const;
+    // The chart of the page shown (a chart page's or the Costs page's), or null.
+    TChart* ActiveChart() const;
 
     // TAnalysisReceiver: what a run hands to the window.
     void ClearTable() override;

@@ -179,6 +179,15 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text().toStdString(), ReportOutput(ExampleLog, "--tariff=" + units));
         QCOMPARE(w.CostsPage()->Months()->topLevelItemCount(), 1);
         QCOMPARE(w.CostsPage()->Figure(3)->text(), QString("0"));
+        // The one month copies with the page's total, and its chart as the charts do.
+        const QStringList months = w.CostsPage()->MonthsText().split("\r\n");
+        QCOMPARE(months.front(), QString("Month\tConnections\tOnline Time\tVolume\tCosts"));
+        QCOMPARE(months[1].section('\t', 0, 1), "2000-01\t" + QString::number(w.Table().RowCount()));
+        QCOMPARE(months[1].section('\t', 4), w.CostsPage()->Figure(0)->text());
+        w.PageControl1->setCurrentWidget(w.CostsPage());
+        QApplication::clipboard()->clear();
+        w.alsBitmap1Click();
+        QVERIFY(!QApplication::clipboard()->image().isNull());
 
         // Without the file the table is as it was.
         w.CostsPage()->SetFiles({});
