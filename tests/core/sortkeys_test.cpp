@@ -94,6 +94,13 @@ TRowCells WithOverrun(const std::string& cell)
     return row;
 }
 
+TRowCells WithCost(const std::string& cell)
+{
+    TRowCells row = WithOverrun("");
+    row.push_back(cell);
+    return row;
+}
+
 TRowCells WithStamp(const std::string& stamp)
 {
     TRowCells row = Row("0byte");
@@ -123,6 +130,8 @@ INSTANTIATE_TEST_SUITE_P(
                       KeyCase{"overrun_question_mark", WithOverrun("?"), OverrunColumn, ".", 0},
                       KeyCase{"missing_overrun_cell", Row("0byte"), OverrunColumn, ".", 0},
                       KeyCase{"column_beyond_the_last", Row("0byte"), 14, ".", 0},
+                      KeyCase{"german_costs", WithCost("12,34 DM"), CostsColumn, ",", 12'340},
+                      KeyCase{"unpriced_costs", WithCost(""), CostsColumn, ".", 0},
                       // 2000 * 372 + 2 * 31 + 1 days-key, 1:02:03.04 in hundredths, date above 2^24 times.
                       KeyCase{"stamp", WithStamp("2.3.2000-01:02:03.04"), ConnectStampColumn, ".",
                               744'063.0 * 16'777'216 + 372'304}),
