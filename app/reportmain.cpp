@@ -3,10 +3,12 @@
 // "Copy Data (Table)" would copy it, the overview's figures, the connections
 // as CSV or JSON for scripts, or totals per day, month or year.
 
+#include "core/calendar.h"
 #include "core/modemlogparser.h"
 #include "core/tariffs.h"
 #include "lang/language.h"
 #include "platform/filehandle.h"
+#include "platform/localdate.h"
 #include "platform/programpath.h"
 #include "report/historyinput.h"
 #include "report/outputstream.h"
@@ -131,6 +133,8 @@ int main(int argc, char** argv)
     input.German = german;
     input.DecimalSeparator = QLocale::system().decimalPoint().toStdString();
     input.Tariffs = tariffs ? &*tariffs : nullptr;
+    const platform::TLocalDate today = platform::LocalDate();
+    input.Today = options.Today.value_or(DayNumber(today.Year, today.Month, today.Day));
 
     const std::unique_ptr<TReportWriter> writer = MakeReportWriter(options, input, output);
     if (!writer)
@@ -142,5 +146,7 @@ int main(int argc, char** argv)
         std::cerr << "kellvar-report: " << run.FailedFile << ": " << run.FailureReason << '\n';
     for (const std::string& message : run.Messages)
         std::cerr << "kellvar-report: " << message << '\n';
-    return End(run.Analysed, output, german);
+    // An exceeded limit is told apart from a failure: 2, where errors give 1.
+    const int status = End(run.Analysed, output, german);
+    return status == 0 && run.LimitExceeded ? 2 : status;
 }

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "periodsums.h"
 
+#include "calendar.h"
 #include "logstamp.h"
 
 #include <algorithm>
@@ -36,7 +37,14 @@ std::string_view PeriodName(TPeriod period)
 void TPeriodTotals::Add(const TConnectionRecord& record, const std::optional<TCost>& cost)
 {
     const TDateParts& d = record.ConnectDateParts;
-    const int32_t key = DateKeyOf(d.Year, period_ == TPeriod::Year ? 1 : d.Month, period_ == TPeriod::Day ? d.Day : 1);
+    // Weeks and billing months count in calendar days; days, months and years
+    // keep the log's own date pieces, whatever they hold.
+    const bool calendar = period_ == TPeriod::Week || period_ == TPeriod::Billing;
+    const TPeriodSpan span = calendar ? PeriodSpan(period_, DayNumber(d.Year, d.Month, d.Day), rules_) : TPeriodSpan{};
+    const TDateParts first = calendar ? DateOfDayNumber(span.First) : TDateParts{};
+    const int32_t key =
+        calendar ? DateKeyOf(first.Year, first.Month, first.Day)
+                 : DateKeyOf(d.Year, period_ == TPeriod::Year ? 1 : d.Month, period_ == TPeriod::Day ? d.Day : 1);
     size_t index = totals_.size();
     if (!keys_.empty() && !(keys_.back() < key))
         index = static_cast<size_t>(std::lower_bound(keys_.begin(), keys_.end(), key) - keys_.begin());
@@ -44,7 +52,8 @@ void TPeriodTotals::Add(const TConnectionRecord& record, const std::optional<TCo
     if (index == keys_.size() || keys_[index] != key) {
         const size_t length = period_ == TPeriod::Day ? 10 : period_ == TPeriod::Month ? 7 : 4;
         keys_.insert(keys_.begin() + static_cast<std::ptrdiff_t>(index), key);
-        totals_.insert(totals_.begin() + static_cast<std::ptrdiff_t>(index), {PeriodText(d, length), {}, {}});
+        totals_.insert(totals_.begin() + static_cast<std::ptrdiff_t>(index),
+                       {calendar ? span.Name : PeriodText(d, length), {}, {}});
     }
     totals_[index].Sums.Add(record);
     totals_[index].Costs.Add(cost, record);

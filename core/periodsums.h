@@ -2,6 +2,7 @@
 #pragma once
 
 #include "connectionsums.h"
+#include "periodspans.h"
 #include "tariffs.h"
 
 #include <array>
@@ -13,17 +14,19 @@
 
 namespace kellvar {
 
-enum class TPeriod { Day, Month, Year };
-
 // The periods as --by names them and the JSON output writes them.
-inline constexpr std::array<std::pair<std::string_view, TPeriod>, 3> PeriodNames = {
-    {{"day", TPeriod::Day}, {"month", TPeriod::Month}, {"year", TPeriod::Year}}};
+inline constexpr std::array<std::pair<std::string_view, TPeriod>, 5> PeriodNames = {{{"day", TPeriod::Day},
+                                                                                     {"week", TPeriod::Week},
+                                                                                     {"billing", TPeriod::Billing},
+                                                                                     {"month", TPeriod::Month},
+                                                                                     {"year", TPeriod::Year}}};
 
 std::string_view PeriodName(TPeriod period);
 
-// The connections of one day, month or year, by the date of their connect stamp.
+// The connections of one period, by the date of their connect stamp (a
+// connection across a period's end counts where it began).
 struct TPeriodTotal {
-    std::string Period;  // "2000-01-03", "2000-01" or "2000"
+    std::string Period;  // the period's name (PeriodSpan)
     TConnectionSums Sums;
     TCostSums Costs;  // shown only when the report prices
 };
@@ -32,7 +35,7 @@ struct TPeriodTotal {
 // in time order: a log read in time order only ever adds at the end.
 class TPeriodTotals {
 public:
-    explicit TPeriodTotals(TPeriod period) : period_(period) {}
+    explicit TPeriodTotals(TPeriod period, TPeriodRules rules = {}) : period_(period), rules_(rules) {}
 
     void Add(const TConnectionRecord& record, const std::optional<TCost>& cost = std::nullopt);
     // In time order.
@@ -42,6 +45,7 @@ public:
 
 private:
     TPeriod period_;
+    TPeriodRules rules_;
     std::vector<int32_t> keys_;  // the periods' date keys, ascending
     std::vector<TPeriodTotal> totals_;
 };

@@ -3,6 +3,7 @@
 
 #include "machinetext.h"
 
+#include "core/calendar.h"
 #include "lang/messages.h"
 
 #include "platform/asciitext.h"
@@ -15,7 +16,7 @@
 namespace kellvar {
 
 const char* const ReportUsage = "usage: kellvar-report [--summary | --oneline] [--format=text|csv|json]\n"
-                                "                      [--by=day|month|year [--top=N]] [--since=DATE]\n"
+                                "                      [--by=PERIOD [--top=N]] [--since=DATE]\n"
                                 "                      [--until=DATE] [--tariff=FILE... [--compare]]\n"
                                 "                      [--german | --english] [--] LOGFILE...\n"
                                 "       kellvar-report --chart=CHART --output=FILE [--size=WxH] [--] LOGFILE...";
@@ -42,7 +43,15 @@ std::string ReportHelp()
              "                   with \"format_version\"; csv and json give raw values\n"
              "                   (seconds, bytes, ISO 8601 stamps) in any locale and the\n"
              "                   whole log, past the table's 32,766 rows\n"
-             "  --by=PERIOD      totals and means per day, month or year of the connect date\n"
+             "  --by=PERIOD      totals and means per day, week, billing (month), month or\n"
+             "                   year of the connect date\n"
+             "  --month-start=DAY  the day a billing month starts (1-31; 31 is a month's\n"
+             "                   last day); --week-start=monday|sunday (monday: ISO weeks)\n"
+             "  --alert=LIMIT    PERIOD:QUANTITY>VALUE (day, week, month; time, volume,\n"
+             "                   received, sent, cost), e.g. month:cost>40, day:time>3h,\n"
+             "                   month:volume~>500MiB (~: the projection for the period);\n"
+             "                   prints each exceeded limit and exits 2\n"
+             "  --today=DATE     the day whose periods --alert checks (default: today)\n"
              "  --top=N          only the N periods with the most bytes, largest first\n"
              "  --since=DATE     keep connections from this connect date on\n"
              "  --until=DATE     keep connections up to this connect date; a DATE is\n"
@@ -66,8 +75,8 @@ std::string ReportHelp()
            + FilesHelp
            + "\n"
              "Exit status: 0 on success; 1 when a log could not be opened or read, or\n"
-             "the output could not be written; 2 for a usage error or a tariff file\n"
-             "that could not be read.\n";
+             "the output could not be written; 2 for a usage error, a tariff file\n"
+             "that could not be read, or a limit of --alert exceeded.\n";
 }
 
 namespace {
@@ -150,6 +159,8 @@ struct TUsageTexts {
     const char* CompareNeedsTariffs;
     const char* TariffOutputs;
     const char* CostsChartNeedsTariff;
+    const char* AlertAlone;
+    const char* CostAlertNeedsTariff;
 };
 
 const TUsageTexts& UsageTexts(bool german)
@@ -169,7 +180,10 @@ const TUsageTexts& UsageTexts(bool german)
         "--tariff needs a FILE",
         "--compare needs two or more --tariff files",
         "--tariff goes with any output but --oneline; --compare with the table, csv, json and --by",
-        "--chart=costs needs --tariff"};
+        "--chart=costs needs --tariff",
+        "--alert goes with --format=text or json, --month-start, --week-start, --today, --tariff and --since/--until "
+        "only",
+        "a cost limit needs --tariff"};
     static const TUsageTexts German{
         " ist nicht ",
         "unbekannte Option ",
@@ -187,7 +201,10 @@ const TUsageTexts& UsageTexts(bool german)
         "--tariff braucht eine DATEI",
         "--compare braucht zwei oder mehr --tariff-Dateien",
         "--tariff gehört zu jeder Ausgabe außer --oneline; --compare zur Tabelle, zu csv, json und --by",
-        "--chart=costs braucht --tariff"};
+        "--chart=costs braucht --tariff",
+        "--alert gehört nur zu --format=text oder json, --month-start, --week-start, --today, --tariff und "
+        "--since/--until",
+        "eine Kostengrenze braucht --tariff"};
     return german ? German : English;
 }
 
@@ -219,12 +236,13 @@ std::string BashCompletion()
            "    local word=${line##*[[:space:]]}\n"
            "    case $word in\n"
            + values("--format", words(FormatNames)) + values("--by", words(PeriodNames))
-           + values("--chart", words(ChartNames))
+           + values("--chart", words(ChartNames)) + values("--week-start", "monday sunday")
            + "    --output=*|--tariff=*) COMPREPLY=($(compgen -f -- \"${word#*=}\")) ;;\n"
              "    --*=*) COMPREPLY=() ;;\n"
              "    -*)\n"
              "        COMPREPLY=($(compgen -W '--summary --oneline --format= --by= --top= --since= --until= --tariff= "
-             "--compare --chart= --output= --size= --german --english --help --version' -- \"$word\"))\n"
+             "--compare --month-start= --week-start= --alert= --today= --chart= --output= --size= --german "
+             "--english --help --version' -- \"$word\"))\n"
              "        [[ ${COMPREPLY-} == *= ]] && compopt -o nospace 2>/dev/null\n"
              "        ;;\n"
              "    *) COMPREPLY=($(compgen -f -- \"$word\")) ;;\n"
@@ -290,7 +308,27 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
         } else if (const auto by = OptionValue(arguments, i, "--by")) {
             o.By = Named(PeriodNames, *by);
             if (!o.By)
-                return bad("--by", *by, "day, month or year", "day, month oder year");
+                return bad("--by", *by, "day, week, billing, month or year", "day, week, billing, month oder year");
+        } else if (const auto start = OptionValue(arguments, i, "--month-start")) {
+            int32_t day = 0;
+            if (!ReadInteger(*start, day) || day < 1 || day > 31)
+                return bad("--month-start", *start, "a day from 1 to 31", "ein Tag von 1 bis 31");
+            o.Periods.MonthStart = day;
+        } else if (const auto start = OptionValue(arguments, i, "--week-start")) {
+            if (*start != "monday" && *start != "sunday")
+                return bad("--week-start", *start, "monday or sunday", "monday oder sunday");
+            o.Periods.WeekStartsOnSunday = *start == "sunday";
+        } else if (const auto today = OptionValue(arguments, i, "--today")) {
+            TDateParts parts;
+            if (!ParseIsoDate(*today, parts) || today->size() != 10)
+                return bad("--today", *today, "a date YYYY-MM-DD", "ein Datum YYYY-MM-DD");
+            o.Today = DayNumber(parts.Year, parts.Month, parts.Day);
+        } else if (const auto alert = OptionValue(arguments, i, "--alert")) {
+            const auto limit = ParseLimit(*alert);
+            if (!limit)
+                return bad("--alert", *alert, "a limit such as month:cost>40, day:time>3h or month:volume~>500MiB",
+                           "eine Grenze wie month:cost>40, day:time>3h oder month:volume~>500MiB");
+            o.Alerts.push_back(*limit);
         } else if (const auto chart = OptionValue(arguments, i, "--chart")) {
             const auto page = Named(ChartNames, *chart);
             if (!page)
@@ -348,6 +386,12 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
         return Usage(say.CompareNeedsTariffs);
     if (!o.Tariffs.empty() && (o.OneLine || (o.Compare && (o.Summary || o.Chart || o.Top))))
         return Usage(say.TariffOutputs);
+    if (!o.Alerts.empty() && (o.Summary || o.OneLine || o.By || o.Chart || o.Compare || o.Format == TReportFormat::Csv))
+        return Usage(say.AlertAlone);
+    const bool costAlert = std::any_of(o.Alerts.begin(), o.Alerts.end(),
+                                       [](const TLimit& limit) { return limit.Quantity == TQuantity::Cost; });
+    if (costAlert && o.Tariffs.empty())
+        return Usage(say.CostAlertNeedsTariff);
     if (o.Chart && chartGiven && o.Chart->Page == TChartPage::Costs && o.Tariffs.empty())
         return Usage(say.CostsChartNeedsTariff);
     if (o.Chart && !chartGiven)

@@ -4,6 +4,7 @@
 #include "periodtotals.h"
 
 #include "core/logstamp.h"
+#include "core/usagelimits.h"
 
 #include <optional>
 #include <string>
@@ -55,6 +56,12 @@ struct TReportOptions {
     std::vector<std::string> Tariffs;
     // What each tariff would have cost, instead of the connections.
     bool Compare = false;
+    // How --by=week and --by=billing and the limits cut their periods.
+    TPeriodRules Periods;
+    // The day the current period holds (a day number): the clock's, or --today's.
+    std::optional<int64_t> Today;
+    // Limits to check instead of any other output.
+    std::vector<TLimit> Alerts;
     // One history in this order; "-" is standard input.
     std::vector<std::string> LogFiles;
 };

@@ -28,6 +28,8 @@ struct TReportInput {
     std::string DecimalSeparator;
     // The tariffs that price each connection; none when none were given.
     const TTariffs* Tariffs = nullptr;
+    // The day whose periods the limits check (a day number).
+    int64_t Today = 0;
 };
 
 // How a run ended, for standard error and the exit status.
@@ -38,6 +40,8 @@ struct TReportRun {
     std::string FailureReason;
     // What the run says on standard error even when it succeeds.
     std::vector<std::string> Messages;
+    // A limit of --alert was exceeded.
+    bool LimitExceeded = false;
 };
 
 // One output of kellvar-report: it runs the analysis through a receiver of

@@ -165,7 +165,9 @@ public:
             summary.Money = Money();
         }
         End(summary);
-        return run;
+        TReportRun ended = run;
+        ended.LimitExceeded = LimitExceeded();
+        return ended;
     }
 
 protected:
@@ -188,6 +190,7 @@ private:
     virtual void End(const TSummaryValues& summary) = 0;
     // What closes the part of the document still open when the run fails.
     virtual std::string OpenPartClosing() const { return {}; }
+    virtual bool LimitExceeded() const { return false; }
 
     std::string JsonHead() const
     {
@@ -287,7 +290,8 @@ private:
 class TPeriodsWriter final : public TScriptWriter {
 public:
     TPeriodsWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
-        : TScriptWriter(options, input, output, options.Format == TReportFormat::Json), periods_(*options.By)
+        : TScriptWriter(options, input, output, options.Format == TReportFormat::Json),
+          periods_(*options.By, options.Periods)
     {
     }
 
@@ -351,6 +355,62 @@ private:
     TTariffComparison comparison_;
 };
 
+// The limits of --alert that the periods holding today exceed, one line (or
+// JSON object) each.
+class TAlertWriter final : public TScriptWriter {
+public:
+    TAlertWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
+        : TScriptWriter(options, input, output, options.Format == TReportFormat::Json),
+          checks_(options.Alerts, options.Periods, input.Today)
+    {
+    }
+
+private:
+    void Add(const TNumberedConnection& connection, const std::optional<TCost>& cost) override
+    {
+        checks_.Add(connection.Record, cost);
+    }
+
+    void End(const TSummaryValues&) override
+    {
+        const bool json = Options().Format == TReportFormat::Json;
+        const bool german = Input().German;
+        std::string text = json ? "\"alerts\":[" : "";
+        bool first = true;
+        for (const TLimitCheck& check : checks_.Checks()) {
+            if (!check.Exceeded())
+                continue;
+            exceeded_ = true;
+            const TQuantity quantity = check.Limit->Quantity;
+            const int64_t value = check.Limit->Projected ? check.Projection : check.Used;
+            std::string shown = QuantityText(quantity, value);
+            if (quantity == TQuantity::Cost && Money() != nullptr)
+                shown += " " + Money()->Currency();
+            const std::string firstDay = PeriodSpan(TPeriod::Day, check.Span.First, {}).Name;
+            const std::string lastDay = PeriodSpan(TPeriod::Day, check.Span.Last, {}).Name;
+            if (json) {
+                text += (first ? "\n  " : ",\n  ")
+                        + JsonObject({TextField("limit", check.Limit->Text), TextField("first_day", firstDay),
+                                      TextField("last_day", lastDay), TextField("value", shown),
+                                      BooleanField("projected", check.Limit->Projected)});
+            } else {
+                text += check.Limit->Text + ": " + shown
+                        + (check.Limit->Projected ? (german ? " voraussichtlich" : " projected") : "") + " ("
+                        + firstDay + (german ? " bis " : " to ") + lastDay + ")\n";
+            }
+            first = false;
+        }
+        if (json)
+            text += (first ? "]}\n" : "\n]}\n");
+        Output().Write(text);
+    }
+
+    bool LimitExceeded() const override { return exceeded_; }
+
+    TLimitChecks checks_;
+    bool exceeded_ = false;
+};
+
 }  // namespace
 
 std::unique_ptr<TReportWriter> MakeReportWriter(const TReportOptions& options, const TReportInput& input,
@@ -360,6 +420,8 @@ std::unique_ptr<TReportWriter> MakeReportWriter(const TReportOptions& options, c
         return nullptr;
     if (options.Compare)
         return std::make_unique<TComparisonWriter>(options, input, output);
+    if (!options.Alerts.empty())
+        return std::make_unique<TAlertWriter>(options, input, output);
     if (options.OneLine)
         return std::make_unique<TOneLineWriter>(options, input, output);
     if (options.Summary && options.Format == TReportFormat::Text)

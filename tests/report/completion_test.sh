@@ -19,13 +19,13 @@ expect() {
   [ "$got" = "$2" ] || { echo "'$1' completes to '$got', not '$2'"; failed=1; }
 }
 expect "kellvar-report --format=c" "csv"
-expect "kellvar-report --by=" "day month year"
+expect "kellvar-report --by=" "day week billing month year"
 expect "kellvar-report --chart=tr" "transport"
 expect "kellvar-report --ch" "--chart="
 expect "kellvar-report --summary --ger" "--german"
 # Every option the help names is offered.
 offered=$(complete_line "kellvar-report -" | tr ' ' '\n' | sed 's/=$//' | sort)
-in_help=$("$report" --help | grep -o -- '--[a-z][a-z]*' | sort -u)
+in_help=$("$report" --help | grep -o -- '--[a-z][a-z-]*[a-z]' | sort -u)
 [ "$offered" = "$in_help" ] || { echo "options differ:"; diff <(echo "$offered") <(echo "$in_help"); failed=1; }
 [ "$failed" = 0 ] && echo "completion ok"
 exit "$failed"

@@ -124,6 +124,23 @@ class Costs(unittest.TestCase):
             self.assertEqual(file.read(8), b"\x89PNG\r\n\x1a\n")
         self.assertEqual(self.report("--chart=costs", "--output=" + picture, self.log)[0], 2)
 
+    def test_alerts_say_each_exceeded_limit_and_exit_2(self):
+        # March 1999 holds 180 + 91 + 300 = 571 s, 271 s of them on the 1st.
+        self.assertEqual(self.report("--alert=month:time>571s", "--today=1999-03-31", self.log)[:2], (0, ""))
+        self.assertEqual(self.report("--alert=month:time>570s", "--alert=day:time>200s", "--today=1999-03-01",
+                                     self.log)[:2],
+                         (2, "month:time>570s: 0:09:31 (1999-03-01 to 1999-03-31)\n"
+                             "day:time>200s: 0:04:31 (1999-03-01 to 1999-03-01)\n"))
+        # On the 6th, 571 s foresee 571 * 31 / 6 = 2950 s for March.
+        code, out, err = self.report("--alert=month:time~>2000s", "--today=1999-03-06", "--format=json", self.log)
+        self.assertEqual(code, 2, err)
+        self.assertEqual(json.loads(out)["alerts"], [{"limit": "month:time~>2000s", "first_day": "1999-03-01",
+                                                      "last_day": "1999-03-31", "value": "0:49:10",
+                                                      "projected": True}])
+        # A cost limit of 0.60 DM is reached, not exceeded.
+        self.assertEqual(self.report("--alert=month:cost>0.6", "--tariff=" + self.by_call, "--tariff=" + self.units,
+                                     "--today=1999-03-31", self.log)[0], 0)
+
     def test_a_bad_tariff_is_refused_before_any_output(self):
         bad = self.write("bad.tariff", "currency DM 2\nunit 60 0.1\nunit 60 0.2 on mondy\n")
         for arguments in (["--tariff=" + bad], ["--tariff=" + self.folder.name + "/missing.tariff"],

@@ -117,7 +117,7 @@ class MachineOutputs(unittest.TestCase):
         self.assertEqual(len({len(line) for line in lines}), 1, out)
 
     def test_bad_values_are_one_line_usage_errors(self):
-        for arguments in (["--format=xml"], ["--by=week"], ["--since=2000-02-30"], ["--until=yesterday"],
+        for arguments in (["--format=xml"], ["--by=fortnight"], ["--since=2000-02-30"], ["--until=yesterday"],
                           ["--summary", "--since=2000-01-01"], ["--top=2"], ["--since=2000-13"]):
             code, out, err = report(*arguments, LOGS[0])
             self.assertEqual(code, 2, arguments)

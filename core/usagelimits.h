@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "connectionsums.h"
+#include "periodspans.h"
+#include "tariffs.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kellvar {
+
+enum class TQuantity { Time, Volume, Received, Sent, Cost };
+
+// A limit on one quantity per day, week or billing month: "month:cost>40",
+// "day:time>3h", "month:volume>500MiB"; "~>" holds the projection for the
+// whole period against it instead of what it holds so far.
+struct TLimit {
+    std::string Text;  // as given
+    TPeriod Period = TPeriod::Billing;
+    TQuantity Quantity = TQuantity::Time;
+    // Hundredths of a second, bytes, or millionths of the currency.
+    int64_t Value = 0;
+    bool Projected = false;
+};
+
+// None for a text that is no limit.
+std::optional<TLimit> ParseLimit(std::string_view text);
+
+// What the period that holds today used of one limit's quantity.
+struct TLimitCheck {
+    const TLimit* Limit = nullptr;
+    TPeriodSpan Span;
+    int64_t Used = 0;  // in the limit's units; costs in millionths
+    int64_t Projection = 0;
+    // Exactly at the limit is within it.
+    bool Exceeded() const { return (Limit->Projected ? Projection : Used) > Limit->Value; }
+};
+
+// Adds up, for each limit, the connections whose connect day lies in the
+// limit's period that holds today.
+class TLimitChecks {
+public:
+    TLimitChecks(const std::vector<TLimit>& limits, const TPeriodRules& rules, int64_t today);
+    void Add(const TConnectionRecord& record, const std::optional<TCost>& cost);
+    // Costs count in millionths of the currency's main unit, so that they
+    // compare with the limit whatever the currency's decimals.
+    std::vector<TLimitCheck> Checks() const;
+
+private:
+    std::vector<TLimitCheck> checks_;
+    int64_t today_;
+};
+
+// A used or projected value as the alert line says it: "3:20:00", "512.0MiB", "45.20".
+std::string QuantityText(TQuantity quantity, int64_t value);
+
+}  // namespace kellvar

@@ -1,0 +1,152 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// Weeks, billing months, projections and limits, with the calendar worked out by hand.
+#include "core/calendar.h"
+#include "core/periodsums.h"
+#include "core/usagelimits.h"
+
+#include <gtest/gtest.h>
+
+namespace kellvar {
+namespace {
+
+int64_t Day(int32_t year, int32_t month, int32_t day)
+{
+    return DayNumber(year, month, day);
+}
+
+struct TSpanCase {
+    const char* What;
+    TPeriod Period;
+    TPeriodRules Rules;
+    int64_t Day;
+    int64_t First;
+    int64_t Last;
+    const char* Name;
+};
+
+class PeriodSpanTest : public testing::TestWithParam<TSpanCase> {};
+
+TEST_P(PeriodSpanTest, HoldsTheDayFromItsFirstToItsLastDay)
+{
+    const TSpanCase& c = GetParam();
+    const TPeriodSpan span = PeriodSpan(c.Period, c.Day, c.Rules);
+    EXPECT_EQ(span.First, c.First) << c.What;
+    EXPECT_EQ(span.Last, c.Last) << c.What;
+    EXPECT_EQ(span.Name, c.Name) << c.What;
+}
+
+constexpr TPeriodRules StartOn31{31, false};
+constexpr TPeriodRules StartOn15{15, false};
+
+INSTANTIATE_TEST_SUITE_P(
+    Calendar, PeriodSpanTest,
+    testing::Values(
+        // A start of 31: January 31, then 28 February 1999, 29 February 2000, 31 March, 30 April.
+        TSpanCase{"mid-February 1999", TPeriod::Billing, StartOn31, Day(1999, 2, 15), Day(1999, 1, 31),
+                  Day(1999, 2, 27), "1999-01-31"},
+        TSpanCase{"28 February 1999", TPeriod::Billing, StartOn31, Day(1999, 2, 28), Day(1999, 2, 28), Day(1999, 3, 30),
+                  "1999-02-28"},
+        TSpanCase{"28 February 2000, a leap year", TPeriod::Billing, StartOn31, Day(2000, 2, 28), Day(2000, 1, 31),
+                  Day(2000, 2, 28), "2000-01-31"},
+        TSpanCase{"29 February 2000", TPeriod::Billing, StartOn31, Day(2000, 2, 29), Day(2000, 2, 29), Day(2000, 3, 30),
+                  "2000-02-29"},
+        TSpanCase{"April", TPeriod::Billing, StartOn31, Day(1999, 4, 30), Day(1999, 4, 30), Day(1999, 5, 30),
+                  "1999-04-30"},
+        TSpanCase{"across the year's end", TPeriod::Billing, StartOn15, Day(2000, 1, 3), Day(1999, 12, 15),
+                  Day(2000, 1, 14), "1999-12-15"},
+        // 31 December 1998 was a Thursday: week 53 of 1998 ran 28 December to 3 January.
+        TSpanCase{
+            "week 53 of 1998", TPeriod::Week, {}, Day(1999, 1, 2), Day(1998, 12, 28), Day(1999, 1, 3), "1998-W53"},
+        // 2004 began on a Thursday: week 53 from 27 December 2004 to 2 January 2005.
+        TSpanCase{
+            "week 53 of 2004", TPeriod::Week, {}, Day(2004, 12, 31), Day(2004, 12, 27), Day(2005, 1, 2), "2004-W53"},
+        // 1 January 2001 was a Monday; 31 December 2000 a Sunday, still in week 52 of 2000.
+        TSpanCase{"week 1 of 2001", TPeriod::Week, {}, Day(2001, 1, 1), Day(2001, 1, 1), Day(2001, 1, 7), "2001-W01"},
+        TSpanCase{"the Sunday before",
+                  TPeriod::Week,
+                  {},
+                  Day(2000, 12, 31),
+                  Day(2000, 12, 25),
+                  Day(2000, 12, 31),
+                  "2000-W52"},
+        TSpanCase{"a week from Sunday",
+                  TPeriod::Week,
+                  {1, true},
+                  Day(2001, 1, 1),
+                  Day(2000, 12, 31),
+                  Day(2001, 1, 6),
+                  "2000-12-31"}),
+    [](const auto& info) { return "case" + std::to_string(info.index); });
+
+TEST(PeriodTotals, AConnectionAcrossABillingMonthStartCountsWhereItBegan)
+{
+    TPeriodTotals months(TPeriod::Billing, StartOn15);
+    TConnectionRecord record;
+    record.ConnectDateParts = {1999, 3, 14};
+    record.ConnectDate = DateKeyOf(1999, 3, 14);
+    record.ConnectionDuration = 2 * HundredthsPerDay;  // to 16 March
+    months.Add(record);
+    ASSERT_EQ(months.Periods().size(), 1u);
+    EXPECT_EQ(months.Periods().front().Period, "1999-02-15");
+}
+
+TEST(Projected, SoFarTimesTheDaysOfThePeriodOverTheDaysElapsed)
+{
+    const TPeriodSpan march = PeriodSpan(TPeriod::Month, Day(1999, 3, 10), {});
+    EXPECT_EQ(Projected(100, march, Day(1999, 3, 1)), 3'100) << "the first day counts as elapsed";
+    EXPECT_EQ(Projected(100, march, Day(1999, 3, 10)), 310);
+    EXPECT_EQ(Projected(100, march, Day(1999, 3, 31)), 100) << "on the last day, the total";
+}
+
+struct TLimitCase {
+    const char* Text;
+    int64_t Used;  // hundredths of a second
+    bool Exceeded;
+};
+
+class LimitTest : public testing::TestWithParam<TLimitCase> {};
+
+TEST_P(LimitTest, ExactlyAtTheLimitIsWithinIt)
+{
+    const TLimitCase& c = GetParam();
+    const std::vector<TLimit> limits{*ParseLimit(c.Text)};
+    // 10 March of a 31-day month: the projection is 3.1 times the use.
+    TLimitChecks checks(limits, {}, Day(1999, 3, 10));
+    TConnectionRecord record;
+    record.ConnectDateParts = {1999, 3, 2};
+    record.ConnectDate = DateKeyOf(1999, 3, 2);
+    record.ConnectionDuration = static_cast<int32_t>(c.Used);
+    checks.Add(record, std::nullopt);
+    EXPECT_EQ(checks.Checks().front().Exceeded(), c.Exceeded) << c.Text;
+}
+
+INSTANTIATE_TEST_SUITE_P(Limits, LimitTest,
+                         testing::Values(TLimitCase{"month:time>1h", 360'000, false},
+                                         TLimitCase{"month:time>1h", 360'001, true},
+                                         TLimitCase{"month:time>60min", 360'001, true},
+                                         // 1 h so far projects to 3.1 h.
+                                         TLimitCase{"month:time~>3h", 360'000, true},
+                                         TLimitCase{"month:time~>4h", 360'000, false},
+                                         TLimitCase{"month:time>3h", 360'000, false}));
+
+TEST(ParseLimit, ValuesInTheirUnitsAndNothingElse)
+{
+    EXPECT_EQ(ParseLimit("month:volume>500MiB")->Value, 500 * 1'048'576);
+    EXPECT_EQ(ParseLimit("day:sent>1.5KB")->Value, 1'500);
+    EXPECT_EQ(ParseLimit("week:cost>40.5")->Value, 40'500'000);
+    EXPECT_TRUE(ParseLimit("month:volume~>1GB")->Projected);
+    for (const char* bad : {"month:cost>40EUR", "year:time>1h", "month:speed>1", "month:time>", "month:time>-1h",
+                            "month:volume>1XB", "monthtime>1h"})
+        EXPECT_FALSE(ParseLimit(bad)) << bad;
+}
+
+TEST(Calendar, DaysInMonth)
+{
+    EXPECT_EQ(DaysInMonth(1999, 2), 28);
+    EXPECT_EQ(DaysInMonth(2000, 2), 29);
+    EXPECT_EQ(DaysInMonth(1900, 2), 28);
+    EXPECT_EQ(DaysInMonth(1999, 12), 31);
+}
+
+}  // namespace
+}  // namespace kellvar
