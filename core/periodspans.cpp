@@ -47,6 +47,8 @@ TPeriodSpan PeriodSpan(TPeriod period, int64_t day, const TPeriodRules& rules)
     const TDateParts date = DateOfDayNumber(day);
     switch (period) {
     case TPeriod::Day:
+    case TPeriod::Hour:
+    case TPeriod::Weekday:
         return {day, day, DateName(day)};
     case TPeriod::Week: {
         const int64_t first = day - (rules.WeekStartsOnSunday ? (Weekday(day) + 1) % 7 : Weekday(day));

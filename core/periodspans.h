@@ -9,7 +9,9 @@
 
 namespace kellvar {
 
-enum class TPeriod { Day, Week, Billing, Month, Year };
+// Periods of the calendar, and the hours of the day and days of the week of
+// a usage profile.
+enum class TPeriod { Day, Week, Billing, Month, Year, Hour, Weekday };
 
 // How weeks and billing months are cut. A billing month starts on MonthStart
 // (1 to 31), on the month's last day where it has fewer days (a start of 31

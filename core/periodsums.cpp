@@ -59,10 +59,8 @@ void TPeriodTotals::Add(const TConnectionRecord& record, const std::optional<TCo
     totals_[index].Costs.Add(cost, record);
 }
 
-std::vector<TPeriodTotal> TPeriodTotals::Top(int64_t top) const
+std::vector<TPeriodTotal> TopPeriods(std::vector<TPeriodTotal> periods, int64_t top)
 {
-    std::vector<TPeriodTotal> periods = totals_;
-    // Equal byte counts keep their time order.
     std::stable_sort(periods.begin(), periods.end(),
                      [](const TPeriodTotal& a, const TPeriodTotal& b) { return Bytes(a) > Bytes(b); });
     periods.resize(std::min(periods.size(), static_cast<size_t>(top)));

@@ -15,11 +15,13 @@
 namespace kellvar {
 
 // The periods as --by names them and the JSON output writes them.
-inline constexpr std::array<std::pair<std::string_view, TPeriod>, 5> PeriodNames = {{{"day", TPeriod::Day},
+inline constexpr std::array<std::pair<std::string_view, TPeriod>, 7> PeriodNames = {{{"day", TPeriod::Day},
                                                                                      {"week", TPeriod::Week},
                                                                                      {"billing", TPeriod::Billing},
                                                                                      {"month", TPeriod::Month},
-                                                                                     {"year", TPeriod::Year}}};
+                                                                                     {"year", TPeriod::Year},
+                                                                                     {"hour", TPeriod::Hour},
+                                                                                     {"weekday", TPeriod::Weekday}}};
 
 std::string_view PeriodName(TPeriod period);
 
@@ -31,6 +33,10 @@ struct TPeriodTotal {
     TCostSums Costs;  // shown only when the report prices
 };
 
+// The periods with the most bytes (received and sent), largest first; equal
+// byte counts keep their order.
+std::vector<TPeriodTotal> TopPeriods(std::vector<TPeriodTotal> periods, int64_t top);
+
 // Adds the connections up per period as they come, one total a period, kept
 // in time order: a log read in time order only ever adds at the end.
 class TPeriodTotals {
@@ -40,8 +46,7 @@ public:
     void Add(const TConnectionRecord& record, const std::optional<TCost>& cost = std::nullopt);
     // In time order.
     const std::vector<TPeriodTotal>& Periods() const { return totals_; }
-    // The top periods with the most bytes (received and sent), largest first.
-    std::vector<TPeriodTotal> Top(int64_t top) const;
+    std::vector<TPeriodTotal> Top(int64_t top) const { return TopPeriods(totals_, top); }
 
 private:
     TPeriod period_;

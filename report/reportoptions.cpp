@@ -44,7 +44,8 @@ std::string ReportHelp()
              "                   (seconds, bytes, ISO 8601 stamps) in any locale and the\n"
              "                   whole log, past the table's 32,766 rows\n"
              "  --by=PERIOD      totals and means per day, week, billing (month), month or\n"
-             "                   year of the connect date\n"
+             "                   year of the connect date; hour or weekday: when online,\n"
+             "                   each connection split across the hours and days it spans\n"
              "  --month-start=DAY  the day a billing month starts (1-31; 31 is a month's\n"
              "                   last day); --week-start=monday|sunday (monday: ISO weeks)\n"
              "  --alert=LIMIT    PERIOD:QUANTITY>VALUE (day, week, month; time, volume,\n"
@@ -308,7 +309,8 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
         } else if (const auto by = OptionValue(arguments, i, "--by")) {
             o.By = Named(PeriodNames, *by);
             if (!o.By)
-                return bad("--by", *by, "day, week, billing, month or year", "day, week, billing, month oder year");
+                return bad("--by", *by, "day, week, billing, month, year, hour or weekday",
+                           "day, week, billing, month, year, hour oder weekday");
         } else if (const auto start = OptionValue(arguments, i, "--month-start")) {
             int32_t day = 0;
             if (!ReadInteger(*start, day) || day < 1 || day > 31)

@@ -15,6 +15,7 @@
 #include "core/chartpoints.h"
 #include "core/rowtexts.h"
 #include "core/summaryfigures.h"
+#include "core/usageprofile.h"
 #include "lang/costtexts.h"
 #include "lang/messages.h"
 #include "lang/texttable.h"
@@ -293,18 +294,24 @@ public:
         : TScriptWriter(options, input, output, options.Format == TReportFormat::Json),
           periods_(*options.By, options.Periods)
     {
+        if (*options.By == TPeriod::Hour || *options.By == TPeriod::Weekday)
+            profile_.emplace(*options.By);
     }
 
 private:
     void Add(const TNumberedConnection& connection, const std::optional<TCost>& cost) override
     {
-        periods_.Add(connection.Record, cost);
+        if (profile_)
+            profile_->Add(connection.Record, cost);
+        else
+            periods_.Add(connection.Record, cost);
     }
     void End(const TSummaryValues&) override
     {
+        const std::vector<TPeriodTotal>& all = profile_ ? profile_->Rows() : periods_.Periods();
         const std::vector<TPeriodTotal> top =
-            Options().Top ? periods_.Top(*Options().Top) : std::vector<TPeriodTotal>{};
-        const std::vector<TPeriodTotal>& kept = Options().Top ? top : periods_.Periods();
+            Options().Top ? TopPeriods(all, *Options().Top) : std::vector<TPeriodTotal>{};
+        const std::vector<TPeriodTotal>& kept = Options().Top ? top : all;
         const TTextSink sink = [this](std::string_view text) { Output().Write(text); };
         switch (Options().Format) {
         case TReportFormat::Json:
@@ -320,6 +327,8 @@ private:
     }
 
     TPeriodTotals periods_;
+    // The hours or weekdays of a usage profile, instead of periods.
+    std::optional<TUsageProfile> profile_;
 };
 
 // What each tariff would have cost, per --by period or in total.
@@ -395,8 +404,8 @@ private:
                                       BooleanField("projected", check.Limit->Projected)});
             } else {
                 text += check.Limit->Text + ": " + shown
-                        + (check.Limit->Projected ? (german ? " voraussichtlich" : " projected") : "") + " ("
-                        + firstDay + (german ? " bis " : " to ") + lastDay + ")\n";
+                        + (check.Limit->Projected ? (german ? " voraussichtlich" : " projected") : "") + " (" + firstDay
+                        + (german ? " bis " : " to ") + lastDay + ")\n";
             }
             first = false;
         }

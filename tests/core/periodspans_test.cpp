@@ -3,6 +3,7 @@
 #include "core/calendar.h"
 #include "core/periodsums.h"
 #include "core/usagelimits.h"
+#include "core/usageprofile.h"
 
 #include <gtest/gtest.h>
 
@@ -138,6 +139,45 @@ TEST(ParseLimit, ValuesInTheirUnitsAndNothingElse)
     for (const char* bad : {"month:cost>40EUR", "year:time>1h", "month:speed>1", "month:time>", "month:time>-1h",
                             "month:volume>1XB", "monthtime>1h"})
         EXPECT_FALSE(ParseLimit(bad)) << bad;
+}
+
+TConnectionRecord Online(int64_t day, int32_t hours, int32_t minutes, int32_t durationMinutes, int32_t bytes)
+{
+    TConnectionRecord record;
+    record.ConnectDateParts = DateOfDayNumber(day);
+    record.ConnectDate =
+        DateKeyOf(record.ConnectDateParts.Year, record.ConnectDateParts.Month, record.ConnectDateParts.Day);
+    record.ConnectTime = static_cast<int32_t>(TimeOfDayValue(hours, minutes, 0, 0));
+    record.ConnectionDuration = durationMinutes * 6'000;
+    record.BytesRead = bytes;
+    return record;
+}
+
+TEST(UsageProfile, AConnectionIsSplitExactlyAcrossTheHoursItSpans)
+{
+    TUsageProfile hours(TPeriod::Hour);
+    // 17:50 to 18:20 with 1,000 bytes: 10 minutes and 333 bytes to 17, 20 minutes and 667 to 18.
+    hours.Add(Online(Day(1999, 3, 1), 17, 50, 30, 1'000));
+    EXPECT_EQ(hours.Rows()[17].Sums.DurationHundredths, 60'000);
+    EXPECT_EQ(hours.Rows()[18].Sums.DurationHundredths, 120'000);
+    EXPECT_EQ(hours.Rows()[17].Sums.ReceivedBytes, 333);
+    EXPECT_EQ(hours.Rows()[18].Sums.ReceivedBytes, 667);
+    EXPECT_EQ(hours.Rows()[17].Sums.Connections, 1) << "counted where it began";
+    EXPECT_EQ(hours.Rows()[18].Sums.Connections, 0);
+}
+
+TEST(UsageProfile, SundayNightIntoMondaySplitsAcrossTheDays)
+{
+    TUsageProfile days(TPeriod::Weekday);
+    // 7 March 1999 was a Sunday: 23:50 to 00:10 gives ten minutes to each day.
+    days.Add(Online(Day(1999, 3, 7), 23, 50, 20, 7), TCost{10, nullptr});
+    const std::vector<TPeriodTotal>& rows = days.Rows();
+    EXPECT_EQ(rows[6].Period, "sunday");
+    EXPECT_EQ(rows[6].Sums.DurationHundredths, 60'000);
+    EXPECT_EQ(rows[0].Sums.DurationHundredths, 60'000);
+    EXPECT_EQ(rows[6].Sums.ReceivedBytes + rows[0].Sums.ReceivedBytes, 7) << "the parts add up to the whole";
+    EXPECT_EQ(rows[6].Costs.Amount + rows[0].Costs.Amount, 10);
+    EXPECT_EQ(rows[6].Costs.Amount, 5);
 }
 
 TEST(Calendar, DaysInMonth)

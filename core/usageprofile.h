@@ -1,0 +1,30 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "periodsums.h"
+
+#include <array>
+#include <optional>
+#include <vector>
+
+namespace kellvar {
+
+// When the connections were online: online time, volume and cost per hour
+// of the day ("00" to "23") or per weekday ("monday" to "sunday"). A
+// connection is split exactly across the hours and days it spans (17:50 to
+// 18:20 gives 10 minutes to 17 and 20 to 18), its bytes and cost in the same
+// shares, so that the parts add up to its whole; it counts as a connection,
+// with its dialing time, where it began.
+class TUsageProfile {
+public:
+    explicit TUsageProfile(TPeriod period);
+    void Add(const TConnectionRecord& record, const std::optional<TCost>& cost = std::nullopt);
+    // Every hour or weekday in order, empty ones too.
+    const std::vector<TPeriodTotal>& Rows() const { return rows_; }
+
+private:
+    TPeriod period_;
+    std::vector<TPeriodTotal> rows_;
+};
+
+}  // namespace kellvar
