@@ -40,10 +40,17 @@ void TPeriodTotals::Add(const TConnectionRecord& record, const std::optional<TCo
     // Weeks and billing months count in calendar days; days, months and years
     // keep the log's own date pieces, whatever they hold.
     const bool calendar = period_ == TPeriod::Week || period_ == TPeriod::Billing;
-    const TPeriodSpan span = calendar ? PeriodSpan(period_, DayNumber(d.Year, d.Month, d.Day), rules_) : TPeriodSpan{};
-    const TDateParts first = calendar ? DateOfDayNumber(span.First) : TDateParts{};
+    // A log in time order stays in one week or billing month for many
+    // connections: the period is worked out only when the day leaves it.
+    const int64_t day = calendar ? DayNumber(d.Year, d.Month, d.Day) : 0;
+    if (calendar && !lastSpan_.Holds(day)) {
+        lastSpan_ = PeriodSpan(period_, day, rules_);
+        const TDateParts first = DateOfDayNumber(lastSpan_.First);
+        lastSpanKey_ = DateKeyOf(first.Year, first.Month, first.Day);
+    }
+    const TPeriodSpan& span = lastSpan_;
     const int32_t key =
-        calendar ? DateKeyOf(first.Year, first.Month, first.Day)
+        calendar ? lastSpanKey_
                  : DateKeyOf(d.Year, period_ == TPeriod::Year ? 1 : d.Month, period_ == TPeriod::Day ? d.Day : 1);
     size_t index = totals_.size();
     if (!keys_.empty() && !(keys_.back() < key))

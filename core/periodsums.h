@@ -51,6 +51,8 @@ public:
 private:
     TPeriod period_;
     TPeriodRules rules_;
+    TPeriodSpan lastSpan_{1, 0, {}};  // holds no day until the first connection
+    int32_t lastSpanKey_ = 0;
     std::vector<int32_t> keys_;  // the periods' date keys, ascending
     std::vector<TPeriodTotal> totals_;
 };

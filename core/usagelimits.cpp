@@ -139,6 +139,15 @@ void TLimitChecks::Add(const TConnectionRecord& record, const std::optional<TCos
             check.Used += UsedOf(check.Limit->Quantity, record, cost);
 }
 
+void TPeriodEstimate::Add(const TConnectionRecord& record, const std::optional<TCost>& cost)
+{
+    const TDateParts& d = record.ConnectDateParts;
+    if (record.ConnectDate == 0 || !span_.Holds(DayNumber(d.Year, d.Month, d.Day)))
+        return;
+    for (const auto& [name, quantity] : Quantities)
+        used_[static_cast<size_t>(quantity)] += UsedOf(quantity, record, cost);
+}
+
 std::vector<TLimitCheck> TLimitChecks::Checks() const
 {
     std::vector<TLimitCheck> checks = checks_;

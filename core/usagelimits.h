@@ -5,6 +5,7 @@
 #include "periodspans.h"
 #include "tariffs.h"
 
+#include <array>
 #include <cstdint>
 #include <optional>
 #include <string>
@@ -53,6 +54,23 @@ public:
 private:
     std::vector<TLimitCheck> checks_;
     int64_t today_;
+};
+
+// What one period (the one that holds today) used so far of every quantity,
+// and the projection for the whole of it.
+class TPeriodEstimate {
+public:
+    TPeriodEstimate(TPeriodSpan span, int64_t today) : span_(std::move(span)), today_(today) {}
+    void Add(const TConnectionRecord& record, const std::optional<TCost>& cost);
+    const TPeriodSpan& Span() const { return span_; }
+    // Hundredths of a second, bytes, or millionths of the currency.
+    int64_t Used(TQuantity quantity) const { return used_[static_cast<size_t>(quantity)]; }
+    int64_t Estimate(TQuantity quantity) const { return Projected(Used(quantity), span_, today_); }
+
+private:
+    TPeriodSpan span_;
+    int64_t today_;
+    std::array<int64_t, 5> used_{};
 };
 
 // A used or projected value as the alert line says it: "3:20:00", "512.0MiB", "45.20".

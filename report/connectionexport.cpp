@@ -254,10 +254,35 @@ TFields CostSumFields(const std::optional<TCostSums>& costs, const TTariff* mone
 
 namespace {
 
+std::string DayName(int64_t day)
+{
+    return PeriodSpan(TPeriod::Day, day, {}).Name;
+}
+
+// The billing month's figures so far and foreseen, for --estimate.
+TFields EstimateFields(const TPeriodEstimate& e, const TTariff* money)
+{
+    TFields fields = {TextField("estimate_first_day", DayName(e.Span().First)),
+                      TextField("estimate_last_day", DayName(e.Span().Last)),
+                      HundredthsField("month_duration_s", e.Used(TQuantity::Time)),
+                      HundredthsField("estimated_duration_s", e.Estimate(TQuantity::Time)),
+                      IntegerField("month_bytes", e.Used(TQuantity::Volume)),
+                      IntegerField("estimated_bytes", e.Estimate(TQuantity::Volume))};
+    if (money != nullptr) {
+        fields.push_back(DecimalField("month_cost", QuantityText(TQuantity::Cost, e.Used(TQuantity::Cost))));
+        fields.push_back(DecimalField("estimated_cost", QuantityText(TQuantity::Cost, e.Estimate(TQuantity::Cost))));
+    }
+    return fields;
+}
+
 TFields WithCosts(TFields fields, const TSummaryValues& values)
 {
     const TFields costs = CostSumFields(values.Costs, values.Money);
     fields.insert(fields.end(), costs.begin(), costs.end());
+    if (values.Estimate != nullptr) {
+        const TFields estimate = EstimateFields(*values.Estimate, values.Money);
+        fields.insert(fields.end(), estimate.begin(), estimate.end());
+    }
     return fields;
 }
 

@@ -4,6 +4,7 @@
 #include "core/connectionrecord.h"
 #include "core/connectionsums.h"
 #include "core/tariffs.h"
+#include "core/usagelimits.h"
 #include "machinetext.h"
 
 #include <optional>
@@ -48,6 +49,8 @@ struct TSummaryValues {
     // tariff's currency, which all share.
     std::optional<TCostSums> Costs;
     const TTariff* Money = nullptr;
+    // With --estimate: the billing month that holds today, so far and foreseen.
+    const TPeriodEstimate* Estimate = nullptr;
 };
 // The cost fields of a summary or a period: total, means, currency and how
 // many connections had a price; none without costs.

@@ -52,7 +52,10 @@ std::string ReportHelp()
              "                   received, sent, cost), e.g. month:cost>40, day:time>3h,\n"
              "                   month:volume~>500MiB (~: the projection for the period);\n"
              "                   prints each exceeded limit and exits 2\n"
-             "  --today=DATE     the day whose periods --alert checks (default: today)\n"
+             "  --estimate       with --summary: the billing month that holds today, so\n"
+             "                   far and foreseen (so far / days elapsed * days in it)\n"
+             "  --today=DATE     the day whose periods --alert and --estimate take\n"
+             "                   (default: today)\n"
              "  --top=N          only the N periods with the most bytes, largest first\n"
              "  --since=DATE     keep connections from this connect date on\n"
              "  --until=DATE     keep connections up to this connect date; a DATE is\n"
@@ -162,6 +165,7 @@ struct TUsageTexts {
     const char* CostsChartNeedsTariff;
     const char* AlertAlone;
     const char* CostAlertNeedsTariff;
+    const char* EstimateWithSummary;
 };
 
 const TUsageTexts& UsageTexts(bool german)
@@ -184,7 +188,8 @@ const TUsageTexts& UsageTexts(bool german)
         "--chart=costs needs --tariff",
         "--alert goes with --format=text or json, --month-start, --week-start, --today, --tariff and --since/--until "
         "only",
-        "a cost limit needs --tariff"};
+        "a cost limit needs --tariff",
+        "--estimate goes with --summary and --format=csv or json"};
     static const TUsageTexts German{
         " ist nicht ",
         "unbekannte Option ",
@@ -205,7 +210,8 @@ const TUsageTexts& UsageTexts(bool german)
         "--chart=costs braucht --tariff",
         "--alert gehört nur zu --format=text oder json, --month-start, --week-start, --today, --tariff und "
         "--since/--until",
-        "eine Kostengrenze braucht --tariff"};
+        "eine Kostengrenze braucht --tariff",
+        "--estimate gehört zu --summary mit --format=csv oder json"};
     return german ? German : English;
 }
 
@@ -242,7 +248,7 @@ std::string BashCompletion()
              "    --*=*) COMPREPLY=() ;;\n"
              "    -*)\n"
              "        COMPREPLY=($(compgen -W '--summary --oneline --format= --by= --top= --since= --until= --tariff= "
-             "--compare --month-start= --week-start= --alert= --today= --chart= --output= --size= --german "
+             "--compare --month-start= --week-start= --alert= --estimate --today= --chart= --output= --size= --german "
              "--english --help --version' -- \"$word\"))\n"
              "        [[ ${COMPREPLY-} == *= ]] && compopt -o nospace 2>/dev/null\n"
              "        ;;\n"
@@ -297,6 +303,8 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
             o.OneLine = true;
         } else if (argument == "--compare") {
             o.Compare = true;
+        } else if (argument == "--estimate") {
+            o.Estimate = true;
         } else if (argument == "--german" || argument == "--english") {
             languages += o.German == (argument == "--german") ? 0 : 1;
             o.German = argument == "--german";
@@ -390,6 +398,8 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
         return Usage(say.TariffOutputs);
     if (!o.Alerts.empty() && (o.Summary || o.OneLine || o.By || o.Chart || o.Compare || o.Format == TReportFormat::Csv))
         return Usage(say.AlertAlone);
+    if (o.Estimate && (!o.Summary || o.Format == TReportFormat::Text))
+        return Usage(say.EstimateWithSummary);
     const bool costAlert = std::any_of(o.Alerts.begin(), o.Alerts.end(),
                                        [](const TLimit& limit) { return limit.Quantity == TQuantity::Cost; });
     if (costAlert && o.Tariffs.empty())

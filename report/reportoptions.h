@@ -60,6 +60,8 @@ struct TReportOptions {
     TPeriodRules Periods;
     // The day the current period holds (a day number): the clock's, or --today's.
     std::optional<int64_t> Today;
+    // --summary adds the billing month that holds today, so far and foreseen.
+    bool Estimate = false;
     // Limits to check instead of any other output.
     std::vector<TLimit> Alerts;
     // One history in this order; "-" is standard input.

@@ -266,14 +266,25 @@ public:
     TSummaryValuesWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
         : TScriptWriter(options, input, output, options.Format == TReportFormat::Json)
     {
+        if (options.Estimate)
+            estimate_.emplace(PeriodSpan(TPeriod::Billing, input.Today, options.Periods), input.Today);
     }
 
 private:
-    void End(const TSummaryValues& summary) override
+    void Add(const TNumberedConnection& connection, const std::optional<TCost>& cost) override
     {
+        if (estimate_)
+            estimate_->Add(connection.Record, cost);
+    }
+    void End(const TSummaryValues& values) override
+    {
+        TSummaryValues summary = values;
+        summary.Estimate = estimate_ ? &*estimate_ : nullptr;
         Output().Write(Options().Format == TReportFormat::Json ? "\"summary\":" + SummaryJson(summary) + "}\n"
                                                                : SummaryCsv(summary));
     }
+
+    std::optional<TPeriodEstimate> estimate_;
 };
 
 class TOneLineWriter final : public TScriptWriter {

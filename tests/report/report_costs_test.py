@@ -141,6 +141,17 @@ class Costs(unittest.TestCase):
         self.assertEqual(self.report("--alert=month:cost>0.6", "--tariff=" + self.by_call, "--tariff=" + self.units,
                                      "--today=1999-03-31", self.log)[0], 0)
 
+    def test_the_estimate_foresees_the_billing_month_from_its_days_so_far(self):
+        code, out, err = self.report("--summary", "--format=json", "--estimate", "--today=1999-03-06",
+                                     "--tariff=" + self.by_call, "--tariff=" + self.units, self.log)
+        self.assertEqual(code, 0, err)
+        summary = json.loads(out)["summary"]
+        # Six days of March hold 571 s, 4,500 bytes and 0.60 DM: times 31 / 6.
+        self.assertEqual((summary["month_duration_s"], summary["estimated_duration_s"]), (571.0, 2950.17))
+        self.assertEqual((summary["month_bytes"], summary["estimated_bytes"]), (4500, 23250))
+        self.assertEqual((summary["month_cost"], summary["estimated_cost"]), (0.6, 3.1))
+        self.assertEqual(self.report("--summary", "--estimate", self.log)[0], 2)
+
     def test_a_bad_tariff_is_refused_before_any_output(self):
         bad = self.write("bad.tariff", "currency DM 2\nunit 60 0.1\nunit 60 0.2 on mondy\n")
         for arguments in (["--tariff=" + bad], ["--tariff=" + self.folder.name + "/missing.tariff"],
