@@ -4,6 +4,7 @@
 #include "chart.h"
 #include "filenames.h"
 #include "layouthelpers.h"
+#include "limitspanel.h"
 #include "userdialogs.h"
 
 #include "core/formatting.h"
@@ -51,7 +52,7 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
       addButton_(Named(new QPushButton, "AddTariffButton")),
       removeButton_(Named(new QPushButton, "RemoveTariffButton")), upButton_(Named(new QPushButton, "TariffUpButton")),
       downButton_(Named(new QPushButton, "TariffDownButton")), note_(Named(new QLabel, "CostsNoteLabel")),
-      monthTable_(Named(new QTreeWidget, "CostMonthList")),
+      limits_(new TLimitsPanel), monthTable_(Named(new QTreeWidget, "CostMonthList")),
       chart_(new TChart("CostChart", {{"CostSeries", QColor(0, 0, 255), false}}))
 {
     auto* page = new QVBoxLayout(this);
@@ -83,6 +84,7 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
     }
     figures->setColumnStretch(2, 1);
     page->addLayout(figures);
+    page->addWidget(limits_);
 
     auto* months = new QHBoxLayout;
     monthTable_->setRootIsDecorated(false);
@@ -113,6 +115,7 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
 void TCostsPage::ApplyTexts(bool german)
 {
     german_ = german;
+    limits_->ApplyTexts(german);
     filesLabel_->setText(Worded(TCostWording::TariffFiles, german));
     fileList_->setAccessibleName(Worded(TCostWording::TariffFiles, german).section(" (", 0, 0));
     addButton_->setText(Worded(TCostWording::AddTariff, german));
@@ -248,8 +251,9 @@ void TCostsPage::CopyMonths() const
         QApplication::clipboard()->setText(MonthsText());
 }
 
-void TCostsPage::Clear()
+void TCostsPage::Clear(int64_t today)
 {
+    limits_->Clear(today);
     // Without tariffs there is nothing to clear, and the hidden chart is not
     // laid out anew for every run.
     if (!shown_)
@@ -266,15 +270,17 @@ void TCostsPage::Clear()
 
 void TCostsPage::Add(const TConnectionRecord& record)
 {
+    const std::optional<TCost> cost = tariffs_ ? tariffs_->Price(record) : std::nullopt;
+    limits_->Add(record, cost);
     if (!tariffs_)
         return;
-    const std::optional<TCost> cost = tariffs_->Price(record);
     monthTotals_.Add(record, cost);
     costs_.Add(cost, record);
 }
 
 void TCostsPage::Show()
 {
+    limits_->Show();
     if (!tariffs_)
         return;
     shown_ = true;

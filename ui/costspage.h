@@ -18,6 +18,7 @@ class QTreeWidget;
 namespace kellvar {
 
 class TChart;
+class TLimitsPanel;
 class TUserDialogs;
 
 // The Costs page: the tariff files in use (the first that fits a connection
@@ -41,8 +42,9 @@ public:
     // The tariffs the connections are priced by; none without files or with an error.
     const TTariffs* Tariffs() const { return tariffs_ ? &*tariffs_ : nullptr; }
 
-    // A run's connections, as the table keeps them; shown once the run has ended.
-    void Clear();
+    // A run's connections, as the table keeps them; shown once the run has
+    // ended. The limits check the periods that hold today.
+    void Clear(int64_t today);
     void Add(const TConnectionRecord& record);
     void Show();
 
@@ -50,6 +52,7 @@ public:
     QString MonthsText() const;
     void CopyMonths() const;
 
+    TLimitsPanel* Limits() const { return limits_; }
     QListWidget* FileList() const { return fileList_; }
     QTreeWidget* Months() const { return monthTable_; }
     TChart* Chart() const { return chart_; }
@@ -86,6 +89,7 @@ private:
     QPushButton* downButton_;
     QLabel* note_;
     std::vector<std::pair<QLabel*, QLabel*>> figures_;
+    TLimitsPanel* limits_;
     QTreeWidget* monthTable_;
     TChart* chart_;
 };

@@ -13,11 +13,13 @@
 #include "tablepage.h"
 
 #include "core/alltimelog.h"
+#include "core/calendar.h"
 #include "core/modemlogparser.h"
 #include "core/rowtexts.h"
 #include "core/summaryfigures.h"
 #include "lang/language.h"
 #include "lang/messages.h"
+#include "platform/localdate.h"
 #include "ui/rules/summarylines.h"
 
 #include <QApplication>
@@ -74,7 +76,8 @@ void TModemLogDialog::ClearTable()
             status->clear();
     overview_->ShowRowLimitNote({});
     tablePage_->Clear();
-    costsPage_->Clear();
+    const platform::TLocalDate today = platform::LocalDate();
+    costsPage_->Clear(DayNumber(today.Year, today.Month, today.Day));
 }
 
 void TModemLogDialog::AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber)

@@ -9,6 +9,7 @@
 #include "costspage.h"
 #include "fixedplacement.h"
 #include "layouthelpers.h"
+#include "limitspanel.h"
 #include "overviewpage.h"
 #include "pagescrollarea.h"
 #include "settingspage.h"
@@ -154,6 +155,10 @@ void TModemLogDialog::BuildLayout()
     connect(costsPage_, &TCostsPage::TariffsChanged, this, [this] {
         tablePage_->SetTariffs(costsPage_->Tariffs());
         // The shown log priced anew; at start-up its first run comes later.
+        if (startUpDone_ && !shownLog_.isEmpty())
+            AnalyseLogFile(shownLog_, true);
+    });
+    connect(costsPage_->Limits(), &TLimitsPanel::LimitsChanged, this, [this] {
         if (startUpDone_ && !shownLog_.isEmpty())
             AnalyseLogFile(shownLog_, true);
     });

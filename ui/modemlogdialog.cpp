@@ -3,8 +3,10 @@
 
 #include "chartpage.h"
 #include "costspage.h"
+#include "desktopnotification.h"
 #include "filenames.h"
 #include "layouthelpers.h"
+#include "limitspanel.h"
 #include "overviewpage.h"
 #include "settingspage.h"
 #include "tablepage.h"
@@ -139,6 +141,7 @@ void TModemLogDialog::ReadSettings()
 
     settingsPage_->Load(s);
     costsPage_->SetFiles(s.TariffFiles);
+    costsPage_->Limits()->SetLimits(s.Limits, s.AlertedPeriods, s.Periods);
     if (s.UseLastWindowPosition)
         ApplyOuterBounds(s.Bounds);
     FDefaultLogFile = FileNameText(s.DefaultLogFile);
@@ -157,6 +160,9 @@ TWindowSettings TModemLogDialog::CurrentSettings() const
     s.Bounds = {frame.x(), frame.y(), frame.width(), frame.height()};
     settingsPage_->Store(s);
     s.TariffFiles = costsPage_->Files();
+    s.Limits = costsPage_->Limits()->Limits();
+    s.AlertedPeriods = costsPage_->Limits()->AlertedPeriods();
+    s.Periods = costsPage_->Limits()->Rules();
     s.DefaultLogFile = FileNameBytes(FDefaultLogFile);
     s.ShowValueLabels = ShowLabelsCheckBox->isChecked();
     s.InitialDirectory = FileNameBytes(OpenDialog1.InitialDirectory);
@@ -275,6 +281,10 @@ void TModemLogDialog::FormActivate()
         const bool analysed = AnalyseLogFile(startUpFile, noSizeWarning);
         if (FQuiet || FQuietTotal) {
             quietRunFailed_ = quietRunFailed_ || !analysed;
+            // The daily timer's run tells a limit exceeded once in its period.
+            for (const std::string& exceeded : costsPage_->Limits()->NewlyExceeded())
+                NotifyDesktop(IsGerman ? "Kellvar: Grenze überschritten" : "Kellvar: limit exceeded",
+                              QString::fromStdString(exceeded));
             close();
         }
     } else if (FQuiet || FQuietTotal) {

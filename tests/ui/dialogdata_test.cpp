@@ -11,12 +11,14 @@
 #include "tests/core/analysis_helpers.h"
 #include "ui/chart.h"
 #include "ui/costspage.h"
+#include "ui/limitspanel.h"
 #include "ui/rules/contrast.h"
 
 #include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QDate>
 #include <QDropEvent>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -207,6 +209,29 @@ private slots:
         QVERIFY(t.Dialogs.Messages.front().endsWith("bad.tariff:2: unknown weekday \"mondy\""));
         QCOMPARE(t.Window->ListView1->model()->columnCount(), static_cast<int>(TableColumnCount));
         QCOMPARE(t.Window->CostsPage()->FileList()->count(), 1);
+    }
+
+    void limitsShowAsBarsAndAreToldOncePerPeriod()
+    {
+        // 9 minutes 40 seconds online today.
+        std::string log = EnglishSession("10:00:00.00", "10:00:20.00", "10:10:00.00", 1'000, 100);
+        const std::string today = QDate::currentDate().toString("MM-dd-yyyy").toStdString();
+        for (size_t at = log.find("01-05-2000"); at != std::string::npos; at = log.find("01-05-2000", at))
+            log.replace(at, 10, today);
+        TDialogUnderTest t;
+        const std::string path = t.ProgramDir.Write("ModemLog.txt", log);
+        t.ProgramDir.Write("kellvar.INI",
+                           "[SETTINGS]\nLoadDefaultLogFile=1\nLimit1=day:time>5min\nLimit2=day:time~>1h\n");
+        t.Start({path});
+        TLimitsPanel& limits = *t.Window->CostsPage()->Limits();
+        QCOMPARE(limits.LimitList()->count(), 2);
+        QVERIFY(limits.Bar(0)->text().startsWith("day:time>5min: 0:09:40 so far, 0:09:40 foreseen"));
+        const std::vector<std::string> told = limits.NewlyExceeded();
+        QCOMPARE(told.size(), size_t{1});
+        QVERIFY(limits.NewlyExceeded().empty());
+        t.Window->close();
+        const std::string iso = QDate::currentDate().toString("yyyy-MM-dd").toStdString();
+        QVERIFY(ReadFile(t.IniFile()).find("Alerted1=" + iso + "\r\n") != std::string::npos);
     }
 
     void copyLineTakesTheFirstSelectedRow()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "costfigures.h"
 
+#include <algorithm>
+
 namespace kellvar {
 
 std::vector<TCostFigure> CostFigures(const TCostSums& costs, const TTariff& money, std::string_view decimalSeparator)
@@ -20,6 +22,21 @@ std::string CostFigureLines(const std::vector<TCostFigure>& figures, bool german
     for (const TCostFigure& figure : figures)
         lines += std::string(CostWording(figure.Caption, german)) + ":\t" + figure.Value + "\n";
     return lines;
+}
+
+TLimitBar LimitBar(const TLimitCheck& check, bool german)
+{
+    const TLimit& limit = *check.Limit;
+    const int64_t shown = limit.Projected ? check.Projection : check.Used;
+    TLimitBar bar;
+    bar.Exceeded = check.Exceeded();
+    bar.Percent = limit.Value > 0 ? static_cast<int>(std::min<int64_t>(100, shown * 100 / limit.Value))
+                                  : (shown > 0 ? 100 : 0);
+    bar.Text = limit.Text + ": " + QuantityText(limit.Quantity, check.Used) + (german ? " bisher, " : " so far, ")
+               + QuantityText(limit.Quantity, check.Projection) + (german ? " erwartet (" : " foreseen (")
+               + PeriodSpan(TPeriod::Day, check.Span.First, {}).Name + (german ? " bis " : " to ")
+               + PeriodSpan(TPeriod::Day, check.Span.Last, {}).Name + ")";
+    return bar;
 }
 
 }  // namespace kellvar

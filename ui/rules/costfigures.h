@@ -2,6 +2,7 @@
 #pragma once
 
 #include "core/tariffs.h"
+#include "core/usagelimits.h"
 #include "lang/costtexts.h"
 
 #include <string>
@@ -22,5 +23,15 @@ std::vector<TCostFigure> CostFigures(const TCostSums& costs, const TTariff& mone
 
 // The figures as the report's summary adds them: "caption: TAB value LF".
 std::string CostFigureLines(const std::vector<TCostFigure>& figures, bool german);
+
+// A limit's bar: what it says and how full it is (0 to 100; the projection
+// where the limit holds it). "month:cost~>40: 12.34 so far, 45.10 foreseen
+// (2000-01-01 to 2000-01-31)".
+struct TLimitBar {
+    std::string Text;
+    int Percent = 0;
+    bool Exceeded = false;
+};
+TLimitBar LimitBar(const TLimitCheck& check, bool german);
 
 }  // namespace kellvar

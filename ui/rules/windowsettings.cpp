@@ -110,33 +110,64 @@ void WriteKey(TSettingsFile& file, const TSettingsKey& key, const TWindowSetting
         key.Field);
 }
 
-std::string TariffKey(size_t number)
+// Lists kept under numbered keys (Tariff1, Tariff2, ...) after the window's
+// own keys, up to the first missing or empty one.
+struct TNumberedList {
+    const char* Prefix;
+    std::vector<std::string> TWindowSettings::*Values;
+};
+constexpr std::array<TNumberedList, 3> NumberedLists = {{{"Tariff", &TWindowSettings::TariffFiles},
+                                                         {"Limit", &TWindowSettings::Limits},
+                                                         {"Alerted", &TWindowSettings::AlertedPeriods}}};
+
+std::string NumberedKey(const char* prefix, size_t number)
 {
-    return "Tariff" + std::to_string(number);
+    return prefix + std::to_string(number);
 }
 
-// The tariff files up to the first missing or empty key.
-void ReadTariffFiles(const TSettingsFile& file, TWindowSettings& s)
+void ReadNumberedLists(const TSettingsFile& file, TWindowSettings& s)
 {
-    s.TariffFiles.clear();
-    for (size_t number = 1;; ++number) {
-        std::string path = file.ReadText(TariffKey(number), "");
-        if (path.empty())
-            return;
-        s.TariffFiles.push_back(std::move(path));
+    for (const TNumberedList& list : NumberedLists) {
+        std::vector<std::string>& values = s.*list.Values;
+        values.clear();
+        for (size_t number = 1;; ++number) {
+            std::string value = file.ReadText(NumberedKey(list.Prefix, number), "");
+            if (value.empty())
+                break;
+            values.push_back(std::move(value));
+        }
     }
 }
 
-// After the window's own keys. A file where no tariff was ever chosen gets
-// no key; one that had more files than now gets an empty key after the
-// last, which ends the list.
-void WriteTariffFiles(TSettingsFile& file, const TWindowSettings& s)
+// A file where a list was never set gets no key of it; one that had more
+// entries than now gets an empty key after the last, which ends the list.
+void WriteNumberedLists(TSettingsFile& file, const TWindowSettings& s)
 {
-    for (size_t i = 0; i < s.TariffFiles.size(); ++i)
-        file.WriteText(TariffKey(i + 1), s.TariffFiles[i]);
-    const std::string end = TariffKey(s.TariffFiles.size() + 1);
-    if (!file.ReadText(end, "").empty())
-        file.WriteText(end, "");
+    for (const TNumberedList& list : NumberedLists) {
+        const std::vector<std::string>& values = s.*list.Values;
+        for (size_t i = 0; i < values.size(); ++i)
+            file.WriteText(NumberedKey(list.Prefix, i + 1), values[i]);
+        const std::string end = NumberedKey(list.Prefix, values.size() + 1);
+        if (!file.ReadText(end, "").empty())
+            file.WriteText(end, "");
+    }
+}
+
+// How billing months and weeks are cut; written only once they differ from
+// the defaults or the file has them.
+void ReadPeriodRules(const TSettingsFile& file, TWindowSettings& s)
+{
+    const int32_t start = file.ReadInteger("BillingMonthStart", s.Periods.MonthStart);
+    s.Periods.MonthStart = start >= 1 && start <= 31 ? start : 1;
+    s.Periods.WeekStartsOnSunday = file.ReadBool("WeekStartsOnSunday", s.Periods.WeekStartsOnSunday);
+}
+
+void WritePeriodRules(TSettingsFile& file, const TWindowSettings& s)
+{
+    if (s.Periods.MonthStart != 1 || !file.ReadText("BillingMonthStart", "").empty())
+        file.WriteInteger("BillingMonthStart", s.Periods.MonthStart);
+    if (s.Periods.WeekStartsOnSunday || !file.ReadText("WeekStartsOnSunday", "").empty())
+        file.WriteBool("WeekStartsOnSunday", s.Periods.WeekStartsOnSunday);
 }
 
 }  // namespace
@@ -155,7 +186,8 @@ void ReadWindowSettings(const TSettingsFile& file, TWindowSettings& s)
     for (const TSettingsKey& key : Keys)
         if (key.Gate(s))
             ReadKey(file, key, s);
-    ReadTariffFiles(file, s);
+    ReadNumberedLists(file, s);
+    ReadPeriodRules(file, s);
 }
 
 bool WriteWindowSettings(TSettingsFile file, const TWindowSettings& s, bool quiet)
@@ -166,7 +198,8 @@ bool WriteWindowSettings(TSettingsFile file, const TWindowSettings& s, bool quie
     for (const TSettingsKey* key : inWriteOrder)
         if (!(quiet && key->IsBound))
             WriteKey(file, *key, s);
-    WriteTariffFiles(file, s);
+    WriteNumberedLists(file, s);
+    WritePeriodRules(file, s);
     return file.Save();
 }
 

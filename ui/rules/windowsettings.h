@@ -4,6 +4,8 @@
 #include "ui/rules/settingsfile.h"
 #include "ui/rules/windowbounds.h"
 
+#include "core/periodspans.h"
+
 #include <string>
 #include <vector>
 
@@ -25,6 +27,13 @@ struct TWindowSettings {
     // The Costs page's tariff files, in the order matching uses: keys
     // Tariff1, Tariff2, ... that exist only once a file was chosen.
     std::vector<std::string> TariffFiles;
+    // The Costs page's limits ("month:cost~>40") and, for each, the first
+    // day of the period it was last told exceeded in, so that the daily
+    // timer tells it once a period.
+    std::vector<std::string> Limits;
+    std::vector<std::string> AlertedPeriods;
+    // How the limits cut billing months and weeks.
+    TPeriodRules Periods;
 };
 
 // Reads the keys in their order, each only when its gate is open; a key not

@@ -1,0 +1,216 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "limitspanel.h"
+
+#include "layouthelpers.h"
+
+#include "ui/rules/contrast.h"
+#include "ui/rules/costfigures.h"
+
+#include <QAbstractItemView>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+namespace kellvar {
+
+namespace {
+
+// A bar past its limit is drawn in a red that reads on the window's ground.
+QPalette ExceededPalette(QPalette palette)
+{
+    const QColor ground = palette.color(QPalette::Base);
+    const TRgb red = ReadableOn({200, 0, 0}, {ground.red(), ground.green(), ground.blue()}, TextContrast);
+    palette.setColor(QPalette::Highlight, QColor(red.Red, red.Green, red.Blue));
+    return palette;
+}
+
+}  // namespace
+
+TLimitsPanel::TLimitsPanel(QWidget* parent)
+    : QWidget(parent), limitsLabel_(Named(new QLabel, "LimitsLabel")), limitEdit_(Named(new QLineEdit, "LimitEdit")),
+      addButton_(Named(new QPushButton, "AddLimitButton")), removeButton_(Named(new QPushButton, "RemoveLimitButton")),
+      limitList_(Named(new QListWidget, "LimitList")), monthStartLabel_(new QLabel),
+      monthStart_(Named(new QSpinBox, "BillingMonthStartSpinBox")), weekStartLabel_(new QLabel),
+      weekStart_(Named(new QComboBox, "WeekStartComboBox")), bars_(new QVBoxLayout)
+{
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    auto* entry = new QHBoxLayout;
+    limitsLabel_->setBuddy(limitEdit_);
+    limitEdit_->setPlaceholderText("month:cost~>40");
+    entry->addWidget(limitsLabel_);
+    entry->addWidget(limitEdit_, 1);
+    entry->addWidget(addButton_);
+    entry->addWidget(removeButton_);
+    monthStartLabel_->setBuddy(monthStart_);
+    monthStart_->setRange(1, 31);
+    weekStartLabel_->setBuddy(weekStart_);
+    weekStart_->addItems({QString(), QString()});
+    entry->addWidget(monthStartLabel_);
+    entry->addWidget(monthStart_);
+    entry->addWidget(weekStartLabel_);
+    entry->addWidget(weekStart_);
+    layout->addLayout(entry);
+    limitList_->setMaximumHeight(limitList_->fontMetrics().height() * 4);
+    layout->addWidget(limitList_);
+    layout->addLayout(bars_);
+    connect(addButton_, &QPushButton::clicked, this, &TLimitsPanel::AddLimit);
+    connect(limitEdit_, &QLineEdit::returnPressed, this, &TLimitsPanel::AddLimit);
+    connect(removeButton_, &QPushButton::clicked, this, &TLimitsPanel::RemoveLimit);
+    connect(monthStart_, &QSpinBox::valueChanged, this, &TLimitsPanel::Changed);
+    connect(weekStart_, &QComboBox::currentIndexChanged, this, &TLimitsPanel::Changed);
+    ApplyTexts(true);
+}
+
+void TLimitsPanel::ApplyTexts(bool german)
+{
+    german_ = german;
+    limitsLabel_->setText(german ? "&Grenze:" : "&Limit:");
+    addButton_->setText(german ? "Setzen" : "Set");
+    removeButton_->setText(german ? "Löschen" : "Delete");
+    limitList_->setAccessibleName(german ? "Grenzen" : "Limits");
+    monthStartLabel_->setText(german ? "Abrechnungsmonat ab Tag:" : "Billing month from day:");
+    weekStartLabel_->setText(german ? "Woche ab:" : "Week from:");
+    // A screen reader names the controls as their labels do.
+    monthStart_->setAccessibleName(QString(monthStartLabel_->text()).remove(':'));
+    weekStart_->setAccessibleName(QString(weekStartLabel_->text()).remove(':'));
+    weekStart_->view()->setAccessibleName(weekStart_->accessibleName());
+    weekStart_->setItemText(0, german ? "Montag" : "Monday");
+    weekStart_->setItemText(1, german ? "Sonntag" : "Sunday");
+    Show();
+}
+
+void TLimitsPanel::Changed()
+{
+    checks_.reset();
+    Show();
+    emit LimitsChanged();
+}
+
+void TLimitsPanel::SetLimits(const std::vector<std::string>& limits, const std::vector<std::string>& alerted,
+                             const TPeriodRules& rules)
+{
+    const QSignalBlocker quietMonth(monthStart_);
+    const QSignalBlocker quietWeek(weekStart_);
+    checks_.reset();
+    limits_.clear();
+    for (const std::string& text : limits)
+        if (const auto limit = ParseLimit(text))
+            limits_.push_back(*limit);
+    alerted_ = alerted;
+    alerted_.resize(limits_.size());
+    monthStart_->setValue(rules.MonthStart);
+    weekStart_->setCurrentIndex(rules.WeekStartsOnSunday ? 1 : 0);
+    limitList_->clear();
+    for (const TLimit& limit : limits_)
+        limitList_->addItem(QString::fromStdString(limit.Text));
+}
+
+std::vector<std::string> TLimitsPanel::Limits() const
+{
+    std::vector<std::string> texts;
+    for (const TLimit& limit : limits_)
+        texts.push_back(limit.Text);
+    return texts;
+}
+
+TPeriodRules TLimitsPanel::Rules() const
+{
+    return {monthStart_->value(), weekStart_->currentIndex() == 1};
+}
+
+void TLimitsPanel::AddLimit()
+{
+    const auto limit = ParseLimit(limitEdit_->text().trimmed().toStdString());
+    if (!limit) {
+        limitEdit_->selectAll();
+        return;
+    }
+    limits_.push_back(*limit);
+    alerted_.emplace_back();
+    limitList_->addItem(QString::fromStdString(limit->Text));
+    limitEdit_->clear();
+    Changed();
+}
+
+void TLimitsPanel::RemoveLimit()
+{
+    const int row = limitList_->currentRow();
+    if (row < 0 || row >= static_cast<int>(limits_.size()))
+        return;
+    limits_.erase(limits_.begin() + row);
+    alerted_.erase(alerted_.begin() + row);
+    delete limitList_->takeItem(row);
+    Changed();
+}
+
+void TLimitsPanel::Clear(int64_t today)
+{
+    today_ = today;
+    checks_.emplace(limits_, Rules(), today);
+}
+
+void TLimitsPanel::Add(const TConnectionRecord& record, const std::optional<TCost>& cost)
+{
+    if (checks_)
+        checks_->Add(record, cost);
+}
+
+QLabel* TLimitsPanel::Bar(size_t index) const
+{
+    QLayoutItem* row = bars_->itemAt(static_cast<int>(index));
+    return row != nullptr && row->layout() != nullptr ? qobject_cast<QLabel*>(row->layout()->itemAt(0)->widget())
+                                                      : nullptr;
+}
+
+void TLimitsPanel::Show()
+{
+    while (QLayoutItem* row = bars_->takeAt(0)) {
+        while (QLayoutItem* item = row->layout()->takeAt(0)) {
+            delete item->widget();
+            delete item;
+        }
+        delete row;
+    }
+    if (!checks_)
+        return;
+    for (const TLimitCheck& check : checks_->Checks()) {
+        const TLimitBar bar = LimitBar(check, german_);
+        auto* row = new QHBoxLayout;
+        auto* text = new QLabel(QString::fromStdString(bar.Text));
+        auto* progress = new QProgressBar;
+        progress->setRange(0, 100);
+        progress->setValue(bar.Percent);
+        progress->setAccessibleName(text->text());
+        if (bar.Exceeded)
+            progress->setPalette(ExceededPalette(progress->palette()));
+        row->addWidget(text, 1);
+        row->addWidget(progress, 1);
+        bars_->addLayout(row);
+    }
+}
+
+std::vector<std::string> TLimitsPanel::NewlyExceeded()
+{
+    std::vector<std::string> told;
+    if (!checks_)
+        return told;
+    const std::vector<TLimitCheck> checks = checks_->Checks();
+    for (size_t i = 0; i < checks.size() && i < alerted_.size(); ++i) {
+        const std::string period = PeriodSpan(TPeriod::Day, checks[i].Span.First, {}).Name;
+        if (!checks[i].Exceeded() || alerted_[i] == period)
+            continue;
+        alerted_[i] = period;
+        told.push_back(LimitBar(checks[i], german_).Text);
+    }
+    return told;
+}
+
+}  // namespace kellvar

@@ -1,0 +1,78 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/usagelimits.h"
+
+#include <QWidget>
+
+#include <optional>
+#include <string>
+#include <vector>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QSpinBox;
+class QVBoxLayout;
+
+namespace kellvar {
+
+// The Costs page's limits: a list of them ("month:cost~>40"), the day the
+// billing month starts and the first day of the week, and a bar per limit
+// with what the period holding today used so far and is foreseen to use.
+class TLimitsPanel : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TLimitsPanel(QWidget* parent = nullptr);
+
+    void ApplyTexts(bool german);
+    // The limits as the settings keep them; texts that are no limit are dropped.
+    void SetLimits(const std::vector<std::string>& limits, const std::vector<std::string>& alerted,
+                   const TPeriodRules& rules);
+    std::vector<std::string> Limits() const;
+    const std::vector<std::string>& AlertedPeriods() const { return alerted_; }
+    TPeriodRules Rules() const;
+
+    // A run's connections, checked against the periods that hold today.
+    void Clear(int64_t today);
+    void Add(const TConnectionRecord& record, const std::optional<TCost>& cost);
+    void Show();
+    // The limits exceeded in a period they were not yet told exceeded in;
+    // each is remembered as told.
+    std::vector<std::string> NewlyExceeded();
+
+    QListWidget* LimitList() const { return limitList_; }
+    QLabel* Bar(size_t index) const;
+
+signals:
+    // The limits or the way periods are cut changed: the log is to be checked anew.
+    void LimitsChanged();
+
+private:
+    // The checks point into the limits: they go with any change of them.
+    void Changed();
+    void AddLimit();
+    void RemoveLimit();
+
+    bool german_ = true;
+    std::vector<TLimit> limits_;
+    std::vector<std::string> alerted_;
+    std::optional<TLimitChecks> checks_;
+    int64_t today_ = 0;
+
+    QLabel* limitsLabel_;
+    QLineEdit* limitEdit_;
+    QPushButton* addButton_;
+    QPushButton* removeButton_;
+    QListWidget* limitList_;
+    QLabel* monthStartLabel_;
+    QSpinBox* monthStart_;
+    QLabel* weekStartLabel_;
+    QComboBox* weekStart_;
+    QVBoxLayout* bars_;
+};
+
+}  // namespace kellvar
