@@ -34,12 +34,31 @@ TFields PeriodFields(const TConnectionSums& s)
             QuotientField("mean_sent_bytes", s.SentBytes, s.Connections)};
 }
 
-TFields PeriodFields(const TPeriodTotal& total, const TTariff* money)
+// The estimate's fields, with values only in the row of the period it foresees.
+TFields EstimateFields(const std::string& period, const TPeriodExtras& extras)
+{
+    if (extras.Estimate == nullptr)
+        return {};
+    const TPeriodEstimateLine& e = *extras.Estimate;
+    const bool here = period == e.Period;
+    TFields fields = {here ? HundredthsField("estimated_duration_s", e.DurationHundredths)
+                           : NoneField("estimated_duration_s"),
+                      here ? IntegerField("estimated_bytes", e.Bytes) : NoneField("estimated_bytes")};
+    if (extras.Money != nullptr)
+        fields.push_back(here && e.CostMillionths
+                             ? DecimalField("estimated_cost", QuantityText(TQuantity::Cost, *e.CostMillionths))
+                             : NoneField("estimated_cost"));
+    return fields;
+}
+
+TFields PeriodFields(const TPeriodTotal& total, const TPeriodExtras& extras)
 {
     TFields fields = PeriodFields(total.Sums);
     fields.insert(fields.begin(), TextField("period", total.Period));
-    const TFields costs = CostSumFields(total.Costs, money);
+    const TFields costs = CostSumFields(total.Costs, extras.Money);
     fields.insert(fields.end(), costs.begin(), costs.end());
+    const TFields estimate = EstimateFields(total.Period, extras);
+    fields.insert(fields.end(), estimate.begin(), estimate.end());
     return fields;
 }
 
@@ -54,25 +73,27 @@ TFields TotalFields(const std::vector<TPeriodTotal>& periods, const TTariff* mon
 
 }  // namespace
 
-void WritePeriodTotalsCsv(const std::vector<TPeriodTotal>& periods, const TTextSink& sink, const TTariff* money)
+void WritePeriodTotalsCsv(const std::vector<TPeriodTotal>& periods, const TTextSink& sink, const TPeriodExtras& extras)
 {
-    sink(CsvLine(PeriodFields(TPeriodTotal{}, money), true));
+    sink(CsvLine(PeriodFields(TPeriodTotal{}, extras), true));
     for (const TPeriodTotal& p : periods)
-        sink(CsvLine(PeriodFields(p, money), false));
+        sink(CsvLine(PeriodFields(p, extras), false));
 }
 
 void WritePeriodTotalsJson(TPeriod period, const std::vector<TPeriodTotal>& periods, const TTextSink& sink,
-                           const TTariff* money)
+                           const TPeriodExtras& extras)
 {
     sink("\"by\":\"" + std::string(PeriodName(period)) + "\",\"periods\":[");
     for (size_t i = 0; i < periods.size(); ++i)
-        sink((i == 0 ? "\n  " : ",\n  ") + JsonObject(PeriodFields(periods[i], money)));
-    sink((periods.empty() ? "" : "\n") + std::string("],\"total\":") + JsonObject(TotalFields(periods, money)) + "}\n");
+        sink((i == 0 ? "\n  " : ",\n  ") + JsonObject(PeriodFields(periods[i], extras)));
+    sink((periods.empty() ? "" : "\n") + std::string("],\"total\":") + JsonObject(TotalFields(periods, extras.Money))
+         + "}\n");
 }
 
 void WritePeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool german, const std::string& sep,
-                           const TTextSink& sink, const TTariff* money)
+                           const TTextSink& sink, const TPeriodExtras& extras)
 {
+    const TTariff* money = extras.Money;
     using TRow = std::vector<std::string>;
     const auto bytes = [&](double value) { return FormatBytes(value, sep); };
     const auto row = [&](const TPeriodTotal& total, const std::string& name) {
@@ -126,6 +147,19 @@ void WritePeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool german
     for (const TPeriodTotal& p : periods)
         write(row(p, p.Period));
     write(total);
+    if (extras.Estimate != nullptr) {
+        const TPeriodEstimateLine& e = *extras.Estimate;
+        std::string line = std::string(german ? "Hochrechnung " : "Estimate ") + e.Period + ": "
+                           + FormatClock(e.DurationHundredths) + ", " + bytes(static_cast<double>(e.Bytes));
+        if (money != nullptr && e.CostMillionths) {
+            // Millionths in the currency's smallest unit, half up.
+            int64_t perSmallest = 1'000'000;
+            for (int32_t i = 0; i < money->Decimals(); ++i)
+                perSmallest /= 10;
+            line += ", " + CostText((*e.CostMillionths + perSmallest / 2) / perSmallest, *money, sep);
+        }
+        sink(line + "\n");
+    }
 }
 
 namespace {

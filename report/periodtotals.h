@@ -16,6 +16,21 @@
 
 namespace kellvar {
 
+// The period that holds today, foreseen for the whole of it (--estimate).
+struct TPeriodEstimateLine {
+    std::string Period;
+    int64_t DurationHundredths = 0;
+    int64_t Bytes = 0;
+    std::optional<int64_t> CostMillionths;
+};
+
+// What the period outputs show besides the sums: costs in the tariffs'
+// currency, and the estimate of the current period.
+struct TPeriodExtras {
+    const TTariff* Money = nullptr;
+    const TPeriodEstimateLine* Estimate = nullptr;
+};
+
 // Where a writer hands its text, a piece at a time.
 using TTextSink = std::function<void(std::string_view)>;
 
@@ -23,14 +38,14 @@ using TTextSink = std::function<void(std::string_view)>;
 // line is ever held; the string forms collect it. With money (the tariffs'
 // currency) the costs are written too.
 void WritePeriodTotalsCsv(const std::vector<TPeriodTotal>& periods, const TTextSink& sink,
-                          const TTariff* money = nullptr);
+                          const TPeriodExtras& extras = {});
 // The document after its opening (JsonDocumentOpening).
 void WritePeriodTotalsJson(TPeriod period, const std::vector<TPeriodTotal>& periods, const TTextSink& sink,
-                           const TTariff* money = nullptr);
+                           const TPeriodExtras& extras = {});
 // Aligned columns with the window's units and captions in the chosen
 // language, and a total line.
 void WritePeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool german, const std::string& decimalSeparator,
-                           const TTextSink& sink, const TTariff* money = nullptr);
+                           const TTextSink& sink, const TPeriodExtras& extras = {});
 std::string PeriodTotalsCsv(const std::vector<TPeriodTotal>& periods);
 std::string PeriodTotalsJson(TPeriod period, const std::vector<TPeriodTotal>& periods);
 std::string PeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool german,

@@ -53,7 +53,8 @@ std::string ReportHelp()
              "                   month:volume~>500MiB (~: the projection for the period);\n"
              "                   prints each exceeded limit and exits 2\n"
              "  --estimate       with --summary: the billing month that holds today, so\n"
-             "                   far and foreseen (so far / days elapsed * days in it)\n"
+             "                   far and foreseen (so far / days elapsed * days in it);\n"
+             "                   with --by: the foreseen totals of the period holding today\n"
              "  --today=DATE     the day whose periods --alert and --estimate take\n"
              "                   (default: today)\n"
              "  --top=N          only the N periods with the most bytes, largest first\n"
@@ -189,7 +190,7 @@ const TUsageTexts& UsageTexts(bool german)
         "--alert goes with --format=text or json, --month-start, --week-start, --today, --tariff and --since/--until "
         "only",
         "a cost limit needs --tariff",
-        "--estimate goes with --summary and --format=csv or json"};
+        "--estimate goes with --by, or with --summary and --format=csv or json"};
     static const TUsageTexts German{
         " ist nicht ",
         "unbekannte Option ",
@@ -211,7 +212,7 @@ const TUsageTexts& UsageTexts(bool german)
         "--alert gehört nur zu --format=text oder json, --month-start, --week-start, --today, --tariff und "
         "--since/--until",
         "eine Kostengrenze braucht --tariff",
-        "--estimate gehört zu --summary mit --format=csv oder json"};
+        "--estimate gehört zu --by, oder zu --summary mit --format=csv oder json"};
     return german ? German : English;
 }
 
@@ -398,7 +399,7 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
         return Usage(say.TariffOutputs);
     if (!o.Alerts.empty() && (o.Summary || o.OneLine || o.By || o.Chart || o.Compare || o.Format == TReportFormat::Csv))
         return Usage(say.AlertAlone);
-    if (o.Estimate && (!o.Summary || o.Format == TReportFormat::Text))
+    if (o.Estimate && !((o.Summary && o.Format != TReportFormat::Text) || o.By))
         return Usage(say.EstimateWithSummary);
     const bool costAlert = std::any_of(o.Alerts.begin(), o.Alerts.end(),
                                        [](const TLimit& limit) { return limit.Quantity == TQuantity::Cost; });

@@ -307,6 +307,8 @@ public:
     {
         if (*options.By == TPeriod::Hour || *options.By == TPeriod::Weekday)
             profile_.emplace(*options.By);
+        else if (options.Estimate)
+            estimate_.emplace(PeriodSpan(*options.By, input.Today, options.Periods), input.Today);
     }
 
 private:
@@ -316,6 +318,8 @@ private:
             profile_->Add(connection.Record, cost);
         else
             periods_.Add(connection.Record, cost);
+        if (estimate_)
+            estimate_->Add(connection.Record, cost);
     }
     void End(const TSummaryValues&) override
     {
@@ -324,15 +328,23 @@ private:
             Options().Top ? TopPeriods(all, *Options().Top) : std::vector<TPeriodTotal>{};
         const std::vector<TPeriodTotal>& kept = Options().Top ? top : all;
         const TTextSink sink = [this](std::string_view text) { Output().Write(text); };
+        std::optional<TPeriodEstimateLine> estimate;
+        if (estimate_) {
+            estimate = TPeriodEstimateLine{estimate_->Span().Name, estimate_->Estimate(TQuantity::Time),
+                                           estimate_->Estimate(TQuantity::Volume), std::nullopt};
+            if (Money() != nullptr)
+                estimate->CostMillionths = estimate_->Estimate(TQuantity::Cost);
+        }
+        const TPeriodExtras extras{Money(), estimate ? &*estimate : nullptr};
         switch (Options().Format) {
         case TReportFormat::Json:
-            WritePeriodTotalsJson(*Options().By, kept, sink, Money());
+            WritePeriodTotalsJson(*Options().By, kept, sink, extras);
             break;
         case TReportFormat::Csv:
-            WritePeriodTotalsCsv(kept, sink, Money());
+            WritePeriodTotalsCsv(kept, sink, extras);
             break;
         case TReportFormat::Text:
-            WritePeriodTotalsText(kept, Input().German, Input().DecimalSeparator, sink, Money());
+            WritePeriodTotalsText(kept, Input().German, Input().DecimalSeparator, sink, extras);
             break;
         }
     }
@@ -340,6 +352,8 @@ private:
     TPeriodTotals periods_;
     // The hours or weekdays of a usage profile, instead of periods.
     std::optional<TUsageProfile> profile_;
+    // With --estimate: the period that holds today, foreseen.
+    std::optional<TPeriodEstimate> estimate_;
 };
 
 // What each tariff would have cost, per --by period or in total.

@@ -151,6 +151,10 @@ class Costs(unittest.TestCase):
         self.assertEqual((summary["month_bytes"], summary["estimated_bytes"]), (4500, 23250))
         self.assertEqual((summary["month_cost"], summary["estimated_cost"]), (0.6, 3.1))
         self.assertEqual(self.report("--summary", "--estimate", self.log)[0], 2)
+        code, out, err = self.report("--by=month", "--estimate", "--today=1999-03-06", "--format=csv", self.log)
+        row = next(csv.DictReader(io.StringIO(out)))
+        self.assertEqual((row["period"], row["estimated_duration_s"], row["estimated_bytes"]),
+                         ("1999-03", "2950.17", "23250"))
 
     def test_a_bad_tariff_is_refused_before_any_output(self):
         bad = self.write("bad.tariff", "currency DM 2\nunit 60 0.1\nunit 60 0.2 on mondy\n")
