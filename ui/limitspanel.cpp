@@ -38,7 +38,8 @@ TLimitsPanel::TLimitsPanel(QWidget* parent)
       addButton_(Named(new QPushButton, "AddLimitButton")), removeButton_(Named(new QPushButton, "RemoveLimitButton")),
       limitList_(Named(new QListWidget, "LimitList")), monthStartLabel_(new QLabel),
       monthStart_(Named(new QSpinBox, "BillingMonthStartSpinBox")), weekStartLabel_(new QLabel),
-      weekStart_(Named(new QComboBox, "WeekStartComboBox")), bars_(new QVBoxLayout)
+      weekStart_(Named(new QComboBox, "WeekStartComboBox")), estimate_(Named(new QLabel, "MonthEstimateLabel")),
+      bars_(new QVBoxLayout)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -60,6 +61,8 @@ TLimitsPanel::TLimitsPanel(QWidget* parent)
     layout->addLayout(entry);
     limitList_->setMaximumHeight(limitList_->fontMetrics().height() * 4);
     layout->addWidget(limitList_);
+    estimate_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
+    layout->addWidget(estimate_);
     layout->addLayout(bars_);
     connect(addButton_, &QPushButton::clicked, this, &TLimitsPanel::AddLimit);
     connect(limitEdit_, &QLineEdit::returnPressed, this, &TLimitsPanel::AddLimit);
@@ -90,6 +93,7 @@ void TLimitsPanel::ApplyTexts(bool german)
 void TLimitsPanel::Changed()
 {
     checks_.reset();
+    month_.reset();
     Show();
     emit LimitsChanged();
 }
@@ -155,12 +159,15 @@ void TLimitsPanel::Clear(int64_t today)
 {
     today_ = today;
     checks_.emplace(limits_, Rules(), today);
+    month_.emplace(PeriodSpan(TPeriod::Billing, today, Rules()), today);
 }
 
 void TLimitsPanel::Add(const TConnectionRecord& record, const std::optional<TCost>& cost)
 {
     if (checks_)
         checks_->Add(record, cost);
+    if (month_)
+        month_->Add(record, cost);
 }
 
 QLabel* TLimitsPanel::Bar(size_t index) const
@@ -179,6 +186,7 @@ void TLimitsPanel::Show()
         }
         delete row;
     }
+    estimate_->setText(month_ ? QString::fromStdString(MonthEstimateText(*month_, german_)) : QString());
     if (!checks_)
         return;
     for (const TLimitCheck& check : checks_->Checks()) {

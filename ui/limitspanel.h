@@ -45,6 +45,7 @@ public:
     std::vector<std::string> NewlyExceeded();
 
     QListWidget* LimitList() const { return limitList_; }
+    QLabel* EstimateLabel() const { return estimate_; }
     QLabel* Bar(size_t index) const;
 
 signals:
@@ -61,6 +62,8 @@ private:
     std::vector<TLimit> limits_;
     std::vector<std::string> alerted_;
     std::optional<TLimitChecks> checks_;
+    // The billing month that holds today, shown so far and foreseen.
+    std::optional<TPeriodEstimate> month_;
     int64_t today_ = 0;
 
     QLabel* limitsLabel_;
@@ -72,6 +75,7 @@ private:
     QSpinBox* monthStart_;
     QLabel* weekStartLabel_;
     QComboBox* weekStart_;
+    QLabel* estimate_;
     QVBoxLayout* bars_;
 };
 

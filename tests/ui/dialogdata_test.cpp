@@ -226,6 +226,9 @@ private slots:
         TLimitsPanel& limits = *t.Window->CostsPage()->Limits();
         QCOMPARE(limits.LimitList()->count(), 2);
         QVERIFY(limits.Bar(0)->text().startsWith("day:time>5min: 0:09:40 so far, 0:09:40 foreseen"));
+        const QString month = "Billing month " + QDate::currentDate().toString("yyyy-MM-01") + " to ";
+        QVERIFY(limits.EstimateLabel()->text().startsWith(month));
+        QVERIFY(limits.EstimateLabel()->text().contains(": 0:09:40 so far, "));
         const std::vector<std::string> told = limits.NewlyExceeded();
         QCOMPARE(told.size(), size_t{1});
         QVERIFY(limits.NewlyExceeded().empty());

@@ -30,13 +30,25 @@ TLimitBar LimitBar(const TLimitCheck& check, bool german)
     const int64_t shown = limit.Projected ? check.Projection : check.Used;
     TLimitBar bar;
     bar.Exceeded = check.Exceeded();
-    bar.Percent = limit.Value > 0 ? static_cast<int>(std::min<int64_t>(100, shown * 100 / limit.Value))
-                                  : (shown > 0 ? 100 : 0);
+    bar.Percent =
+        limit.Value > 0 ? static_cast<int>(std::min<int64_t>(100, shown * 100 / limit.Value)) : (shown > 0 ? 100 : 0);
     bar.Text = limit.Text + ": " + QuantityText(limit.Quantity, check.Used) + (german ? " bisher, " : " so far, ")
                + QuantityText(limit.Quantity, check.Projection) + (german ? " erwartet (" : " foreseen (")
                + PeriodSpan(TPeriod::Day, check.Span.First, {}).Name + (german ? " bis " : " to ")
                + PeriodSpan(TPeriod::Day, check.Span.Last, {}).Name + ")";
     return bar;
+}
+
+std::string MonthEstimateText(const TPeriodEstimate& month, bool german)
+{
+    const auto both = [&](TQuantity quantity) {
+        return QuantityText(quantity, month.Used(quantity)) + (german ? " bisher, " : " so far, ")
+               + QuantityText(quantity, month.Estimate(quantity)) + (german ? " erwartet" : " foreseen");
+    };
+    return std::string(german ? "Abrechnungsmonat " : "Billing month ")
+           + PeriodSpan(TPeriod::Day, month.Span().First, {}).Name + (german ? " bis " : " to ")
+           + PeriodSpan(TPeriod::Day, month.Span().Last, {}).Name + ": " + both(TQuantity::Time) + "; "
+           + both(TQuantity::Volume);
 }
 
 }  // namespace kellvar

@@ -34,4 +34,9 @@ struct TLimitBar {
 };
 TLimitBar LimitBar(const TLimitCheck& check, bool german);
 
+// The billing month that holds today: "Billing month 2000-01-01 to
+// 2000-01-31: 17:33:00 online so far, 90:40:30 foreseen; 141439227B so far,
+// 730769340B foreseen".
+std::string MonthEstimateText(const TPeriodEstimate& month, bool german);
+
 }  // namespace kellvar
