@@ -5,6 +5,7 @@
 #include "filenames.h"
 #include "layouthelpers.h"
 #include "limitspanel.h"
+#include "pagescrollarea.h"
 #include "userdialogs.h"
 
 #include "core/formatting.h"
@@ -55,11 +56,17 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
       limits_(new TLimitsPanel), monthTable_(Named(new QTreeWidget, "CostMonthList")),
       chart_(new TChart("CostChart", {{"CostSeries", QColor(0, 0, 255), false}}))
 {
-    auto* page = new QVBoxLayout(this);
+    // The page scrolls as a whole when the window is smaller than it; its
+    // table and chart take what room there is above that.
+    auto* content = new QWidget;
+    auto* outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(new TPageScrollArea(content));
+    auto* page = new QVBoxLayout(content);
     filesLabel_->setBuddy(fileList_);
     page->addWidget(filesLabel_);
     auto* files = new QHBoxLayout;
-    fileList_->setMaximumHeight(fileList_->fontMetrics().height() * 5);
+    fileList_->setMaximumHeight(fileList_->fontMetrics().height() * 3);
     files->addWidget(fileList_, 1);
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {addButton_, removeButton_, upButton_, downButton_})
@@ -92,7 +99,7 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
     monthTable_->setColumnCount(5);
     monthTable_->header()->setStretchLastSection(false);
     months->addWidget(monthTable_, 2);
-    chart_->setMinimumHeight(fontMetrics().height() * 12);
+    chart_->setMinimumHeight(fontMetrics().height() * 11);
     months->addWidget(chart_, 3);
     page->addLayout(months, 1);
 

@@ -59,7 +59,7 @@ TLimitsPanel::TLimitsPanel(QWidget* parent)
     entry->addWidget(weekStartLabel_);
     entry->addWidget(weekStart_);
     layout->addLayout(entry);
-    limitList_->setMaximumHeight(limitList_->fontMetrics().height() * 4);
+    limitList_->setMaximumHeight(limitList_->fontMetrics().height() * 2);
     layout->addWidget(limitList_);
     estimate_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     layout->addWidget(estimate_);
