@@ -59,9 +59,10 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
     // The page scrolls as a whole when the window is smaller than it; its
     // table and chart take what room there is above that.
     auto* content = new QWidget;
+    scroll_ = new TPageScrollArea(content);
     auto* outer = new QVBoxLayout(this);
     outer->setContentsMargins(0, 0, 0, 0);
-    outer->addWidget(new TPageScrollArea(content));
+    outer->addWidget(scroll_);
     auto* page = new QVBoxLayout(content);
     filesLabel_->setBuddy(fileList_);
     page->addWidget(filesLabel_);
@@ -122,6 +123,7 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
 void TCostsPage::ApplyTexts(bool german)
 {
     german_ = german;
+    scroll_->setAccessibleName(Worded(TCostWording::Costs, german));
     limits_->ApplyTexts(german);
     filesLabel_->setText(Worded(TCostWording::TariffFiles, german));
     fileList_->setAccessibleName(Worded(TCostWording::TariffFiles, german).section(" (", 0, 0));

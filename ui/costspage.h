@@ -81,6 +81,7 @@ private:
     // Costs of a run are on the page.
     bool shown_ = false;
 
+    QWidget* scroll_ = nullptr;
     QLabel* filesLabel_;
     QListWidget* fileList_;
     QPushButton* addButton_;
