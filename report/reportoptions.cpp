@@ -190,7 +190,7 @@ const TUsageTexts& UsageTexts(bool german)
         "--alert goes with --format=text or json, --month-start, --week-start, --today, --tariff and --since/--until "
         "only",
         "a cost limit needs --tariff",
-        "--estimate goes with --by, or with --summary and --format=csv or json"};
+        "--estimate goes with --summary or --by"};
     static const TUsageTexts German{
         " ist nicht ",
         "unbekannte Option ",
@@ -212,7 +212,7 @@ const TUsageTexts& UsageTexts(bool german)
         "--alert gehört nur zu --format=text oder json, --month-start, --week-start, --today, --tariff und "
         "--since/--until",
         "eine Kostengrenze braucht --tariff",
-        "--estimate gehört zu --by, oder zu --summary mit --format=csv oder json"};
+        "--estimate gehört zu --summary oder --by"};
     return german ? German : English;
 }
 
@@ -399,7 +399,7 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
         return Usage(say.TariffOutputs);
     if (!o.Alerts.empty() && (o.Summary || o.OneLine || o.By || o.Chart || o.Compare || o.Format == TReportFormat::Csv))
         return Usage(say.AlertAlone);
-    if (o.Estimate && !((o.Summary && o.Format != TReportFormat::Text) || o.By))
+    if (o.Estimate && !(o.Summary || o.By))
         return Usage(say.EstimateWithSummary);
     const bool costAlert = std::any_of(o.Alerts.begin(), o.Alerts.end(),
                                        [](const TLimit& limit) { return limit.Quantity == TQuantity::Cost; });

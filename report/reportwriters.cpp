@@ -94,7 +94,12 @@ private:
 // The overview's figures, from the sums of the chart series as the window computes them.
 class TSummaryTextWriter final : public TReportWriter {
 public:
-    TSummaryTextWriter(const TReportInput& input, TOutputStream& output) : input_(input), output_(output) {}
+    TSummaryTextWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
+        : input_(input), output_(output)
+    {
+        if (options.Estimate)
+            estimate_.emplace(PeriodSpan(TPeriod::Billing, input.Today, options.Periods), input.Today);
+    }
 
     TReportRun Write(const TAnalysisFlags& flags) override
     {
@@ -102,8 +107,12 @@ public:
         TCostSums costs;
         TFailureKeeping<TScriptReceiver> receiver(std::nullopt, std::nullopt, [&](const TNumberedConnection& c) {
             sums.Add(c.Record);
+            const std::optional<TCost> cost =
+                input_.Tariffs != nullptr ? input_.Tariffs->Price(c.Record) : std::nullopt;
             if (input_.Tariffs != nullptr)
-                costs.Add(input_.Tariffs->Price(c.Record), c.Record);
+                costs.Add(cost, c.Record);
+            if (estimate_)
+                estimate_->Add(c.Record, cost);
         });
         const TReportRun run = Analyse(receiver, input_, WithRowLimit(flags, true));
         const TSummaryValues summary = receiver.Summary();
@@ -118,10 +127,13 @@ public:
         if (input_.Tariffs != nullptr)
             output_.Write(
                 CostFigureLines(CostFigures(costs, input_.Tariffs->First(), input_.DecimalSeparator), input_.German));
+        if (estimate_)
+            output_.Write(MonthEstimateText(*estimate_, input_.German) + "\n");
         return NotingRowLimit(run, summary.Counters, input_.German);
     }
 
 private:
+    std::optional<TPeriodEstimate> estimate_;
     const TReportInput& input_;
     TOutputStream& output_;
 };
@@ -459,7 +471,7 @@ std::unique_ptr<TReportWriter> MakeReportWriter(const TReportOptions& options, c
     if (options.OneLine)
         return std::make_unique<TOneLineWriter>(options, input, output);
     if (options.Summary && options.Format == TReportFormat::Text)
-        return std::make_unique<TSummaryTextWriter>(input, output);
+        return std::make_unique<TSummaryTextWriter>(options, input, output);
     if (options.Summary)
         return std::make_unique<TSummaryValuesWriter>(options, input, output);
     if (options.By)

@@ -150,7 +150,10 @@ class Costs(unittest.TestCase):
         self.assertEqual((summary["month_duration_s"], summary["estimated_duration_s"]), (571.0, 2950.17))
         self.assertEqual((summary["month_bytes"], summary["estimated_bytes"]), (4500, 23250))
         self.assertEqual((summary["month_cost"], summary["estimated_cost"]), (0.6, 3.1))
-        self.assertEqual(self.report("--summary", "--estimate", self.log)[0], 2)
+        self.assertEqual(self.report("--estimate", self.log)[0], 2)
+        self.assertEqual(self.report("--summary", "--estimate", "--today=1999-03-06", self.log)[1].splitlines()[-1],
+                         "Billing month 1999-03-01 to 1999-03-31: 0:09:31 so far, 0:49:10 foreseen; "
+                         "4500B so far, 23250B foreseen")
         code, out, err = self.report("--by=month", "--estimate", "--today=1999-03-06", "--format=csv", self.log)
         row = next(csv.DictReader(io.StringIO(out)))
         self.assertEqual((row["period"], row["estimated_duration_s"], row["estimated_bytes"]),
