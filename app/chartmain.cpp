@@ -3,8 +3,8 @@
 // the window's chart of one page, drawn without a display into a PNG or SVG
 // file (FILE "-": PNG on standard output). kellvar-report runs it for --chart,
 // so that its text outputs never load the widget libraries. CHART is 0
-// (rates), 1 (dialing), 2 (connection), 3 (transport) or 4 (costs, priced by
-// the TARIFF files); LANGUAGE is "de" or "en"; SINCE and UNTIL are the
+// (rates), 1 (dialing), 2 (connection), 3 (transport), 4 (costs, priced by
+// the TARIFF files) or 5 (the week's usage as a heat map); LANGUAGE is "de" or "en"; SINCE and UNTIL are the
 // connect dates kept (date keys, "-" for none).
 
 #include "core/logstamp.h"
@@ -15,6 +15,7 @@
 #include "ui/chart.h"
 #include "ui/costspage.h"
 #include "ui/modemlogdialog.h"
+#include "ui/profilemap.h"
 
 #include <QApplication>
 #include <QBuffer>
@@ -68,30 +69,40 @@ int main(int argc, char** argv)
     window.ApplyLanguageTexts();
     window.KeepConnectDates({DateKeyArgument(argv[7]), DateKeyArgument(argv[8])});
     window.CostsPage()->SetFiles(std::vector<std::string>(argv + 9, argv + argc));
-    // The window's four charts, then the Costs page's.
+    // The window's four charts, then the Costs page's chart and week map.
     const int costsChart = static_cast<int>(window.Charts().size());
-    if (chartIndex < 0 || chartIndex > costsChart || (chartIndex == costsChart && !window.CostsPage()->Tariffs())
+    const int profileMap = costsChart + 1;
+    if (chartIndex < 0 || chartIndex > profileMap || (chartIndex == costsChart && !window.CostsPage()->Tariffs())
         || !window.AnalyseLogFile(QString::fromLocal8Bit(argv[6]), true))
         return 1;
     if (window.StoppedAtRowLimit())
         dialogs.ShowNote(nullptr, QString::fromStdString(kellvar::ChartRowLimitMessage(
                                       static_cast<int32_t>(window.Points().Count()), kellvar::IsGerman)));
-    // The chart alone, at the size asked for: the picture "Copy Bitmap" and
-    // "Copy Meta" take of it in the window.
-    kellvar::TChart* chart =
-        chartIndex == costsChart ? window.CostsPage()->Chart() : window.Charts()[static_cast<size_t>(chartIndex)];
-    chart->setParent(nullptr);
-    chart->resize(std::atoi(argv[3]), std::atoi(argv[4]));
     // The picture is made whole in memory and then put in the file's place,
     // so a full disk leaves the previous picture, never half of a new one.
+    const QSize size(std::atoi(argv[3]), std::atoi(argv[4]));
+    const bool asSvg = file.endsWith(".svg", Qt::CaseInsensitive);
     QByteArray picture;
-    if (file.endsWith(".svg", Qt::CaseInsensitive)) {
-        picture = chart->SvgPicture();
+    QBuffer buffer(&picture);
+    if (chartIndex == profileMap) {
+        const kellvar::TProfileMap& map = *window.CostsPage()->ProfileMap();
+        if (asSvg)
+            picture = map.SvgPicture(size);
+        else
+            map.Picture(size).save(&buffer, "PNG");
     } else {
-        QBuffer buffer(&picture);
-        chart->Picture().save(&buffer, "PNG");
+        // The chart alone, at the size asked for: the picture "Copy Bitmap"
+        // and "Copy Meta" take of it in the window.
+        kellvar::TChart* chart =
+            chartIndex == costsChart ? window.CostsPage()->Chart() : window.Charts()[static_cast<size_t>(chartIndex)];
+        chart->setParent(nullptr);
+        chart->resize(size);
+        if (asSvg)
+            picture = chart->SvgPicture();
+        else
+            chart->Picture().save(&buffer, "PNG");
+        delete chart;
     }
-    delete chart;
     const std::string_view bytes(picture.constData(), static_cast<size_t>(picture.size()));
     const bool toStandardOutput = std::string_view(argv[2]) == "-";
     const bool saved = !picture.isEmpty()

@@ -18,7 +18,28 @@ constexpr std::array<const char*, 7> WeekdayNames = {"monday", "tuesday",  "wedn
 // down: shares of consecutive pieces, taken as differences, add up to the whole.
 int64_t ShareUpTo(int64_t whole, int64_t to, int64_t duration)
 {
-    return duration > 0 ? whole * to / duration : whole;
+    return whole * to / duration;
+}
+
+// Hands each piece of the connection's time within one clock hour to the
+// callback: the day and hour it lies in, how far into the connection it
+// begins and how long it is (hundredths). A connection of no time is one
+// empty piece at its connect.
+template <typename TPiece> void ForEachHour(const TConnectionRecord& record, TPiece piece)
+{
+    const TDateParts& d = record.ConnectDateParts;
+    const int64_t connectDay = DayNumber(d.Year, d.Month, d.Day);
+    const int64_t start = std::clamp<int64_t>(record.ConnectTime, 0, HundredthsPerDay - 1);
+    const int64_t duration = std::max<int64_t>(0, record.ConnectionDuration);
+    int64_t done = 0;
+    do {
+        const int64_t clock = start + done;
+        const int64_t length =
+            duration == 0 ? 0 : std::min(duration - done, HundredthsPerHour - clock % HundredthsPerHour);
+        piece(connectDay + clock / HundredthsPerDay, static_cast<int32_t>(clock % HundredthsPerDay / HundredthsPerHour),
+              done, length);
+        done += length;
+    } while (done < duration);
 }
 
 }  // namespace
@@ -35,40 +56,44 @@ TUsageProfile::TUsageProfile(TPeriod period) : period_(period)
 
 void TUsageProfile::Add(const TConnectionRecord& record, const std::optional<TCost>& cost)
 {
-    const TDateParts& d = record.ConnectDateParts;
-    const int64_t connectDay = DayNumber(d.Year, d.Month, d.Day);
-    const auto binAt = [&](int64_t clock) {
-        return period_ == TPeriod::Hour ? static_cast<size_t>(clock % HundredthsPerDay / HundredthsPerHour)
-                                        : static_cast<size_t>(Weekday(connectDay + clock / HundredthsPerDay));
-    };
-    const int64_t start = std::clamp<int64_t>(record.ConnectTime, 0, HundredthsPerDay - 1);
     const int64_t duration = std::max<int64_t>(0, record.ConnectionDuration);
-    TPeriodTotal& first = rows_[binAt(start)];
-    ++first.Sums.Connections;
-    first.Sums.DialHundredths += record.DialDuration;
-    if (cost)
-        ++first.Costs.Priced;
-    else
-        ++first.Costs.Unpriced;
     const int64_t amount = cost ? cost->Amount : 0;
-    // Hour by hour: a weekday profile needs no finer step than a day's hours either.
-    for (int64_t done = 0; done < duration || (done == 0 && duration == 0);) {
-        const int64_t clock = start + done;
-        const int64_t piece =
-            duration == 0 ? 0 : std::min(duration - done, HundredthsPerHour - clock % HundredthsPerHour);
-        TPeriodTotal& row = rows_[binAt(clock)];
+    bool first = true;
+    ForEachHour(record, [&](int64_t day, int32_t hour, int64_t done, int64_t piece) {
+        TPeriodTotal& row =
+            rows_[period_ == TPeriod::Hour ? static_cast<size_t>(hour) : static_cast<size_t>(Weekday(day))];
+        if (first) {
+            // It counts as a connection, with its dialing time, where it began.
+            ++row.Sums.Connections;
+            row.Sums.DialHundredths += record.DialDuration;
+            ++(cost ? row.Costs.Priced : row.Costs.Unpriced);
+            first = false;
+        }
+        // A connection of no time has one piece, which takes it whole.
         const auto share = [&](int64_t whole) {
-            return ShareUpTo(whole, done + piece, duration) - ShareUpTo(whole, done, duration);
+            return duration == 0 ? whole : ShareUpTo(whole, done + piece, duration) - ShareUpTo(whole, done, duration);
         };
         row.Sums.DurationHundredths += piece;
-        row.Sums.ReceivedBytes += duration == 0 ? record.BytesRead : share(record.BytesRead);
-        row.Sums.SentBytes += duration == 0 ? record.BytesWritten : share(record.BytesWritten);
-        row.Costs.Amount += duration == 0 ? amount : share(amount);
+        row.Sums.ReceivedBytes += share(record.BytesRead);
+        row.Sums.SentBytes += share(record.BytesWritten);
+        row.Costs.Amount += share(amount);
         row.Costs.PricedHundredths += cost ? piece : 0;
-        if (duration == 0)
-            break;
-        done += piece;
-    }
+    });
+}
+
+void TWeekHourProfile::Add(const TConnectionRecord& record)
+{
+    ForEachHour(record, [this](int64_t day, int32_t hour, int64_t, int64_t piece) {
+        online_[static_cast<size_t>(Weekday(day))][static_cast<size_t>(hour)] += piece;
+    });
+}
+
+int64_t TWeekHourProfile::Busiest() const
+{
+    int64_t busiest = 0;
+    for (const auto& day : online_)
+        busiest = std::max(busiest, *std::max_element(day.begin(), day.end()));
+    return busiest;
 }
 
 }  // namespace kellvar

@@ -27,4 +27,20 @@ private:
     std::vector<TPeriodTotal> rows_;
 };
 
+// Online time per weekday (0 Monday) and hour of the day, split as above:
+// the week as a heat map shows it.
+class TWeekHourProfile {
+public:
+    void Add(const TConnectionRecord& record);
+    int64_t Online(int32_t weekday, int32_t hour) const
+    {
+        return online_[static_cast<size_t>(weekday)][static_cast<size_t>(hour)];
+    }
+    // The most any hour of the week holds; 0 for none.
+    int64_t Busiest() const;
+
+private:
+    std::array<std::array<int64_t, 24>, 7> online_{};
+};
+
 }  // namespace kellvar

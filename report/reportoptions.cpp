@@ -67,9 +67,9 @@ std::string ReportHelp()
              "  --compare        what each --tariff would have cost for the same\n"
              "                   connections, per --by period or in total; cheapest marked\n"
              "  --chart=CHART    draw the window's chart of rates, transport, connection,\n"
-             "                   dialing or costs (with --tariff) into --output=FILE, PNG or\n"
-             "                   SVG by its ending (-: PNG on standard output), of\n"
-             "                   --size=WxH pixels (800x450)\n"
+             "                   dialing, costs (with --tariff) or profile (weekday x hour)\n"
+             "                   into --output=FILE, PNG or SVG by its ending (-: PNG on\n"
+             "                   standard output), of --size=WxH pixels (800x450)\n"
              "  --german, --english\n"
              "                   captions and messages in German or English\n"
              "  --               the arguments after it are LOGFILEs\n"
@@ -99,11 +99,12 @@ std::optional<std::string> OptionValue(const std::vector<std::string>& arguments
     return std::nullopt;
 }
 
-constexpr std::array<std::pair<std::string_view, TChartPage>, 5> ChartNames = {{{"rates", TChartPage::Rates},
+constexpr std::array<std::pair<std::string_view, TChartPage>, 6> ChartNames = {{{"rates", TChartPage::Rates},
                                                                                 {"dialing", TChartPage::Dialing},
                                                                                 {"connection", TChartPage::Connection},
                                                                                 {"transport", TChartPage::Transport},
-                                                                                {"costs", TChartPage::Costs}}};
+                                                                                {"costs", TChartPage::Costs},
+                                                                                {"profile", TChartPage::Profile}}};
 
 // "WxH", each from 16 to 10,000 pixels.
 bool ReadSize(const std::string& text, int& width, int& height)
@@ -343,8 +344,8 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
         } else if (const auto chart = OptionValue(arguments, i, "--chart")) {
             const auto page = Named(ChartNames, *chart);
             if (!page)
-                return bad("--chart", *chart, "rates, transport, connection, dialing or costs",
-                           "rates, transport, connection, dialing oder costs");
+                return bad("--chart", *chart, "rates, transport, connection, dialing, costs or profile",
+                           "rates, transport, connection, dialing, costs oder profile");
             o.Chart = o.Chart.value_or(TChartRequest{});
             o.Chart->Page = *page;
             chartGiven = true;

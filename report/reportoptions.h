@@ -16,8 +16,8 @@ namespace kellvar {
 enum class TReportFormat { Text, Csv, Json };
 
 // The window's chart pages, in the order of its charts, and the Costs page's
-// chart after them.
-enum class TChartPage { Rates, Dialing, Connection, Transport, Costs };
+// chart and week map after them.
+enum class TChartPage { Rates, Dialing, Connection, Transport, Costs, Profile };
 
 // --chart: the page's chart drawn into a PNG or SVG file.
 struct TChartRequest {

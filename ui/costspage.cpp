@@ -6,6 +6,7 @@
 #include "layouthelpers.h"
 #include "limitspanel.h"
 #include "pagescrollarea.h"
+#include "profilemap.h"
 #include "userdialogs.h"
 
 #include "core/formatting.h"
@@ -54,7 +55,7 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
       removeButton_(Named(new QPushButton, "RemoveTariffButton")), upButton_(Named(new QPushButton, "TariffUpButton")),
       downButton_(Named(new QPushButton, "TariffDownButton")), note_(Named(new QLabel, "CostsNoteLabel")),
       limits_(new TLimitsPanel), monthTable_(Named(new QTreeWidget, "CostMonthList")),
-      chart_(new TChart("CostChart", {{"CostSeries", QColor(0, 0, 255), false}}))
+      chart_(new TChart("CostChart", {{"CostSeries", QColor(0, 0, 255), false}})), profileMap_(new TProfileMap)
 {
     // The page scrolls as a whole when the window is smaller than it; its
     // table and chart take what room there is above that.
@@ -103,6 +104,7 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
     chart_->setMinimumHeight(fontMetrics().height() * 11);
     months->addWidget(chart_, 3);
     page->addLayout(months, 1);
+    page->addWidget(profileMap_);
 
     // The months copy as the connection table does: TAB-separated, CR LF.
     auto* copy = new QAction(UiText(CopyTableCaption), monthTable_);
@@ -123,6 +125,7 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
 void TCostsPage::ApplyTexts(bool german)
 {
     german_ = german;
+    profileMap_->ApplyTexts(german);
     scroll_->setAccessibleName(Worded(TCostWording::Costs, german));
     limits_->ApplyTexts(german);
     filesLabel_->setText(Worded(TCostWording::TariffFiles, german));
@@ -263,6 +266,7 @@ void TCostsPage::CopyMonths() const
 void TCostsPage::Clear(int64_t today)
 {
     limits_->Clear(today);
+    week_ = {};
     // Without tariffs there is nothing to clear, and the hidden chart is not
     // laid out anew for every run.
     if (!shown_)
@@ -281,6 +285,7 @@ void TCostsPage::Add(const TConnectionRecord& record)
 {
     const std::optional<TCost> cost = tariffs_ ? tariffs_->Price(record) : std::nullopt;
     limits_->Add(record, cost);
+    week_.Add(record);
     if (!tariffs_)
         return;
     monthTotals_.Add(record, cost);
@@ -290,6 +295,7 @@ void TCostsPage::Add(const TConnectionRecord& record)
 void TCostsPage::Show()
 {
     limits_->Show();
+    profileMap_->SetProfile(week_);
     if (!tariffs_)
         return;
     shown_ = true;

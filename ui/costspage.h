@@ -3,6 +3,7 @@
 
 #include "core/periodsums.h"
 #include "core/tariffs.h"
+#include "core/usageprofile.h"
 
 #include <QWidget>
 
@@ -19,6 +20,7 @@ namespace kellvar {
 
 class TChart;
 class TLimitsPanel;
+class TProfileMap;
 class TUserDialogs;
 
 // The Costs page: the tariff files in use (the first that fits a connection
@@ -53,6 +55,7 @@ public:
     void CopyMonths() const;
 
     TLimitsPanel* Limits() const { return limits_; }
+    TProfileMap* ProfileMap() const { return profileMap_; }
     QListWidget* FileList() const { return fileList_; }
     QTreeWidget* Months() const { return monthTable_; }
     TChart* Chart() const { return chart_; }
@@ -93,6 +96,9 @@ private:
     TLimitsPanel* limits_;
     QTreeWidget* monthTable_;
     TChart* chart_;
+    TProfileMap* profileMap_;
+    // The week's online time of the shown connections, priced or not.
+    TWeekHourProfile week_;
 };
 
 }  // namespace kellvar

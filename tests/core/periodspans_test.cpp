@@ -164,6 +164,8 @@ TEST(UsageProfile, AConnectionIsSplitExactlyAcrossTheHoursItSpans)
     EXPECT_EQ(hours.Rows()[18].Sums.ReceivedBytes, 667);
     EXPECT_EQ(hours.Rows()[17].Sums.Connections, 1) << "counted where it began";
     EXPECT_EQ(hours.Rows()[18].Sums.Connections, 0);
+    hours.Add(Online(Day(1999, 3, 1), 3, 0, 0, 50));
+    EXPECT_EQ(hours.Rows()[3].Sums.ReceivedBytes, 50) << "a connection of no time keeps its bytes";
 }
 
 TEST(UsageProfile, SundayNightIntoMondaySplitsAcrossTheDays)

@@ -12,6 +12,7 @@
 #include "ui/chart.h"
 #include "ui/costspage.h"
 #include "ui/limitspanel.h"
+#include "ui/profilemap.h"
 #include "ui/rules/contrast.h"
 
 #include <QAbstractItemModelTester>
@@ -229,6 +230,9 @@ private slots:
         const QString month = "Billing month " + QDate::currentDate().toString("yyyy-MM-01") + " to ";
         QVERIFY(limits.EstimateLabel()->text().startsWith(month));
         QVERIFY(limits.EstimateLabel()->text().contains(": 0:09:40 so far, "));
+        // 10:00:20 to 10:10:00 today: 580 s in today's hour 10 of the week map.
+        const int weekday = QDate::currentDate().dayOfWeek() - 1;
+        QCOMPARE(t.Window->CostsPage()->ProfileMap()->Profile().Online(weekday, 10), int64_t{58'000});
         const std::vector<std::string> told = limits.NewlyExceeded();
         QCOMPARE(told.size(), size_t{1});
         QVERIFY(limits.NewlyExceeded().empty());

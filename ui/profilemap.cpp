@@ -1,0 +1,124 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "profilemap.h"
+
+#include <QBuffer>
+#include <QPainter>
+#include <QSvgGenerator>
+
+#include <array>
+
+namespace kellvar {
+
+namespace {
+
+constexpr std::array<const char*, 7> EnglishDays = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
+constexpr std::array<const char*, 7> GermanDays = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
+
+// The ground mixed toward the ink by the share.
+QColor Mixed(const QColor& ground, const QColor& ink, double share)
+{
+    const auto channel = [share](int from, int to) { return static_cast<int>(from + (to - from) * share + 0.5); };
+    return QColor(channel(ground.red(), ink.red()), channel(ground.green(), ink.green()),
+                  channel(ground.blue(), ink.blue()));
+}
+
+}  // namespace
+
+TProfileMap::TProfileMap(QWidget* parent) : QWidget(parent)
+{
+    setObjectName("ProfileMap");
+    ApplyTexts(true);
+}
+
+void TProfileMap::ApplyTexts(bool german)
+{
+    german_ = german;
+    setAccessibleName(german ? "Online-Zeit nach Wochentag und Stunde" : "Time online by weekday and hour");
+    update();
+}
+
+void TProfileMap::SetProfile(const TWeekHourProfile& profile)
+{
+    profile_ = profile;
+    update();
+}
+
+QSize TProfileMap::sizeHint() const
+{
+    return {fontMetrics().horizontalAdvance("00") * 2 * 25, fontMetrics().height() * 10};
+}
+
+QSize TProfileMap::minimumSizeHint() const
+{
+    return {fontMetrics().horizontalAdvance("00") * 25, fontMetrics().height() * 9};
+}
+
+void TProfileMap::paintEvent(QPaintEvent*)
+{
+    QPainter painter(this);
+    Paint(painter, rect());
+}
+
+void TProfileMap::Paint(QPainter& painter, QRect area) const
+{
+    const QColor ground = palette().color(QPalette::Base);
+    const QColor text = palette().color(QPalette::Text);
+    const QColor ink = palette().color(QPalette::Highlight);
+    painter.fillRect(area, ground);
+    painter.setFont(font());
+    const QFontMetrics metrics(font());
+    const int line = metrics.height();
+    const int left = metrics.horizontalAdvance("Mon") + line / 2;
+    const int top = line + line / 2;
+    const double cellWidth = static_cast<double>(area.width() - left - 2) / 24;
+    const double cellHeight = static_cast<double>(area.height() - top - line - 2) / 7;
+    painter.setPen(text);
+    for (int hour = 0; hour < 24; hour += 3)
+        painter.drawText(QRectF(area.left() + left + hour * cellWidth, area.top(), cellWidth * 3, line),
+                         Qt::AlignLeft | Qt::AlignVCenter, QString("%1").arg(hour, 2, 10, QChar('0')));
+    const int64_t busiest = profile_.Busiest();
+    for (int day = 0; day < 7; ++day) {
+        const double y = area.top() + top + day * cellHeight;
+        painter.setPen(text);
+        painter.drawText(QRectF(area.left(), y, left, cellHeight), Qt::AlignLeft | Qt::AlignVCenter,
+                         (german_ ? GermanDays : EnglishDays)[static_cast<size_t>(day)]);
+        for (int hour = 0; hour < 24; ++hour) {
+            const double share =
+                busiest > 0 ? static_cast<double>(profile_.Online(day, hour)) / static_cast<double>(busiest) : 0;
+            const QRectF cell(area.left() + left + hour * cellWidth, y, cellWidth, cellHeight);
+            painter.fillRect(cell.adjusted(0.5, 0.5, -0.5, -0.5), Mixed(ground, ink, share));
+        }
+    }
+    // How dark the busiest hour is, in hours and minutes online.
+    const int64_t minutes = busiest / 6'000;
+    painter.setPen(text);
+    painter.drawText(QRectF(area.left() + left, area.bottom() - line, area.width() - left, line),
+                     Qt::AlignLeft | Qt::AlignVCenter,
+                     QString(german_ ? "Dunkelste Stunde: %1:%2 online" : "Darkest hour: %1:%2 online")
+                         .arg(minutes / 60)
+                         .arg(minutes % 60, 2, 10, QChar('0')));
+}
+
+QImage TProfileMap::Picture(QSize size) const
+{
+    QImage image(size, QImage::Format_RGB32);
+    QPainter painter(&image);
+    Paint(painter, QRect(QPoint(0, 0), size));
+    return image;
+}
+
+QByteArray TProfileMap::SvgPicture(QSize size) const
+{
+    QByteArray svg;
+    QBuffer buffer(&svg);
+    QSvgGenerator generator;
+    generator.setOutputDevice(&buffer);
+    generator.setSize(size);
+    generator.setViewBox(QRect(QPoint(0, 0), size));
+    QPainter painter(&generator);
+    Paint(painter, QRect(QPoint(0, 0), size));
+    painter.end();
+    return svg;
+}
+
+}  // namespace kellvar

@@ -1,0 +1,42 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/usageprofile.h"
+
+#include <QByteArray>
+#include <QImage>
+#include <QWidget>
+
+namespace kellvar {
+
+// The week as a heat map: a row a weekday, a column an hour, each cell as
+// dark as the time online in it (the busiest hour darkest), drawn in the
+// palette's colours so that it reads on light and dark desktops.
+class TProfileMap : public QWidget {
+    Q_OBJECT
+
+public:
+    explicit TProfileMap(QWidget* parent = nullptr);
+
+    void ApplyTexts(bool german);
+    void SetProfile(const TWeekHourProfile& profile);
+    const TWeekHourProfile& Profile() const { return profile_; }
+
+    // The map alone at a size, for kellvar-report --chart=profile.
+    QImage Picture(QSize size) const;
+    QByteArray SvgPicture(QSize size) const;
+
+    QSize sizeHint() const override;
+    QSize minimumSizeHint() const override;
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+
+private:
+    void Paint(QPainter& painter, QRect area) const;
+
+    TWeekHourProfile profile_;
+    bool german_ = true;
+};
+
+}  // namespace kellvar
