@@ -101,7 +101,7 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
     monthTable_->setColumnCount(5);
     monthTable_->header()->setStretchLastSection(false);
     months->addWidget(monthTable_, 2);
-    chart_->setMinimumHeight(fontMetrics().height() * 11);
+    chart_->setMinimumHeight(fontMetrics().height() * 13);
     months->addWidget(chart_, 3);
     page->addLayout(months, 1);
     page->addWidget(profileMap_);
