@@ -81,17 +81,26 @@ void TUsageProfile::Add(const TConnectionRecord& record, const std::optional<TCo
     });
 }
 
-void TWeekHourProfile::Add(const TConnectionRecord& record)
+void TWeekHourProfile::Add(const TConnectionRecord& record, const std::optional<TCost>& cost)
 {
-    ForEachHour(record, [this](int64_t day, int32_t hour, int64_t, int64_t piece) {
-        online_[static_cast<size_t>(Weekday(day))][static_cast<size_t>(hour)] += piece;
+    const int64_t duration = std::max<int64_t>(0, record.ConnectionDuration);
+    const int64_t bytes = int64_t{record.BytesRead} + record.BytesWritten;
+    const int64_t amount = cost ? cost->Amount : 0;
+    ForEachHour(record, [&](int64_t day, int32_t hour, int64_t done, int64_t piece) {
+        const auto share = [&](int64_t whole) {
+            return duration == 0 ? whole : ShareUpTo(whole, done + piece, duration) - ShareUpTo(whole, done, duration);
+        };
+        const auto weekday = static_cast<size_t>(Weekday(day));
+        values_[Time][weekday][static_cast<size_t>(hour)] += piece;
+        values_[Volume][weekday][static_cast<size_t>(hour)] += share(bytes);
+        values_[Cost][weekday][static_cast<size_t>(hour)] += share(amount);
     });
 }
 
-int64_t TWeekHourProfile::Busiest() const
+int64_t TWeekHourProfile::Busiest(TMeasure measure) const
 {
     int64_t busiest = 0;
-    for (const auto& day : online_)
+    for (const auto& day : values_[measure])
         busiest = std::max(busiest, *std::max_element(day.begin(), day.end()));
     return busiest;
 }

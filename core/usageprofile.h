@@ -27,20 +27,24 @@ private:
     std::vector<TPeriodTotal> rows_;
 };
 
-// Online time per weekday (0 Monday) and hour of the day, split as above:
-// the week as a heat map shows it.
+// Online time, volume and cost per weekday (0 Monday) and hour of the day,
+// split as above: the week as a heat map shows it.
 class TWeekHourProfile {
 public:
-    void Add(const TConnectionRecord& record);
-    int64_t Online(int32_t weekday, int32_t hour) const
+    enum TMeasure { Time, Volume, Cost };
+
+    void Add(const TConnectionRecord& record, const std::optional<TCost>& cost = std::nullopt);
+    // Hundredths of a second, bytes, or the currency's smallest unit.
+    int64_t Value(TMeasure measure, int32_t weekday, int32_t hour) const
     {
-        return online_[static_cast<size_t>(weekday)][static_cast<size_t>(hour)];
+        return values_[measure][static_cast<size_t>(weekday)][static_cast<size_t>(hour)];
     }
+    int64_t Online(int32_t weekday, int32_t hour) const { return Value(Time, weekday, hour); }
     // The most any hour of the week holds; 0 for none.
-    int64_t Busiest() const;
+    int64_t Busiest(TMeasure measure) const;
 
 private:
-    std::array<std::array<int64_t, 24>, 7> online_{};
+    std::array<std::array<std::array<int64_t, 24>, 7>, 3> values_{};
 };
 
 }  // namespace kellvar

@@ -15,9 +15,11 @@
 #include "lang/reporttexts.h"
 #include "ui/rules/costfigures.h"
 
+#include <QAbstractItemView>
 #include <QAction>
 #include <QApplication>
 #include <QClipboard>
+#include <QComboBox>
 #include <QFileInfo>
 #include <QGridLayout>
 #include <QHBoxLayout>
@@ -55,7 +57,8 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
       removeButton_(Named(new QPushButton, "RemoveTariffButton")), upButton_(Named(new QPushButton, "TariffUpButton")),
       downButton_(Named(new QPushButton, "TariffDownButton")), note_(Named(new QLabel, "CostsNoteLabel")),
       limits_(new TLimitsPanel), monthTable_(Named(new QTreeWidget, "CostMonthList")),
-      chart_(new TChart("CostChart", {{"CostSeries", QColor(0, 0, 255), false}})), profileMap_(new TProfileMap)
+      chart_(new TChart("CostChart", {{"CostSeries", QColor(0, 0, 255), false}})), profileMap_(new TProfileMap),
+      measureLabel_(new QLabel), measure_(Named(new QComboBox, "WeekMapMeasureComboBox"))
 {
     // The page scrolls as a whole when the window is smaller than it; its
     // table and chart take what room there is above that.
@@ -104,7 +107,16 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
     chart_->setMinimumHeight(fontMetrics().height() * 13);
     months->addWidget(chart_, 3);
     page->addLayout(months, 1);
+    auto* measure = new QHBoxLayout;
+    measureLabel_->setBuddy(measure_);
+    measure_->addItems({QString(), QString(), QString()});
+    measure->addWidget(measureLabel_);
+    measure->addWidget(measure_);
+    measure->addStretch();
+    page->addLayout(measure);
     page->addWidget(profileMap_);
+    connect(measure_, &QComboBox::currentIndexChanged, this,
+            [this](int index) { profileMap_->SetMeasure(static_cast<TWeekHourProfile::TMeasure>(index)); });
 
     // The months copy as the connection table does: TAB-separated, CR LF.
     auto* copy = new QAction(UiText(CopyTableCaption), monthTable_);
@@ -126,6 +138,12 @@ void TCostsPage::ApplyTexts(bool german)
 {
     german_ = german;
     profileMap_->ApplyTexts(german);
+    measureLabel_->setText(german ? "Wochenkarte zeigt:" : "Week map shows:");
+    measure_->setItemText(0, Worded(TCostWording::OnlineTime, german));
+    measure_->setItemText(1, Worded(TCostWording::Volume, german));
+    measure_->setItemText(2, Worded(TCostWording::Costs, german));
+    measure_->setAccessibleName(QString(measureLabel_->text()).remove(':'));
+    measure_->view()->setAccessibleName(measure_->accessibleName());
     scroll_->setAccessibleName(Worded(TCostWording::Costs, german));
     limits_->ApplyTexts(german);
     filesLabel_->setText(Worded(TCostWording::TariffFiles, german));
@@ -285,7 +303,7 @@ void TCostsPage::Add(const TConnectionRecord& record)
 {
     const std::optional<TCost> cost = tariffs_ ? tariffs_->Price(record) : std::nullopt;
     limits_->Add(record, cost);
-    week_.Add(record);
+    week_.Add(record, cost);
     if (!tariffs_)
         return;
     monthTotals_.Add(record, cost);
@@ -295,7 +313,7 @@ void TCostsPage::Add(const TConnectionRecord& record)
 void TCostsPage::Show()
 {
     limits_->Show();
-    profileMap_->SetProfile(week_);
+    profileMap_->SetProfile(week_, tariffs_ ? &tariffs_->First() : nullptr);
     if (!tariffs_)
         return;
     shown_ = true;

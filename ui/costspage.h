@@ -11,6 +11,7 @@
 #include <string>
 #include <vector>
 
+class QComboBox;
 class QLabel;
 class QListWidget;
 class QPushButton;
@@ -97,6 +98,8 @@ private:
     QTreeWidget* monthTable_;
     TChart* chart_;
     TProfileMap* profileMap_;
+    QLabel* measureLabel_;
+    QComboBox* measure_;
     // The week's online time of the shown connections, priced or not.
     TWeekHourProfile week_;
 };

@@ -1,7 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profilemap.h"
 
+#include "core/formatting.h"
+
 #include <QBuffer>
+#include <QLocale>
 #include <QPainter>
 #include <QSvgGenerator>
 
@@ -13,6 +16,11 @@ namespace {
 
 constexpr std::array<const char*, 7> EnglishDays = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
 constexpr std::array<const char*, 7> GermanDays = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
+
+std::string DecimalSeparator()
+{
+    return QLocale::system().decimalPoint().toStdString();
+}
 
 // The ground mixed toward the ink by the share.
 QColor Mixed(const QColor& ground, const QColor& ink, double share)
@@ -37,10 +45,39 @@ void TProfileMap::ApplyTexts(bool german)
     update();
 }
 
-void TProfileMap::SetProfile(const TWeekHourProfile& profile)
+void TProfileMap::SetProfile(const TWeekHourProfile& profile, const TTariff* money)
 {
     profile_ = profile;
+    money_ = money;
     update();
+}
+
+void TProfileMap::SetMeasure(TWeekHourProfile::TMeasure measure)
+{
+    measure_ = measure;
+    update();
+}
+
+QString TProfileMap::BusiestText() const
+{
+    const int64_t busiest = profile_.Busiest(measure_);
+    QString value;
+    switch (measure_) {
+    case TWeekHourProfile::Time: {
+        const int64_t minutes = busiest / 6'000;
+        value =
+            QString(german_ ? "%1:%2 online" : "%1:%2 online").arg(minutes / 60).arg(minutes % 60, 2, 10, QChar('0'));
+        break;
+    }
+    case TWeekHourProfile::Volume:
+        value = QString::fromStdString(FormatBytes(static_cast<double>(busiest), DecimalSeparator()));
+        break;
+    case TWeekHourProfile::Cost:
+        value =
+            money_ != nullptr ? QString::fromStdString(CostText(busiest, *money_, DecimalSeparator())) : QString("-");
+        break;
+    }
+    return (german_ ? "Dunkelste Stunde: " : "Darkest hour: ") + value;
 }
 
 QSize TProfileMap::sizeHint() const
@@ -76,7 +113,7 @@ void TProfileMap::Paint(QPainter& painter, QRect area) const
     for (int hour = 0; hour < 24; hour += 3)
         painter.drawText(QRectF(area.left() + left + hour * cellWidth, area.top(), cellWidth * 3, line),
                          Qt::AlignLeft | Qt::AlignVCenter, QString("%1").arg(hour, 2, 10, QChar('0')));
-    const int64_t busiest = profile_.Busiest();
+    const int64_t busiest = profile_.Busiest(measure_);
     for (int day = 0; day < 7; ++day) {
         const double y = area.top() + top + day * cellHeight;
         painter.setPen(text);
@@ -84,19 +121,16 @@ void TProfileMap::Paint(QPainter& painter, QRect area) const
                          (german_ ? GermanDays : EnglishDays)[static_cast<size_t>(day)]);
         for (int hour = 0; hour < 24; ++hour) {
             const double share =
-                busiest > 0 ? static_cast<double>(profile_.Online(day, hour)) / static_cast<double>(busiest) : 0;
+                busiest > 0 ? static_cast<double>(profile_.Value(measure_, day, hour)) / static_cast<double>(busiest)
+                            : 0;
             const QRectF cell(area.left() + left + hour * cellWidth, y, cellWidth, cellHeight);
             painter.fillRect(cell.adjusted(0.5, 0.5, -0.5, -0.5), Mixed(ground, ink, share));
         }
     }
-    // How dark the busiest hour is, in hours and minutes online.
-    const int64_t minutes = busiest / 6'000;
+    // How dark the busiest hour is.
     painter.setPen(text);
     painter.drawText(QRectF(area.left() + left, area.bottom() - line, area.width() - left, line),
-                     Qt::AlignLeft | Qt::AlignVCenter,
-                     QString(german_ ? "Dunkelste Stunde: %1:%2 online" : "Darkest hour: %1:%2 online")
-                         .arg(minutes / 60)
-                         .arg(minutes % 60, 2, 10, QChar('0')));
+                     Qt::AlignLeft | Qt::AlignVCenter, BusiestText());
 }
 
 QImage TProfileMap::Picture(QSize size) const

@@ -19,7 +19,10 @@ public:
     explicit TProfileMap(QWidget* parent = nullptr);
 
     void ApplyTexts(bool german);
-    void SetProfile(const TWeekHourProfile& profile);
+    // The profile and what its cells show; costs in the money's currency.
+    void SetProfile(const TWeekHourProfile& profile, const TTariff* money);
+    void SetMeasure(TWeekHourProfile::TMeasure measure);
+    TWeekHourProfile::TMeasure Measure() const { return measure_; }
     const TWeekHourProfile& Profile() const { return profile_; }
 
     // The map alone at a size, for kellvar-report --chart=profile.
@@ -35,7 +38,12 @@ protected:
 private:
     void Paint(QPainter& painter, QRect area) const;
 
+    // The darkest cell's value as the legend says it.
+    QString BusiestText() const;
+
     TWeekHourProfile profile_;
+    TWeekHourProfile::TMeasure measure_ = TWeekHourProfile::Time;
+    const TTariff* money_ = nullptr;
     bool german_ = true;
 };
 

@@ -180,6 +180,23 @@ TEST(UsageProfile, SundayNightIntoMondaySplitsAcrossTheDays)
     EXPECT_EQ(rows[6].Sums.ReceivedBytes + rows[0].Sums.ReceivedBytes, 7) << "the parts add up to the whole";
     EXPECT_EQ(rows[6].Costs.Amount + rows[0].Costs.Amount, 10);
     EXPECT_EQ(rows[6].Costs.Amount, 5);
+
+    TWeekHourProfile week;
+    week.Add(Online(Day(1999, 3, 7), 23, 50, 20, 7), TCost{10, nullptr});
+    EXPECT_EQ(week.Online(6, 23), 60'000);
+    EXPECT_EQ(week.Online(0, 0), 60'000);
+    EXPECT_EQ(week.Value(TWeekHourProfile::Cost, 6, 23) + week.Value(TWeekHourProfile::Cost, 0, 0), 10);
+    EXPECT_EQ(week.Busiest(TWeekHourProfile::Volume), 4) << "7 bytes: 3 on Sunday, 4 on Monday";
+}
+
+TEST(UsageProfile, TimesAreTheLogsOwnAcrossADaylightSavingChange)
+{
+    // Germany moved its clocks from 02:00 to 03:00 on 28 March 1999; the log
+    // holds local times without a zone, so 01:50 for 20 minutes lies in 01 and 02.
+    TUsageProfile hours(TPeriod::Hour);
+    hours.Add(Online(Day(1999, 3, 28), 1, 50, 20, 0));
+    EXPECT_EQ(hours.Rows()[1].Sums.DurationHundredths, 60'000);
+    EXPECT_EQ(hours.Rows()[2].Sums.DurationHundredths, 60'000);
 }
 
 TEST(Calendar, DaysInMonth)
