@@ -196,6 +196,9 @@ void TLimitsPanel::Show()
         auto* progress = new QProgressBar;
         progress->setRange(0, 100);
         progress->setValue(bar.Percent);
+        // The label beside it says the figures; a percentage drawn on the
+        // red of an exceeded bar could not be read on every palette.
+        progress->setTextVisible(false);
         progress->setAccessibleName(text->text());
         if (bar.Exceeded)
             progress->setPalette(ExceededPalette(progress->palette()));
