@@ -34,6 +34,13 @@ std::string_view PeriodName(TPeriod period)
     return {};
 }
 
+std::string PeriodNameOf(TPeriod period, const TDateParts& d, const TPeriodRules& rules)
+{
+    if (period == TPeriod::Week || period == TPeriod::Billing)
+        return PeriodSpan(period, DayNumber(d.Year, d.Month, d.Day), rules).Name;
+    return PeriodText(d, period == TPeriod::Day ? 10 : period == TPeriod::Month ? 7 : 4);
+}
+
 void TPeriodTotals::Add(const TConnectionRecord& record, const std::optional<TCost>& cost)
 {
     const TDateParts& d = record.ConnectDateParts;
@@ -57,10 +64,9 @@ void TPeriodTotals::Add(const TConnectionRecord& record, const std::optional<TCo
         index = static_cast<size_t>(std::lower_bound(keys_.begin(), keys_.end(), key) - keys_.begin());
     // A new period: at the end for a log in time order, else in its place.
     if (index == keys_.size() || keys_[index] != key) {
-        const size_t length = period_ == TPeriod::Day ? 10 : period_ == TPeriod::Month ? 7 : 4;
         keys_.insert(keys_.begin() + static_cast<std::ptrdiff_t>(index), key);
         totals_.insert(totals_.begin() + static_cast<std::ptrdiff_t>(index),
-                       {calendar ? span.Name : PeriodText(d, length), {}, {}});
+                       {calendar ? span.Name : PeriodNameOf(period_, d, rules_), {}, {}});
     }
     totals_[index].Sums.Add(record);
     totals_[index].Costs.Add(cost, record);

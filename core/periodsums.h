@@ -33,6 +33,10 @@ struct TPeriodTotal {
     TCostSums Costs;  // shown only when the report prices
 };
 
+// The name of the period a connection counts in by its connect date, as
+// TPeriodTotals names it: "2000-01-03", "2000-W01", "2000-01" or "2000".
+std::string PeriodNameOf(TPeriod period, const TDateParts& connectDate, const TPeriodRules& rules);
+
 // The periods with the most bytes (received and sent), largest first; equal
 // byte counts keep their order.
 std::vector<TPeriodTotal> TopPeriods(std::vector<TPeriodTotal> periods, int64_t top);

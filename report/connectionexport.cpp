@@ -288,6 +288,11 @@ TFields WithCosts(TFields fields, const TSummaryValues& values)
 
 }  // namespace
 
+TFields SummaryValueFields(const TSummaryValues& values)
+{
+    return WithCosts(SummaryFields(values), values);
+}
+
 std::string SummaryCsv(const TSummaryValues& values)
 {
     const TFields fields = WithCosts(SummaryFields(values), values);

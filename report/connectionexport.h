@@ -55,6 +55,8 @@ struct TSummaryValues {
 // The cost fields of a summary or a period: total, means, currency and how
 // many connections had a price; none without costs.
 TFields CostSumFields(const std::optional<TCostSums>& costs, const TTariff* money);
+// The summary's fields as CSV and JSON give them.
+TFields SummaryValueFields(const TSummaryValues& values);
 std::string SummaryCsv(const TSummaryValues& values);
 // The "summary" object of a JSON document.
 std::string SummaryJson(const TSummaryValues& values);

@@ -51,6 +51,8 @@ TFields EstimateFields(const std::string& period, const TPeriodExtras& extras)
     return fields;
 }
 
+}  // namespace
+
 TFields PeriodFields(const TPeriodTotal& total, const TPeriodExtras& extras)
 {
     TFields fields = PeriodFields(total.Sums);
@@ -61,6 +63,8 @@ TFields PeriodFields(const TPeriodTotal& total, const TPeriodExtras& extras)
     fields.insert(fields.end(), estimate.begin(), estimate.end());
     return fields;
 }
+
+namespace {
 
 TFields TotalFields(const std::vector<TPeriodTotal>& periods, const TTariff* money)
 {
@@ -90,6 +94,42 @@ void WritePeriodTotalsJson(TPeriod period, const std::vector<TPeriodTotal>& peri
          + "}\n");
 }
 
+std::vector<std::string> PeriodRowTexts(const TPeriodTotal& total, const std::string& name, const std::string& sep,
+                                        const TTariff* money)
+{
+    const auto bytes = [&](double value) { return FormatBytes(value, sep); };
+    const TConnectionSums& s = total.Sums;
+    const double n = static_cast<double>(std::max<int64_t>(s.Connections, 1));
+    std::vector<std::string> cells{
+        name,
+        std::to_string(s.Connections),
+        FormatClock(s.DurationHundredths),
+        bytes(static_cast<double>(s.ReceivedBytes)),
+        bytes(static_cast<double>(s.SentBytes)),
+        FormatClock(DivideHalfEven(s.DurationHundredths, std::max<int64_t>(s.Connections, 1))),
+        bytes(static_cast<double>(s.ReceivedBytes) / n),
+        bytes(static_cast<double>(s.SentBytes) / n)};
+    if (money != nullptr)
+        cells.push_back(CostText(total.Costs.Amount, *money, sep));
+    return cells;
+}
+
+std::vector<std::string> PeriodHeadTexts(bool german, const TTariff* money)
+{
+    const auto caption = [&](TReportText text) { return std::string(ReportText(text, german)); };
+    std::vector<std::string> head{caption(TReportText::Period),
+                                  caption(TReportText::Connections),
+                                  caption(TReportText::Duration),
+                                  std::string(ColumnCaptions(german)[ReceivedColumn]),
+                                  std::string(ColumnCaptions(german)[SentColumn]),
+                                  caption(TReportText::MeanDuration),
+                                  caption(TReportText::MeanReceived),
+                                  caption(TReportText::MeanSent)};
+    if (money != nullptr)
+        head.push_back(std::string(CostWording(TCostWording::Costs, german)));
+    return head;
+}
+
 void WritePeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool german, const std::string& sep,
                            const TTextSink& sink, const TPeriodExtras& extras)
 {
@@ -97,31 +137,10 @@ void WritePeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool german
     using TRow = std::vector<std::string>;
     const auto bytes = [&](double value) { return FormatBytes(value, sep); };
     const auto row = [&](const TPeriodTotal& total, const std::string& name) {
-        const TConnectionSums& s = total.Sums;
-        const double n = static_cast<double>(std::max<int64_t>(s.Connections, 1));
-        TRow cells{name,
-                   std::to_string(s.Connections),
-                   FormatClock(s.DurationHundredths),
-                   bytes(static_cast<double>(s.ReceivedBytes)),
-                   bytes(static_cast<double>(s.SentBytes)),
-                   FormatClock(DivideHalfEven(s.DurationHundredths, std::max<int64_t>(s.Connections, 1))),
-                   bytes(static_cast<double>(s.ReceivedBytes) / n),
-                   bytes(static_cast<double>(s.SentBytes) / n)};
-        if (money != nullptr)
-            cells.push_back(CostText(total.Costs.Amount, *money, sep));
-        return cells;
+        return PeriodRowTexts(total, name, sep, money);
     };
     const auto caption = [&](TReportText text) { return std::string(ReportText(text, german)); };
-    TRow head{caption(TReportText::Period),
-              caption(TReportText::Connections),
-              caption(TReportText::Duration),
-              std::string(ColumnCaptions(german)[ReceivedColumn]),
-              std::string(ColumnCaptions(german)[SentColumn]),
-              caption(TReportText::MeanDuration),
-              caption(TReportText::MeanReceived),
-              caption(TReportText::MeanSent)};
-    if (money != nullptr)
-        head.push_back(std::string(CostWording(TCostWording::Costs, german)));
+    const TRow head = PeriodHeadTexts(german, money);
     const TRow total = row(GrandTotal(periods), caption(TReportText::Total));
 
     // The rows are made twice rather than kept: once for the widths, once to write.

@@ -46,6 +46,13 @@ void WritePeriodTotalsJson(TPeriod period, const std::vector<TPeriodTotal>& peri
 // language, and a total line.
 void WritePeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool german, const std::string& decimalSeparator,
                            const TTextSink& sink, const TPeriodExtras& extras = {});
+// A period's fields as CSV and JSON give them, its name first.
+TFields PeriodFields(const TPeriodTotal& total, const TPeriodExtras& extras);
+// A period's line of the text table, as the named period, and its captions.
+std::vector<std::string> PeriodRowTexts(const TPeriodTotal& total, const std::string& name,
+                                        const std::string& decimalSeparator, const TTariff* money);
+std::vector<std::string> PeriodHeadTexts(bool german, const TTariff* money);
+
 std::string PeriodTotalsCsv(const std::vector<TPeriodTotal>& periods);
 std::string PeriodTotalsJson(TPeriod period, const std::vector<TPeriodTotal>& periods);
 std::string PeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool german,

@@ -19,7 +19,9 @@ const char* const ReportUsage = "usage: kellvar-report [--summary | --oneline] [
                                 "                      [--by=PERIOD [--top=N]] [--since=DATE]\n"
                                 "                      [--until=DATE] [--tariff=FILE... [--compare]]\n"
                                 "                      [--german | --english] [--] LOGFILE...\n"
-                                "       kellvar-report --chart=CHART --output=FILE [--size=WxH] [--] LOGFILE...";
+                                "       kellvar-report --chart=CHART --output=FILE [--size=WxH] [--] LOGFILE...\n"
+                                "       kellvar-report --html=DIR [--by=month|year] [--tariff=FILE...]\n"
+                                "                      [--alert=LIMIT...] [--] LOGFILE...";
 
 // Fits a terminal of 80 columns.
 std::string ReportHelp()
@@ -70,6 +72,11 @@ std::string ReportHelp()
              "                   dialing, costs (with --tariff) or profile (weekday x hour)\n"
              "                   into --output=FILE, PNG or SVG by its ending (-: PNG on\n"
              "                   standard output), of --size=WxH pixels (800x450)\n"
+             "  --html=DIR       write an HTML report into DIR (new, empty or an earlier\n"
+             "                   report, replaced at once): index.html with the overview,\n"
+             "                   a chart and the periods, a page per --by=month (default)\n"
+             "                   or year with its figures, charts and connections; with\n"
+             "                   --tariff their costs, with --alert the limits' bars\n"
              "  --german, --english\n"
              "                   captions and messages in German or English\n"
              "  --               the arguments after it are LOGFILEs\n"
@@ -168,6 +175,7 @@ struct TUsageTexts {
     const char* AlertAlone;
     const char* CostAlertNeedsTariff;
     const char* EstimateWithSummary;
+    const char* HtmlFolder;
 };
 
 const TUsageTexts& UsageTexts(bool german)
@@ -191,7 +199,9 @@ const TUsageTexts& UsageTexts(bool german)
         "--alert goes with --format=text or json, --month-start, --week-start, --today, --tariff and --since/--until "
         "only",
         "a cost limit needs --tariff",
-        "--estimate goes with --summary or --by"};
+        "--estimate goes with --summary or --by",
+        "--html needs a DIR and goes with --by=month or year, --tariff, --alert, --since/--until and the period "
+        "options only"};
     static const TUsageTexts German{
         " ist nicht ",
         "unbekannte Option ",
@@ -213,7 +223,9 @@ const TUsageTexts& UsageTexts(bool german)
         "--alert gehört nur zu --format=text oder json, --month-start, --week-start, --today, --tariff und "
         "--since/--until",
         "eine Kostengrenze braucht --tariff",
-        "--estimate gehört zu --summary oder --by"};
+        "--estimate gehört zu --summary oder --by",
+        "--html braucht ein VERZEICHNIS und gehört nur zu --by=month oder year, --tariff, --alert, --since/--until "
+        "und den Zeitraum-Optionen"};
     return german ? German : English;
 }
 
@@ -247,10 +259,12 @@ std::string BashCompletion()
            + values("--format", words(FormatNames)) + values("--by", words(PeriodNames))
            + values("--chart", words(ChartNames)) + values("--week-start", "monday sunday")
            + "    --output=*|--tariff=*) COMPREPLY=($(compgen -f -- \"${word#*=}\")) ;;\n"
+             "    --html=*) COMPREPLY=($(compgen -d -- \"${word#*=}\")) ;;\n"
              "    --*=*) COMPREPLY=() ;;\n"
              "    -*)\n"
              "        COMPREPLY=($(compgen -W '--summary --oneline --format= --by= --top= --since= --until= --tariff= "
-             "--compare --month-start= --week-start= --alert= --estimate --today= --chart= --output= --size= --german "
+             "--compare --month-start= --week-start= --alert= --estimate --today= --chart= --output= --size= --html= "
+             "--german "
              "--english --help --version' -- \"$word\"))\n"
              "        [[ ${COMPREPLY-} == *= ]] && compopt -o nospace 2>/dev/null\n"
              "        ;;\n"
@@ -357,6 +371,10 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
             if (!ReadSize(*size, o.Chart->Width, o.Chart->Height))
                 return bad("--size", *size, "WIDTHxHEIGHT from 16 to 10000 pixels",
                            "BREITExHÖHE von 16 bis 10000 Pixeln");
+        } else if (const auto folder = OptionValue(arguments, i, "--html")) {
+            if (folder->empty())
+                return Usage(say.HtmlFolder);
+            o.HtmlFolder = *folder;
         } else if (const auto tariff = OptionValue(arguments, i, "--tariff")) {
             if (tariff->empty())
                 return Usage(say.NoTariffFile);
@@ -398,10 +416,15 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
         return Usage(say.CompareNeedsTariffs);
     if (!o.Tariffs.empty() && (o.OneLine || (o.Compare && (o.Summary || o.Chart || o.Top))))
         return Usage(say.TariffOutputs);
-    if (!o.Alerts.empty() && (o.Summary || o.OneLine || o.By || o.Chart || o.Compare || o.Format == TReportFormat::Csv))
+    if (!o.Alerts.empty() && !o.HtmlFolder
+        && (o.Summary || o.OneLine || o.By || o.Chart || o.Compare || o.Format == TReportFormat::Csv))
         return Usage(say.AlertAlone);
     if (o.Estimate && !(o.Summary || o.By))
         return Usage(say.EstimateWithSummary);
+    if (o.HtmlFolder
+        && (o.Summary || o.OneLine || formatGiven || o.Chart || o.Compare || o.Top || o.Estimate
+            || (o.By && o.By != TPeriod::Month && o.By != TPeriod::Year)))
+        return Usage(say.HtmlFolder);
     const bool costAlert = std::any_of(o.Alerts.begin(), o.Alerts.end(),
                                        [](const TLimit& limit) { return limit.Quantity == TQuantity::Cost; });
     if (costAlert && o.Tariffs.empty())

@@ -64,6 +64,8 @@ struct TReportOptions {
     bool Estimate = false;
     // Limits to check instead of any other output.
     std::vector<TLimit> Alerts;
+    // --html: the folder the HTML report is written to.
+    std::optional<std::string> HtmlFolder;
     // One history in this order; "-" is standard input.
     std::vector<std::string> LogFiles;
 };

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "headlessreceiver.h"
 #include "outputstream.h"
 #include "reportoptions.h"
 
@@ -43,6 +44,22 @@ struct TReportRun {
     // A limit of --alert was exceeded.
     bool LimitExceeded = false;
 };
+
+// The analysis of the input through a receiver; a failed run names the
+// file as the user named it.
+template <typename TReceiver>
+TReportRun AnalyseInput(TFailureKeeping<TReceiver>& receiver, const TReportInput& input, const TAnalysisFlags& flags)
+{
+    TReportRun run;
+    run.Analysed = AnalyseLogFile(input.Log, true, flags, receiver);
+    if (run.Analysed) {
+        run.Messages = receiver.Messages();
+    } else {
+        run.FailedFile = receiver.FailedFile == input.Log ? input.ShownLog : receiver.FailedFile;
+        run.FailureReason = receiver.FailureReason;
+    }
+    return run;
+}
 
 // One output of kellvar-report: it runs the analysis through a receiver of
 // its own and writes its text to the output as the run goes.

@@ -6,6 +6,7 @@
 
 #include "connectionexport.h"
 #include "headlessreceiver.h"
+#include "htmlreport.h"
 #include "machinetext.h"
 #include "periodtotals.h"
 #include "scriptreceiver.h"
@@ -33,22 +34,6 @@ namespace {
 std::optional<int32_t> DateKey(const std::optional<TDateBound>& bound)
 {
     return bound ? std::optional(bound->DateKey) : std::nullopt;
-}
-
-// The analysis of the input through a receiver; a failed run names the
-// file as the user named it.
-template <typename TReceiver>
-TReportRun Analyse(TFailureKeeping<TReceiver>& receiver, const TReportInput& input, const TAnalysisFlags& flags)
-{
-    TReportRun run;
-    run.Analysed = AnalyseLogFile(input.Log, true, flags, receiver);
-    if (run.Analysed) {
-        run.Messages = receiver.Messages();
-    } else {
-        run.FailedFile = receiver.FailedFile == input.Log ? input.ShownLog : receiver.FailedFile;
-        run.FailureReason = receiver.FailureReason;
-    }
-    return run;
 }
 
 TAnalysisFlags WithRowLimit(TAnalysisFlags flags, bool windowText)
@@ -81,7 +66,7 @@ public:
         TFailureKeeping<TTableTextReceiver> table(input_.DecimalSeparator,
                                                   std::vector<std::string>(captions.begin(), captions.end()), output_,
                                                   DateKey(options_.Since), DateKey(options_.Until), input_.Tariffs);
-        const TReportRun run = Analyse(table, input_, WithRowLimit(flags, true));
+        const TReportRun run = AnalyseInput(table, input_, WithRowLimit(flags, true));
         return NotingRowLimit(run, table.Counters(), input_.German);
     }
 
@@ -114,7 +99,7 @@ public:
             if (estimate_)
                 estimate_->Add(c.Record, cost);
         });
-        const TReportRun run = Analyse(receiver, input_, WithRowLimit(flags, true));
+        const TReportRun run = AnalyseInput(receiver, input_, WithRowLimit(flags, true));
         const TSummaryValues summary = receiver.Summary();
         if (!run.Analysed)
             return run;
@@ -165,7 +150,7 @@ public:
                                                       Add(connection, cost);
                                                       output_.Wrote();
                                                   });
-        const TReportRun run = Analyse(receiver, input_, WithRowLimit(flags, false));
+        const TReportRun run = AnalyseInput(receiver, input_, WithRowLimit(flags, false));
         if (!run.Analysed) {
             if (json_)
                 output_.Write(OpenPartClosing() + "\"error\":" + JsonError(run) + "}\n");
@@ -457,6 +442,26 @@ private:
     bool exceeded_ = false;
 };
 
+// The HTML report: a folder of pages rather than text on the output.
+class THtmlWriter final : public TReportWriter {
+public:
+    THtmlWriter(const TReportOptions& options, const TReportInput& input) : input_(input)
+    {
+        request_.Folder = *options.HtmlFolder;
+        request_.By = options.By.value_or(TPeriod::Month);
+        request_.Since = DateKey(options.Since);
+        request_.Until = DateKey(options.Until);
+        request_.Limits = options.Alerts;
+        request_.Periods = options.Periods;
+    }
+
+    TReportRun Write(const TAnalysisFlags& flags) override { return WriteHtmlReport(request_, input_, flags); }
+
+private:
+    THtmlReportRequest request_;
+    const TReportInput& input_;
+};
+
 }  // namespace
 
 std::unique_ptr<TReportWriter> MakeReportWriter(const TReportOptions& options, const TReportInput& input,
@@ -464,6 +469,8 @@ std::unique_ptr<TReportWriter> MakeReportWriter(const TReportOptions& options, c
 {
     if (options.Chart)
         return nullptr;
+    if (options.HtmlFolder)
+        return std::make_unique<THtmlWriter>(options, input);
     if (options.Compare)
         return std::make_unique<TComparisonWriter>(options, input, output);
     if (!options.Alerts.empty())

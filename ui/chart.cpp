@@ -29,12 +29,6 @@ namespace {
 // A drag must span more than this both ways to zoom or unzoom.
 constexpr int ZoomThreshold = 16;
 
-// About this many steps on an axis.
-constexpr int TargetTicks = 6;
-
-const QColor LeftWallColour(255, 255, 128);
-const QColor DarkLeftWallColour(96, 96, 32);
-constexpr double LeftWallWidth = 6;
 // Marks stand on the chart's ground, a little transparent.
 constexpr int MarkGroundAlpha = 208;
 
@@ -50,7 +44,7 @@ QColor Colour(TRgb c)
 
 }  // namespace
 
-TChart::TChart(const QString& name, const std::vector<TSeriesSpec>& specs, std::string unit, QWidget* parent)
+TChart::TChart(const QString& name, const std::vector<TLineSpec>& specs, std::string unit, QWidget* parent)
     : QChartView(new QChart, parent), left_(new QValueAxis), right_(new QValueAxis), bottom_(new QValueAxis),
       unit_(std::move(unit))
 {
@@ -91,19 +85,19 @@ TChart::TChart(const QString& name, const std::vector<TSeriesSpec>& specs, std::
     c->addAxis(bottom_, Qt::AlignBottom);
     c->addAxis(left_, Qt::AlignLeft);
     c->addAxis(right_, Qt::AlignRight);
-    for (const TSeriesSpec& spec : specs) {
+    for (const TLineSpec& spec : specs) {
         auto* line = new QLineSeries(c);
         line->setObjectName(spec.Name);
         // Solid pens only: a dashed pen draws several times slower.
-        QPen pen(spec.Colour, 2, Qt::SolidLine);
+        QPen pen(Colour(spec.Colour), 2, Qt::SolidLine);
         line->setPen(pen);
         c->addSeries(line);
         line->attachAxis(bottom_);
         line->attachAxis(spec.RightAxis ? right_ : left_);
-        series_.push_back({line, {}, spec.TrendOf, spec.RightAxis, spec.Colour});
+        series_.push_back({line, {}, spec.TrendOf, spec.RightAxis, Colour(spec.Colour)});
     }
     ApplyPalette();
-    right_->setVisible(std::any_of(specs.begin(), specs.end(), [](const TSeriesSpec& s) { return s.RightAxis; }));
+    right_->setVisible(std::any_of(specs.begin(), specs.end(), [](const TLineSpec& s) { return s.RightAxis; }));
     SetFullRanges();
     connect(bottom_, &QValueAxis::rangeChanged, this, [this] { ShowVisiblePoints(); });
     for (QValueAxis* axis : {bottom_, left_, right_})
@@ -227,7 +221,7 @@ void TChart::SetFullRanges()
         const TAxisUnit& unit = axisUnits_[axis] =
             AxisUnit(std::max(std::abs(low), std::abs(high)), axis == bottom_ ? "" : unit_);
         const TAxisTicks ticks =
-            RoundTicks(std::min(0.0, low / unit.Divisor), high / unit.Divisor, TargetTicks, wholeNumbers);
+            RoundTicks(std::min(0.0, low / unit.Divisor), high / unit.Divisor, ChartTargetTicks, wholeNumbers);
         axis->setTickInterval(ticks.Step);
         axis->setRange(ticks.Low, ticks.High);
     };
@@ -247,7 +241,7 @@ void TChart::SetFullRanges()
 void TChart::UpdateTicks(QValueAxis* axis)
 {
     const bool wholeNumbers = axis == bottom_;
-    const TAxisTicks ticks = RoundTicks(axis->min(), axis->max(), TargetTicks, wholeNumbers);
+    const TAxisTicks ticks = RoundTicks(axis->min(), axis->max(), ChartTargetTicks, wholeNumbers);
     axis->setTickAnchor(0);
     axis->setTickInterval(ticks.Step);
     axis->setLabelFormat(QString("%.%1f").arg(ticks.Decimals) + QString::fromStdString(axisUnits_[axis].Suffix));
@@ -367,7 +361,7 @@ void TChart::drawBackground(QPainter* painter, const QRectF& rect)
     // axis, where no line is ever drawn.
     const QRectF plot = chart()->mapRectToScene(chart()->plotArea());
     painter->fillRect(QRectF(plot.left() - LeftWallWidth, plot.top(), LeftWallWidth, plot.height()),
-                      IsLight(Rgb(Ground())) ? LeftWallColour : DarkLeftWallColour);
+                      Colour(IsLight(Rgb(Ground())) ? LeftWallColour : DarkLeftWallColour));
 }
 
 void TChart::drawForeground(QPainter* painter, const QRectF& rect)

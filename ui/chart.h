@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "ui/rules/chartspecs.h"
+
 #include "core/chartlabels.h"
 #include "core/chartpoints.h"
 
@@ -18,14 +20,6 @@ class QRubberBand;
 
 namespace kellvar {
 
-// How one of a chart's line series is drawn and where its points come from.
-struct TSeriesSpec {
-    const char* Name;  // Series1, LineSeries5, ...
-    QColor Colour;
-    bool RightAxis;
-    int TrendOf = -1;  // for a trend series: the index of its source series in the chart
-};
-
 // One of the four line charts: a title, left and right axes, the legend of
 // series titles, zoom by marking a rectangle with the mouse, value marks, and
 // pictures for the clipboard. A chart of a unit ("byte", "byte/s") labels
@@ -36,8 +30,7 @@ class TChart : public QChartView {
     Q_OBJECT
 
 public:
-    TChart(const QString& name, const std::vector<TSeriesSpec>& specs, std::string unit = {},
-           QWidget* parent = nullptr);
+    TChart(const QString& name, const std::vector<TLineSpec>& specs, std::string unit = {}, QWidget* parent = nullptr);
 
     int SeriesCount() const { return static_cast<int>(series_.size()); }
     QLineSeries* Series(int index) const { return series_[static_cast<size_t>(index)].Line; }

@@ -24,10 +24,10 @@ QByteArray Png(const QImage& image)
 
 }  // namespace
 
-TChartPage::TChartPage(const char* chartName, const std::vector<TSeriesSpec>& specs, std::string unit,
-                       TStatusPanel* panel, QWidget* parent)
-    : QWidget(parent), chart_(new TChart(chartName, specs, std::move(unit))), panel_(panel)
+TChartPage::TChartPage(const TLineChartSpec& spec, TStatusPanel* panel, QWidget* parent)
+    : QWidget(parent), chart_(new TChart(spec.Name, spec.Lines, std::string(spec.Unit))), panel_(panel)
 {
+    const char* chartName = spec.Name;
     auto* column = new QVBoxLayout(this);
     column->setContentsMargins(0, 0, 0, 0);
     column->setSpacing(0);
@@ -43,7 +43,7 @@ TChartPage::TChartPage(const char* chartName, const std::vector<TSeriesSpec>& sp
                 [chart](const QString& text) { chart->RightAxis()->setTitleText(text); });
     for (int index = 0; index < chart->SeriesCount(); ++index) {
         QLineSeries* series = chart->Series(index);
-        texts_.Bind(specs[static_cast<size_t>(index)].Name, TTextProperty::SeriesTitle,
+        texts_.Bind(spec.Lines[static_cast<size_t>(index)].Name, TTextProperty::SeriesTitle,
                     [series](const QString& text) { series->setName(text); });
     }
 }

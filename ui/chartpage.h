@@ -19,9 +19,8 @@ class TChartPage : public QWidget {
     Q_OBJECT
 
 public:
-    // The chart is named and its texts found by chartName (Chart1 to Chart4).
-    TChartPage(const char* chartName, const std::vector<TSeriesSpec>& specs, std::string unit, TStatusPanel* panel,
-               QWidget* parent = nullptr);
+    // The chart is named and its texts found by the spec's name (Chart1 to Chart4).
+    TChartPage(const TLineChartSpec& spec, TStatusPanel* panel, QWidget* parent = nullptr);
 
     TChart* Chart() const { return chart_; }
     TStatusPanel* Panel() const { return panel_; }

@@ -57,7 +57,7 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
       removeButton_(Named(new QPushButton, "RemoveTariffButton")), upButton_(Named(new QPushButton, "TariffUpButton")),
       downButton_(Named(new QPushButton, "TariffDownButton")), note_(Named(new QLabel, "CostsNoteLabel")),
       limits_(new TLimitsPanel), monthTable_(Named(new QTreeWidget, "CostMonthList")),
-      chart_(new TChart("CostChart", {{"CostSeries", QColor(0, 0, 255), false}})), profileMap_(new TProfileMap),
+      chart_(new TChart("CostChart", {{"CostSeries", ChartBlue}})), profileMap_(new TProfileMap),
       measureLabel_(new QLabel), measure_(Named(new QComboBox, "WeekMapMeasureComboBox"))
 {
     // The page scrolls as a whole when the window is smaller than it; its

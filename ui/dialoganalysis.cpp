@@ -144,11 +144,14 @@ void TModemLogDialog::ShowProgress(int64_t bytesRead, int64_t fileSize)
 
 void TModemLogDialog::HandChartPointsOver(TChart::TTrends trends)
 {
-    const auto values = [this](TSourceSeries series) { return &points_.Values(series); };
-    Chart1->SetSourceValues({values(ReadRateSeries), values(WriteRateSeries), nullptr, nullptr}, trends);
-    Chart2->SetSourceValues({values(DialDurationSeries), nullptr}, trends);
-    Chart3->SetSourceValues({values(ConnectionDurationSeries), nullptr}, trends);
-    Chart4->SetSourceValues({values(BytesReadSeries), values(BytesWrittenSeries), nullptr, nullptr}, trends);
+    // Trend lines are made by the chart from their sources.
+    const std::array<TChart*, 4> charts = Charts();
+    for (size_t chart = 0; chart < charts.size(); ++chart) {
+        std::vector<const std::vector<double>*> values;
+        for (const TLineSpec& line : WindowCharts()[chart].Lines)
+            values.push_back(line.TrendOf < 0 ? &points_.Values(line.Source) : nullptr);
+        charts[chart]->SetSourceValues(values, trends);
+    }
 }
 
 void TModemLogDialog::ShowSummary(const TAnalysisCounters& counters)

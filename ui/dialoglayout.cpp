@@ -38,12 +38,6 @@ namespace kellvar {
 
 namespace {
 
-const QColor Blue(0, 0, 255);
-const QColor Red(255, 0, 0);
-const QColor LightAqua(128, 255, 255);
-const QColor LightFuchsia(255, 128, 255);
-const QColor LightYellow(255, 255, 128);
-
 // A status panel figure: its caption label, the label showing the figure, and their x positions.
 TStatusPanel::TFigure Figure(const char* caption, int captionX, const char* statusLabel, int valueX)
 {
@@ -87,33 +81,21 @@ void TModemLogDialog::BuildLayout()
 
     overview_ = new TOverviewPage;
     tablePage_ = new TTablePage(decimalSeparator_);
-    chartPages_ = {
-        new TChartPage("Chart1",
-                       {{"Series1", Blue, false},
-                        {"Series2", Red, true},
-                        {"Series3", LightAqua, false, 0},
-                        {"Series4", LightFuchsia, true, 1}},
-                       "byte/s",
-                       new TStatusPanel("Panel4", 26,
-                                        {Figure("AverageReadRateTLabel", 15, "AverageReadRateLabel", 137),
-                                         Figure("AverageWriteRateTLabel", 272, "AverageWriteRateLabel", 416)})),
-        new TChartPage(
-            "Chart2", {{"LineSeries1", Blue, false}, {"LineSeries3", LightYellow, false, 0}}, {},
-            new TStatusPanel("Panel7", 26, {Figure("AverageDialTimeTLabel", 19, "AverageDialingTimeLabel", 207)})),
-        new TChartPage("Chart3", {{"LineSeries2", Blue, false}, {"LineSeries4", LightYellow, false, 0}}, {},
-                       new TStatusPanel("Panel6", 24,
-                                        {Figure("ConnectionTimeTLabel", 12, "SumConnectionTimeLabel", 176),
-                                         Figure("AverageConnectionTimeTLabel", 265, "MeanConnectionTimeLabel", 487)})),
-        new TChartPage("Chart4",
-                       {{"LineSeries5", Blue, false},
-                        {"LineSeries6", Red, true},
-                        {"LineSeries7", LightAqua, false, 0},
-                        {"LineSeries8", LightFuchsia, true, 1}},
-                       "byte",
-                       new TStatusPanel("Panel5", 26,
-                                        {Figure("SumDataReadTLabel", 11, "SumReadDataLabel", 159),
-                                         Figure("SumDataWrittenTLabel", 282, "SumWrittenDataLabel", 441)})),
+    // The status panels beneath the charts, in the order of the charts.
+    const std::array<TStatusPanel*, 4> chartPanels = {
+        new TStatusPanel("Panel4", 26,
+                         {Figure("AverageReadRateTLabel", 15, "AverageReadRateLabel", 137),
+                          Figure("AverageWriteRateTLabel", 272, "AverageWriteRateLabel", 416)}),
+        new TStatusPanel("Panel7", 26, {Figure("AverageDialTimeTLabel", 19, "AverageDialingTimeLabel", 207)}),
+        new TStatusPanel("Panel6", 24,
+                         {Figure("ConnectionTimeTLabel", 12, "SumConnectionTimeLabel", 176),
+                          Figure("AverageConnectionTimeTLabel", 265, "MeanConnectionTimeLabel", 487)}),
+        new TStatusPanel("Panel5", 26,
+                         {Figure("SumDataReadTLabel", 11, "SumReadDataLabel", 159),
+                          Figure("SumDataWrittenTLabel", 282, "SumWrittenDataLabel", 441)}),
     };
+    for (size_t chart = 0; chart < chartPages_.size(); ++chart)
+        chartPages_[chart] = new TChartPage(WindowCharts()[chart], chartPanels[chart]);
     settingsPage_ = new TSettingsPage;
     auto* about = new QWidget;
     auto* aboutLayout = new QVBoxLayout(about);

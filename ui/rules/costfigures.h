@@ -15,6 +15,8 @@ namespace kellvar {
 struct TCostFigure {
     TCostWording Caption;
     std::string Value;
+    // The name the report's summary gives the figure's raw value.
+    const char* Field;
 };
 
 // The total, the mean per connection and per hour online, and how many

@@ -21,6 +21,8 @@ struct TFigureSlot {
     const char* Widest;
     // No value leaves the field with the text it had.
     std::optional<std::string> (*Value)(const TSummaryFigures&, const std::optional<TLastConnection>&);
+    // The name the report's summary gives the figure's raw value.
+    const char* Field;
 };
 
 // Every figure, in the overview's reading order.

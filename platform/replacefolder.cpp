@@ -1,0 +1,150 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "replacefolder.h"
+
+#include "programpath.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <dirent.h>
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace kellvar::platform {
+
+namespace {
+
+std::string StagingPrefix(const std::string& target)
+{
+    std::string path = target;
+    while (path.size() > 1 && path.back() == '/')
+        path.pop_back();
+    const size_t nameStart = path.find_last_of('/') + 1;
+    return path.substr(0, nameStart) + "." + path.substr(nameStart) + ".new-";
+}
+
+mode_t UmaskedMode(mode_t mode)
+{
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return mode & ~mask;
+}
+
+}  // namespace
+
+std::optional<std::vector<std::string>> FolderEntries(const std::string& path)
+{
+    DIR* folder = ::opendir(path.c_str());
+    if (folder == nullptr)
+        return std::nullopt;
+    std::vector<std::string> names;
+    errno = 0;
+    while (const dirent* entry = ::readdir(folder)) {
+        const std::string name = entry->d_name;
+        if (name != "." && name != "..")
+            names.push_back(name);
+    }
+    const int error = errno;
+    ::closedir(folder);
+    if (error != 0) {
+        errno = error;
+        return std::nullopt;
+    }
+    return names;
+}
+
+TFolderReplacement::TFolderReplacement(std::string target, TOwnFile ownFile)
+    : target_(std::move(target)), ownFile_(std::move(ownFile))
+{
+    while (target_.size() > 1 && target_.back() == '/')
+        target_.pop_back();
+}
+
+TFolderReplacement::~TFolderReplacement()
+{
+    if (!staging_.empty() && !committed_)
+        RemoveFolder(staging_);
+}
+
+bool TFolderReplacement::Begin()
+{
+    RemoveLeftovers();
+    for (int attempt = 0; attempt < 8; ++attempt) {
+        std::string path = StagingPrefix(target_) + "XXXXXX";
+        if (::mkdtemp(path.data()) == nullptr)
+            return false;
+        // A leftover sweep of another run may take it between mkdtemp and
+        // the lock; then another name is tried.
+        TFileHandle lock(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (lock.IsOpen() && ::flock(lock.Fd(), LOCK_EX) == 0 && IsSameFile(lock.Fd(), path)) {
+            staging_ = path;
+            lock_ = std::move(lock);
+            return true;
+        }
+    }
+    errno = EEXIST;
+    return false;
+}
+
+bool TFolderReplacement::WriteFile(const std::string& name, std::string_view text)
+{
+    const std::string path = staging_ + "/" + name;
+    TFileHandle file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
+    return file.IsOpen() && WriteAll(file.Fd(), text.data(), text.size()) && file.Close();
+}
+
+bool TFolderReplacement::Commit()
+{
+    struct stat old {};
+    const bool exists = ::lstat(target_.c_str(), &old) == 0;
+    if (!exists && errno != ENOENT)
+        return false;
+    if (exists && !S_ISDIR(old.st_mode)) {
+        errno = ENOTDIR;
+        return false;
+    }
+    // Written through before the swap, so that a crash after it finds whole files.
+    if (::syncfs(lock_.Fd()) != 0 || ::fchmod(lock_.Fd(), exists ? old.st_mode & 07777 : UmaskedMode(0777)) != 0)
+        return false;
+    if (!exists) {
+        if (::rename(staging_.c_str(), target_.c_str()) != 0)
+            return false;
+        committed_ = true;
+        return true;
+    }
+    if (::renameat2(AT_FDCWD, staging_.c_str(), AT_FDCWD, target_.c_str(), RENAME_EXCHANGE) != 0)
+        return false;
+    // The old folder now has the new one's name, and still its lock.
+    committed_ = true;
+    RemoveFolder(staging_);
+    return true;
+}
+
+void TFolderReplacement::RemoveFolder(const std::string& path) const
+{
+    if (const auto names = FolderEntries(path))
+        for (const std::string& name : *names)
+            if (ownFile_(name))
+                ::unlink((path + "/" + name).c_str());
+    ::rmdir(path.c_str());
+}
+
+void TFolderReplacement::RemoveLeftovers() const
+{
+    const std::string prefix = StagingPrefix(target_);
+    const std::string directory = DirectoryOf(prefix);
+    const auto names = FolderEntries(directory.empty() ? "." : directory);
+    if (!names)
+        return;
+    for (const std::string& name : *names) {
+        const std::string path = directory + name;
+        if (path.size() != prefix.size() + 6 || path.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        TFileHandle leftover(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (leftover.IsOpen() && ::flock(leftover.Fd(), LOCK_EX | LOCK_NB) == 0 && IsSameFile(leftover.Fd(), path))
+            RemoveFolder(path);
+    }
+}
+
+}  // namespace kellvar::platform

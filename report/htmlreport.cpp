@@ -1,0 +1,474 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The HTML report reads the history twice: once for its periods and
+// figures, once to write each period's page as soon as the last of its
+// connections has come, so that no more than the periods in hand are held.
+
+#include "htmlreport.h"
+
+#include "htmlpage.h"
+#include "periodtotals.h"
+#include "scriptreceiver.h"
+#include "svgchart.h"
+
+#include "core/rowtexts.h"
+#include "core/sortkeys.h"
+#include "core/summaryfigures.h"
+#include "lang/costtexts.h"
+#include "lang/htmltexts.h"
+#include "lang/reporttexts.h"
+#include "lang/texttable.h"
+#include "platform/filehandle.h"
+#include "platform/replacefolder.h"
+#include "ui/rules/chartspecs.h"
+#include "ui/rules/costfigures.h"
+#include "ui/rules/summarylines.h"
+
+#include <algorithm>
+#include <array>
+#include <cctype>
+#include <cerrno>
+#include <charconv>
+#include <map>
+#include <sys/stat.h>
+#include <unordered_map>
+
+namespace kellvar {
+
+namespace {
+
+constexpr std::string_view IndexName = "index.html";
+
+std::string PageFile(const std::string& period)
+{
+    return period + ".html";
+}
+
+std::string ShortestNumber(double value)
+{
+    std::array<char, 32> text{};
+    return std::string(text.data(), std::to_chars(text.data(), text.data() + text.size(), value).ptr);
+}
+
+const TField* FieldNamed(const TFields& fields, std::string_view name)
+{
+    const auto found =
+        std::find_if(fields.begin(), fields.end(), [name](const TField& field) { return field.Name == name; });
+    return found == fields.end() ? nullptr : &*found;
+}
+
+THtmlFigure Figure(std::string caption, std::string text, const TFields& fields, const char* field)
+{
+    const TField* named = FieldNamed(fields, field);
+    return {std::move(caption), std::move(text), field, named != nullptr ? FieldText(*named) : std::string()};
+}
+
+// The table's columns that hold numbers, which read best aligned right.
+bool IsNumberColumn(size_t column)
+{
+    return column != ConnectStampColumn && column != HangUpStampColumn && column != DialStampColumn;
+}
+
+// One period's page while its connections come in.
+struct TPeriodPage {
+    size_t Index = 0;  // in the history's periods
+    int64_t Missing = 0;
+    TChartPoints Points{true};
+    std::string Rows;
+};
+
+class THtmlReport {
+public:
+    THtmlReport(const THtmlReportRequest& request, const TReportInput& input)
+        : request_(request), input_(input), german_(input.German), periods_(request.By, request.Periods),
+          folder_(request.Folder, IsHtmlReportFile)
+    {
+        if (!request.Limits.empty())
+            limits_.emplace(request.Limits, request.Periods, input.Today);
+    }
+
+    TReportRun Write(const TAnalysisFlags& flags)
+    {
+        if (!FolderTakesReport() || !Check(folder_.Begin()))
+            return failure_;
+        TReportRun run = ReadHistory(flags);
+        if (!run.Analysed)
+            return run;
+        if (!Check(folder_.WriteFile(std::string(StyleSheetName), StyleSheet())))
+            return failure_;
+        const TReportRun pages = WritePeriodPages(flags);
+        if (!pages.Analysed)
+            return pages;
+        if (!Check(folder_.WriteFile(std::string(IndexName), IndexPage())) || !Check(folder_.Commit()))
+            return failure_;
+        return run;
+    }
+
+private:
+    const char* Say(const char* english, const char* german) const { return german_ ? german : english; }
+
+    // A false step ends the run with the folder and the reason.
+    bool Check(bool done)
+    {
+        if (!done && failure_.FailureReason.empty()) {
+            failure_.FailedFile = request_.Folder;
+            failure_.FailureReason =
+                Say("cannot be written: ", "kann nicht geschrieben werden: ") + platform::ErrorText(errno);
+        }
+        return done;
+    }
+
+    // A folder of the user's own files is never replaced by a report.
+    bool FolderTakesReport()
+    {
+        struct stat info {};
+        if (::lstat(request_.Folder.c_str(), &info) != 0)
+            return errno == ENOENT || Check(false);
+        if (!S_ISDIR(info.st_mode)) {
+            errno = ENOTDIR;
+            return Check(false);
+        }
+        const auto names = platform::FolderEntries(request_.Folder);
+        if (!names)
+            return Check(false);
+        if (std::all_of(names->begin(), names->end(), [](const std::string& name) { return IsHtmlReportFile(name); }))
+            return true;
+        failure_.FailedFile = request_.Folder;
+        failure_.FailureReason = Say("holds files that are not a Kellvar report; choose an empty or a new folder",
+                                     "enthält Dateien, die kein Kellvar-Bericht sind; wählen Sie einen leeren oder "
+                                     "neuen Ordner");
+        return false;
+    }
+
+    std::optional<TCost> Price(const TConnectionRecord& record) const
+    {
+        return input_.Tariffs != nullptr ? input_.Tariffs->Price(record) : std::nullopt;
+    }
+
+    const TTariff* Money() const { return input_.Tariffs != nullptr ? &input_.Tariffs->First() : nullptr; }
+
+    // The first reading: the periods, the overview's figures and the limits.
+    TReportRun ReadHistory(const TAnalysisFlags& flags)
+    {
+        TFailureKeeping<TScriptReceiver> receiver(request_.Since, request_.Until, [this](const TNumberedConnection& c) {
+            const std::optional<TCost> cost = Price(c.Record);
+            periods_.Add(c.Record, cost);
+            sums_.Add(c.Record);
+            if (input_.Tariffs != nullptr)
+                costs_.Add(cost, c.Record);
+            if (limits_)
+                limits_->Add(c.Record, cost);
+        });
+        TAnalysisFlags wholeLog = flags;
+        wholeLog.WholeLog = true;
+        const TReportRun run = AnalyseInput(receiver, input_, wholeLog);
+        summary_ = receiver.Summary();
+        summary_.LogFileBytes = input_.InputBytes;
+        if (input_.Tariffs != nullptr) {
+            summary_.Costs = costs_;
+            summary_.Money = Money();
+        }
+        for (size_t i = 0; i < periods_.Periods().size(); ++i)
+            periodIndex_[periods_.Periods()[i].Period] = i;
+        written_.assign(periods_.Periods().size(), false);
+        return run;
+    }
+
+    // The second reading: each period's page once its last connection has come.
+    TReportRun WritePeriodPages(const TAnalysisFlags& flags)
+    {
+        std::map<std::string, TPeriodPage> open;
+        TFailureKeeping<TScriptReceiver> receiver(request_.Since, request_.Until, [&](const TNumberedConnection& c) {
+            if (!failure_.FailureReason.empty())
+                return;
+            const std::string period = PeriodNameOf(request_.By, c.Record.ConnectDateParts, request_.Periods);
+            const auto known = periodIndex_.find(period);
+            // A log that grew since the first reading adds only to the periods it found.
+            if (known == periodIndex_.end())
+                return;
+            if (written_[known->second])
+                return;
+            auto [page, added] = open.try_emplace(period);
+            if (added) {
+                page->second.Index = known->second;
+                page->second.Missing = periods_.Periods()[known->second].Sums.Connections;
+            }
+            AddRow(page->second, c);
+            if (--page->second.Missing == 0) {
+                Check(folder_.WriteFile(PageFile(period), PeriodPage(page->second)));
+                written_[known->second] = true;
+                open.erase(page);
+            }
+        });
+        TAnalysisFlags wholeLog = flags;
+        wholeLog.WholeLog = true;
+        TReportRun run = AnalyseInput(receiver, input_, wholeLog);
+        // A log rewritten since the first reading may leave a period short:
+        // its page shows what the second reading found.
+        for (auto& [period, page] : open)
+            Check(folder_.WriteFile(PageFile(period), PeriodPage(page)));
+        if (run.Analysed && !failure_.FailureReason.empty())
+            return failure_;
+        return run;
+    }
+
+    void AddRow(TPeriodPage& page, const TNumberedConnection& c)
+    {
+        page.Points.Add(c.Record);
+        TRowCells cells = ConnectionRowCells(c.Record, c.Number + 1, input_.DecimalSeparator);
+        std::vector<THtmlCell> row;
+        for (size_t column = 0; column < static_cast<size_t>(TableColumnCount); ++column) {
+            const bool present = column < cells.size();
+            row.push_back({present ? cells[column] : std::string(),
+                           present ? ShortestNumber(SortKey(cells, static_cast<int>(column), input_.DecimalSeparator))
+                                   : std::string(),
+                           IsNumberColumn(column),
+                           {},
+                           {}});
+        }
+        if (input_.Tariffs != nullptr) {
+            const std::optional<TCost> cost = Price(c.Record);
+            row.push_back({cost ? CostText(cost->Amount, *cost->Tariff, input_.DecimalSeparator) : std::string(),
+                           cost ? std::to_string(cost->Amount) : std::string(),
+                           true,
+                           {},
+                           {}});
+        }
+        AppendHtmlRow(page.Rows, row);
+    }
+
+    std::vector<std::string> ConnectionColumnCaptions() const
+    {
+        std::vector<std::string> captions;
+        for (const std::string_view caption : ColumnCaptions(german_))
+            captions.emplace_back(caption);
+        if (input_.Tariffs != nullptr)
+            captions.emplace_back(CostWording(TCostWording::Costs, german_));
+        return captions;
+    }
+
+    std::string Title() const { return std::string(HtmlText(THtmlText::ReportTitle, german_)); }
+
+    THtmlNavigation PeriodLinks(size_t index) const
+    {
+        const std::vector<TPeriodTotal>& periods = periods_.Periods();
+        THtmlNavigation links;
+        if (index > 0)
+            links.Previous = THtmlLink{PageFile(periods[index - 1].Period), periods[index - 1].Period};
+        links.Up = THtmlLink{std::string(IndexName), Title()};
+        if (index + 1 < periods.size())
+            links.Next = THtmlLink{PageFile(periods[index + 1].Period), periods[index + 1].Period};
+        return links;
+    }
+
+    std::string PeriodPage(const TPeriodPage& page) const
+    {
+        const TPeriodTotal& total = periods_.Periods()[page.Index];
+        const THtmlNavigation links = PeriodLinks(page.Index);
+        std::string html = HtmlPageStart(total.Period + " \u2013 " + Title(), total.Period, german_, links);
+        html += HtmlFigureList(PeriodFigures(total));
+        std::string charts = "<div class=\"charts\">\n";
+        for (size_t chart = 0; chart < WindowCharts().size(); ++chart)
+            charts += "<div>"
+                      + SvgChartElement(WindowChart(WindowCharts()[chart], page.Points),
+                                        "c" + std::to_string(chart + 1), input_.DecimalSeparator)
+                      + "</div>\n";
+        html += HtmlSection(HtmlText(THtmlText::Charts, german_), charts + "</div>\n");
+        const std::string connections(ReportText(TReportText::Connections, german_));
+        std::vector<std::string> captions = ConnectionColumnCaptions();
+        std::vector<bool> numeric;
+        for (size_t column = 0; column < captions.size(); ++column)
+            numeric.push_back(IsNumberColumn(column));
+        html += HtmlTableStart(connections, captions, numeric, true) + page.Rows + HtmlTableEnd();
+        return html + HtmlPageEnd(german_, links, true);
+    }
+
+    // The figures of a period as its line of the period table shows them.
+    std::vector<THtmlFigure> PeriodFigures(const TPeriodTotal& total) const
+    {
+        const std::vector<std::string> captions = PeriodHeadTexts(german_, Money());
+        const std::vector<std::string> texts = PeriodRowTexts(total, total.Period, input_.DecimalSeparator, Money());
+        const TFields fields = PeriodFields(total, {Money(), nullptr});
+        std::vector<THtmlFigure> figures;
+        // The fields follow the columns after the period's name; the costs'
+        // column shows the first of the cost fields.
+        for (size_t column = 1; column < captions.size(); ++column)
+            figures.push_back(Figure(captions[column], texts[column], fields, fields[column].Name));
+        return figures;
+    }
+
+    TSvgChart WindowChart(const TLineChartSpec& spec, const TChartPoints& points) const
+    {
+        TSvgChart chart;
+        chart.Title = TextOf(spec.Name, TTextProperty::ChartTitle, german_);
+        chart.LeftTitle = TextOf(spec.Name, TTextProperty::LeftAxisTitle, german_);
+        chart.RightTitle = TextOf(spec.Name, TTextProperty::RightAxisTitle, german_);
+        chart.Unit = spec.Unit;
+        chart.RightUnit = spec.Unit;
+        chart.German = german_;
+        for (const TLineSpec& line : spec.Lines) {
+            TSvgLine drawn{
+                std::string(TextOf(line.Name, TTextProperty::SeriesTitle, german_)), line.Colour, line.RightAxis, {}};
+            if (line.TrendOf < 0) {
+                const std::vector<double>& values = points.Values(line.Source);
+                for (size_t x = 0; x < values.size(); ++x)
+                    drawn.Points.push_back({static_cast<double>(x), values[x]});
+            } else {
+                drawn.Points = AverageTrend(points.Values(spec.Lines[static_cast<size_t>(line.TrendOf)].Source));
+            }
+            chart.Lines.push_back(std::move(drawn));
+        }
+        return chart;
+    }
+
+    std::string IndexPage() const
+    {
+        std::string html = HtmlPageStart(Title(), Title(), german_, {});
+        html += "<p>" + HtmlEscaped(HtmlText(THtmlText::WrittenBy, german_)) + " " + HtmlEscaped(input_.ShownLog)
+                + "</p>\n";
+        html += HtmlSection(HtmlText(THtmlText::Overview, german_), HtmlFigureList(OverviewFigures()));
+        if (limits_)
+            html += HtmlSection(HtmlText(THtmlText::Limits, german_), LimitBars());
+        std::string charts = "<div class=\"charts\">\n<div>"
+                             + SvgChartElement(HistoryChart(), "h1", input_.DecimalSeparator) + "</div>\n";
+        if (Money() != nullptr)
+            charts += "<div>" + SvgChartElement(CostChart(), "h2", input_.DecimalSeparator) + "</div>\n";
+        html += HtmlSection(HtmlText(THtmlText::Charts, german_), charts + "</div>\n");
+        const std::string heading(
+            HtmlText(request_.By == TPeriod::Year ? THtmlText::Years : THtmlText::Months, german_));
+        const std::vector<std::string> captions = PeriodHeadTexts(german_, Money());
+        std::string table = HtmlTableStart(heading, captions, std::vector<bool>(captions.size(), true), true);
+        for (const TPeriodTotal& total : periods_.Periods()) {
+            const std::vector<std::string> texts =
+                PeriodRowTexts(total, total.Period, input_.DecimalSeparator, Money());
+            const TFields fields = PeriodFields(total, {Money(), nullptr});
+            std::vector<THtmlCell> row;
+            row.push_back({total.Period, total.Period, false, "period", PageFile(total.Period)});
+            for (size_t column = 1; column < texts.size(); ++column)
+                row.push_back({texts[column], FieldText(fields[column]), true, fields[column].Name, {}});
+            AppendHtmlRow(table, row);
+        }
+        html += table + HtmlTableEnd();
+        return html + HtmlPageEnd(german_, {}, true);
+    }
+
+    // The window's overview, each figure with its raw value as --summary gives it.
+    std::vector<THtmlFigure> OverviewFigures() const
+    {
+        const TFields fields = SummaryValueFields(summary_);
+        std::optional<TLastConnection> last;
+        if (summary_.Last)
+            last = LastConnectionTexts(
+                ConnectionRowCells(summary_.Last->Record, summary_.Last->Number + 1, input_.DecimalSeparator));
+        const TSummaryFigures texts = SummaryFigureTexts(summary_.Counters, sums_, input_.DecimalSeparator);
+        std::vector<THtmlFigure> figures;
+        for (const TFigureSlot& slot : FigureSlots())
+            figures.push_back(Figure(std::string(TextOf(slot.Caption, TTextProperty::Caption, german_)),
+                                     slot.Value(texts, last).value_or("-"), fields, slot.Field));
+        if (Money() != nullptr)
+            for (const TCostFigure& cost : CostFigures(costs_, *Money(), input_.DecimalSeparator))
+                figures.push_back(
+                    Figure(std::string(CostWording(cost.Caption, german_)), cost.Value, fields, cost.Field));
+        return figures;
+    }
+
+    std::string LimitBars() const
+    {
+        std::string html = "<ul class=\"limits\">\n";
+        for (const TLimitCheck& check : limits_->Checks()) {
+            const TLimitBar bar = LimitBar(check, german_);
+            html += "<li><meter min=\"0\" max=\"100\" high=\"99\" value=\"" + std::to_string(bar.Percent) + "\">"
+                    + std::to_string(bar.Percent) + " %</meter> " + HtmlEscaped(bar.Text) + "</li>\n";
+        }
+        return html + "</ul>\n";
+    }
+
+    std::vector<std::string> PeriodNames() const
+    {
+        std::vector<std::string> names;
+        for (const TPeriodTotal& total : periods_.Periods())
+            names.push_back(total.Period);
+        return names;
+    }
+
+    // Received and sent bytes on the left, hours online on the right, a point a period.
+    TSvgChart HistoryChart() const
+    {
+        TSvgChart chart;
+        chart.Title = HtmlText(THtmlText::HistoryChart, german_);
+        chart.LeftTitle = HtmlText(THtmlText::VolumeAxis, german_);
+        chart.RightTitle = HtmlText(THtmlText::TimeAxis, german_);
+        chart.Unit = "byte";
+        chart.German = german_;
+        chart.XLabels = PeriodNames();
+        const std::vector<std::string_view> columns = ColumnCaptions(german_);
+        TSvgLine received{std::string(columns[ReceivedColumn]), ChartBlue, false, {}};
+        TSvgLine sent{std::string(columns[SentColumn]), ChartRed, false, {}};
+        TSvgLine online{std::string(CostWording(TCostWording::OnlineTime, german_)), TRgb{0, 128, 0}, true, {}};
+        for (size_t i = 0; i < periods_.Periods().size(); ++i) {
+            const TConnectionSums& s = periods_.Periods()[i].Sums;
+            const double x = static_cast<double>(i);
+            received.Points.push_back({x, static_cast<double>(s.ReceivedBytes)});
+            sent.Points.push_back({x, static_cast<double>(s.SentBytes)});
+            online.Points.push_back({x, static_cast<double>(s.DurationHundredths) / 360000.0});
+        }
+        chart.Lines = {std::move(received), std::move(sent), std::move(online)};
+        return chart;
+    }
+
+    TSvgChart CostChart() const
+    {
+        const TTariff& money = *Money();
+        TSvgChart chart;
+        chart.Title =
+            CostWording(request_.By == TPeriod::Year ? TCostWording::Costs : TCostWording::CostsPerMonth, german_);
+        chart.LeftTitle = std::string(HtmlText(THtmlText::CostAxis, german_)) + " " + money.Currency();
+        chart.German = german_;
+        chart.XLabels = PeriodNames();
+        double unit = 1;
+        for (int32_t i = 0; i < money.Decimals(); ++i)
+            unit *= 10;
+        TSvgLine costs{std::string(CostWording(TCostWording::Costs, german_)), ChartBlue, false, {}};
+        for (size_t i = 0; i < periods_.Periods().size(); ++i)
+            costs.Points.push_back(
+                {static_cast<double>(i), static_cast<double>(periods_.Periods()[i].Costs.Amount) / unit});
+        chart.Lines = {std::move(costs)};
+        return chart;
+    }
+
+    const THtmlReportRequest& request_;
+    const TReportInput& input_;
+    bool german_;
+    TPeriodTotals periods_;
+    std::unordered_map<std::string, size_t> periodIndex_;
+    std::vector<bool> written_;
+    TSummaryValues summary_;
+    TChartPoints sums_{false};
+    TCostSums costs_;
+    std::optional<TLimitChecks> limits_;
+    platform::TFolderReplacement folder_;
+    TReportRun failure_;
+};
+
+}  // namespace
+
+bool IsHtmlReportFile(std::string_view name)
+{
+    if (name == IndexName || name == StyleSheetName)
+        return true;
+    const auto digits = [name](size_t from, size_t count) {
+        return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(from),
+                           name.begin() + static_cast<std::ptrdiff_t>(from + count),
+                           [](char c) { return std::isdigit(static_cast<unsigned char>(c)) != 0; });
+    };
+    if (!name.ends_with(".html"))
+        return false;
+    const size_t stem = name.size() - 5;
+    return (stem == 4 && digits(0, 4)) || (stem == 7 && digits(0, 4) && name[4] == '-' && digits(5, 2));
+}
+
+TReportRun WriteHtmlReport(const THtmlReportRequest& request, const TReportInput& input, const TAnalysisFlags& flags)
+{
+    return THtmlReport(request, input).Write(flags);
+}
+
+}  // namespace kellvar

@@ -1,0 +1,41 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "reportwriter.h"
+
+#include "core/periodspans.h"
+#include "core/usagelimits.h"
+
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace kellvar {
+
+// What the HTML report holds besides the history's connections.
+struct THtmlReportRequest {
+    std::string Folder;
+    // A page per month or per year.
+    TPeriod By = TPeriod::Month;
+    // Connect dates kept (date keys, both inclusive).
+    std::optional<int32_t> Since;
+    std::optional<int32_t> Until;
+    // Limits shown with their bars, for the periods that hold the input's today.
+    std::vector<TLimit> Limits;
+    TPeriodRules Periods;
+};
+
+// The files of a report folder: index.html, the style sheet, and a page per
+// month ("2000-01.html") or year ("2000.html").
+bool IsHtmlReportFile(std::string_view name);
+
+// Writes the report of the input's history into the folder: an index with
+// the overview, the history's chart and a table of the periods, and a page
+// per period with its figures, charts and connections. The folder's earlier
+// report is replaced at once, and only a folder that is new, empty or holds
+// a report is written to. A failed run names the folder or the log and
+// leaves the folder as it was.
+TReportRun WriteHtmlReport(const THtmlReportRequest& request, const TReportInput& input, const TAnalysisFlags& flags);
+
+}  // namespace kellvar

@@ -1,0 +1,236 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "svgchart.h"
+
+#include "htmlpage.h"
+
+#include "core/axisticks.h"
+#include "core/chartlabels.h"
+#include "ui/rules/chartdescription.h"
+#include "ui/rules/chartspecs.h"
+
+#include <algorithm>
+#include <array>
+#include <cmath>
+#include <cstdio>
+
+namespace kellvar {
+
+namespace {
+
+// The picture's own coordinates; the page scales it to its width.
+constexpr double Width = 720;
+constexpr double Height = 300;
+constexpr double LegendWidth = 112;
+constexpr double PlotTop = 34;
+constexpr double PlotBottom = Height - 28;
+constexpr double PlotLeft = 84;
+// Room for the right axis's labels and title.
+constexpr double RightAxisRoom = 96;
+
+std::string Number(double value)
+{
+    std::array<char, 32> text{};
+    std::snprintf(text.data(), text.size(), "%.1f", value);
+    return text.data();
+}
+
+std::string Hex(TRgb c)
+{
+    std::array<char, 8> text{};
+    std::snprintf(text.data(), text.size(), "#%02x%02x%02x", c.Red, c.Green, c.Blue);
+    return text.data();
+}
+
+// One value axis: where its values go on the page and how they are labelled.
+struct TScale {
+    TAxisTicks Ticks;
+    TAxisUnit Unit;
+    double From = 0;  // page coordinate of Ticks.Low
+    double To = 1;    // page coordinate of Ticks.High
+
+    double At(double value) const
+    {
+        const double span = Ticks.High - Ticks.Low;
+        return From + (value / Unit.Divisor - Ticks.Low) / (span > 0 ? span : 1) * (To - From);
+    }
+};
+
+// As the window sets its axes: from 0 (or a lower value) to the data's end,
+// widened to whole round steps of the prefix the largest value takes.
+TScale ValueScale(const TSvgChart& chart, bool right, std::string_view unit)
+{
+    double low = 0, high = 0;
+    bool any = false;
+    for (const TSvgLine& line : chart.Lines)
+        for (const TPlotPoint& p : line.Points)
+            if (line.RightAxis == right) {
+                low = any ? std::min(low, p.Y) : p.Y;
+                high = any ? std::max(high, p.Y) : p.Y;
+                any = true;
+            }
+    TScale scale;
+    scale.Unit = AxisUnit(std::max(std::abs(low), std::abs(high)), unit);
+    scale.Ticks =
+        RoundTicks(std::min(0.0, low / scale.Unit.Divisor), high / scale.Unit.Divisor, ChartTargetTicks, false);
+    scale.From = PlotBottom;
+    scale.To = PlotTop;
+    return scale;
+}
+
+std::string TickText(double value, const TAxisTicks& ticks, std::string_view suffix, std::string_view separator)
+{
+    std::array<char, 48> text{};
+    std::snprintf(text.data(), text.size(), "%.*f", ticks.Decimals, std::abs(value) < 1e-9 ? 0.0 : value);
+    std::string shown = text.data();
+    if (const size_t point = shown.find('.'); point != std::string::npos)
+        shown.replace(point, 1, separator);
+    return shown + std::string(suffix);
+}
+
+// The ticks' values from low to high; a step never below the range's size
+// over a hundred keeps the count small whatever the rounding.
+std::vector<double> TickValues(const TAxisTicks& ticks)
+{
+    std::vector<double> values;
+    const double step = std::max(ticks.Step, (ticks.High - ticks.Low) / 100);
+    for (double v = std::ceil(ticks.Low / step - 1e-9) * step; v <= ticks.High + step * 1e-9; v += step)
+        values.push_back(v);
+    return values;
+}
+
+std::string Text(double x, double y, std::string_view anchor, std::string_view text, std::string_view extra = {})
+{
+    return "<text x=\"" + Number(x) + "\" y=\"" + Number(y) + "\" text-anchor=\"" + std::string(anchor) + "\""
+           + std::string(extra) + ">" + HtmlEscaped(text) + "</text>";
+}
+
+// As the window describes its charts: each line with its points and last
+// value, then the range of each axis.
+std::string Description(const TSvgChart& chart, const TAxisTicks& x, const TScale& left, const TScale* right,
+                        std::string_view separator)
+{
+    const auto value = [&](double v, bool onRight) {
+        return ValueMarkText(v, onRight ? chart.RightUnit : chart.Unit, separator);
+    };
+    std::vector<TDescribedSeries> series;
+    for (const TSvgLine& line : chart.Lines)
+        series.push_back(
+            {line.Title, line.Points.size(),
+             line.Points.empty() ? std::nullopt : std::optional(value(line.Points.back().Y, line.RightAxis))});
+    const auto xText = [&](double v) {
+        const long whole = std::lround(v);
+        return !chart.XLabels.empty() && whole >= 0 && static_cast<size_t>(whole) < chart.XLabels.size()
+                   ? chart.XLabels[static_cast<size_t>(whole)]
+                   : std::to_string(whole);
+    };
+    const auto range = [&](const std::string& title, const TScale& scale, bool onRight) {
+        return TDescribedAxis{title, value(scale.Ticks.Low * scale.Unit.Divisor, onRight),
+                              value(scale.Ticks.High * scale.Unit.Divisor, onRight)};
+    };
+    std::vector<TDescribedAxis> valueAxes{range(chart.LeftTitle, left, false)};
+    if (right != nullptr)
+        valueAxes.push_back(range(chart.RightTitle, *right, true));
+    const TDescribedAxis points{chart.German ? "Punkte" : "Points", xText(std::max(0.0, x.Low)), xText(x.High)};
+    return ChartDescription(series, points, valueAxes, chart.German);
+}
+
+}  // namespace
+
+std::string SvgChartElement(const TSvgChart& chart, std::string_view id, std::string_view separator)
+{
+    const bool rightAxis =
+        std::any_of(chart.Lines.begin(), chart.Lines.end(), [](const TSvgLine& l) { return l.RightAxis; });
+    const double plotRight = Width - LegendWidth - (rightAxis ? RightAxisRoom : 16);
+    size_t count = 0;
+    for (const TSvgLine& line : chart.Lines)
+        count = std::max(count, line.Points.size());
+    // A single point stands in the middle, clear of the left wall.
+    const TAxisTicks xTicks =
+        count == 1 ? RoundTicks(-1, 1, ChartTargetTicks, true)
+                   : RoundTicks(0, std::max(1.0, static_cast<double>(count) - 1), ChartTargetTicks, true);
+    const auto xAt = [&](double x) {
+        return PlotLeft + (x - xTicks.Low) / (xTicks.High - xTicks.Low) * (plotRight - PlotLeft);
+    };
+    const TScale left = ValueScale(chart, false, chart.Unit);
+    const TScale right = ValueScale(chart, true, chart.RightUnit);
+
+    const std::string ids(id);
+    std::string svg = "<svg class=\"chart\" viewBox=\"0 0 " + Number(Width) + " " + Number(Height)
+                      + "\" role=\"img\" aria-labelledby=\"" + ids + "-t " + ids + "-d\">";
+    svg += "<title id=\"" + ids + "-t\">" + HtmlEscaped(chart.Title) + "</title>";
+    svg += "<desc id=\"" + ids + "-d\">"
+           + HtmlEscaped(Description(chart, xTicks, left, rightAxis ? &right : nullptr, separator)) + "</desc>";
+    svg += Text(Width / 2, 18, "middle", chart.Title, " class=\"title\"");
+
+    // The plot's ground, the left wall, the grid of the left axis and the frame.
+    svg += "<rect class=\"plot\" x=\"" + Number(PlotLeft) + "\" y=\"" + Number(PlotTop) + "\" width=\""
+           + Number(plotRight - PlotLeft) + "\" height=\"" + Number(PlotBottom - PlotTop) + "\"/>";
+    svg += "<rect x=\"" + Number(PlotLeft - LeftWallWidth) + "\" y=\"" + Number(PlotTop) + "\" width=\""
+           + Number(LeftWallWidth) + "\" height=\"" + Number(PlotBottom - PlotTop) + "\" fill=\"" + Hex(LeftWallColour)
+           + "\"/>";
+    svg += "<g class=\"grid\">";
+    for (const double v : TickValues(left.Ticks)) {
+        const double y = left.At(v * left.Unit.Divisor);
+        svg += "<line x1=\"" + Number(PlotLeft) + "\" y1=\"" + Number(y) + "\" x2=\"" + Number(plotRight) + "\" y2=\""
+               + Number(y) + "\"/>";
+    }
+    svg += "</g><g class=\"labels\">";
+    for (const double v : TickValues(left.Ticks))
+        svg += Text(PlotLeft - LeftWallWidth - 4, left.At(v * left.Unit.Divisor) + 4, "end",
+                    TickText(v, left.Ticks, left.Unit.Suffix, separator));
+    if (rightAxis)
+        for (const double v : TickValues(right.Ticks))
+            svg += Text(plotRight + 5, right.At(v * right.Unit.Divisor) + 4, "start",
+                        TickText(v, right.Ticks, right.Unit.Suffix, separator));
+    for (const double v : TickValues(xTicks)) {
+        const long whole = std::lround(v);
+        std::string label = std::to_string(whole);
+        if (!chart.XLabels.empty())
+            label = whole >= 0 && static_cast<size_t>(whole) < chart.XLabels.size()
+                        ? chart.XLabels[static_cast<size_t>(whole)]
+                        : std::string();
+        svg += Text(xAt(v), PlotBottom + 16, "middle", label);
+    }
+    const double middle = (PlotTop + PlotBottom) / 2;
+    svg += Text(14, middle, "middle", chart.LeftTitle, " transform=\"rotate(-90 14 " + Number(middle) + ")\"");
+    if (rightAxis) {
+        const double x = plotRight + RightAxisRoom - 8;
+        svg += Text(x, middle, "middle", chart.RightTitle,
+                    " transform=\"rotate(-90 " + Number(x) + " " + Number(middle) + ")\"");
+    }
+    svg += "</g>";
+
+    // The lines, at most two points per column of the plot.
+    const int columns = static_cast<int>(plotRight - PlotLeft);
+    for (const TSvgLine& line : chart.Lines) {
+        const TScale& scale = line.RightAxis ? right : left;
+        const std::vector<TPlotPoint> shown = ThinnedForDisplay(line.Points, xTicks.Low, xTicks.High, columns);
+        if (shown.size() == 1) {
+            svg += "<circle cx=\"" + Number(xAt(shown[0].X)) + "\" cy=\"" + Number(scale.At(shown[0].Y))
+                   + "\" r=\"5\" fill=\"" + Hex(line.Colour) + "\"/>";
+            continue;
+        }
+        if (shown.empty())
+            continue;
+        svg += "<polyline fill=\"none\" stroke-width=\"2\" stroke=\"" + Hex(line.Colour) + "\" points=\"";
+        for (const TPlotPoint& p : shown)
+            svg += Number(xAt(p.X)) + "," + Number(scale.At(p.Y)) + " ";
+        svg.back() = '"';
+        svg += "/>";
+    }
+    svg += "<rect class=\"frame\" x=\"" + Number(PlotLeft) + "\" y=\"" + Number(PlotTop) + "\" width=\""
+           + Number(plotRight - PlotLeft) + "\" height=\"" + Number(PlotBottom - PlotTop) + "\"/>";
+
+    // The legend, a line of colour before each title.
+    const double legendLeft = Width - LegendWidth + 6;
+    double y = PlotTop + 10;
+    for (const TSvgLine& line : chart.Lines) {
+        svg += "<line x1=\"" + Number(legendLeft) + "\" y1=\"" + Number(y - 4) + "\" x2=\"" + Number(legendLeft + 18)
+               + "\" y2=\"" + Number(y - 4) + "\" stroke-width=\"3\" stroke=\"" + Hex(line.Colour) + "\"/>";
+        svg += Text(legendLeft + 24, y, "start", line.Title);
+        y += 18;
+    }
+    return svg + "</svg>";
+}
+
+}  // namespace kellvar
