@@ -1,0 +1,286 @@
+#!/usr/bin/env python3
+# SPDX-License-Identifier: GPL-3.0-or-later
+"""kellvar-report --html: the folder it writes, its pages' figures against
+the JSON outputs and against values worked out by hand, valid HTML whose
+links stay in the folder, a folder replaced whole or not at all, and the
+pages as a real browser shows them."""
+
+import html.parser
+import json
+import os
+import shutil
+import struct
+import subprocess
+import sys
+import tempfile
+import unittest
+import zlib
+
+import html5lib
+
+REPORT = sys.argv.pop(1)
+TIME_LIMIT = 60
+
+
+def session(date, connect, hangup, reads):
+    return "".join(f"{date} {time} - {text}\n" for time, text in [
+        (connect[:6] + "00.00", "Dialing."),
+        (connect[:6] + "00.10", "Send: ATDT0191011<cr>"),
+        (connect, "Connection established at 46000bps."),
+        (hangup, "Hanging up the modem."),
+        (hangup, "Session Statistics:"),
+        (hangup, f"   Reads : {reads} bytes"),
+        (hangup, "   Writes: 500 bytes"),
+    ])
+
+
+# Three connections of three minutes in January 1999, one of them logged
+# after February's (a clock set back), one each in February and March.
+LOG = (session("01-04-1999", "20:00:10.00", "20:03:10.00", 1000)
+       + session("01-05-1999", "10:00:10.00", "10:03:10.00", 1000)
+       + session("02-01-1999", "10:00:10.00", "10:03:10.00", 4000)
+       + session("01-20-1999", "10:00:10.00", "10:03:10.00", 1000)
+       + session("03-02-1999", "10:00:10.00", "10:03:10.00", 5000))
+
+# Three started minutes of 0.06 DM: 0.18 DM a connection.
+PER_MINUTE = "name Per minute\ncurrency DM 2\nunit 60 0.06\n"
+
+# A name that HTML must escape wherever it shows.
+LOG_NAME = 'a&b<c>"d\'.log'
+
+
+class Elements(html.parser.HTMLParser):
+    """The attributes and texts a test looks for in a page."""
+
+    def __init__(self):
+        super().__init__()
+        self.links = []
+        self.ids = set()
+        self.labelled_by = []
+        self.fields = []  # (field, value) of every <data>
+        self.body_rows = 0
+        self.in_body = False
+
+    def handle_starttag(self, tag, attributes):
+        a = dict(attributes)
+        for name in ("href", "src"):
+            if name in a:
+                self.links.append(a[name])
+        if "id" in a:
+            self.ids.add(a["id"])
+        if "aria-labelledby" in a:
+            self.labelled_by += a["aria-labelledby"].split()
+        if tag == "data":
+            self.fields.append((a["data-field"], a["value"]))
+        if tag == "tbody":
+            self.in_body = True
+        if tag == "tr" and self.in_body:
+            self.body_rows += 1
+
+    def handle_endtag(self, tag):
+        if tag == "tbody":
+            self.in_body = False
+
+
+def page_elements(path):
+    parser = Elements()
+    with open(path, encoding="utf-8") as page:
+        parser.feed(page.read())
+    return parser
+
+
+def index_figures(path):
+    """The index's overview figures, and its table's rows of figures."""
+    overview, rows = {}, []
+    for field, value in page_elements(path).fields:
+        if field == "period":
+            rows.append({})
+        (rows[-1] if rows else overview)[field] = value
+    return overview, rows
+
+
+def contents(folder):
+    files = {}
+    for name in os.listdir(folder):
+        with open(os.path.join(folder, name), "rb") as file:
+            files[name] = file.read()
+    return files
+
+
+def json_text(value):
+    """A JSON value as the pages' data elements write it."""
+    if value is None:
+        return ""
+    if isinstance(value, float):
+        return f"{value:.2f}"
+    return str(value)
+
+
+class HtmlReport(unittest.TestCase):
+    def setUp(self):
+        temporary = tempfile.TemporaryDirectory()
+        self.addCleanup(temporary.cleanup)
+        self.root = temporary.name
+        self.log = os.path.join(self.root, LOG_NAME)
+        with open(self.log, "w", encoding="ascii") as log:
+            log.write(LOG)
+        self.tariff = os.path.join(self.root, "per-minute.tariff")
+        with open(self.tariff, "w", encoding="ascii") as tariff:
+            tariff.write(PER_MINUTE)
+        self.folder = os.path.join(self.root, "report")
+
+    def report(self, *arguments, expect=0, prefix=()):
+        run = subprocess.run([*prefix, REPORT, *arguments], capture_output=True, text=True,
+                             timeout=TIME_LIMIT, env={**os.environ, "LC_ALL": "C.UTF-8"})
+        self.assertEqual(run.returncode, expect, run.stderr)
+        return run
+
+    def write_report(self, *arguments):
+        self.report("--html=" + self.folder, "--tariff=" + self.tariff, *arguments, self.log)
+
+    def pages(self):
+        return sorted(os.listdir(self.folder))
+
+    def test_pages_hold_the_figures_worked_out_by_hand_and_those_of_json(self):
+        self.write_report()
+        self.assertEqual(self.pages(), ["1999-01.html", "1999-02.html", "1999-03.html", "index.html",
+                                        "kellvar.css"])
+        january = page_elements(os.path.join(self.folder, "1999-01.html"))
+        # The set-back connection joins its month, and each row comes once.
+        self.assertEqual(january.body_rows, 3)
+        self.assertEqual(page_elements(os.path.join(self.folder, "1999-02.html")).body_rows, 1)
+        figures = dict(january.fields)
+        self.assertEqual(figures["connections"], "3")
+        self.assertEqual(figures["duration_s"], "540.00")
+        self.assertEqual(figures["received_bytes"], "3000")
+        self.assertEqual(figures["sent_bytes"], "1500")
+        self.assertEqual(figures["cost"], "0.54")
+        overview, rows = index_figures(os.path.join(self.folder, "index.html"))
+        self.assertEqual(overview["received_bytes"], "12000")
+        self.assertEqual(overview["cost"], "0.90")
+
+        by_month = json.loads(self.report("--by=month", "--format=json", "--tariff=" + self.tariff,
+                                          self.log).stdout)
+        summary = json.loads(self.report("--summary", "--format=json", "--tariff=" + self.tariff,
+                                         self.log).stdout)["summary"]
+        self.assertEqual(len(overview), 24)
+        for field, value in overview.items():
+            self.assertEqual(value, json_text(summary[field]), field)
+        self.assertEqual([row["period"] for row in rows], [period["period"] for period in by_month["periods"]])
+        for period, row in zip(by_month["periods"], rows):
+            page = page_elements(os.path.join(self.folder, period["period"] + ".html"))
+            for field, value in page.fields + list(row.items()):
+                self.assertEqual(value, json_text(period[field]), (period["period"], field))
+
+    def test_pages_are_valid_html_whose_links_stay_in_the_folder(self):
+        self.write_report("--german", "--alert=month:cost>0.5", "--today=1999-01-31")
+        strict = html5lib.HTMLParser(strict=True)
+        for name in self.pages():
+            if not name.endswith(".html"):
+                continue
+            path = os.path.join(self.folder, name)
+            with open(path, "rb") as page:
+                document = strict.parse(page.read())
+            elements = page_elements(path)
+            for link in elements.links:
+                self.assertTrue(os.path.isfile(os.path.join(self.folder, link)), (name, link))
+            self.assertTrue(set(elements.labelled_by) <= elements.ids, name)
+            if name == "index.html":
+                # The log's name is shown as text, never as markup.
+                texts = [p.text for p in document.iter("{http://www.w3.org/1999/xhtml}p")]
+                self.assertTrue(any(text.endswith(LOG_NAME) for text in texts), texts)
+        with open(os.path.join(self.folder, "index.html"), encoding="utf-8") as index:
+            text = index.read()
+        self.assertIn('lang="de"', text)
+        self.assertIn("month:cost&gt;0.5", text)
+
+    def test_a_report_replaces_the_earlier_one_whole(self):
+        self.write_report()
+        # What a run killed while it wrote leaves beside the folder.
+        leftover = os.path.join(self.root, ".report.new-Ab12Cd")
+        os.mkdir(leftover)
+        open(os.path.join(leftover, "1999-01.html"), "w").close()
+        self.write_report("--by=year")
+        self.assertEqual(self.pages(), ["1999.html", "index.html", "kellvar.css"])
+        self.assertEqual(sorted(os.listdir(self.root)), sorted([LOG_NAME, "per-minute.tariff", "report"]))
+
+    def test_a_failed_write_leaves_the_earlier_report(self):
+        self.write_report()
+        before = contents(self.folder)
+        # The second write(2) is the first page's: as on a full disk.
+        run = self.report("--html=" + self.folder, "--by=year", self.log, expect=1,
+                          prefix=("strace", "-o", "/dev/null", "-e", "inject=write:error=ENOSPC:when=2"))
+        self.assertIn("report", run.stderr)
+        self.assertEqual(contents(self.folder), before)
+        self.assertEqual(sorted(os.listdir(self.root)), sorted([LOG_NAME, "per-minute.tariff", "report"]))
+
+    def test_a_folder_of_other_files_is_refused(self):
+        os.mkdir(self.folder)
+        with open(os.path.join(self.folder, "notes.txt"), "w", encoding="ascii") as notes:
+            notes.write("mine\n")
+        run = self.report("--html=" + self.folder, self.log, expect=1)
+        self.assertIn("not a Kellvar report", run.stderr)
+        self.assertEqual(self.pages(), ["notes.txt"])
+        file = os.path.join(self.root, "plain")
+        open(file, "w").close()
+        self.report("--html=" + file, self.log, expect=1)
+        self.report("--html=" + self.folder, "--by=day", self.log, expect=2)
+
+
+def png_is_blank(path):
+    """True when every pixel of the PNG has the colour of the first."""
+    with open(path, "rb") as picture:
+        data = picture.read()
+    position, idat, width, height = 8, b"", 0, 0
+    while position < len(data):
+        length, kind = struct.unpack(">I4s", data[position:position + 8])
+        chunk = data[position + 8:position + 8 + length]
+        if kind == b"IHDR":
+            width, height = struct.unpack(">II", chunk[:8])
+        elif kind == b"IDAT":
+            idat += chunk
+        position += 12 + length
+    raw = zlib.decompress(idat)
+    stride = len(raw) // height
+    # Rows filtered by "up" or "sub" from a single colour hold only zeros after the first.
+    return height > 1 and all(not any(raw[row * stride + 1 + 4:(row + 1) * stride])
+                              for row in range(1, height)) and width > 0
+
+
+@unittest.skipUnless(shutil.which("chromium"), "chromium is not installed")
+class InABrowser(unittest.TestCase):
+    def setUp(self):
+        temporary = tempfile.TemporaryDirectory()
+        self.addCleanup(temporary.cleanup)
+        self.root = temporary.name
+        self.log = os.path.join(self.root, "ModemLog.txt")
+        with open(self.log, "w", encoding="ascii") as log:
+            log.write(LOG)
+
+    def chromium(self, *arguments):
+        # Its own home, and no sandbox: the tests may run as root.
+        return subprocess.run(["chromium", "--headless", "--no-sandbox", "--disable-gpu", "--hide-scrollbars",
+                               "--user-data-dir=" + os.path.join(self.root, "profile"), *arguments],
+                              capture_output=True, text=True, timeout=TIME_LIMIT,
+                              env={**os.environ, "HOME": self.root})
+
+    def test_pages_show_their_charts_and_table(self):
+        for language in ("--english", "--german"):
+            folder = os.path.join(self.root, language)
+            subprocess.run([REPORT, "--html=" + folder, language, self.log], check=True, timeout=TIME_LIMIT)
+            for page in ("index.html", "1999-01.html"):
+                url = "file://" + os.path.join(folder, page)
+                for size in ("1280,900", "390,844"):
+                    picture = os.path.join(self.root, "page.png")
+                    self.chromium("--window-size=" + size, "--screenshot=" + picture, url)
+                    self.assertTrue(os.path.isfile(picture), (language, page, size))
+                    self.assertFalse(png_is_blank(picture), (language, page, size))
+                    os.remove(picture)
+            dom = self.chromium("--dump-dom", "file://" + os.path.join(folder, "1999-01.html")).stdout
+            self.assertIn("46000bps", dom)
+            # The sorter ran: every heading became a keyboard stop.
+            self.assertIn('scope="col" tabindex="0"', dom)
+
+
+if __name__ == "__main__":
+    unittest.main()
