@@ -87,11 +87,16 @@ bool TFolderReplacement::Begin()
     return false;
 }
 
-bool TFolderReplacement::WriteFile(const std::string& name, std::string_view text)
+bool TFolderReplacement::WriteFile(const std::string& name, std::initializer_list<std::string_view> pieces)
 {
     const std::string path = staging_ + "/" + name;
     TFileHandle file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
-    return file.IsOpen() && WriteAll(file.Fd(), text.data(), text.size()) && file.Close();
+    if (!file.IsOpen())
+        return false;
+    for (const std::string_view piece : pieces)
+        if (!WriteAll(file.Fd(), piece.data(), piece.size()))
+            return false;
+    return file.Close();
 }
 
 bool TFolderReplacement::Commit()
@@ -104,8 +109,7 @@ bool TFolderReplacement::Commit()
         errno = ENOTDIR;
         return false;
     }
-    // Written through before the swap, so that a crash after it finds whole files.
-    if (::syncfs(lock_.Fd()) != 0 || ::fchmod(lock_.Fd(), exists ? old.st_mode & 07777 : UmaskedMode(0777)) != 0)
+    if (::fchmod(lock_.Fd(), exists ? old.st_mode & 07777 : UmaskedMode(0777)) != 0)
         return false;
     if (!exists) {
         if (::rename(staging_.c_str(), target_.c_str()) != 0)

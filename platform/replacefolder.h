@@ -4,6 +4,7 @@
 #include "filehandle.h"
 
 #include <functional>
+#include <initializer_list>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -19,7 +20,9 @@ std::optional<std::vector<std::string>> FolderEntries(const std::string& path);
 // into a hidden sibling ".NAME.new-XXXXXX", locked while it is filled, which
 // then takes the folder's place in one rename, so that a reader sees the old
 // files or the new ones, never a mix. A folder that a killed run left is
-// removed by the next one. Only plain files; names are the caller's.
+// removed by the next one. Only plain files; names are the caller's. The
+// files are not forced to disk: what the folder holds can be made again,
+// and after a power cut the next replacement makes it whole.
 class TFolderReplacement {
 public:
     // Which files of a folder the replacement may remove: the old folder's,
@@ -34,8 +37,9 @@ public:
 
     // Makes the new folder; false with errno set.
     bool Begin();
-    // Writes a file of the new folder; false with errno set.
-    bool WriteFile(const std::string& name, std::string_view text);
+    // Writes a file of the new folder, the pieces one after the other; false
+    // with errno set.
+    bool WriteFile(const std::string& name, std::initializer_list<std::string_view> pieces);
     // Puts the new folder in the target's place, with the old folder's
     // permissions (a new one gets those the umask leaves), and removes the
     // old files; false with errno set, the target then untouched.

@@ -91,30 +91,42 @@ std::string Navigation(bool german, const THtmlNavigation& links)
 
 }  // namespace
 
+void AppendHtmlEscaped(std::string& out, std::string_view text)
+{
+    // Most texts are numbers and stamps with nothing to escape: they go in
+    // whole, the others piece by piece between the characters replaced.
+    size_t from = 0;
+    for (size_t at = 0; at < text.size(); ++at) {
+        std::string_view replacement;
+        switch (text[at]) {
+        case '&':
+            replacement = "&amp;";
+            break;
+        case '<':
+            replacement = "&lt;";
+            break;
+        case '>':
+            replacement = "&gt;";
+            break;
+        case '"':
+            replacement = "&quot;";
+            break;
+        case '\'':
+            replacement = "&#39;";
+            break;
+        default:
+            continue;
+        }
+        out.append(text.substr(from, at - from)).append(replacement);
+        from = at + 1;
+    }
+    out.append(text.substr(from));
+}
+
 std::string HtmlEscaped(std::string_view text)
 {
     std::string escaped;
-    escaped.reserve(text.size());
-    for (const char c : text)
-        switch (c) {
-        case '&':
-            escaped += "&amp;";
-            break;
-        case '<':
-            escaped += "&lt;";
-            break;
-        case '>':
-            escaped += "&gt;";
-            break;
-        case '"':
-            escaped += "&quot;";
-            break;
-        case '\'':
-            escaped += "&#39;";
-            break;
-        default:
-            escaped += c;
-        }
+    AppendHtmlEscaped(escaped, text);
     return escaped;
 }
 
@@ -168,16 +180,30 @@ void AppendHtmlRow(std::string& html, const std::vector<THtmlCell>& cells)
     html += "<tr>";
     for (const THtmlCell& cell : cells) {
         html += cell.Numeric ? "<td class=\"n\"" : "<td";
-        if (!cell.SortValue.empty())
-            html += " data-v=\"" + HtmlEscaped(cell.SortValue) + "\"";
-        html += ">";
-        std::string text = HtmlEscaped(cell.Text);
+        if (!cell.SortValue.empty()) {
+            html += " data-v=\"";
+            AppendHtmlEscaped(html, cell.SortValue);
+            html += '"';
+        }
+        html += '>';
+        if (!cell.Target.empty()) {
+            html += "<a href=\"";
+            AppendHtmlEscaped(html, cell.Target);
+            html += "\">";
+        }
+        if (!cell.Field.empty()) {
+            html += "<data value=\"";
+            AppendHtmlEscaped(html, cell.SortValue);
+            html += "\" data-field=\"";
+            AppendHtmlEscaped(html, cell.Field);
+            html += "\">";
+        }
+        AppendHtmlEscaped(html, cell.Text);
         if (!cell.Field.empty())
-            text = "<data value=\"" + HtmlEscaped(cell.SortValue) + "\" data-field=\"" + cell.Field + "\">" + text
-                   + "</data>";
+            html += "</data>";
         if (!cell.Target.empty())
-            text = "<a href=\"" + HtmlEscaped(cell.Target) + "\">" + text + "</a>";
-        html += text + "</td>";
+            html += "</a>";
+        html += "</td>";
     }
     html += "</tr>\n";
 }

@@ -13,6 +13,7 @@ namespace kellvar {
 
 // Text for an element or an attribute: & < > " ' as character references.
 std::string HtmlEscaped(std::string_view text);
+void AppendHtmlEscaped(std::string& out, std::string_view text);
 
 inline constexpr std::string_view StyleSheetName = "kellvar.css";
 std::string_view StyleSheet();

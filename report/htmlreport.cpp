@@ -93,12 +93,12 @@ public:
         TReportRun run = ReadHistory(flags);
         if (!run.Analysed)
             return run;
-        if (!Check(folder_.WriteFile(std::string(StyleSheetName), StyleSheet())))
+        if (!Check(folder_.WriteFile(std::string(StyleSheetName), {StyleSheet()})))
             return failure_;
         const TReportRun pages = WritePeriodPages(flags);
         if (!pages.Analysed)
             return pages;
-        if (!Check(folder_.WriteFile(std::string(IndexName), IndexPage())) || !Check(folder_.Commit()))
+        if (!Check(folder_.WriteFile(std::string(IndexName), {IndexPage()})) || !Check(folder_.Commit()))
             return failure_;
         return run;
     }
@@ -194,7 +194,7 @@ private:
             }
             AddRow(page->second, c);
             if (--page->second.Missing == 0) {
-                Check(folder_.WriteFile(PageFile(period), PeriodPage(page->second)));
+                WritePeriodPage(period, page->second);
                 written_[known->second] = true;
                 open.erase(page);
             }
@@ -205,7 +205,7 @@ private:
         // A log rewritten since the first reading may leave a period short:
         // its page shows what the second reading found.
         for (auto& [period, page] : open)
-            Check(folder_.WriteFile(PageFile(period), PeriodPage(page)));
+            WritePeriodPage(period, page);
         if (run.Analysed && !failure_.FailureReason.empty())
             return failure_;
         return run;
@@ -214,26 +214,26 @@ private:
     void AddRow(TPeriodPage& page, const TNumberedConnection& c)
     {
         page.Points.Add(c.Record);
-        TRowCells cells = ConnectionRowCells(c.Record, c.Number + 1, input_.DecimalSeparator);
-        std::vector<THtmlCell> row;
+        const TRowCells cells = ConnectionRowCells(c.Record, c.Number + 1, input_.DecimalSeparator);
+        // One row's cells, kept between rows so that their texts reuse their room.
+        row_.resize(static_cast<size_t>(TableColumnCount) + (input_.Tariffs != nullptr ? 1 : 0));
         for (size_t column = 0; column < static_cast<size_t>(TableColumnCount); ++column) {
+            THtmlCell& cell = row_[column];
             const bool present = column < cells.size();
-            row.push_back({present ? cells[column] : std::string(),
-                           present ? ShortestNumber(SortKey(cells, static_cast<int>(column), input_.DecimalSeparator))
-                                   : std::string(),
-                           IsNumberColumn(column),
-                           {},
-                           {}});
+            cell.Text.assign(present ? std::string_view(cells[column]) : std::string_view());
+            cell.SortValue.assign(
+                present ? ShortestNumber(SortKey(cells, static_cast<int>(column), input_.DecimalSeparator))
+                        : std::string());
+            cell.Numeric = IsNumberColumn(column);
         }
         if (input_.Tariffs != nullptr) {
             const std::optional<TCost> cost = Price(c.Record);
-            row.push_back({cost ? CostText(cost->Amount, *cost->Tariff, input_.DecimalSeparator) : std::string(),
-                           cost ? std::to_string(cost->Amount) : std::string(),
-                           true,
-                           {},
-                           {}});
+            THtmlCell& cell = row_.back();
+            cell.Text = cost ? CostText(cost->Amount, *cost->Tariff, input_.DecimalSeparator) : std::string();
+            cell.SortValue = cost ? std::to_string(cost->Amount) : std::string();
+            cell.Numeric = true;
         }
-        AppendHtmlRow(page.Rows, row);
+        AppendHtmlRow(page.Rows, row_);
     }
 
     std::vector<std::string> ConnectionColumnCaptions() const
@@ -260,7 +260,8 @@ private:
         return links;
     }
 
-    std::string PeriodPage(const TPeriodPage& page) const
+    // The page around its rows, which are written as they are.
+    void WritePeriodPage(const std::string& period, const TPeriodPage& page)
     {
         const TPeriodTotal& total = periods_.Periods()[page.Index];
         const THtmlNavigation links = PeriodLinks(page.Index);
@@ -278,8 +279,9 @@ private:
         std::vector<bool> numeric;
         for (size_t column = 0; column < captions.size(); ++column)
             numeric.push_back(IsNumberColumn(column));
-        html += HtmlTableStart(connections, captions, numeric, true) + page.Rows + HtmlTableEnd();
-        return html + HtmlPageEnd(german_, links, true);
+        html += HtmlTableStart(connections, captions, numeric, true);
+        Check(
+            folder_.WriteFile(PageFile(period), {html, page.Rows, HtmlTableEnd() + HtmlPageEnd(german_, links, true)}));
     }
 
     // The figures of a period as its line of the period table shows them.
@@ -441,6 +443,7 @@ private:
     TPeriodTotals periods_;
     std::unordered_map<std::string, size_t> periodIndex_;
     std::vector<bool> written_;
+    std::vector<THtmlCell> row_;
     TSummaryValues summary_;
     TChartPoints sums_{false};
     TCostSums costs_;

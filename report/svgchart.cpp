@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <array>
+#include <charconv>
 #include <cmath>
 #include <cstdio>
 
@@ -27,11 +28,26 @@ constexpr double PlotLeft = 84;
 // Room for the right axis's labels and title.
 constexpr double RightAxisRoom = 96;
 
+// A coordinate in tenths of a unit, more than any screen shows; made without
+// printf, since a page's lines have thousands of them.
+void AppendNumber(std::string& out, double value)
+{
+    const long long tenths = std::llround(value * 10);
+    if (tenths < 0)
+        out += '-';
+    const unsigned long long magnitude =
+        tenths < 0 ? 0ULL - static_cast<unsigned long long>(tenths) : static_cast<unsigned long long>(tenths);
+    std::array<char, 24> text{};
+    out.append(text.data(), std::to_chars(text.data(), text.data() + text.size(), magnitude / 10).ptr);
+    out += '.';
+    out += static_cast<char>('0' + magnitude % 10);
+}
+
 std::string Number(double value)
 {
-    std::array<char, 32> text{};
-    std::snprintf(text.data(), text.size(), "%.1f", value);
-    return text.data();
+    std::string text;
+    AppendNumber(text, value);
+    return text;
 }
 
 std::string Hex(TRgb c)
@@ -213,8 +229,12 @@ std::string SvgChartElement(const TSvgChart& chart, std::string_view id, std::st
         if (shown.empty())
             continue;
         svg += "<polyline fill=\"none\" stroke-width=\"2\" stroke=\"" + Hex(line.Colour) + "\" points=\"";
-        for (const TPlotPoint& p : shown)
-            svg += Number(xAt(p.X)) + "," + Number(scale.At(p.Y)) + " ";
+        for (const TPlotPoint& p : shown) {
+            AppendNumber(svg, xAt(p.X));
+            svg += ',';
+            AppendNumber(svg, scale.At(p.Y));
+            svg += ' ';
+        }
         svg.back() = '"';
         svg += "/>";
     }
