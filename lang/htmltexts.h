@@ -19,6 +19,9 @@ enum class THtmlText {
     TimeAxis,
     CostAxis,
     WrittenBy,
+    WriteReportTo,
+    ChooseFolder,
+    ReportFolderHint,
 };
 
 constexpr std::string_view HtmlText(THtmlText text, bool german)
@@ -44,6 +47,13 @@ constexpr std::string_view HtmlText(THtmlText text, bool german)
         return german ? "Online-Zeit in h" : "Online time in h";
     case THtmlText::CostAxis:
         return german ? "Kosten" : "Costs";
+    case THtmlText::WriteReportTo:
+        return german ? "HTML-Bericht schreiben nach:" : "Write HTML report to:";
+    case THtmlText::ChooseFolder:
+        return german ? "Ordner wählen..." : "Choose Folder...";
+    case THtmlText::ReportFolderHint:
+        return german ? "Der tägliche Timer schreibt den Bericht nach dem Archivieren neu; index.html im Browser öffnen"
+                      : "The daily timer writes the report anew after archiving; open index.html in a browser";
     case THtmlText::WrittenBy:
         break;
     }

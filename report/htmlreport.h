@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "reportwriter.h"
+#include "reportinput.h"
 
 #include "core/periodspans.h"
 #include "core/usagelimits.h"

@@ -7,6 +7,7 @@
 #include "limitspanel.h"
 #include "pagescrollarea.h"
 #include "profilemap.h"
+#include "reportfolderrow.h"
 #include "userdialogs.h"
 
 #include "core/formatting.h"
@@ -56,7 +57,8 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
       addButton_(Named(new QPushButton, "AddTariffButton")),
       removeButton_(Named(new QPushButton, "RemoveTariffButton")), upButton_(Named(new QPushButton, "TariffUpButton")),
       downButton_(Named(new QPushButton, "TariffDownButton")), note_(Named(new QLabel, "CostsNoteLabel")),
-      limits_(new TLimitsPanel), monthTable_(Named(new QTreeWidget, "CostMonthList")),
+      limits_(new TLimitsPanel), reportFolder_(new TReportFolderRow(dialogs)),
+      monthTable_(Named(new QTreeWidget, "CostMonthList")),
       chart_(new TChart("CostChart", {{"CostSeries", ChartBlue}})), profileMap_(new TProfileMap),
       measureLabel_(new QLabel), measure_(Named(new QComboBox, "WeekMapMeasureComboBox"))
 {
@@ -97,6 +99,7 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
     figures->setColumnStretch(2, 1);
     page->addLayout(figures);
     page->addWidget(limits_);
+    page->addWidget(reportFolder_);
 
     auto* months = new QHBoxLayout;
     monthTable_->setRootIsDecorated(false);
@@ -146,6 +149,7 @@ void TCostsPage::ApplyTexts(bool german)
     measure_->view()->setAccessibleName(measure_->accessibleName());
     scroll_->setAccessibleName(Worded(TCostWording::Costs, german));
     limits_->ApplyTexts(german);
+    reportFolder_->ApplyTexts(german);
     filesLabel_->setText(Worded(TCostWording::TariffFiles, german));
     fileList_->setAccessibleName(Worded(TCostWording::TariffFiles, german).section(" (", 0, 0));
     addButton_->setText(Worded(TCostWording::AddTariff, german));

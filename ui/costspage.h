@@ -22,6 +22,7 @@ namespace kellvar {
 class TChart;
 class TLimitsPanel;
 class TProfileMap;
+class TReportFolderRow;
 class TUserDialogs;
 
 // The Costs page: the tariff files in use (the first that fits a connection
@@ -57,6 +58,7 @@ public:
 
     TLimitsPanel* Limits() const { return limits_; }
     TProfileMap* ProfileMap() const { return profileMap_; }
+    TReportFolderRow* ReportFolder() const { return reportFolder_; }
     QListWidget* FileList() const { return fileList_; }
     QTreeWidget* Months() const { return monthTable_; }
     TChart* Chart() const { return chart_; }
@@ -95,6 +97,7 @@ private:
     QLabel* note_;
     std::vector<std::pair<QLabel*, QLabel*>> figures_;
     TLimitsPanel* limits_;
+    TReportFolderRow* reportFolder_;
     QTreeWidget* monthTable_;
     TChart* chart_;
     TProfileMap* profileMap_;

@@ -9,7 +9,9 @@
 #include "filenames.h"
 #include "fixedplacement.h"
 #include "layouthelpers.h"
+#include "limitspanel.h"
 #include "overviewpage.h"
+#include "reportfolderrow.h"
 #include "tablepage.h"
 
 #include "core/alltimelog.h"
@@ -17,9 +19,11 @@
 #include "core/modemlogparser.h"
 #include "core/rowtexts.h"
 #include "core/summaryfigures.h"
+#include "core/usagelimits.h"
 #include "lang/language.h"
 #include "lang/messages.h"
 #include "platform/localdate.h"
+#include "report/htmlreport.h"
 #include "ui/rules/summarylines.h"
 
 #include <QApplication>
@@ -29,6 +33,7 @@
 #include <QTabWidget>
 #include <QTreeView>
 
+#include <filesystem>
 #include <optional>
 #include <tuple>
 #include <vector>
@@ -240,6 +245,35 @@ void TModemLogDialog::alsMeta1Click()
 {
     if (TChart* chart = ActiveChart())
         CopyChartPicture(*chart, true);
+}
+
+bool TModemLogDialog::RefreshHtmlReport(const QString& analysedLog)
+{
+    const std::string history = AllTimeLogFileName(FileNameBytes(programPath_));
+    const std::string log =
+        StoreAllTimeLogCheckBox->isChecked() && platform::FileExists(history) ? history : FileNameBytes(analysedLog);
+    THtmlReportRequest request;
+    request.Folder = costsPage_->ReportFolder()->Folder();
+    for (const std::string& text : costsPage_->Limits()->Limits())
+        if (const std::optional<TLimit> limit = ParseLimit(text))
+            request.Limits.push_back(*limit);
+    request.Periods = costsPage_->Limits()->Rules();
+    TReportInput input;
+    input.Log = log;
+    input.ShownLog = log;
+    std::error_code error;
+    input.InputBytes = static_cast<int64_t>(std::filesystem::file_size(log, error));
+    input.German = IsGerman;
+    input.DecimalSeparator = decimalSeparator_;
+    input.Tariffs = costsPage_->Tariffs();
+    const platform::TLocalDate today = platform::LocalDate();
+    input.Today = DayNumber(today.Year, today.Month, today.Day);
+    TAnalysisFlags flags;
+    flags.IsGerman = IsGerman;
+    const TReportRun run = WriteHtmlReport(request, input, flags);
+    if (!run.Analysed && !FQuietTotal)
+        dialogs_.ShowNote(this, QString::fromStdString(run.FailedFile + ": " + run.FailureReason));
+    return run.Analysed;
 }
 
 }  // namespace kellvar

@@ -8,6 +8,7 @@
 #include "layouthelpers.h"
 #include "limitspanel.h"
 #include "overviewpage.h"
+#include "reportfolderrow.h"
 #include "settingspage.h"
 #include "tablepage.h"
 
@@ -142,6 +143,7 @@ void TModemLogDialog::ReadSettings()
     settingsPage_->Load(s);
     costsPage_->SetFiles(s.TariffFiles);
     costsPage_->Limits()->SetLimits(s.Limits, s.AlertedPeriods, s.Periods);
+    costsPage_->ReportFolder()->SetFolder(s.HtmlReportFolder);
     if (s.UseLastWindowPosition)
         ApplyOuterBounds(s.Bounds);
     FDefaultLogFile = FileNameText(s.DefaultLogFile);
@@ -163,6 +165,7 @@ TWindowSettings TModemLogDialog::CurrentSettings() const
     s.Limits = costsPage_->Limits()->Limits();
     s.AlertedPeriods = costsPage_->Limits()->AlertedPeriods();
     s.Periods = costsPage_->Limits()->Rules();
+    s.HtmlReportFolder = costsPage_->ReportFolder()->Folder();
     s.DefaultLogFile = FileNameBytes(FDefaultLogFile);
     s.ShowValueLabels = ShowLabelsCheckBox->isChecked();
     s.InitialDirectory = FileNameBytes(OpenDialog1.InitialDirectory);
@@ -281,6 +284,8 @@ void TModemLogDialog::FormActivate()
         const bool analysed = AnalyseLogFile(startUpFile, noSizeWarning);
         if (FQuiet || FQuietTotal) {
             quietRunFailed_ = quietRunFailed_ || !analysed;
+            if (analysed && !costsPage_->ReportFolder()->Folder().empty())
+                quietRunFailed_ = !RefreshHtmlReport(startUpFile) || quietRunFailed_;
             // The daily timer's run tells a limit exceeded once in its period.
             for (const std::string& exceeded : costsPage_->Limits()->NewlyExceeded())
                 NotifyDesktop(IsGerman ? "Kellvar: Grenze überschritten" : "Kellvar: limit exceeded",

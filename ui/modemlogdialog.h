@@ -162,6 +162,10 @@ private:
     void ApplyOuterBounds(const TWindowBounds& bounds);
     void WaitForFrame();
     QString DefaultLogPath();
+    // The daily timer's refresh of the HTML report, after the run on the log
+    // has archived it: of the All-Time-Log where there is one. False, said on
+    // standard error unless quiet in total, when it could not be written.
+    bool RefreshHtmlReport(const QString& analysedLog);
     void OpenLogFile(const QString& path);
     void ShowHelpFor(QWidget* focus);
     // The chart of the page shown (a chart page's or the Costs page's), or null.

@@ -38,6 +38,17 @@ void TQtUserDialogs::ShowMessage(QWidget* parent, const QString& text, TMessageS
     box.exec();
 }
 
+std::optional<QString> TUserDialogs::ChooseFolder(QWidget*, const QString&, const QString&)
+{
+    return std::nullopt;
+}
+
+std::optional<QString> TQtUserDialogs::ChooseFolder(QWidget* parent, const QString& title, const QString& start)
+{
+    const QString folder = QFileDialog::getExistingDirectory(parent, title, start);
+    return folder.isEmpty() ? std::nullopt : std::optional(folder);
+}
+
 std::optional<TOpenFileAnswer> TQtUserDialogs::OpenLogFile(QWidget* parent, const TOpenFileRequest& request)
 {
     QFileDialog dialog(parent, request.Title, request.InitialDirectory);

@@ -35,6 +35,9 @@ public:
     virtual void ShowMessage(QWidget* parent, const QString& text, TMessageSeverity severity) = 0;
     // No answer when the user cancels.
     virtual std::optional<TOpenFileAnswer> OpenLogFile(QWidget* parent, const TOpenFileRequest& request) = 0;
+    // A folder the user picks, starting at start; none when the user cancels
+    // (or nobody can answer).
+    virtual std::optional<QString> ChooseFolder(QWidget* parent, const QString& title, const QString& start);
     // Help file name as the program knows it; context 0 is the contents page.
     virtual void ShowHelp(QWidget* parent, const QString& helpFile, int context) = 0;
     // False when nobody can see the window (an unattended run without a display).
@@ -47,6 +50,7 @@ class TQtUserDialogs : public TUserDialogs {
 public:
     void ShowMessage(QWidget* parent, const QString& text, TMessageSeverity severity) override;
     std::optional<TOpenFileAnswer> OpenLogFile(QWidget* parent, const TOpenFileRequest& request) override;
+    std::optional<QString> ChooseFolder(QWidget* parent, const QString& title, const QString& start) override;
     void ShowHelp(QWidget* parent, const QString& helpFile, int context) override;
 };
 

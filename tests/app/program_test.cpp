@@ -133,6 +133,26 @@ TEST(Program, HistoryThatCannotBeWrittenFailsTheQuietRun)
         << "analysing the All-Time-Log itself is no failure";
 }
 
+TEST(Program, DailyRunRefreshesTheHtmlReportOfTheHistory)
+{
+    TInstalledProgram kellvar;
+    const std::string report = kellvar.Dir.File("report");
+    kellvar.Dir.Write("kellvar.INI",
+                      "[SETTINGS]\r\nUseLastSettings=1\r\nStoreAllTimeLog=1\r\nHtmlReportFolder=" + report + "\r\n");
+    std::string errors;
+    ASSERT_EQ(kellvar.Run("-quiet " + Example, &errors), 0) << errors;
+    const std::string index = testing::ReadFile(report + "/index.html");
+    EXPECT_NE(index.find(kellvar.Dir.File("kellvar.ATL")), std::string::npos) << "the history, not the log";
+    EXPECT_TRUE(std::filesystem::is_regular_file(report + "/2000-01.html"));
+    EXPECT_NE(testing::ReadFile(kellvar.Dir.File("kellvar.INI")).find("HtmlReportFolder=" + report), std::string::npos);
+
+    kellvar.Dir.Write("report/notes.txt", "mine\n");
+    EXPECT_EQ(kellvar.Run("-quiet " + Example, &errors), 1);
+    EXPECT_NE(errors.find(report + ": holds files that are not a Kellvar report"), std::string::npos) << errors;
+    EXPECT_EQ(kellvar.Run("-quiettotal " + Example, &errors), 1);
+    EXPECT_EQ(errors, "");
+}
+
 TEST(Program, QuietRunStoppedAtTheRowLimitSaysSo)
 {
     TInstalledProgram kellvar;

@@ -153,21 +153,27 @@ void WriteNumberedLists(TSettingsFile& file, const TWindowSettings& s)
     }
 }
 
-// How billing months and weeks are cut; written only once they differ from
-// the defaults or the file has them.
-void ReadPeriodRules(const TSettingsFile& file, TWindowSettings& s)
+// The folder of the HTML report that the daily timer refreshes.
+constexpr const char* HtmlReportFolderKey = "HtmlReportFolder";
+
+// How billing months and weeks are cut and where the HTML report goes:
+// written only once they differ from the defaults or the file has them.
+void ReadOptionalKeys(const TSettingsFile& file, TWindowSettings& s)
 {
     const int32_t start = file.ReadInteger("BillingMonthStart", s.Periods.MonthStart);
     s.Periods.MonthStart = start >= 1 && start <= 31 ? start : 1;
     s.Periods.WeekStartsOnSunday = file.ReadBool("WeekStartsOnSunday", s.Periods.WeekStartsOnSunday);
+    s.HtmlReportFolder = file.ReadText(HtmlReportFolderKey, "");
 }
 
-void WritePeriodRules(TSettingsFile& file, const TWindowSettings& s)
+void WriteOptionalKeys(TSettingsFile& file, const TWindowSettings& s)
 {
     if (s.Periods.MonthStart != 1 || !file.ReadText("BillingMonthStart", "").empty())
         file.WriteInteger("BillingMonthStart", s.Periods.MonthStart);
     if (s.Periods.WeekStartsOnSunday || !file.ReadText("WeekStartsOnSunday", "").empty())
         file.WriteBool("WeekStartsOnSunday", s.Periods.WeekStartsOnSunday);
+    if (!s.HtmlReportFolder.empty() || !file.ReadText(HtmlReportFolderKey, "").empty())
+        file.WriteText(HtmlReportFolderKey, s.HtmlReportFolder);
 }
 
 }  // namespace
@@ -187,7 +193,7 @@ void ReadWindowSettings(const TSettingsFile& file, TWindowSettings& s)
         if (key.Gate(s))
             ReadKey(file, key, s);
     ReadNumberedLists(file, s);
-    ReadPeriodRules(file, s);
+    ReadOptionalKeys(file, s);
 }
 
 bool WriteWindowSettings(TSettingsFile file, const TWindowSettings& s, bool quiet)
@@ -199,7 +205,7 @@ bool WriteWindowSettings(TSettingsFile file, const TWindowSettings& s, bool quie
         if (!(quiet && key->IsBound))
             WriteKey(file, *key, s);
     WriteNumberedLists(file, s);
-    WritePeriodRules(file, s);
+    WriteOptionalKeys(file, s);
     return file.Save();
 }
 

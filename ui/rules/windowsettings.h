@@ -34,6 +34,8 @@ struct TWindowSettings {
     std::vector<std::string> AlertedPeriods;
     // How the limits cut billing months and weeks.
     TPeriodRules Periods;
+    // Where the daily timer writes the HTML report; empty for none.
+    std::string HtmlReportFolder;
 };
 
 // Reads the keys in their order, each only when its gate is open; a key not
