@@ -99,7 +99,6 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
     figures->setColumnStretch(2, 1);
     page->addLayout(figures);
     page->addWidget(limits_);
-    page->addWidget(reportFolder_);
 
     auto* months = new QHBoxLayout;
     monthTable_->setRootIsDecorated(false);
@@ -118,6 +117,8 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
     measure->addStretch();
     page->addLayout(measure);
     page->addWidget(profileMap_);
+    // A setting of the daily timer's, below what the page shows.
+    page->addWidget(reportFolder_);
     connect(measure_, &QComboBox::currentIndexChanged, this,
             [this](int index) { profileMap_->SetMeasure(static_cast<TWeekHourProfile::TMeasure>(index)); });
 
