@@ -24,9 +24,10 @@ constexpr double Height = 300;
 constexpr double LegendWidth = 112;
 constexpr double PlotTop = 34;
 constexpr double PlotBottom = Height - 28;
-constexpr double PlotLeft = 84;
-// Room for the right axis's labels and title.
-constexpr double RightAxisRoom = 96;
+// Room for a rotated axis title beside its labels, and the width of a
+// label's character at the picture's font size, a little more than most.
+constexpr double AxisTitleRoom = 24;
+constexpr double LabelCharWidth = 7.2;
 
 // A coordinate in tenths of a unit, more than any screen shows; made without
 // printf, since a page's lines have thousands of them.
@@ -156,7 +157,6 @@ std::string SvgChartElement(const TSvgChart& chart, std::string_view id, std::st
 {
     const bool rightAxis =
         std::any_of(chart.Lines.begin(), chart.Lines.end(), [](const TSvgLine& l) { return l.RightAxis; });
-    const double plotRight = Width - LegendWidth - (rightAxis ? RightAxisRoom : 16);
     size_t count = 0;
     for (const TSvgLine& line : chart.Lines)
         count = std::max(count, line.Points.size());
@@ -164,11 +164,21 @@ std::string SvgChartElement(const TSvgChart& chart, std::string_view id, std::st
     const TAxisTicks xTicks =
         count == 1 ? RoundTicks(-1, 1, ChartTargetTicks, true)
                    : RoundTicks(0, std::max(1.0, static_cast<double>(count) - 1), ChartTargetTicks, true);
-    const auto xAt = [&](double x) {
-        return PlotLeft + (x - xTicks.Low) / (xTicks.High - xTicks.Low) * (plotRight - PlotLeft);
-    };
     const TScale left = ValueScale(chart, false, chart.Unit);
     const TScale right = ValueScale(chart, true, chart.RightUnit);
+    // The axes take the room their widest labels need.
+    const auto labelRoom = [&](const TScale& scale) {
+        size_t widest = 0;
+        for (const double v : TickValues(scale.Ticks))
+            widest = std::max(widest, TickText(v, scale.Ticks, scale.Unit.Suffix, separator).size());
+        return static_cast<double>(widest) * LabelCharWidth;
+    };
+    const double plotLeft = AxisTitleRoom + labelRoom(left) + 4 + LeftWallWidth;
+    const double rightAxisRoom = 5 + labelRoom(right) + AxisTitleRoom;
+    const double plotRight = Width - LegendWidth - (rightAxis ? rightAxisRoom : 16);
+    const auto xAt = [&](double x) {
+        return plotLeft + (x - xTicks.Low) / (xTicks.High - xTicks.Low) * (plotRight - plotLeft);
+    };
 
     const std::string ids(id);
     std::string svg = "<svg class=\"chart\" viewBox=\"0 0 " + Number(Width) + " " + Number(Height)
@@ -179,20 +189,20 @@ std::string SvgChartElement(const TSvgChart& chart, std::string_view id, std::st
     svg += Text(Width / 2, 18, "middle", chart.Title, " class=\"title\"");
 
     // The plot's ground, the left wall, the grid of the left axis and the frame.
-    svg += "<rect class=\"plot\" x=\"" + Number(PlotLeft) + "\" y=\"" + Number(PlotTop) + "\" width=\""
-           + Number(plotRight - PlotLeft) + "\" height=\"" + Number(PlotBottom - PlotTop) + "\"/>";
-    svg += "<rect x=\"" + Number(PlotLeft - LeftWallWidth) + "\" y=\"" + Number(PlotTop) + "\" width=\""
+    svg += "<rect class=\"plot\" x=\"" + Number(plotLeft) + "\" y=\"" + Number(PlotTop) + "\" width=\""
+           + Number(plotRight - plotLeft) + "\" height=\"" + Number(PlotBottom - PlotTop) + "\"/>";
+    svg += "<rect x=\"" + Number(plotLeft - LeftWallWidth) + "\" y=\"" + Number(PlotTop) + "\" width=\""
            + Number(LeftWallWidth) + "\" height=\"" + Number(PlotBottom - PlotTop) + "\" fill=\"" + Hex(LeftWallColour)
            + "\"/>";
     svg += "<g class=\"grid\">";
     for (const double v : TickValues(left.Ticks)) {
         const double y = left.At(v * left.Unit.Divisor);
-        svg += "<line x1=\"" + Number(PlotLeft) + "\" y1=\"" + Number(y) + "\" x2=\"" + Number(plotRight) + "\" y2=\""
+        svg += "<line x1=\"" + Number(plotLeft) + "\" y1=\"" + Number(y) + "\" x2=\"" + Number(plotRight) + "\" y2=\""
                + Number(y) + "\"/>";
     }
     svg += "</g><g class=\"labels\">";
     for (const double v : TickValues(left.Ticks))
-        svg += Text(PlotLeft - LeftWallWidth - 4, left.At(v * left.Unit.Divisor) + 4, "end",
+        svg += Text(plotLeft - LeftWallWidth - 4, left.At(v * left.Unit.Divisor) + 4, "end",
                     TickText(v, left.Ticks, left.Unit.Suffix, separator));
     if (rightAxis)
         for (const double v : TickValues(right.Ticks))
@@ -210,14 +220,15 @@ std::string SvgChartElement(const TSvgChart& chart, std::string_view id, std::st
     const double middle = (PlotTop + PlotBottom) / 2;
     svg += Text(14, middle, "middle", chart.LeftTitle, " transform=\"rotate(-90 14 " + Number(middle) + ")\"");
     if (rightAxis) {
-        const double x = plotRight + RightAxisRoom - 8;
+        // A title turned a quarter left stands to the left of its baseline.
+        const double x = plotRight + rightAxisRoom - 4;
         svg += Text(x, middle, "middle", chart.RightTitle,
                     " transform=\"rotate(-90 " + Number(x) + " " + Number(middle) + ")\"");
     }
     svg += "</g>";
 
     // The lines, at most two points per column of the plot.
-    const int columns = static_cast<int>(plotRight - PlotLeft);
+    const int columns = static_cast<int>(plotRight - plotLeft);
     for (const TSvgLine& line : chart.Lines) {
         const TScale& scale = line.RightAxis ? right : left;
         const std::vector<TPlotPoint> shown = ThinnedForDisplay(line.Points, xTicks.Low, xTicks.High, columns);
@@ -238,8 +249,8 @@ std::string SvgChartElement(const TSvgChart& chart, std::string_view id, std::st
         svg.back() = '"';
         svg += "/>";
     }
-    svg += "<rect class=\"frame\" x=\"" + Number(PlotLeft) + "\" y=\"" + Number(PlotTop) + "\" width=\""
-           + Number(plotRight - PlotLeft) + "\" height=\"" + Number(PlotBottom - PlotTop) + "\"/>";
+    svg += "<rect class=\"frame\" x=\"" + Number(plotLeft) + "\" y=\"" + Number(PlotTop) + "\" width=\""
+           + Number(plotRight - plotLeft) + "\" height=\"" + Number(PlotBottom - PlotTop) + "\"/>";
 
     // The legend, a line of colour before each title.
     const double legendLeft = Width - LegendWidth + 6;
