@@ -35,6 +35,8 @@ std::string Described(const TReportOptions& o)
         text << " until=" << o.Until->DateKey;
     if (o.Chart)
         text << " chart=" << static_cast<int>(o.Chart->Page) << " " << o.Chart->Width << "x" << o.Chart->Height;
+    if (o.HtmlFolder)
+        text << " html=" << *o.HtmlFolder << " limits=" << o.Alerts.size();
     return text.str();
 }
 
@@ -73,7 +75,13 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsCase{"top_of_nothing", "--by=day --top=0 log", false, ""},
         ArgumentsCase{"no_real_date", "--since=2000-02-30 log", false, ""},
         ArgumentsCase{"text_summary_with_a_range", "--summary --since=2000 log", false, ""},
-        ArgumentsCase{"options_end_at_double_dash", "-- --summary", true, "logs=1 format=0"}),
+        ArgumentsCase{"options_end_at_double_dash", "-- --summary", true, "logs=1 format=0"},
+        ArgumentsCase{"html_report_by_year_with_limits", "--html=out --by=year --alert=day:time>3h log", true,
+                      "logs=1 format=0 by=year html=out limits=1"},
+        ArgumentsCase{"html_report_needs_a_folder", "--html= log", false, ""},
+        ArgumentsCase{"html_report_by_day", "--html=out --by=day log", false, ""},
+        ArgumentsCase{"html_report_and_json", "--html=out --format=json log", false, ""},
+        ArgumentsCase{"html_report_and_a_chart", "--html=out --chart=rates --output=a.png log", false, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(ConnectionRows, EveryFieldInItsPlace)

@@ -1,0 +1,67 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+// The HTML report's charts and file names, worked out by hand.
+
+#include "report/htmlreport.h"
+#include "report/svgchart.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace kellvar {
+namespace {
+
+size_t Count(const std::string& text, const std::string& part)
+{
+    size_t count = 0;
+    for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
+        ++count;
+    return count;
+}
+
+TEST(SvgChart, AxesAsTheWindowLabelsThemAndTextsEscaped)
+{
+    TSvgChart chart;
+    chart.Title = "Rates <&> \"per\" day";
+    chart.LeftTitle = "Receive";
+    chart.Unit = "byte/s";
+    chart.Lines = {{"Receive", {0, 0, 255}, false, {{0, 20480}, {1, 61440}, {2, 51300}}}};
+    const std::string svg = SvgChartElement(chart, "c1", ",");
+    EXPECT_NE(svg.find("<title id=\"c1-t\">Rates &lt;&amp;&gt; &quot;per&quot; day</title>"), std::string::npos);
+    // 60 Kbyte/s at most: 0 to 60 Kbyte/s in steps of 10.
+    EXPECT_NE(svg.find(">10Kbyte/s</text>"), std::string::npos) << svg;
+    EXPECT_NE(svg.find(">60Kbyte/s</text>"), std::string::npos) << svg;
+    EXPECT_EQ(svg.find(">70Kbyte/s</text>"), std::string::npos) << svg;
+    // Points 0 to 2, every whole one labelled.
+    EXPECT_NE(svg.find(">2</text>"), std::string::npos);
+    EXPECT_EQ(Count(svg, "<polyline"), 1u);
+    // 51300 / 1024 = 50.098 in hundredths, with the decimal comma.
+    EXPECT_NE(svg.find("Receive: 3 points, last 50,1Kbyte/s."), std::string::npos) << svg;
+}
+
+TEST(SvgChart, ASinglePointIsAMarkerInTheMiddle)
+{
+    TSvgChart chart;
+    chart.Lines = {{"Dial time", {0, 0, 255}, false, {{0, 30}}}, {"Trend", {255, 255, 128}, false, {}}};
+    const std::string svg = SvgChartElement(chart, "c2", ".");
+    EXPECT_EQ(Count(svg, "<circle"), 1u);
+    EXPECT_EQ(Count(svg, "<polyline"), 0u) << "an empty trend draws nothing";
+    // The x axis runs from -1 to 1: the point stands halfway between the plot's edges.
+    const size_t plot = svg.find("<rect class=\"plot\" x=\"");
+    const double left = std::stod(svg.substr(plot + 22));
+    const double width = std::stod(svg.substr(svg.find("width=\"", plot) + 7));
+    const double x = std::stod(svg.substr(svg.find("<circle cx=\"") + 12));
+    EXPECT_NEAR(x, left + width / 2, 0.1);
+}
+
+TEST(HtmlReportFiles, OnlyTheReportsOwnNames)
+{
+    for (const char* name : {"index.html", "kellvar.css", "2000.html", "1999-12.html"})
+        EXPECT_TRUE(IsHtmlReportFile(name)) << name;
+    for (const char* name : {"notes.txt", "index.htm", "2000-1.html", "20000.html", "2000-01.html~", "x2000.html",
+                             ".html", "2000_01.html", "..", "Index.html"})
+        EXPECT_FALSE(IsHtmlReportFile(name)) << name;
+}
+
+}  // namespace
+}  // namespace kellvar
