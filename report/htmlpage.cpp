@@ -36,12 +36,15 @@ table.sortable th { cursor: pointer; }
 .bar { display: inline-block; width: 12em; height: 0.8em; background: #ddd; vertical-align: middle; }
 .bar span { display: block; height: 100%; background: #0645ad; }
 .bar span.over { background: #c00000; }
+@page { size: A4 portrait; margin: 15mm; }
 @media print {
   nav { display: none; }
   .scroll, .charts > div { overflow: visible; }
   body { max-width: none; margin: 0; }
   .charts { display: block; }
   svg.chart { min-width: 0; margin-bottom: 1em; }
+  table { font-size: 6.5pt; }
+  th, td { padding: 0.1em 0.3em; }
 }
 )";
 
