@@ -33,6 +33,7 @@ void BM_AnalyseLog(benchmark::State& state)
     const std::string history = path + ".ATL";
     kellvar::TAnalysisFlags flags;
     flags.StoreAllTimeLog = state.range(2) != 0;
+    flags.NoSizeWarning = true;
     size_t rows = 0;
     for (auto _ : state) {
         state.PauseTiming();
@@ -40,7 +41,7 @@ void BM_AnalyseLog(benchmark::State& state)
         state.ResumeTiming();
         kellvar::TAnalysisStore store;
         kellvar::TAllTimeLogFile allTimeLog(history);
-        kellvar::AnalyseLogFile(path, true, flags, store, &allTimeLog);
+        kellvar::AnalyseLogFile(path, flags, store, &allTimeLog);
         rows = store.Table().RowCount();
         benchmark::DoNotOptimize(rows);
     }

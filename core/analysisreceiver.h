@@ -74,6 +74,9 @@ struct TAnalysisFlags {
     bool Unattended = false;
     // The table's 32,766 rows do not limit the run: scripts get the whole log.
     bool WholeLog = false;
+    // A log that may pass the driver's size (the All-Time-Log, a report's
+    // history) gets no warning when it does.
+    bool NoSizeWarning = false;
 };
 
 }  // namespace kellvar

@@ -36,7 +36,7 @@ public:
     {
     }
 
-    bool Run(const std::string& path, bool noSizeWarning, TLineReader::TReadFunction readSome)
+    bool Run(const std::string& path, TLineReader::TReadFunction readSome)
     {
         receiver_.ClearTable();
         receiver_.ClearCharts();
@@ -47,8 +47,8 @@ public:
             failure_ = TFileFailure{path, platform::ErrorText(errno), false, true};
         } else {
             SetUpAllTimeLog(log.Fd());
-            if (CheckSize(log.Fd(), path, noSizeWarning)) {
-                if (noSizeWarning)
+            if (CheckSize(log.Fd(), path)) {
+                if (flags_.NoSizeWarning)
                     receiver_.ClearLogFileMaxSizeNote();
                 ReadSessions(log.Fd(), path, readSome);
             }
@@ -75,13 +75,14 @@ private:
 
     // Held back until the files are closed: a message box that waits for the
     // user would otherwise keep every other run (a timer's) from the history.
-    void Say(std::string message, TMessageSeverity severity)
+    void HoldMessage(std::string message, TMessageSeverity severity)
     {
         if (!flags_.FQuietTotal)
             messages_.emplace_back(std::move(message), severity);
     }
 
-    std::string Noted(std::string message, const std::string& path, const std::string& reason, bool allTimeLog) const
+    std::string WithFailureNote(std::string message, const std::string& path, const std::string& reason,
+                                bool allTimeLog) const
     {
         return flags_.Unattended ? message + FailureNote(path, reason, allTimeLog) : message;
     }
@@ -93,17 +94,18 @@ private:
             // The fixed text names the log whichever file failed and however
             // it failed after opening; the note says which one did, and why.
             const std::string message = OpenFailureMessage(logPath, flags_.IsGerman);
-            Say(failure_->OpeningLog ? Noted(message, failure_->Path, failure_->Reason, false)
-                                     : message + FailureNote(failure_->Path, failure_->Reason, failure_->AllTimeLog),
-                TMessageSeverity::Error);
+            HoldMessage(failure_->OpeningLog
+                            ? WithFailureNote(message, failure_->Path, failure_->Reason, false)
+                            : message + FailureNote(failure_->Path, failure_->Reason, failure_->AllTimeLog),
+                        TMessageSeverity::Error);
             return;
         }
         if (flags_.Unattended && keepAllTimeLog_ && allTimeLog_->LinesGivenUp() > 0)
-            Say(LinesGivenUpMessage(allTimeLog_->LinesGivenUp(), allTimeLog_->FileName(), flags_.IsGerman),
-                TMessageSeverity::Information);
+            HoldMessage(LinesGivenUpMessage(allTimeLog_->LinesGivenUp(), allTimeLog_->FileName(), flags_.IsGerman),
+                        TMessageSeverity::Information);
         if (flags_.Unattended && keepAllTimeLog_ && allTimeLog_->LinesLeftOut() > 0)
-            Say(LinesLeftOutMessage(allTimeLog_->LinesLeftOut(), allTimeLog_->FileName(), flags_.IsGerman),
-                TMessageSeverity::Information);
+            HoldMessage(LinesLeftOutMessage(allTimeLog_->LinesLeftOut(), allTimeLog_->FileName(), flags_.IsGerman),
+                        TMessageSeverity::Information);
     }
 
     void SetUpAllTimeLog(int logFd)
@@ -119,12 +121,12 @@ private:
         allTimeLogFailed_ = !analysingHistory;
         const std::string reason =
             analysingHistory ? AnalysedAsLogReason(flags_.IsGerman) : allTimeLog_->FailureReason();
-        Say(Noted(AllTimeLogWriteAccessMessage(allTimeLog_->FileName(), flags_.IsGerman), allTimeLog_->FileName(),
-                  reason, true),
-            TMessageSeverity::Warning);
+        HoldMessage(WithFailureNote(AllTimeLogWriteAccessMessage(allTimeLog_->FileName(), flags_.IsGerman),
+                                    allTimeLog_->FileName(), reason, true),
+                    TMessageSeverity::Warning);
     }
 
-    bool CheckSize(int fd, const std::string& path, bool noSizeWarning)
+    bool CheckSize(int fd, const std::string& path)
     {
         const int64_t size = platform::FileSize(fd);
         if (size < 0) {
@@ -134,8 +136,8 @@ private:
         fileSize_ = size;
         counters_.LogFileBlocks =
             static_cast<int32_t>(std::min<int64_t>(size / 128, std::numeric_limits<int32_t>::max()));
-        if (counters_.LogFileBlocks > SizeWarningBlocks && !flags_.FFileFromCommandLine && !noSizeWarning)
-            Say(SizeWarningMessage(path, flags_.IsGerman), TMessageSeverity::Warning);
+        if (counters_.LogFileBlocks > SizeWarningBlocks && !flags_.FFileFromCommandLine && !flags_.NoSizeWarning)
+            HoldMessage(SizeWarningMessage(path, flags_.IsGerman), TMessageSeverity::Warning);
         return true;
     }
 
@@ -273,10 +275,10 @@ private:
 
 }  // namespace
 
-bool AnalyseLogFile(const std::string& path, bool NoSizeWarning, const TAnalysisFlags& flags,
-                    TAnalysisReceiver& receiver, TAllTimeLogHooks* allTimeLog, TLineReader::TReadFunction readSome)
+bool AnalyseLogFile(const std::string& path, const TAnalysisFlags& flags, TAnalysisReceiver& receiver,
+                    TAllTimeLogHooks* allTimeLog, TLineReader::TReadFunction readSome)
 {
-    return TAnalysisRun(flags, receiver, allTimeLog).Run(path, NoSizeWarning, readSome);
+    return TAnalysisRun(flags, receiver, allTimeLog).Run(path, readSome);
 }
 
 }  // namespace kellvar

@@ -16,9 +16,8 @@ namespace kellvar {
 // no failure). Messages reach the receiver only once the log and the
 // All-Time-Log are closed, so that a box left open holds no file. readSome
 // reads the log (read(2) unless a test puts a failing one in).
-bool AnalyseLogFile(const std::string& path, bool NoSizeWarning, const TAnalysisFlags& flags,
-                    TAnalysisReceiver& receiver, TAllTimeLogHooks* allTimeLog = nullptr,
-                    TLineReader::TReadFunction readSome = nullptr);
+bool AnalyseLogFile(const std::string& path, const TAnalysisFlags& flags, TAnalysisReceiver& receiver,
+                    TAllTimeLogHooks* allTimeLog = nullptr, TLineReader::TReadFunction readSome = nullptr);
 
 // The driver stops extending its log at about 255 KByte; from 2,001 blocks of
 // 128 bytes on the user is told to move it aside.

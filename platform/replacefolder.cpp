@@ -145,8 +145,12 @@ void TFolderReplacement::RemoveLeftovers() const
         const std::string path = directory + name;
         if (path.size() != prefix.size() + 6 || path.compare(0, prefix.size(), prefix) != 0)
             continue;
+        // Only a folder of one's own: in a shared folder another user's
+        // look-alike is theirs to keep.
         TFileHandle leftover(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
-        if (leftover.IsOpen() && ::flock(leftover.Fd(), LOCK_EX | LOCK_NB) == 0 && IsSameFile(leftover.Fd(), path))
+        struct stat info {};
+        if (leftover.IsOpen() && ::fstat(leftover.Fd(), &info) == 0 && info.st_uid == ::geteuid()
+            && ::flock(leftover.Fd(), LOCK_EX | LOCK_NB) == 0 && IsSameFile(leftover.Fd(), path))
             RemoveFolder(path);
     }
 }

@@ -69,8 +69,8 @@ class TFieldWriter {
 protected:
     explicit TFieldWriter(std::string& text) : text_(text) {}
 
-    char* Room() { return end_; }
-    void Done(char* at) { end_ = at; }
+    char* WritePosition() { return end_; }
+    void WrittenUpTo(char* at) { end_ = at; }
     void Finish() { text_.append(row_, end_); }
 
 private:
@@ -85,25 +85,25 @@ public:
     explicit TCsvWriter(std::string& text) : TFieldWriter(text) {}
     void End()
     {
-        Done(WriteChar(Room(), '\n'));
+        WrittenUpTo(WriteChar(WritePosition(), '\n'));
         Finish();
     }
 
-    void Integer(const char*, int64_t value) { Done(WriteInteger64(Next(), value)); }
-    void Hundredths(const char*, int64_t value) { Done(WriteDecimalHundredths(Next(), value)); }
+    void Integer(const char*, int64_t value) { WrittenUpTo(WriteInteger64(Next(), value)); }
+    void Hundredths(const char*, int64_t value) { WrittenUpTo(WriteDecimalHundredths(Next(), value)); }
     void Stamp(const char*, int32_t key, const TDateParts& parts, int32_t time)
     {
-        Done(WriteIsoStamp(Next(), key, parts, time));
+        WrittenUpTo(WriteIsoStamp(Next(), key, parts, time));
     }
-    void None(const char*) { Done(Next()); }
+    void None(const char*) { WrittenUpTo(Next()); }
     // Decimals and currency codes hold nothing CSV would quote.
-    void Decimal(const char*, std::string_view digits) { Done(WriteText(Next(), digits)); }
-    void Code(const char*, std::string_view code) { Done(WriteText(Next(), code)); }
+    void Decimal(const char*, std::string_view digits) { WrittenUpTo(WriteText(Next(), digits)); }
+    void Code(const char*, std::string_view code) { WrittenUpTo(WriteText(Next(), code)); }
 
 private:
     char* Next()
     {
-        char* at = Room();
+        char* at = WritePosition();
         return first_ ? (first_ = false, at) : WriteChar(at, ',');
     }
     bool first_ = true;
@@ -114,36 +114,40 @@ public:
     explicit TJsonWriter(std::string& text) : TFieldWriter(text) {}
     void End()
     {
-        Done(WriteChar(Room(), '}'));
+        WrittenUpTo(WriteChar(WritePosition(), '}'));
         Finish();
     }
 
-    void Integer(const char* name, int64_t value) { Done(WriteInteger64(Named(name), value)); }
-    void Hundredths(const char* name, int64_t value) { Done(WriteDecimalHundredths(Named(name), value)); }
+    void Integer(const char* name, int64_t value) { WrittenUpTo(WriteInteger64(AfterMemberName(name), value)); }
+    void Hundredths(const char* name, int64_t value)
+    {
+        WrittenUpTo(WriteDecimalHundredths(AfterMemberName(name), value));
+    }
     // Our own stamps hold nothing JSON would escape.
     void Stamp(const char* name, int32_t key, const TDateParts& parts, int32_t time)
     {
-        char* quote = Named(name);
+        char* quote = AfterMemberName(name);
         char* end = WriteIsoStamp(quote + 1, key, parts, time);
         if (end == quote + 1) {
-            Done(WriteText(quote, "null"));
+            WrittenUpTo(WriteText(quote, "null"));
             return;
         }
         *quote = '"';
-        Done(WriteChar(end, '"'));
+        WrittenUpTo(WriteChar(end, '"'));
     }
-    void None(const char* name) { Done(WriteText(Named(name), "null")); }
+    void None(const char* name) { WrittenUpTo(WriteText(AfterMemberName(name), "null")); }
     // A decimal is a JSON number as it stands; a currency code holds nothing JSON would escape.
-    void Decimal(const char* name, std::string_view digits) { Done(WriteText(Named(name), digits)); }
+    void Decimal(const char* name, std::string_view digits) { WrittenUpTo(WriteText(AfterMemberName(name), digits)); }
     void Code(const char* name, std::string_view code)
     {
-        Done(WriteChar(WriteText(WriteChar(Named(name), '"'), code), '"'));
+        WrittenUpTo(WriteChar(WriteText(WriteChar(AfterMemberName(name), '"'), code), '"'));
     }
 
 private:
-    char* Named(const char* name)
+    // Where a member's value goes: after its separator and its quoted name.
+    char* AfterMemberName(const char* name)
     {
-        char* at = WriteChar(Room(), first_ ? '{' : ',');
+        char* at = WriteChar(WritePosition(), first_ ? '{' : ',');
         first_ = false;
         return WriteText(WriteText(WriteChar(at, '"'), name), "\":");
     }

@@ -104,7 +104,7 @@ public:
     }
 
 private:
-    const char* Say(const char* english, const char* german) const { return german_ ? german : english; }
+    const char* Worded(const char* english, const char* german) const { return german_ ? german : english; }
 
     // A false step ends the run with the folder and the reason.
     bool Check(bool done)
@@ -112,7 +112,7 @@ private:
         if (!done && failure_.FailureReason.empty()) {
             failure_.FailedFile = request_.Folder;
             failure_.FailureReason =
-                Say("cannot be written: ", "kann nicht geschrieben werden: ") + platform::ErrorText(errno);
+                Worded("cannot be written: ", "kann nicht geschrieben werden: ") + platform::ErrorText(errno);
         }
         return done;
     }
@@ -133,9 +133,9 @@ private:
         if (std::all_of(names->begin(), names->end(), [](const std::string& name) { return IsHtmlReportFile(name); }))
             return true;
         failure_.FailedFile = request_.Folder;
-        failure_.FailureReason = Say("holds files that are not a Kellvar report; choose an empty or a new folder",
-                                     "enthält Dateien, die kein Kellvar-Bericht sind; wählen Sie einen leeren oder "
-                                     "neuen Ordner");
+        failure_.FailureReason = Worded("holds files that are not a Kellvar report; choose an empty or a new folder",
+                                        "enthält Dateien, die kein Kellvar-Bericht sind; wählen Sie einen leeren oder "
+                                        "neuen Ordner");
         return false;
     }
 

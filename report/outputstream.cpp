@@ -19,16 +19,16 @@ TOutputStream::TOutputStream(std::FILE* out) : out_(out)
 void TOutputStream::Write(std::string_view text)
 {
     text_ += text;
-    Wrote();
+    HandOverWhenFull();
 }
 
-void TOutputStream::Wrote()
+void TOutputStream::HandOverWhenFull()
 {
     if (text_.size() >= WriteSize)
-        Hand();
+        HandOver();
 }
 
-void TOutputStream::Hand()
+void TOutputStream::HandOver()
 {
     errno = 0;
     if (error_ == 0 && std::fwrite(text_.data(), 1, text_.size(), out_) != text_.size())
@@ -38,7 +38,7 @@ void TOutputStream::Hand()
 
 bool TOutputStream::Finish()
 {
-    Hand();
+    HandOver();
     errno = 0;
     if (error_ == 0 && std::fflush(out_) != 0)
         error_ = errno != 0 ? errno : EIO;

@@ -17,7 +17,7 @@ public:
     // For writers that append in place: the text not yet handed over, and
     // the call that hands it over once it has grown.
     std::string& Pending() { return text_; }
-    void Wrote();
+    void HandOverWhenFull();
     // Hands everything over and flushes the file; false once any write failed.
     bool Finish();
     bool Failed() const { return error_ != 0; }
@@ -25,7 +25,7 @@ public:
     int Error() const { return error_; }
 
 private:
-    void Hand();
+    void HandOver();
 
     std::FILE* out_;
     std::string text_;

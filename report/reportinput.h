@@ -48,7 +48,9 @@ template <typename TReceiver>
 TReportRun AnalyseInput(TFailureKeeping<TReceiver>& receiver, const TReportInput& input, const TAnalysisFlags& flags)
 {
     TReportRun run;
-    run.Analysed = AnalyseLogFile(input.Log, true, flags, receiver);
+    TAnalysisFlags history = flags;
+    history.NoSizeWarning = true;
+    run.Analysed = AnalyseLogFile(input.Log, history, receiver);
     if (run.Analysed) {
         run.Messages = receiver.Messages();
     } else {

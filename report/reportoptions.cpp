@@ -131,8 +131,8 @@ constexpr std::array<std::pair<std::string_view, TReportFormat>, 3> FormatNames 
 
 // The value a table of names gives a name; none for a name it lacks.
 template <typename TValue, size_t Count>
-std::optional<TValue> Named(const std::array<std::pair<std::string_view, TValue>, Count>& names,
-                            const std::string& name)
+std::optional<TValue> ValueNamed(const std::array<std::pair<std::string_view, TValue>, Count>& names,
+                                 const std::string& name)
 {
     for (const auto& [known, value] : names)
         if (known == name)
@@ -325,13 +325,13 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
             languages += o.German == (argument == "--german") ? 0 : 1;
             o.German = argument == "--german";
         } else if (const auto format = OptionValue(arguments, i, "--format")) {
-            const auto named = Named(FormatNames, *format);
+            const auto named = ValueNamed(FormatNames, *format);
             if (!named)
                 return bad("--format", *format, "text, csv or json", "text, csv oder json");
             o.Format = *named;
             formatGiven = true;
         } else if (const auto by = OptionValue(arguments, i, "--by")) {
-            o.By = Named(PeriodNames, *by);
+            o.By = ValueNamed(PeriodNames, *by);
             if (!o.By)
                 return bad("--by", *by, "day, week, billing, month, year, hour or weekday",
                            "day, week, billing, month, year, hour oder weekday");
@@ -356,7 +356,7 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
                            "eine Grenze wie month:cost>40, day:time>3h oder month:volume~>500MiB");
             o.Alerts.push_back(*limit);
         } else if (const auto chart = OptionValue(arguments, i, "--chart")) {
-            const auto page = Named(ChartNames, *chart);
+            const auto page = ValueNamed(ChartNames, *chart);
             if (!page)
                 return bad("--chart", *chart, "rates, transport, connection, dialing, costs or profile",
                            "rates, transport, connection, dialing, costs oder profile");

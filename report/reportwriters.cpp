@@ -148,7 +148,7 @@ public:
                                                           costs.Add(cost, connection.Record);
                                                       }
                                                       Add(connection, cost);
-                                                      output_.Wrote();
+                                                      output_.HandOverWhenFull();
                                                   });
         const TReportRun run = AnalyseInput(receiver, input_, WithRowLimit(flags, false));
         if (!run.Analysed) {

@@ -64,10 +64,11 @@ bool TModemLogDialog::AnalyseLogFile(const QString& path, bool NoSizeWarning)
     flags.IsGerman = IsGerman;
     flags.StoreAllTimeLog = StoreAllTimeLogCheckBox->isChecked();
     flags.Unattended = !dialogs_.CanWaitForUser();
+    flags.NoSizeWarning = NoSizeWarning;
     TAllTimeLogFile history(AllTimeLogFileName(FileNameBytes(programPath_)));
     sinceShown_.start();
     sinceStart_.start();
-    const bool analysed = kellvar::AnalyseLogFile(FileNameBytes(path), NoSizeWarning, flags, *this, &history);
+    const bool analysed = kellvar::AnalyseLogFile(FileNameBytes(path), flags, *this, &history);
     OpenButton->setEnabled(openEnabled);
     analysing_ = false;
     return analysed;

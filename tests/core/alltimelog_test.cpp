@@ -55,9 +55,10 @@ std::unique_ptr<THistoryRun> AnalyseInto(const std::string& logPath, TAllTimeLog
 {
     auto run = std::make_unique<THistoryRun>();
     TAnalysisFlags flags;
+    flags.NoSizeWarning = true;
     flags.StoreAllTimeLog = keep;
     flags.FQuietTotal = quietTotal;
-    run->Succeeded = AnalyseLogFile(logPath, true, flags, run->Store, &history);
+    run->Succeeded = AnalyseLogFile(logPath, flags, run->Store, &history);
     return run;
 }
 
@@ -395,9 +396,11 @@ TEST(AllTimeLog, ReadErrorAnywhereFailsTheRunAndArchivesOnlyWhatWasRead)
         TAllTimeLogFile history(dir.File("k.ATL"));
         TAnalysisStore store;
         TAnalysisFlags flags;
+        flags.NoSizeWarning = true;
+        flags.NoSizeWarning = true;
         flags.StoreAllTimeLog = true;
         flags.Unattended = true;
-        ASSERT_FALSE(AnalyseLogFile(logPath, true, flags, store, &history, ReadFailingAtFailAt)) << "at byte " << at;
+        ASSERT_FALSE(AnalyseLogFile(logPath, flags, store, &history, ReadFailingAtFailAt)) << "at byte " << at;
         ASSERT_EQ(store.Messages().size(), 1u);
         EXPECT_EQ(store.Messages()[0],
                   "Could not open file \"" + logPath + "\".! (" + logPath + ": Input/output error)");
@@ -432,9 +435,11 @@ TEST(AllTimeLog, LogCutShortOrReplacedWhileReadFailsTheRunAndArchivesNothing)
         TAllTimeLogFile history(dir.File("k.ATL"));
         TAnalysisStore store;
         TAnalysisFlags flags;
+        flags.NoSizeWarning = true;
+        flags.NoSizeWarning = true;
         flags.StoreAllTimeLog = true;
         flags.Unattended = true;
-        EXPECT_FALSE(AnalyseLogFile(logPath, true, flags, store, &history, ReadChangingTheLog));
+        EXPECT_FALSE(AnalyseLogFile(logPath, flags, store, &history, ReadChangingTheLog));
         EXPECT_EQ(ReadFile(dir.File("k.ATL")), HistoryLines(FirstSession)) << (replaced ? "replaced" : "cut short");
         ASSERT_EQ(store.Messages().size(), 1u);
         EXPECT_NE(store.Messages()[0].find(replaced ? "replaced while it was read" : "became shorter"),
@@ -468,9 +473,10 @@ TEST(AllTimeLog, ALineThatTheStoredLinesRepeatIsNoPlaceToGoOnFrom)
     dir.Write("k.ATL", HistoryLines(dialing + hangUp));
     TAnalysisStore store;
     TAnalysisFlags flags;
+    flags.NoSizeWarning = true;
     flags.StoreAllTimeLog = true;
     flags.Unattended = true;
-    EXPECT_TRUE(AnalyseLogFile(dir.File("log"), true, flags, store, &history));
+    EXPECT_TRUE(AnalyseLogFile(dir.File("log"), flags, store, &history));
     ASSERT_EQ(store.Messages().size(), 1u);
     EXPECT_EQ(store.Messages()[0], "2 recognised lines were not added to the All-Time-Log \"" + dir.File("k.ATL")
                                        + "\": the log holds its last lines again after them and continues it there.");
@@ -542,9 +548,10 @@ TEST(AllTimeLog, UnattendedRunSaysHowManyLinesAnOlderLogCouldNotAdd)
     TAllTimeLogFile history(dir.File("k.ATL"));
     TAnalysisStore store;
     TAnalysisFlags flags;
+    flags.NoSizeWarning = true;
     flags.StoreAllTimeLog = true;
     flags.Unattended = true;
-    EXPECT_TRUE(AnalyseLogFile(log, true, flags, store, &history));
+    EXPECT_TRUE(AnalyseLogFile(log, flags, store, &history));
     EXPECT_EQ(ReadFile(dir.File("k.ATL")), HistoryLines(SecondSession));
     ASSERT_EQ(store.Messages().size(), 1u);
     EXPECT_EQ(store.Messages()[0],
@@ -577,7 +584,7 @@ TEST(AllTimeLog, MessagesWaitUntilTheHistoryIsClosed)
     TAllTimeLogFile history(dir.File("k.ATL"));
     TAnalysisFlags flags;
     flags.StoreAllTimeLog = true;
-    AnalyseLogFile(dir.Write("log", big), false, flags, store, &history);
+    AnalyseLogFile(dir.Write("log", big), flags, store, &history);
     ASSERT_EQ(store.Messages().size(), 1u);
     EXPECT_NE(store.Messages()[0].find("larger than 250KByte"), std::string::npos);
     EXPECT_TRUE(store.HistoryFreeAtEveryMessage);

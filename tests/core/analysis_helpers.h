@@ -50,11 +50,11 @@ inline std::string EnglishSession(const std::string& dialTime, const std::string
 }
 
 // Analyses the bytes as a log file with the given flags.
-inline TAnalysisStore AnalyseText(const std::string& bytes, TAnalysisFlags flags = {}, bool noSizeWarning = false)
+inline TAnalysisStore AnalyseText(const std::string& bytes, TAnalysisFlags flags = {})
 {
     TempDir dir;
     TAnalysisStore store;
-    AnalyseLogFile(dir.Write("ModemLog.txt", bytes), noSizeWarning, flags, store);
+    AnalyseLogFile(dir.Write("ModemLog.txt", bytes), flags, store);
     return store;
 }
 

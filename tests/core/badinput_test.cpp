@@ -21,7 +21,7 @@ TEST(BadInput, DirectoryIsAFileThatCannotBeOpened)
 {
     TempDir dir;
     TAnalysisStore store;
-    AnalyseLogFile(dir.Path(), false, {}, store);
+    AnalyseLogFile(dir.Path(), {}, store);
     ASSERT_EQ(store.Messages().size(), 1u);
     EXPECT_EQ(store.Messages()[0], "Could not open file \"" + dir.Path() + "\".!");
 }
@@ -32,7 +32,7 @@ TEST(BadInput, RandomBinaryGarbage)
     std::string garbage(1 << 20, '\0');
     for (char& c : garbage)
         c = static_cast<char>(random());
-    const TAnalysisStore store = AnalyseText(garbage + Session + garbage, {}, true);
+    const TAnalysisStore store = AnalyseText(garbage + Session + garbage, {.NoSizeWarning = true});
     EXPECT_TRUE(store.Messages().empty());
     EXPECT_GE(store.Counters().TriedConnects, 1);
 }
@@ -115,7 +115,7 @@ TEST(BadInput, FileGrowingDuringTheRunIsReadToWhereverItEnds)
     private:
         std::string path_;
     } store(path);
-    AnalyseLogFile(path, false, {}, store);
+    AnalyseLogFile(path, {}, store);
     EXPECT_TRUE(store.Messages().empty());
     EXPECT_EQ(store.Table().RowCount(), 2u) << "the session written meanwhile is read too";
 }

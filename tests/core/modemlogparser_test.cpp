@@ -190,7 +190,9 @@ class SizeWarningTest : public ::testing::TestWithParam<SizeCase> {};
 TEST_P(SizeWarningTest, WarnsFromTheDriversLimitOn)
 {
     const SizeCase& c = GetParam();
-    const TAnalysisStore store = AnalyseText(std::string(c.bytes, 'x'), c.flags, c.noSizeWarning);
+    TAnalysisFlags flags = c.flags;
+    flags.NoSizeWarning = c.noSizeWarning;
+    const TAnalysisStore store = AnalyseText(std::string(c.bytes, 'x'), flags);
     EXPECT_EQ(store.Messages().size(), c.warned ? 1u : 0u);
     if (c.warned) {
         EXPECT_EQ(store.Messages()[0].substr(0, 10), "The file \"");
@@ -217,8 +219,8 @@ INSTANTIATE_TEST_SUITE_P(Sizes, SizeWarningTest,
 
 TEST(AnalyseLogFile, NoSizeWarningEmptiesTheSizeNote)
 {
-    EXPECT_TRUE(AnalyseText("", {}, true).MaxSizeNoteCleared());
-    EXPECT_FALSE(AnalyseText("", {}, false).MaxSizeNoteCleared());
+    EXPECT_TRUE(AnalyseText("", {.NoSizeWarning = true}).MaxSizeNoteCleared());
+    EXPECT_FALSE(AnalyseText("", {}).MaxSizeNoteCleared());
 }
 
 TEST(AnalyseLogFile, MissingFileShowsTheOpenFailureThenAnEmptySummary)
@@ -227,7 +229,7 @@ TEST(AnalyseLogFile, MissingFileShowsTheOpenFailureThenAnEmptySummary)
         TAnalysisStore store;
         TAnalysisFlags flags;
         flags.IsGerman = german;
-        AnalyseLogFile("/nonexistent/ModemLog.txt", false, flags, store);
+        AnalyseLogFile("/nonexistent/ModemLog.txt", flags, store);
         ASSERT_EQ(store.Messages().size(), 1u);
         EXPECT_EQ(store.Messages()[0], german ? "Die Datei \"/nonexistent/ModemLog.txt\" konnte nicht geöffnet werden!"
                                               : "Could not open file \"/nonexistent/ModemLog.txt\".!");
@@ -239,7 +241,7 @@ TEST(AnalyseLogFile, MissingFileShowsTheOpenFailureThenAnEmptySummary)
 TEST(AnalyseLogFile, QuietTotalSuppressesTheOpenFailure)
 {
     TAnalysisStore store;
-    AnalyseLogFile("/nonexistent/ModemLog.txt", false, WithFlag(&TAnalysisFlags::FQuietTotal), store);
+    AnalyseLogFile("/nonexistent/ModemLog.txt", WithFlag(&TAnalysisFlags::FQuietTotal), store);
     EXPECT_TRUE(store.Messages().empty());
     EXPECT_EQ(store.Figures().SumReadData, "0byte") << "the summary is shown all the same";
 }

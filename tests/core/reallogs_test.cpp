@@ -12,7 +12,7 @@ namespace {
 TAnalysisStore Analyse(const std::string& path)
 {
     TAnalysisStore store;
-    AnalyseLogFile(path, true, {}, store);
+    AnalyseLogFile(path, {.NoSizeWarning = true}, store);
     EXPECT_TRUE(store.Messages().empty()) << path;
     return store;
 }

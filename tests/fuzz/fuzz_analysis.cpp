@@ -49,7 +49,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size)
     if (fd < 0 || ::write(fd, data, size) != static_cast<ssize_t>(size))
         std::abort();
     kellvar::TAnalysisStore store;
-    kellvar::AnalyseLogFile("/proc/self/fd/" + std::to_string(fd), false, {}, store);
+    kellvar::AnalyseLogFile("/proc/self/fd/" + std::to_string(fd), {}, store);
     ::close(fd);
     if (!store.Messages().empty() || store.Table().RowCount() > static_cast<size_t>(store.Counters().TriedConnects))
         std::abort();

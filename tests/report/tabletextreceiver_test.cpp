@@ -29,7 +29,7 @@ bool StreamTable(const std::string& logPath, std::FILE* out, const std::string& 
 {
     TOutputStream output(out);
     TTableTextReceiver receiver(separator, Captions(), output);
-    AnalyseLogFile(logPath, true, {}, receiver);
+    AnalyseLogFile(logPath, {.NoSizeWarning = true}, receiver);
     return output.Finish();
 }
 
@@ -48,7 +48,7 @@ std::string StreamedTableText(const std::string& logPath, const std::string& sep
 std::string CopiedTableText(const std::string& logPath, const std::string& separator = ".")
 {
     TAnalysisStore store(separator);
-    AnalyseLogFile(logPath, true, {}, store);
+    AnalyseLogFile(logPath, {.NoSizeWarning = true}, store);
     return TableText(store.Table().Rows(), Captions());
 }
 
@@ -105,7 +105,7 @@ TEST(TableTextReceiver, AFailedWriteIsReported)
     std::setvbuf(full, nullptr, _IONBF, 0);
     TOutputStream output(full);
     TTableTextReceiver receiver(".", Captions(), output);
-    AnalyseLogFile(KELLVAR_SOURCE_DIR "/examples/ModemLog.txt", true, {}, receiver);
+    AnalyseLogFile(KELLVAR_SOURCE_DIR "/examples/ModemLog.txt", {.NoSizeWarning = true}, receiver);
     EXPECT_FALSE(output.Finish());
     EXPECT_EQ(output.Error(), ENOSPC) << "the system's reason is kept for the message";
     std::fclose(full);

@@ -56,7 +56,7 @@ TAnalysisStore CoreAnalysis(const std::string& log, const std::string& separator
     TAnalysisStore store(separator);
     TAnalysisFlags flags;
     flags.FFileFromCommandLine = true;
-    AnalyseLogFile(log, false, flags, store);
+    AnalyseLogFile(log, flags, store);
     return store;
 }
 
@@ -407,16 +407,17 @@ private slots:
         t->Window->resize(500, 400);
         t->Start({dir.Write("log", log)});
         TModemLogDialog& w = *t->Window;
-        QTest::qWait(50);
         const int last = w.ListView1->model()->rowCount() - 1;
         QVERIFY(last > 50);
-        QVERIFY(w.ListView1->horizontalScrollBar()->isVisible());
+        QTRY_VERIFY(w.ListView1->horizontalScrollBar()->isVisible());
         const QModelIndex index = w.ListView1->model()->index(last, 0);
         QVERIFY(w.ListView1->selectionModel()->isRowSelected(last, {}));
-        const QRect shown = w.ListView1->visualRect(index);
-        QVERIFY2(w.ListView1->viewport()->rect().contains(shown.adjusted(0, 0, 0, -1).topLeft())
-                     && shown.bottom() < w.ListView1->viewport()->height(),
-                 "the last row is wholly in view");
+        const auto whollyInView = [&] {
+            const QRect shown = w.ListView1->visualRect(index);
+            return w.ListView1->viewport()->rect().contains(shown.topLeft())
+                   && shown.bottom() < w.ListView1->viewport()->height();
+        };
+        QTRY_VERIFY2(whollyInView(), "the last row is wholly in view");
     }
 
     void cellsUseTheLocalesDecimalSeparator()

@@ -14,15 +14,24 @@ using namespace kellvar::testing;
 
 namespace {
 
-// Waits until the window manager has framed the window and the window has
-// settled where it wants to be.
+// Waits until the window manager has framed the window and the frame has
+// stood still for a while: the window has settled where it wants to be.
 void WaitUntilFramed(QWidget* window)
 {
     QElapsedTimer waited;
     waited.start();
     while (window->frameGeometry() == window->geometry() && waited.elapsed() < 5'000)
         QTest::qWait(20);
-    QTest::qWait(300);
+    QRect frame = window->frameGeometry();
+    QElapsedTimer still;
+    still.start();
+    while (still.elapsed() < 300 && waited.elapsed() < 10'000) {
+        QTest::qWait(20);
+        if (window->frameGeometry() != frame) {
+            frame = window->frameGeometry();
+            still.restart();
+        }
+    }
 }
 
 // Every place the window's frame stood once the window manager had framed it.
