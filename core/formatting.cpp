@@ -130,12 +130,6 @@ std::string FormatClock(int64_t hundredths)
     return std::string(text.data(), WriteClock(text.data(), hundredths));
 }
 
-std::string FormatDateParts(const TDateParts& parts)
-{
-    std::array<char, DateRoom> text{};
-    return std::string(text.data(), WriteDateParts(text.data(), parts));
-}
-
 TBinaryPrefix BinaryPrefix(double value)
 {
     // Powers of two: the division is exact, and the product with the scale
@@ -175,12 +169,6 @@ char* WriteStampText(char* out, const TDateParts& parts, int32_t timeOfDay)
     out = WriteDateParts(out, parts);
     *out++ = '-';
     return WriteClock(out, timeOfDay);
-}
-
-std::string StampText(const TDateParts& parts, int32_t timeOfDay)
-{
-    std::array<char, StampTextRoom> text{};
-    return std::string(text.data(), WriteStampText(text.data(), parts, timeOfDay));
 }
 
 }  // namespace kellvar

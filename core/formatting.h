@@ -18,9 +18,6 @@ std::string FloatText(double value, std::string_view decimalSeparator);
 // hh:mm:ss.cc from hundredths of a second; hours are padded to two digits and never folded into days.
 std::string FormatClock(int64_t hundredths);
 
-// Day.Month.Year without padding.
-std::string FormatDateParts(const TDateParts& parts);
-
 // Value with a binary prefix (K to E) once it exceeds ten of that prefix's units,
 // rounded to 1/scale; scale 0 gives FloatText unchanged.
 std::string FormatPrefixed(int32_t scale, double value, std::string_view decimalSeparator);
@@ -44,9 +41,6 @@ struct TPrefixed {
 };
 TPrefixed Prefixed(int32_t scale, double value);
 
-// The table's stamp text, for example 5.1.2000-12:33:54.56.
-std::string StampText(const TDateParts& parts, int32_t timeOfDay);
-
 // Writers for long texts built without a string per value, such as the
 // table's rows: each writes at out and returns the end of what it wrote.
 
@@ -56,7 +50,8 @@ std::string StampText(const TDateParts& parts, int32_t timeOfDay);
 inline constexpr size_t HundredthsRoom = 24;
 char* WriteHundredths(char* out, int64_t hundredths, std::string_view decimalSeparator);
 
-// StampText's text; needs StampTextRoom bytes.
+// The table's stamp text, for example 5.1.2000-12:33:54.56; needs
+// StampTextRoom bytes.
 inline constexpr size_t StampTextRoom = 80;
 char* WriteStampText(char* out, const TDateParts& parts, int32_t timeOfDay);
 

@@ -27,7 +27,6 @@ public:
     TConnectionTable& Table() { return table_; }
     const TConnectionTable& Table() const { return table_; }
     QTreeView* View() const { return view_; }
-    TConnectionTableModel* Model() const { return model_; }
     TStatusPanel* Panel() const { return panel_; }
 
     void ApplyTexts(bool german);

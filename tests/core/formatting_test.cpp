@@ -116,11 +116,14 @@ TEST(FloatText, HundredthsAsPrintfWritesThem)
     EXPECT_GT(offByAStep, 100'000) << "the loop must reach the values off the nearest double";
 }
 
-TEST(FormatDateParts, DayFirstWithoutPadding)
+TEST(WriteStampText, DayFirstWithoutPadding)
 {
-    EXPECT_EQ(FormatDateParts({2000, 1, 5}), "5.1.2000");
-    EXPECT_EQ(FormatDateParts({}), "0.0.0");
-    EXPECT_EQ(StampText({2000, 1, 5}, 4'523'456), "5.1.2000-12:33:54.56");
+    const auto stamp = [](const TDateParts& parts, int32_t time) {
+        std::array<char, StampTextRoom> text{};
+        return std::string(text.data(), WriteStampText(text.data(), parts, time));
+    };
+    EXPECT_EQ(stamp({2000, 1, 5}, 4'523'456), "5.1.2000-12:33:54.56");
+    EXPECT_EQ(stamp({}, 0), "0.0.0-00:00:00.00");
 }
 
 }  // namespace
