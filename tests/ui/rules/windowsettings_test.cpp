@@ -1,6 +1,4 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/rules/commandline.h"
-#include "ui/rules/windowbounds.h"
 #include "ui/rules/windowsettings.h"
 
 #include "tests/support/tempdir.h"
@@ -97,8 +95,7 @@ TEST(WindowSettings, TariffFilesAreNumberedKeysAndAShorterListEndsInAnEmptyOne)
     TWindowSettings settings;
     settings.TariffFiles = {"/a.tariff", "/b.tariff"};
     WriteWindowSettings(TSettingsFile(ini), settings, true);
-    EXPECT_NE(ReadFile(ini).find("DefaultTabPage=-1\r\nTariff1=/a.tariff\r\nTariff2=/b.tariff\r\n"),
-              std::string::npos)
+    EXPECT_NE(ReadFile(ini).find("DefaultTabPage=-1\r\nTariff1=/a.tariff\r\nTariff2=/b.tariff\r\n"), std::string::npos)
         << "after the window's keys";
     settings.TariffFiles = {"/b.tariff"};
     WriteWindowSettings(TSettingsFile(ini), settings, true);
@@ -132,84 +129,6 @@ TEST(WindowSettings, WhereTheWindowSystemPlacesWindowsTheStoredPlaceStays)
     none.Bounds = {-3, -30, 800, 600};
     KeepStoredPlace(TSettingsFile(dir.File("missing.INI")), none);
     EXPECT_EQ(none.Bounds, (TWindowBounds{-3, -30, 800, 600})) << "nothing stored, nothing to keep";
-}
-
-struct BoundsCase {
-    const char* name;
-    TWindowBounds stored;
-    TWindowBounds corrected;
-};
-
-class WindowBoundsTest : public ::testing::TestWithParam<BoundsCase> {};
-
-TEST_P(WindowBoundsTest, KeepsTheWindowOnTheScreen)
-{
-    EXPECT_EQ(CorrectWindowBounds(GetParam().stored, {1280, 980, 20}), GetParam().corrected);
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Bounds, WindowBoundsTest,
-    ::testing::Values(BoundsCase{"width_383_becomes_320", {10, 10, 383, 400}, {10, 10, 320, 400}},
-                      BoundsCase{"width_384_stays", {10, 10, 384, 400}, {10, 10, 384, 400}},
-                      BoundsCase{"height_127_becomes_128", {10, 10, 400, 127}, {10, 10, 400, 128}},
-                      BoundsCase{"negative_position", {-5, -7, 400, 400}, {0, 0, 400, 400}},
-                      BoundsCase{"wider_than_the_screen", {100, 10, 2000, 400}, {0, 10, 1280, 400}},
-                      BoundsCase{"higher_than_the_screen", {10, 50, 400, 1200}, {10, 0, 400, 1000}},
-                      BoundsCase{"right_of_the_screen", {1300, 10, 400, 400}, {8, 10, 400, 400}},
-                      BoundsCase{"below_the_screen", {10, 1001, 400, 400}, {10, 18, 400, 400}},
-                      BoundsCase{"as_wide_as_the_screen", {100, 10, 1280, 400}, {100, 10, 1280, 400}},
-                      BoundsCase{"as_high_as_the_screen", {10, 50, 400, 1000}, {10, 50, 400, 1000}},
-                      BoundsCase{"at_the_right_edge", {1280, 10, 400, 400}, {1280, 10, 400, 400}},
-                      BoundsCase{"at_the_bottom_edge", {10, 1000, 400, 400}, {10, 1000, 400, 400}}),
-    [](const auto& info) { return std::string(info.param.name); });
-
-struct QuietCase {
-    const char* name;
-    std::vector<std::string> arguments;
-    bool quiet;
-    bool quietTotal;
-};
-
-class QuietFlagsTest : public ::testing::TestWithParam<QuietCase> {};
-
-TEST_P(QuietFlagsTest, WholeArgumentsInAnyCase)
-{
-    const TQuietFlags flags = ParseQuietFlags(GetParam().arguments);
-    EXPECT_EQ(flags.Quiet, GetParam().quiet);
-    EXPECT_EQ(flags.QuietTotal, GetParam().quietTotal);
-}
-
-INSTANTIATE_TEST_SUITE_P(Arguments, QuietFlagsTest,
-                         ::testing::Values(QuietCase{"none", {}, false, false},
-                                           QuietCase{"quiet", {"-quiet"}, true, false},
-                                           QuietCase{"upper_case", {"-QUIET"}, true, false},
-                                           QuietCase{"mixed_case", {"-Quiet"}, true, false},
-                                           QuietCase{"quiet_total", {"-quiettotal"}, true, true},
-                                           QuietCase{"twice", {"-quiet", "-quiet"}, true, false},
-                                           QuietCase{"never_cleared", {"-quiettotal", "-quiet"}, true, true},
-                                           QuietCase{"file_then_quiet", {"file.log", "-quiet"}, true, false},
-                                           QuietCase{"with_value", {"-quiet=1"}, false, false},
-                                           QuietCase{"slash_form", {"/quiet"}, false, false},
-                                           QuietCase{"double_dash", {"--quiet"}, false, false},
-                                           QuietCase{"abbreviated", {"-q"}, false, false}),
-                         [](const auto& info) { return std::string(info.param.name); });
-
-TEST(StartUpArgument, FirstUnlessItIsAnOptionThenSecond)
-{
-    EXPECT_FALSE(StartUpArgument({}).FromCommandLine);
-    EXPECT_EQ(StartUpArgument({"file.log", "-quiet"}).File, "file.log");
-    EXPECT_EQ(StartUpArgument({"-quiet", "file.log"}).File, "file.log");
-    EXPECT_EQ(StartUpArgument({"-quiet", "-quiettotal"}).File, "-quiettotal");
-    EXPECT_FALSE(StartUpArgument({"-quiet"}).FromCommandLine);
-    EXPECT_TRUE(StartUpArgument({"my log.txt"}).FromCommandLine);
-}
-
-TEST(StartUpArgument, AllTimeLogFilesInAnyCase)
-{
-    EXPECT_TRUE(IsAllTimeLogFile("/opt/kellvar.ATL"));
-    EXPECT_TRUE(IsAllTimeLogFile("k.atl"));
-    EXPECT_FALSE(IsAllTimeLogFile("/x.atl/ModemLog.txt"));
-    EXPECT_FALSE(IsAllTimeLogFile("ModemLog.txt"));
 }
 
 }  // namespace
