@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <string_view>
 #include <variant>
 
 namespace kellvar {
@@ -26,7 +27,6 @@ struct TSettingsKey {
     bool (*Gate)(const TWindowSettings&);
     TAccepted Accepted = TAccepted::Any;
     bool IsBound = false;  // not written by quiet runs
-    int WritePosition = 0;
 };
 
 bool Always(const TWindowSettings&)
@@ -34,34 +34,80 @@ bool Always(const TWindowSettings&)
     return true;
 }
 
-// The fourteen keys in the order they are read, each with the place it has
-// among the writes at close. Defaults are the values the settings come in with.
-const std::array<TSettingsKey, 14> Keys = {{
-    {"UseLastWindowPosition", &TWindowSettings::UseLastWindowPosition, Always, TAccepted::Any, false, 6},
-    {"Width", &TWindowBounds::Width, [](const TWindowSettings& s) { return s.UseLastWindowPosition; }, TAccepted::Any,
-     true, 0},
-    {"Height", &TWindowBounds::Height, [](const TWindowSettings& s) { return s.UseLastWindowPosition; }, TAccepted::Any,
-     true, 1},
-    {"Top", &TWindowBounds::Top, [](const TWindowSettings& s) { return s.UseLastWindowPosition; }, TAccepted::Any, true,
-     2},
-    {"Left", &TWindowBounds::Left, [](const TWindowSettings& s) { return s.UseLastWindowPosition; }, TAccepted::Any,
-     true, 3},
-    {"LoadDefaultLogFile", &TWindowSettings::LoadDefaultLogFile, Always, TAccepted::Any, false, 11},
-    {"DefaultLogFile", &TWindowSettings::DefaultLogFile, [](const TWindowSettings& s) { return s.LoadDefaultLogFile; },
-     TAccepted::Any, false, 12},
-    {"UseLastSettings", &TWindowSettings::UseLastSettings, Always, TAccepted::Any, false, 5},
-    {"ShowValueLabels", &TWindowSettings::ShowValueLabels, [](const TWindowSettings& s) { return s.UseLastSettings; },
-     TAccepted::Any, false, 4},
-    {"StoreAllTimeLog", &TWindowSettings::StoreAllTimeLog, [](const TWindowSettings& s) { return s.UseLastSettings; },
-     TAccepted::Any, false, 7},
-    {"UseLastDirectory", &TWindowSettings::UseLastDirectory, [](const TWindowSettings& s) { return s.UseLastSettings; },
-     TAccepted::Any, false, 9},
-    {"InitialDirectory", &TWindowSettings::InitialDirectory,
-     [](const TWindowSettings& s) { return s.UseLastSettings && s.UseLastDirectory; }, TAccepted::Any, false, 10},
-    {"FilterIndex", &TWindowSettings::FilterIndex, [](const TWindowSettings& s) { return s.UseLastSettings; },
-     TAccepted::FilterIndex, false, 8},
-    {"DefaultTabPage", &TWindowSettings::DefaultTabPage, Always, TAccepted::PageOrNone, false, 13},
+bool WithLastPosition(const TWindowSettings& s)
+{
+    return s.UseLastWindowPosition;
+}
+
+bool WithDefaultLog(const TWindowSettings& s)
+{
+    return s.LoadDefaultLogFile;
+}
+
+// The options of the Options page count only while "Use last settings" is on.
+bool WithLastSettings(const TWindowSettings& s)
+{
+    return s.UseLastSettings;
+}
+
+bool WithLastDirectory(const TWindowSettings& s)
+{
+    return s.UseLastSettings && s.UseLastDirectory;
+}
+
+// The fourteen keys in the order they are read. Defaults are the values the
+// settings come in with.
+constexpr std::array<TSettingsKey, 14> Keys = {{
+    {"UseLastWindowPosition", &TWindowSettings::UseLastWindowPosition, Always},
+    {"Width", &TWindowBounds::Width, WithLastPosition, TAccepted::Any, true},
+    {"Height", &TWindowBounds::Height, WithLastPosition, TAccepted::Any, true},
+    {"Top", &TWindowBounds::Top, WithLastPosition, TAccepted::Any, true},
+    {"Left", &TWindowBounds::Left, WithLastPosition, TAccepted::Any, true},
+    {"LoadDefaultLogFile", &TWindowSettings::LoadDefaultLogFile, Always},
+    {"DefaultLogFile", &TWindowSettings::DefaultLogFile, WithDefaultLog},
+    {"UseLastSettings", &TWindowSettings::UseLastSettings, Always},
+    {"ShowValueLabels", &TWindowSettings::ShowValueLabels, WithLastSettings},
+    {"StoreAllTimeLog", &TWindowSettings::StoreAllTimeLog, WithLastSettings},
+    {"UseLastDirectory", &TWindowSettings::UseLastDirectory, WithLastSettings},
+    {"InitialDirectory", &TWindowSettings::InitialDirectory, WithLastDirectory},
+    {"FilterIndex", &TWindowSettings::FilterIndex, WithLastSettings, TAccepted::FilterIndex},
+    {"DefaultTabPage", &TWindowSettings::DefaultTabPage, Always, TAccepted::PageOrNone},
 }};
+
+// The same keys in the order the window writes them when it closes.
+constexpr std::array<std::string_view, Keys.size()> WriteOrder = {"Width",
+                                                                  "Height",
+                                                                  "Top",
+                                                                  "Left",
+                                                                  "ShowValueLabels",
+                                                                  "UseLastSettings",
+                                                                  "UseLastWindowPosition",
+                                                                  "StoreAllTimeLog",
+                                                                  "FilterIndex",
+                                                                  "UseLastDirectory",
+                                                                  "InitialDirectory",
+                                                                  "LoadDefaultLogFile",
+                                                                  "DefaultLogFile",
+                                                                  "DefaultTabPage"};
+
+// Each key written once: a name missing from the keys would not compile.
+static_assert([] {
+    for (size_t i = 0; i < WriteOrder.size(); ++i) {
+        size_t found = 0;
+        for (const TSettingsKey& key : Keys)
+            found += WriteOrder[i] == key.Name ? 1 : 0;
+        for (size_t j = 0; j < i; ++j)
+            found += WriteOrder[i] == WriteOrder[j] ? 1 : 0;
+        if (found != 1)
+            return false;
+    }
+    return true;
+}());
+
+const TSettingsKey& KeyNamed(std::string_view name)
+{
+    return *std::find_if(Keys.begin(), Keys.end(), [name](const TSettingsKey& key) { return key.Name == name; });
+}
 
 int32_t Accept(TAccepted accepted, int32_t read, int32_t current)
 {
@@ -198,12 +244,9 @@ void ReadWindowSettings(const TSettingsFile& file, TWindowSettings& s)
 
 bool WriteWindowSettings(TSettingsFile file, const TWindowSettings& s, bool quiet)
 {
-    std::array<const TSettingsKey*, Keys.size()> inWriteOrder;
-    for (const TSettingsKey& key : Keys)
-        inWriteOrder[static_cast<size_t>(key.WritePosition)] = &key;
-    for (const TSettingsKey* key : inWriteOrder)
-        if (!(quiet && key->IsBound))
-            WriteKey(file, *key, s);
+    for (const std::string_view name : WriteOrder)
+        if (const TSettingsKey& key = KeyNamed(name); !(quiet && key.IsBound))
+            WriteKey(file, key, s);
     WriteNumberedLists(file, s);
     WriteOptionalKeys(file, s);
     return file.Save();
