@@ -10,6 +10,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 #include <limits>
 #include <optional>
 #include <utility>
@@ -29,10 +30,129 @@ struct TFileFailure {
     bool OpeningLog = false;
 };
 
+// The log's sessions, line by line: each recognised line goes to the
+// history first (through offer), then into the record of its session; a
+// closed session becomes a row of the table. Knows nothing of files.
+class TSessionLoop {
+public:
+    // False when the history could not take a line: the run ends there.
+    using TOffer = std::function<bool(std::string_view line, const TLineStamp& stamp, bool lineEnded)>;
+
+    TSessionLoop(const TAnalysisFlags& flags, TAnalysisReceiver& receiver, TOffer offer)
+        : flags_(flags), receiver_(receiver), offer_(std::move(offer))
+    {
+    }
+
+    TAnalysisCounters& Counters() { return counters_; }
+
+    // Up to the table's row limit, the end of the log, a read error or a
+    // line the history could not take (false).
+    bool ReadSessions(TLineReader& reader, int64_t fileSize)
+    {
+        while (!reader.AtEnd() && (flags_.WholeLog || counters_.RowNumber < RowNumberLimit)) {
+            record_.Clear();
+            bool closed = false;
+            std::string_view line;
+            while (!closed && reader.ReadLine(line)) {
+                if (!HandleLine(line, reader.LineEnded(), closed))
+                    return false;
+                closed = closed || reader.AtEnd();
+            }
+            if (reader.Failed())
+                break;
+            CloseSession();
+            if (!flags_.FQuiet && (counters_.SuccessfulConnects + 1) % 16 == 0) {
+                receiver_.ShowProgress(reader.Position(), fileSize);
+                receiver_.ProcessPendingEvents();
+            }
+        }
+        counters_.StoppedAtRowLimit = !reader.Failed() && !reader.AtEnd();
+        return true;
+    }
+
+    // After the row limit: the history still takes every recognised line
+    // to the end of the log.
+    bool OfferRemainingLines(TLineReader& reader)
+    {
+        std::string_view line;
+        while (reader.ReadLine(line)) {
+            const TLineMatch match = matcher_.Match(line);
+            if (match.Found() && IsHistoryLine(match) && !offer_(line, ReadLineStamp(line), reader.LineEnded()))
+                return false;
+        }
+        return true;
+    }
+
+private:
+    // Dial commands and one-line totals neither go into the history nor
+    // stamp the record.
+    static bool IsHistoryLine(const TLineMatch& match)
+    {
+        return match.Kind != DialCommand && match.Kind != ReadWrittenTotals;
+    }
+
+    bool HandleLine(std::string_view line, bool lineEnded, bool& closed)
+    {
+        const TLineMatch match = matcher_.Match(line);
+        if (!match.Found())
+            return true;
+        // Every kind that the history takes reads the stamp once for both.
+        const bool stamped = IsHistoryLine(match);
+        const TLineStamp stamp = stamped ? ReadLineStamp(line) : TLineStamp{};
+        if (stamped && !offer_(line, stamp, lineEnded))
+            return false;
+        if (match.Kind == Dialing && DialInterruptsSession(record_, stamp.TimeOfDay))
+            GiveUpSession();
+        const TLineOutcome outcome = HandleLogLine(record_, line, match, stamp);
+        if (outcome.LateOverrunCell && counters_.RowNumber > 1)
+            receiver_.AppendCellToLastRow(*outcome.LateOverrunCell);
+        closed = outcome.SessionClosed;
+        return true;
+    }
+
+    void GiveUpSession()
+    {
+        if (record_.DialDate != 0 || record_.DialTime != 0)
+            ++counters_.TriedDialIns;
+        if (record_.ConnectDate != 0 || record_.ConnectTime != 0)
+            ++counters_.SuccessfulConnects;
+        ++counters_.TriedConnects;
+        ++counters_.UnclosedEntries;
+        record_.Clear();
+    }
+
+    void CloseSession()
+    {
+        ++counters_.TriedConnects;
+        if (record_.DialDate == 0)
+            return;
+        ++counters_.TriedDialIns;
+        if (record_.ConnectDate == 0)
+            return;
+        receiver_.AddConnectionRow(record_, counters_.RowNumber);
+        if (!flags_.FQuiet)
+            receiver_.AddChartPoints(record_);
+        ++counters_.SuccessfulConnects;
+        ++counters_.RowNumber;
+    }
+
+    const TAnalysisFlags& flags_;
+    TAnalysisReceiver& receiver_;
+    TOffer offer_;
+    TAnalysisCounters counters_;
+    TConnectionRecord record_;
+    TLineMatcher matcher_;
+};
+
+// One run over a log: opening it, the All-Time-Log's lifecycle, the checks
+// that the log stayed the same file, and what the run says at its end.
 class TAnalysisRun {
 public:
     TAnalysisRun(const TAnalysisFlags& flags, TAnalysisReceiver& receiver, TAllTimeLogHooks* allTimeLog)
-        : flags_(flags), receiver_(receiver), allTimeLog_(allTimeLog)
+        : flags_(flags), receiver_(receiver), allTimeLog_(allTimeLog),
+          sessions_(flags, receiver, [this](std::string_view line, const TLineStamp& stamp, bool lineEnded) {
+              return OfferToHistory(line, stamp, lineEnded);
+          })
     {
     }
 
@@ -60,7 +180,7 @@ public:
         SayWhatFailed(path);
         for (const auto& [message, severity] : messages_)
             receiver_.ShowMessage(message, severity);
-        receiver_.ShowSummary(counters_);
+        receiver_.ShowSummary(sessions_.Counters());
         return !failure_ && !allTimeLogFailed_;
     }
 
@@ -134,9 +254,10 @@ private:
             return false;
         }
         fileSize_ = size;
-        counters_.LogFileBlocks =
+        TAnalysisCounters& counters = sessions_.Counters();
+        counters.LogFileBlocks =
             static_cast<int32_t>(std::min<int64_t>(size / 128, std::numeric_limits<int32_t>::max()));
-        if (counters_.LogFileBlocks > SizeWarningBlocks && !flags_.FFileFromCommandLine && !flags_.NoSizeWarning)
+        if (counters.LogFileBlocks > SizeWarningBlocks && !flags_.FFileFromCommandLine && !flags_.NoSizeWarning)
             HoldMessage(SizeWarningMessage(path, flags_.IsGerman), TMessageSeverity::Warning);
         return true;
     }
@@ -145,29 +266,11 @@ private:
     void ReadSessions(int fd, const std::string& path, TLineReader::TReadFunction readSome)
     {
         TLineReader reader(fd, TLineReader::DefaultBufferSize, readSome);
-        while (!reader.AtEnd() && (flags_.WholeLog || counters_.RowNumber < RowNumberLimit)) {
-            record_.Clear();
-            bool closed = false;
-            std::string_view line;
-            while (!closed && reader.ReadLine(line)) {
-                if (!HandleLine(line, reader.LineEnded(), closed)) {
-                    FailAllTimeLog();
-                    return;
-                }
-                closed = closed || reader.AtEnd();
-            }
-            if (reader.Failed())
-                break;
-            CloseSession();
-            if (!flags_.FQuiet && (counters_.SuccessfulConnects + 1) % 16 == 0) {
-                receiver_.ShowProgress(reader.Position(), fileSize_);
-                receiver_.ProcessPendingEvents();
-            }
+        if (!sessions_.ReadSessions(reader, fileSize_)) {
+            FailAllTimeLog();
+            return;
         }
-        counters_.StoppedAtRowLimit = !reader.Failed() && !reader.AtEnd();
-        // The row limit is the table's: the history takes every recognised
-        // line to the end of the log.
-        if (counters_.StoppedAtRowLimit && keepAllTimeLog_ && !OfferRemainingLines(reader)) {
+        if (sessions_.Counters().StoppedAtRowLimit && keepAllTimeLog_ && !sessions_.OfferRemainingLines(reader)) {
             FailAllTimeLog();
             return;
         }
@@ -179,25 +282,7 @@ private:
         CheckLogUnchanged(fd, path, reader.Position());
     }
 
-    bool OfferRemainingLines(TLineReader& reader)
-    {
-        std::string_view line;
-        while (reader.ReadLine(line)) {
-            const TLineMatch match = matcher_.Match(line);
-            if (match.Found() && IsHistoryLine(match) && !OfferToHistory(line, ReadLineStamp(line), reader.LineEnded()))
-                return false;
-        }
-        return true;
-    }
-
-    // Dial commands and one-line totals neither go into the history nor
-    // stamp the record.
-    static bool IsHistoryLine(const TLineMatch& match)
-    {
-        return match.Kind != DialCommand && match.Kind != ReadWrittenTotals;
-    }
-
-    bool OfferToHistory(std::string_view line, TLineStamp stamp, bool lineEnded)
+    bool OfferToHistory(std::string_view line, const TLineStamp& stamp, bool lineEnded)
     {
         // A last line without its line end is still being written by the
         // driver: the history takes it whole at a later run.
@@ -214,51 +299,6 @@ private:
             Fail(path, shrank ? LogShrankReason(flags_.IsGerman) : LogReplacedReason(flags_.IsGerman));
     }
 
-    bool HandleLine(std::string_view line, bool lineEnded, bool& closed)
-    {
-        const TLineMatch match = matcher_.Match(line);
-        if (!match.Found())
-            return true;
-        // Every kind that the history takes reads the stamp once for both.
-        const bool stamped = IsHistoryLine(match);
-        const TLineStamp stamp = stamped ? ReadLineStamp(line) : TLineStamp{};
-        if (stamped && !OfferToHistory(line, stamp, lineEnded))
-            return false;
-        if (match.Kind == Dialing && DialInterruptsSession(record_, stamp.TimeOfDay))
-            GiveUpSession();
-        const TLineOutcome outcome = HandleLogLine(record_, line, match, stamp);
-        if (outcome.LateOverrunCell && counters_.RowNumber > 1)
-            receiver_.AppendCellToLastRow(*outcome.LateOverrunCell);
-        closed = outcome.SessionClosed;
-        return true;
-    }
-
-    void GiveUpSession()
-    {
-        if (record_.DialDate != 0 || record_.DialTime != 0)
-            ++counters_.TriedDialIns;
-        if (record_.ConnectDate != 0 || record_.ConnectTime != 0)
-            ++counters_.SuccessfulConnects;
-        ++counters_.TriedConnects;
-        ++counters_.UnclosedEntries;
-        record_.Clear();
-    }
-
-    void CloseSession()
-    {
-        ++counters_.TriedConnects;
-        if (record_.DialDate == 0)
-            return;
-        ++counters_.TriedDialIns;
-        if (record_.ConnectDate == 0)
-            return;
-        receiver_.AddConnectionRow(record_, counters_.RowNumber);
-        if (!flags_.FQuiet)
-            receiver_.AddChartPoints(record_);
-        ++counters_.SuccessfulConnects;
-        ++counters_.RowNumber;
-    }
-
     const TAnalysisFlags& flags_;
     TAnalysisReceiver& receiver_;
     TAllTimeLogHooks* allTimeLog_;
@@ -268,9 +308,7 @@ private:
     int64_t fileSize_ = 0;
     std::optional<TFileFailure> failure_;
     std::vector<std::pair<std::string, TMessageSeverity>> messages_;
-    TAnalysisCounters counters_;
-    TConnectionRecord record_;
-    TLineMatcher matcher_;
+    TSessionLoop sessions_;
 };
 
 }  // namespace
