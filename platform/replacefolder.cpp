@@ -3,6 +3,7 @@
 
 #include "programpath.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <dirent.h>
@@ -23,6 +24,8 @@ std::string StagingPrefix(const std::string& target)
     const size_t nameStart = path.find_last_of('/') + 1;
     return path.substr(0, nameStart) + "." + path.substr(nameStart) + ".new-";
 }
+
+constexpr std::string_view InsidePrefix = ".new-";
 
 mode_t UmaskedMode(mode_t mode)
 {
@@ -67,11 +70,32 @@ TFolderReplacement::~TFolderReplacement()
         RemoveFolder(staging_);
 }
 
+bool TFolderReplacement::IsInsideStaging(std::string_view name)
+{
+    return name.size() == InsidePrefix.size() + 6 && name.starts_with(InsidePrefix);
+}
+
 bool TFolderReplacement::Begin()
 {
-    RemoveLeftovers();
+    const std::string inside = target_ + "/" + std::string(InsidePrefix);
+    RemoveLeftovers(StagingPrefix(target_));
+    RemoveLeftovers(inside);
+    if (MakeStaging(StagingPrefix(target_)))
+        return true;
+    const int error = errno;
+    struct stat info {};
+    if ((error != EACCES && error != EPERM) || ::lstat(target_.c_str(), &info) != 0 || !S_ISDIR(info.st_mode)) {
+        errno = error;
+        return false;
+    }
+    inside_ = true;
+    return MakeStaging(inside);
+}
+
+bool TFolderReplacement::MakeStaging(const std::string& prefix)
+{
     for (int attempt = 0; attempt < 8; ++attempt) {
-        std::string path = StagingPrefix(target_) + "XXXXXX";
+        std::string path = prefix + "XXXXXX";
         if (::mkdtemp(path.data()) == nullptr)
             return false;
         // A leftover sweep of another run may take it between mkdtemp and
@@ -111,6 +135,8 @@ bool TFolderReplacement::Commit()
     }
     if (::fchmod(lock_.Fd(), exists ? old.st_mode & 07777 : UmaskedMode(0777)) != 0)
         return false;
+    if (inside_)
+        return CommitInside();
     if (!exists) {
         if (::rename(staging_.c_str(), target_.c_str()) != 0)
             return false;
@@ -125,6 +151,24 @@ bool TFolderReplacement::Commit()
     return true;
 }
 
+bool TFolderReplacement::CommitInside()
+{
+    const auto names = FolderEntries(staging_);
+    if (!names)
+        return false;
+    for (const std::string& name : *names)
+        if (::rename((staging_ + "/" + name).c_str(), (target_ + "/" + name).c_str()) != 0)
+            return false;
+    committed_ = true;
+    // The old files the new ones did not replace go.
+    if (const auto old = FolderEntries(target_))
+        for (const std::string& name : *old)
+            if (ownFile_(name) && std::find(names->begin(), names->end(), name) == names->end())
+                ::unlink((target_ + "/" + name).c_str());
+    ::rmdir(staging_.c_str());
+    return true;
+}
+
 void TFolderReplacement::RemoveFolder(const std::string& path) const
 {
     if (const auto names = FolderEntries(path))
@@ -134,9 +178,8 @@ void TFolderReplacement::RemoveFolder(const std::string& path) const
     ::rmdir(path.c_str());
 }
 
-void TFolderReplacement::RemoveLeftovers() const
+void TFolderReplacement::RemoveLeftovers(const std::string& prefix) const
 {
-    const std::string prefix = StagingPrefix(target_);
     const std::string directory = DirectoryOf(prefix);
     const auto names = FolderEntries(directory.empty() ? "." : directory);
     if (!names)

@@ -20,7 +20,11 @@ std::optional<std::vector<std::string>> FolderEntries(const std::string& path);
 // into a hidden sibling ".NAME.new-XXXXXX", locked while it is filled, which
 // then takes the folder's place in one rename, so that a reader sees the old
 // files or the new ones, never a mix. A folder that a killed run left is
-// removed by the next one. Only plain files; names are the caller's. The
+// removed by the next one. Where the folder's parent takes no new folder
+// (a folder of one's own in a web server's), the new files are written into
+// a hidden folder ".new-XXXXXX" inside it and each takes its old file's place
+// in one rename: a reader then sees each file whole, the old or the new one.
+// Only plain files; names are the caller's. The
 // files are not forced to disk: what the folder holds can be made again,
 // and after a power cut the next replacement makes it whole.
 class TFolderReplacement {
@@ -37,6 +41,9 @@ public:
 
     // Makes the new folder; false with errno set.
     bool Begin();
+    // The name of the hidden folder inside the target, while it is written or
+    // after a killed run.
+    static bool IsInsideStaging(std::string_view name);
     // Writes a file of the new folder, the pieces one after the other; false
     // with errno set.
     bool WriteFile(const std::string& name, std::initializer_list<std::string_view> pieces);
@@ -46,14 +53,18 @@ public:
     bool Commit();
 
 private:
+    bool MakeStaging(const std::string& prefix);
+    bool CommitInside();
     void RemoveFolder(const std::string& path) const;
-    void RemoveLeftovers() const;
+    void RemoveLeftovers(const std::string& prefix) const;
 
     std::string target_;
     TOwnFile ownFile_;
     std::string staging_;
     TFileHandle lock_;
     bool committed_ = false;
+    // The new folder stands inside the target.
+    bool inside_ = false;
 };
 
 }  // namespace kellvar::platform

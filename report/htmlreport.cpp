@@ -130,7 +130,10 @@ private:
         const auto names = platform::FolderEntries(request_.Folder);
         if (!names)
             return Check(false);
-        if (std::all_of(names->begin(), names->end(), [](const std::string& name) { return IsHtmlReportFile(name); }))
+        // A report written in place leaves its hidden folder when it is killed.
+        if (std::all_of(names->begin(), names->end(), [](const std::string& name) {
+                return IsHtmlReportFile(name) || platform::TFolderReplacement::IsInsideStaging(name);
+            }))
             return true;
         failure_.FailedFile = request_.Folder;
         failure_.FailureReason = Worded("holds files that are not a Kellvar report; choose an empty or a new folder",

@@ -204,6 +204,14 @@ class HtmlReport(unittest.TestCase):
         self.assertEqual(self.pages(), ["1999.html", "index.html", "kellvar.css"])
         self.assertEqual(sorted(os.listdir(self.root)), sorted([LOG_NAME, "per-minute.tariff", "report"]))
 
+    def test_where_no_folder_can_be_made_beside_it_each_file_is_replaced_whole(self):
+        self.write_report()
+        # As in a web server's folder that takes no new folder, only files in ours.
+        self.report("--html=" + self.folder, "--by=year", self.log,
+                    prefix=("strace", "-o", "/dev/null", "-e", "inject=mkdir:error=EACCES:when=1"))
+        self.assertEqual(sorted(os.listdir(self.folder)), ["1999.html", "index.html", "kellvar.css"])
+        self.assertEqual(sorted(os.listdir(self.root)), sorted([LOG_NAME, "per-minute.tariff", "report"]))
+
     def test_a_failed_write_leaves_the_earlier_report(self):
         self.write_report()
         before = contents(self.folder)
