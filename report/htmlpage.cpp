@@ -12,6 +12,7 @@ constexpr std::string_view Css = R"(:root { color-scheme: light; }
 body { font-family: sans-serif; margin: 1em auto; max-width: 1200px; padding: 0 1em; color: #111; background: #fff; }
 h1 { font-size: 1.5em; color: #000080; }
 h2 { font-size: 1.2em; margin-top: 1.5em; }
+h3 { font-size: 1em; margin: 1em 0 0.3em; color: #333; }
 nav { display: flex; flex-wrap: wrap; gap: 1.5em; margin: 0.5em 0; }
 a { color: #0645ad; }
 a:focus-visible, th:focus-visible { outline: 3px solid #0645ad; outline-offset: 2px; }

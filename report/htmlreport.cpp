@@ -330,7 +330,7 @@ private:
         std::string html = HtmlPageStart(Title(), Title(), german_, {});
         html += "<p>" + HtmlEscaped(HtmlText(THtmlText::WrittenBy, german_)) + " " + HtmlEscaped(input_.ShownLog)
                 + "</p>\n";
-        html += HtmlSection(HtmlText(THtmlText::Overview, german_), HtmlFigureList(OverviewFigures()));
+        html += HtmlSection(HtmlText(THtmlText::Overview, german_), OverviewGroups());
         if (limits_)
             html += HtmlSection(HtmlText(THtmlText::Limits, german_), LimitBars());
         std::string charts = "<div class=\"charts\">\n<div>"
@@ -356,8 +356,9 @@ private:
         return html + HtmlPageEnd(german_, {}, true);
     }
 
-    // The window's overview, each figure with its raw value as --summary gives it.
-    std::vector<THtmlFigure> OverviewFigures() const
+    // The window's overview in its groups, each figure with its raw value as
+    // --summary gives it, and the costs after them.
+    std::string OverviewGroups() const
     {
         const TFields fields = SummaryValueFields(summary_);
         std::optional<TLastConnection> last;
@@ -365,15 +366,35 @@ private:
             last = LastConnectionTexts(
                 ConnectionRowCells(summary_.Last->Record, summary_.Last->Number + 1, input_.DecimalSeparator));
         const TSummaryFigures texts = SummaryFigureTexts(summary_.Counters, sums_, input_.DecimalSeparator);
+        std::string html;
         std::vector<THtmlFigure> figures;
-        for (const TFigureSlot& slot : FigureSlots())
+        const char* group = nullptr;
+        const auto endGroup = [&] {
+            if (figures.empty())
+                return;
+            std::string heading = group != nullptr ? std::string(TextOf(group, TTextProperty::Caption, german_)) : "";
+            if (!heading.empty() && heading.back() == ':')
+                heading.pop_back();
+            html += (heading.empty() ? "" : "<h3>" + HtmlEscaped(heading) + "</h3>\n") + HtmlFigureList(figures);
+            figures.clear();
+        };
+        for (const TFigureSlot& slot : FigureSlots()) {
+            const auto name = [](const char* text) { return text != nullptr ? std::string_view(text) : ""; };
+            if (name(slot.Group) != name(group))
+                endGroup();
+            group = slot.Group;
             figures.push_back(Figure(std::string(TextOf(slot.Caption, TTextProperty::Caption, german_)),
                                      slot.Value(texts, last).value_or("-"), fields, slot.Field));
-        if (Money() != nullptr)
+        }
+        endGroup();
+        if (Money() != nullptr) {
             for (const TCostFigure& cost : CostFigures(costs_, *Money(), input_.DecimalSeparator))
                 figures.push_back(
                     Figure(std::string(CostWording(cost.Caption, german_)), cost.Value, fields, cost.Field));
-        return figures;
+            html +=
+                "<h3>" + HtmlEscaped(CostWording(TCostWording::Costs, german_)) + "</h3>\n" + HtmlFigureList(figures);
+        }
+        return html;
     }
 
     std::string LimitBars() const
@@ -381,8 +402,9 @@ private:
         std::string html = "<ul class=\"limits\">\n";
         for (const TLimitCheck& check : limits_->Checks()) {
             const TLimitBar bar = LimitBar(check, german_);
-            html += "<li><meter min=\"0\" max=\"100\" high=\"99\" value=\"" + std::to_string(bar.Percent) + "\">"
-                    + std::to_string(bar.Percent) + " %</meter> " + HtmlEscaped(bar.Text) + "</li>\n";
+            html += "<li><meter min=\"0\" max=\"100\" low=\"80\" high=\"99\" optimum=\"0\" value=\""
+                    + std::to_string(bar.Percent) + "\">" + std::to_string(bar.Percent) + " %</meter> "
+                    + HtmlEscaped(bar.Text) + "</li>\n";
         }
         return html + "</ul>\n";
     }

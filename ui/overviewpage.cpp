@@ -67,6 +67,7 @@ TOverviewPage::TOverviewPage(QWidget* parent) : QWidget(parent)
         groups_.push_back({box, layout.Height, layout.SpaceBefore});
         for (int row = 0; row < static_cast<int>(layout.RowColumns.size()); ++row)
             for (int column = 0; column < layout.RowColumns[static_cast<size_t>(row)]; ++column, ++slot) {
+                Q_ASSERT(std::string_view(figures[slot].Group) == layout.Name);
                 QLabel* caption = CaptionLabel(texts_, figures[slot].Caption);
                 QLabel* field = Field(figures[slot].OverviewField);
                 caption->setParent(box);

@@ -23,6 +23,8 @@ struct TFigureSlot {
     std::optional<std::string> (*Value)(const TSummaryFigures&, const std::optional<TLastConnection>&);
     // The name the report's summary gives the figure's raw value.
     const char* Field;
+    // The overview's group box that holds the figure; none for the log's size.
+    const char* Group;
 };
 
 // Every figure, in the overview's reading order.
