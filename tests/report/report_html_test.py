@@ -55,9 +55,13 @@ class Elements(html.parser.HTMLParser):
     def __init__(self):
         super().__init__()
         self.links = []
+        self.related = {}  # rel -> href of the page's navigation
         self.ids = set()
         self.labelled_by = []
         self.fields = []  # (field, value) of every <data>
+        self.row_links = []  # the links in the table's rows
+        self.descriptions = []  # what each chart tells a screen reader
+        self.in_description = False
         self.body_rows = 0
         self.in_body = False
 
@@ -66,6 +70,8 @@ class Elements(html.parser.HTMLParser):
         for name in ("href", "src"):
             if name in a:
                 self.links.append(a[name])
+        if tag == "a" and "rel" in a:
+            self.related[a["rel"]] = a["href"]
         if "id" in a:
             self.ids.add(a["id"])
         if "aria-labelledby" in a:
@@ -76,10 +82,18 @@ class Elements(html.parser.HTMLParser):
             self.in_body = True
         if tag == "tr" and self.in_body:
             self.body_rows += 1
+        if tag == "a" and self.in_body:
+            self.row_links.append(a["href"])
+        self.in_description = tag == "desc"
+
+    def handle_data(self, data):
+        if self.in_description:
+            self.descriptions.append(data)
 
     def handle_endtag(self, tag):
         if tag == "tbody":
             self.in_body = False
+        self.in_description = False
 
 
 def page_elements(path):
@@ -146,9 +160,15 @@ class HtmlReport(unittest.TestCase):
         self.assertEqual(self.pages(), ["1999-01.html", "1999-02.html", "1999-03.html", "index.html",
                                         "kellvar.css"])
         january = page_elements(os.path.join(self.folder, "1999-01.html"))
+        february = page_elements(os.path.join(self.folder, "1999-02.html"))
+        self.assertEqual(january.related, {"up": "index.html", "next": "1999-02.html"})
+        self.assertEqual(february.related, {"prev": "1999-01.html", "up": "index.html", "next": "1999-03.html"})
         # The set-back connection joins its month, and each row comes once.
         self.assertEqual(january.body_rows, 3)
         self.assertEqual(page_elements(os.path.join(self.folder, "1999-02.html")).body_rows, 1)
+        # Three dial times of 10 s (Dialing. to the connect); the trend is the
+        # mean of the one whole group of three.
+        self.assertIn("Dial time: 3 points, last 10. Trend: 1 point, last 10.", january.descriptions[1])
         figures = dict(january.fields)
         self.assertEqual(figures["connections"], "3")
         self.assertEqual(figures["duration_s"], "540.00")
@@ -156,6 +176,8 @@ class HtmlReport(unittest.TestCase):
         self.assertEqual(figures["sent_bytes"], "1500")
         self.assertEqual(figures["cost"], "0.54")
         overview, rows = index_figures(os.path.join(self.folder, "index.html"))
+        self.assertEqual(page_elements(os.path.join(self.folder, "index.html")).row_links,
+                         ["1999-01.html", "1999-02.html", "1999-03.html"])
         self.assertEqual(overview["received_bytes"], "12000")
         self.assertEqual(overview["cost"], "0.90")
 

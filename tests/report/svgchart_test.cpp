@@ -6,7 +6,11 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace kellvar {
 namespace {
@@ -17,6 +21,19 @@ size_t Count(const std::string& text, const std::string& part)
     for (size_t at = text.find(part); at != std::string::npos; at = text.find(part, at + 1))
         ++count;
     return count;
+}
+
+// The x and y of each point of the picture's first line.
+std::vector<std::pair<double, double>> FirstLinesPoints(const std::string& svg)
+{
+    const size_t from = svg.find("points=\"") + 8;
+    std::string list = svg.substr(from, svg.find('"', from) - from);
+    std::replace(list.begin(), list.end(), ',', ' ');
+    std::istringstream numbers(list);
+    std::vector<std::pair<double, double>> points;
+    for (double x = 0, y = 0; numbers >> x >> y;)
+        points.emplace_back(x, y);
+    return points;
 }
 
 TEST(SvgChart, AxesAsTheWindowLabelsThemAndTextsEscaped)
@@ -35,6 +52,12 @@ TEST(SvgChart, AxesAsTheWindowLabelsThemAndTextsEscaped)
     // Points 0 to 2, every whole one labelled.
     EXPECT_NE(svg.find(">2</text>"), std::string::npos);
     EXPECT_EQ(Count(svg, "<polyline"), 1u);
+    // The largest value, 60 Kbyte/s, is the axis's top: the plot's top edge.
+    const size_t plot = svg.find("<rect class=\"plot\" x=\"");
+    const double top = std::stod(svg.substr(svg.find("y=\"", plot) + 3));
+    const std::vector<std::pair<double, double>> points = FirstLinesPoints(svg);
+    ASSERT_EQ(points.size(), 3u);
+    EXPECT_NEAR(points[1].second, top, 0.1);
     // 51300 / 1024 = 50.098 in hundredths, with the decimal comma.
     EXPECT_NE(svg.find("Receive: 3 points, last 50,1Kbyte/s."), std::string::npos) << svg;
 }
