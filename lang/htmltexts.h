@@ -22,6 +22,8 @@ enum class THtmlText {
     WriteReportTo,
     ChooseFolder,
     ReportFolderHint,
+    CannotBeWritten,
+    NotAReportFolder,
 };
 
 constexpr std::string_view HtmlText(THtmlText text, bool german)
@@ -54,6 +56,11 @@ constexpr std::string_view HtmlText(THtmlText text, bool german)
     case THtmlText::ReportFolderHint:
         return german ? "Der tägliche Timer schreibt den Bericht nach dem Archivieren neu; index.html im Browser öffnen"
                       : "The daily timer writes the report anew after archiving; open index.html in a browser";
+    case THtmlText::CannotBeWritten:
+        return german ? "kann nicht geschrieben werden: " : "cannot be written: ";
+    case THtmlText::NotAReportFolder:
+        return german ? "enthält Dateien, die kein Kellvar-Bericht sind; wählen Sie einen leeren oder neuen Ordner"
+                      : "holds files that are not a Kellvar report; choose an empty or a new folder";
     case THtmlText::WrittenBy:
         break;
     }

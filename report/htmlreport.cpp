@@ -104,15 +104,13 @@ public:
     }
 
 private:
-    const char* Worded(const char* english, const char* german) const { return german_ ? german : english; }
-
     // A false step ends the run with the folder and the reason.
     bool Check(bool done)
     {
         if (!done && failure_.FailureReason.empty()) {
             failure_.FailedFile = request_.Folder;
             failure_.FailureReason =
-                Worded("cannot be written: ", "kann nicht geschrieben werden: ") + platform::ErrorText(errno);
+                std::string(HtmlText(THtmlText::CannotBeWritten, german_)) + platform::ErrorText(errno);
         }
         return done;
     }
@@ -136,9 +134,7 @@ private:
             }))
             return true;
         failure_.FailedFile = request_.Folder;
-        failure_.FailureReason = Worded("holds files that are not a Kellvar report; choose an empty or a new folder",
-                                        "enthält Dateien, die kein Kellvar-Bericht sind; wählen Sie einen leeren oder "
-                                        "neuen Ordner");
+        failure_.FailureReason = HtmlText(THtmlText::NotAReportFolder, german_);
         return false;
     }
 
