@@ -4,7 +4,7 @@
 
 #include "bench/loggenerator.h"
 #include "core/alltimelog.h"
-#include "core/analysisstore.h"
+#include "tests/support/analysisstore.h"
 #include "core/modemlogparser.h"
 #include "core/vocabulary.h"
 

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/analysisstore.h"
+#include "tests/support/analysisstore.h"
 #include "core/logstamp.h"
 #include "core/modemlogparser.h"
 #include "core/storedtail.h"

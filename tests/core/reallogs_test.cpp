@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Logs written by the real Windows modem driver, and our own examples.
 
-#include "core/analysisstore.h"
+#include "tests/support/analysisstore.h"
 #include "core/modemlogparser.h"
 
 #include <gtest/gtest.h>

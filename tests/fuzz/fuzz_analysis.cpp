@@ -2,7 +2,7 @@
 // Feeds arbitrary bytes to the line matchers, to the All-Time-Log's tail scan
 // and, as a whole log file, to the analysis.
 
-#include "core/analysisstore.h"
+#include "tests/support/analysisstore.h"
 #include "core/modemlogparser.h"
 #include "core/storedtail.h"
 #include "core/vocabulary.h"

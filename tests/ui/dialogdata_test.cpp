@@ -5,7 +5,7 @@
 #include "tests/ui/dialogfixture.h"
 
 #include "bench/loggenerator.h"
-#include "core/analysisstore.h"
+#include "tests/support/analysisstore.h"
 #include "core/modemlogparser.h"
 #include "core/summaryfigures.h"
 #include "tests/core/analysis_helpers.h"

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "analysisstore.h"
 
-#include "logstamp.h"
+#include "core/logstamp.h"
 
 namespace kellvar {
 

@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "analysisreceiver.h"
-#include "chartpoints.h"
-#include "connectiontable.h"
-#include "summaryfigures.h"
+#include "core/analysisreceiver.h"
+#include "core/chartpoints.h"
+#include "core/connectiontable.h"
+#include "core/summaryfigures.h"
 
 #include <optional>
 #include <string>
@@ -12,7 +12,7 @@
 
 namespace kellvar {
 
-// A receiver that keeps what a run produced, for the headless report and for tests.
+// A receiver that keeps everything a run produced, for tests and benchmarks.
 class TAnalysisStore : public TAnalysisReceiver {
 public:
     explicit TAnalysisStore(std::string decimalSeparator = ".");
