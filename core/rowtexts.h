@@ -3,6 +3,7 @@
 
 #include "connectionrecord.h"
 
+#include <array>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -29,6 +30,41 @@ enum TTableColumn : int {
 };
 // The last column, when a tariff prices the connections: "0,24 DM".
 inline constexpr int CostsColumn = TableColumnCount;
+
+// What a column's texts are, which decides how they sort back into numbers
+// and how they line up.
+enum class TCellKind {
+    Count,     // "12"
+    Stamp,     // "6.1.2000-22:41:18.12"
+    Seconds,   // "3120.01s"
+    Bitrate,   // "28800bps"
+    Prefixed,  // "13.35Mbyte", "4487.27cps"
+    Money,     // "0,24 DM"
+};
+
+// Each column once, in the table's order: what its texts are, its width in
+// the layout's pixels (the costs column has none; its texts decide), and
+// whether they stand right, as numbers do (the row number stands left).
+struct TColumnSpec {
+    TCellKind Kind;
+    int LayoutWidth;
+    bool RightAligned;
+};
+inline constexpr std::array<TColumnSpec, TableColumnCount + 1> TableColumns = {{
+    {TCellKind::Count, 30, false},     // #
+    {TCellKind::Stamp, 144, false},    // Connect
+    {TCellKind::Stamp, 144, false},    // Hangup
+    {TCellKind::Seconds, 83, true},    // Connection
+    {TCellKind::Prefixed, 86, true},   // Read Rate
+    {TCellKind::Prefixed, 80, true},   // Write Rate
+    {TCellKind::Prefixed, 100, true},  // Received
+    {TCellKind::Prefixed, 90, true},   // Sent
+    {TCellKind::Bitrate, 75, true},    // Connect (speed)
+    {TCellKind::Stamp, 144, false},    // Dial Command
+    {TCellKind::Seconds, 57, true},    // Dialing
+    {TCellKind::Count, 52, true},      // OvrErr
+    {TCellKind::Money, 0, true},       // Costs
+}};
 
 // The cells of one emitted record: 11, or 12 when an overrun count is known.
 TRowCells ConnectionRowCells(const TConnectionRecord& record, int32_t rowNumber, std::string_view decimalSeparator);

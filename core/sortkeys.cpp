@@ -104,32 +104,26 @@ double SortKey(const TRowCells& row, int column, const std::string& sep)
 {
     if (column < 0 || static_cast<size_t>(column) >= row.size())
         return 0;
+    if (static_cast<size_t>(column) >= TableColumns.size())
+        return 0;
     const std::string_view cell = row[column];
-    switch (column) {
-    case NumberColumn:
-    case OverrunColumn:
+    switch (TableColumns[static_cast<size_t>(column)].Kind) {
+    case TCellKind::Count:
         return static_cast<double>(IntegerOr0(cell));
-    case ConnectStampColumn:
-    case HangUpStampColumn:
-    case DialStampColumn: {
+    case TCellKind::Stamp: {
         const TStampKey key = ParseStampText(cell);
         return static_cast<double>(key.DateKey) * 16'777'216 + static_cast<double>(key.Time);
     }
-    case ConnectionColumn:
-    case DialingColumn:
+    case TCellKind::Seconds:
         return TruncatedThousandths(cell, 's', sep);
-    case SpeedColumn:
+    case TCellKind::Bitrate:
         return TruncatedThousandths(cell, 'b', sep);
-    case ReadRateColumn:
-    case WriteRateColumn:
-    case ReceivedColumn:
-    case SentColumn:
+    case TCellKind::Prefixed:
         return ParsePrefixedNumber(cell, sep);
-    case CostsColumn:
+    case TCellKind::Money:
         return TruncatedThousandths(cell, ' ', sep);
-    default:
-        return 0;
     }
+    return 0;
 }
 
 }  // namespace kellvar

@@ -62,10 +62,10 @@ THtmlFigure Figure(std::string caption, std::string text, const TFields& fields,
     return {std::move(caption), std::move(text), field, named != nullptr ? FieldText(*named) : std::string()};
 }
 
-// The table's columns that hold numbers, which read best aligned right.
+// The table's columns that stand right, as in the window.
 bool IsNumberColumn(size_t column)
 {
-    return column != ConnectStampColumn && column != HangUpStampColumn && column != DialStampColumn;
+    return column >= TableColumns.size() || TableColumns[column].RightAligned;
 }
 
 // One period's page while its connections come in.

@@ -9,8 +9,8 @@ namespace {
 
 bool RightAligned(int column)
 {
-    return column != NumberColumn && column != ConnectStampColumn && column != HangUpStampColumn
-           && column != DialStampColumn;
+    return column < 0 || static_cast<size_t>(column) >= TableColumns.size()
+           || TableColumns[static_cast<size_t>(column)].RightAligned;
 }
 
 }  // namespace

@@ -15,9 +15,6 @@ namespace kellvar {
 
 namespace {
 
-// The layout's widths of the twelve columns, in its pixels.
-constexpr std::array<int, TableColumnCount> LayoutWidths = {30, 144, 144, 83, 86, 80, 100, 90, 75, 144, 57, 52};
-
 // The digit the font draws widest.
 QChar WidestDigit(const QFontMetrics& metrics)
 {
@@ -39,10 +36,10 @@ void FitColumnWidths(QTreeView* view, const TConnectionTable& table, const QStri
     const int headerMargin = 2 * style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, view->header())
                              + style->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, view->header()) + px(6);
     const QChar widestDigit = WidestDigit(view->fontMetrics());
-    const size_t columns = std::max(LayoutWidths.size(), static_cast<size_t>(captions.size()));
+    const size_t columns = std::max(static_cast<size_t>(TableColumnCount), static_cast<size_t>(captions.size()));
     for (size_t column = 0; column < columns; ++column) {
         // The costs column has no width of the layout's; its texts decide.
-        int width = column < LayoutWidths.size() ? px(LayoutWidths[column]) : 0;
+        int width = column < TableColumns.size() ? px(TableColumns[column].LayoutWidth) : 0;
         if (static_cast<qsizetype>(column) < captions.size())
             width = std::max(width, TextWidth(view->header(), captions[static_cast<qsizetype>(column)]) + headerMargin);
         for (const std::string& shape : table.Shapes().Of(column))
