@@ -19,7 +19,7 @@ class TChartPage : public QWidget {
     Q_OBJECT
 
 public:
-    // The chart is named and its texts found by the spec's name (Chart1 to Chart4).
+    // The chart is named, and its texts found, by its name in the charts' table (Chart1 to Chart4).
     TChartPage(const TLineChartSpec& spec, TStatusPanel* panel, QWidget* parent = nullptr);
 
     TChart* Chart() const { return chart_; }
