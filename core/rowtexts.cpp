@@ -2,6 +2,7 @@
 #include "rowtexts.h"
 
 #include "formatting.h"
+#include "htmlescape.h"
 
 #include <algorithm>
 #include <charconv>
@@ -116,30 +117,6 @@ std::string TableText(const std::vector<TRowCells>& rows, const std::vector<std:
 }
 
 namespace {
-
-std::string HtmlEscaped(const std::string& text)
-{
-    std::string escaped;
-    for (const char c : text) {
-        switch (c) {
-        case '&':
-            escaped += "&amp;";
-            break;
-        case '<':
-            escaped += "&lt;";
-            break;
-        case '>':
-            escaped += "&gt;";
-            break;
-        case '"':
-            escaped += "&quot;";
-            break;
-        default:
-            escaped += c;
-        }
-    }
-    return escaped;
-}
 
 std::string HtmlRow(const std::vector<std::string>& cells, size_t count, const char* tag)
 {

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "core/htmlescape.h"
+
 #include <optional>
 #include <string>
 #include <string_view>
@@ -10,10 +12,6 @@ namespace kellvar {
 
 // The HTML report's page template: every page is made of these pieces, and
 // the style sheet beside the pages is the only other file of the report.
-
-// Text for an element or an attribute: & < > " ' as character references.
-std::string HtmlEscaped(std::string_view text);
-void AppendHtmlEscaped(std::string& out, std::string_view text);
 
 inline constexpr std::string_view StyleSheetName = "kellvar.css";
 std::string_view StyleSheet();
