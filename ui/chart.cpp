@@ -138,6 +138,12 @@ void TChart::ApplyPalette()
     }
 }
 
+void TChart::showEvent(QShowEvent* event)
+{
+    BringPlotUpToDate();
+    QChartView::showEvent(event);
+}
+
 void TChart::changeEvent(QEvent* event)
 {
     QChartView::changeEvent(event);
@@ -147,10 +153,12 @@ void TChart::changeEvent(QEvent* event)
 
 void TChart::ClearSeries()
 {
-    for (TSeries& s : series_) {
+    for (TSeries& s : series_)
         s.Points.clear();
-        s.Line->clear();
-    }
+    plotBehind_ = true;
+    if (isVisible())
+        for (TSeries& s : series_)
+            s.Line->clear();
 }
 
 void TChart::SetSourceValues(const std::vector<const std::vector<double>*>& values, TTrends trends)
@@ -167,10 +175,6 @@ void TChart::SetSourceValues(const std::vector<const std::vector<double>*>& valu
         for (size_t x = points.size(); x < y.size(); ++x)
             points.push_back({static_cast<double>(x), y[x]});
     }
-    // New data is shown whole: a zoom would hide it. The ranges are the
-    // sources' alone: a run's trends are cleared with its series.
-    Unzoom();
-    SetFullRanges();
     if (trends == TTrends::Recalculated)
         for (TSeries& s : series_) {
             if (s.TrendOf < 0)
@@ -180,6 +184,20 @@ void TChart::SetSourceValues(const std::vector<const std::vector<double>*>& valu
                 source.push_back(p.Y);
             s.Points = AverageTrend(source);
         }
+    plotBehind_ = true;
+    if (isVisible())
+        BringPlotUpToDate();
+}
+
+void TChart::BringPlotUpToDate()
+{
+    if (!plotBehind_)
+        return;
+    plotBehind_ = false;
+    // New data is shown whole: a zoom would hide it. A trend's means lie
+    // within its source's values, so the sources alone decide the ranges.
+    Unzoom();
+    SetFullRanges();
     ShowVisiblePoints();
 }
 
@@ -249,6 +267,8 @@ void TChart::UpdateTicks(QValueAxis* axis)
 
 void TChart::ShowVisiblePoints()
 {
+    if (plotBehind_)
+        return;
     const int columns = std::max(1, static_cast<int>(chart()->plotArea().width()));
     for (TSeries& s : series_) {
         const std::vector<TPlotPoint> shown = ThinnedForDisplay(s.Points, bottom_->min(), bottom_->max(), columns);
@@ -296,11 +316,13 @@ void TChart::Describe()
 
 QImage TChart::Picture()
 {
+    BringPlotUpToDate();
     return grab().toImage();
 }
 
 QByteArray TChart::SvgPicture()
 {
+    BringPlotUpToDate();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;

@@ -48,6 +48,10 @@ public:
     void SetSourceValues(const std::vector<const std::vector<double>*>& values, TTrends trends);
     // The full number of points of a series.
     size_t PointCount(int index) const { return series_[static_cast<size_t>(index)].Points.size(); }
+    // A hidden chart keeps new data to itself: laying out the plot is most of
+    // a chart's cost, and a run would pay it for four charts nobody sees. The
+    // plot takes the data when the chart is shown, copied or described.
+    void BringPlotUpToDate();
 
     // Value marks beside as many points as fit without overlapping (every
     // k-th point of a series), in the table's precision and the locale's
@@ -63,6 +67,7 @@ public:
     void Describe();
 
 protected:
+    void showEvent(QShowEvent* event) override;
     void changeEvent(QEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
@@ -100,6 +105,7 @@ private:
     QPoint dragStart_;
     bool dragging_ = false;
     bool marksVisible_ = false;
+    bool plotBehind_ = false;
     std::map<QValueAxis*, double> fullSteps_;
     std::string unit_;
     std::map<QValueAxis*, TAxisUnit> axisUnits_;

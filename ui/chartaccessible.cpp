@@ -15,6 +15,13 @@ public:
     int childCount() const override { return 0; }
     QAccessibleInterface* child(int) const override { return nullptr; }
     int indexOfChild(const QAccessibleInterface*) const override { return -1; }
+    // A hidden chart says what it will show, not what it showed last.
+    QString text(QAccessible::Text kind) const override
+    {
+        if (kind == QAccessible::Description)
+            static_cast<TChart*>(widget())->BringPlotUpToDate();
+        return QAccessibleWidget::text(kind);
+    }
 };
 
 }  // namespace

@@ -5,10 +5,10 @@
 #include "tests/ui/dialogfixture.h"
 
 #include "bench/loggenerator.h"
-#include "tests/support/analysisstore.h"
 #include "core/modemlogparser.h"
 #include "core/summaryfigures.h"
 #include "tests/core/analysis_helpers.h"
+#include "tests/support/analysisstore.h"
 #include "ui/chart.h"
 #include "ui/costspage.h"
 #include "ui/limitspanel.h"
@@ -78,6 +78,16 @@ QItemSelectionModel* SelectRows(TModemLogDialog& w, std::initializer_list<int> r
     for (const int row : rows)
         selection->select(w.ListView1->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
     return selection;
+}
+
+// Chooses the page that holds the chart, as a user looks at it; a chart on a
+// hidden page may still show the data of an earlier run.
+TChart* Shown(TModemLogDialog& w, TChart* chart)
+{
+    for (int page = 0; page < w.PageControl1->count(); ++page)
+        if (w.PageControl1->widget(page)->isAncestorOf(chart))
+            w.PageControl1->setCurrentIndex(page);
+    return chart;
 }
 
 QStringList ShownColumn(TModemLogDialog& w, int column)
@@ -453,7 +463,7 @@ private slots:
         for (TChart* chart : w.Charts()) {
             QCOMPARE(chart->PointCount(0), size_t{7});
             const int trend = chart->SeriesCount() == 4 ? 2 : 1;
-            const QList<QPointF> points = chart->Series(trend)->points();
+            const QList<QPointF> points = Shown(w, chart)->Series(trend)->points();
             QCOMPARE(points.size(), 2);
             QCOMPARE(points[0].x(), 1.0);
             QCOMPARE(points[1].x(), 4.0);
@@ -598,7 +608,7 @@ private slots:
             WindowOn(dir.Write("one.log", EnglishSession("10:00:00.00", "10:00:25.50", "10:30:25.50", 1'000, 100)));
         TModemLogDialog& w = *t->Window;
         QCOMPARE(w.Table().RowCount(), size_t{1});
-        const auto lines = w.Chart1->chart()->series();
+        const auto lines = Shown(w, w.Chart1)->chart()->series();
         QVERIFY(static_cast<QLineSeries*>(lines.constFirst())->pointsVisible());
         // In the middle of the plot, clear of the left wall.
         QCOMPARE(w.Chart1->BottomAxis()->min(), -1.0);
