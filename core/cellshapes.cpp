@@ -2,22 +2,25 @@
 #include "cellshapes.h"
 
 #include <algorithm>
+#include <array>
 
 namespace kellvar {
 
 namespace {
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
+// Every digit as '0', every other sign as itself: one look-up a sign.
+constexpr std::array<char, 256> ShapeSigns = [] {
+    std::array<char, 256> signs{};
+    for (size_t c = 0; c < signs.size(); ++c)
+        signs[c] = c >= '0' && c <= '9' ? '0' : static_cast<char>(c);
+    return signs;
+}();
 
-// Whether two texts differ in their digits alone.
-bool SameShape(const std::string& a, const std::string& b)
+void MakeShape(std::string& shape, std::string_view text)
 {
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin(), [](char x, char y) {
-               return x == y || (IsDigit(x) && IsDigit(y));
-           });
+    shape.resize(text.size());
+    std::transform(text.begin(), text.end(), shape.begin(),
+                   [](char c) { return ShapeSigns[static_cast<unsigned char>(c)]; });
 }
 
 }  // namespace
@@ -27,20 +30,35 @@ void TCellShapes::Clear()
     columns_.clear();
 }
 
-void TCellShapes::Add(size_t column, const std::string& text)
+void TCellShapes::AddRow(std::string_view cells)
+{
+    MakeShape(shape_, cells);
+    const std::string_view shapes = shape_;
+    size_t column = 0;
+    for (size_t start = 0;; ++column) {
+        const size_t tab = shapes.find('\t', start);
+        AddShape(column, shapes.substr(start, tab - start));
+        if (tab == std::string_view::npos)
+            return;
+        start = tab + 1;
+    }
+}
+
+void TCellShapes::Add(size_t column, std::string_view text)
+{
+    MakeShape(shape_, text);
+    AddShape(column, shape_);
+}
+
+void TCellShapes::AddShape(size_t column, std::string_view shape)
 {
     if (column >= columns_.size())
         columns_.resize(column + 1);
     TColumn& shapes = columns_[column];
-    if (shapes.Above != nullptr && SameShape(text, *shapes.Above))
+    if (shapes.Above == shape && !shapes.Shapes.empty())
         return;
-    shape_ = text;
-    std::replace_if(shape_.begin(), shape_.end(), IsDigit, '0');
-    auto known = shapes.Shapes.find(shape_);
-    if (known == shapes.Shapes.end())
-        known = shapes.Shapes.insert(shape_).first;
-    // The set's elements stay where they are as it grows.
-    shapes.Above = &*known;
+    shapes.Above = shape;
+    shapes.Shapes.insert(shapes.Above);
 }
 
 std::vector<std::string> TCellShapes::Of(size_t column) const

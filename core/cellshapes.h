@@ -2,6 +2,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <unordered_set>
 #include <vector>
 
@@ -15,27 +16,24 @@ namespace kellvar {
 // the rows does not change them.
 class TCellShapes {
 public:
-    TCellShapes() = default;
-    // A copy's pointers would lead into the original's shapes; moving keeps them.
-    TCellShapes(const TCellShapes&) = delete;
-    TCellShapes& operator=(const TCellShapes&) = delete;
-    TCellShapes(TCellShapes&&) = default;
-    TCellShapes& operator=(TCellShapes&&) = default;
-
     void Clear();
-    void Add(size_t column, const std::string& text);
+    // A row's cells joined by TAB (no cell holds one), the first column first.
+    void AddRow(std::string_view cells);
+    void Add(size_t column, std::string_view text);
     // Each shape once, in no particular order; none for a column without texts.
     std::vector<std::string> Of(size_t column) const;
 
 private:
+    void AddShape(size_t column, std::string_view shape);
+
     struct TColumn {
         std::unordered_set<std::string> Shapes;
         // The shape of the last text added: neighbouring rows mostly share
-        // their shape, so a text is compared with it before it is hashed.
-        const std::string* Above = nullptr;
+        // their shape, so a shape is compared with it before it is hashed.
+        std::string Above;
     };
     std::vector<TColumn> columns_;
-    // Reused for each shape looked up, so that a known shape allocates nothing.
+    // Reused for each text's shape, so that a known shape allocates nothing.
     std::string shape_;
 };
 

@@ -17,17 +17,21 @@ void TConnectionTable::Clear()
 
 void TConnectionTable::AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber)
 {
-    rows_.push_back(ConnectionRowCells(record, rowNumber, decimalSeparator_));
+    rowText_.clear();
+    const size_t count = AppendConnectionCells(rowText_, record, rowNumber, decimalSeparator_);
+    // The shapes are taken from the joined row, while it is still in the cache.
+    shapes_.AddRow(rowText_);
+    rows_.push_back(TRowCells::Joined(rowText_, count));
     lastAddedRow_ = rows_.size() - 1;
     if (tariffs_ != nullptr) {
         TRowCells& cells = rows_.back();
-        cells.resize(CostsColumn);
+        if (cells.size() < CostsColumn)
+            shapes_.Add(OverrunColumn, "");
+        cells.Resize(CostsColumn);
         const std::optional<TCost> cost = tariffs_->Price(record);
-        cells.push_back(cost ? CostText(cost->Amount, *cost->Tariff, decimalSeparator_) : std::string());
+        cells.Append(cost ? CostText(cost->Amount, *cost->Tariff, decimalSeparator_) : std::string());
+        shapes_.Add(CostsColumn, cells.back());
     }
-    const TRowCells& cells = rows_.back();
-    for (size_t column = 0; column < cells.size(); ++column)
-        shapes_.Add(column, cells[column]);
 }
 
 void TConnectionTable::AppendCellToLastRow(const std::string& text)
@@ -38,11 +42,11 @@ void TConnectionTable::AppendCellToLastRow(const std::string& text)
     TRowCells& cells = rows_[*lastAddedRow_];
     // A priced row holds an empty overrun cell before its cost.
     if (tariffs_ != nullptr && cells.size() > CostsColumn) {
-        cells[OverrunColumn] = text;
+        cells.Set(OverrunColumn, text);
         shapes_.Add(OverrunColumn, text);
         return;
     }
-    cells.push_back(text);
+    cells.Append(text);
     shapes_.Add(cells.size() - 1, text);
 }
 

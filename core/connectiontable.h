@@ -49,6 +49,8 @@ private:
     static constexpr int SortableColumns = 16;
 
     std::vector<TRowCells> rows_;
+    // Each new row is written here first, and copied at its true length.
+    std::string rowText_;
     TCellShapes shapes_;
     std::optional<size_t> lastAddedRow_;
     std::string decimalSeparator_;

@@ -66,21 +66,14 @@ size_t AppendConnectionCells(std::string& text, const TConnectionRecord& r, int3
 TRowCells ConnectionRowCells(const TConnectionRecord& record, int32_t rowNumber, std::string_view sep)
 {
     std::string text;
-    TRowCells cells;
-    cells.reserve(AppendConnectionCells(text, record, rowNumber, sep));
-    for (size_t start = 0;;) {
-        const size_t tab = text.find('\t', start);
-        cells.emplace_back(text, start, tab - start);
-        if (tab == std::string::npos)
-            return cells;
-        start = tab + 1;
-    }
+    const size_t count = AppendConnectionCells(text, record, rowNumber, sep);
+    return TRowCells::Joined(std::move(text), count);
 }
 
 namespace {
 
 // Appends the first count fields, joined by TAB and ended by CR LF.
-void AppendLine(std::string& text, const std::vector<std::string>& fields, size_t count)
+template <class TFields> void AppendLine(std::string& text, const TFields& fields, size_t count)
 {
     for (size_t i = 0; i < count; ++i) {
         if (i > 0)
@@ -95,13 +88,14 @@ void AppendLine(std::string& text, const std::vector<std::string>& fields, size_
 std::string RowText(const TRowCells& cells)
 {
     std::string text;
-    AppendLine(text, cells, cells.size());
+    AppendRowText(text, cells);
     return text;
 }
 
 void AppendRowText(std::string& text, const TRowCells& cells)
 {
-    AppendLine(text, cells, cells.size());
+    text += cells.Text();
+    text += "\r\n";
 }
 
 std::string TableText(const std::vector<TRowCells>& rows, const std::vector<std::string>& columnCaptions)
@@ -112,13 +106,13 @@ std::string TableText(const std::vector<TRowCells>& rows, const std::vector<std:
     text.reserve(rows.size() * 160);
     AppendLine(text, columnCaptions, std::min(rows.front().size(), columnCaptions.size()));
     for (const TRowCells& row : rows)
-        AppendLine(text, row, row.size());
+        AppendRowText(text, row);
     return text;
 }
 
 namespace {
 
-std::string HtmlRow(const std::vector<std::string>& cells, size_t count, const char* tag)
+template <class TCells> std::string HtmlRow(const TCells& cells, size_t count, const char* tag)
 {
     std::string row = "<tr>";
     for (size_t i = 0; i < count; ++i)

@@ -2,6 +2,7 @@
 #pragma once
 
 #include "connectionrecord.h"
+#include "rowcells.h"
 
 #include <array>
 #include <string>
@@ -9,8 +10,6 @@
 #include <vector>
 
 namespace kellvar {
-
-using TRowCells = std::vector<std::string>;
 
 // Columns of the connection table.
 enum TTableColumn : int {

@@ -42,7 +42,7 @@ TSummaryFigures SummaryFigureTexts(const TAnalysisCounters& c, const TChartPoint
 TLastConnection LastConnectionTexts(const TRowCells& row)
 {
     const auto cell = [&](TTableColumn column) {
-        return static_cast<size_t>(column) < row.size() ? row[column] : std::string();
+        return static_cast<size_t>(column) < row.size() ? std::string(row[column]) : std::string();
     };
     return {cell(ConnectStampColumn), cell(HangUpStampColumn), cell(SentColumn),
             cell(ReceivedColumn),     cell(WriteRateColumn),   cell(ReadRateColumn)};

@@ -62,9 +62,9 @@ void TTableTextReceiver::FinishPendingRow()
     }
     // The captions as far as the first row reaches, as the copied table has them.
     if (!rowsWritten_) {
-        const std::vector<std::string> header(
-            captions_.begin(),
-            captions_.begin() + static_cast<std::ptrdiff_t>(std::min(pendingCells_, captions_.size())));
+        TRowCells header;
+        for (size_t column = 0; column < std::min(pendingCells_, captions_.size()); ++column)
+            header.Append(captions_[column]);
         std::string line;
         AppendRowText(line, header);
         output_.Write(line);

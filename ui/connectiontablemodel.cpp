@@ -40,7 +40,8 @@ QVariant TConnectionTableModel::data(const QModelIndex& index, int role) const
         return {};
     const TRowCells& row = table_.Rows()[static_cast<size_t>(index.row())];
     const auto column = static_cast<size_t>(index.column());
-    const QString text = column < row.size() ? QString::fromStdString(row[column]) : QString();
+    const std::string_view cell = column < row.size() ? row[column] : std::string_view();
+    const QString text = QString::fromUtf8(cell.data(), static_cast<qsizetype>(cell.size()));
     // A screen reader says the cell with its column, an empty one too.
     if (role == Qt::AccessibleTextRole)
         return captions_.value(index.column()) + ": " + text;

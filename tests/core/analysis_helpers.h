@@ -1,10 +1,10 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "tests/support/analysisstore.h"
 #include "core/logstamp.h"
 #include "core/modemlogparser.h"
 #include "core/storedtail.h"
+#include "tests/support/analysisstore.h"
 #include "tests/support/tempdir.h"
 
 #include <ostream>

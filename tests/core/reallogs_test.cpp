@@ -1,8 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // Logs written by the real Windows modem driver, and our own examples.
 
-#include "tests/support/analysisstore.h"
 #include "core/modemlogparser.h"
+#include "tests/support/analysisstore.h"
+#include "tests/support/rowprinter.h"
 
 #include <gtest/gtest.h>
 

@@ -2,6 +2,7 @@
 #include "core/connectiontable.h"
 #include "core/formatting.h"
 #include "core/rowtexts.h"
+#include "tests/support/rowprinter.h"
 
 #include <gtest/gtest.h>
 
@@ -100,11 +101,36 @@ TEST(ConnectionRowCells, NeverHungUpConnection)
 
 const std::vector<std::string> Captions = {"#", "C1", "C2", "C3", "C4", "C5", "C6", "C7", "C8", "C9", "C10", "OvrErr"};
 
+// A row keeps its cells as one text: a cell changed, added or dropped must
+// leave every other cell where it was.
+TEST(RowCells, CellsChangeInPlace)
+{
+    TRowCells row{"12", "", "abc"};
+    EXPECT_EQ(row.size(), 3u);
+    EXPECT_EQ(row[1], "");
+    EXPECT_EQ(row.back(), "abc");
+    row.Set(1, "x y");
+    EXPECT_EQ(row.Text(), "12\tx y\tabc");
+    row.Set(0, "");
+    EXPECT_EQ(row.Text(), "\tx y\tabc");
+    row.Resize(5);
+    EXPECT_EQ(row.Text(), "\tx y\tabc\t\t");
+    EXPECT_EQ(row[4], "");
+    row.Resize(2);
+    EXPECT_EQ(row.Text(), "\tx y");
+    EXPECT_EQ(row.back(), "x y");
+    row.Resize(0);
+    EXPECT_TRUE(row.empty());
+    row.Append("");
+    EXPECT_EQ(row.size(), 1u) << "one empty cell is a cell";
+    EXPECT_NE(row, TRowCells{});
+}
+
 TEST(TableText, HeaderFollowsTheTopRowsWidth)
 {
     const TRowCells eleven(11, "a");
     TRowCells twelve(11, "b");
-    twelve.push_back("3");
+    twelve.Append("3");
     EXPECT_EQ(TableText({eleven, twelve}, Captions), "#\tC1\tC2\tC3\tC4\tC5\tC6\tC7\tC8\tC9\tC10\r\n"
                                                      "a\ta\ta\ta\ta\ta\ta\ta\ta\ta\ta\r\n"
                                                      "b\tb\tb\tb\tb\tb\tb\tb\tb\tb\tb\t3\r\n");

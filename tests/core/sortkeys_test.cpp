@@ -90,21 +90,21 @@ TEST_P(SortKeyTest, ReadsTheValueBackFromTheCell)
 TRowCells WithOverrun(const std::string& cell)
 {
     TRowCells row = Row("0byte");
-    row.push_back(cell);
+    row.Append(cell);
     return row;
 }
 
 TRowCells WithCost(const std::string& cell)
 {
     TRowCells row = WithOverrun("");
-    row.push_back(cell);
+    row.Append(cell);
     return row;
 }
 
 TRowCells WithStamp(const std::string& stamp)
 {
     TRowCells row = Row("0byte");
-    row[ConnectStampColumn] = stamp;
+    row.Set(ConnectStampColumn, stamp);
     return row;
 }
 
@@ -141,7 +141,7 @@ std::vector<std::string> Column(const TConnectionTable& table, int column)
 {
     std::vector<std::string> cells;
     for (const TRowCells& row : table.Rows())
-        cells.push_back(column < static_cast<int>(row.size()) ? row[column] : "");
+        cells.emplace_back(column < static_cast<int>(row.size()) ? row[column] : "");
     return cells;
 }
 
