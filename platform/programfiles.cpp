@@ -16,7 +16,15 @@ namespace {
 
 const char* Extension(TProgramFileKind kind)
 {
-    return kind == TProgramFileKind::Settings ? ".INI" : ".ATL";
+    switch (kind) {
+    case TProgramFileKind::Settings:
+        return ".INI";
+    case TProgramFileKind::AllTimeLog:
+        return ".ATL";
+    case TProgramFileKind::WindowFrame:
+        return ".frame";
+    }
+    return "";
 }
 
 // Judged by the permission bits that apply to this user, as the read-only
@@ -63,6 +71,20 @@ std::string XdgDirectory(const char* variable, const char* defaultBelowHome)
     return home + "/" + defaultBelowHome;
 }
 
+// The XDG base directory of each kind.
+std::string UserDirectory(TProgramFileKind kind)
+{
+    switch (kind) {
+    case TProgramFileKind::Settings:
+        return XdgDirectory("XDG_CONFIG_HOME", ".config");
+    case TProgramFileKind::AllTimeLog:
+        return XdgDirectory("XDG_DATA_HOME", ".local/share");
+    case TProgramFileKind::WindowFrame:
+        return XdgDirectory("XDG_CACHE_HOME", ".cache");
+    }
+    return {};
+}
+
 }  // namespace
 
 std::string BesideProgram(const std::string& programPath, TProgramFileKind kind)
@@ -74,9 +96,7 @@ std::string ProgramFile(const std::string& programPath, TProgramFileKind kind)
 {
     if (KeepsFileBesideProgram(programPath, kind))
         return BesideProgram(programPath, kind);
-    const std::string base = kind == TProgramFileKind::Settings ? XdgDirectory("XDG_CONFIG_HOME", ".config")
-                                                                : XdgDirectory("XDG_DATA_HOME", ".local/share");
-    return base + "/kellvar/kellvar" + Extension(kind);
+    return UserDirectory(kind) + "/kellvar/kellvar" + Extension(kind);
 }
 
 bool CreateParentDirectories(const std::string& filePath)

@@ -5,11 +5,13 @@
 
 namespace kellvar::platform {
 
-// The two files the program keeps between runs.
-enum class TProgramFileKind { Settings, AllTimeLog };
+// The files the program keeps between runs: the two it has always kept, and
+// the window manager's frame it measured last, which may be lost at any time.
+enum class TProgramFileKind { Settings, AllTimeLog, WindowFrame };
 
 // Beside the program file: its full path with the extension of its name
-// replaced (".INI" for the settings, ".ATL" for the All-Time-Log).
+// replaced (".INI" for the settings, ".ATL" for the All-Time-Log, ".frame"
+// for the frame).
 std::string BesideProgram(const std::string& programPath, TProgramFileKind kind);
 
 // Where the file lives. Beside the program file where the user may write
@@ -18,8 +20,9 @@ std::string BesideProgram(const std::string& programPath, TProgramFileKind kind)
 // name (a build tree, a copy in one's own folder). A program in a shared
 // folder, or installed (users cannot write its directory, and it never writes
 // below /usr), keeps them in the user's XDG directories:
-// $XDG_CONFIG_HOME/kellvar/kellvar.INI (default ~/.config) and
-// $XDG_DATA_HOME/kellvar/kellvar.ATL (default ~/.local/share).
+// $XDG_CONFIG_HOME/kellvar/kellvar.INI (default ~/.config),
+// $XDG_DATA_HOME/kellvar/kellvar.ATL (default ~/.local/share) and
+// $XDG_CACHE_HOME/kellvar/kellvar.frame (default ~/.cache).
 std::string ProgramFile(const std::string& programPath, TProgramFileKind kind);
 
 // Creates the directories above a file that is about to be written; false

@@ -11,6 +11,7 @@
 #include "reportfolderrow.h"
 #include "settingspage.h"
 #include "tablepage.h"
+#include "windowplacement.h"
 
 #include "lang/costtexts.h"
 #include "lang/fixedtexts.h"
@@ -43,9 +44,6 @@ void InitKellvarResources();
 namespace kellvar {
 
 namespace {
-
-// How long a window manager may take to frame the shown window.
-constexpr qint64 FrameWaitMilliseconds = 2'000;
 
 // The version the title shows: the build's file version cut before its last part.
 QString TitleVersion()
@@ -145,7 +143,7 @@ void TModemLogDialog::ReadSettings()
     costsPage_->Limits()->SetLimits(s.Limits, s.AlertedPeriods, s.Periods);
     costsPage_->ReportFolder()->SetFolder(s.HtmlReportFolder);
     if (s.UseLastWindowPosition)
-        ApplyOuterBounds(s.Bounds);
+        Placement().Apply(s.Bounds);
     FDefaultLogFile = FileNameText(s.DefaultLogFile);
     ShowLabelsCheckBox->setChecked(s.ShowValueLabels);
     OpenDialog1.InitialDirectory = FileNameText(s.InitialDirectory);
@@ -175,26 +173,10 @@ TWindowSettings TModemLogDialog::CurrentSettings() const
 
 void TModemLogDialog::CorrectBounds()
 {
-    if (FQuiet) {
-        ApplyOuterBounds({});
-        return;
-    }
-    const QRect frame = frameGeometry();
-    const TWindowBounds current = SavePosCheckBox->isChecked()
-                                      ? outerBounds_
-                                      : TWindowBounds{frame.x(), frame.y(), frame.width(), frame.height()};
-    const TWindowBounds bounds = OnScreen(current);
-    // A window placed by the window system keeps the layout's client size
-    // unless a rule changes it; restored bounds are the outer rectangle.
-    if (SavePosCheckBox->isChecked() || !(bounds == current))
-        ApplyOuterBounds(bounds);
-}
-
-TWindowBounds TModemLogDialog::OnScreen(const TWindowBounds& bounds) const
-{
-    const QRect screenArea = screen()->availableGeometry();
-    const int caption = style()->pixelMetric(QStyle::PM_TitleBarHeight);
-    return CorrectWindowBounds(bounds, {screenArea.width(), screenArea.height() - caption, caption});
+    if (FQuiet)
+        Placement().Apply({});
+    else
+        Placement().Correct(SavePosCheckBox->isChecked());
 }
 
 void TModemLogDialog::setVisible(bool visible)
@@ -206,54 +188,22 @@ void TModemLogDialog::setVisible(bool visible)
 
 void TModemLogDialog::PlaceBeforeMapping()
 {
-    // A window manager puts the frame, not the client area, where the program
-    // asks only for a window made with a position that counts its frame, as
-    // a position given before the window is made does. So the stored place is
-    // given now, and the window is mapped where it stays; FormShow applies
-    // the bounds in full once the settings are read.
+    // The stored place is given before the window is made, so that it is
+    // mapped where it stays; FormShow applies the bounds in full once the
+    // settings are read.
     TWindowSettings s;
     ReadWindowSettings(TSettingsFile(SettingsFileName(FileNameBytes(programPath_))), s);
     if (!FQuiet && !s.UseLastWindowPosition)
         return;
-    const TWindowBounds bounds = FQuiet ? TWindowBounds{} : OnScreen(s.Bounds);
-    move(bounds.Left, bounds.Top);
-    resize(std::max(1, bounds.Width), std::max(1, bounds.Height));
+    Placement().PlaceBeforeMapping(FQuiet ? TWindowBounds{} : Placement().OnScreen(s.Bounds));
 }
 
-void TModemLogDialog::ApplyOuterBounds(const TWindowBounds& bounds)
+TWindowPlacement& TModemLogDialog::Placement()
 {
-    outerBounds_ = bounds;
-    const QRect frame = frameGeometry();
-    const QRect client = geometry();
-    const QMargins margins(client.left() - frame.left(), client.top() - frame.top(), frame.right() - client.right(),
-                           frame.bottom() - client.bottom());
-    setGeometry(bounds.Left + margins.left(), bounds.Top + margins.top(),
-                std::max(1, bounds.Width - margins.left() - margins.right()),
-                std::max(1, bounds.Height - margins.top() - margins.bottom()));
-    if (margins.isNull() && !waitingForFrame_)
-        WaitForFrame();
-}
-
-void TModemLogDialog::WaitForFrame()
-{
-    // A window manager frames the window only after it is shown; until then
-    // the frame's size is unknown. Once it is there, the bounds are applied
-    // again, so that the frame, not the client area, stands where they say.
-    waitingForFrame_ = true;
-    auto* poll = new QTimer(this);
-    auto* waited = new QElapsedTimer;
-    waited->start();
-    connect(poll, &QTimer::timeout, this, [this, poll, waited] {
-        const bool framed = frameGeometry() != geometry();
-        if (framed || waited->elapsed() > FrameWaitMilliseconds) {
-            poll->stop();
-            poll->deleteLater();
-            delete waited;
-            if (framed)
-                ApplyOuterBounds(outerBounds_);
-        }
-    });
-    poll->start(20);
+    if (placement_ == nullptr)
+        placement_ = new TWindowPlacement(*this, FQuiet || FQuietTotal ? std::string()
+                                                                       : FrameFileName(FileNameBytes(programPath_)));
+    return *placement_;
 }
 
 void TModemLogDialog::FormActivate()

@@ -39,6 +39,7 @@ class TOverviewPage;
 class TSettingsPage;
 class TStatusPanel;
 class TTablePage;
+class TWindowPlacement;
 
 // The one window: overview, table, four charts, settings and about pages,
 // the bottom panel with Open, Close and Help. The pages hold their controls,
@@ -155,12 +156,9 @@ private:
     // The settings as the window shows them now.
     TWindowSettings CurrentSettings() const;
     void CorrectBounds();
-    // The bounds moved and shrunk onto the screen as the bounds rules say.
-    TWindowBounds OnScreen(const TWindowBounds& bounds) const;
     void PlaceBeforeMapping();
-    // Bounds are the outer window rectangle, frame included.
-    void ApplyOuterBounds(const TWindowBounds& bounds);
-    void WaitForFrame();
+    // Made on first use: the program path and the quiet flags are set after the window.
+    TWindowPlacement& Placement();
     QString DefaultLogPath();
     // The daily timer's refresh of the HTML report, after the run on the log
     // has archived it: of the All-Time-Log where there is one. False, said on
@@ -214,8 +212,7 @@ private:
     bool analysing_ = false;
     bool quietRunFailed_ = false;
     bool settingsUnreadable_ = false;
-    TWindowBounds outerBounds_;
-    bool waitingForFrame_ = false;
+    TWindowPlacement* placement_ = nullptr;
 };
 
 }  // namespace kellvar

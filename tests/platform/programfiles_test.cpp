@@ -49,16 +49,20 @@ TEST(ProgramFiles, InstalledProgramUsesTheXdgDirectories)
     ::mkdir(dir.File("bin").c_str(), 0555);
     const std::string program = dir.File("bin/kellvar");
     {
-        const Environment xdg{{"XDG_CONFIG_HOME", "/cfg"}, {"XDG_DATA_HOME", "/data"}};
+        const Environment xdg{{"XDG_CONFIG_HOME", "/cfg"}, {"XDG_DATA_HOME", "/data"}, {"XDG_CACHE_HOME", "/c"}};
         EXPECT_EQ(ProgramFile(program, TProgramFileKind::Settings), "/cfg/kellvar/kellvar.INI");
         EXPECT_EQ(ProgramFile(program, TProgramFileKind::AllTimeLog), "/data/kellvar/kellvar.ATL");
+        EXPECT_EQ(ProgramFile(program, TProgramFileKind::WindowFrame), "/c/kellvar/kellvar.frame");
         EXPECT_EQ(ProgramFile("/usr/bin/kellvar", TProgramFileKind::Settings), "/cfg/kellvar/kellvar.INI")
             << "never below /usr, not even for root";
     }
-    const Environment defaults{
-        {"XDG_CONFIG_HOME", "relative/is/ignored"}, {"XDG_DATA_HOME", nullptr}, {"HOME", "/home/u"}};
+    const Environment defaults{{"XDG_CONFIG_HOME", "relative/is/ignored"},
+                               {"XDG_DATA_HOME", nullptr},
+                               {"XDG_CACHE_HOME", nullptr},
+                               {"HOME", "/home/u"}};
     EXPECT_EQ(ProgramFile(program, TProgramFileKind::Settings), "/home/u/.config/kellvar/kellvar.INI");
     EXPECT_EQ(ProgramFile(program, TProgramFileKind::AllTimeLog), "/home/u/.local/share/kellvar/kellvar.ATL");
+    EXPECT_EQ(ProgramFile(program, TProgramFileKind::WindowFrame), "/home/u/.cache/kellvar/kellvar.frame");
 }
 
 TEST(ProgramFiles, InADirectoryTheUserCannotWriteOnlyTheUsersOwnFilesStayBesideTheProgram)

@@ -34,19 +34,24 @@ void WaitUntilFramed(QWidget* window)
     }
 }
 
-// Every place the window's frame stood once the window manager had framed it.
+// Every place and size the window's frame had once the window manager had framed it.
 class TFramePlaces : public QObject {
 public:
     explicit TFramePlaces(QWidget* window) : window_(window) { window->installEventFilter(this); }
     std::vector<QPoint> Places;
+    std::vector<QSize> Sizes;
 
 protected:
     bool eventFilter(QObject*, QEvent* event) override
     {
         const bool framed = window_->frameGeometry() != window_->geometry();
-        if (framed && (event->type() == QEvent::Move || event->type() == QEvent::Resize || Places.empty()))
-            if (Places.empty() || Places.back() != window_->frameGeometry().topLeft())
-                Places.push_back(window_->frameGeometry().topLeft());
+        if (!framed || (event->type() != QEvent::Move && event->type() != QEvent::Resize && !Places.empty()))
+            return false;
+        const QRect frame = window_->frameGeometry();
+        if (Places.empty() || Places.back() != frame.topLeft())
+            Places.push_back(frame.topLeft());
+        if (Sizes.empty() || Sizes.back() != frame.size())
+            Sizes.push_back(frame.size());
         return false;
     }
 
@@ -82,18 +87,26 @@ private slots:
         std::string ini = "[SETTINGS]\r\nLoadDefaultLogFile=0\r\nUseLastWindowPosition=1\r\nLeft="
                           + std::to_string(bounds.x()) + "\r\nTop=" + std::to_string(bounds.y()) + "\r\nWidth="
                           + std::to_string(bounds.width()) + "\r\nHeight=" + std::to_string(bounds.height()) + "\r\n";
+        // The first start learns the window manager's frame; later ones know it.
+        std::string frame;
         for (int round = 1; round <= 3; ++round) {
             TDialogUnderTest t;
             t.ProgramDir.Write("kellvar.INI", ini);
+            if (round > 1)
+                t.ProgramDir.Write("kellvar.frame", frame);
             const TFramePlaces places(t.Window.get());
             t.Start();
             WaitUntilFramed(t.Window.get());
             QCOMPARE(t.Window->frameGeometry(), bounds);
-            // Mapped where it stays: the frame never stood anywhere else.
+            // Mapped where it stays, and as large once the frame is known:
+            // the frame never stood anywhere else, nor had another size.
             QCOMPARE(places.Places, std::vector<QPoint>{bounds.topLeft()});
+            if (round > 1)
+                QCOMPARE(places.Sizes, std::vector<QSize>{bounds.size()});
             t.Window->close();
             QCOMPARE(StoredBounds(t.IniFile()), bounds);
             ini = ReadFile(t.IniFile());
+            frame = ReadFile(t.ProgramDir.File("kellvar.frame"));
         }
     }
 
