@@ -344,6 +344,9 @@ TEST(Report, RunStoppedAtTheRowLimitSaysSo)
     EXPECT_EQ(std::count(run.Out.begin(), run.Out.end(), '\n'), 32'767) << "the caption line and 32,766 rows";
     EXPECT_EQ(run.Err, "kellvar-report: The table ends after 32766 connections; the rest of the file was not "
                        "analysed.\n");
+    EXPECT_EQ(Report("--german --summary " + dir.File("log")).Err,
+              "kellvar-report: Die Tabelle endet nach 32766 Verbindungen; der Rest der Datei wurde nicht "
+              "ausgewertet.\n");
     log.resize(log.size() / 32'767 * 32'766);
     EXPECT_EQ(Report("--english " + dir.Write("log", log)).Err, "") << "a log that fits is not cut";
 }

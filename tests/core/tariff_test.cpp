@@ -124,6 +124,24 @@ TEST(TariffAmountText, HasTheCurrencysDecimals)
     EXPECT_EQ(Parsed("currency ITL 0\nunit 60 1\n").AmountText(127), "127");
 }
 
+// Means are rounded half up, as each connection's cost is:
+// 5 / 2 = 2.5 gives 3, 7 / 3 = 2.33 gives 2; one unit over two hours
+// is half a unit an hour, which gives 1.
+TEST(CostSums, MeansRoundHalfUp)
+{
+    TCostSums sums;
+    sums.Amount = 5;
+    sums.Priced = 2;
+    sums.PricedHundredths = 720'000;
+    EXPECT_EQ(sums.MeanPerConnection(), 3);
+    sums.Amount = 7;
+    sums.Priced = 3;
+    EXPECT_EQ(sums.MeanPerConnection(), 2);
+    sums.Amount = 1;
+    EXPECT_EQ(sums.PerHour(), 1);
+    EXPECT_EQ(TCostSums{}.MeanPerConnection(), std::nullopt) << "no mean of nothing priced";
+}
+
 TEST(Tariffs, TheFirstFileWhoseNumbersMatchElseTheOneThatNamesNone)
 {
     std::vector<TTariff> files;

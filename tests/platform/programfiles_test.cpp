@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/ownership.h"
 #include "platform/programfiles.h"
 
 #include "tests/support/tempdir.h"
@@ -41,6 +42,22 @@ TEST(ProgramFiles, BesideAProgramInAWritableDirectory)
     EXPECT_EQ(ProgramFile(dir.File("kellvar"), TProgramFileKind::Settings), dir.File("kellvar.INI"));
     EXPECT_EQ(ProgramFile(dir.File("Kellvar.exe"), TProgramFileKind::AllTimeLog), dir.File("Kellvar.ATL"));
     EXPECT_EQ(BesideProgram("/opt/k.d/kellvar", TProgramFileKind::AllTimeLog), "/opt/k.d/kellvar.ATL");
+}
+
+// A folder is the user's alone only where no group of others may write it.
+TEST(Ownership, AFolderAGroupOfOthersMayWriteIsShared)
+{
+    TempDir dir;
+    const std::string folder = dir.File("d");
+    ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
+    // nogroup: a group the user is no member of (root may give a folder to it).
+    if (::chown(folder.c_str(), static_cast<uid_t>(-1), 65534) != 0)
+        GTEST_SKIP() << "only root may give a folder to another group";
+    EXPECT_TRUE(OnlyUserMayChange(folder)) << "the group may not write";
+    ::chmod(folder.c_str(), 0775);
+    EXPECT_FALSE(OnlyUserMayChange(folder));
+    ::chmod(folder.c_str(), 0757);
+    EXPECT_FALSE(OnlyUserMayChange(folder)) << "everybody may write";
 }
 
 TEST(ProgramFiles, InstalledProgramUsesTheXdgDirectories)

@@ -77,6 +77,38 @@ TEST(SvgChart, ASinglePointIsAMarkerInTheMiddle)
     EXPECT_NEAR(x, left + width / 2, 0.1);
 }
 
+// Every upright text stands wholly inside the picture and clear of the plot:
+// with the page's 12px sans-serif (DejaVu Sans), a glyph reaches 11.2px
+// above its baseline and 2.9px below it.
+TEST(SvgChart, LabelsStandInsideThePictureAndOutsideThePlot)
+{
+    TSvgChart chart;
+    chart.LeftTitle = "Connection Period in s";
+    chart.Lines = {{"Connection", {0, 0, 255}, false, {{0, 12}, {1, 30}, {2, 7}}}};
+    const std::string svg = SvgChartElement(chart, "c3", ".");
+    const size_t plot = svg.find("<rect class=\"plot\" x=\"");
+    const double plotLeft = std::stod(svg.substr(plot + 22));
+    const double plotTop = std::stod(svg.substr(svg.find("y=\"", plot) + 3));
+    const double plotRight = plotLeft + std::stod(svg.substr(svg.find("width=\"", plot) + 7));
+    const double plotBottom = plotTop + std::stod(svg.substr(svg.find("height=\"", plot) + 8));
+    const size_t view = svg.find("viewBox=\"0 0 ") + 13;
+    const double height = std::stod(svg.substr(svg.find(' ', view) + 1));
+    size_t labels = 0;
+    for (size_t at = svg.find("<text x=\""); at != std::string::npos; at = svg.find("<text x=\"", at + 1)) {
+        const std::string element = svg.substr(at, svg.find('>', at) - at);
+        if (element.find("transform") != std::string::npos)
+            continue;
+        const double x = std::stod(element.substr(9));
+        const double y = std::stod(element.substr(element.find("y=\"") + 3));
+        EXPECT_GE(y - 11.2, 0) << element;
+        EXPECT_LE(y + 2.9, height) << element;
+        // Beside the plot (values, legend), above it (title) or below it (points).
+        EXPECT_TRUE(x < plotLeft || x > plotRight || y + 2.9 <= plotTop || y - 11.2 >= plotBottom) << element;
+        ++labels;
+    }
+    EXPECT_GE(labels, 6u) << "value and point labels";
+}
+
 TEST(HtmlReportFiles, OnlyTheReportsOwnNames)
 {
     for (const char* name : {"index.html", "kellvar.css", "2000.html", "1999-12.html"})

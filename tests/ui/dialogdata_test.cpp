@@ -382,6 +382,24 @@ private slots:
         QCOMPARE(w.ListView1->model()->rowCount(), 0);
     }
 
+    // Numbers stand right, so that their digits line up; the row number and
+    // the stamps stand left, cells and captions alike.
+    void numbersStandRight()
+    {
+        auto t = WindowOn(ExampleLog);
+        const QAbstractItemModel* model = t->Window->ListView1->model();
+        const auto alignment = [model](int column) {
+            const auto cell = model->index(0, column).data(Qt::TextAlignmentRole).value<Qt::Alignment>();
+            const auto caption =
+                model->headerData(column, Qt::Horizontal, Qt::TextAlignmentRole).value<Qt::Alignment>();
+            return cell == caption ? cell & Qt::AlignHorizontal_Mask : Qt::Alignment(Qt::AlignJustify);
+        };
+        for (int column : {0, 1, 2, 9})
+            QCOMPARE(alignment(column), Qt::Alignment(Qt::AlignLeft));
+        for (int column : {3, 4, 5, 6, 7, 8, 10, 11})
+            QCOMPARE(alignment(column), Qt::Alignment(Qt::AlignRight));
+    }
+
     void noCellOrCaptionIsCut()
     {
         // A year of sessions: two-digit days and months only from October

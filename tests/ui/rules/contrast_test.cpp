@@ -15,6 +15,9 @@ TEST(Contrast, RatiosAsWcagGivesThem)
     EXPECT_NEAR(ContrastRatio({0xAA, 0x55, 0xAA}, {0xFF, 0xE8, 0xFF}), 4.0, 0.05);
     // The overview's navy title on a dark desktop's window.
     EXPECT_NEAR(ContrastRatio({0, 0, 0x80}, {0x22, 0x20, 0x20}), 1.0, 0.1);
+    // A channel of 10/255 lies on the straight part of the sRGB curve:
+    // 10 / 255 / 12.92 = 0.003035, and (0.003035 + 0.05) / 0.05 = 1.0607.
+    EXPECT_NEAR(ContrastRatio({10, 10, 10}, {0, 0, 0}), 1.0607, 0.0002);
 }
 
 struct ReadableCase {
