@@ -123,8 +123,7 @@ int main(int argc, char** argv)
     kellvar::TStandardErrorDialogs unattendedDialogs;
     kellvar::TModemLogDialog window(hasDisplay ? static_cast<kellvar::TUserDialogs&>(windowDialogs)
                                                : unattendedDialogs);
-    window.FQuiet = quiet.Quiet;
-    window.FQuietTotal = quiet.QuietTotal;
+    window.SetQuiet(quiet.Quiet, quiet.QuietTotal);
     window.SetArguments(arguments);
     window.show();
     QApplication::exec();

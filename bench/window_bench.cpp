@@ -71,7 +71,7 @@ void BM_SortColumn(benchmark::State& state)
     TNoDialogs dialogs;
     auto window = Window(dialogs);
     window->AnalyseLogFile(QString::fromStdString(LargeLog()), true);
-    window->PageControl1->setCurrentIndex(1);
+    window->Pages()->setCurrentIndex(1);
     QApplication::processEvents();
     for (auto _ : state) {
         window->ListView1ColumnClick(static_cast<int>(state.range(0)));
@@ -84,11 +84,11 @@ void BM_ChartRepaint(benchmark::State& state)
     TNoDialogs dialogs;
     auto window = Window(dialogs);
     window->AnalyseLogFile(QString::fromStdString(LargeLog()), true);
-    window->PageControl1->setCurrentIndex(2);
-    window->ShowLabelsCheckBox->setChecked(state.range(0) != 0);
+    window->Pages()->setCurrentIndex(2);
+    window->findChild<QCheckBox*>("ShowLabelsCheckBox")->setChecked(state.range(0) != 0);
     QApplication::processEvents();
     for (auto _ : state)
-        benchmark::DoNotOptimize(window->Chart1->grab());
+        benchmark::DoNotOptimize(window->Charts()[0]->grab());
 }
 
 // A chart page chosen after a run: a hidden chart takes the run's points
@@ -100,11 +100,11 @@ void BM_ChartPageShownAfterOpen(benchmark::State& state)
     const QString log = QString::fromStdString(LargeLog());
     for (auto _ : state) {
         state.PauseTiming();
-        window->PageControl1->setCurrentIndex(0);
+        window->Pages()->setCurrentIndex(0);
         window->AnalyseLogFile(log, true);
         QApplication::processEvents();
         state.ResumeTiming();
-        window->PageControl1->setCurrentIndex(2);
+        window->Pages()->setCurrentIndex(2);
         benchmark::DoNotOptimize(window->grab());
     }
 }
@@ -118,11 +118,11 @@ void BM_CostsPageShown(benchmark::State& state)
     window->CostsPage()->SetFiles({KELLVAR_SOURCE_DIR "/examples/tariffs/german-units-1998.tariff"});
     window->AnalyseLogFile(QString::fromStdString(LargeLog()), true);
     QApplication::processEvents();
-    const int costs = window->PageControl1->indexOf(window->CostsPage());
+    const int costs = window->Pages()->indexOf(window->CostsPage());
     for (auto _ : state) {
-        window->PageControl1->setCurrentIndex(0);
+        window->Pages()->setCurrentIndex(0);
         QApplication::processEvents();
-        window->PageControl1->setCurrentIndex(costs);
+        window->Pages()->setCurrentIndex(costs);
         benchmark::DoNotOptimize(window->grab());
     }
 }

@@ -64,15 +64,15 @@ int main(int argc, char** argv)
         window.show();
         while (!window.StartUpDone())
             QApplication::processEvents();
-        for (int page = 0; page < window.PageControl1->count(); ++page) {
-            window.PageControl1->setCurrentIndex(page);
+        for (int page = 0; page < window.Pages()->count(); ++page) {
+            window.Pages()->setCurrentIndex(page);
             // Let the window system and the charts settle before the picture.
             for (int i = 0; i < 20; ++i) {
                 QApplication::processEvents();
                 QThread::msleep(10);
             }
             // The layout's page names, and the Costs page's own after them.
-            const QString name = window.PageControl1->widget(page)->objectName();
+            const QString name = window.Pages()->widget(page)->objectName();
             window.grab().save(target.filePath(QString(german ? "de-" : "en-") + name + ".png"));
         }
     }

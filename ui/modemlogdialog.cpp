@@ -106,7 +106,7 @@ void TModemLogDialog::FormShow()
 void TModemLogDialog::ApplyLanguageTexts()
 {
     const bool german = IsGerman;
-    HelpFile = UiText(HelpFileName(german));
+    helpFile_ = UiText(HelpFileName(german));
     texts_.Apply(german);
     overview_->ApplyTexts(german);
     tablePage_->ApplyTexts(german);
@@ -309,7 +309,7 @@ void TModemLogDialog::DefineDefaultBitBtnClick()
 
 void TModemLogDialog::HelpButtonClick()
 {
-    dialogs_.ShowHelp(this, HelpFile, 0);
+    dialogs_.ShowHelp(this, helpFile_, 0);
 }
 
 void TModemLogDialog::CloseButtonClick()
@@ -372,7 +372,7 @@ void TModemLogDialog::ShowHelpFor(QWidget* focus)
 {
     for (QWidget* widget = focus ? focus : this; widget != nullptr; widget = widget->parentWidget())
         if (const QVariant context = widget->property("helpContext"); context.isValid()) {
-            dialogs_.ShowHelp(this, HelpFile, context.toInt());
+            dialogs_.ShowHelp(this, helpFile_, context.toInt());
             return;
         }
 }

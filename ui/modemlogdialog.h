@@ -54,18 +54,19 @@ public:
     ~TModemLogDialog() override;
 
     // Set by the program start before the window is shown.
-    bool FQuiet = false;
-    bool FQuietTotal = false;
+    void SetQuiet(bool quiet, bool quietTotal)
+    {
+        FQuiet = quiet;
+        FQuietTotal = quietTotal;
+    }
     void SetArguments(std::vector<std::string> arguments) { arguments_ = std::move(arguments); }
     // The program file whose ".INI" and ".ATL" siblings the window uses.
     void SetProgramPath(const QString& path) { programPath_ = path; }
 
-    QString FIniFileName;
-    QString FCurrentLogFile;
-    QString FDefaultLogFile;
-    bool FFileFromCommandLine = false;
-    TOpenFileRequest OpenDialog1;
-    QString HelpFile = "Kellvar.hlp";
+    const QString& CurrentLogFile() const { return FCurrentLogFile; }
+    const QString& DefaultLogFile() const { return FDefaultLogFile; }
+    const TOpenFileRequest& OpenRequest() const { return OpenDialog1; }
+    const QString& HelpFile() const { return helpFile_; }
 
     // Event handlers.
     void FormCreate();
@@ -102,8 +103,28 @@ public:
     int ExitCode() const { return quietRunFailed_ ? 1 : 0; }
     bool StartUpDone() const { return startUpDone_; }
 
-    // Controls that the handlers work with, held by their pages; every
-    // control also has its name from the layout as its object name.
+    // The pages, each with its own controls; every control also has its
+    // name from the layout as its object name.
+    QTabWidget* Pages() const { return PageControl1; }
+    TTablePage* TablePage() const { return tablePage_; }
+    TSettingsPage* SettingsPage() const { return settingsPage_; }
+    TCostsPage* CostsPage() const { return costsPage_; }
+    std::array<TChart*, 4> Charts() const { return {Chart1, Chart2, Chart3, Chart4}; }
+    const TConnectionTable& Table() const;
+    const TChartPoints& Points() const { return points_; }
+
+    // A window with a stored place gets it before it is made (PlaceBeforeMapping).
+    void setVisible(bool visible) override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void dragEnterEvent(QDragEnterEvent* event) override;
+    void dropEvent(QDropEvent* event) override;
+
+private:
+    // Controls that the handlers work with, held by their pages.
     QTabWidget* PageControl1 = nullptr;
     QTreeView* ListView1 = nullptr;
     TChart* Chart1 = nullptr;
@@ -124,22 +145,16 @@ public:
     QPlainTextEdit* Memo1 = nullptr;
     QMenu* PopupMenu1 = nullptr;
     QMenu* PopupMenu2 = nullptr;
-    const TConnectionTable& Table() const;
-    const TChartPoints& Points() const { return points_; }
-    std::array<TChart*, 4> Charts() const { return {Chart1, Chart2, Chart3, Chart4}; }
-    TCostsPage* CostsPage() const { return costsPage_; }
 
-    // A window with a stored place gets it before it is made (PlaceBeforeMapping).
-    void setVisible(bool visible) override;
+    bool FQuiet = false;
+    bool FQuietTotal = false;
+    QString FIniFileName;
+    QString FCurrentLogFile;
+    QString FDefaultLogFile;
+    bool FFileFromCommandLine = false;
+    TOpenFileRequest OpenDialog1;
+    QString helpFile_ = "Kellvar.hlp";
 
-protected:
-    void showEvent(QShowEvent* event) override;
-    void closeEvent(QCloseEvent* event) override;
-    void keyPressEvent(QKeyEvent* event) override;
-    void dragEnterEvent(QDragEnterEvent* event) override;
-    void dropEvent(QDropEvent* event) override;
-
-private:
     // Layout.
     void BuildLayout();
     QWidget* BuildBottomPanel();

@@ -73,10 +73,11 @@ std::string ReportOutput(const std::string& log, const std::string& options = {}
 // Selects the table's rows, in this order.
 QItemSelectionModel* SelectRows(TModemLogDialog& w, std::initializer_list<int> rows)
 {
-    QItemSelectionModel* selection = w.ListView1->selectionModel();
+    QItemSelectionModel* selection = w.TablePage()->View()->selectionModel();
     selection->clearSelection();
     for (const int row : rows)
-        selection->select(w.ListView1->model()->index(row, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        selection->select(w.TablePage()->View()->model()->index(row, 0),
+                          QItemSelectionModel::Select | QItemSelectionModel::Rows);
     return selection;
 }
 
@@ -84,17 +85,17 @@ QItemSelectionModel* SelectRows(TModemLogDialog& w, std::initializer_list<int> r
 // hidden page may still show the data of an earlier run.
 TChart* Shown(TModemLogDialog& w, TChart* chart)
 {
-    for (int page = 0; page < w.PageControl1->count(); ++page)
-        if (w.PageControl1->widget(page)->isAncestorOf(chart))
-            w.PageControl1->setCurrentIndex(page);
+    for (int page = 0; page < w.Pages()->count(); ++page)
+        if (w.Pages()->widget(page)->isAncestorOf(chart))
+            w.Pages()->setCurrentIndex(page);
     return chart;
 }
 
 QStringList ShownColumn(TModemLogDialog& w, int column)
 {
     QStringList cells;
-    for (int row = 0; row < w.ListView1->model()->rowCount(); ++row)
-        cells << w.ListView1->model()->index(row, column).data().toString();
+    for (int row = 0; row < w.TablePage()->View()->model()->rowCount(); ++row)
+        cells << w.TablePage()->View()->model()->index(row, column).data().toString();
     return cells;
 }
 
@@ -138,7 +139,7 @@ private slots:
         TModemLogDialog& w = *t->Window;
         const TAnalysisStore core = CoreAnalysis(ExampleLog, QLocale::system().decimalPoint().toStdString());
         QCOMPARE(w.Table().Rows(), core.Table().Rows());
-        QCOMPARE(w.ListView1->model()->rowCount(), static_cast<int>(core.Table().RowCount()));
+        QCOMPARE(w.TablePage()->View()->model()->rowCount(), static_cast<int>(core.Table().RowCount()));
         QCOMPARE(w.Points().Count(), core.Points().Count());
         const TSummaryFigures& f = core.Figures();
         QCOMPARE(t->Text("TriedConnectsStaticText").toStdString(), f.TriedConnects);
@@ -155,12 +156,12 @@ private slots:
         QCOMPARE(t->Text("StartLastConnectionStaticText").toStdString(), core.LastConnection()->Start);
         QCOMPARE(t->Text("SendrateLastConnectionStaticText").toStdString(), core.LastConnection()->SendRate);
         // The last row is selected and current.
-        QCOMPARE(w.ListView1->currentIndex().row(), static_cast<int>(core.Table().RowCount()) - 1);
-        QCOMPARE(w.ListView1->selectionModel()->selectedRows().size(), 1);
+        QCOMPARE(w.TablePage()->View()->currentIndex().row(), static_cast<int>(core.Table().RowCount()) - 1);
+        QCOMPARE(w.TablePage()->View()->selectionModel()->selectedRows().size(), 1);
         // Source series hold every point; trends one per complete group of three.
-        QCOMPARE(w.Chart3->PointCount(0), core.Points().Count());
-        QCOMPARE(w.Chart3->PointCount(1), core.Points().Count() / 3);
-        QCOMPARE(w.Chart1->PointCount(3), core.Points().Count() / 3);
+        QCOMPARE(w.Charts()[2]->PointCount(0), core.Points().Count());
+        QCOMPARE(w.Charts()[2]->PointCount(1), core.Points().Count() / 3);
+        QCOMPARE(w.Charts()[0]->PointCount(3), core.Points().Count() / 3);
     }
 
     void copiedTableEqualsTheReport()
@@ -181,8 +182,8 @@ private slots:
         t->ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=1\nTariff1=" + units + "\n");
         t->Start({ExampleLog});
         TModemLogDialog& w = *t->Window;
-        QCOMPARE(w.ListView1->model()->columnCount(), CostsColumn + 1);
-        QCOMPARE(w.ListView1->model()->headerData(CostsColumn, Qt::Horizontal).toString(), QString("Costs"));
+        QCOMPARE(w.TablePage()->View()->model()->columnCount(), CostsColumn + 1);
+        QCOMPARE(w.TablePage()->View()->model()->headerData(CostsColumn, Qt::Horizontal).toString(), QString("Costs"));
         // The last connection: Thursday 6 January 2000, 22:41:18 for 3420.01 s,
         // fifteen night units of 240 s at 0.12 DM.
         const std::string separator = QLocale::system().decimalPoint().toStdString();
@@ -197,14 +198,14 @@ private slots:
         QCOMPARE(months.front(), QString("Month\tConnections\tOnline Time\tVolume\tCosts"));
         QCOMPARE(months[1].section('\t', 0, 1), "2000-01\t" + QString::number(w.Table().RowCount()));
         QCOMPARE(months[1].section('\t', 4), w.CostsPage()->Figure(0)->text());
-        w.PageControl1->setCurrentWidget(w.CostsPage());
+        w.Pages()->setCurrentWidget(w.CostsPage());
         QApplication::clipboard()->clear();
         w.alsBitmap1Click();
         QVERIFY(!QApplication::clipboard()->image().isNull());
 
         // Without the file the table is as it was.
         w.CostsPage()->SetFiles({});
-        QCOMPARE(w.ListView1->model()->columnCount(), static_cast<int>(TableColumnCount));
+        QCOMPARE(w.TablePage()->View()->model()->columnCount(), static_cast<int>(TableColumnCount));
         w.CopyData1Click();
         QCOMPARE(QApplication::clipboard()->text().toStdString(), ReportOutput(ExampleLog));
     }
@@ -218,7 +219,7 @@ private slots:
         t.Start({ExampleLog});
         QCOMPARE(t.Dialogs.Messages.size(), 1);
         QVERIFY(t.Dialogs.Messages.front().endsWith("bad.tariff:2: unknown weekday \"mondy\""));
-        QCOMPARE(t.Window->ListView1->model()->columnCount(), static_cast<int>(TableColumnCount));
+        QCOMPARE(t.Window->TablePage()->View()->model()->columnCount(), static_cast<int>(TableColumnCount));
         QCOMPARE(t.Window->CostsPage()->FileList()->count(), 1);
     }
 
@@ -269,8 +270,8 @@ private slots:
         TModemLogDialog& w = *t->Window;
         SelectRows(w, {5, 3});
         w.activateWindow();
-        w.ListView1->setFocus();
-        QTest::keyClick(w.ListView1, Qt::Key_C, Qt::ControlModifier);
+        w.TablePage()->View()->setFocus();
+        QTest::keyClick(w.TablePage()->View(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text().toStdString(),
                  RowText(w.Table().Rows()[3]) + RowText(w.Table().Rows()[5]));
     }
@@ -331,8 +332,8 @@ private slots:
                 return {r.DialDuration, 0};
             }
         };
-        QHeaderView* header = w.ListView1->header();
-        w.PageControl1->setCurrentIndex(1);
+        QHeaderView* header = w.TablePage()->View()->header();
+        w.Pages()->setCurrentIndex(1);
         w.resize(1600, 600);
         QApplication::processEvents();
         for (const bool ascending : {true, false}) {
@@ -356,8 +357,8 @@ private slots:
     {
         auto t = WindowOn(ExampleLog);
         TModemLogDialog& w = *t->Window;
-        QHeaderView* header = w.ListView1->header();
-        w.PageControl1->setCurrentIndex(1);
+        QHeaderView* header = w.TablePage()->View()->header();
+        w.Pages()->setCurrentIndex(1);
         QApplication::processEvents();
         const QPoint at(header->sectionViewportPosition(6) + 10, header->height() / 2);
         // Two quick clicks as X11 delivers them: the second one comes as a double click.
@@ -374,12 +375,13 @@ private slots:
     {
         auto t = WindowOn(ExampleLog);
         TModemLogDialog& w = *t->Window;
-        QAbstractItemModelTester tester(w.ListView1->model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        QAbstractItemModelTester tester(w.TablePage()->View()->model(),
+                                        QAbstractItemModelTester::FailureReportingMode::QtTest);
         w.ListView1ColumnClick(3);
         w.ListView1ColumnClick(3);
         w.AnalyseLogFile(QString::fromStdString(ExampleLog), true);
         w.AnalyseLogFile(QString::fromStdString(ExampleLog + ".missing"), true);
-        QCOMPARE(w.ListView1->model()->rowCount(), 0);
+        QCOMPARE(w.TablePage()->View()->model()->rowCount(), 0);
     }
 
     // Numbers stand right, so that their digits line up; the row number and
@@ -387,7 +389,7 @@ private slots:
     void numbersStandRight()
     {
         auto t = WindowOn(ExampleLog);
-        const QAbstractItemModel* model = t->Window->ListView1->model();
+        const QAbstractItemModel* model = t->Window->TablePage()->View()->model();
         const auto alignment = [model](int column) {
             const auto cell = model->index(0, column).data(Qt::TextAlignmentRole).value<Qt::Alignment>();
             const auto caption =
@@ -411,10 +413,10 @@ private slots:
         auto t = WindowOn(dir.Write("year.log", GenerateModemLog(options)));
         TModemLogDialog& w = *t->Window;
         QVERIFY(w.Table().RowCount() > 1000);
-        const QFontMetrics metrics(w.ListView1->font());
-        for (int column = 0; column < w.ListView1->model()->columnCount(); ++column) {
-            const int width = w.ListView1->columnWidth(column);
-            const QString caption = w.ListView1->model()->headerData(column, Qt::Horizontal).toString();
+        const QFontMetrics metrics(w.TablePage()->View()->font());
+        for (int column = 0; column < w.TablePage()->View()->model()->columnCount(); ++column) {
+            const int width = w.TablePage()->View()->columnWidth(column);
+            const QString caption = w.TablePage()->View()->model()->headerData(column, Qt::Horizontal).toString();
             QVERIFY2(metrics.horizontalAdvance(caption) + 16 <= width, qPrintable(caption));
             for (const QString& cell : ShownColumn(w, column))
                 QVERIFY2(metrics.horizontalAdvance(cell) < width, qPrintable(caption + ": " + cell));
@@ -435,15 +437,15 @@ private slots:
         t->Window->resize(500, 400);
         t->Start({dir.Write("log", log)});
         TModemLogDialog& w = *t->Window;
-        const int last = w.ListView1->model()->rowCount() - 1;
+        const int last = w.TablePage()->View()->model()->rowCount() - 1;
         QVERIFY(last > 50);
-        QTRY_VERIFY(w.ListView1->horizontalScrollBar()->isVisible());
-        const QModelIndex index = w.ListView1->model()->index(last, 0);
-        QVERIFY(w.ListView1->selectionModel()->isRowSelected(last, {}));
+        QTRY_VERIFY(w.TablePage()->View()->horizontalScrollBar()->isVisible());
+        const QModelIndex index = w.TablePage()->View()->model()->index(last, 0);
+        QVERIFY(w.TablePage()->View()->selectionModel()->isRowSelected(last, {}));
         const auto whollyInView = [&] {
-            const QRect shown = w.ListView1->visualRect(index);
-            return w.ListView1->viewport()->rect().contains(shown.topLeft())
-                   && shown.bottom() < w.ListView1->viewport()->height();
+            const QRect shown = w.TablePage()->View()->visualRect(index);
+            return w.TablePage()->View()->viewport()->rect().contains(shown.topLeft())
+                   && shown.bottom() < w.TablePage()->View()->viewport()->height();
         };
         QTRY_VERIFY2(whollyInView(), "the last row is wholly in view");
     }
@@ -487,22 +489,22 @@ private slots:
             QCOMPARE(points[1].x(), 4.0);
         }
         // mean of 10000, 11000 and 12000 bytes, on an axis in Kbyte
-        QCOMPARE(w.Chart4->Series(2)->points()[0].y(), 11'000.0 / 1024);
-        QVERIFY(w.Chart4->LeftAxis()->labelFormat().endsWith("fKbyte"));
+        QCOMPARE(w.Charts()[3]->Series(2)->points()[0].y(), 11'000.0 / 1024);
+        QVERIFY(w.Charts()[3]->LeftAxis()->labelFormat().endsWith("fKbyte"));
     }
 
     void valueMarksOnAndOff()
     {
         auto t = WindowOn(ExampleLog);
         TModemLogDialog& w = *t->Window;
-        w.PageControl1->setCurrentIndex(2);
+        w.Pages()->setCurrentIndex(2);
         QApplication::processEvents();
-        const QImage plain = w.Chart1->Picture();
+        const QImage plain = w.Charts()[0]->Picture();
         for (const bool on : {true, false}) {
-            w.ShowLabelsCheckBox->setChecked(on);
+            Control<QCheckBox>(w, "ShowLabelsCheckBox")->setChecked(on);
             for (TChart* chart : w.Charts())
                 QCOMPARE(chart->MarksVisible(), on);
-            QCOMPARE(w.Chart1->Picture() != plain, on);
+            QCOMPARE(w.Charts()[0]->Picture() != plain, on);
         }
     }
 
@@ -510,21 +512,21 @@ private slots:
     {
         auto t = WindowOn(ExampleLog);
         TModemLogDialog& w = *t->Window;
-        w.PageControl1->setCurrentIndex(2);
+        w.Pages()->setCurrentIndex(2);
         QApplication::processEvents();
         // 19 connections: points 0 to 18 in steps of 2, rates up to 4,430 byte/s in steps of 1,000.
-        QValueAxis* points = w.Chart1->BottomAxis();
+        QValueAxis* points = w.Charts()[0]->BottomAxis();
         QCOMPARE(points->tickType(), QValueAxis::TicksDynamic);
         QCOMPARE(points->tickInterval(), 2.0);
         QCOMPARE(points->max(), 18.0);
         QCOMPARE(points->labelFormat(), QString("%.0f"));
-        QCOMPARE(w.Chart1->LeftAxis()->tickInterval(), 1000.0);
-        QCOMPARE(w.Chart1->LeftAxis()->max(), 5000.0);
+        QCOMPARE(w.Charts()[0]->LeftAxis()->tickInterval(), 1000.0);
+        QCOMPARE(w.Charts()[0]->LeftAxis()->max(), 5000.0);
         // Zoomed onto a few points, the point axis still steps by whole numbers.
         points->setRange(5.09, 11.9);
         QCOMPARE(points->tickInterval(), 1.0);
         QCOMPARE(points->tickAnchor(), 0.0);
-        w.Chart1->Unzoom();
+        w.Charts()[0]->Unzoom();
         w.Unzoom1Click();
     }
 
@@ -547,9 +549,9 @@ private slots:
         auto t = WindowOn(ExampleLog);
         TModemLogDialog& w = *t->Window;
         w.resize(1000, 600);
-        w.PageControl1->setCurrentWidget(w.findChild<QWidget*>("TabSheet2"));
+        w.Pages()->setCurrentWidget(w.findChild<QWidget*>("TabSheet2"));
         QApplication::processEvents();
-        TChart* chart = w.Chart1;
+        TChart* chart = w.Charts()[0];
         const double fullMax = chart->BottomAxis()->max();
         QVERIFY(fullMax >= static_cast<double>(w.Points().Count() - 1));
         // First zoom in, then the drag under test.
@@ -575,14 +577,14 @@ private slots:
     {
         auto t = WindowOn(ExampleLog);
         TModemLogDialog& w = *t->Window;
-        w.PageControl1->setCurrentIndex(0);
-        emit w.PopupMenu1->aboutToShow();
-        for (QAction* action : w.PopupMenu1->actions())
+        w.Pages()->setCurrentIndex(0);
+        emit Control<QMenu>(w, "PopupMenu1")->aboutToShow();
+        for (QAction* action : Control<QMenu>(w, "PopupMenu1")->actions())
             QVERIFY2(action->isSeparator() || !action->isEnabled(), qPrintable(action->text()));
-        w.PageControl1->setCurrentWidget(w.findChild<QWidget*>("TabSheet2"));
-        emit w.PopupMenu1->aboutToShow();
-        QVERIFY(w.PopupMenu1->actions().constFirst()->isEnabled());
-        w.PageControl1->setCurrentIndex(0);
+        w.Pages()->setCurrentWidget(w.findChild<QWidget*>("TabSheet2"));
+        emit Control<QMenu>(w, "PopupMenu1")->aboutToShow();
+        QVERIFY(Control<QMenu>(w, "PopupMenu1")->actions().constFirst()->isEnabled());
+        w.Pages()->setCurrentIndex(0);
         QApplication::clipboard()->setText("kept");
         w.alsBitmap1Click();
         w.alsMeta1Click();
@@ -594,7 +596,7 @@ private slots:
     {
         auto t = WindowOn(ExampleLog);
         TModemLogDialog& w = *t->Window;
-        w.PageControl1->setCurrentWidget(w.findChild<QWidget*>("TabSheet7"));
+        w.Pages()->setCurrentWidget(w.findChild<QWidget*>("TabSheet7"));
         w.alsBitmap1Click();
         QVERIFY(QApplication::clipboard()->mimeData()->hasImage());
         QVERIFY(QApplication::clipboard()->mimeData()->data("image/png").startsWith("\x89PNG"));
@@ -616,7 +618,7 @@ private slots:
         QCOMPARE(t->Text("SumReadDataStaticText"), QString("0byte"));
         QCOMPARE(t->Text("SumConnectionTimeLabel"), QString("00:00:00.00"));
         QCOMPARE(t->Text("TriedConnectsLabel"), QString("0"));
-        QCOMPARE(w.Chart1->PointCount(0), size_t{0});
+        QCOMPARE(w.Charts()[0]->PointCount(0), size_t{0});
     }
 
     void oneConnectionIsDrawnAsAMarker()
@@ -626,13 +628,13 @@ private slots:
             WindowOn(dir.Write("one.log", EnglishSession("10:00:00.00", "10:00:25.50", "10:30:25.50", 1'000, 100)));
         TModemLogDialog& w = *t->Window;
         QCOMPARE(w.Table().RowCount(), size_t{1});
-        const auto lines = Shown(w, w.Chart1)->chart()->series();
+        const auto lines = Shown(w, w.Charts()[0])->chart()->series();
         QVERIFY(static_cast<QLineSeries*>(lines.constFirst())->pointsVisible());
         // In the middle of the plot, clear of the left wall.
-        QCOMPARE(w.Chart1->BottomAxis()->min(), -1.0);
-        QCOMPARE(w.Chart1->BottomAxis()->max(), 1.0);
+        QCOMPARE(w.Charts()[0]->BottomAxis()->min(), -1.0);
+        QCOMPARE(w.Charts()[0]->BottomAxis()->max(), 1.0);
         w.AnalyseLogFile(QString::fromStdString(ExampleLog), true);
-        QVERIFY(!static_cast<QLineSeries*>(w.Chart1->chart()->series().constFirst())->pointsVisible());
+        QVERIFY(!static_cast<QLineSeries*>(w.Charts()[0]->chart()->series().constFirst())->pointsVisible());
     }
 
     void tableStoppedAtItsLimitSaysSoAndANewRunEmptiesTheCounts()
@@ -646,7 +648,7 @@ private slots:
                  QString("The table ends after 32766 connections; the rest of the file was not analysed."));
         QLabel* status = t->Window->findChild<QLabel*>("TriedConnectsLabel");
         QString countDuringRun = "not seen";
-        QObject::connect(t->Window->ListView1->model(), &QAbstractItemModel::modelReset, status,
+        QObject::connect(t->Window->TablePage()->View()->model(), &QAbstractItemModel::modelReset, status,
                          [&] { countDuringRun = status->text(); });
         t->Window->AnalyseLogFile(QString::fromStdString(ExampleLog), true);
         QCOMPARE(countDuringRun, QString());
@@ -669,8 +671,8 @@ private slots:
         QApplication::sendEvent(t.Window.get(), &drop);
         QCOMPARE(drop.dropAction(), Qt::CopyAction);
         QVERIFY(t.Window->Table().RowCount() > 0);
-        QCOMPARE(t.Window->FCurrentLogFile, QString::fromStdString(ExampleLog));
-        QCOMPARE(t.Window->OpenDialog1.InitialDirectory, QString(KELLVAR_SOURCE_DIR "/examples/"));
+        QCOMPARE(t.Window->CurrentLogFile(), QString::fromStdString(ExampleLog));
+        QCOMPARE(t.Window->OpenRequest().InitialDirectory, QString(KELLVAR_SOURCE_DIR "/examples/"));
         QCOMPARE(t.Text("OvLogFileMaxSizeLabel"), QString());
     }
 
@@ -688,8 +690,8 @@ private slots:
         QFETCH(bool, german);
         const auto t = WindowOn(ExampleLog, german);
         QStringList unnamed;
-        for (int page = 0; page < t->Window->PageControl1->count(); ++page) {
-            t->Window->PageControl1->setCurrentIndex(page);
+        for (int page = 0; page < t->Window->Pages()->count(); ++page) {
+            t->Window->Pages()->setCurrentIndex(page);
             unnamed << UnnamedFocusable(QAccessible::queryAccessibleInterface(t->Window.get()));
         }
         unnamed.removeDuplicates();
@@ -700,15 +702,15 @@ private slots:
     {
         TempDir dir;
         const auto t = WindowOn(dir.Write("seven.log", SevenConnections()));
-        QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(t->Window->Chart3);
+        QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(t->Window->Charts()[2]);
         QCOMPARE(chart->role(), QAccessible::Chart);
         QCOMPARE(chart->childCount(), 0);
-        QCOMPARE(chart->text(QAccessible::Name), t->Window->Chart3->chart()->title());
+        QCOMPARE(chart->text(QAccessible::Name), t->Window->Charts()[2]->chart()->title());
         // Seven connections of 580 s; the trend has a point for each group of three.
         QCOMPARE(chart->text(QAccessible::Description),
                  QString("Connection: 7 points, last 580. Trend: 2 points, last 580. Points 0 to 6; Connection Period "
                          "in s 0 to 600."));
-        t->Window->Chart3->BottomAxis()->setRange(3, 5);
+        t->Window->Charts()[2]->BottomAxis()->setRange(3, 5);
         QCOMPARE(chart->text(QAccessible::Description).section(". ", 2),
                  QString("Points 3 to 5; Connection Period in s 0 to 600."));
     }
@@ -779,7 +781,7 @@ private slots:
         auto t = std::make_unique<TDialogUnderTest>();
         t->ProgramDir.Write("kellvar.INI", "[SETTINGS]\nUseLastSettings=1\nStoreAllTimeLog=1\n");
         t->Start({ExampleLog});
-        QVERIFY(t->Window->StoreAllTimeLogCheckBox->isChecked());
+        QVERIFY(t->Window->SettingsPage()->StoreAllTimeLogCheckBox->isChecked());
         const std::string history = ReadFile(t->AllTimeLog());
         QVERIFY(history.find("Dialing.\r\n") != std::string::npos);
         t->Window->AnalyseLogFile(QString::fromStdString(ExampleLog), true);

@@ -4,6 +4,8 @@
 #include "lang/language.h"
 #include "tests/support/tempdir.h"
 #include "ui/modemlogdialog.h"
+#include "ui/settingspage.h"
+#include "ui/tablepage.h"
 
 #include <QApplication>
 #include <QElapsedTimer>
@@ -64,8 +66,7 @@ struct TDialogUnderTest {
     // Shows the window and waits for its start-up sequence.
     void Start(std::vector<std::string> arguments = {}, bool quiet = false, bool quietTotal = false)
     {
-        Window->FQuiet = quiet;
-        Window->FQuietTotal = quietTotal;
+        Window->SetQuiet(quiet, quietTotal);
         Window->SetArguments(std::move(arguments));
         Window->show();
         QElapsedTimer waited;
@@ -74,6 +75,15 @@ struct TDialogUnderTest {
             QApplication::processEvents();
     }
 };
+
+// A control of the window found by the name the layout gives it.
+template <typename TControl> TControl* Control(const QWidget& window, const char* name)
+{
+    auto* control = window.findChild<TControl*>(name);
+    if (control == nullptr)
+        qFatal("no control %s", name);
+    return control;
+}
 
 inline const std::string ExampleLog = KELLVAR_SOURCE_DIR "/examples/ModemLog.txt";
 

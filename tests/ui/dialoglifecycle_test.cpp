@@ -66,40 +66,40 @@ private slots:
                                   "MeanConnectionTimeLabel", "AverageDialingTimeLabel"})
             QCOMPARE(t.Text(value), QString("0"));
         QStringList pages;
-        for (int i = 0; i < t.Window->PageControl1->count(); ++i)
-            pages << t.Window->PageControl1->widget(i)->objectName();
+        for (int i = 0; i < t.Window->Pages()->count(); ++i)
+            pages << t.Window->Pages()->widget(i)->objectName();
         // The Costs page stands after the program's own pages.
         QCOMPARE(pages, QStringList({"TabSheet0", "TabSheet1", "TabSheet2", "TabSheet7", "TabSheet4", "TabSheet3",
                                      "TabSheet6", "TabSheet5", "CostsPage"}));
-        QVERIFY(t.Window->HelpButton->toolTip().isEmpty());
-        QVERIFY(!t.Window->OpenButton->toolTip().isEmpty());
-        QVERIFY(!t.Window->Chart1->toolTip().isEmpty());
-        QVERIFY(!t.Window->SaveDirCheckBox->toolTip().isEmpty());
-        QCOMPARE(t.Window->ListView1->model()->columnCount(), 12);
+        QVERIFY(Control<QPushButton>(*t.Window, "HelpButton")->toolTip().isEmpty());
+        QVERIFY(!Control<QPushButton>(*t.Window, "OpenButton")->toolTip().isEmpty());
+        QVERIFY(!t.Window->Charts()[0]->toolTip().isEmpty());
+        QVERIFY(!t.Window->SettingsPage()->SaveDirCheckBox->toolTip().isEmpty());
+        QCOMPARE(t.Window->TablePage()->View()->model()->columnCount(), 12);
     }
 
     void noSettingsFile()
     {
         TDialogUnderTest t;
         t.Start();
-        QVERIFY(!t.Window->SavePosCheckBox->isChecked());
-        QVERIFY(!t.Window->SaveSettingsCheckBox->isChecked());
-        QVERIFY(!t.Window->SaveDirCheckBox->isChecked());
-        QVERIFY(!t.Window->ShowLabelsCheckBox->isChecked());
-        QVERIFY(!t.Window->StoreAllTimeLogCheckBox->isChecked());
-        QVERIFY(t.Window->DefaultLoadLogFileCheckBox->isChecked());
-        QCOMPARE(t.Window->PageControl1->currentIndex(), 0);
-        QCOMPARE(t.Window->DefaultTabComboBox->currentIndex(), -1);
-        QCOMPARE(t.Window->OpenDialog1.FilterIndex, 1);
+        QVERIFY(!t.Window->SettingsPage()->SavePosCheckBox->isChecked());
+        QVERIFY(!t.Window->SettingsPage()->SaveSettingsCheckBox->isChecked());
+        QVERIFY(!t.Window->SettingsPage()->SaveDirCheckBox->isChecked());
+        QVERIFY(!Control<QCheckBox>(*t.Window, "ShowLabelsCheckBox")->isChecked());
+        QVERIFY(!t.Window->SettingsPage()->StoreAllTimeLogCheckBox->isChecked());
+        QVERIFY(t.Window->SettingsPage()->DefaultLoadLogFileCheckBox->isChecked());
+        QCOMPARE(t.Window->Pages()->currentIndex(), 0);
+        QCOMPARE(t.Window->SettingsPage()->DefaultTabComboBox->currentIndex(), -1);
+        QCOMPARE(t.Window->OpenRequest().FilterIndex, 1);
         QVERIFY2(!platform::FileExists(t.IniFile()), "no file is created at show");
         // The default log is the home directory's ModemLog.txt, which is missing here.
         const QString defaultLog = QString::fromStdString(t.ProgramDir.File("ModemLog.txt"));
         QCOMPARE(t.Dialogs.Messages, QStringList({"Could not open file \"" + defaultLog + "\".!"}));
         QCOMPARE(t.Dialogs.MessageSeverities, QList<TMessageSeverity>({TMessageSeverity::Error}));
         QCOMPARE(t.Text("OvLogFileMaxSizeLabel"), QString("(max. 255KB)"));
-        QCOMPARE(t.Window->FCurrentLogFile, defaultLog);
+        QCOMPARE(t.Window->CurrentLogFile(), defaultLog);
         t.Window->DefineDefaultBitBtnClick();
-        QCOMPARE(t.Window->FDefaultLogFile, defaultLog);
+        QCOMPARE(t.Window->DefaultLogFile(), defaultLog);
         t.Window->close();
         const std::string ini = ReadFile(t.IniFile());
         for (const char* key : {"Width=", "Height=", "Top=", "Left=", "ShowValueLabels=0", "UseLastSettings=0",
@@ -135,18 +135,20 @@ private slots:
         t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n" + ini.toStdString() + "\n");
         t.Start();
         QFETCH(bool, labels);
-        QCOMPARE(t.Window->ShowLabelsCheckBox->isChecked(), labels);
-        QCOMPARE(t.Window->Chart1->MarksVisible(), t.Window->ShowLabelsCheckBox->isChecked());
+        QCOMPARE(Control<QCheckBox>(*t.Window, "ShowLabelsCheckBox")->isChecked(), labels);
+        QCOMPARE(t.Window->Charts()[0]->MarksVisible(),
+                 Control<QCheckBox>(*t.Window, "ShowLabelsCheckBox")->isChecked());
         QFETCH(int, filter);
-        QCOMPARE(t.Window->OpenDialog1.FilterIndex, filter);
+        QCOMPARE(t.Window->OpenRequest().FilterIndex, filter);
         QFETCH(int, page);
-        QCOMPARE(t.Window->PageControl1->currentIndex(), page);
+        QCOMPARE(t.Window->Pages()->currentIndex(), page);
         QFETCH(int, combo);
-        QCOMPARE(t.Window->DefaultTabComboBox->currentIndex(), combo);
-        QVERIFY2(!t.Window->ListView1->hasFocus(), "choosing the start page is no page change");
+        QCOMPARE(t.Window->SettingsPage()->DefaultTabComboBox->currentIndex(), combo);
+        QVERIFY2(!t.Window->TablePage()->View()->hasFocus(), "choosing the start page is no page change");
         t.Window->close();
         QVERIFY(ReadFile(t.IniFile())
-                    .find("ShowValueLabels=" + std::string(t.Window->ShowLabelsCheckBox->isChecked() ? "1" : "0"))
+                    .find("ShowValueLabels="
+                          + std::string(Control<QCheckBox>(*t.Window, "ShowLabelsCheckBox")->isChecked() ? "1" : "0"))
                 != std::string::npos);
     }
 
@@ -170,7 +172,7 @@ private slots:
         t.Window->layout()->setSizeConstraint(QLayout::SetNoConstraint);
         t.Window->setMinimumSize(1, 1);
         t.Start();
-        QVERIFY(t.Window->SavePosCheckBox->isChecked());
+        QVERIFY(t.Window->SettingsPage()->SavePosCheckBox->isChecked());
         QFETCH(QRect, frame);
         QCOMPARE(t.Window->frameGeometry(), frame);
     }
@@ -180,8 +182,8 @@ private slots:
         TDialogUnderTest t;
         t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nUseLastWindowPosition=yes\nLoadDefaultLogFile=yes\nWidth=500\n");
         t.Start();
-        QVERIFY(!t.Window->SavePosCheckBox->isChecked());
-        QVERIFY(t.Window->DefaultLoadLogFileCheckBox->isChecked());
+        QVERIFY(!t.Window->SettingsPage()->SavePosCheckBox->isChecked());
+        QVERIFY(t.Window->SettingsPage()->DefaultLoadLogFileCheckBox->isChecked());
     }
 
     void quietRuns_data()
@@ -252,7 +254,6 @@ private slots:
         TDialogUnderTest t;
         t.Start({argument.toStdString()});
         QVERIFY(t.Window->isVisible());
-        QVERIFY(!t.Window->FQuiet);
         const QString file = analysed.isEmpty() ? QString::fromStdString(t.ProgramDir.File("ModemLog.txt")) : analysed;
         QCOMPARE(t.Dialogs.Messages, QStringList({"Could not open file \"" + file + "\".!"}));
         t.Window->close();
@@ -296,22 +297,22 @@ private slots:
         t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
         t.Start();
         t.Dialogs.Answer = TOpenFileAnswer{QString::fromStdString(ExampleLog), 3};
-        t.Window->OpenButton->click();
+        Control<QPushButton>(*t.Window, "OpenButton")->click();
         QCOMPARE(t.Dialogs.OpenCalls, 1);
         QVERIFY(!t.Dialogs.OpenButtonEnabledDuringDialog);
-        QVERIFY(t.Window->OpenButton->isEnabled());
+        QVERIFY(Control<QPushButton>(*t.Window, "OpenButton")->isEnabled());
         QCOMPARE(t.Dialogs.LastRequest.Title, QString("Load Modem Log File"));
         QCOMPARE(t.Dialogs.LastRequest.Filters.size(), 4);
         QCOMPARE(t.Window->Table().RowCount(), ExampleRows);
-        QCOMPARE(t.Window->FCurrentLogFile, QString::fromStdString(ExampleLog));
-        QCOMPARE(t.Window->OpenDialog1.InitialDirectory, QString(KELLVAR_SOURCE_DIR "/examples/"));
-        QCOMPARE(t.Window->OpenDialog1.FilterIndex, 3);
+        QCOMPARE(t.Window->CurrentLogFile(), QString::fromStdString(ExampleLog));
+        QCOMPARE(t.Window->OpenRequest().InitialDirectory, QString(KELLVAR_SOURCE_DIR "/examples/"));
+        QCOMPARE(t.Window->OpenRequest().FilterIndex, 3);
 
         t.Dialogs.Answer.reset();
-        t.Window->OpenButton->click();
+        Control<QPushButton>(*t.Window, "OpenButton")->click();
         // cancelling changes nothing
         QCOMPARE(t.Window->Table().RowCount(), ExampleRows);
-        QVERIFY(t.Window->OpenButton->isEnabled());
+        QVERIFY(Control<QPushButton>(*t.Window, "OpenButton")->isEnabled());
         t.Window->close();
         QVERIFY(ReadFile(t.IniFile()).find("InitialDirectory=" KELLVAR_SOURCE_DIR "/examples/") != std::string::npos);
     }
@@ -322,8 +323,8 @@ private slots:
         t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
         t.Start();
         t.Window->activateWindow();
-        t.Window->PageControl1->setCurrentIndex(1);
-        QVERIFY(t.Window->focusWidget() == t.Window->ListView1);
+        t.Window->Pages()->setCurrentIndex(1);
+        QVERIFY(t.Window->focusWidget() == t.Window->TablePage()->View());
         t.Window->close();
     }
 
@@ -332,12 +333,12 @@ private slots:
         TDialogUnderTest t(true);
         t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
         t.Start();
-        t.Window->HelpButton->click();
-        t.Window->PageControl1->setCurrentIndex(1);
-        t.Window->ListView1->setFocus();
-        QTest::keyClick(t.Window->ListView1, Qt::Key_F1);
-        t.Window->OpenButton->setFocus();
-        QTest::keyClick(t.Window->OpenButton, Qt::Key_F1);
+        Control<QPushButton>(*t.Window, "HelpButton")->click();
+        t.Window->Pages()->setCurrentIndex(1);
+        t.Window->TablePage()->View()->setFocus();
+        QTest::keyClick(t.Window->TablePage()->View(), Qt::Key_F1);
+        Control<QPushButton>(*t.Window, "OpenButton")->setFocus();
+        QTest::keyClick(Control<QPushButton>(*t.Window, "OpenButton"), Qt::Key_F1);
         QCOMPARE(t.Dialogs.HelpShown,
                  (QList<QPair<QString, int>>{{"kellvar.hlp", 0}, {"kellvar.hlp", 1101}, {"kellvar.hlp", 1}}));
         t.Window->close();
@@ -366,15 +367,15 @@ private slots:
         TDialogUnderTest t;
         t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
         t.Start();
-        t.Window->OpenButton->setFocus();
+        Control<QPushButton>(*t.Window, "OpenButton")->setFocus();
         QTest::keyClick(t.Window.get(), Qt::Key_Return);
         QCOMPARE(t.Dialogs.OpenCalls, 1);
-        t.Window->HelpButton->setFocus();
+        Control<QPushButton>(*t.Window, "HelpButton")->setFocus();
         QTest::keyClick(t.Window.get(), Qt::Key_Enter);
         QCOMPARE(t.Dialogs.HelpShown.size(), 1);
         QVERIFY(t.Window->isVisible());
-        t.Window->PageControl1->setCurrentIndex(1);
-        t.Window->ListView1->setFocus();
+        t.Window->Pages()->setCurrentIndex(1);
+        t.Window->TablePage()->View()->setFocus();
         QTest::keyClick(t.Window.get(), Qt::Key_Return);
         QVERIFY2(!t.Window->isVisible(), "Enter elsewhere presses Close");
     }
@@ -407,14 +408,16 @@ private slots:
             }
             return visited;
         };
-        const QList<QWidget*> bottom = visit(t.Window->OpenButton, 3);
-        QCOMPARE(bottom, (QList<QWidget*>{t.Window->OpenButton, t.Window->CloseButton, t.Window->HelpButton,
-                                          t.Window->ShowLabelsCheckBox}));
+        const QList<QWidget*> bottom = visit(Control<QPushButton>(*t.Window, "OpenButton"), 3);
+        QCOMPARE(bottom, (QList<QWidget*>{Control<QPushButton>(*t.Window, "OpenButton"),
+                                          Control<QPushButton>(*t.Window, "CloseButton"),
+                                          Control<QPushButton>(*t.Window, "HelpButton"),
+                                          Control<QCheckBox>(*t.Window, "ShowLabelsCheckBox")}));
         for (int i = 1; i < bottom.size(); ++i)
             QVERIFY(place(bottom[i]).x() > place(bottom[i - 1]).x());
-        t.Window->PageControl1->setCurrentIndex(6);
-        const QList<QWidget*> options = visit(t.Window->SavePosCheckBox, 6);
-        QCOMPARE(options.last(), static_cast<QWidget*>(t.Window->DefineDefaultBitBtn));
+        t.Window->Pages()->setCurrentIndex(6);
+        const QList<QWidget*> options = visit(t.Window->SettingsPage()->SavePosCheckBox, 6);
+        QCOMPARE(options.last(), static_cast<QWidget*>(t.Window->SettingsPage()->DefineDefaultBitBtn));
         for (int i = 1; i < options.size(); ++i)
             QVERIFY2(place(options[i]).y() > place(options[i - 1]).y(), qPrintable(options[i]->objectName()));
         t.Window->close();
@@ -429,9 +432,9 @@ private slots:
         t.Start();
         QApplication::setActiveWindow(t.Window.get());
         TFocusStyle style;
-        for (QAbstractScrollArea* stop :
-             std::initializer_list<QAbstractScrollArea*>{t.Window->ListView1, t.Window->Memo1, t.Window->Chart1}) {
-            t.Window->PageControl1->setCurrentWidget(stop->parentWidget());
+        for (QAbstractScrollArea* stop : std::initializer_list<QAbstractScrollArea*>{
+                 t.Window->TablePage()->View(), Control<QPlainTextEdit>(*t.Window, "Memo1"), t.Window->Charts()[0]}) {
+            t.Window->Pages()->setCurrentWidget(stop->parentWidget());
             stop->setStyle(&style);
             const QColor highlight = stop->palette().color(QPalette::Highlight);
             const auto edge = [&] { return stop->grab().toImage().pixelColor(0, stop->height() / 2); };
@@ -463,7 +466,8 @@ private slots:
         QVERIFY(window->verticalScrollBar()->maximum() > 0);
         const QSize whole = window->widget()->size();
         QVERIFY(whole.width() > 500 && whole.height() > 300);
-        for (QWidget* part : std::initializer_list<QWidget*>{t.Window->ShowLabelsCheckBox, t.Window->HelpButton})
+        for (QWidget* part : std::initializer_list<QWidget*>{Control<QCheckBox>(*t.Window, "ShowLabelsCheckBox"),
+                                                             Control<QPushButton>(*t.Window, "HelpButton")})
             QVERIFY2(part->width() >= part->sizeHint().width(), qPrintable(part->objectName()));
         QCOMPARE(t.Window->findChild<QScrollArea*>("TabSheet0")->focusPolicy(), Qt::NoFocus);
         t.Window->close();
@@ -490,7 +494,7 @@ private slots:
             QString shown;
             switch (row.Property) {
             case TTextProperty::ColumnCaption:
-                shown = w.ListView1->model()->headerData(control.toInt(), Qt::Horizontal).toString();
+                shown = w.TablePage()->View()->model()->headerData(control.toInt(), Qt::Horizontal).toString();
                 break;
             case TTextProperty::ChartTitle:
                 shown = w.findChild<TChart*>(control)->chart()->title();
@@ -513,9 +517,9 @@ private slots:
                 if (control == "ModemLogDialog")
                     shown = w.windowTitle();
                 else if (control == "OpenDialog1")
-                    shown = w.OpenDialog1.Title;
+                    shown = w.OpenRequest().Title;
                 else if (control.startsWith("TabSheet"))
-                    shown = w.PageControl1->tabText(w.PageControl1->indexOf(w.findChild<QWidget*>(control)));
+                    shown = w.Pages()->tabText(w.Pages()->indexOf(w.findChild<QWidget*>(control)));
                 else if (control == "OvTitlePanel")
                     shown = w.findChild<QLabel*>("OvTitlePanel")->text().section(" v", 0, 0);
                 else if (auto* label = w.findChild<QLabel*>(control))
@@ -528,12 +532,13 @@ private slots:
             }
             QVERIFY2(shown == expected, qPrintable(control + ": " + shown + " != " + expected));
         }
-        QCOMPARE(w.ListView1->model()->headerData(11, Qt::Horizontal).toString(), QString("OvrErr"));
+        QCOMPARE(w.TablePage()->View()->model()->headerData(11, Qt::Horizontal).toString(), QString("OvrErr"));
         QCOMPARE(w.findChild<QLabel*>("OvTitlePanel")->text(), QString("Kellvar v1.5.5"));
-        QCOMPARE(w.HelpFile, german ? QString("kellvar.hlp") : QString("kellva_e.hlp"));
-        QCOMPARE(w.DefaultTabComboBox->count(), 6);
-        QCOMPARE(w.DefaultTabComboBox->itemText(5), german ? QString("Anwahldauern") : QString("Dialing Times"));
-        QVERIFY(w.Memo1->toPlainText().startsWith("Kellvar v1.55\n"));
+        QCOMPARE(w.HelpFile(), german ? QString("kellvar.hlp") : QString("kellva_e.hlp"));
+        QCOMPARE(w.SettingsPage()->DefaultTabComboBox->count(), 6);
+        QCOMPARE(w.SettingsPage()->DefaultTabComboBox->itemText(5),
+                 german ? QString("Anwahldauern") : QString("Dialing Times"));
+        QVERIFY(Control<QPlainTextEdit>(w, "Memo1")->toPlainText().startsWith("Kellvar v1.55\n"));
         QCOMPARE(w.findChild<QGroupBox*>("GroupBox1")->title(), QString("Voreinstellungen"));
         w.close();
     }
