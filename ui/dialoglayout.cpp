@@ -171,10 +171,13 @@ void TModemLogDialog::BuildLayout()
     setTabOrder(HelpButton, ShowLabelsCheckBox);
 
     // Each figure's status label, by its place in FigureSlots().
-    statusLabels_.assign(FigureSlots().size(), nullptr);
+    std::vector<QLabel*> statusLabels(FigureSlots().size(), nullptr);
     for (TStatusPanel* panel : StatusPanels())
         for (size_t i = 0; i < panel->Figures().size(); ++i)
-            statusLabels_[panel->Figures()[i].Slot] = panel->Values()[i];
+            statusLabels[panel->Figures()[i].Slot] = panel->Values()[i];
+    receiver_ =
+        std::make_unique<TWindowReceiver>(TRunViews{this, &dialogs_, overview_, tablePage_, Charts(), costsPage_,
+                                                    std::move(statusLabels), progress_, bottomPanel_, OpenButton});
 
     // The layout's client area, scaled to the font.
     const TLayoutScale px(font());

@@ -4,11 +4,11 @@
 #include "chart.h"
 #include "textbindings.h"
 
-#include "core/analysisreceiver.h"
 #include "core/chartpoints.h"
 #include "core/connectiontable.h"
 #include "ui/rules/windowsettings.h"
 #include "ui/userdialogs.h"
+#include "ui/windowreceiver.h"
 
 #include <QDialog>
 #include <QElapsedTimer>
@@ -17,6 +17,7 @@
 #include <QString>
 
 #include <array>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -46,7 +47,7 @@ class TWindowPlacement;
 // texts and copy commands; the window keeps the start-up, its bounds, the
 // quiet runs and what an analysis run hands over. Handlers carry the names
 // the program has always used; the work lives in the core and in ui/rules.
-class TModemLogDialog : public QDialog, private TAnalysisReceiver {
+class TModemLogDialog : public QDialog {
     Q_OBJECT
 
 public:
@@ -93,12 +94,12 @@ public:
     bool AnalyseLogFile(const QString& path, bool NoSizeWarning);
     // The connections the table and the charts take by their connect date
     // (kellvar-report's --since and --until for its charts); all by default.
-    void KeepConnectDates(TConnectDateRange range) { keptDates_ = range; }
+    void KeepConnectDates(TConnectDateRange range) { receiver_->KeepConnectDates(range); }
     // A run that takes longer than this shows how far it has read.
-    void ShowProgressAfter(qint64 milliseconds) { progressDelay_ = milliseconds; }
+    void ShowProgressAfter(qint64 milliseconds) { receiver_->ShowProgressAfter(milliseconds); }
     QProgressBar* Progress() const { return progress_; }
     // The last run's table stopped at its row limit.
-    bool StoppedAtRowLimit() const { return stoppedAtRowLimit_; }
+    bool StoppedAtRowLimit() const { return receiver_->StoppedAtRowLimit(); }
     // The program's exit status: 1 when a quiet run's analysis failed.
     int ExitCode() const { return quietRunFailed_ ? 1 : 0; }
     bool StartUpDone() const { return startUpDone_; }
@@ -111,7 +112,7 @@ public:
     TCostsPage* CostsPage() const { return costsPage_; }
     std::array<TChart*, 4> Charts() const { return {Chart1, Chart2, Chart3, Chart4}; }
     const TConnectionTable& Table() const;
-    const TChartPoints& Points() const { return points_; }
+    const TChartPoints& Points() const { return receiver_->Points(); }
 
     // A window with a stored place gets it before it is made (PlaceBeforeMapping).
     void setVisible(bool visible) override;
@@ -184,19 +185,6 @@ private:
     // The chart of the page shown (a chart page's or the Costs page's), or null.
     TChart* ActiveChart() const;
 
-    // TAnalysisReceiver: what a run hands to the window.
-    void ClearTable() override;
-    void AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber) override;
-    void AppendCellToLastRow(const std::string& text) override;
-    void ClearCharts() override;
-    void AddChartPoints(const TConnectionRecord& record) override;
-    void ClearLogFileMaxSizeNote() override;
-    void ShowMessage(const std::string& text, TMessageSeverity severity) override;
-    void ProcessPendingEvents() override;
-    void ShowProgress(int64_t bytesRead, int64_t fileSize) override;
-    void ShowSummary(const TAnalysisCounters& counters) override;
-    void HandChartPointsOver(TChart::TTrends trends);
-
     TUserDialogs& dialogs_;
     std::vector<std::string> arguments_;
     QString programPath_;
@@ -210,16 +198,8 @@ private:
     // The log the table shows, analysed anew when the tariffs change.
     QString shownLog_;
     TFixedPlacement* bottomPanel_ = nullptr;
-    // Each figure's label on a status panel (null for none), in FigureSlots() order.
-    std::vector<QLabel*> statusLabels_;
-    TChartPoints points_;
-    TConnectDateRange keptDates_;
-    bool lastRowKept_ = true;
-    bool stoppedAtRowLimit_ = false;
-    QElapsedTimer sinceShown_;
-    QElapsedTimer sinceStart_;
-    qint64 progressDelay_ = 500;
     QProgressBar* progress_ = nullptr;
+    std::unique_ptr<TWindowReceiver> receiver_;
     QScrollArea* windowScroll_ = nullptr;
     bool shown_ = false;
     bool startUpDone_ = false;

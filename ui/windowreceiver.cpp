@@ -1,0 +1,153 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "windowreceiver.h"
+
+#include "costspage.h"
+#include "layouthelpers.h"
+#include "overviewpage.h"
+#include "tablepage.h"
+
+#include "core/calendar.h"
+#include "core/summaryfigures.h"
+#include "lang/language.h"
+#include "lang/messages.h"
+#include "platform/localdate.h"
+#include "ui/rules/summarylines.h"
+
+#include <QCoreApplication>
+#include <QLabel>
+#include <QProgressBar>
+
+#include <algorithm>
+#include <optional>
+
+namespace kellvar {
+
+namespace {
+
+// While a long run pumps events, the table and the charts are brought up to
+// date at most this often; drawing them at every pump would cost more than the run.
+constexpr qint64 RefreshMilliseconds = 250;
+
+}  // namespace
+
+void TWindowReceiver::StartRun(bool quiet, bool quietTotal)
+{
+    quiet_ = quiet;
+    quietTotal_ = quietTotal;
+    sinceShown_.start();
+    sinceStart_.start();
+}
+
+void TWindowReceiver::ClearTable()
+{
+    // The counts of the file shown before go with its rows.
+    for (QLabel* status : views_.StatusLabels)
+        if (status != nullptr)
+            status->clear();
+    views_.Overview->ShowRowLimitNote({});
+    views_.Table->Clear();
+    const platform::TLocalDate today = platform::LocalDate();
+    views_.Costs->Clear(DayNumber(today.Year, today.Month, today.Day));
+}
+
+void TWindowReceiver::AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber)
+{
+    lastRowKept_ = keptDates_.Holds(record);
+    if (!lastRowKept_)
+        return;
+    views_.Table->Table().AddConnectionRow(record, rowNumber);
+    views_.Costs->Add(record);
+}
+
+void TWindowReceiver::AppendCellToLastRow(const std::string& text)
+{
+    if (lastRowKept_)
+        views_.Table->Table().AppendCellToLastRow(text);
+}
+
+void TWindowReceiver::ClearCharts()
+{
+    points_.Clear();
+    for (TChart* chart : views_.Charts)
+        chart->ClearSeries();
+}
+
+void TWindowReceiver::AddChartPoints(const TConnectionRecord& record)
+{
+    if (keptDates_.Holds(record))
+        points_.Add(record);
+}
+
+void TWindowReceiver::ClearLogFileMaxSizeNote()
+{
+    views_.Overview->LogFileMaxSizeNote()->clear();
+}
+
+void TWindowReceiver::ShowMessage(const std::string& text, TMessageSeverity severity)
+{
+    views_.Dialogs->ShowMessage(views_.Window, QString::fromUtf8(text.c_str()), severity);
+}
+
+void TWindowReceiver::ProcessPendingEvents()
+{
+    if (sinceShown_.elapsed() >= RefreshMilliseconds) {
+        views_.Table->Sync();
+        HandChartPointsOver(TChart::TTrends::AsTheyAre);
+        sinceShown_.restart();
+    }
+    QCoreApplication::processEvents();
+}
+
+void TWindowReceiver::ShowProgress(int64_t bytesRead, int64_t fileSize)
+{
+    if (fileSize <= 0 || sinceStart_.elapsed() < progressDelay_)
+        return;
+    // At the right end of the bottom row, where nothing else stands.
+    QProgressBar* progress = views_.Progress;
+    const TLayoutScale px(views_.Window->font());
+    const QRect open = views_.OpenButton->geometry();
+    const int width = px(160);
+    progress->setGeometry(views_.BottomRow->width() - width - px(9), open.y(), width, open.height());
+    progress->setAccessibleName(UiText(ReadingProgressName(IsGerman)));
+    progress->setValue(static_cast<int>(std::min<int64_t>(1000, bytesRead * 1000 / fileSize)));
+    progress->show();
+}
+
+void TWindowReceiver::HandChartPointsOver(TChart::TTrends trends)
+{
+    // Trend lines are made by the chart from their sources.
+    for (size_t chart = 0; chart < views_.Charts.size(); ++chart) {
+        std::vector<const std::vector<double>*> values;
+        for (const TLineSpec& line : WindowCharts()[chart].Lines)
+            values.push_back(line.TrendOf < 0 ? &points_.Values(line.Source) : nullptr);
+        views_.Charts[chart]->SetSourceValues(values, trends);
+    }
+}
+
+void TWindowReceiver::ShowSummary(const TAnalysisCounters& counters)
+{
+    stoppedAtRowLimit_ = counters.StoppedAtRowLimit;
+    views_.Progress->hide();
+    // Nobody sees a quiet run's table end early; its log of standard error does.
+    if (counters.StoppedAtRowLimit && quiet_ && !quietTotal_)
+        views_.Dialogs->ShowNote(views_.Window,
+                                 QString::fromStdString(RowLimitMessage(counters.RowNumber - 1, IsGerman)));
+    views_.Table->Sync();
+    const TConnectionTable& table = views_.Table->Table();
+    std::optional<TLastConnection> last;
+    if (table.RowCount() > 0)
+        last = LastConnectionTexts(table.Rows().back());
+    HandChartPointsOver(TChart::TTrends::Recalculated);
+
+    const TSummaryFigures figures = SummaryFigureTexts(counters, points_, table.DecimalSeparator());
+    views_.Overview->ShowFigures(figures, last);
+    if (counters.StoppedAtRowLimit)
+        views_.Overview->ShowRowLimitNote(QString::fromStdString(RowLimitMessage(counters.RowNumber - 1, IsGerman)));
+    for (size_t i = 0; i < views_.StatusLabels.size(); ++i)
+        if (const auto value = FigureSlots()[i].Value(figures, last); value && views_.StatusLabels[i] != nullptr)
+            views_.StatusLabels[i]->setText(QString::fromUtf8(value->c_str()));
+    views_.Table->ShowLastRow();
+    views_.Costs->Show();
+}
+
+}  // namespace kellvar
