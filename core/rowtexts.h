@@ -42,27 +42,29 @@ enum class TCellKind {
 };
 
 // Each column once, in the table's order: what its texts are, its width in
-// the layout's pixels (the costs column has none; its texts decide), and
-// whether they stand right, as numbers do (the row number stands left).
+// the layout's pixels (the costs column has none; its texts decide), whether
+// they stand right, as numbers do (the row number stands left), and the name
+// of its value in CSV and JSON.
 struct TColumnSpec {
     TCellKind Kind;
     int LayoutWidth;
     bool RightAligned;
+    const char* Field;
 };
 inline constexpr std::array<TColumnSpec, TableColumnCount + 1> TableColumns = {{
-    {TCellKind::Count, 30, false},     // #
-    {TCellKind::Stamp, 144, false},    // Connect
-    {TCellKind::Stamp, 144, false},    // Hangup
-    {TCellKind::Seconds, 83, true},    // Connection
-    {TCellKind::Prefixed, 86, true},   // Read Rate
-    {TCellKind::Prefixed, 80, true},   // Write Rate
-    {TCellKind::Prefixed, 100, true},  // Received
-    {TCellKind::Prefixed, 90, true},   // Sent
-    {TCellKind::Bitrate, 75, true},    // Connect (speed)
-    {TCellKind::Stamp, 144, false},    // Dial Command
-    {TCellKind::Seconds, 57, true},    // Dialing
-    {TCellKind::Count, 52, true},      // OvrErr
-    {TCellKind::Money, 0, true},       // Costs
+    {TCellKind::Count, 30, false, "number"},             // #
+    {TCellKind::Stamp, 144, false, "connect"},           // Connect
+    {TCellKind::Stamp, 144, false, "hangup"},            // Hangup
+    {TCellKind::Seconds, 83, true, "duration_s"},        // Connection
+    {TCellKind::Prefixed, 86, true, "read_rate"},        // Read Rate
+    {TCellKind::Prefixed, 80, true, "write_rate"},       // Write Rate
+    {TCellKind::Prefixed, 100, true, "received_bytes"},  // Received
+    {TCellKind::Prefixed, 90, true, "sent_bytes"},       // Sent
+    {TCellKind::Bitrate, 75, true, "speed_bps"},         // Connect (speed)
+    {TCellKind::Stamp, 144, false, "dial"},              // Dial Command
+    {TCellKind::Seconds, 57, true, "dial_s"},            // Dialing
+    {TCellKind::Count, 52, true, "overrun_errors"},      // OvrErr
+    {TCellKind::Money, 0, true, "cost"},                 // Costs
 }};
 
 // The cells of one emitted record: 11, or 12 when an overrun count is known.

@@ -3,9 +3,11 @@
 
 #include "machinetext.h"
 
+#include "core/rowtexts.h"
 #include "core/summaryfigures.h"
 
 #include <algorithm>
+#include <array>
 #include <string_view>
 #include <utility>
 
@@ -29,37 +31,64 @@ TField HangUpStamp(const char* name, const TConnectionRecord& r)
     return Stamp(name, r.HangUpDate, r.HangUpDateParts, r.HangUpTime);
 }
 
-// Hands every field of a connection to the writer, in the order of the
-// columns: Integer, Hundredths, Stamp or None (the log gave no value).
-template <typename TWriter> void WriteConnectionFields(const TNumberedConnection& c, TWriter& w)
+// CSV and JSON give a connection's values in an order of their own: the
+// stamps first, then durations, rates, bytes, speed and overruns.
+constexpr std::array<TTableColumn, TableColumnCount> FieldOrder = {
+    NumberColumn,   ConnectStampColumn, HangUpStampColumn, DialStampColumn, ConnectionColumn, DialingColumn,
+    ReadRateColumn, WriteRateColumn,    ReceivedColumn,    SentColumn,      SpeedColumn,      OverrunColumn};
+
+// Hands a column's value of a connection to the writer, under the column's
+// field name: Integer, Hundredths, Stamp or None (the log gave no value).
+template <typename TWriter> void WriteColumnField(TTableColumn column, const TNumberedConnection& c, TWriter& w)
 {
     const TConnectionRecord& r = c.Record;
-    w.Integer("number", c.Number);
-    w.Stamp("connect", r.ConnectDate, r.ConnectDateParts, r.ConnectTime);
-    w.Stamp("hangup", r.HangUpDate, r.HangUpDateParts, r.HangUpTime);
-    w.Stamp("dial", r.DialDate, r.DialDateParts, r.DialTime);
-    w.Hundredths("duration_s", r.ConnectionDuration);
-    w.Hundredths("dial_s", r.DialDuration);
-    w.Hundredths("read_rate", r.ReadRate);
-    w.Hundredths("write_rate", r.WriteRate);
-    w.Integer("received_bytes", r.BytesRead);
-    w.Integer("sent_bytes", r.BytesWritten);
-    w.Integer("speed_bps", r.Bps);
-    if (r.OverrunErrors < 0)
-        w.None("overrun_errors");
-    else
-        w.Integer("overrun_errors", r.OverrunErrors);
+    const char* name = TableColumns[static_cast<size_t>(column)].Field;
+    switch (column) {
+    case NumberColumn:
+        return w.Integer(name, c.Number);
+    case ConnectStampColumn:
+        return w.Stamp(name, r.ConnectDate, r.ConnectDateParts, r.ConnectTime);
+    case HangUpStampColumn:
+        return w.Stamp(name, r.HangUpDate, r.HangUpDateParts, r.HangUpTime);
+    case DialStampColumn:
+        return w.Stamp(name, r.DialDate, r.DialDateParts, r.DialTime);
+    case ConnectionColumn:
+        return w.Hundredths(name, r.ConnectionDuration);
+    case DialingColumn:
+        return w.Hundredths(name, r.DialDuration);
+    case ReadRateColumn:
+        return w.Hundredths(name, r.ReadRate);
+    case WriteRateColumn:
+        return w.Hundredths(name, r.WriteRate);
+    case ReceivedColumn:
+        return w.Integer(name, r.BytesRead);
+    case SentColumn:
+        return w.Integer(name, r.BytesWritten);
+    case SpeedColumn:
+        return w.Integer(name, r.Bps);
+    case OverrunColumn:
+        return r.OverrunErrors < 0 ? w.None(name) : w.Integer(name, r.OverrunErrors);
+    case TableColumnCount:
+        return;
+    }
+}
+
+template <typename TWriter> void WriteConnectionFields(const TNumberedConnection& c, TWriter& w)
+{
+    for (const TTableColumn column : FieldOrder)
+        WriteColumnField(column, c, w);
 }
 
 template <typename TWriter> void WriteCostFields(const TCostFields& costs, TWriter& w)
 {
+    const char* name = TableColumns[CostsColumn].Field;
     if (!costs.Cost) {
-        w.None("cost");
+        w.None(name);
         w.None("currency");
         return;
     }
     const TTariff& tariff = *costs.Cost->Tariff;
-    w.Decimal("cost", tariff.AmountText(costs.Cost->Amount));
+    w.Decimal(name, tariff.AmountText(costs.Cost->Amount));
     w.Code("currency", tariff.Currency());
 }
 
