@@ -50,8 +50,8 @@ int main(int argc, char** argv)
     const QString log = QString::fromLocal8Bit(argv[1]);
     const QDir target(QString::fromLocal8Bit(argv[2]));
     QDir().mkpath(target.path());
-    // The window writes its settings beside its program path at close; a
-    // settings file given with the pictures is theirs to keep.
+    // The window writes its settings and the frame it measured beside its
+    // program path; a settings file given with the pictures is theirs to keep.
     const bool settingsGiven = target.exists("kellvar.INI");
     for (const bool german : {false, true}) {
         if (!language.empty() && german != (language == "de"))
@@ -78,5 +78,6 @@ int main(int argc, char** argv)
     }
     if (!settingsGiven)
         QDir(target).remove("kellvar.INI");
+    QDir(target).remove("kellvar.frame");
     return 0;
 }
