@@ -61,6 +61,7 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"unmatched_quote_stays", "[S]\r\nDir=\"x\r\n", "S", "Dir", "\"x"},
                       ReadCase{"linux_line_ends", "[S]\nA=1\nB=2\n", "S", "B", "2"},
                       ReadCase{"comment_line", "[S]\r\n;A=1\r\n", "S", "A", "<default>"},
+                      ReadCase{"comment_is_no_key", "[S]\r\n;A=1\r\n", "S", ";A", "<default>"},
                       ReadCase{"key_in_another_section", "[T]\r\nA=1\r\n[S]\r\nB=2\r\n", "S", "A", "<default>"},
                       ReadCase{"first_of_duplicate_sections", "[S]\r\nA=1\r\n[S]\r\nA=2\r\n", "S", "A", "1"},
                       ReadCase{"first_of_duplicate_keys", "[S]\r\nA=1\r\nA=2\r\n", "S", "A", "1"},

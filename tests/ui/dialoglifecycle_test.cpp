@@ -539,6 +539,10 @@ private slots:
         QCOMPARE(w.SettingsPage()->DefaultTabComboBox->itemText(5),
                  german ? QString("Anwahldauern") : QString("Dialing Times"));
         QVERIFY(Control<QPlainTextEdit>(w, "Memo1")->toPlainText().startsWith("Kellvar v1.55\n"));
+        // The bottom row as the users of each language have always read it.
+        QCOMPARE(Control<QPushButton>(w, "OpenButton")->text(), german ? QString("Öffnen") : QString("Open"));
+        QCOMPARE(Control<QPushButton>(w, "CloseButton")->text(), german ? QString("Beenden") : QString("Close"));
+        QCOMPARE(Control<QPushButton>(w, "HelpButton")->text(), german ? QString("Hilfe") : QString("Help"));
         QCOMPARE(w.findChild<QGroupBox*>("GroupBox1")->title(), QString("Voreinstellungen"));
         w.close();
     }
