@@ -73,6 +73,9 @@ struct TDialogUnderTest {
         waited.start();
         while (!Window->StartUpDone() && waited.elapsed() < 10'000)
             QApplication::processEvents();
+        // Every test's expectations start from a finished start-up.
+        if (!Window->StartUpDone())
+            qFatal("the window's start-up did not finish within 10 s");
     }
 };
 
