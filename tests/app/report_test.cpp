@@ -53,6 +53,17 @@ TEST(Report, GermanSummary)
     EXPECT_EQ(run.Out.find('\r'), std::string::npos);
 }
 
+// The cost figures as German users read them in the summary.
+TEST(Report, GermanCostFigures)
+{
+    const TRun run =
+        Report("--summary --german --tariff=" KELLVAR_SOURCE_DIR "/examples/tariffs/per-minute.tariff " + Example);
+    EXPECT_EQ(run.ExitCode, 0) << run.Err;
+    for (const char* caption : {"\nGesamtkosten:\t", "\nMittlere Kosten je Verbindung:\t",
+                                "\nKosten je Stunde online:\t", "\nVerbindungen ohne Tarif:\t"})
+        EXPECT_NE(run.Out.find(caption), std::string::npos) << caption << run.Out;
+}
+
 TEST(Report, BothExamplesGiveTheSameTable)
 {
     EXPECT_EQ(Report("--english " + Example).Out,

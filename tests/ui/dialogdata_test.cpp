@@ -465,6 +465,21 @@ private slots:
         QVERIFY(t->Text("AverageDialingTimeStaticText").contains(separator));
     }
 
+    // The selected rows stay selected across a sort, wherever it takes them.
+    void selectionFollowsItsRowsThroughASort()
+    {
+        auto t = WindowOn(ExampleLog);
+        TModemLogDialog& w = *t->Window;
+        QItemSelectionModel* selection = SelectRows(w, {2, 7});
+        w.ListView1ColumnClick(ReceivedColumn);
+        QStringList selected;
+        for (const QModelIndex& row : selection->selectedRows())
+            selected << row.data().toString();
+        selected.sort();
+        QCOMPARE(selected, QStringList({"2", "7"}));
+        QVERIFY2(!selection->isRowSelected(2, {}) || !selection->isRowSelected(7, {}), "the rows have moved");
+    }
+
     void newRunAppendsInEmissionOrderAfterASort()
     {
         auto t = WindowOn(ExampleLog);

@@ -57,6 +57,9 @@ TEST(WindowSettings, GatesDecideWhatIsRead)
         Read("[SETTINGS]\r\nUseLastSettings=1\r\nUseLastDirectory=0\r\nInitialDirectory=/logs/\r\n");
     EXPECT_FALSE(noDirectory.UseLastDirectory);
     EXPECT_EQ(noDirectory.InitialDirectory, "") << "the directory's own gate is closed";
+    const TWindowSettings noLastSettings =
+        Read("[SETTINGS]\r\nUseLastSettings=0\r\nUseLastDirectory=1\r\nInitialDirectory=/logs/\r\n");
+    EXPECT_EQ(noLastSettings.InitialDirectory, "") << "the options' gate is closed";
 }
 
 TEST(WindowSettings, UnreadableAndOutOfRangeValues)
