@@ -57,9 +57,13 @@ TEST(WindowSettings, GatesDecideWhatIsRead)
         Read("[SETTINGS]\r\nUseLastSettings=1\r\nUseLastDirectory=0\r\nInitialDirectory=/logs/\r\n");
     EXPECT_FALSE(noDirectory.UseLastDirectory);
     EXPECT_EQ(noDirectory.InitialDirectory, "") << "the directory's own gate is closed";
-    const TWindowSettings noLastSettings =
-        Read("[SETTINGS]\r\nUseLastSettings=0\r\nUseLastDirectory=1\r\nInitialDirectory=/logs/\r\n");
-    EXPECT_EQ(noLastSettings.InitialDirectory, "") << "the options' gate is closed";
+    // The window's "Save directory" box is ticked, but the file keeps no settings.
+    TempDir dir;
+    TWindowSettings shown;
+    shown.UseLastDirectory = true;
+    ReadWindowSettings(
+        TSettingsFile(dir.Write("k.INI", "[SETTINGS]\r\nUseLastSettings=0\r\nInitialDirectory=/logs/\r\n")), shown);
+    EXPECT_EQ(shown.InitialDirectory, "") << "the options' gate is closed";
 }
 
 TEST(WindowSettings, UnreadableAndOutOfRangeValues)
