@@ -37,6 +37,16 @@ TEST(SummaryFigures, OneConnection)
     EXPECT_EQ(f.MeanConnectionTime, "00:01:40.00");
 }
 
+// Half a second online still has rates: 500 bytes in 0.5 s is 1000 byte/s.
+TEST(SummaryFigures, ConnectionUnderASecondHasRates)
+{
+    TConnectionRecord r = Connection(0, 500, 5);
+    r.ConnectionDuration = 50;
+    const TSummaryFigures f = Figures({r});
+    EXPECT_EQ(f.AverageReadRate, "1000byte/s");
+    EXPECT_EQ(f.AverageWriteRate, "10byte/s");
+}
+
 TEST(SummaryFigures, AverageRateIsARatioOfSums)
 {
     const TSummaryFigures f = Figures({Connection(10, 1'000, 0), Connection(30, 3'000, 0)});

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ownership.h"
 #include "platform/programfiles.h"
+#include "platform/replacefolder.h"
 
 #include "tests/support/tempdir.h"
 
@@ -58,6 +59,15 @@ TEST(Ownership, AFolderAGroupOfOthersMayWriteIsShared)
     EXPECT_FALSE(OnlyUserMayChange(folder));
     ::chmod(folder.c_str(), 0757);
     EXPECT_FALSE(OnlyUserMayChange(folder)) << "everybody may write";
+}
+
+// Only a name the staging itself makes (".new-" and six characters) counts
+// as a killed run's leftover inside a report folder; a user's own file does not.
+TEST(FolderReplacement, OnlyItsOwnStagingNames)
+{
+    EXPECT_TRUE(TFolderReplacement::IsInsideStaging(".new-a1B2c3"));
+    EXPECT_FALSE(TFolderReplacement::IsInsideStaging(".new-notes.txt"));
+    EXPECT_FALSE(TFolderReplacement::IsInsideStaging(".new-"));
 }
 
 TEST(ProgramFiles, InstalledProgramUsesTheXdgDirectories)
