@@ -43,8 +43,8 @@ bool TAllTimeLogFile::OpenAllTimeLog()
     unfinished_ = std::move(tail.Unfinished);
     endsInLoneCr_ = tail.EndsInLoneCr;
     for (std::string& text : tail.LastLines) {
-        const TLineStamp stamp = ReadLineStamp(text);
-        stored_.push_back({std::move(text), {stamp.DateKey, stamp.TimeOfDay}});
+        const TLogStamp stamp = ReadLineStamp(text).At;
+        stored_.push_back({std::move(text), stamp});
     }
     if (!stored_.empty()) {
         const auto [lowest, highest] = std::minmax_element(
@@ -91,9 +91,8 @@ size_t TAllTimeLogFile::StoredBlockEndingHere(std::string_view line, TLogStamp s
     return lastSeen_.back() == index ? blockLength_.back() : 0;
 }
 
-bool TAllTimeLogFile::OfferLine(std::string_view line, int32_t dateKey, int32_t timeOfDay)
+bool TAllTimeLogFile::OfferLine(std::string_view line, TLogStamp stamp)
 {
-    const TLogStamp stamp{dateKey, timeOfDay};
     // Where the log holds the stored lines, the history goes on right after
     // them whatever the stamps say (a clock set back repeats an hour). When
     // they turn up again as a longer block, the later place is the one.

@@ -31,7 +31,7 @@ public:
 
     bool OpenAllTimeLog() override;
     const std::string& FileName() const override { return fileName_; }
-    bool OfferLine(std::string_view line, int32_t dateKey, int32_t timeOfDay) override;
+    bool OfferLine(std::string_view line, TLogStamp stamp) override;
     bool CloseAllTimeLog(bool keepAppended = true) override;
     std::string FailureReason() const override;
     int64_t LinesLeftOut() const override { return leftOut_; }

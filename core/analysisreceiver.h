@@ -2,6 +2,7 @@
 #pragma once
 
 #include "connectionrecord.h"
+#include "logstamp.h"
 
 #include <cstdint>
 #include <string>
@@ -47,7 +48,7 @@ public:
     // Appends the line when it continues the stored lines, or, where the log
     // does not hold them, when its stamp is newer than the stored one; false
     // on a write error.
-    virtual bool OfferLine(std::string_view line, int32_t dateKey, int32_t timeOfDay) = 0;
+    virtual bool OfferLine(std::string_view line, TLogStamp stamp) = 0;
     // False when what was appended could not be made safe on disk. Without
     // keepAppended the file is left as the run found it.
     virtual bool CloseAllTimeLog(bool keepAppended = true) = 0;

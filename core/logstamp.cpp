@@ -108,8 +108,8 @@ std::string_view LineTimeText(std::string_view line)
 TLineStamp ReadLineStamp(std::string_view line)
 {
     TLineStamp stamp;
-    stamp.DateKey = ParseLogDate(LineDateText(line), stamp.Parts);
-    stamp.TimeOfDay = ParseLogTime(LineTimeText(line));
+    stamp.At.DateKey = ParseLogDate(LineDateText(line), stamp.Parts);
+    stamp.At.TimeOfDay = ParseLogTime(LineTimeText(line));
     return stamp;
 }
 

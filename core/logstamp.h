@@ -50,12 +50,20 @@ int32_t ParseLogTime(std::string_view timeText);
 std::string_view LineDateText(std::string_view line);
 std::string_view LineTimeText(std::string_view line);
 
-// The stamp of a whole log line: its date key with the parts it was read
-// from, and its time of day.
-struct TLineStamp {
+// When a line was written, in the order of time: its date key, then its time
+// of day.
+struct TLogStamp {
     int32_t DateKey = 0;
-    TDateParts Parts;
     int32_t TimeOfDay = 0;
+    bool operator==(const TLogStamp&) const = default;
+    auto operator<=>(const TLogStamp&) const = default;
+};
+
+// The stamp of a whole log line with the date parts it was read from, which
+// the connection's texts show.
+struct TLineStamp {
+    TLogStamp At;
+    TDateParts Parts;
 };
 TLineStamp ReadLineStamp(std::string_view line);
 

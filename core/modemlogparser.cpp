@@ -101,7 +101,7 @@ private:
         const TLineStamp stamp = stamped ? ReadLineStamp(line) : TLineStamp{};
         if (stamped && !offer_(line, stamp, lineEnded))
             return false;
-        if (match.Kind == Dialing && DialInterruptsSession(record_, stamp.TimeOfDay))
+        if (match.Kind == Dialing && DialInterruptsSession(record_, stamp.At.TimeOfDay))
             GiveUpSession();
         const TLineOutcome outcome = HandleLogLine(record_, line, match, stamp);
         if (outcome.LateOverrunCell && counters_.RowNumber > 1)
@@ -286,7 +286,7 @@ private:
     {
         // A last line without its line end is still being written by the
         // driver: the history takes it whole at a later run.
-        return !keepAllTimeLog_ || !lineEnded || allTimeLog_->OfferLine(line, stamp.DateKey, stamp.TimeOfDay);
+        return !keepAllTimeLog_ || !lineEnded || allTimeLog_->OfferLine(line, stamp.At);
     }
 
     // A log cut short or replaced while it was read gave lines of two files;

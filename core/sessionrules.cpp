@@ -37,11 +37,11 @@ TStamp HangUpStamp(TConnectionRecord& r)
 void SetStamp(TStamp stamp, const TLineStamp& line, bool onlyWhileZero)
 {
     if (!onlyWhileZero || stamp.Date == 0) {
-        stamp.Date = line.DateKey;
+        stamp.Date = line.At.DateKey;
         stamp.Parts = line.Parts;
     }
     if (!onlyWhileZero || stamp.Time == 0)
-        stamp.Time = line.TimeOfDay;
+        stamp.Time = line.At.TimeOfDay;
 }
 
 void SetConnectStamp(TConnectionRecord& r, const TLineStamp& line, bool onlyWhileZero)

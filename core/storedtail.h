@@ -1,19 +1,14 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "logstamp.h"
+
 #include <cstdint>
 #include <string>
 #include <string_view>
 #include <vector>
 
 namespace kellvar {
-
-struct TLogStamp {
-    int32_t DateKey = 0;
-    int32_t TimeOfDay = 0;
-    bool operator==(const TLogStamp&) const = default;
-    auto operator<=>(const TLogStamp&) const = default;
-};
 
 // What a run needs to know of the end of an existing All-Time-Log.
 struct TStoredTail {

@@ -17,8 +17,8 @@ namespace {
 // Lines without a readable date carry no stamp of their own.
 TLogStamp StampOf(std::string_view line)
 {
-    const TLineStamp stamp = ReadLineStamp(line);
-    return stamp.DateKey != 0 ? TLogStamp{stamp.DateKey, stamp.TimeOfDay} : TLogStamp{};
+    const TLogStamp stamp = ReadLineStamp(line).At;
+    return stamp.DateKey != 0 ? stamp : TLogStamp{};
 }
 
 bool Rewind(int fd)

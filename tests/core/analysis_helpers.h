@@ -20,8 +20,8 @@ inline void PrintTo(const TLogStamp& stamp, std::ostream* out)
 
 inline void PrintTo(const TLineStamp& stamp, std::ostream* out)
 {
-    *out << "{DateKey " << stamp.DateKey << " (" << stamp.Parts.Year << "-" << stamp.Parts.Month << "-"
-         << stamp.Parts.Day << "), TimeOfDay " << stamp.TimeOfDay << "}";
+    *out << "{DateKey " << stamp.At.DateKey << " (" << stamp.Parts.Year << "-" << stamp.Parts.Month << "-"
+         << stamp.Parts.Day << "), TimeOfDay " << stamp.At.TimeOfDay << "}";
 }
 
 }  // namespace kellvar
