@@ -9,6 +9,7 @@
 #include "filenames.h"
 #include "limitspanel.h"
 #include "reportfolderrow.h"
+#include "settingspage.h"
 #include "tablepage.h"
 
 #include "core/alltimelog.h"
@@ -45,7 +46,7 @@ bool TModemLogDialog::AnalyseLogFile(const QString& path, bool NoSizeWarning)
     flags.FQuietTotal = FQuietTotal;
     flags.FFileFromCommandLine = FFileFromCommandLine;
     flags.IsGerman = IsGerman;
-    flags.StoreAllTimeLog = StoreAllTimeLogCheckBox->isChecked();
+    flags.StoreAllTimeLog = settingsPage_->KeepsAllTimeLog();
     flags.Unattended = !dialogs_.CanWaitForUser();
     flags.NoSizeWarning = NoSizeWarning;
     TAllTimeLogFile history(AllTimeLogFileName(FileNameBytes(programPath_)));
@@ -124,7 +125,7 @@ bool TModemLogDialog::RefreshHtmlReport(const QString& analysedLog)
 {
     const std::string history = AllTimeLogFileName(FileNameBytes(programPath_));
     const std::string log =
-        StoreAllTimeLogCheckBox->isChecked() && platform::FileExists(history) ? history : FileNameBytes(analysedLog);
+        settingsPage_->KeepsAllTimeLog() && platform::FileExists(history) ? history : FileNameBytes(analysedLog);
     THtmlReportRequest request;
     request.Folder = costsPage_->ReportFolder()->Folder();
     for (const std::string& text : costsPage_->Limits()->Limits())

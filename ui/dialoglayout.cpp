@@ -150,14 +150,7 @@ void TModemLogDialog::BuildLayout()
     Chart2 = chartPages_[1]->Chart();
     Chart3 = chartPages_[2]->Chart();
     Chart4 = chartPages_[3]->Chart();
-    SavePosCheckBox = settingsPage_->SavePosCheckBox;
-    SaveSettingsCheckBox = settingsPage_->SaveSettingsCheckBox;
-    SaveDirCheckBox = settingsPage_->SaveDirCheckBox;
-    StoreAllTimeLogCheckBox = settingsPage_->StoreAllTimeLogCheckBox;
-    DefaultLoadLogFileCheckBox = settingsPage_->DefaultLoadLogFileCheckBox;
-    DefaultTabComboBox = settingsPage_->DefaultTabComboBox;
-    DefineDefaultBitBtn = settingsPage_->DefineDefaultBitBtn;
-    connect(DefineDefaultBitBtn, &QPushButton::clicked, this, &TModemLogDialog::DefineDefaultBitBtnClick);
+    connect(settingsPage_, &TSettingsPage::DefineDefaultClicked, this, &TModemLogDialog::DefineDefaultBitBtnClick);
     BuildMenus();
 
     for (std::string_view filter : OpenDialogFilters)

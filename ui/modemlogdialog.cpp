@@ -176,7 +176,7 @@ void TModemLogDialog::CorrectBounds()
     if (FQuiet)
         Placement().Apply({});
     else
-        Placement().Correct(SavePosCheckBox->isChecked());
+        Placement().Correct(settingsPage_->KeepsWindowPosition());
 }
 
 void TModemLogDialog::setVisible(bool visible)
@@ -230,7 +230,7 @@ void TModemLogDialog::FormActivate()
     const bool noSizeWarning = IsAllTimeLogFile(FileNameBytes(startUpFile));
     if (noSizeWarning)
         maxSizeNote->clear();
-    if (DefaultLoadLogFileCheckBox->isChecked()) {
+    if (settingsPage_->LoadsDefaultLogFile()) {
         const bool analysed = AnalyseLogFile(startUpFile, noSizeWarning);
         if (FQuiet || FQuietTotal) {
             quietRunFailed_ = quietRunFailed_ || !analysed;

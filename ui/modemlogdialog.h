@@ -22,7 +22,6 @@
 #include <vector>
 
 class QCheckBox;
-class QComboBox;
 class QLabel;
 class QMenu;
 class QPlainTextEdit;
@@ -108,7 +107,6 @@ public:
     // name from the layout as its object name.
     QTabWidget* Pages() const { return PageControl1; }
     TTablePage* TablePage() const { return tablePage_; }
-    TSettingsPage* SettingsPage() const { return settingsPage_; }
     TCostsPage* CostsPage() const { return costsPage_; }
     std::array<TChart*, 4> Charts() const { return {Chart1, Chart2, Chart3, Chart4}; }
     const TConnectionTable& Table() const;
@@ -133,13 +131,6 @@ private:
     TChart* Chart3 = nullptr;
     TChart* Chart4 = nullptr;
     QCheckBox* ShowLabelsCheckBox = nullptr;
-    QCheckBox* SavePosCheckBox = nullptr;
-    QCheckBox* SaveSettingsCheckBox = nullptr;
-    QCheckBox* SaveDirCheckBox = nullptr;
-    QCheckBox* StoreAllTimeLogCheckBox = nullptr;
-    QCheckBox* DefaultLoadLogFileCheckBox = nullptr;
-    QComboBox* DefaultTabComboBox = nullptr;
-    QPushButton* DefineDefaultBitBtn = nullptr;
     QPushButton* OpenButton = nullptr;
     QPushButton* CloseButton = nullptr;
     QPushButton* HelpButton = nullptr;

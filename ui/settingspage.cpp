@@ -58,6 +58,22 @@ TSettingsPage::TSettingsPage(QWidget* parent) : QWidget(parent)
     setTabOrder(StoreAllTimeLogCheckBox, DefaultTabComboBox);
     setTabOrder(DefaultTabComboBox, DefaultLoadLogFileCheckBox);
     setTabOrder(DefaultLoadLogFileCheckBox, DefineDefaultBitBtn);
+    connect(DefineDefaultBitBtn, &QPushButton::clicked, this, &TSettingsPage::DefineDefaultClicked);
+}
+
+bool TSettingsPage::KeepsWindowPosition() const
+{
+    return SavePosCheckBox->isChecked();
+}
+
+bool TSettingsPage::KeepsAllTimeLog() const
+{
+    return StoreAllTimeLogCheckBox->isChecked();
+}
+
+bool TSettingsPage::LoadsDefaultLogFile() const
+{
+    return DefaultLoadLogFileCheckBox->isChecked();
 }
 
 void TSettingsPage::Load(const TWindowSettings& s)

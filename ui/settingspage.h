@@ -26,6 +26,23 @@ class TSettingsPage : public QWidget {
 public:
     explicit TSettingsPage(QWidget* parent = nullptr);
 
+    void Load(const TWindowSettings& settings);
+    void Store(TWindowSettings& settings) const;
+
+    // The choices a run and the window's start read as they stand now.
+    bool KeepsWindowPosition() const;
+    bool KeepsAllTimeLog() const;
+    bool LoadsDefaultLogFile() const;
+
+    // The texts, the start pages offered among them.
+    void ApplyTexts(bool german);
+    void Relayout();
+
+signals:
+    // The user asks to take the log shown now as the one opened at start.
+    void DefineDefaultClicked();
+
+private:
     QCheckBox* SavePosCheckBox;
     QCheckBox* SaveSettingsCheckBox;
     QCheckBox* SaveDirCheckBox;
@@ -33,15 +50,6 @@ public:
     QCheckBox* DefaultLoadLogFileCheckBox;
     QComboBox* DefaultTabComboBox;
     QPushButton* DefineDefaultBitBtn;
-
-    void Load(const TWindowSettings& settings);
-    void Store(TWindowSettings& settings) const;
-
-    // The texts, the start pages offered among them.
-    void ApplyTexts(bool german);
-    void Relayout();
-
-private:
     TTextBindings texts_;
     TFixedPlacement* controls_;
     QLabel* tabLabel_;

@@ -799,7 +799,7 @@ private slots:
         auto t = std::make_unique<TDialogUnderTest>();
         t->ProgramDir.Write("kellvar.INI", "[SETTINGS]\nUseLastSettings=1\nStoreAllTimeLog=1\n");
         t->Start({ExampleLog});
-        QVERIFY(t->Window->SettingsPage()->StoreAllTimeLogCheckBox->isChecked());
+        QVERIFY(Control<QCheckBox>(*t->Window, "StoreAllTimeLogCheckBox")->isChecked());
         const std::string history = ReadFile(t->AllTimeLog());
         QVERIFY(history.find("Dialing.\r\n") != std::string::npos);
         t->Window->AnalyseLogFile(QString::fromStdString(ExampleLog), true);

@@ -74,7 +74,7 @@ private slots:
         QVERIFY(Control<QPushButton>(*t.Window, "HelpButton")->toolTip().isEmpty());
         QVERIFY(!Control<QPushButton>(*t.Window, "OpenButton")->toolTip().isEmpty());
         QVERIFY(!t.Window->Charts()[0]->toolTip().isEmpty());
-        QVERIFY(!t.Window->SettingsPage()->SaveDirCheckBox->toolTip().isEmpty());
+        QVERIFY(!Control<QCheckBox>(*t.Window, "SaveDirCheckBox")->toolTip().isEmpty());
         QCOMPARE(t.Window->TablePage()->View()->model()->columnCount(), 12);
     }
 
@@ -82,14 +82,14 @@ private slots:
     {
         TDialogUnderTest t;
         t.Start();
-        QVERIFY(!t.Window->SettingsPage()->SavePosCheckBox->isChecked());
-        QVERIFY(!t.Window->SettingsPage()->SaveSettingsCheckBox->isChecked());
-        QVERIFY(!t.Window->SettingsPage()->SaveDirCheckBox->isChecked());
+        QVERIFY(!Control<QCheckBox>(*t.Window, "SavePosCheckBox")->isChecked());
+        QVERIFY(!Control<QCheckBox>(*t.Window, "SaveSettingsCheckBox")->isChecked());
+        QVERIFY(!Control<QCheckBox>(*t.Window, "SaveDirCheckBox")->isChecked());
         QVERIFY(!Control<QCheckBox>(*t.Window, "ShowLabelsCheckBox")->isChecked());
-        QVERIFY(!t.Window->SettingsPage()->StoreAllTimeLogCheckBox->isChecked());
-        QVERIFY(t.Window->SettingsPage()->DefaultLoadLogFileCheckBox->isChecked());
+        QVERIFY(!Control<QCheckBox>(*t.Window, "StoreAllTimeLogCheckBox")->isChecked());
+        QVERIFY(Control<QCheckBox>(*t.Window, "DefaultLoadLogFileCheckBox")->isChecked());
         QCOMPARE(t.Window->Pages()->currentIndex(), 0);
-        QCOMPARE(t.Window->SettingsPage()->DefaultTabComboBox->currentIndex(), -1);
+        QCOMPARE(Control<QComboBox>(*t.Window, "DefaultTabComboBox")->currentIndex(), -1);
         QCOMPARE(t.Window->OpenRequest().FilterIndex, 1);
         QVERIFY2(!platform::FileExists(t.IniFile()), "no file is created at show");
         // The default log is the home directory's ModemLog.txt, which is missing here.
@@ -143,7 +143,7 @@ private slots:
         QFETCH(int, page);
         QCOMPARE(t.Window->Pages()->currentIndex(), page);
         QFETCH(int, combo);
-        QCOMPARE(t.Window->SettingsPage()->DefaultTabComboBox->currentIndex(), combo);
+        QCOMPARE(Control<QComboBox>(*t.Window, "DefaultTabComboBox")->currentIndex(), combo);
         QVERIFY2(!t.Window->TablePage()->View()->hasFocus(), "choosing the start page is no page change");
         t.Window->close();
         QVERIFY(ReadFile(t.IniFile())
@@ -172,7 +172,7 @@ private slots:
         t.Window->layout()->setSizeConstraint(QLayout::SetNoConstraint);
         t.Window->setMinimumSize(1, 1);
         t.Start();
-        QVERIFY(t.Window->SettingsPage()->SavePosCheckBox->isChecked());
+        QVERIFY(Control<QCheckBox>(*t.Window, "SavePosCheckBox")->isChecked());
         QFETCH(QRect, frame);
         QCOMPARE(t.Window->frameGeometry(), frame);
     }
@@ -182,8 +182,8 @@ private slots:
         TDialogUnderTest t;
         t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nUseLastWindowPosition=yes\nLoadDefaultLogFile=yes\nWidth=500\n");
         t.Start();
-        QVERIFY(!t.Window->SettingsPage()->SavePosCheckBox->isChecked());
-        QVERIFY(t.Window->SettingsPage()->DefaultLoadLogFileCheckBox->isChecked());
+        QVERIFY(!Control<QCheckBox>(*t.Window, "SavePosCheckBox")->isChecked());
+        QVERIFY(Control<QCheckBox>(*t.Window, "DefaultLoadLogFileCheckBox")->isChecked());
     }
 
     void quietRuns_data()
@@ -416,8 +416,8 @@ private slots:
         for (int i = 1; i < bottom.size(); ++i)
             QVERIFY(place(bottom[i]).x() > place(bottom[i - 1]).x());
         t.Window->Pages()->setCurrentIndex(6);
-        const QList<QWidget*> options = visit(t.Window->SettingsPage()->SavePosCheckBox, 6);
-        QCOMPARE(options.last(), static_cast<QWidget*>(t.Window->SettingsPage()->DefineDefaultBitBtn));
+        const QList<QWidget*> options = visit(Control<QCheckBox>(*t.Window, "SavePosCheckBox"), 6);
+        QCOMPARE(options.last(), static_cast<QWidget*>(Control<QPushButton>(*t.Window, "DefineDefaultBitBtn")));
         for (int i = 1; i < options.size(); ++i)
             QVERIFY2(place(options[i]).y() > place(options[i - 1]).y(), qPrintable(options[i]->objectName()));
         t.Window->close();
@@ -535,8 +535,8 @@ private slots:
         QCOMPARE(w.TablePage()->View()->model()->headerData(11, Qt::Horizontal).toString(), QString("OvrErr"));
         QCOMPARE(w.findChild<QLabel*>("OvTitlePanel")->text(), QString("Kellvar v1.5.5"));
         QCOMPARE(w.HelpFile(), german ? QString("kellvar.hlp") : QString("kellva_e.hlp"));
-        QCOMPARE(w.SettingsPage()->DefaultTabComboBox->count(), 6);
-        QCOMPARE(w.SettingsPage()->DefaultTabComboBox->itemText(5),
+        QCOMPARE(Control<QComboBox>(w, "DefaultTabComboBox")->count(), 6);
+        QCOMPARE(Control<QComboBox>(w, "DefaultTabComboBox")->itemText(5),
                  german ? QString("Anwahldauern") : QString("Dialing Times"));
         QVERIFY(Control<QPlainTextEdit>(w, "Memo1")->toPlainText().startsWith("Kellvar v1.55\n"));
         // The bottom row as the users of each language have always read it.
