@@ -18,6 +18,7 @@
 
 #include "lang/fixedtexts.h"
 #include "lang/texttable.h"
+#include "ui/rules/readingprogress.h"
 #include "ui/rules/summarylines.h"
 
 #include <QAction>
@@ -215,7 +216,7 @@ QWidget* TModemLogDialog::BuildBottomPanel()
     panel->Place(ShowLabelsCheckBox, 377, 9, 376, 17);
     // Placed by ShowProgress while a long run reads, outside the layout.
     progress_ = Named(new QProgressBar(panel), "ProgressBar");
-    progress_->setRange(0, 1000);
+    progress_->setRange(0, ReadingProgressSteps);
     progress_->setFormat("%p %");
     progress_->hide();
     panel->setFixedHeight(std::max(TLayoutScale(panel->font())(42), panel->sizeHint().height()));

@@ -11,6 +11,7 @@
 #include "lang/language.h"
 #include "lang/messages.h"
 #include "platform/localdate.h"
+#include "ui/rules/readingprogress.h"
 #include "ui/rules/summarylines.h"
 
 #include <QCoreApplication>
@@ -109,7 +110,7 @@ void TWindowReceiver::ShowProgress(int64_t bytesRead, int64_t fileSize)
     const int width = px(160);
     progress->setGeometry(views_.BottomRow->width() - width - px(9), open.y(), width, open.height());
     progress->setAccessibleName(UiText(ReadingProgressName(IsGerman)));
-    progress->setValue(static_cast<int>(std::min<int64_t>(1000, bytesRead * 1000 / fileSize)));
+    progress->setValue(ReadingProgress(bytesRead, fileSize));
     progress->show();
 }
 

@@ -3,7 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <map>
 #include <set>
+#include <sstream>
 #include <string>
 
 namespace kellvar {
@@ -39,10 +42,36 @@ TEST(TextTable, PagesInPageOrder)
     EXPECT_EQ(PageCaptions(false)[7], "About");
 }
 
+// tests/data/window-texts.tsv holds every control's texts as the window must
+// show them, typed by hand: control, property, German, English.
+TEST(TextTable, EveryTextAsTheWindowMustShowIt)
+{
+    const std::map<std::string, TTextProperty> properties = {{"Caption", TTextProperty::Caption},
+                                                             {"Hint", TTextProperty::Hint},
+                                                             {"ChartTitle", TTextProperty::ChartTitle},
+                                                             {"LeftAxisTitle", TTextProperty::LeftAxisTitle},
+                                                             {"RightAxisTitle", TTextProperty::RightAxisTitle},
+                                                             {"SeriesTitle", TTextProperty::SeriesTitle},
+                                                             {"ColumnCaption", TTextProperty::ColumnCaption}};
+    std::ifstream file(KELLVAR_SOURCE_DIR "/tests/data/window-texts.tsv");
+    ASSERT_TRUE(file);
+    size_t rows = 0;
+    for (std::string line; std::getline(file, line); ++rows) {
+        std::istringstream fields(line);
+        std::string control, property, german, english;
+        std::getline(fields, control, '\t');
+        std::getline(fields, property, '\t');
+        std::getline(fields, german, '\t');
+        std::getline(fields, english, '\t');
+        ASSERT_TRUE(properties.contains(property)) << line;
+        EXPECT_EQ(TextOf(control, properties.at(property), true), german) << control << " " << property;
+        EXPECT_EQ(TextOf(control, properties.at(property), false), english) << control << " " << property;
+    }
+    EXPECT_EQ(rows, TextTable().size()) << "a row the file does not have";
+}
+
 TEST(TextTable, Lookups)
 {
-    EXPECT_EQ(TextOf("ModemLogDialog", TTextProperty::Caption, true), "Kellvar für Windows");
-    EXPECT_EQ(TextOf("OpenButton", TTextProperty::Hint, false), "Load logfile");
     EXPECT_EQ(TextOf("HelpButton", TTextProperty::Hint, false), "") << "no hint on the help button";
     EXPECT_EQ(HelpFileName(true), "kellvar.hlp");
     EXPECT_EQ(HelpFileName(false), "kellva_e.hlp");

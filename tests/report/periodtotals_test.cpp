@@ -66,8 +66,32 @@ TEST(PeriodTotals, MeansPerConnectionInEveryFormat)
               "period,connections,duration_s,received_bytes,sent_bytes,mean_duration_s,mean_received_bytes,"
               "mean_sent_bytes");
     EXPECT_NE(csv.find("2001-01,2,1.01,12,2,0.50,6.00,1.00\n"), std::string::npos) << "1.01 s / 2 rounds to even";
-    const std::string text = PeriodTotalsText(PeriodsOf(TPeriod::Month), false, ".");
-    EXPECT_NE(text.find("Mean time"), std::string::npos);
+}
+
+// The head's captions, which stand apart by two blanks or more, and the
+// caption of the last line.
+std::vector<std::string> HeadAndTotal(const std::string& text)
+{
+    std::vector<std::string> captions;
+    const std::string head = text.substr(0, text.find('\n'));
+    for (size_t at = 0; at < head.size();) {
+        const size_t gap = head.find("  ", at);
+        captions.push_back(head.substr(at, gap - at));
+        at = gap == std::string::npos ? head.size() : head.find_first_not_of(' ', gap);
+    }
+    const size_t lastLine = text.rfind('\n', text.size() - 2) + 1;
+    captions.push_back(text.substr(lastLine, text.find(' ', lastLine) - lastLine));
+    return captions;
+}
+
+TEST(PeriodTotals, CaptionsInBothLanguages)
+{
+    EXPECT_EQ(HeadAndTotal(PeriodTotalsText(PeriodsOf(TPeriod::Month), true, ",")),
+              (std::vector<std::string>{"Zeitraum", "Verbindungen", "Verbindungsdauer", "Empfangen", "Gesendet",
+                                        "Mittlere Dauer", "Mittel empfangen", "Mittel gesendet", "Summe"}));
+    EXPECT_EQ(HeadAndTotal(PeriodTotalsText(PeriodsOf(TPeriod::Month), false, ".")),
+              (std::vector<std::string>{"Period", "Connections", "Connection time", "Received", "Sent", "Mean time",
+                                        "Mean received", "Mean sent", "Total"}));
 }
 
 }  // namespace

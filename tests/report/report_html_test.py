@@ -96,6 +96,25 @@ class Elements(html.parser.HTMLParser):
         self.in_description = False
 
 
+class Captions(html.parser.HTMLParser):
+    """The page's words without figures, as (tag, text): titles, headings,
+    captions, the charts' texts, and the paragraphs whole."""
+
+    TAGS = ("title", "h1", "h2", "h3", "caption", "th", "text", "p")
+
+    def __init__(self):
+        super().__init__()
+        self.found = set()
+        self.tag = None
+
+    def handle_starttag(self, tag, attributes):
+        self.tag = tag
+
+    def handle_data(self, data):
+        if self.tag in self.TAGS and data.strip() and (self.tag == "p" or not any(c.isdigit() for c in data)):
+            self.found.add((self.tag, data.strip()))
+
+
 def page_elements(path):
     parser = Elements()
     with open(path, encoding="utf-8") as page:
@@ -193,6 +212,40 @@ class HtmlReport(unittest.TestCase):
             page = page_elements(os.path.join(self.folder, period["period"] + ".html"))
             for field, value in page.fields + list(row.items()):
                 self.assertEqual(value, json_text(period[field]), (period["period"], field))
+
+    def test_the_index_speaks_either_language(self):
+        worded = {
+            "--german": [
+                ("title", "Kellvar-Bericht"), ("h1", "Kellvar-Bericht"), ("h2", "Überblick"), ("h2", "Grenzen"),
+                ("h2", "Diagramme"), ("caption", "Monate"), ("h3", "Verbindungen"), ("h3", "Übertragungsraten"),
+                ("h3", "Transfervolumen"), ("h3", "Verbindungszeiten"), ("h3", "Kosten"),
+                ("h3", "Daten der letzten erfolgreichen Verbindung"), ("th", "Zeitraum"), ("th", "Verbindungen"),
+                ("th", "Verbindungsdauer"), ("th", "Empfangen"), ("th", "Gesendet"), ("th", "Mittlere Dauer"),
+                ("th", "Mittel empfangen"), ("th", "Mittel gesendet"), ("th", "Kosten"),
+                ("title", "Datenmenge und Online-Zeit"), ("text", "Datenmenge und Online-Zeit"),
+                ("text", "Datenmenge in byte"), ("text", "Online-Zeit in h"), ("text", "Empfangen"),
+                ("text", "Gesendet"), ("text", "Online-Zeit"), ("title", "Kosten pro Monat"),
+                ("text", "Kosten pro Monat"), ("text", "Kosten"), ("text", "Kosten DM"),
+                ("p", "Geschrieben von kellvar-report aus " + self.log)],
+            "--english": [
+                ("title", "Kellvar Report"), ("h1", "Kellvar Report"), ("h2", "Overview"), ("h2", "Limits"),
+                ("h2", "Charts"), ("caption", "Months"), ("h3", "Connections"), ("h3", "Transfer rates"),
+                ("h3", "Amounts transfered"), ("h3", "Connection times"), ("h3", "Costs"),
+                ("h3", "Last successful connection"), ("th", "Period"), ("th", "Connections"),
+                ("th", "Connection time"), ("th", "Received"), ("th", "Sent"), ("th", "Mean time"),
+                ("th", "Mean received"), ("th", "Mean sent"), ("th", "Costs"),
+                ("title", "Data Volume and Online Time"), ("text", "Data Volume and Online Time"),
+                ("text", "Data volume in byte"), ("text", "Online time in h"), ("text", "Received"),
+                ("text", "Sent"), ("text", "Online Time"), ("title", "Costs per Month"),
+                ("text", "Costs per Month"), ("text", "Costs"), ("text", "Costs DM"),
+                ("p", "Written by kellvar-report from " + self.log)],
+        }
+        for language, captions in worded.items():
+            self.write_report(language, "--alert=month:cost>0.5", "--today=1999-01-31")
+            parser = Captions()
+            with open(os.path.join(self.folder, "index.html"), encoding="utf-8") as index:
+                parser.feed(index.read())
+            self.assertEqual(parser.found, set(captions), language)
 
     def test_pages_are_valid_html_whose_links_stay_in_the_folder(self):
         self.write_report("--german", "--alert=month:cost>0.5", "--today=1999-01-31")

@@ -15,12 +15,16 @@
 #include "ui/profilemap.h"
 #include "ui/rules/contrast.h"
 
+#include <QAbstractButton>
 #include <QAbstractItemModelTester>
 #include <QAccessible>
+#include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QComboBox>
 #include <QDate>
 #include <QDropEvent>
+#include <QGroupBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
@@ -29,6 +33,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QRegularExpression>
 #include <QScrollBar>
 #include <QTabWidget>
 #include <QTest>
@@ -115,6 +120,42 @@ QStringList UnnamedFocusable(QAccessibleInterface* object)
     for (int i = 0; i < object->childCount(); ++i)
         unnamed << UnnamedFocusable(object->child(i));
     return unnamed;
+}
+
+// Every word a page shows or tells a screen reader, without figures: each
+// control's text, title and tip, the tables' headings and the charts' texts.
+QStringList WordsOf(QWidget* page)
+{
+    QStringList words;
+    const auto add = [&](const QString& kind, const QString& text) {
+        if (!text.isEmpty() && !text.contains(QRegularExpression("\\d")))
+            words << kind + ": " + text;
+    };
+    for (QWidget* w : page->findChildren<QWidget*>()) {
+        add("tip", w->toolTip());
+        if (auto* label = qobject_cast<QLabel*>(w))
+            add("text", label->text());
+        if (auto* button = qobject_cast<QAbstractButton*>(w))
+            add("text", button->text());
+        if (auto* group = qobject_cast<QGroupBox*>(w))
+            add("text", group->title());
+        if (auto* box = qobject_cast<QComboBox*>(w))
+            for (int item = 0; item < box->count(); ++item)
+                add("item", box->itemText(item));
+        if (auto* tree = qobject_cast<QTreeWidget*>(w))
+            for (int column = 0; column < tree->columnCount(); ++column)
+                add("heading", tree->headerItem()->text(column));
+        if (auto* chart = qobject_cast<QChartView*>(w)) {
+            add("chart", chart->chart()->title());
+            for (QAbstractAxis* axis : chart->chart()->axes())
+                add("axis", axis->titleText());
+            for (QAbstractSeries* series : chart->chart()->series())
+                add("series", series->name());
+        }
+    }
+    words.sort();
+    words.removeDuplicates();
+    return words;
 }
 
 std::string SevenConnections()
@@ -208,6 +249,94 @@ private slots:
         QCOMPARE(w.TablePage()->View()->model()->columnCount(), static_cast<int>(TableColumnCount));
         w.CopyData1Click();
         QCOMPARE(QApplication::clipboard()->text().toStdString(), ReportOutput(ExampleLog));
+    }
+
+    void costsPageSpeaksEitherLanguage_data()
+    {
+        QTest::addColumn<bool>("german");
+        QTest::addColumn<QStringList>("words");
+        QStringList german = {
+            "axis: Monat",
+            "chart: Kosten pro Monat",
+            "heading: Kosten",
+            "heading: Monat",
+            "heading: Online-Zeit",
+            "heading: Verbindungen",
+            "heading: Volumen",
+            "item: Kosten",
+            "item: Montag",
+            "item: Online-Zeit",
+            "item: Sonntag",
+            "item: Volumen",
+            "series: Kosten",
+            "text: &Grenze:",
+            "text: -",
+            "text: Abrechnungsmonat ab Tag:",
+            "text: Der tägliche Timer schreibt den Bericht nach dem Archivieren neu; index.html im Browser öffnen",
+            "text: Entfernen",
+            "text: Gesamtkosten:",
+            "text: HTML-Bericht schreiben nach:",
+            "text: Hinzufügen...",
+            "text: Kein Tarif gewählt: Fügen Sie eine Tarifdatei hinzu, um zu sehen, was die Verbindungen gekostet "
+            "haben.",
+            "text: Kosten je Stunde online:",
+            "text: Löschen",
+            "text: Mittlere Kosten je Verbindung:",
+            "text: Nach oben",
+            "text: Nach unten",
+            "text: Ordner wählen...",
+            "text: Setzen",
+            "text: Tarifdateien (die erste passende gilt):",
+            "text: Verbindungen ohne Tarif:",
+            "text: Woche ab:",
+            "text: Wochenkarte zeigt:"};
+        QStringList english = {
+            "axis: Month",
+            "chart: Costs per Month",
+            "heading: Connections",
+            "heading: Costs",
+            "heading: Month",
+            "heading: Online Time",
+            "heading: Volume",
+            "item: Costs",
+            "item: Monday",
+            "item: Online Time",
+            "item: Sunday",
+            "item: Volume",
+            "series: Costs",
+            "text: &Limit:",
+            "text: -",
+            "text: Add...",
+            "text: Billing month from day:",
+            "text: Choose Folder...",
+            "text: Connections without a Tariff:",
+            "text: Costs per Hour Online:",
+            "text: Delete",
+            "text: Down",
+            "text: Mean Costs per Connection:",
+            "text: No tariff chosen: add a tariff file to see what the connections cost.",
+            "text: Remove",
+            "text: Set",
+            "text: Tariff files (the first that fits applies):",
+            "text: The daily timer writes the report anew after archiving; open index.html in a browser",
+            "text: Total Costs:",
+            "text: Up",
+            "text: Week from:",
+            "text: Week map shows:",
+            "text: Write HTML report to:"};
+        QTest::newRow("German") << true << german;
+        QTest::newRow("English") << false << english;
+    }
+
+    void costsPageSpeaksEitherLanguage()
+    {
+        QFETCH(bool, german);
+        QFETCH(QStringList, words);
+        TDialogUnderTest t(german);
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
+        t.Start();
+        words.sort();
+        QCOMPARE(WordsOf(t.Window->CostsPage()), words);
     }
 
     void aBrokenTariffIsNamedAndPricesNothing()

@@ -3,6 +3,7 @@
 
 #include "tests/ui/dialogfixture.h"
 #include "ui/chart.h"
+#include "ui/filenames.h"
 #include "ui/focusstyle.h"
 
 #include "lang/texttable.h"
@@ -289,6 +290,30 @@ private slots:
         t.Window->close();
         const std::string ini = ReadFile(t.IniFile());
         QVERIFY2(ini.find("InitialDirectory=" + t.ProgramDir.Path() + "/\r\n") != std::string::npos, ini.c_str());
+    }
+
+    // Names show as the characters they spell where they are UTF-8, every
+    // other byte kept so that the name opens as it is.
+    void fileNameTextsShowUtf8AndKeepOtherBytes()
+    {
+        struct TName {
+            const char* Bytes;
+            QString Shown;
+        };
+        const QChar escapedFF(0xDCFF), escapedC0(0xDCC0), escaped80(0xDC80);
+        const TName names[] = {
+            {"a\xC3\xA4.txt", QStringLiteral(u"a\u00E4.txt")},            // two bytes
+            {"\xE2\x82\xAC", QStringLiteral(u"\u20AC")},                  // three
+            {"\xF0\x9F\x98\x80.log", QStringLiteral(u"\U0001F600.log")},  // four
+            {"\xFF", QString(escapedFF)},
+            {"\xC0\x80", QString(escapedC0) + escaped80},                              // overlong
+            {"\xF0\x9F\x98", QString(QChar(0xDCF0)) + QChar(0xDC9F) + QChar(0xDC98)},  // cut short
+            {"\xED\xA0\x80", QString(QChar(0xDCED)) + QChar(0xDCA0) + escaped80},      // a surrogate
+        };
+        for (const TName& name : names) {
+            QCOMPARE(FileNameText(name.Bytes), name.Shown);
+            QCOMPARE(FileNameBytes(name.Shown), std::string(name.Bytes));
+        }
     }
 
     void openSequence()
