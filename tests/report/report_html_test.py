@@ -301,12 +301,20 @@ class HtmlReport(unittest.TestCase):
         os.mkdir(self.folder)
         with open(os.path.join(self.folder, "notes.txt"), "w", encoding="ascii") as notes:
             notes.write("mine\n")
-        run = self.report("--html=" + self.folder, self.log, expect=1)
-        self.assertIn("not a Kellvar report", run.stderr)
-        self.assertEqual(self.pages(), ["notes.txt"])
         file = os.path.join(self.root, "plain")
         open(file, "w").close()
-        self.report("--html=" + file, self.log, expect=1)
+        said = {
+            "--english": (": holds files that are not a Kellvar report; choose an empty or a new folder\n",
+                          ": cannot be written: Not a directory\n"),
+            "--german": (": enthält Dateien, die kein Kellvar-Bericht sind; wählen Sie einen leeren oder neuen "
+                         "Ordner\n", ": kann nicht geschrieben werden: Ist kein Verzeichnis\n"),
+        }
+        for language, (other_files, no_folder) in said.items():
+            run = self.report("--html=" + self.folder, language, self.log, expect=1)
+            self.assertEqual(run.stderr, "kellvar-report: " + self.folder + other_files)
+            self.assertEqual(self.pages(), ["notes.txt"])
+            run = self.report("--html=" + file, language, self.log, expect=1)
+            self.assertEqual(run.stderr, "kellvar-report: " + file + no_folder)
         self.report("--html=" + self.folder, "--by=day", self.log, expect=2)
 
 
