@@ -80,6 +80,35 @@ TEST(WindowSettings, UnreadableAndOutOfRangeValues)
         EXPECT_EQ(Read("[SETTINGS]\r\nDefaultTabPage=" + text + "\r\n").DefaultTabPage, page) << text;
 }
 
+TEST(WindowSettings, BillingPeriodsAndReportFolderAreWrittenOnceTheyDifferFromTheDefaults)
+{
+    for (const auto& [text, day] : std::vector<std::pair<std::string, int>>{
+             {"1", 1}, {"15", 15}, {"31", 31}, {"0", 1}, {"32", 1}, {"-3", 1}, {"x", 1}})
+        EXPECT_EQ(Read("[SETTINGS]\r\nBillingMonthStart=" + text + "\r\n").Periods.MonthStart, day) << text;
+    EXPECT_TRUE(Read("[SETTINGS]\r\nWeekStartsOnSunday=1\r\n").Periods.WeekStartsOnSunday);
+
+    TempDir dir;
+    const std::string ini = dir.File("k.INI");
+    WriteWindowSettings(TSettingsFile(ini), TWindowSettings{}, true);
+    EXPECT_EQ(ReadFile(ini).find("BillingMonthStart"), std::string::npos);
+    EXPECT_EQ(ReadFile(ini).find("WeekStartsOnSunday"), std::string::npos);
+    EXPECT_EQ(ReadFile(ini).find("HtmlReportFolder"), std::string::npos);
+    TWindowSettings chosen;
+    chosen.Periods.MonthStart = 15;
+    chosen.Periods.WeekStartsOnSunday = true;
+    chosen.HtmlReportFolder = "/srv/report";
+    WriteWindowSettings(TSettingsFile(ini), chosen, true);
+    EXPECT_NE(
+        ReadFile(ini).find("\r\nBillingMonthStart=15\r\nWeekStartsOnSunday=1\r\nHtmlReportFolder=/srv/report\r\n"),
+        std::string::npos)
+        << ReadFile(ini);
+    // Set back to the defaults, a file that has the keys keeps them.
+    WriteWindowSettings(TSettingsFile(ini), TWindowSettings{}, true);
+    EXPECT_NE(ReadFile(ini).find("\r\nBillingMonthStart=1\r\nWeekStartsOnSunday=0\r\nHtmlReportFolder=\r\n"),
+              std::string::npos)
+        << ReadFile(ini);
+}
+
 TEST(WindowSettings, QuietRunWritesTheTenOtherKeys)
 {
     TempDir dir;
