@@ -99,7 +99,7 @@ private slots:
         QCOMPARE(t.Dialogs.MessageSeverities, QList<TMessageSeverity>({TMessageSeverity::Error}));
         QCOMPARE(t.Text("OvLogFileMaxSizeLabel"), QString("(max. 255KB)"));
         QCOMPARE(t.Window->CurrentLogFile(), defaultLog);
-        t.Window->DefineDefaultBitBtnClick();
+        Control<QPushButton>(*t.Window, "DefineDefaultBitBtn")->click();
         QCOMPARE(t.Window->DefaultLogFile(), defaultLog);
         t.Window->close();
         const std::string ini = ReadFile(t.IniFile());
