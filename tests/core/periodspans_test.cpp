@@ -190,6 +190,21 @@ TEST(UsageProfile, SundayNightIntoMondaySplitsAcrossTheDays)
     EXPECT_EQ(week.Busiest(TWeekHourProfile::Volume), 4) << "7 bytes: 3 on Sunday, 4 on Monday";
 }
 
+TEST(UsageProfile, CostPerHourCountsOnlyPricedTime)
+{
+    TUsageProfile hours(TPeriod::Hour);
+    // 20:00 for 30 minutes at 60 units, and 20:10 for 30 minutes unpriced.
+    hours.Add(Online(Day(1999, 3, 1), 20, 0, 30, 0), TCost{60, nullptr});
+    hours.Add(Online(Day(1999, 3, 1), 20, 10, 30, 0));
+    const TCostSums& eight = hours.Rows()[20].Costs;
+    EXPECT_EQ(eight.PricedHundredths, 180'000) << "30 priced minutes; the unpriced ones do not count";
+    EXPECT_EQ(eight.PerHour(), 120) << "60 units in half an hour";
+    EXPECT_EQ(eight.Priced, 1);
+    EXPECT_EQ(eight.Unpriced, 1);
+    EXPECT_EQ(hours.Rows()[21].Costs.PricedHundredths, 0) << "only the unpriced one's last ten minutes";
+    EXPECT_EQ(hours.Rows()[21].Costs.PerHour(), std::nullopt);
+}
+
 TEST(UsageProfile, TimesAreTheLogsOwnAcrossADaylightSavingChange)
 {
     // Germany moved its clocks from 02:00 to 03:00 on 28 March 1999; the log
