@@ -114,6 +114,11 @@ TEST(ConnectionRows, MeanDialingTimeIsCutLikeTheOverviewsNotRounded)
     v.Sums.DialHundredths = 3;  // 0.01 s and 0.02 s: a mean of 0.015 s
     const std::string json = SummaryJson(v);
     EXPECT_NE(json.find("\"mean_dial_s\":0.01,"), std::string::npos) << json;
+    v.Sums.Connections = 1;
+    EXPECT_NE(SummaryJson(v).find("\"mean_dial_s\":0.03,"), std::string::npos) << "one connection has a mean";
+    v.Sums.Connections = 0;
+    v.Sums.DialHundredths = 0;
+    EXPECT_NE(SummaryJson(v).find("\"mean_dial_s\":null,"), std::string::npos) << "none has not";
 }
 
 }  // namespace

@@ -305,6 +305,8 @@ private slots:
             {"a\xC3\xA4.txt", QStringLiteral(u"a\u00E4.txt")},            // two bytes
             {"\xE2\x82\xAC", QStringLiteral(u"\u20AC")},                  // three
             {"\xF0\x9F\x98\x80.log", QStringLiteral(u"\U0001F600.log")},  // four
+            // U+1F480, whose second half is a surrogate that also stands for an escaped byte
+            {"a\xF0\x9F\x92\x80", QStringLiteral(u"a\U0001F480")},
             {"\xFF", QString(escapedFF)},
             {"\xC0\x80", QString(escapedC0) + escaped80},                              // overlong
             {"\xF0\x9F\x98", QString(QChar(0xDCF0)) + QChar(0xDC9F) + QChar(0xDC98)},  // cut short
