@@ -117,6 +117,7 @@ bool TFolderReplacement::WriteFile(const std::string& name, std::initializer_lis
     TFileHandle file(::open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_NOFOLLOW | O_CLOEXEC, 0666));
     if (!file.IsOpen())
         return false;
+    written_.push_back(name);
     for (const std::string_view piece : pieces)
         if (!WriteAll(file.Fd(), piece.data(), piece.size()))
             return false;
@@ -153,17 +154,14 @@ bool TFolderReplacement::Commit()
 
 bool TFolderReplacement::CommitInside()
 {
-    const auto names = FolderEntries(staging_);
-    if (!names)
-        return false;
-    for (const std::string& name : *names)
+    for (const std::string& name : written_)
         if (::rename((staging_ + "/" + name).c_str(), (target_ + "/" + name).c_str()) != 0)
             return false;
     committed_ = true;
     // The old files the new ones did not replace go.
     if (const auto old = FolderEntries(target_))
         for (const std::string& name : *old)
-            if (ownFile_(name) && std::find(names->begin(), names->end(), name) == names->end())
+            if (ownFile_(name) && std::find(written_.begin(), written_.end(), name) == written_.end())
                 ::unlink((target_ + "/" + name).c_str());
     ::rmdir(staging_.c_str());
     return true;

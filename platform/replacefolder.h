@@ -61,6 +61,8 @@ private:
     std::string target_;
     TOwnFile ownFile_;
     std::string staging_;
+    // The files of the new folder, as they were written.
+    std::vector<std::string> written_;
     TFileHandle lock_;
     bool committed_ = false;
     // The new folder stands inside the target.

@@ -5,8 +5,10 @@
 
 #include "tests/support/tempdir.h"
 
+#include <grp.h>
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
@@ -59,6 +61,29 @@ TEST(Ownership, AFolderAGroupOfOthersMayWriteIsShared)
     EXPECT_FALSE(OnlyUserMayChange(folder));
     ::chmod(folder.c_str(), 0757);
     EXPECT_FALSE(OnlyUserMayChange(folder)) << "everybody may write";
+}
+
+// The user's own group (no other members) writing is the user alone; a group
+// that no entry names may have anybody in it.
+TEST(Ownership, OnlyAGroupKnownToBeTheUsersOwnMayWrite)
+{
+    constexpr gid_t Unnamed = 54'321;
+    if (::geteuid() != 0 || ::getgrgid(Unnamed) != nullptr)
+        GTEST_SKIP() << "needs root and a group number no entry names";
+    TempDir dir;
+    const std::string folder = dir.File("d");
+    ASSERT_EQ(::mkdir(folder.c_str(), 0775), 0);
+    ASSERT_EQ(::chmod(folder.c_str(), 0775), 0);
+    ASSERT_EQ(::chown(folder.c_str(), 0, Unnamed), 0);
+    // The check runs as root with the unnamed group as its own, in a child so
+    // that the test keeps its group.
+    const pid_t child = ::fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        ::_exit(::setegid(Unnamed) == 0 && !OnlyUserMayChange(folder) ? 0 : 1);
+    int status = 0;
+    ASSERT_EQ(::waitpid(child, &status, 0), child);
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the unnamed group counts as shared";
 }
 
 // Only a name the staging itself makes (".new-" and six characters) counts
