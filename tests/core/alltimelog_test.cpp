@@ -493,6 +493,17 @@ TEST(AllTimeLog, ALogHoldingTheStoredEndTwiceGoesOnAfterTheLaterOne)
     dir.Write("k.ATL", HistoryLines(a + b));
     EXPECT_TRUE(AnalyseKeeping(dir.Write("log", a + b + x + a + b + y), dir.File("k.ATL"))->Succeeded);
     EXPECT_EQ(ReadFile(dir.File("k.ATL")), HistoryLines(a + b + y));
+
+    // More lines between the two than the run keeps in memory (1 MB): those
+    // already written go again.
+    std::string many;
+    for (int i = 0; i < 32'000; ++i)
+        many += x;
+    dir.Write("k.ATL", HistoryLines(a + b));
+    TAllTimeLogFile history(dir.File("k.ATL"));
+    EXPECT_TRUE(AnalyseInto(dir.Write("log", a + b + many + a + b + y), history)->Succeeded);
+    EXPECT_EQ(ReadFile(dir.File("k.ATL")), HistoryLines(a + b + y));
+    EXPECT_EQ(history.LinesGivenUp(), 32'001) << "the lines between, and the first of the block again";
 }
 
 TEST(AllTimeLog, LastLineWithoutItsLineEndIsKeptUnlessTheLogGivesItWhole)
