@@ -59,6 +59,8 @@ INSTANTIATE_TEST_SUITE_P(
                       ReadCase{"double_quotes", "[S]\r\nDir=\"/home/a b/\"\r\n", "S", "Dir", "/home/a b/"},
                       ReadCase{"single_quotes", "[S]\r\nDir='x'\r\n", "S", "Dir", "x"},
                       ReadCase{"unmatched_quote_stays", "[S]\r\nDir=\"x\r\n", "S", "Dir", "\"x"},
+                      ReadCase{"quotes_around_nothing", "[S]\r\nDir=\"\"\r\n", "S", "Dir", ""},
+                      ReadCase{"one_quote_alone_stays", "[S]\r\nDir='\r\n", "S", "Dir", "'"},
                       ReadCase{"linux_line_ends", "[S]\nA=1\nB=2\n", "S", "B", "2"},
                       ReadCase{"comment_line", "[S]\r\n;A=1\r\n", "S", "A", "<default>"},
                       ReadCase{"comment_is_no_key", "[S]\r\n;A=1\r\n", "S", ";A", "<default>"},

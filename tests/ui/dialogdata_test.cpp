@@ -807,6 +807,7 @@ private slots:
         TDialogUnderTest t;
         t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
         t.Start();
+        QVERIFY2(t.Window->acceptDrops(), "the window system offers drops only to a window that takes them");
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(QString::fromStdString(ExampleLog))});
         // A file manager proposes a move; the window takes a copy, so the log is never deleted.
