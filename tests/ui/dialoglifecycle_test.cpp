@@ -5,6 +5,7 @@
 #include "ui/chart.h"
 #include "ui/filenames.h"
 #include "ui/focusstyle.h"
+#include "ui/layouthelpers.h"
 
 #include "lang/texttable.h"
 #include "platform/filehandle.h"
@@ -316,6 +317,42 @@ private slots:
             QCOMPARE(FileNameText(name.Bytes), name.Shown);
             QCOMPARE(FileNameBytes(name.Shown), std::string(name.Bytes));
         }
+    }
+
+    // Where there is room, the controls stand where the layout puts them (in
+    // layout pixels, scaled to the font).
+    void fixedControlsStandWhereTheLayoutPutsThem()
+    {
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
+        t.Start();
+        const TLayoutScale px(t.Window->font());
+        struct TPlace {
+            const char* Name;
+            int X;
+            int Y;
+        };
+        // The settings group's y values count from its top, whose caption takes 16.
+        const TPlace places[] = {{"SavePosCheckBox", 16, 25 - 16},
+                                 {"SaveSettingsCheckBox", 16, 46 - 16},
+                                 {"SaveDirCheckBox", 32, 68 - 16},
+                                 {"StoreAllTimeLogCheckBox", 32, 92 - 16},
+                                 {"DefaultTabLabel", 16, 120 - 16},
+                                 {"DefaultTabComboBox", 32, 140 - 16},
+                                 {"DefaultLoadLogFileCheckBox", 16, 176 - 16},
+                                 {"DefineDefaultBitBtn", 32, 201 - 16},
+                                 {"OpenButton", 9, 4},
+                                 {"CloseButton", 137, 4},
+                                 {"HelpButton", 265, 4},
+                                 {"ShowLabelsCheckBox", 377, 9}};
+        for (const TPlace& place : places)
+            QCOMPARE(Control<QWidget>(*t.Window, place.Name)->pos(), QPoint(px(place.X), px(place.Y)));
+        const std::pair<const char*, int> statusPlaces[] = {
+            {"TriedConnectsTLabel", 8},     {"TriedConnectsLabel", 146},       {"TriedDialInsTLabel", 212},
+            {"TriedDialInsLabel", 318},     {"SuccessfulConnectsTLabel", 384}, {"SuccessfulConnectsLabel", 498},
+            {"UnclosedEntriesTLabel", 563}, {"UnclosedEntriesLabel", 704}};
+        for (const auto& [name, x] : statusPlaces)
+            QCOMPARE(Control<QWidget>(*t.Window->TablePage(), name)->x(), px(x));
     }
 
     void openSequence()
