@@ -8,6 +8,7 @@ pages as a real browser shows them."""
 import html.parser
 import json
 import os
+import re
 import shutil
 import struct
 import subprocess
@@ -244,8 +245,14 @@ class HtmlReport(unittest.TestCase):
             self.write_report(language, "--alert=month:cost>0.5", "--today=1999-01-31")
             parser = Captions()
             with open(os.path.join(self.folder, "index.html"), encoding="utf-8") as index:
-                parser.feed(index.read())
+                page = index.read()
+            parser.feed(page)
             self.assertEqual(parser.found, set(captions), language)
+        # Each chart has a point per month for each of its lines: three months.
+        charts = re.findall(r"<svg.*?<title[^>]*>([^<]*)</title>(.*?)</svg>", page, re.S)
+        self.assertEqual([(title, [len(points.split()) for points in re.findall(r'points="([^"]*)"', svg)])
+                          for title, svg in charts],
+                         [("Data Volume and Online Time", [3, 3, 3]), ("Costs per Month", [3])])
 
     def test_pages_are_valid_html_whose_links_stay_in_the_folder(self):
         self.write_report("--german", "--alert=month:cost>0.5", "--today=1999-01-31")

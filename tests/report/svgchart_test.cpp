@@ -75,6 +75,12 @@ TEST(SvgChart, ASinglePointIsAMarkerInTheMiddle)
     const double width = std::stod(svg.substr(svg.find("width=\"", plot) + 7));
     const double x = std::stod(svg.substr(svg.find("<circle cx=\"") + 12));
     EXPECT_NEAR(x, left + width / 2, 0.1);
+    // The legend, right of the plot (720 wide, 112 of it legend): a title 18
+    // below the one before, 24 right of its line of colour.
+    EXPECT_NE(svg.find("<text x=\"638.0\" y=\"44.0\" text-anchor=\"start\">Dial time</text>"), std::string::npos)
+        << svg;
+    EXPECT_NE(svg.find("<text x=\"638.0\" y=\"62.0\" text-anchor=\"start\">Trend</text>"), std::string::npos) << svg;
+    EXPECT_NE(svg.find("<line x1=\"614.0\" y1=\"58.0\" x2=\"632.0\" y2=\"58.0\""), std::string::npos) << svg;
 }
 
 // Every upright text stands wholly inside the picture and clear of the plot:

@@ -30,6 +30,15 @@ TEST(LimitBar, FillsAsTheLimitIsUsedAndStopsFull)
     check.Used = 12 * 360'000;
     EXPECT_EQ(LimitBar(check, false).Percent, 100);
     EXPECT_TRUE(LimitBar(check, false).Exceeded);
+
+    // A limit of nothing is empty until anything is used, then full.
+    TLimit none = limit;
+    none.Value = 0;
+    check.Limit = &none;
+    check.Used = 0;
+    EXPECT_EQ(LimitBar(check, false).Percent, 0);
+    check.Used = 1;
+    EXPECT_EQ(LimitBar(check, false).Percent, 100);
 }
 
 }  // namespace
