@@ -20,6 +20,18 @@ TEST(Contrast, RatiosAsWcagGivesThem)
     EXPECT_NEAR(ContrastRatio({10, 10, 10}, {0, 0, 0}), 1.0607, 0.0002);
 }
 
+// Light where black reads at least as well as white: the two ratios are
+// equal at a luminance of sqrt(0.05 * 1.05) - 0.05 = 0.17913.
+TEST(Contrast, LightGroundsAreThoseBlackReadsBetterOn)
+{
+    EXPECT_FALSE(IsLight({117, 117, 117})) << "luminance 0.1779";
+    EXPECT_TRUE(IsLight({118, 118, 118})) << "luminance 0.1812";
+    // 0.7152 * 0.14995 + 0.0722 = 0.17945: black 4.589 to 1, white 4.576 to 1.
+    EXPECT_TRUE(IsLight({0, 108, 255}));
+    EXPECT_TRUE(IsLight({255, 255, 255}));
+    EXPECT_FALSE(IsLight({0, 0, 0}));
+}
+
 struct ReadableCase {
     const char* name;
     TRgb colour;
