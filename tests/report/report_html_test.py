@@ -248,6 +248,10 @@ class HtmlReport(unittest.TestCase):
                 page = index.read()
             parser.feed(page)
             self.assertEqual(parser.found, set(captions), language)
+        # A month's name stands left and sorts as text; its figures stand right.
+        for month in ("1999-01", "1999-02", "1999-03"):
+            self.assertIn(f'<tr><td data-v="{month}"><a href="{month}.html">', page)
+        self.assertNotIn('<td class="n" data-v="1999-', page)
         # Each chart has a point per month for each of its lines: three months.
         charts = re.findall(r"<svg.*?<title[^>]*>([^<]*)</title>(.*?)</svg>", page, re.S)
         self.assertEqual([(title, [len(points.split()) for points in re.findall(r'points="([^"]*)"', svg)])
