@@ -637,6 +637,9 @@ private slots:
         }
         // mean of 10000, 11000 and 12000 bytes, on an axis in Kbyte
         QCOMPARE(w.Charts()[3]->Series(2)->points()[0].y(), 11'000.0 / 1024);
+        // Each rate's own trend: 11000 bytes in 580 s read, 100 written.
+        QVERIFY(qAbs(Shown(w, w.Charts()[0])->Series(2)->points()[0].y() - 11'000.0 / 580) < 0.01);
+        QVERIFY(qAbs(Shown(w, w.Charts()[0])->Series(3)->points()[0].y() - 100.0 / 580) < 0.01);
         QVERIFY(w.Charts()[3]->LeftAxis()->labelFormat().endsWith("fKbyte"));
     }
 
