@@ -28,6 +28,7 @@
 #include <QHeaderView>
 #include <QItemSelectionModel>
 #include <QLabel>
+#include <QLineEdit>
 #include <QLineSeries>
 #include <QListWidget>
 #include <QMenu>
@@ -529,6 +530,41 @@ private slots:
             QCOMPARE(alignment(column), Qt::Alignment(Qt::AlignLeft));
         for (int column : {3, 4, 5, 6, 7, 8, 10, 11})
             QCOMPARE(alignment(column), Qt::Alignment(Qt::AlignRight));
+    }
+
+    // On every page, in either language, no control lies over another.
+    void noControlLiesOverAnother()
+    {
+        for (const bool german : {false, true}) {
+            TDialogUnderTest t(german);
+            t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
+            t.Start();
+            QTabWidget* pages = t.Window->Pages();
+            for (int index = 0; index < pages->count(); ++index) {
+                pages->setCurrentIndex(index);
+                QApplication::processEvents();
+                QWidget* page = pages->currentWidget();
+                QList<QWidget*> controls;
+                for (QWidget* w : page->findChildren<QWidget*>())
+                    if (w->isVisible()
+                        && (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w)
+                            || qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractItemView*>(w)
+                            || qobject_cast<QProgressBar*>(w) || qobject_cast<QChartView*>(w)))
+                        controls << w;
+                const auto area = [page](QWidget* w) { return QRect(w->mapTo(page, QPoint(0, 0)), w->size()); };
+                for (int i = 0; i < controls.size(); ++i)
+                    for (int j = i + 1; j < controls.size(); ++j) {
+                        QWidget* a = controls[i];
+                        QWidget* b = controls[j];
+                        if (a->isAncestorOf(b) || b->isAncestorOf(a))
+                            continue;
+                        QVERIFY2(!area(a).intersects(area(b)),
+                                 qPrintable(pages->tabText(index) + ": " + a->objectName() + " "
+                                            + a->metaObject()->className() + " and " + b->objectName() + " "
+                                            + b->metaObject()->className()));
+                    }
+            }
+        }
     }
 
     void noCellOrCaptionIsCut()
