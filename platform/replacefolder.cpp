@@ -16,13 +16,12 @@ namespace kellvar::platform {
 
 namespace {
 
+// The hidden sibling's name up to its random part; the target comes
+// without trailing slashes.
 std::string StagingPrefix(const std::string& target)
 {
-    std::string path = target;
-    while (path.size() > 1 && path.back() == '/')
-        path.pop_back();
-    const size_t nameStart = path.find_last_of('/') + 1;
-    return path.substr(0, nameStart) + "." + path.substr(nameStart) + ".new-";
+    const size_t nameStart = target.find_last_of('/') + 1;
+    return target.substr(0, nameStart) + "." + target.substr(nameStart) + ".new-";
 }
 
 constexpr std::string_view InsidePrefix = ".new-";

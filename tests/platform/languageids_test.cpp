@@ -39,6 +39,8 @@ TEST(LanguageIds, LangOfALocaleConfiguration)
     EXPECT_EQ(LangOfLocaleConfig("LANG=en_US.UTF-8\r\nLANGUAGE=fr\n"), "en_US.UTF-8");
     EXPECT_EQ(LangOfLocaleConfig("LANG=de_DE.UTF-8  \n"), "de_DE.UTF-8") << "blanks after the value";
     EXPECT_EQ(LangOfLocaleConfig("LC_ALL=C\n"), "");
+    EXPECT_EQ(LangOfLocaleConfig("LANG=\"\"\n"), "") << "quotes around nothing: no language";
+    EXPECT_EQ(LangOfLocaleConfig("LANG='\n"), "'") << "a lone quote is no pair";
 }
 
 }  // namespace

@@ -95,6 +95,29 @@ TEST(FolderReplacement, OnlyItsOwnStagingNames)
     EXPECT_FALSE(TFolderReplacement::IsInsideStaging(".new-"));
 }
 
+// The new folder takes the old one's place in one rename: a folder of its
+// own, not the old one filled anew.
+TEST(FolderReplacement, TheNewFolderTakesTheOldOnesPlaceWhole)
+{
+    TempDir dir;
+    ASSERT_EQ(::mkdir(dir.File("r").c_str(), 0755), 0);
+    dir.Write("r/old.html", "old");
+    struct stat old {};
+    ASSERT_EQ(::stat(dir.File("r").c_str(), &old), 0);
+    {
+        TFolderReplacement folder(dir.File("r/"), [](std::string_view) { return true; });
+        EXPECT_TRUE(folder.Begin());
+        EXPECT_TRUE(folder.WriteFile("index.html", {"<p>", "new"}));
+        EXPECT_TRUE(folder.Commit());
+    }
+    struct stat replaced {};
+    ASSERT_EQ(::stat(dir.File("r").c_str(), &replaced), 0);
+    EXPECT_NE(replaced.st_ino, old.st_ino);
+    EXPECT_EQ(kellvar::testing::ReadFile(dir.File("r/index.html")), "<p>new");
+    EXPECT_EQ(FolderEntries(dir.Path()), (std::vector<std::string>{"r"})) << "nothing left beside it";
+    EXPECT_EQ(FolderEntries(dir.File("r")), (std::vector<std::string>{"index.html"}));
+}
+
 TEST(ProgramFiles, InstalledProgramUsesTheXdgDirectories)
 {
     TempDir dir;
