@@ -135,6 +135,10 @@ TEST(ParseLimit, ValuesInTheirUnitsAndNothingElse)
     EXPECT_EQ(ParseLimit("month:volume>500MiB")->Value, 500 * 1'048'576);
     EXPECT_EQ(ParseLimit("day:sent>1.5KB")->Value, 1'500);
     EXPECT_EQ(ParseLimit("day:received>2KiB")->Value, 2'048);
+    // Rounded to whole bytes and hundredths of a second, halves up.
+    EXPECT_EQ(ParseLimit("day:sent>0.0005KB")->Value, 1) << "half a byte";
+    EXPECT_EQ(ParseLimit("day:sent>0.0004KB")->Value, 0);
+    EXPECT_EQ(ParseLimit("day:time>0.005s")->Value, 1) << "half a hundredth";
     EXPECT_EQ(ParseLimit("week:cost>40.5")->Value, 40'500'000);
     EXPECT_TRUE(ParseLimit("month:volume~>1GB")->Projected);
     for (const char* bad : {"month:cost>40EUR", "year:time>1h", "month:speed>1", "month:time>", "month:time>-1h",
