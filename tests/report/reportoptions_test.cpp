@@ -70,6 +70,8 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsCase{"largest_chart", "--chart=rates --size=10000x10000 --output=- log", true,
                       "logs=1 format=0 chart=0 10000x10000"},
         ArgumentsCase{"chart_below_16_pixels", "--chart=rates --size=15x16 --output=a.png log", false, ""},
+        ArgumentsCase{"chart_without_a_name", "--chart= --output=a.png log", false, ""},
+        ArgumentsCase{"chart_of_an_unknown_name", "--chart=rate --output=a.png log", false, ""},
         ArgumentsCase{"chart_above_10000_pixels", "--chart=rates --size=16x10001 --output=a.png log", false, ""},
         ArgumentsCase{"no_log", "--summary", false, ""}, ArgumentsCase{"top_without_by", "--top=2 log", false, ""},
         ArgumentsCase{"top_of_nothing", "--by=day --top=0 log", false, ""},
