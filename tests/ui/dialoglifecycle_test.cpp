@@ -353,6 +353,23 @@ private slots:
             {"UnclosedEntriesTLabel", 563}, {"UnclosedEntriesLabel", 704}};
         for (const auto& [name, x] : statusPlaces)
             QCOMPARE(Control<QWidget>(*t.Window->TablePage(), name)->x(), px(x));
+        // Each status panel stands right below its table or chart, filling the page's width.
+        const std::pair<const char*, const char*> panels[] = {{"ListView1", "Panel3"},
+                                                              {"Chart1", "Panel4"},
+                                                              {"Chart4", "Panel5"},
+                                                              {"Chart3", "Panel6"},
+                                                              {"Chart2", "Panel7"}};
+        for (const auto& [above, panelName] : panels) {
+            QWidget* view = Control<QWidget>(*t.Window, above);
+            QWidget* panel = Control<QWidget>(*t.Window, panelName);
+            QTabWidget* pages = t.Window->Pages();
+            for (int index = 0; index < pages->count(); ++index)
+                if (pages->widget(index)->isAncestorOf(panel))
+                    pages->setCurrentIndex(index);
+            QApplication::processEvents();
+            QCOMPARE(panel->y(), view->geometry().bottom() + 1);
+            QCOMPARE(panel->width(), panel->parentWidget()->width());
+        }
     }
 
     void openSequence()
