@@ -471,9 +471,8 @@ std::variant<TTariff, TTariffError> ReadTariffFile(const std::string& path)
     if (size < 0 || static_cast<uint64_t>(size) > MaxTariffBytes)
         return TTariffError{path + ": " + platform::ErrorText(size < 0 ? errno : EFBIG)};
     std::string text(static_cast<size_t>(size), '\0');
-    errno = 0;
     if (!platform::ReadAllAt(file.Fd(), text.data(), text.size(), 0))
-        return TTariffError{path + ": " + platform::ErrorText(errno != 0 ? errno : EIO)};
+        return TTariffError{path + ": " + platform::ErrorText(errno)};
     return ParseTariff(text, path);
 }
 

@@ -118,8 +118,13 @@ bool ReadAllAt(int fd, char* data, size_t size, int64_t offset)
         const ssize_t count = ::pread(fd, data, size, offset);
         if (count < 0 && errno == EINTR)
             continue;
-        if (count <= 0)
+        if (count < 0)
             return false;
+        if (count == 0) {
+            // The file ends before the size it had when it was measured.
+            errno = EIO;
+            return false;
+        }
         data += count;
         size -= static_cast<size_t>(count);
         offset += count;

@@ -48,7 +48,8 @@ void SayReasonsInGerman();
 // waiting for a writer. errno tells why it failed.
 TFileHandle OpenForSharedReading(const std::string& path);
 
-// Reads size bytes from offset on; false on an error or a shorter file.
+// Reads size bytes from offset on; false on an error or a shorter file, with
+// errno set (EIO for a file that ends early).
 bool ReadAllAt(int fd, char* data, size_t size, int64_t offset);
 
 // The open file and the named one are the same file.

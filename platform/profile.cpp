@@ -122,7 +122,7 @@ TProfileFile::TProfileFile(std::string fileName) : fileName_(std::move(fileName)
     tooLarge_ = size > MaxFileSize;
     std::string text(static_cast<size_t>(std::clamp<int64_t>(size, 0, MaxFileSize)), '\0');
     if (size < 0 || (!tooLarge_ && !ReadAllAt(file.Fd(), text.data(), text.size(), 0))) {
-        readError_ = errno != 0 ? errno : EIO;
+        readError_ = errno;
         return;
     }
     if (tooLarge_)
