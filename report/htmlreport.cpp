@@ -337,7 +337,10 @@ private:
         const std::string heading(
             HtmlText(request_.By == TPeriod::Year ? THtmlText::Years : THtmlText::Months, german_));
         const std::vector<std::string> captions = PeriodHeadTexts(german_, Money());
-        std::string table = HtmlTableStart(heading, captions, std::vector<bool>(captions.size(), true), true);
+        // The period's name sorts as text; its figures as numbers.
+        std::vector<bool> numeric(captions.size(), true);
+        numeric[0] = false;
+        std::string table = HtmlTableStart(heading, captions, numeric, true);
         for (const TPeriodTotal& total : periods_.Periods()) {
             const std::vector<std::string> texts =
                 PeriodRowTexts(total, total.Period, input_.DecimalSeparator, Money());

@@ -252,6 +252,8 @@ class HtmlReport(unittest.TestCase):
         for month in ("1999-01", "1999-02", "1999-03"):
             self.assertIn(f'<tr><td data-v="{month}"><a href="{month}.html">', page)
         self.assertNotIn('<td class="n" data-v="1999-', page)
+        self.assertIn('<table class="sortable">\n<caption>Months</caption>\n<thead><tr><th scope="col">Period</th>'
+                      '<th scope="col" class="n">Connections</th>', page)
         # Each chart has a point per month for each of its lines: three months.
         charts = re.findall(r"<svg.*?<title[^>]*>([^<]*)</title>(.*?)</svg>", page, re.S)
         self.assertEqual([(title, [len(points.split()) for points in re.findall(r'points="([^"]*)"', svg)])

@@ -86,7 +86,7 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsCase{"html_report_and_a_chart", "--html=out --chart=rates --output=a.png log", false, ""}),
     [](const auto& info) { return std::string(info.param.name); });
 
-TEST(ConnectionRows, EveryFieldInItsPlace)
+TNumberedConnection HandWrittenConnection()
 {
     TNumberedConnection c;
     c.Number = 2;
@@ -103,10 +103,29 @@ TEST(ConnectionRows, EveryFieldInItsPlace)
     r.BytesRead = 46'000;
     r.BytesWritten = 2'500;
     r.Bps = 49'333;
+    return c;
+}
+
+TEST(ConnectionRows, EveryFieldInItsPlace)
+{
     std::string csv;
-    AppendConnectionCsv(csv, c);
+    AppendConnectionCsv(csv, HandWrittenConnection());
     EXPECT_EQ(csv, "2,2000-01-03T12:53:47.27,2000-01-03T13:00:00.00,2000-01-03T12:53:20.00,372.73,27.27,123.45,6.78,"
                    "46000,2500,49333,\n");
+}
+
+// A stamp whose date could not be read is null, not an empty text.
+TEST(ConnectionRows, JsonHasNullForWhatTheLogDidNotTell)
+{
+    TNumberedConnection c = HandWrittenConnection();
+    c.Record.HangUpDate = 0;
+    c.Record.OverrunErrors = 3;
+    std::string json;
+    AppendConnectionJson(json, c);
+    EXPECT_EQ(json, "{\"number\":2,\"connect\":\"2000-01-03T12:53:47.27\",\"hangup\":null,"
+                    "\"dial\":\"2000-01-03T12:53:20.00\",\"duration_s\":372.73,\"dial_s\":27.27,"
+                    "\"read_rate\":123.45,\"write_rate\":6.78,\"received_bytes\":46000,\"sent_bytes\":2500,"
+                    "\"speed_bps\":49333,\"overrun_errors\":3}");
 }
 
 TEST(ConnectionRows, MeanDialingTimeIsCutLikeTheOverviewsNotRounded)

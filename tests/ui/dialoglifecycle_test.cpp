@@ -518,11 +518,17 @@ private slots:
             t.Window->Pages()->setCurrentWidget(stop->parentWidget());
             stop->setStyle(&style);
             const QColor highlight = stop->palette().color(QPalette::Highlight);
-            const auto edge = [&] { return stop->grab().toImage().pixelColor(0, stop->height() / 2); };
+            // The middle of each of the four sides.
+            const auto edges = [&] {
+                const QImage image = stop->grab().toImage();
+                const int right = image.width() - 1, bottom = image.height() - 1;
+                return QList<QColor>{image.pixelColor(0, bottom / 2), image.pixelColor(right, bottom / 2),
+                                     image.pixelColor(right / 2, 0), image.pixelColor(right / 2, bottom)};
+            };
             stop->clearFocus();
-            QVERIFY2(edge() != highlight, stop->objectName().toLatin1());
+            QVERIFY2(!edges().contains(highlight), stop->objectName().toLatin1());
             stop->setFocus();
-            QCOMPARE(edge(), highlight);
+            QCOMPARE(edges(), QList<QColor>(4, highlight));
             stop->setStyle(nullptr);
         }
         t.Window->close();
