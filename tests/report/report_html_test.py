@@ -385,6 +385,39 @@ class InABrowser(unittest.TestCase):
             # The sorter ran: every heading became a keyboard stop.
             self.assertIn('scope="col" tabindex="0"', dom)
 
+    def test_a_heading_sorts_the_rows_by_its_values(self):
+        # Received: 9000, 10000 and 800 bytes, whose order as text is not their order as numbers.
+        log = os.path.join(self.root, "sizes.log")
+        with open(log, "w", encoding="ascii") as sizes:
+            sizes.write(session("01-04-1999", "20:00:10.00", "20:03:10.00", 9000)
+                        + session("02-01-1999", "10:00:10.00", "10:03:10.00", 10000)
+                        + session("03-02-1999", "10:00:10.00", "10:03:10.00", 800))
+        folder = os.path.join(self.root, "sorted")
+        subprocess.run([REPORT, "--html=" + folder, "--english", log], check=True, timeout=TIME_LIMIT)
+        with open(os.path.join(folder, "index.html"), encoding="utf-8") as index:
+            page = index.read()
+        # A click on Received, then on Period, then Enter on Period.
+        clicks = """<script>
+const table = document.querySelector("table.sortable");
+const heading = name => Array.from(table.tHead.rows[0].cells).find(cell => cell.textContent === name);
+const order = () => Array.from(table.tBodies[0].rows, row => row.cells[0].dataset.v).join(" ");
+const orders = [];
+heading("Received").click();
+orders.push(order());
+heading("Period").click();
+orders.push(order());
+heading("Period").dispatchEvent(new KeyboardEvent("keydown", {key: "Enter"}));
+orders.push(order(), heading("Period").getAttribute("aria-sort"), heading("Received").getAttribute("aria-sort"));
+document.body.dataset.orders = orders.join(",");
+</script>
+"""
+        clicked = os.path.join(folder, "clicked.html")
+        with open(clicked, "w", encoding="utf-8") as out:
+            out.write(page.replace("</body>", clicks + "</body>"))
+        dom = self.chromium("--dump-dom", "file://" + clicked).stdout
+        self.assertIn('data-orders="1999-03 1999-01 1999-02,1999-01 1999-02 1999-03,1999-03 1999-02 1999-01,'
+                      'descending,"', dom)
+
 
 if __name__ == "__main__":
     unittest.main()
