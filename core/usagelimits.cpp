@@ -125,7 +125,7 @@ std::optional<TLimit> ParseLimit(std::string_view text)
 TLimitChecks::TLimitChecks(const std::vector<TLimit>& limits, const TPeriodRules& rules, int64_t today) : today_(today)
 {
     for (const TLimit& limit : limits)
-        checks_.push_back({&limit, PeriodSpan(limit.Period, today, rules), 0, 0});
+        checks_.push_back({&limit, PeriodSpan(limit.Period, today, rules)});
 }
 
 void TLimitChecks::Add(const TConnectionRecord& record, const std::optional<TCost>& cost)
