@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QGridLayout>
 #include <QHBoxLayout>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -65,7 +66,7 @@ TLimitsPanel::TLimitsPanel(QWidget* parent)
     layout->addWidget(estimate_);
     layout->addLayout(bars_);
     connect(addButton_, &QPushButton::clicked, this, &TLimitsPanel::AddLimit);
-    connect(limitEdit_, &QLineEdit::returnPressed, this, &TLimitsPanel::AddLimit);
+    limitEdit_->installEventFilter(this);
     connect(removeButton_, &QPushButton::clicked, this, &TLimitsPanel::RemoveLimit);
     connect(monthStart_, &QSpinBox::valueChanged, this, &TLimitsPanel::Changed);
     connect(weekStart_, &QComboBox::currentIndexChanged, this, &TLimitsPanel::Changed);
@@ -88,6 +89,20 @@ void TLimitsPanel::ApplyTexts(bool german)
     weekStart_->setItemText(0, german ? "Montag" : "Monday");
     weekStart_->setItemText(1, german ? "Sonntag" : "Sunday");
     Show();
+}
+
+bool TLimitsPanel::eventFilter(QObject* watched, QEvent* event)
+{
+    // Enter in the limit's field sets the limit. The line edit passes Enter
+    // on, and in the window it presses Close.
+    if (watched == limitEdit_ && event->type() == QEvent::KeyPress) {
+        const int key = static_cast<QKeyEvent*>(event)->key();
+        if (key == Qt::Key_Return || key == Qt::Key_Enter) {
+            AddLimit();
+            return true;
+        }
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void TLimitsPanel::Changed()

@@ -52,6 +52,9 @@ signals:
     // The limits or the way periods are cut changed: the log is to be checked anew.
     void LimitsChanged();
 
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
 private:
     // The checks point into the limits: they go with any change of them.
     void Changed();

@@ -34,6 +34,7 @@
 #include <QMenu>
 #include <QMimeData>
 #include <QProgressBar>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QTabWidget>
@@ -166,6 +167,17 @@ std::string SevenConnections()
         const std::string h = std::to_string(hour);
         log += EnglishSession(h + ":00:00.00", h + ":00:20.00", h + ":10:00.00", 1'000 * hour, 100);
     }
+    return log;
+}
+
+// One connection today, 10:00:20 to 10:10:00: 9 minutes 40 seconds online,
+// 1000 bytes received and 100 sent.
+std::string TodaysSession()
+{
+    std::string log = EnglishSession("10:00:00.00", "10:00:20.00", "10:10:00.00", 1'000, 100);
+    const std::string today = QDate::currentDate().toString("MM-dd-yyyy").toStdString();
+    for (size_t at = log.find("01-05-2000"); at != std::string::npos; at = log.find("01-05-2000", at))
+        log.replace(at, 10, today);
     return log;
 }
 
@@ -355,13 +367,8 @@ private slots:
 
     void limitsShowAsBarsAndAreToldOncePerPeriod()
     {
-        // 9 minutes 40 seconds online today.
-        std::string log = EnglishSession("10:00:00.00", "10:00:20.00", "10:10:00.00", 1'000, 100);
-        const std::string today = QDate::currentDate().toString("MM-dd-yyyy").toStdString();
-        for (size_t at = log.find("01-05-2000"); at != std::string::npos; at = log.find("01-05-2000", at))
-            log.replace(at, 10, today);
         TDialogUnderTest t;
-        const std::string path = t.ProgramDir.Write("ModemLog.txt", log);
+        const std::string path = t.ProgramDir.Write("ModemLog.txt", TodaysSession());
         t.ProgramDir.Write("kellvar.INI",
                            "[SETTINGS]\nLoadDefaultLogFile=1\nLimit1=day:time>5min\nLimit2=day:time~>1h\n");
         t.Start({path});
@@ -380,6 +387,42 @@ private slots:
         t.Window->close();
         const std::string iso = QDate::currentDate().toString("yyyy-MM-dd").toStdString();
         QVERIFY(ReadFile(t.IniFile()).find("Alerted1=" + iso + "\r\n") != std::string::npos);
+    }
+
+    // A limit typed on the costs page counts at once and is kept for the next start.
+    void limitsAreSetAndDeletedByHand()
+    {
+        TDialogUnderTest t;
+        const std::string path = t.ProgramDir.Write("ModemLog.txt", TodaysSession());
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=1\n");
+        t.Start({path});
+        TLimitsPanel& limits = *t.Window->CostsPage()->Limits();
+        auto* edit = Control<QLineEdit>(*t.Window, "LimitEdit");
+        auto* set = Control<QPushButton>(*t.Window, "AddLimitButton");
+        // Enter sets a limit, as the button does; it does not press the window's Close.
+        edit->setText("day:time>5 parsecs");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QCOMPARE(limits.LimitList()->count(), 0);
+        // Left selected, to be typed over.
+        QCOMPARE(edit->selectedText(), QString("day:time>5 parsecs"));
+        edit->setText(" day:time>5min ");
+        QTest::keyClick(edit, Qt::Key_Return);
+        QVERIFY(t.Window->isVisible());
+        QCOMPARE(edit->text(), QString());
+        QVERIFY(limits.Bar(0)->text().startsWith("day:time>5min: 0:09:40 so far"));
+        edit->setText("month:volume>1KB");
+        set->click();
+        QCOMPARE(limits.LimitList()->count(), 2);
+        limits.LimitList()->setCurrentRow(0);
+        Control<QPushButton>(*t.Window, "RemoveLimitButton")->click();
+        QCOMPARE(limits.LimitList()->count(), 1);
+        QCOMPARE(limits.LimitList()->item(0)->text(), QString("month:volume>1KB"));
+        QVERIFY(limits.Bar(0)->text().startsWith("month:volume>1KB: "));
+        QCOMPARE(limits.Bar(1), nullptr);
+        t.Window->close();
+        const std::string ini = ReadFile(t.IniFile());
+        QVERIFY(ini.find("Limit1=month:volume>1KB\r\n") != std::string::npos);
+        QVERIFY(ini.find("Limit2=") == std::string::npos);
     }
 
     void copyLineTakesTheFirstSelectedRow()
