@@ -35,6 +35,8 @@ std::string Described(const TReportOptions& o)
         text << " until=" << o.Until->DateKey;
     if (o.Chart)
         text << " chart=" << static_cast<int>(o.Chart->Page) << " " << o.Chart->Width << "x" << o.Chart->Height;
+    if (o.Periods.MonthStart != 1 || o.Periods.WeekStartsOnSunday)
+        text << " periods=" << o.Periods.MonthStart << (o.Periods.WeekStartsOnSunday ? "/sunday" : "/monday");
     if (o.HtmlFolder)
         text << " html=" << *o.HtmlFolder << " limits=" << o.Alerts.size();
     return text.str();
@@ -73,6 +75,13 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsCase{"chart_without_a_name", "--chart= --output=a.png log", false, ""},
         ArgumentsCase{"chart_of_an_unknown_name", "--chart=rate --output=a.png log", false, ""},
         ArgumentsCase{"chart_above_10000_pixels", "--chart=rates --size=16x10001 --output=a.png log", false, ""},
+        ArgumentsCase{"weeks_from_sunday_months_from_the_31st", "--by=week --week-start=sunday --month-start=31 log",
+                      true, "logs=1 format=0 by=week periods=31/sunday"},
+        ArgumentsCase{"weeks_from_monday_as_without", "--week-start=sunday --week-start=monday log", true,
+                      "logs=1 format=0"},
+        ArgumentsCase{"weeks_from_friday", "--week-start=friday log", false, ""},
+        ArgumentsCase{"months_from_day_0", "--month-start=0 log", false, ""},
+        ArgumentsCase{"months_from_day_32", "--month-start=32 log", false, ""},
         ArgumentsCase{"no_log", "--summary", false, ""}, ArgumentsCase{"top_without_by", "--top=2 log", false, ""},
         ArgumentsCase{"top_of_nothing", "--by=day --top=0 log", false, ""},
         ArgumentsCase{"no_real_date", "--since=2000-02-30 log", false, ""},
