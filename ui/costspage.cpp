@@ -49,6 +49,17 @@ QString Worded(TCostWording wording, bool german)
     return UiText(CostWording(wording, german));
 }
 
+// The list shows the files, in their order.
+bool Lists(const QListWidget* list, const std::vector<std::string>& files)
+{
+    if (list->count() != static_cast<int>(files.size()))
+        return false;
+    for (int row = 0; row < list->count(); ++row)
+        if (list->item(row)->text() != QString::fromStdString(files[static_cast<size_t>(row)]))
+            return false;
+    return true;
+}
+
 }  // namespace
 
 TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWidget* parent)
@@ -203,11 +214,7 @@ void TCostsPage::ReadFiles()
 void TCostsPage::ShowFileList()
 {
     const int current = fileList_->currentRow();
-    if (fileList_->count() != static_cast<int>(files_.size())
-        || !std::equal(files_.begin(), files_.end(), fileList_->findItems("*", Qt::MatchWildcard).begin(),
-                       [](const std::string& file, const QListWidgetItem* item) {
-                           return item->text() == QString::fromStdString(file);
-                       })) {
+    if (!Lists(fileList_, files_)) {
         const QSignalBlocker quiet(fileList_);
         fileList_->clear();
         for (const std::string& file : files_)

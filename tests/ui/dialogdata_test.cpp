@@ -264,6 +264,63 @@ private slots:
         QCOMPARE(QApplication::clipboard()->text().toStdString(), ReportOutput(ExampleLog));
     }
 
+    // Tariff files are chosen, ordered and removed on the costs page, and kept in that order.
+    void tariffFilesAreAddedOrderedAndRemovedByHand()
+    {
+        const QString units = KELLVAR_SOURCE_DIR "/examples/tariffs/german-units-1998.tariff";
+        const QString byCall = KELLVAR_SOURCE_DIR "/examples/tariffs/internet-by-call.tariff";
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=1\n");
+        t.Start({ExampleLog});
+        QListWidget* files = t.Window->CostsPage()->FileList();
+        const auto button = [&](const char* name) { return Control<QPushButton>(*t.Window, name); };
+        // Which of Delete, Up and Down can be pressed.
+        const auto pressable = [&] {
+            return QList<bool>{button("RemoveTariffButton")->isEnabled(), button("TariffUpButton")->isEnabled(),
+                               button("TariffDownButton")->isEnabled()};
+        };
+        QCOMPARE(pressable(), QList<bool>({false, false, false}));
+        t.Dialogs.Answer.reset();
+        button("AddTariffButton")->click();
+        QCOMPARE(files->count(), 0);
+        QCOMPARE(t.Dialogs.LastRequest.Filters.first(), QString("Tariff files (*.tariff)"));
+        for (const QString& file : {units, byCall}) {
+            t.Dialogs.Answer = TOpenFileAnswer{file};
+            button("AddTariffButton")->click();
+        }
+        QCOMPARE(t.Window->TablePage()->View()->model()->columnCount(), CostsColumn + 1);
+        QCOMPARE(files->count(), 2);
+        QCOMPARE(files->currentRow(), 1);
+        QCOMPARE(pressable(), QList<bool>({true, true, false}));
+        button("TariffUpButton")->click();
+        QCOMPARE(files->item(0)->text(), byCall);
+        button("TariffDownButton")->click();
+        QCOMPARE(files->item(1)->text(), byCall);
+        QCOMPARE(files->currentRow(), 1);
+        button("TariffUpButton")->click();
+        QCOMPARE(files->currentRow(), 0);
+        QCOMPARE(pressable(), QList<bool>({true, false, true}));
+        t.Window->close();
+        const std::string ini = ReadFile(t.IniFile());
+        QVERIFY(ini.find("Tariff1=" + byCall.toStdString() + "\r\nTariff2=" + units.toStdString() + "\r\n")
+                != std::string::npos);
+    }
+
+    // A click on a file in the list, then Delete.
+    void tariffFileRemovedPricesNoMore()
+    {
+        const std::string units = KELLVAR_SOURCE_DIR "/examples/tariffs/german-units-1998.tariff";
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=1\nTariff1=" + units + "\n");
+        t.Start({ExampleLog});
+        QListWidget* files = t.Window->CostsPage()->FileList();
+        files->setCurrentRow(0);
+        Control<QPushButton>(*t.Window, "RemoveTariffButton")->click();
+        QCOMPARE(files->count(), 0);
+        QCOMPARE(t.Window->TablePage()->View()->model()->columnCount(), static_cast<int>(TableColumnCount));
+        QVERIFY(!Control<QPushButton>(*t.Window, "RemoveTariffButton")->isEnabled());
+    }
+
     void costsPageSpeaksEitherLanguage_data()
     {
         QTest::addColumn<bool>("german");

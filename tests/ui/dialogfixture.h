@@ -38,7 +38,7 @@ public:
     {
         ++OpenCalls;
         LastRequest = request;
-        OpenButtonEnabledDuringDialog = parent->findChild<QWidget*>("OpenButton")->isEnabled();
+        OpenButtonEnabledDuringDialog = parent->window()->findChild<QWidget*>("OpenButton")->isEnabled();
         return Answer;
     }
     void ShowHelp(QWidget*, const QString& file, int context) override { HelpShown.append({file, context}); }
