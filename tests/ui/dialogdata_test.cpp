@@ -306,6 +306,26 @@ private slots:
                 != std::string::npos);
     }
 
+    // The folder the daily run writes its HTML report to, chosen and kept.
+    void reportFolderIsChosenAndKept()
+    {
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
+        t.Start();
+        auto* choose = Control<QPushButton>(*t.Window, "HtmlReportFolderButton");
+        t.Dialogs.FolderAnswer = "/srv/www/modem";
+        choose->click();
+        // At first it starts at the home folder.
+        QCOMPARE(t.Dialogs.FolderStart, QString::fromStdString(t.ProgramDir.Path()));
+        QCOMPARE(Control<QLineEdit>(*t.Window, "HtmlReportFolderEdit")->text(), QString("/srv/www/modem"));
+        t.Dialogs.FolderAnswer.reset();
+        choose->click();
+        QCOMPARE(t.Dialogs.FolderStart, QString("/srv/www/modem"));
+        QCOMPARE(Control<QLineEdit>(*t.Window, "HtmlReportFolderEdit")->text(), QString("/srv/www/modem"));
+        t.Window->close();
+        QVERIFY(ReadFile(t.IniFile()).find("HtmlReportFolder=/srv/www/modem\r\n") != std::string::npos);
+    }
+
     // A click on a file in the list, then Delete.
     void tariffFileRemovedPricesNoMore()
     {

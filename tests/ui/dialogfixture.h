@@ -21,6 +21,8 @@ class TFakeDialogs : public TUserDialogs {
 public:
     QStringList Messages;
     std::optional<TOpenFileAnswer> Answer;
+    std::optional<QString> FolderAnswer;
+    QString FolderStart;
     TOpenFileRequest LastRequest;
     int OpenCalls = 0;
     bool OpenButtonEnabledDuringDialog = true;
@@ -40,6 +42,11 @@ public:
         LastRequest = request;
         OpenButtonEnabledDuringDialog = parent->window()->findChild<QWidget*>("OpenButton")->isEnabled();
         return Answer;
+    }
+    std::optional<QString> ChooseFolder(QWidget*, const QString&, const QString& start) override
+    {
+        FolderStart = start;
+        return FolderAnswer;
     }
     void ShowHelp(QWidget*, const QString& file, int context) override { HelpShown.append({file, context}); }
 };
