@@ -123,10 +123,13 @@ class Costs(unittest.TestCase):
         with open(picture, "rb") as file:
             self.assertEqual(file.read(8), b"\x89PNG\r\n\x1a\n")
         self.assertEqual(self.report("--chart=costs", "--output=" + picture, self.log)[0], 2)
+        # The week map's darkest hour: Saturday 10:00 to 10:05.
         week = os.path.join(self.folder.name, "week.svg")
-        self.assertEqual(self.report("--chart=profile", "--output=" + week, self.log)[0], 0)
-        with open(week, encoding="utf-8") as file:
-            self.assertIn("<svg", file.read())
+        for language, darkest in (("--english", "Darkest hour: 0:05 online"),
+                                  ("--german", "Dunkelste Stunde: 0:05 online")):
+            self.assertEqual(self.report("--chart=profile", language, "--output=" + week, self.log)[0], 0)
+            with open(week, encoding="utf-8") as file:
+                self.assertIn(darkest, file.read())
 
     def test_alerts_say_each_exceeded_limit_and_exit_2(self):
         # March 1999 holds 180 + 91 + 300 = 571 s, 271 s of them on the 1st.
