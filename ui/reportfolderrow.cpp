@@ -17,7 +17,7 @@ namespace kellvar {
 
 TReportFolderRow::TReportFolderRow(TUserDialogs& dialogs, QWidget* parent)
     : QWidget(parent), dialogs_(dialogs), label_(new QLabel), folder_(Named(new QLineEdit, "HtmlReportFolderEdit")),
-      choose_(Named(new QPushButton, "HtmlReportFolderButton")), hint_(new QLabel)
+      choose_(Named(new QPushButton, "HtmlReportFolderButton")), hint_(Named(new QLabel, "HtmlReportFolderHint"))
 {
     auto* row = new QGridLayout(this);
     row->setContentsMargins(0, 0, 0, 0);

@@ -3,6 +3,7 @@
 
 #include "tests/ui/dialogfixture.h"
 #include "ui/chart.h"
+#include "ui/costspage.h"
 #include "ui/filenames.h"
 #include "ui/focusstyle.h"
 #include "ui/layouthelpers.h"
@@ -370,6 +371,14 @@ private slots:
             QCOMPARE(panel->y(), view->geometry().bottom() + 1);
             QCOMPARE(panel->width(), panel->parentWidget()->width());
         }
+        // The report folder's hint stands below its field and button, as wide as both.
+        t.Window->Pages()->setCurrentWidget(t.Window->CostsPage());
+        QApplication::processEvents();
+        const QRect field = Control<QWidget>(*t.Window, "HtmlReportFolderEdit")->geometry();
+        const QRect hint = Control<QWidget>(*t.Window, "HtmlReportFolderHint")->geometry();
+        QCOMPARE(hint.left(), field.left());
+        QCOMPARE(hint.right(), Control<QWidget>(*t.Window, "HtmlReportFolderButton")->geometry().right());
+        QVERIFY(hint.top() > field.bottom());
     }
 
     void openSequence()
