@@ -37,6 +37,7 @@
 #include <QPushButton>
 #include <QRegularExpression>
 #include <QScrollBar>
+#include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
 #include <QTreeView>
@@ -496,10 +497,19 @@ private slots:
         QCOMPARE(limits.LimitList()->item(0)->text(), QString("month:volume>1KB"));
         QVERIFY(limits.Bar(0)->text().startsWith("month:volume>1KB: "));
         QCOMPARE(limits.Bar(1), nullptr);
+        // A billing month from the 15th on, and weeks from Sunday.
+        Control<QSpinBox>(*t.Window, "BillingMonthStartSpinBox")->setValue(15);
+        Control<QComboBox>(*t.Window, "WeekStartComboBox")->setCurrentIndex(1);
+        const QDate today = QDate::currentDate();
+        const QDate monthStart = today.day() >= 15 ? QDate(today.year(), today.month(), 15)
+                                                   : QDate(today.year(), today.month(), 1).addMonths(-1).addDays(14);
+        QVERIFY(
+            limits.EstimateLabel()->text().startsWith("Billing month " + monthStart.toString("yyyy-MM-dd") + " to "));
         t.Window->close();
         const std::string ini = ReadFile(t.IniFile());
         QVERIFY(ini.find("Limit1=month:volume>1KB\r\n") != std::string::npos);
         QVERIFY(ini.find("Limit2=") == std::string::npos);
+        QVERIFY(ini.find("BillingMonthStart=15\r\nWeekStartsOnSunday=1\r\n") != std::string::npos);
     }
 
     void copyLineTakesTheFirstSelectedRow()
