@@ -21,10 +21,25 @@ struct ArgumentsCase {
     std::string gives;
 };
 
+void PrintTo(const ArgumentsCase& c, std::ostream* out)
+{
+    *out << c.arguments;
+}
+
 std::string Described(const TReportOptions& o)
 {
     std::ostringstream text;
     text << "logs=" << o.LogFiles.size() << " format=" << static_cast<int>(o.Format);
+    for (const auto& [on, word] : {std::pair{o.Summary, " summary"}, std::pair{o.OneLine, " oneline"},
+                                   std::pair{o.Compare, " compare"}, std::pair{o.Estimate, " estimate"}})
+        if (on)
+            text << word;
+    if (o.German)
+        text << (*o.German ? " german" : " english");
+    if (!o.Tariffs.empty())
+        text << " tariffs=" << o.Tariffs.size();
+    if (!o.Alerts.empty())
+        text << " alerts=" << o.Alerts.size();
     if (o.By)
         text << " by=" << PeriodName(*o.By);
     if (o.Top)
@@ -38,7 +53,7 @@ std::string Described(const TReportOptions& o)
     if (o.Periods.MonthStart != 1 || o.Periods.WeekStartsOnSunday)
         text << " periods=" << o.Periods.MonthStart << (o.Periods.WeekStartsOnSunday ? "/sunday" : "/monday");
     if (o.HtmlFolder)
-        text << " html=" << *o.HtmlFolder << " limits=" << o.Alerts.size();
+        text << " html=" << *o.HtmlFolder;
     return text.str();
 }
 
@@ -82,13 +97,38 @@ INSTANTIATE_TEST_SUITE_P(
         ArgumentsCase{"weeks_from_friday", "--week-start=friday log", false, ""},
         ArgumentsCase{"months_from_day_0", "--month-start=0 log", false, ""},
         ArgumentsCase{"months_from_day_32", "--month-start=32 log", false, ""},
+        // A month ends at its day 31, which no shorter month holds.
+        ArgumentsCase{"json_summary_of_a_range", "--summary --format=json --since=2000-02 --until=2000-02 log", true,
+                      "logs=1 format=2 summary since=744031 until=744061"},
+        ArgumentsCase{"since_after_until", "--since=2000-03 --until=2000-02 log", false, ""},
+        ArgumentsCase{"one_line_in_german_twice", "--oneline --german --german log", true,
+                      "logs=1 format=0 oneline german"},
+        ArgumentsCase{"one_line_with_a_tariff", "--oneline --tariff=a log", false, ""},
+        ArgumentsCase{"tariffs_compared", "--compare --tariff=a --tariff=b log", true,
+                      "logs=1 format=0 compare tariffs=2"},
+        ArgumentsCase{"one_tariff_compared", "--compare --tariff=a log", false, ""},
+        ArgumentsCase{"tariffs_compared_in_a_summary", "--compare --tariff=a --tariff=b --summary log", false, ""},
+        ArgumentsCase{"an_alert_alone_in_json", "--alert=day:time>3h --format=json log", true,
+                      "logs=1 format=2 alerts=1"},
+        ArgumentsCase{"an_alert_with_a_summary", "--alert=day:time>3h --summary log", false, ""},
+        ArgumentsCase{"an_alert_in_csv", "--alert=day:time>3h --format=csv log", false, ""},
+        ArgumentsCase{"a_cost_alert_with_a_tariff", "--alert=month:cost>5 --tariff=a log", true,
+                      "logs=1 format=0 tariffs=1 alerts=1"},
+        ArgumentsCase{"a_cost_alert_without_a_tariff", "--alert=month:cost>5 log", false, ""},
+        ArgumentsCase{"an_estimate_by_month", "--estimate --by=month log", true, "logs=1 format=0 estimate by=month"},
+        ArgumentsCase{"an_estimate_alone", "--estimate log", false, ""},
+        ArgumentsCase{"costs_chart_with_a_tariff", "--chart=costs --tariff=a --output=a.svg log", true,
+                      "logs=1 format=0 tariffs=1 chart=4 800x450"},
+        ArgumentsCase{"costs_chart_without_a_tariff", "--chart=costs --output=a.svg log", false, ""},
+        ArgumentsCase{"chart_with_a_summary", "--chart=rates --output=a.svg --summary log", false, ""},
+        ArgumentsCase{"chart_to_a_text_file", "--chart=rates --output=a.png.txt log", false, ""},
         ArgumentsCase{"no_log", "--summary", false, ""}, ArgumentsCase{"top_without_by", "--top=2 log", false, ""},
         ArgumentsCase{"top_of_nothing", "--by=day --top=0 log", false, ""},
         ArgumentsCase{"no_real_date", "--since=2000-02-30 log", false, ""},
         ArgumentsCase{"text_summary_with_a_range", "--summary --since=2000 log", false, ""},
         ArgumentsCase{"options_end_at_double_dash", "-- --summary", true, "logs=1 format=0"},
         ArgumentsCase{"html_report_by_year_with_limits", "--html=out --by=year --alert=day:time>3h log", true,
-                      "logs=1 format=0 by=year html=out limits=1"},
+                      "logs=1 format=0 alerts=1 by=year html=out"},
         ArgumentsCase{"html_report_needs_a_folder", "--html= log", false, ""},
         ArgumentsCase{"html_report_by_day", "--html=out --by=day log", false, ""},
         ArgumentsCase{"html_report_and_json", "--html=out --format=json log", false, ""},
