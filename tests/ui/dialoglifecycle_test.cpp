@@ -313,6 +313,14 @@ private slots:
             {"\xC0\x80", QString(escapedC0) + escaped80},                              // overlong
             {"\xF0\x9F\x98", QString(QChar(0xDCF0)) + QChar(0xDC9F) + QChar(0xDC98)},  // cut short
             {"\xED\xA0\x80", QString(QChar(0xDCED)) + QChar(0xDCA0) + escaped80},      // a surrogate
+            // The first and last lead bytes of each length, and what lies just beyond them.
+            {"\xC2\x80\xDF\xBF", QStringLiteral(u"\u0080\u07FF")},
+            {"\xC1\xBF", QString(QChar(0xDCC1)) + QChar(0xDCBF)},
+            {"\xE0\xA0\x80\xEF\xBC\x81", QStringLiteral(u"\u0800\uFF01")},
+            {"\xE0\x9F\xBF", QString(QChar(0xDCE0)) + QChar(0xDC9F) + QChar(0xDCBF)},
+            {"\xF0\x90\x80\x80\xF4\x8F\xBF\xBF", QStringLiteral(u"\U00010000\U0010FFFF")},
+            {"\xF4\x90\x80\x80", QString(QChar(0xDCF4)) + QChar(0xDC90) + escaped80 + escaped80},
+            {"\xF5\x80", QString(QChar(0xDCF5)) + escaped80},
         };
         for (const TName& name : names) {
             QCOMPARE(FileNameText(name.Bytes), name.Shown);
