@@ -33,6 +33,17 @@ TEST(Contrast, LightGroundsAreThoseBlackReadsBetterOn)
     EXPECT_FALSE(IsLight({0, 0, 0}));
 }
 
+// White text on white mixes toward black step by step (a hundredth of the
+// way each): step 53 gives grey 120, luminance 0.18781, a ratio of 4.415;
+// step 54 gives 255 - 137.7 = 117, luminance 0.17789, a ratio of 4.607.
+TEST(Contrast, ReadableIsTheFirstStepThatIsEnough)
+{
+    EXPECT_EQ(ReadableOn({255, 255, 255}, {255, 255, 255}, TextContrast), (TRgb{117, 117, 117}));
+    // Black on black mixes toward white: step 45 gives grey 115, a ratio of
+    // 0.22144 / 0.05 = 4.429; step 46 gives 255 * 0.46 = 117, 4.558.
+    EXPECT_EQ(ReadableOn({0, 0, 0}, {0, 0, 0}, TextContrast), (TRgb{117, 117, 117}));
+}
+
 struct ReadableCase {
     const char* name;
     TRgb colour;
