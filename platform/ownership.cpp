@@ -46,12 +46,6 @@ bool OnlyUserMayChange(const std::string& directory)
     return (info.st_mode & S_IWGRP) == 0 || IsPrivateGroupOfUser(info.st_gid);
 }
 
-bool BelongsToUser(const std::string& path)
-{
-    struct stat info {};
-    return ::lstat(path.c_str(), &info) == 0 && info.st_uid == ::geteuid();
-}
-
 std::optional<std::string> OwnLinkTarget(const std::string& path)
 {
     std::string target = path;

@@ -14,9 +14,6 @@ namespace kellvar::platform {
 // private group (no other members) does not count as others.
 bool OnlyUserMayChange(const std::string& directory);
 
-// The entry itself (a link as the link, not its target) belongs to this user.
-bool BelongsToUser(const std::string& path);
-
 // The file a chain of symbolic links ends at (the path itself when it is no
 // link); a relative link is taken against the directory it stands in. Nothing
 // when a link of the chain belongs to another user: such a link is never

@@ -22,6 +22,8 @@ TEST(ReadAllAt, ReadsEveryByteOrTellsWhyNot)
     ASSERT_TRUE(file.IsOpen());
 
     std::string bytes(4, '\0');
+    // An interrupted call is tried again; an errno left from before is no interruption.
+    errno = EINTR;
     ASSERT_TRUE(ReadAllAt(file.Fd(), bytes.data(), bytes.size(), 6));
     EXPECT_EQ(bytes, "6789");
 

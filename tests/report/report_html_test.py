@@ -295,10 +295,12 @@ class HtmlReport(unittest.TestCase):
     def test_where_no_folder_can_be_made_beside_it_each_file_is_replaced_whole(self):
         self.write_report()
         # As in a web server's folder that takes no new folder, only files in ours.
-        self.report("--html=" + self.folder, "--by=year", self.log,
-                    prefix=("strace", "-o", "/dev/null", "-e", "inject=mkdir:error=EACCES:when=1"))
-        self.assertEqual(sorted(os.listdir(self.folder)), ["1999.html", "index.html", "kellvar.css"])
-        self.assertEqual(sorted(os.listdir(self.root)), sorted([LOG_NAME, "per-minute.tariff", "report"]))
+        for error, by, pages in (("EACCES", "year", ["1999.html"]),
+                                 ("EPERM", "month", ["1999-01.html", "1999-02.html", "1999-03.html"])):
+            self.report("--html=" + self.folder, "--by=" + by, self.log,
+                        prefix=("strace", "-o", "/dev/null", "-e", f"inject=mkdir:error={error}:when=1"))
+            self.assertEqual(sorted(os.listdir(self.folder)), pages + ["index.html", "kellvar.css"], error)
+            self.assertEqual(sorted(os.listdir(self.root)), sorted([LOG_NAME, "per-minute.tariff", "report"]))
 
     def test_a_failed_write_leaves_the_earlier_report(self):
         self.write_report()
