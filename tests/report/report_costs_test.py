@@ -106,6 +106,26 @@ class Costs(unittest.TestCase):
         # Saturday minutes 0.20.
         self.assertEqual(rows, [("Units", "0.72", "false"), ("By call", "0.44", "true")])
 
+    def test_compare_by_month_marks_the_cheapest_in_text_and_json(self):
+        # Monday 1 February 1999, 10:00:10 to 10:01:30: 80 s, one unit of 0.12
+        # or two day minutes of 0.06. A tie: both are cheapest.
+        log = self.write("two-months.txt", session("02-01-1999", "0191011", "10:00:10.00", "10:01:30.00") + LOG)
+        tariffs = ("--tariff=" + self.units, "--tariff=" + self.by_call)
+        code, out, err = self.report("--compare", "--by=month", "--english", *tariffs, log)
+        self.assertEqual((code, err), (0, ""))
+        self.assertEqual(out, "Period       Units    By call\n"
+                              "1999-02  0.12 DM *  0.12 DM *\n"
+                              "1999-03    0.72 DM  0.44 DM *\n"
+                              "Total      0.84 DM  0.56 DM *\n"
+                              "* cheapest; ? Connections without a Tariff\n")
+        document = json.loads(self.report("--compare", "--by=month", "--format=json", *tariffs, log)[1])
+        self.assertEqual([(month["period"], [(c["tariff"], c["cost"], c["cheapest"]) for c in month["costs"]])
+                          for month in document["compare"]],
+                         [("1999-02", [("Units", 0.12, True), ("By call", 0.12, True)]),
+                          ("1999-03", [("Units", 0.72, False), ("By call", 0.44, True)])])
+        self.assertEqual([(c["cost"], c["priced_connections"], c["cheapest"]) for c in document["total"]],
+                         [(0.84, 4, False), (0.56, 4, True)])
+
     def test_rows_add_up_to_the_total_to_the_last_pfennig(self):
         tariffs = os.path.join(os.path.dirname(__file__), "..", "..", "examples", "tariffs")
         units = "--tariff=" + os.path.join(tariffs, "german-units-1998.tariff")
