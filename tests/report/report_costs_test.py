@@ -185,6 +185,11 @@ class Costs(unittest.TestCase):
         row = next(csv.DictReader(io.StringIO(out)))
         self.assertEqual((row["period"], row["estimated_duration_s"], row["estimated_bytes"]),
                          ("1999-03", "2950.17", "23250"))
+        # 23250 / 1024 = 22.705 Kbyte.
+        for language, word in (("--english", "Estimate"), ("--german", "Hochrechnung")):
+            out = self.report("--by=month", "--estimate", "--today=1999-03-06", language, "--tariff=" + self.by_call,
+                              "--tariff=" + self.units, self.log)[1]
+            self.assertEqual(out.splitlines()[-1], word + " 1999-03: 00:49:10.17, 22.71Kbyte, 3.10 DM")
 
     def test_a_bad_tariff_is_refused_before_any_output(self):
         bad = self.write("bad.tariff", "currency DM 2\nunit 60 0.1\nunit 60 0.2 on mondy\n")
