@@ -42,19 +42,26 @@ void TProfileMap::ApplyTexts(bool german)
 {
     german_ = german;
     setAccessibleName(german ? "Online-Zeit nach Wochentag und Stunde" : "Time online by weekday and hour");
-    update();
+    Changed();
 }
 
 void TProfileMap::SetProfile(const TWeekHourProfile& profile, const TTariff* money)
 {
     profile_ = profile;
     money_ = money;
-    update();
+    Changed();
 }
 
 void TProfileMap::SetMeasure(TWeekHourProfile::TMeasure measure)
 {
     measure_ = measure;
+    Changed();
+}
+
+void TProfileMap::Changed()
+{
+    // A screen reader cannot see the cells; it hears what the legend says.
+    setAccessibleDescription(BusiestText());
     update();
 }
 

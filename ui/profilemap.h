@@ -36,6 +36,7 @@ protected:
     void paintEvent(QPaintEvent* event) override;
 
 private:
+    void Changed();
     void Paint(QPainter& painter, QRect area) const;
 
     // The darkest cell's value as the legend says it.

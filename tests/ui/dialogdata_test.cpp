@@ -458,7 +458,15 @@ private slots:
         QVERIFY(limits.EstimateLabel()->text().contains(": 0:09:40 so far, "));
         // 10:00:20 to 10:10:00 today: 580 s in today's hour 10 of the week map.
         const int weekday = QDate::currentDate().dayOfWeek() - 1;
-        QCOMPARE(t.Window->CostsPage()->ProfileMap()->Profile().Online(weekday, 10), int64_t{58'000});
+        TProfileMap* map = t.Window->CostsPage()->ProfileMap();
+        QCOMPARE(map->Profile().Online(weekday, 10), int64_t{58'000});
+        // The darkest hour of each measure, as a screen reader hears it: 1000 + 100 bytes, no tariff.
+        QCOMPARE(map->accessibleDescription(), QString("Darkest hour: 0:09 online"));
+        auto* measure = Control<QComboBox>(*t.Window, "WeekMapMeasureComboBox");
+        measure->setCurrentIndex(1);
+        QCOMPARE(map->accessibleDescription(), QString("Darkest hour: 1100byte"));
+        measure->setCurrentIndex(2);
+        QCOMPARE(map->accessibleDescription(), QString("Darkest hour: -"));
         const std::vector<std::string> told = limits.NewlyExceeded();
         QCOMPARE(told.size(), size_t{1});
         QVERIFY(limits.NewlyExceeded().empty());
