@@ -126,6 +126,25 @@ class Costs(unittest.TestCase):
         self.assertEqual([(c["cost"], c["priced_connections"], c["cheapest"]) for c in document["total"]],
                          [(0.84, 4, False), (0.56, 4, True)])
 
+    def test_usage_profile_by_weekday_and_hour(self):
+        # Monday: 180 s and 91 s, two 90-second units each; Saturday: 300 s,
+        # two 240-second units. 0.48 DM in 271 s is 6.38 DM an hour.
+        code, out, err = self.report("--by=weekday", "--format=csv", "--tariff=" + self.units, self.log)
+        self.assertEqual(code, 0, err)
+        rows = {row["period"]: row for row in csv.DictReader(io.StringIO(out))}
+        self.assertEqual(list(rows), ["monday", "tuesday", "wednesday", "thursday", "friday", "saturday", "sunday"])
+        fields = ("connections", "duration_s", "mean_duration_s", "cost", "cost_per_hour", "priced_connections")
+        self.assertEqual([rows["monday"][f] for f in fields], ["2", "271.00", "135.50", "0.48", "6.38", "2"])
+        self.assertEqual([rows["saturday"][f] for f in fields], ["1", "300.00", "300.00", "0.24", "2.88", "1"])
+        self.assertEqual([rows["sunday"][f] for f in fields], ["0", "0.00", "", "0.00", "", "0"])
+        # Hour 10 holds 91 s on Monday and 300 s on Saturday; hour 20 the 180 s.
+        lines = self.report("--by=hour", "--english", self.log)[1].splitlines()
+        self.assertEqual(len(lines), 1 + 24 + 1)
+        self.assertEqual(lines[1 + 10].split(), ["10", "2", "00:06:31.00", "2000byte", "1000byte", "00:03:15.50",
+                                                 "1000byte", "500byte"])
+        self.assertEqual(lines[1 + 20].split()[:3], ["20", "1", "00:03:00.00"])
+        self.assertEqual(lines[-1].split()[:3], ["Total", "3", "00:09:31.00"])
+
     def test_rows_add_up_to_the_total_to_the_last_pfennig(self):
         tariffs = os.path.join(os.path.dirname(__file__), "..", "..", "examples", "tariffs")
         units = "--tariff=" + os.path.join(tariffs, "german-units-1998.tariff")
