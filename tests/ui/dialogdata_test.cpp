@@ -897,6 +897,36 @@ private slots:
         QVERIFY(!chart->IsZoomed());
     }
 
+    // Shift+F10 opens the context menu of what has the focus, where it stands:
+    // the table's at its current row, a chart's at its middle.
+    void shiftF10OpensTheMenuOfTheFocus()
+    {
+        auto t = WindowOn(ExampleLog);
+        TModemLogDialog& w = *t->Window;
+        QApplication::setActiveWindow(&w);
+        QTreeView* table = w.TablePage()->View();
+        w.Pages()->setCurrentWidget(table->parentWidget());
+        table->setFocus();
+        table->setCurrentIndex(table->model()->index(3, 0));
+        auto* rows = Control<QMenu>(w, "PopupMenu2");
+        QTest::keyClick(table, Qt::Key_F10, Qt::ShiftModifier);
+        QTRY_VERIFY(rows->isVisible());
+        QCOMPARE(rows->pos(), table->viewport()->mapToGlobal(table->visualRect(table->currentIndex()).center()));
+        rows->hide();
+        auto* charts = Control<QMenu>(w, "PopupMenu1");
+        for (TChart* chart : {w.Charts()[1], w.CostsPage()->Chart()}) {
+            Shown(w, chart)->setFocus();
+            QTest::keyClick(chart, Qt::Key_F10, Qt::ShiftModifier);
+            QTRY_VERIFY(charts->isVisible());
+            // A menu that would leave the screen is moved left, as far as it needs.
+            const QPoint middle = chart->mapToGlobal(chart->rect().center());
+            QCOMPARE(charts->y(), middle.y());
+            QVERIFY(charts->x() <= middle.x() && charts->geometry().right() >= middle.x());
+            charts->hide();
+        }
+        QVERIFY(!rows->isVisible());
+    }
+
     void chartCommandsOnAPageWithoutChartDoNothing()
     {
         auto t = WindowOn(ExampleLog);
