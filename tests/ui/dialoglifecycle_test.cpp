@@ -362,6 +362,21 @@ private slots:
             {"UnclosedEntriesTLabel", 563}, {"UnclosedEntriesLabel", 704}};
         for (const auto& [name, x] : statusPlaces)
             QCOMPARE(Control<QWidget>(*t.Window->TablePage(), name)->x(), px(x));
+        // The overview's groups, one below the other under its titles (47 and 23
+        // high), each with its space before it; the log's size below them.
+        const std::tuple<const char*, int, int> groups[] = {{"OvVerbindungenGroupBox", 0, 70},
+                                                            {"OvUebertragungsratenGroupBox", 4, 46},
+                                                            {"OvTransfervolumenGroupBox", 4, 71},
+                                                            {"OvVerbindungszeitenGroupBox", 3, 78},
+                                                            {"OvLastConnectGroupBox", 4, 70}};
+        int groupY = px(47) + px(23);
+        for (const auto& [name, spaceBefore, height] : groups) {
+            groupY += px(spaceBefore);
+            const QRect box = Control<QWidget>(*t.Window, name)->geometry();
+            QCOMPARE(QPoint(box.y(), box.height()), QPoint(groupY, px(height)));
+            groupY += px(height);
+        }
+        QCOMPARE(Control<QWidget>(*t.Window, "LogFileSizeStaticText")->pos(), QPoint(px(153), groupY + px(8)));
         // Each status panel stands right below its table or chart, filling the page's width.
         const std::pair<const char*, const char*> panels[] = {{"ListView1", "Panel3"},
                                                               {"Chart1", "Panel4"},
