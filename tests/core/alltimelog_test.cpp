@@ -506,6 +506,26 @@ TEST(AllTimeLog, ALogHoldingTheStoredEndTwiceGoesOnAfterTheLaterOne)
     EXPECT_EQ(history.LinesGivenUp(), 32'001) << "the lines between, and the first of the block again";
 }
 
+// More new lines than the run keeps in memory (1 MB): the history is written
+// while the log is still read, and the disk fills up then.
+TEST(AllTimeLog, DiskFullWhileALongLogIsReadLeavesTheFileAsItWas)
+{
+    TempDir dir;
+    const std::string before = HistoryLines(FirstSession);
+    std::string log = FirstSession;
+    for (int i = 0; i < 40'000; ++i)
+        log += LogLine(Day + "11:00:00.00", "Dialing.");
+    dir.Write("k.ATL", before);
+    TFailingHistory history(dir.File("k.ATL"), 1000);
+    const auto run = AnalyseInto(dir.Write("log", log), history);
+    EXPECT_FALSE(run->Succeeded);
+    EXPECT_EQ(ReadFile(dir.File("k.ATL")), before);
+    ASSERT_EQ(run->Store.Messages().size(), 1u);
+    EXPECT_NE(run->Store.Messages()[0].find("(All-Time-Log " + dir.File("k.ATL") + ": No space left on device)"),
+              std::string::npos)
+        << run->Store.Messages()[0];
+}
+
 TEST(AllTimeLog, LastLineWithoutItsLineEndIsKeptUnlessTheLogGivesItWhole)
 {
     TempDir dir;
