@@ -40,6 +40,7 @@
 #include <QSpinBox>
 #include <QTabWidget>
 #include <QTest>
+#include <QTimer>
 #include <QTreeView>
 #include <QTreeWidget>
 #include <QUrl>
@@ -703,6 +704,24 @@ private slots:
                     }
             }
         }
+    }
+
+    // A file dropped while another is read is refused: runs never overlap.
+    void aRunAskedForDuringARunIsRefused()
+    {
+        TLogGeneratorOptions options;
+        options.Sessions = 200;
+        TempDir dir;
+        const QString log = QString::fromStdString(dir.Write("long.log", GenerateModemLog(options)));
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
+        t.Start();
+        std::optional<bool> second;
+        QTimer::singleShot(0, t.Window.get(),
+                           [&] { second = t.Window->AnalyseLogFile(QString::fromStdString(ExampleLog), true); });
+        QVERIFY(t.Window->AnalyseLogFile(log, true));
+        QCOMPARE(second, std::optional<bool>(false));
+        QCOMPARE(t.Window->Table().RowCount(), CoreAnalysis(log.toStdString(), ".").Table().RowCount());
     }
 
     void noCellOrCaptionIsCut()
