@@ -369,6 +369,10 @@ private slots:
                                                             {"OvTransfervolumenGroupBox", 4, 71},
                                                             {"OvVerbindungszeitenGroupBox", 3, 78},
                                                             {"OvLastConnectGroupBox", 4, 70}};
+        QWidget* title = Control<QWidget>(*t.Window, "OvTitlePanel");
+        QCOMPARE(title->geometry(), QRect(0, 0, title->parentWidget()->width(), px(47)));
+        QCOMPARE(Control<QWidget>(*t.Window, "OvSubtitlePanel")->geometry(),
+                 QRect(0, px(47), title->parentWidget()->width(), px(23)));
         int groupY = px(47) + px(23);
         for (const auto& [name, spaceBefore, height] : groups) {
             groupY += px(spaceBefore);
