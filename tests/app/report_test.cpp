@@ -218,6 +218,26 @@ TEST(Report, NothingIsWrittenForALogThatCannotBeOpened)
         << "a document begun is closed with the error";
 }
 
+// Standard input and merged logs are read through copies in a private temporary folder.
+TEST(Report, InputsThatCannotBeCopiedFailWithTheReason)
+{
+    const TRun directory = Report("--format=csv - </");
+    EXPECT_EQ(directory.ExitCode, 1);
+    EXPECT_EQ(directory.Out, "");
+    EXPECT_EQ(directory.Err, "kellvar-report: -: Is a directory\n");
+    testing::TempDir dir;
+    for (const std::string& logs : {"- <" + Example, Example + " " + Example}) {
+        const std::string command = "TMPDIR=/nonexistent LC_ALL=C.UTF-8 timeout 60 " KELLVAR_REPORT " --format=csv "
+                                    + logs + " >" + dir.File("out") + " 2>" + dir.File("err");
+        const int status = std::system(command.c_str());
+        EXPECT_EQ(WIFEXITED(status) ? WEXITSTATUS(status) : -1, 1) << logs;
+        EXPECT_EQ(testing::ReadFile(dir.File("out")), "") << logs;
+        EXPECT_EQ(testing::ReadFile(dir.File("err")),
+                  "kellvar-report: kellvar-report-XXXXXX: No such file or directory\n")
+            << logs;
+    }
+}
+
 TEST(Report, OverrunErrorsAreTheFirstCountAsTheTableShowsIt)
 {
     testing::TempDir dir;
