@@ -242,10 +242,8 @@ void TCostsPage::AddFile()
     if (!answer)
         return;
     files_.push_back(FileNameBytes(answer->File));
-    fileList_->blockSignals(true);
     ShowFileList();
     fileList_->setCurrentRow(fileList_->count() - 1);
-    fileList_->blockSignals(false);
     ReadFiles();
 }
 
