@@ -219,12 +219,19 @@ TEST(Report, NothingIsWrittenForALogThatCannotBeOpened)
 }
 
 // Standard input and merged logs are read through copies in a private temporary folder.
-TEST(Report, InputsThatCannotBeCopiedFailWithTheReason)
+TEST(Report, InputsThatCannotBeReadOrCopiedFailWithTheReason)
 {
     const TRun directory = Report("--format=csv - </");
     EXPECT_EQ(directory.ExitCode, 1);
     EXPECT_EQ(directory.Out, "");
     EXPECT_EQ(directory.Err, "kellvar-report: -: Is a directory\n");
+    // The kernel refuses every read of a process's memory at address 0, first or last of the logs.
+    for (const std::string& logs : {"/proc/self/mem " + Example, Example + " /proc/self/mem"}) {
+        const TRun merged = Report("--format=csv " + logs);
+        EXPECT_EQ(merged.ExitCode, 1) << logs;
+        EXPECT_EQ(merged.Out, "") << logs;
+        EXPECT_EQ(merged.Err, "kellvar-report: /proc/self/mem: Input/output error\n") << logs;
+    }
     testing::TempDir dir;
     for (const std::string& logs : {"- <" + Example, Example + " " + Example}) {
         const std::string command = "TMPDIR=/nonexistent LC_ALL=C.UTF-8 timeout 60 " KELLVAR_REPORT " --format=csv "
