@@ -593,6 +593,11 @@ private slots:
                                                              Control<QPushButton>(*t.Window, "HelpButton")})
             QVERIFY2(part->width() >= part->sizeHint().width(), qPrintable(part->objectName()));
         QCOMPARE(t.Window->findChild<QScrollArea*>("TabSheet0")->focusPolicy(), Qt::NoFocus);
+        // Above it the pages grow with the window.
+        t.Window->resize(window->widget()->minimumSize() + QSize(206, 103));
+        QApplication::processEvents();
+        QCOMPARE(window->widget()->size(), window->viewport()->size());
+        QCOMPARE(window->widget()->width(), window->widget()->minimumWidth() + 200);
         t.Window->close();
     }
 
