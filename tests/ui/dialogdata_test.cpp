@@ -218,6 +218,17 @@ private slots:
         QCOMPARE(w.Charts()[2]->PointCount(0), core.Points().Count());
         QCOMPARE(w.Charts()[2]->PointCount(1), core.Points().Count() / 3);
         QCOMPARE(w.Charts()[0]->PointCount(3), core.Points().Count() / 3);
+        // Rates and volumes: blue read, red write, their trends light aqua and
+        // light fuchsia; dialing and connection times: blue, the trend light yellow.
+        const QList<QColor> two = {QColor(0, 0, 255), QColor(255, 0, 0), QColor(128, 255, 255), QColor(255, 128, 255)};
+        const QList<QColor> one = {QColor(0, 0, 255), QColor(255, 255, 128)};
+        const QList<QList<QColor>> colours = {two, one, one, two};
+        for (size_t c = 0; c < w.Charts().size(); ++c) {
+            QList<QColor> pens;
+            for (int i = 0; i < w.Charts()[c]->SeriesCount(); ++i)
+                pens << w.Charts()[c]->Series(i)->pen().color();
+            QCOMPARE(pens, colours[static_cast<qsizetype>(c)]);
+        }
     }
 
     void copiedTableEqualsTheReport()

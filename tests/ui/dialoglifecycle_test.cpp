@@ -50,6 +50,19 @@ QTextCursor CursorAtAnchor(QTextBrowser* browser, const QString& anchor)
     return {};
 }
 
+// Counts the paint events of the widgets it watches.
+class TPaintCounter : public QObject {
+public:
+    int Paints = 0;
+
+protected:
+    bool eventFilter(QObject*, QEvent* event) override
+    {
+        Paints += event->type() == QEvent::Paint ? 1 : 0;
+        return false;
+    }
+};
+
 }  // namespace
 
 // Connections in examples/ModemLog.txt (one more was given up after its connect).
@@ -572,6 +585,24 @@ private slots:
 
     // Below the layout size the window scrolls as a whole: no page, status
     // panel or button is squeezed or cut, and no page is a Tab stop of its own.
+    // A page paints when something changed, never again on its own.
+    void pagesPaintOnlyWhenAsked()
+    {
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
+        t.Start();
+        auto* page = t.Window->findChild<QScrollArea*>("TabSheet0");
+        TPaintCounter counter;
+        page->installEventFilter(&counter);
+        page->update();
+        QTRY_VERIFY(counter.Paints > 0);
+        counter.Paints = 0;
+        QApplication::processEvents();
+        QApplication::processEvents();
+        QCOMPARE(counter.Paints, 0);
+        t.Window->close();
+    }
+
     void smallWindowScrollsAsAWhole()
     {
         TDialogUnderTest t;
