@@ -124,6 +124,18 @@ TEST(TariffAmountText, HasTheCurrencysDecimals)
     EXPECT_EQ(Parsed("currency ITL 0\nunit 60 1\n").AmountText(127), "127");
 }
 
+// A code stands unquoted in CSV and the table: letters, digits and $ only,
+// up to eight of them.
+TEST(TariffCurrency, CodesOfLettersDigitsAndDollarOnly)
+{
+    for (const char* code : {"AZaz09$", "Z", "a", "z0", "9ABCDEFG"})
+        EXPECT_EQ(Parsed(("currency " + std::string(code) + " 2\nunit 60 1\n").c_str()).Currency(), code);
+    for (const char* code : {"A/", "A:", "@", "A[", "A`", "{", "\xC2\xA3", "ABCDEFGHI"}) {
+        const auto parsed = ParseTariff("currency " + std::string(code) + " 2\nunit 60 1\n", "t.txt");
+        EXPECT_TRUE(std::holds_alternative<TTariffError>(parsed)) << code;
+    }
+}
+
 // Means are rounded half up, as each connection's cost is:
 // 5 / 2 = 2.5 gives 3, 7 / 3 = 2.33 gives 2; one unit over two hours
 // is half a unit an hour, which gives 1.
