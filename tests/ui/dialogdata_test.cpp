@@ -518,7 +518,9 @@ private slots:
         QVERIFY(limits.Bar(0)->text().startsWith("month:volume>1KB: "));
         QCOMPARE(limits.Bar(1), nullptr);
         // A billing month from the 15th on, and weeks from Sunday.
-        Control<QSpinBox>(*t.Window, "BillingMonthStartSpinBox")->setValue(15);
+        auto* firstDay = Control<QSpinBox>(*t.Window, "BillingMonthStartSpinBox");
+        QCOMPARE(QPoint(firstDay->minimum(), firstDay->maximum()), QPoint(1, 31));
+        firstDay->setValue(15);
         Control<QComboBox>(*t.Window, "WeekStartComboBox")->setCurrentIndex(1);
         const QDate today = QDate::currentDate();
         const QDate monthStart = today.day() >= 15 ? QDate(today.year(), today.month(), 15)

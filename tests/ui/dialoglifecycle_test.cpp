@@ -394,13 +394,14 @@ private slots:
             groupY += px(height);
         }
         QCOMPARE(Control<QWidget>(*t.Window, "LogFileSizeStaticText")->pos(), QPoint(px(153), groupY + px(8)));
-        // Each status panel stands right below its table or chart, filling the page's width.
-        const std::pair<const char*, const char*> panels[] = {{"ListView1", "Panel3"},
-                                                              {"Chart1", "Panel4"},
-                                                              {"Chart4", "Panel5"},
-                                                              {"Chart3", "Panel6"},
-                                                              {"Chart2", "Panel7"}};
-        for (const auto& [above, panelName] : panels) {
+        // Each status panel stands right below its table or chart, filling the
+        // page's width, 26 high (the connection times' 24).
+        const std::tuple<const char*, const char*, int> panels[] = {{"ListView1", "Panel3", 26},
+                                                                    {"Chart1", "Panel4", 26},
+                                                                    {"Chart4", "Panel5", 26},
+                                                                    {"Chart3", "Panel6", 24},
+                                                                    {"Chart2", "Panel7", 26}};
+        for (const auto& [above, panelName, height] : panels) {
             QWidget* view = Control<QWidget>(*t.Window, above);
             QWidget* panel = Control<QWidget>(*t.Window, panelName);
             QTabWidget* pages = t.Window->Pages();
@@ -410,6 +411,7 @@ private slots:
             QApplication::processEvents();
             QCOMPARE(panel->y(), view->geometry().bottom() + 1);
             QCOMPARE(panel->width(), panel->parentWidget()->width());
+            QCOMPARE(panel->height(), px(height));
         }
         // The report folder's hint stands below its field and button, as wide as both.
         t.Window->Pages()->setCurrentWidget(t.Window->CostsPage());
