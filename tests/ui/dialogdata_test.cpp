@@ -223,6 +223,10 @@ private slots:
         const QList<QColor> two = {QColor(0, 0, 255), QColor(255, 0, 0), QColor(128, 255, 255), QColor(255, 128, 255)};
         const QList<QColor> one = {QColor(0, 0, 255), QColor(255, 255, 128)};
         const QList<QList<QColor>> colours = {two, one, one, two};
+        // One grid, the left axis's: the right axis has its own scale only.
+        for (TChart* chart : w.Charts())
+            QCOMPARE(QPair(chart->LeftAxis()->isGridLineVisible(), chart->RightAxis()->isGridLineVisible()),
+                     QPair(true, false));
         for (size_t c = 0; c < w.Charts().size(); ++c) {
             QList<QColor> pens;
             for (int i = 0; i < w.Charts()[c]->SeriesCount(); ++i)

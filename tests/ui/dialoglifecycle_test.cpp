@@ -421,6 +421,19 @@ private slots:
         QCOMPARE(hint.left(), field.left());
         QCOMPARE(hint.right(), Control<QWidget>(*t.Window, "HtmlReportFolderButton")->geometry().right());
         QVERIFY(hint.top() > field.bottom());
+        // The costs page's figures stand right beside their captions, in one column.
+        for (size_t figure = 0; figure < 4; ++figure) {
+            QLabel* value = t.Window->CostsPage()->Figure(figure);
+            const auto labels = t.Window->CostsPage()->findChildren<QLabel*>();
+            const auto caption =
+                std::find_if(labels.begin(), labels.end(), [value](QLabel* label) { return label->buddy() == value; });
+            QVERIFY(caption != labels.end());
+            QVERIFY(value->x() > (*caption)->geometry().right());
+            QVERIFY(value->x() - (*caption)->geometry().right() <= px(12));
+            QCOMPARE(value->x(), t.Window->CostsPage()->Figure(0)->x());
+            // Their column is as wide as the widest figure, here "-", not the rest of the page.
+            QCOMPARE(value->width(), value->sizeHint().width());
+        }
     }
 
     void openSequence()
