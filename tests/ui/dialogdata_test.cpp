@@ -688,13 +688,19 @@ private slots:
             QCOMPARE(alignment(column), Qt::Alignment(Qt::AlignRight));
     }
 
-    // On every page, in either language, no control lies over another.
+    // On every page, in either language and with a large font too, no
+    // control lies over another.
     void noControlLiesOverAnother()
     {
-        for (const bool german : {false, true}) {
+        for (const auto& [german, pixels] : {std::pair{false, 0}, std::pair{true, 0}, std::pair{true, 22}}) {
             TDialogUnderTest t(german);
             t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
             t.Start();
+            if (pixels > 0) {
+                QFont large = t.Window->font();
+                large.setPixelSize(pixels);
+                t.Window->setFont(large);
+            }
             QTabWidget* pages = t.Window->Pages();
             for (int index = 0; index < pages->count(); ++index) {
                 pages->setCurrentIndex(index);
@@ -707,6 +713,11 @@ private slots:
                             || qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractItemView*>(w)
                             || qobject_cast<QProgressBar*>(w) || qobject_cast<QChartView*>(w)))
                         controls << w;
+                // Nor is any text cut.
+                for (QWidget* w : controls)
+                    if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap() && !label->text().isEmpty())
+                        QVERIFY2(label->width() >= label->sizeHint().width(),
+                                 qPrintable(pages->tabText(index) + ": " + label->text()));
                 const auto area = [page](QWidget* w) { return QRect(w->mapTo(page, QPoint(0, 0)), w->size()); };
                 for (int i = 0; i < controls.size(); ++i)
                     for (int j = i + 1; j < controls.size(); ++j) {
