@@ -420,6 +420,29 @@ document.body.dataset.orders = orders.join(",");
         self.assertIn('data-orders="1999-03 1999-01 1999-02,1999-01 1999-02 1999-03,1999-03 1999-02 1999-01,'
                       'descending,"', dom)
 
+    def test_the_browser_takes_every_declaration_of_the_style_sheet(self):
+        folder = os.path.join(self.root, "styled")
+        subprocess.run([REPORT, "--html=" + folder, self.log], check=True, timeout=TIME_LIMIT)
+        with open(os.path.join(folder, "kellvar.css"), encoding="utf-8") as sheet:
+            css = sheet.read()
+        # The declarations of each rule, in order, print rules included.
+        written = [len([d for d in body.split(";") if d.strip()]) for body in re.findall(r"\{([^{}]*)\}", css)]
+        page = """<!DOCTYPE html><html><head><style>%s</style></head><body><script>
+const counts = [];
+const visit = rules => { for (const rule of rules) {
+  if (rule.style) counts.push(rule.style.cssText.split(";").filter(d => d.trim()).length);
+  else if (rule.cssRules) visit(rule.cssRules);
+} };
+visit(document.styleSheets[0].cssRules);
+document.body.dataset.counts = counts.join(" ");
+</script></body></html>""" % css
+        test = os.path.join(self.root, "sheet.html")
+        with open(test, "w", encoding="utf-8") as out:
+            out.write(page)
+        dom = self.chromium("--dump-dom", "file://" + test).stdout
+        kept = re.search(r'data-counts="([^"]*)"', dom).group(1)
+        self.assertEqual(kept, " ".join(map(str, written)))
+
 
 if __name__ == "__main__":
     unittest.main()
