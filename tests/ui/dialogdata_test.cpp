@@ -223,6 +223,9 @@ private slots:
         const QList<QColor> two = {QColor(0, 0, 255), QColor(255, 0, 0), QColor(128, 255, 255), QColor(255, 128, 255)};
         const QList<QColor> one = {QColor(0, 0, 255), QColor(255, 255, 128)};
         const QList<QList<QColor>> colours = {two, one, one, two};
+        // The overview's title is navy on a light window.
+        QCOMPARE(t->Window->findChild<QLabel*>("OvTitlePanel")->palette().color(QPalette::WindowText),
+                 QColor(0, 0, 128));
         // One grid, the left axis's: the right axis has its own scale only.
         for (TChart* chart : w.Charts())
             QCOMPARE(QPair(chart->LeftAxis()->isGridLineVisible(), chart->RightAxis()->isGridLineVisible()),
