@@ -204,6 +204,10 @@ class Costs(unittest.TestCase):
         row = next(csv.DictReader(io.StringIO(out)))
         self.assertEqual((row["period"], row["estimated_duration_s"], row["estimated_bytes"]),
                          ("1999-03", "2950.17", "23250"))
+        self.assertNotIn("estimated_cost", row)
+        out = self.report("--by=month", "--estimate", "--today=1999-03-06", "--format=csv",
+                          "--tariff=" + self.by_call, "--tariff=" + self.units, self.log)[1]
+        self.assertEqual(next(csv.DictReader(io.StringIO(out)))["estimated_cost"], "3.10")
         # 23250 / 1024 = 22.705 Kbyte.
         for language, word in (("--english", "Estimate"), ("--german", "Hochrechnung")):
             out = self.report("--by=month", "--estimate", "--today=1999-03-06", language, "--tariff=" + self.by_call,

@@ -272,6 +272,15 @@ private slots:
         QCOMPARE(months.front(), QString("Month\tConnections\tOnline Time\tVolume\tCosts"));
         QCOMPARE(months[1].section('\t', 0, 1), "2000-01\t" + QString::number(w.Table().RowCount()));
         QCOMPARE(months[1].section('\t', 4), w.CostsPage()->Figure(0)->text());
+        // Ctrl+C in the list copies it, even a single month; its rows hang from no tree.
+        QTreeWidget* monthList = w.CostsPage()->Months();
+        QVERIFY(!monthList->rootIsDecorated());
+        w.Pages()->setCurrentWidget(w.CostsPage());
+        QApplication::setActiveWindow(&w);
+        monthList->setFocus();
+        QApplication::clipboard()->clear();
+        QTest::keyClick(monthList, Qt::Key_C, Qt::ControlModifier);
+        QCOMPARE(QApplication::clipboard()->text(), w.CostsPage()->MonthsText());
         w.Pages()->setCurrentWidget(w.CostsPage());
         QApplication::clipboard()->clear();
         w.alsBitmap1Click();
