@@ -375,6 +375,26 @@ private slots:
             {"UnclosedEntriesTLabel", 563}, {"UnclosedEntriesLabel", 704}};
         for (const auto& [name, x] : statusPlaces)
             QCOMPARE(Control<QWidget>(*t.Window->TablePage(), name)->x(), px(x));
+        // A chart panel's first caption; the others move right where the figure before them is wider.
+        const std::pair<const char*, int> chartStatusPlaces[] = {{"AverageReadRateTLabel", 15},
+                                                                 {"AverageDialTimeTLabel", 19},
+                                                                 {"ConnectionTimeTLabel", 12},
+                                                                 {"SumDataReadTLabel", 11}};
+        for (const auto& [name, x] : chartStatusPlaces)
+            QCOMPARE(Control<QWidget>(*t.Window, name)->x(), px(x));
+        // The overview's title in 30 pixels; captions and fields of the first
+        // four groups in their columns at 9 and 185, 361 and 537.
+        QCOMPARE(Control<QWidget>(*t.Window, "OvTitlePanel")->font().pixelSize(), px(30));
+        const std::pair<const char*, int> overviewPlaces[] = {{"OvVerbindungsVersucheLabel", 9},
+                                                              {"TriedConnectsStaticText", 185},
+                                                              {"OvAnwahlversucheLabel", 361},
+                                                              {"TriedDialInsStaticText", 537}};
+        for (const auto& [name, x] : overviewPlaces)
+            QVERIFY2(Control<QWidget>(*t.Window, name)->x() == px(x), name);
+        // In the last connection's group two gaps part a field from the next caption.
+        const auto right = [&](const char* name) { return Control<QWidget>(*t.Window, name)->geometry().right() + 1; };
+        QCOMPARE(Control<QWidget>(*t.Window, "OvLastEmpfangsrateLabel")->x(),
+                 std::max(px(441), right("ReceivedBytesLastConnectionStaticText") + 2 * px(6)));
         // The overview's groups, one below the other under its titles (47 and 23
         // high), each with its space before it; the log's size below them.
         const std::tuple<const char*, int, int> groups[] = {{"OvVerbindungenGroupBox", 0, 70},
