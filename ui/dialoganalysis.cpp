@@ -8,6 +8,7 @@
 #include "costspage.h"
 #include "filenames.h"
 #include "limitspanel.h"
+#include "overviewpage.h"
 #include "reportfolderrow.h"
 #include "settingspage.h"
 #include "tablepage.h"
@@ -22,6 +23,7 @@
 
 #include <QApplication>
 #include <QCheckBox>
+#include <QLabel>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTreeView>
@@ -55,6 +57,19 @@ bool TModemLogDialog::AnalyseLogFile(const QString& path, bool NoSizeWarning)
     OpenButton->setEnabled(openEnabled);
     analysing_ = false;
     return analysed;
+}
+
+void TModemLogDialog::PriceShownLogAnew()
+{
+    // At start-up the log's first run comes later.
+    if (!startUpDone_ || shownLog_.isEmpty())
+        return;
+    // The same log once more: its size was told, and the overview's note on
+    // the driver's limit stays as its run left it.
+    QLabel* maxSizeNote = overview_->LogFileMaxSizeNote();
+    const QString note = maxSizeNote->text();
+    AnalyseLogFile(shownLog_, true);
+    maxSizeNote->setText(note);
 }
 
 void TModemLogDialog::ListView1ColumnClick(int column)

@@ -137,14 +137,9 @@ void TModemLogDialog::BuildLayout()
     PageControl1->addTab(costsPage_, {});
     connect(costsPage_, &TCostsPage::TariffsChanged, this, [this] {
         tablePage_->SetTariffs(costsPage_->Tariffs());
-        // The shown log priced anew; at start-up its first run comes later.
-        if (startUpDone_ && !shownLog_.isEmpty())
-            AnalyseLogFile(shownLog_, true);
+        PriceShownLogAnew();
     });
-    connect(costsPage_->Limits(), &TLimitsPanel::LimitsChanged, this, [this] {
-        if (startUpDone_ && !shownLog_.isEmpty())
-            AnalyseLogFile(shownLog_, true);
-    });
+    connect(costsPage_->Limits(), &TLimitsPanel::LimitsChanged, this, &TModemLogDialog::PriceShownLogAnew);
 
     ListView1 = tablePage_->View();
     Chart1 = chartPages_[0]->Chart();
