@@ -397,7 +397,6 @@ TEST(AllTimeLog, ReadErrorAnywhereFailsTheRunAndArchivesOnlyWhatWasRead)
         TAnalysisStore store;
         TAnalysisFlags flags;
         flags.NoSizeWarning = true;
-        flags.NoSizeWarning = true;
         flags.StoreAllTimeLog = true;
         flags.Unattended = true;
         ASSERT_FALSE(AnalyseLogFile(logPath, flags, store, &history, ReadFailingAtFailAt)) << "at byte " << at;
@@ -435,7 +434,6 @@ TEST(AllTimeLog, LogCutShortOrReplacedWhileReadFailsTheRunAndArchivesNothing)
         TAllTimeLogFile history(dir.File("k.ATL"));
         TAnalysisStore store;
         TAnalysisFlags flags;
-        flags.NoSizeWarning = true;
         flags.NoSizeWarning = true;
         flags.StoreAllTimeLog = true;
         flags.Unattended = true;

@@ -24,6 +24,7 @@
 #include <QComboBox>
 #include <QDate>
 #include <QDropEvent>
+#include <QGraphicsTextItem>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QItemSelectionModel>
@@ -355,6 +356,30 @@ private slots:
         QVERIFY(ReadFile(t.IniFile()).find("HtmlReportFolder=/srv/www/modem\r\n") != std::string::npos);
     }
 
+    // The start-up's warning that the driver's log nears its limit is said
+    // once: a tariff or limit set later prices the log anew in silence.
+    void pricingAnewRepeatsNoWarning()
+    {
+        TLogGeneratorOptions options;
+        options.Sessions = 1'000;
+        TDialogUnderTest t;
+        const std::string log = t.ProgramDir.Write("ModemLog.txt", GenerateModemLog(options));
+        QVERIFY(ReadFile(log).size() > 2'000 * 128);
+        t.ProgramDir.Write("kellvar.INI",
+                           "[SETTINGS]\nLoadDefaultLogFile=1\nDefaultLogFile=" + log + "\nUseLastSettings=1\n");
+        t.Start();
+        QCOMPARE(t.Dialogs.Messages.size(), 1);
+        QVERIFY(t.Dialogs.Messages[0].startsWith("The file \"" + QString::fromStdString(log) + "\" is larger than"));
+        t.Window->CostsPage()->SetFiles({KELLVAR_SOURCE_DIR "/examples/tariffs/german-units-1998.tariff"});
+        QCOMPARE(t.Window->TablePage()->View()->model()->columnCount(), CostsColumn + 1);
+        auto* edit = Control<QLineEdit>(*t.Window, "LimitEdit");
+        edit->setText("month:volume>1KB");
+        Control<QPushButton>(*t.Window, "AddLimitButton")->click();
+        QVERIFY(t.Window->CostsPage()->Limits()->Bar(0) != nullptr);
+        QCOMPARE(t.Dialogs.Messages.size(), 1);
+        QCOMPARE(t.Text("OvLogFileMaxSizeLabel"), QString("(max. 255KB)"));
+    }
+
     // A click on a file in the list, then Delete.
     void tariffFileRemovedPricesNoMore()
     {
@@ -501,6 +526,37 @@ private slots:
         t.Window->close();
         const std::string iso = QDate::currentDate().toString("yyyy-MM-dd").toStdString();
         QVERIFY(ReadFile(t.IniFile()).find("Alerted1=" + iso + "\r\n") != std::string::npos);
+    }
+
+    // The week map's picture is the map alone: its ground to the edges, the
+    // seven days reaching down to the legend and the hours to the right.
+    void weekMapFillsItsPicture()
+    {
+        // A week online from Monday 8 March 1999, 0:00: every hour is the busiest.
+        TConnectionRecord week;
+        week.ConnectDateParts = {1999, 3, 8};
+        week.ConnectDate = DateKeyOf(1999, 3, 8);
+        week.ConnectionDuration = 7 * 24 * 360'000;
+        TWeekHourProfile profile;
+        profile.Add(week);
+        TProfileMap map;
+        map.SetProfile(profile, nullptr);
+        const QSize size(600, 200);
+        const QImage picture = map.Picture(size);
+        const QRgb ground = map.palette().color(QPalette::Base).rgb();
+        const QRgb ink = map.palette().color(QPalette::Highlight).rgb();
+        QVERIFY(ground != ink);
+        // The weekdays' names start at the left edge; nothing else comes near it.
+        for (const int y : {0, size.height() - 1})
+            QCOMPARE(picture.pixel(0, y), ground);
+        for (int y = 0; y < size.height(); ++y)
+            QCOMPARE(picture.pixel(size.width() - 1, y), ground);
+        // A few pixels above the legend, Sunday's hours from noon to the right edge.
+        const int sunday = size.height() - QFontMetrics(map.font()).height() - 5;
+        int inked = 0;
+        for (int x = size.width() / 2; x < size.width() - 3; ++x)
+            inked += picture.pixel(x, sunday) == ink ? 1 : 0;
+        QVERIFY2(inked >= (size.width() / 2 - 3) * 9 / 10, qPrintable(QString::number(inked)));
     }
 
     // A limit typed on the costs page counts at once and is kept for the next start.
@@ -700,19 +756,26 @@ private slots:
             QCOMPARE(alignment(column), Qt::Alignment(Qt::AlignRight));
     }
 
-    // On every page, in either language and with a large font too, no
-    // control lies over another.
+    // On every page, in either language, with a large font and with a wide
+    // one (whose texts outgrow the places the layout gives them), no control
+    // lies over another.
     void noControlLiesOverAnother()
     {
-        for (const auto& [german, pixels] : {std::pair{false, 0}, std::pair{true, 0}, std::pair{true, 22}}) {
-            TDialogUnderTest t(german);
+        struct TLook {
+            bool German;
+            int Pixels;         // 0: the desktop's font
+            int LetterSpacing;  // in percent
+        };
+        for (const TLook& look : {TLook{false, 0, 100}, TLook{true, 0, 100}, TLook{true, 22, 100}, TLook{false, 0, 160},
+                                  TLook{true, 0, 160}}) {
+            TDialogUnderTest t(look.German);
             t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
             t.Start();
-            if (pixels > 0) {
-                QFont large = t.Window->font();
-                large.setPixelSize(pixels);
-                t.Window->setFont(large);
-            }
+            QFont font = t.Window->font();
+            if (look.Pixels > 0)
+                font.setPixelSize(look.Pixels);
+            font.setLetterSpacing(QFont::PercentageSpacing, look.LetterSpacing);
+            t.Window->setFont(font);
             QTabWidget* pages = t.Window->Pages();
             for (int index = 0; index < pages->count(); ++index) {
                 pages->setCurrentIndex(index);
@@ -825,6 +888,17 @@ private slots:
             found = found || cell.contains(separator);
         QVERIFY2(found, "read rates carry decimals");
         QVERIFY(t->Text("AverageDialingTimeStaticText").contains(separator));
+        // So do the charts' axes, here zoomed in to steps of 0.2 s.
+        TChart* dialTimes = t->Window->Charts()[1];
+        t->Window->Pages()->setCurrentWidget(dialTimes->parentWidget());
+        dialTimes->LeftAxis()->setRange(1.0, 2.2);
+        QApplication::processEvents();
+        QStringList labels;
+        for (QGraphicsItem* item : dialTimes->scene()->items())
+            if (auto* text = dynamic_cast<QGraphicsTextItem*>(item); text && text->toPlainText().startsWith("1"))
+                labels << text->toPlainText();
+        for (const QString tenths : {"0", "2", "4", "6", "8"})
+            QVERIFY2(labels.contains("1" + separator + tenths), qPrintable(labels.join(' ')));
     }
 
     // The selected rows stay selected across a sort, wherever it takes them.

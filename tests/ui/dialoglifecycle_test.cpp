@@ -92,6 +92,9 @@ private slots:
         QVERIFY(!t.Window->Charts()[0]->toolTip().isEmpty());
         QVERIFY(!Control<QCheckBox>(*t.Window, "SaveDirCheckBox")->toolTip().isEmpty());
         QCOMPARE(t.Window->TablePage()->View()->model()->columnCount(), 12);
+        // Until the language is chosen the costs page, too, shows its design (German) texts.
+        QCOMPARE(Control<QPushButton>(*t.Window, "AddLimitButton")->text(), QString("Setzen"));
+        QCOMPARE(Control<QComboBox>(*t.Window, "WeekStartComboBox")->itemText(1), QString("Sonntag"));
     }
 
     void noSettingsFile()
@@ -341,8 +344,8 @@ private slots:
         }
     }
 
-    // Where there is room, the controls stand where the layout puts them (in
-    // layout pixels, scaled to the font).
+    // Where there is room, the controls stand where the layout puts them, as
+    // large as it makes them (in layout pixels, scaled to the font).
     void fixedControlsStandWhereTheLayoutPutsThem()
     {
         TDialogUnderTest t;
@@ -353,107 +356,208 @@ private slots:
             const char* Name;
             int X;
             int Y;
+            int Width;  // 0 where the control's own text decides
+            int Height;
         };
         // The settings group's y values count from its top, whose caption takes 16.
-        const TPlace places[] = {{"SavePosCheckBox", 16, 25 - 16},
-                                 {"SaveSettingsCheckBox", 16, 46 - 16},
-                                 {"SaveDirCheckBox", 32, 68 - 16},
-                                 {"StoreAllTimeLogCheckBox", 32, 92 - 16},
-                                 {"DefaultTabLabel", 16, 120 - 16},
-                                 {"DefaultTabComboBox", 32, 140 - 16},
-                                 {"DefaultLoadLogFileCheckBox", 16, 176 - 16},
-                                 {"DefineDefaultBitBtn", 32, 201 - 16},
-                                 {"OpenButton", 9, 4},
-                                 {"CloseButton", 137, 4},
-                                 {"HelpButton", 265, 4},
-                                 {"ShowLabelsCheckBox", 377, 9}};
-        for (const TPlace& place : places)
-            QCOMPARE(Control<QWidget>(*t.Window, place.Name)->pos(), QPoint(px(place.X), px(place.Y)));
-        const std::pair<const char*, int> statusPlaces[] = {
-            {"TriedConnectsTLabel", 8},     {"TriedConnectsLabel", 146},       {"TriedDialInsTLabel", 212},
-            {"TriedDialInsLabel", 318},     {"SuccessfulConnectsTLabel", 384}, {"SuccessfulConnectsLabel", 498},
-            {"UnclosedEntriesTLabel", 563}, {"UnclosedEntriesLabel", 704}};
-        for (const auto& [name, x] : statusPlaces)
-            QCOMPARE(Control<QWidget>(*t.Window->TablePage(), name)->x(), px(x));
-        // A chart panel's first caption; the others move right where the figure before them is wider.
-        const std::pair<const char*, int> chartStatusPlaces[] = {{"AverageReadRateTLabel", 15},
-                                                                 {"AverageDialTimeTLabel", 19},
-                                                                 {"ConnectionTimeTLabel", 12},
-                                                                 {"SumDataReadTLabel", 11}};
-        for (const auto& [name, x] : chartStatusPlaces)
-            QCOMPARE(Control<QWidget>(*t.Window, name)->x(), px(x));
-        // The overview's title in 30 pixels; captions and fields of the first
-        // four groups in their columns at 9 and 185, 361 and 537.
-        QCOMPARE(Control<QWidget>(*t.Window, "OvTitlePanel")->font().pixelSize(), px(30));
-        const std::pair<const char*, int> overviewPlaces[] = {{"OvVerbindungsVersucheLabel", 9},
-                                                              {"TriedConnectsStaticText", 185},
-                                                              {"OvAnwahlversucheLabel", 361},
-                                                              {"TriedDialInsStaticText", 537}};
-        for (const auto& [name, x] : overviewPlaces)
-            QVERIFY2(Control<QWidget>(*t.Window, name)->x() == px(x), name);
-        // In the last connection's group two gaps part a field from the next caption.
-        const auto right = [&](const char* name) { return Control<QWidget>(*t.Window, name)->geometry().right() + 1; };
-        QCOMPARE(Control<QWidget>(*t.Window, "OvLastEmpfangsrateLabel")->x(),
-                 std::max(px(441), right("ReceivedBytesLastConnectionStaticText") + 2 * px(6)));
-        // The overview's groups, one below the other under its titles (47 and 23
-        // high), each with its space before it; the log's size below them.
+        const TPlace places[] = {{"SavePosCheckBox", 16, 25 - 16, 465, 0},
+                                 {"SaveSettingsCheckBox", 16, 46 - 16, 465, 0},
+                                 {"SaveDirCheckBox", 32, 68 - 16, 465, 0},
+                                 {"StoreAllTimeLogCheckBox", 32, 92 - 16, 465, 0},
+                                 {"DefaultTabLabel", 16, 120 - 16, 0, 0},
+                                 {"DefaultTabComboBox", 32, 140 - 16, 256, 0},
+                                 {"DefaultLoadLogFileCheckBox", 16, 176 - 16, 465, 0},
+                                 {"DefineDefaultBitBtn", 32, 201 - 16, 256, 29},
+                                 {"OpenButton", 9, 4, 99, 30},
+                                 {"CloseButton", 137, 4, 99, 30},
+                                 {"HelpButton", 265, 4, 99, 30},
+                                 {"ShowLabelsCheckBox", 377, 9, 376, 0}};
+        for (const TPlace& place : places) {
+            const QRect shown = Control<QWidget>(*t.Window, place.Name)->geometry();
+            QVERIFY2(shown.topLeft() == QPoint(px(place.X), px(place.Y)), place.Name);
+            QVERIFY2(place.Width == 0 || shown.width() == px(place.Width), place.Name);
+            QVERIFY2(place.Height == 0 || shown.height() == px(place.Height), place.Name);
+        }
+        // The pages fill the window within a border of 3, above the bottom row of 42.
+        auto* scroll = Control<QScrollArea>(*t.Window, "WindowScrollArea");
+        QCOMPARE(scroll->geometry(), QRect(3, 3, t.Window->width() - 6, t.Window->height() - 3));
+        // Below the layout's client area (less that border) the window scrolls.
+        QWidget* content = scroll->widget();
+        QCOMPARE(content->minimumSize(), QSize(px(1106) - 6, px(549) - 3));
+        QWidget* bottom = Control<QWidget>(*t.Window, "Panel2");
+        QCOMPARE(bottom->geometry(), QRect(0, content->height() - px(42), content->width(), px(42)));
+        QCOMPARE(Control<QWidget>(*t.Window, "Panel1")->geometry(), QRect(0, 0, content->width(), bottom->y()));
+        QCOMPARE(t.Window->Pages()->geometry(), QRect(0, 0, content->width(), bottom->y()));
+        // The table's columns are as wide as the layout makes them where their captions fit.
+        const std::pair<int, int> columns[] = {{1, 144}, {2, 144}, {6, 100}, {7, 90}, {9, 144}};
+        for (const auto& [column, width] : columns)
+            QCOMPARE(t.Window->TablePage()->View()->columnWidth(column), px(width));
+    }
+
+    // Each status panel stands right below its table or chart, filling the
+    // page's width, 26 high (the connection times' 24). Its captions and
+    // figures stand at their places, as high as the panel, unless the figure
+    // before needs the room; a figure reaches to the next caption.
+    void statusPanelsStandWhereTheLayoutPutsThem()
+    {
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
+        t.Start();
+        const TLayoutScale px(t.Window->font());
+        struct TFigurePlace {
+            const char* Caption;
+            int CaptionX;
+            const char* Value;
+            int ValueX;
+        };
+        struct TPanelPlace {
+            const char* Above;
+            const char* Name;
+            int Height;
+            std::vector<TFigurePlace> Figures;
+        };
+        const TPanelPlace panels[] = {
+            {"ListView1",
+             "Panel3",
+             26,
+             {{"TriedConnectsTLabel", 8, "TriedConnectsLabel", 146},
+              {"TriedDialInsTLabel", 212, "TriedDialInsLabel", 318},
+              {"SuccessfulConnectsTLabel", 384, "SuccessfulConnectsLabel", 498},
+              {"UnclosedEntriesTLabel", 563, "UnclosedEntriesLabel", 704}}},
+            {"Chart1",
+             "Panel4",
+             26,
+             {{"AverageReadRateTLabel", 15, "AverageReadRateLabel", 137},
+              {"AverageWriteRateTLabel", 272, "AverageWriteRateLabel", 416}}},
+            {"Chart4",
+             "Panel5",
+             26,
+             {{"SumDataReadTLabel", 11, "SumReadDataLabel", 159},
+              {"SumDataWrittenTLabel", 282, "SumWrittenDataLabel", 441}}},
+            {"Chart3",
+             "Panel6",
+             24,
+             {{"ConnectionTimeTLabel", 12, "SumConnectionTimeLabel", 176},
+              {"AverageConnectionTimeTLabel", 265, "MeanConnectionTimeLabel", 487}}},
+            {"Chart2", "Panel7", 26, {{"AverageDialTimeTLabel", 19, "AverageDialingTimeLabel", 207}}},
+        };
+        QTabWidget* pages = t.Window->Pages();
+        for (const TPanelPlace& place : panels) {
+            QWidget* view = Control<QWidget>(*t.Window, place.Above);
+            QWidget* panel = Control<QWidget>(*t.Window, place.Name);
+            for (int index = 0; index < pages->count(); ++index)
+                if (pages->widget(index)->isAncestorOf(panel))
+                    pages->setCurrentIndex(index);
+            QApplication::processEvents();
+            QCOMPARE(panel->geometry(),
+                     QRect(0, view->geometry().bottom() + 1, panel->parentWidget()->width(), px(place.Height)));
+            int figureEnd = 0;
+            for (const TFigurePlace& figure : place.Figures) {
+                const QRect caption = Control<QWidget>(*panel, figure.Caption)->geometry();
+                const QRect value = Control<QWidget>(*panel, figure.Value)->geometry();
+                if (figureEnd == 0) {
+                    QCOMPARE(caption.x(), px(figure.CaptionX));
+                } else {
+                    QCOMPARE(caption.x(), figureEnd + px(6));
+                    QVERIFY(caption.x() >= px(figure.CaptionX));
+                }
+                QCOMPARE(value.x(), px(figure.ValueX));
+                QCOMPARE(caption.right() + 1 + px(6), value.x());
+                for (const QRect& label : {caption, value})
+                    QCOMPARE(QPoint(label.y(), label.height()), QPoint(0, panel->height()));
+                figureEnd = value.right() + 1;
+            }
+        }
+    }
+
+    // The overview's title in 30 pixels and its subtitle in 18; its groups one
+    // below the other under them (47 and 23 high), each with its space before
+    // it; the fields of the first four groups in a grid of two caption and
+    // field columns, of the last connection's group in three; the log's size
+    // below the groups.
+    void overviewStandsWhereTheLayoutPutsIt()
+    {
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
+        t.Start();
+        const TLayoutScale px(t.Window->font());
+        const auto place = [&](const char* name) { return Control<QWidget>(*t.Window, name)->geometry(); };
+        QWidget* title = Control<QWidget>(*t.Window, "OvTitlePanel");
+        QCOMPARE(title->font().pixelSize(), px(30));
+        QCOMPARE(Control<QWidget>(*t.Window, "OvSubtitlePanel")->font().pixelSize(), px(18));
+        QCOMPARE(title->geometry(), QRect(0, 0, title->parentWidget()->width(), px(47)));
+        QCOMPARE(place("OvSubtitlePanel"), QRect(0, px(47), title->parentWidget()->width(), px(23)));
         const std::tuple<const char*, int, int> groups[] = {{"OvVerbindungenGroupBox", 0, 70},
                                                             {"OvUebertragungsratenGroupBox", 4, 46},
                                                             {"OvTransfervolumenGroupBox", 4, 71},
                                                             {"OvVerbindungszeitenGroupBox", 3, 78},
                                                             {"OvLastConnectGroupBox", 4, 70}};
-        QWidget* title = Control<QWidget>(*t.Window, "OvTitlePanel");
-        QCOMPARE(title->geometry(), QRect(0, 0, title->parentWidget()->width(), px(47)));
-        QCOMPARE(Control<QWidget>(*t.Window, "OvSubtitlePanel")->geometry(),
-                 QRect(0, px(47), title->parentWidget()->width(), px(23)));
         int groupY = px(47) + px(23);
         for (const auto& [name, spaceBefore, height] : groups) {
             groupY += px(spaceBefore);
-            const QRect box = Control<QWidget>(*t.Window, name)->geometry();
-            QCOMPARE(QPoint(box.y(), box.height()), QPoint(groupY, px(height)));
+            QCOMPARE(place(name), QRect(0, groupY, title->parentWidget()->width(), px(height)));
             groupY += px(height);
         }
-        QCOMPARE(Control<QWidget>(*t.Window, "LogFileSizeStaticText")->pos(), QPoint(px(153), groupY + px(8)));
-        // Each status panel stands right below its table or chart, filling the
-        // page's width, 26 high (the connection times' 24).
-        const std::tuple<const char*, const char*, int> panels[] = {{"ListView1", "Panel3", 26},
-                                                                    {"Chart1", "Panel4", 26},
-                                                                    {"Chart4", "Panel5", 26},
-                                                                    {"Chart3", "Panel6", 24},
-                                                                    {"Chart2", "Panel7", 26}};
-        for (const auto& [above, panelName, height] : panels) {
-            QWidget* view = Control<QWidget>(*t.Window, above);
-            QWidget* panel = Control<QWidget>(*t.Window, panelName);
-            QTabWidget* pages = t.Window->Pages();
-            for (int index = 0; index < pages->count(); ++index)
-                if (pages->widget(index)->isAncestorOf(panel))
-                    pages->setCurrentIndex(index);
-            QApplication::processEvents();
-            QCOMPARE(panel->y(), view->geometry().bottom() + 1);
-            QCOMPARE(panel->width(), panel->parentWidget()->width());
-            QCOMPARE(panel->height(), px(height));
+
+        // Every field is as wide as the others and 21 high; its caption ends a gap before it.
+        const int fieldWidth = place("TriedConnectsStaticText").width();
+        QVERIFY(fieldWidth >= px(112));
+        const auto pair = [&](const char* caption, const char* field, int captionX, int fieldX, int y) {
+            QCOMPARE(place(caption).topLeft(), QPoint(px(captionX), px(y)));
+            QCOMPARE(place(field), QRect(px(fieldX), px(y), fieldWidth, px(21)));
+            QCOMPARE(place(caption).right() + 1 + px(6), px(fieldX));
+        };
+        const std::tuple<const char*, const char*, const char*, const char*, int> rows[] = {
+            {"OvVerbindungsVersucheLabel", "TriedConnectsStaticText", "OvAnwahlversucheLabel", "TriedDialInsStaticText",
+             20},
+            {"OvVerbindungsaufnahmenLabel", "SuccessfulConnectsStaticText", "OvVerstuemmelteEintraegeLabel",
+             "UnclosedEntriesStaticText", 44},
+            {"OvDurchschnittLesenLabel", "AverageReadRateStaticText", "OvDurchschnittSchreibenLabel",
+             "AverageWriteRateStaticText", 20},
+            {"OvGesamtmengeGelesenLabel", "SumReadDataStaticText", "OvDurchschnittGelesenLabel",
+             "MeanReadDataStaticText", 20},
+            {"OvGesamtmengeGesendetLabel", "SumWrittenDataStaticText", "OvDurchschnittgesendetLabel",
+             "MeanWrittenDataStaticText", 44},
+            {"OvGesamtverbindungsdauerLabel", "SumConnectionTimeStaticText", "OvMittlereVerbindungsdauerLabel",
+             "MeanConnectionTimeStaticText", 20},
+        };
+        for (const auto& [leftCaption, leftField, rightCaption, rightField, y] : rows) {
+            pair(leftCaption, leftField, 9, 185, y);
+            pair(rightCaption, rightField, 361, 537, y);
         }
-        // The report folder's hint stands below its field and button, as wide as both.
-        t.Window->Pages()->setCurrentWidget(t.Window->CostsPage());
-        QApplication::processEvents();
-        const QRect field = Control<QWidget>(*t.Window, "HtmlReportFolderEdit")->geometry();
-        const QRect hint = Control<QWidget>(*t.Window, "HtmlReportFolderHint")->geometry();
-        QCOMPARE(hint.left(), field.left());
-        QCOMPARE(hint.right(), Control<QWidget>(*t.Window, "HtmlReportFolderButton")->geometry().right());
-        QVERIFY(hint.top() > field.bottom());
-        // The costs page's figures stand right beside their captions, in one column.
-        for (size_t figure = 0; figure < 4; ++figure) {
-            QLabel* value = t.Window->CostsPage()->Figure(figure);
-            const auto labels = t.Window->CostsPage()->findChildren<QLabel*>();
-            const auto caption =
-                std::find_if(labels.begin(), labels.end(), [value](QLabel* label) { return label->buddy() == value; });
-            QVERIFY(caption != labels.end());
-            QVERIFY(value->x() > (*caption)->geometry().right());
-            QVERIFY(value->x() - (*caption)->geometry().right() <= px(12));
-            QCOMPARE(value->x(), t.Window->CostsPage()->Figure(0)->x());
-            // Their column is as wide as the widest figure, here "-", not the rest of the page.
-            QCOMPARE(value->width(), value->sizeHint().width());
+        pair("OvMittlereAnwahldauerLabel", "AverageDialingTimeStaticText", 9, 185, 50);
+
+        // The last connection's stamps take the wide first column; its third
+        // column shares the grid's right fields; two gaps part a field from the
+        // next caption.
+        const auto right = [&](const char* name) { return place(name).right() + 1; };
+        for (const auto& [row, y] : {std::pair{0, 20}, std::pair{1, 44}}) {
+            const char* captions[2][3] = {{"OvLastBeginnLabel", "OvLastEmpfangenLabel", "OvLastEmpfangsrateLabel"},
+                                          {"OvLastEndeLabel", "OvLastGesendetLabel", "OvLastSenderateLabel"}};
+            const char* fields[2][3] = {{"StartLastConnectionStaticText", "ReceivedBytesLastConnectionStaticText",
+                                         "ReceiverateLastConnectionStaticText"},
+                                        {"EndLastConnectionStaticText", "SentBytesLastConnectionStaticText",
+                                         "SendrateLastConnectionStaticText"}};
+            const QRect stamp = place(fields[row][0]);
+            QCOMPARE(stamp.topLeft(), QPoint(px(64), px(y)));
+            QVERIFY(stamp.width() >= px(153));
+            QCOMPARE(place(captions[row][0]).topLeft(), QPoint(px(9), px(y)));
+            QCOMPARE(place(captions[row][1]).x(), std::max(px(233), right(fields[row][0]) + 2 * px(6)));
+            QCOMPARE(place(fields[row][1]), QRect(px(313), px(y), fieldWidth, px(21)));
+            QCOMPARE(place(captions[row][2]).x(), std::max(px(441), right(fields[row][1]) + 2 * px(6)));
+            QCOMPARE(place(fields[row][2]), QRect(px(537), px(y), fieldWidth, px(21)));
+            for (int column = 0; column < 3; ++column)
+                QCOMPARE(right(captions[row][column]) + px(6), place(fields[row][column]).x());
         }
+
+        // The log's size at 428, or a little below the groups where their
+        // rounded heights reach further; as wide as the other fields, its
+        // maximum beside it.
+        const int sizeY = std::max(px(428), groupY + px(8));
+        QVERIFY(sizeY <= px(428) + 1);
+        QCOMPARE(place("OvLogFileSizeLabel").topLeft(), QPoint(px(9), sizeY));
+        QCOMPARE(place("LogFileSizeStaticText"), QRect(px(153), sizeY, fieldWidth, px(21)));
+        QCOMPARE(place("OvLogFileMaxSizeLabel").topLeft(), QPoint(px(281), sizeY));
     }
 
     void openSequence()
