@@ -85,7 +85,7 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
     page->addWidget(filesLabel_);
     auto* files = new QHBoxLayout;
     fileList_->setMaximumHeight(fileList_->fontMetrics().height() * 3);
-    files->addWidget(fileList_, 1);
+    files->addWidget(fileList_, 1, Qt::AlignTop);
     auto* buttons = new QVBoxLayout;
     for (QPushButton* button : {addButton_, removeButton_, upButton_, downButton_})
         buttons->addWidget(button);

@@ -394,6 +394,39 @@ private slots:
             QCOMPARE(t.Window->TablePage()->View()->columnWidth(column), px(width));
     }
 
+    // The costs page: the tariff list at the top beside its buttons, the
+    // figures beside their captions, the report folder's hint below its field.
+    void costsPageStandsInItsRows()
+    {
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
+        t.Start();
+        const TLayoutScale px(t.Window->font());
+        t.Window->Pages()->setCurrentWidget(t.Window->CostsPage());
+        QApplication::processEvents();
+        const auto place = [&](const char* name) { return Control<QWidget>(*t.Window, name)->geometry(); };
+        QCOMPARE(place("TariffFileList").top(), place("AddTariffButton").top());
+        QVERIFY(place("TariffFileList").right() < place("AddTariffButton").left());
+        const QRect field = place("HtmlReportFolderEdit");
+        const QRect hint = place("HtmlReportFolderHint");
+        QCOMPARE(hint.left(), field.left());
+        QCOMPARE(hint.right(), place("HtmlReportFolderButton").right());
+        QVERIFY(hint.top() > field.bottom());
+        // The figures stand right beside their captions, in one column.
+        for (size_t figure = 0; figure < 4; ++figure) {
+            QLabel* value = t.Window->CostsPage()->Figure(figure);
+            const auto labels = t.Window->CostsPage()->findChildren<QLabel*>();
+            const auto caption =
+                std::find_if(labels.begin(), labels.end(), [value](QLabel* label) { return label->buddy() == value; });
+            QVERIFY(caption != labels.end());
+            QVERIFY(value->x() > (*caption)->geometry().right());
+            QVERIFY(value->x() - (*caption)->geometry().right() <= px(12));
+            QCOMPARE(value->x(), t.Window->CostsPage()->Figure(0)->x());
+            // Their column is as wide as the widest figure, here "-", not the rest of the page.
+            QCOMPARE(value->width(), value->sizeHint().width());
+        }
+    }
+
     // Each status panel stands right below its table or chart, filling the
     // page's width, 26 high (the connection times' 24). Its captions and
     // figures stand at their places, as high as the panel, unless the figure
