@@ -506,6 +506,14 @@ private slots:
         TLimitsPanel& limits = *t.Window->CostsPage()->Limits();
         QCOMPARE(limits.LimitList()->count(), 2);
         QVERIFY(limits.Bar(0)->text().startsWith("day:time>5min: 0:09:40 so far, 0:09:40 foreseen"));
+        // Beside each text its bar, full and red past the limit, named as the text says.
+        const QList<QProgressBar*> bars = limits.findChildren<QProgressBar*>();
+        QCOMPARE(bars.size(), 2);
+        QCOMPARE(bars[0]->value(), 100);
+        QCOMPARE(bars[0]->palette().color(QPalette::Highlight), QColor(200, 0, 0));
+        QVERIFY(!bars[0]->isTextVisible());
+        QCOMPARE(bars[0]->accessibleName(), limits.Bar(0)->text());
+        QCOMPARE(bars[1]->palette().color(QPalette::Highlight), limits.palette().color(QPalette::Highlight));
         const QString month = "Billing month " + QDate::currentDate().toString("yyyy-MM-01") + " to ";
         QVERIFY(limits.EstimateLabel()->text().startsWith(month));
         QVERIFY(limits.EstimateLabel()->text().contains(": 0:09:40 so far, "));
