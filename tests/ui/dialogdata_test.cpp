@@ -273,6 +273,16 @@ private slots:
         QCOMPARE(months.front(), QString("Month\tConnections\tOnline Time\tVolume\tCosts"));
         QCOMPARE(months[1].section('\t', 0, 1), "2000-01\t" + QString::number(w.Table().RowCount()));
         QCOMPARE(months[1].section('\t', 4), w.CostsPage()->Figure(0)->text());
+        // Its figures stand right, and its chart shows it in marks, not pfennigs.
+        for (int column = 1; column < 5; ++column)
+            QCOMPARE(w.CostsPage()->Months()->topLevelItem(0)->textAlignment(column),
+                     int(Qt::AlignRight | Qt::AlignVCenter));
+        w.Pages()->setCurrentWidget(w.CostsPage());
+        QApplication::processEvents();
+        QLineSeries* chartedMonths = w.CostsPage()->Chart()->Series(0);
+        QCOMPARE(chartedMonths->count(), 1);
+        QCOMPARE(QString::number(chartedMonths->at(0).y(), 'f', 2),
+                 w.CostsPage()->Figure(0)->text().remove(" DM").replace(separator.front(), '.'));
         // Ctrl+C in the list copies it, even a single month; its rows hang from no tree.
         QTreeWidget* monthList = w.CostsPage()->Months();
         QVERIFY(!monthList->rootIsDecorated());
