@@ -7,11 +7,13 @@
 
 #include <grp.h>
 #include <gtest/gtest.h>
+#include <pwd.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
 #include <cstdlib>
+#include <optional>
 
 namespace kellvar::platform {
 namespace {
@@ -63,27 +65,49 @@ TEST(Ownership, AFolderAGroupOfOthersMayWriteIsShared)
     EXPECT_FALSE(OnlyUserMayChange(folder)) << "everybody may write";
 }
 
+// OnlyUserMayChange as another user and group would see it, checked in a
+// child (root may take any) so that the test keeps its own; nothing where
+// the child did not answer.
+std::optional<bool> OnlyUserMayChangeAs(const std::string& folder, uid_t user, gid_t group)
+{
+    const pid_t child = ::fork();
+    if (child < 0)
+        return std::nullopt;
+    if (child == 0) {
+        if (::setegid(group) != 0 || ::seteuid(user) != 0)
+            ::_exit(2);
+        ::_exit(OnlyUserMayChange(folder) ? 1 : 0);
+    }
+    int status = 0;
+    if (::waitpid(child, &status, 0) != child || !WIFEXITED(status) || WEXITSTATUS(status) > 1)
+        return std::nullopt;
+    return WEXITSTATUS(status) == 1;
+}
+
 // The user's own group (no other members) writing is the user alone; a group
-// that no entry names may have anybody in it.
+// that no entry names may have anybody in it, and so may the group of a user
+// whom no entry names.
 TEST(Ownership, OnlyAGroupKnownToBeTheUsersOwnMayWrite)
 {
-    constexpr gid_t Unnamed = 54'321;
-    if (::geteuid() != 0 || ::getgrgid(Unnamed) != nullptr)
-        GTEST_SKIP() << "needs root and a group number no entry names";
+    constexpr uid_t Unnamed = 54'321;
+    const ::group* rootGroup = ::getgrgid(0);
+    if (::geteuid() != 0 || ::getgrgid(Unnamed) != nullptr || ::getpwuid(Unnamed) != nullptr || rootGroup == nullptr
+        || rootGroup->gr_mem[0] != nullptr)
+        GTEST_SKIP() << "needs root, a root group of its own and a number no entry names";
     TempDir dir;
+    // The other user may pass through to the folder.
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0711), 0);
     const std::string folder = dir.File("d");
     ASSERT_EQ(::mkdir(folder.c_str(), 0775), 0);
     ASSERT_EQ(::chmod(folder.c_str(), 0775), 0);
+    EXPECT_EQ(OnlyUserMayChangeAs(folder, 0, 0), std::optional<bool>(true)) << "root's own group";
     ASSERT_EQ(::chown(folder.c_str(), 0, Unnamed), 0);
-    // The check runs as root with the unnamed group as its own, in a child so
-    // that the test keeps its group.
-    const pid_t child = ::fork();
-    ASSERT_GE(child, 0);
-    if (child == 0)
-        ::_exit(::setegid(Unnamed) == 0 && !OnlyUserMayChange(folder) ? 0 : 1);
-    int status = 0;
-    ASSERT_EQ(::waitpid(child, &status, 0), child);
-    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 0) << "the unnamed group counts as shared";
+    EXPECT_EQ(OnlyUserMayChangeAs(folder, 0, Unnamed), std::optional<bool>(false)) << "an unnamed group";
+    ASSERT_EQ(::chown(folder.c_str(), Unnamed, 0), 0);
+    ASSERT_EQ(::chmod(folder.c_str(), 0755), 0);
+    EXPECT_EQ(OnlyUserMayChangeAs(folder, Unnamed, 0), std::optional<bool>(true)) << "an unnamed user's own folder";
+    ASSERT_EQ(::chmod(folder.c_str(), 0775), 0);
+    EXPECT_EQ(OnlyUserMayChangeAs(folder, Unnamed, 0), std::optional<bool>(false)) << "the group of an unnamed user";
 }
 
 // Only a name the staging itself makes (".new-" and six characters) counts
