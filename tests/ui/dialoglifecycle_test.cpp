@@ -388,6 +388,9 @@ private slots:
         QCOMPARE(bottom->geometry(), QRect(0, content->height() - px(42), content->width(), px(42)));
         QCOMPARE(Control<QWidget>(*t.Window, "Panel1")->geometry(), QRect(0, 0, content->width(), bottom->y()));
         QCOMPARE(t.Window->Pages()->geometry(), QRect(0, 0, content->width(), bottom->y()));
+        // The about text fills its page.
+        QWidget* about = Control<QWidget>(*t.Window, "Memo1");
+        QCOMPARE(about->geometry(), about->parentWidget()->rect());
         // The table's columns are as wide as the layout makes them where their captions fit.
         const std::pair<int, int> columns[] = {{1, 144}, {2, 144}, {6, 100}, {7, 90}, {9, 144}};
         for (const auto& [column, width] : columns)
@@ -406,6 +409,7 @@ private slots:
         QApplication::processEvents();
         const auto place = [&](const char* name) { return Control<QWidget>(*t.Window, name)->geometry(); };
         QCOMPARE(place("TariffFileList").top(), place("AddTariffButton").top());
+        QCOMPARE(place("TariffFileList").height(), 3 * t.Window->fontMetrics().height());
         QVERIFY(place("TariffFileList").right() < place("AddTariffButton").left());
         const QRect field = place("HtmlReportFolderEdit");
         const QRect hint = place("HtmlReportFolderHint");
@@ -591,6 +595,10 @@ private slots:
         QCOMPARE(place("OvLogFileSizeLabel").topLeft(), QPoint(px(9), sizeY));
         QCOMPARE(place("LogFileSizeStaticText"), QRect(px(153), sizeY, fieldWidth, px(21)));
         QCOMPARE(place("OvLogFileMaxSizeLabel").topLeft(), QPoint(px(281), sizeY));
+        // Below its fields and right of them the page keeps the margins it
+        // keeps above and left; a smaller window scrolls.
+        QCOMPARE(title->parentWidget()->minimumSize(),
+                 QSize(right("TriedDialInsStaticText") + px(9), sizeY + px(21) + px(8)));
     }
 
     void openSequence()
