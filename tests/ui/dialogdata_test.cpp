@@ -1166,6 +1166,17 @@ private slots:
         t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
         t.Start();
         QVERIFY2(t.Window->acceptDrops(), "the window system offers drops only to a window that takes them");
+        // Text, a web address, or a file that may only be linked is refused.
+        QMimeData text, web, file;
+        text.setText("ModemLog.txt");
+        web.setUrls({QUrl("https://example.org/ModemLog.txt")});
+        file.setUrls({QUrl::fromLocalFile(QString::fromStdString(ExampleLog))});
+        for (const auto& [offered, actions] :
+             {std::pair{&text, Qt::CopyAction}, std::pair{&web, Qt::CopyAction}, std::pair{&file, Qt::LinkAction}}) {
+            QDragEnterEvent refused(QPoint(10, 10), actions, offered, Qt::LeftButton, {});
+            QApplication::sendEvent(t.Window.get(), &refused);
+            QVERIFY(!refused.isAccepted());
+        }
         QMimeData data;
         data.setUrls({QUrl::fromLocalFile(QString::fromStdString(ExampleLog))});
         // A file manager proposes a move; the window takes a copy, so the log is never deleted.
