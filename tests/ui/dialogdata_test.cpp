@@ -5,6 +5,7 @@
 #include "tests/ui/dialogfixture.h"
 
 #include "bench/loggenerator.h"
+#include "core/chartlabels.h"
 #include "core/modemlogparser.h"
 #include "core/summaryfigures.h"
 #include "tests/core/analysis_helpers.h"
@@ -39,6 +40,7 @@
 #include <QRegularExpression>
 #include <QScrollBar>
 #include <QSpinBox>
+#include <QSvgGenerator>
 #include <QTabWidget>
 #include <QTest>
 #include <QTimer>
@@ -46,6 +48,7 @@
 #include <QTreeWidget>
 #include <QUrl>
 #include <QValueAxis>
+#include <QXmlStreamReader>
 
 using namespace kellvar;
 using namespace kellvar::testing;
@@ -966,6 +969,93 @@ private slots:
         QVERIFY(qAbs(Shown(w, w.Charts()[0])->Series(2)->points()[0].y() - 11'000.0 / 580) < 0.01);
         QVERIFY(qAbs(Shown(w, w.Charts()[0])->Series(3)->points()[0].y() - 100.0 / 580) < 0.01);
         QVERIFY(w.Charts()[3]->LeftAxis()->labelFormat().endsWith("fKbyte"));
+    }
+
+    // Value marks: every step-th value of a line, in a darker shade of it,
+    // within the plot and none over another (a later line's mark that would
+    // cover one leaves it out). Read from the chart's vector copy.
+    void valueMarksStandByTheirPoints()
+    {
+        auto t = WindowOn(ExampleLog);
+        TModemLogDialog& w = *t->Window;
+        w.Pages()->setCurrentIndex(2);
+        QApplication::processEvents();
+        Control<QCheckBox>(w, "ShowLabelsCheckBox")->setChecked(true);
+        TChart* rates = w.Charts()[0];
+        struct TMark {
+            QString Colour;
+            QRectF Box;
+            QString Text;
+        };
+        // A mark's box is measured on the screen; the copy draws its text
+        // centred in it, in the font as the copy's resolution makes it.
+        const QFontMetricsF metrics(rates->font());
+        QSvgGenerator copy;
+        const QFontMetricsF copied(rates->font(), &copy);
+        std::vector<TMark> marks;
+        QXmlStreamReader svg(rates->SvgPicture());
+        while (!svg.atEnd()) {
+            if (svg.readNext() != QXmlStreamReader::StartElement || svg.name() != QLatin1String("text"))
+                continue;
+            const QXmlStreamAttributes at = svg.attributes();
+            const QString colour = at.value("fill").toString();
+            const QPointF baseline(at.value("x").toDouble(), at.value("y").toDouble());
+            const QString text = svg.readElementText();
+            if (!text.endsWith("byte/s") || !text.front().isDigit())
+                continue;
+            QRectF box(0, 0, metrics.horizontalAdvance(text), metrics.height());
+            box.moveCenter(QPointF(baseline.x() + copied.horizontalAdvance(text) / 2,
+                                   baseline.y() - copied.ascent() + copied.height() / 2));
+            marks.push_back({colour, box, text});
+        }
+        QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+        const QRectF plot = rates->chart()->mapRectToScene(rates->chart()->plotArea()).adjusted(-0.5, -0.5, 0.5, 0.5);
+        for (size_t i = 0; i < marks.size(); ++i) {
+            QVERIFY2(plot.contains(marks[i].Box), qPrintable(marks[i].Text));
+            for (size_t j = i + 1; j < marks.size(); ++j)
+                QVERIFY2(!marks[i].Box.adjusted(0.05, 0.05, -0.05, -0.05).intersects(marks[j].Box),
+                         qPrintable(marks[i].Text + " " + marks[j].Text));
+        }
+        const std::string separator = QLocale::system().decimalPoint().toStdString();
+        // Darker than its line, and darker still where that would not read on white.
+        const auto shadeOf = [rates](int line) {
+            const QColor darker = rates->Series(line)->pen().color().darker(150);
+            const TRgb shade = ReadableOn({darker.red(), darker.green(), darker.blue()}, {255, 255, 255}, TextContrast);
+            return QColor(shade.Red, shade.Green, shade.Blue).name();
+        };
+        QCOMPARE(shadeOf(0), QString("#0000aa"));
+        int drawnLines = 0;
+        for (int line = 0; line < 4; ++line) {
+            const QString shade = shadeOf(line);
+            QStringList texts;
+            for (const TMark& mark : marks)
+                if (mark.Colour == shade)
+                    texts << mark.Text;
+            drawnLines += texts.isEmpty() ? 0 : 1;
+            if (line > 0)
+                continue;
+            // The first line's marks: its values at 0, step, 2 step...
+            const auto value = [&](int point) {
+                return QString::fromStdString(ValueMarkText(rates->Series(0)->at(point).y(), "byte/s", separator));
+            };
+            const int points = static_cast<int>(rates->Series(0)->count());
+            QCOMPARE(points, 19);  // the example log's connections
+            QVERIFY(texts.size() >= 2);
+            int step = 1;
+            while (step < points && value(step) != texts[1])
+                ++step;
+            QVERIFY(step > 1 && step < points);
+            QCOMPARE(texts.size(), (points - 1) / step + 1);
+            for (int mark = 0; mark < texts.size(); ++mark)
+                QCOMPARE(texts[mark], value(mark * step));
+        }
+        QCOMPARE(drawnLines, 4);
+        QCOMPARE(marks.size(), static_cast<size_t>(std::count_if(marks.begin(), marks.end(), [&](const TMark& mark) {
+                     for (int line = 0; line < 4; ++line)
+                         if (mark.Colour == shadeOf(line))
+                             return true;
+                     return false;
+                 })));
     }
 
     void valueMarksOnAndOff()
