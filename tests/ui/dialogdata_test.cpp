@@ -12,6 +12,7 @@
 #include "tests/support/analysisstore.h"
 #include "ui/chart.h"
 #include "ui/costspage.h"
+#include "ui/layouthelpers.h"
 #include "ui/limitspanel.h"
 #include "ui/profilemap.h"
 #include "ui/rules/contrast.h"
@@ -1362,9 +1363,12 @@ private slots:
         t.Start();
         QProgressBar* progress = t.Window->Progress();
         QList<int> shown;
+        QRect place;
         QObject::connect(progress, &QProgressBar::valueChanged, [&](int value) {
-            if (progress->isVisible())
+            if (progress->isVisible()) {
                 shown << value;
+                place = progress->geometry();
+            }
         });
         t.Window->AnalyseLogFile(QString::fromStdString(ExampleLog), true);
         QVERIFY2(shown.isEmpty(), "the example is read in far less than half a second");
@@ -1375,6 +1379,11 @@ private slots:
         QVERIFY(shown.first() > 0 && shown.last() <= 1000);
         QVERIFY(!progress->isVisible());
         QCOMPARE(progress->accessibleName(), QString("Reading the log"));
+        // At the right end of the bottom row, 160 wide, beside the Open button and as high.
+        const TLayoutScale px(t.Window->font());
+        const QRect open = Control<QWidget>(*t.Window, "OpenButton")->geometry();
+        QCOMPARE(place, QRect(progress->parentWidget()->width() - px(160) - px(9), open.y(), px(160), open.height()));
+        QVERIFY(place.left() > Control<QWidget>(*t.Window, "ShowLabelsCheckBox")->geometry().right());
     }
 
     void messageBoxesBreakLinesAtEachCr()
