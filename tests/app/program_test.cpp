@@ -146,6 +146,20 @@ TEST(Program, DailyRunRefreshesTheHtmlReportOfTheHistory)
     EXPECT_TRUE(std::filesystem::is_regular_file(report + "/2000-01.html"));
     EXPECT_NE(testing::ReadFile(kellvar.Dir.File("kellvar.INI")).find("HtmlReportFolder=" + report), std::string::npos);
 
+    // Without the history, the log itself; priced, its limits checked by billing months from the 15th.
+    kellvar.Dir.Write("kellvar.INI",
+                      "[SETTINGS]\r\nUseLastSettings=1\r\nStoreAllTimeLog=0\r\nHtmlReportFolder=" + report
+                          + "\r\nTariff1=" KELLVAR_SOURCE_DIR "/examples/tariffs/german-units-1998.tariff\r\n"
+                            "Limit1=month:time>1h\r\nBillingMonthStart=15\r\n");
+    ASSERT_EQ(kellvar.Run("-quiet " + Example, &errors), 0) << errors;
+    const std::string priced = testing::ReadFile(report + "/index.html");
+    EXPECT_EQ(priced.find(kellvar.Dir.File("kellvar.ATL")), std::string::npos);
+    EXPECT_NE(priced.find(Example), std::string::npos);
+    EXPECT_NE(priced.find(" DM<"), std::string::npos);
+    EXPECT_NE(priced.find("<meter"), std::string::npos);
+    EXPECT_NE(priced.find("month:time&gt;1h: 0:00:00 so far"), std::string::npos) << priced;
+    EXPECT_NE(priced.find("-15 to "), std::string::npos) << "billing months from the 15th";
+
     kellvar.Dir.Write("report/notes.txt", "mine\n");
     EXPECT_EQ(kellvar.Run("-quiet " + Example, &errors), 1);
     EXPECT_NE(errors.find(report + ": holds files that are not a Kellvar report"), std::string::npos) << errors;
