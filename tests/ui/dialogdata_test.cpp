@@ -1318,6 +1318,11 @@ private slots:
         QCOMPARE(chart->text(QAccessible::Description),
                  QString("Connection: 7 points, last 580. Trend: 2 points, last 580. Points 0 to 6; Connection Period "
                          "in s 0 to 600."));
+        // Points are counted, never in the unit of the values.
+        t->Window->Pages()->setCurrentIndex(2);
+        QApplication::processEvents();
+        const QString rates = t->Window->Charts()[0]->accessibleDescription();
+        QVERIFY2(rates.contains(". Points 0 to 6; "), qPrintable(rates));
         t->Window->Charts()[2]->BottomAxis()->setRange(3, 5);
         QCOMPARE(chart->text(QAccessible::Description).section(". ", 2),
                  QString("Points 3 to 5; Connection Period in s 0 to 600."));
