@@ -354,8 +354,7 @@ private slots:
     void reportFolderIsChosenAndKept()
     {
         TDialogUnderTest t;
-        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
-        t.Start();
+        t.StartWithoutLog();
         auto* choose = Control<QPushButton>(*t.Window, "HtmlReportFolderButton");
         t.Dialogs.FolderAnswer = "/srv/www/modem";
         choose->click();
@@ -491,8 +490,7 @@ private slots:
         QFETCH(bool, german);
         QFETCH(QStringList, words);
         TDialogUnderTest t(german);
-        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
-        t.Start();
+        t.StartWithoutLog();
         words.sort();
         QCOMPARE(WordsOf(t.Window->CostsPage()), words);
     }
@@ -655,8 +653,7 @@ private slots:
     void copyTableWithoutRowsKeepsTheClipboard()
     {
         TDialogUnderTest t;
-        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
-        t.Start();
+        t.StartWithoutLog();
         QApplication::clipboard()->setText("kept");
         t.Window->CopyData1Click();
         QCOMPARE(QApplication::clipboard()->text(), QString("kept"));
@@ -791,8 +788,7 @@ private slots:
         for (const TLook& look : {TLook{false, 0, 100}, TLook{true, 0, 100}, TLook{true, 22, 100}, TLook{false, 0, 160},
                                   TLook{true, 0, 160}}) {
             TDialogUnderTest t(look.German);
-            t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
-            t.Start();
+            t.StartWithoutLog();
             QFont font = t.Window->font();
             if (look.Pixels > 0)
                 font.setPixelSize(look.Pixels);
@@ -839,8 +835,7 @@ private slots:
         TempDir dir;
         const QString log = QString::fromStdString(dir.Write("long.log", GenerateModemLog(options)));
         TDialogUnderTest t;
-        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
-        t.Start();
+        t.StartWithoutLog();
         std::optional<bool> second;
         QTimer::singleShot(0, t.Window.get(),
                            [&] { second = t.Window->AnalyseLogFile(QString::fromStdString(ExampleLog), true); });
@@ -1254,8 +1249,7 @@ private slots:
     void droppedFileIsOpened()
     {
         TDialogUnderTest t;
-        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
-        t.Start();
+        t.StartWithoutLog();
         QVERIFY2(t.Window->acceptDrops(), "the window system offers drops only to a window that takes them");
         // Text, a web address, or a file that may only be linked is refused.
         QMimeData text, web, file;
@@ -1364,8 +1358,7 @@ private slots:
         for (int session = 0; session < 4'000; ++session)
             log += EnglishSession("10:00:00.00", "10:00:25.50", "10:30:25.50", 1'000, 100);
         TDialogUnderTest t;
-        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
-        t.Start();
+        t.StartWithoutLog();
         QProgressBar* progress = t.Window->Progress();
         QList<int> shown;
         QRect place;

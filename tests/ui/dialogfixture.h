@@ -71,6 +71,13 @@ struct TDialogUnderTest {
     QString Text(const char* label) const { return Window->findChild<QLabel*>(label)->text(); }
 
     // Shows the window and waits for its start-up sequence.
+    // The window as it opens with no log loaded at start-up.
+    void StartWithoutLog()
+    {
+        ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
+        Start();
+    }
+
     void Start(std::vector<std::string> arguments = {}, bool quiet = false, bool quietTotal = false)
     {
         Window->SetQuiet(quiet, quietTotal);

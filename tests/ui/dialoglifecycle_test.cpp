@@ -349,8 +349,7 @@ private slots:
     void fixedControlsStandWhereTheLayoutPutsThem()
     {
         TDialogUnderTest t;
-        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
-        t.Start();
+        t.StartWithoutLog();
         const TLayoutScale px(t.Window->font());
         struct TPlace {
             const char* Name;
@@ -402,8 +401,7 @@ private slots:
     void costsPageStandsInItsRows()
     {
         TDialogUnderTest t;
-        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
-        t.Start();
+        t.StartWithoutLog();
         const TLayoutScale px(t.Window->font());
         t.Window->Pages()->setCurrentWidget(t.Window->CostsPage());
         QApplication::processEvents();
@@ -438,8 +436,7 @@ private slots:
     void statusPanelsStandWhereTheLayoutPutsThem()
     {
         TDialogUnderTest t;
-        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
-        t.Start();
+        t.StartWithoutLog();
         const TLayoutScale px(t.Window->font());
         struct TFigurePlace {
             const char* Caption;
@@ -515,8 +512,7 @@ private slots:
     void overviewStandsWhereTheLayoutPutsIt()
     {
         TDialogUnderTest t;
-        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
-        t.Start();
+        t.StartWithoutLog();
         const TLayoutScale px(t.Window->font());
         const auto place = [&](const char* name) { return Control<QWidget>(*t.Window, name)->geometry(); };
         QWidget* title = Control<QWidget>(*t.Window, "OvTitlePanel");
@@ -604,8 +600,7 @@ private slots:
     void openSequence()
     {
         TDialogUnderTest t;
-        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
-        t.Start();
+        t.StartWithoutLog();
         t.Dialogs.Answer = TOpenFileAnswer{QString::fromStdString(ExampleLog), 3};
         Control<QPushButton>(*t.Window, "OpenButton")->click();
         QCOMPARE(t.Dialogs.OpenCalls, 1);
@@ -630,8 +625,7 @@ private slots:
     void tablePageTakesTheFocus()
     {
         TDialogUnderTest t;
-        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
-        t.Start();
+        t.StartWithoutLog();
         t.Window->activateWindow();
         t.Window->Pages()->setCurrentIndex(1);
         QVERIFY(t.Window->focusWidget() == t.Window->TablePage()->View());
@@ -641,8 +635,7 @@ private slots:
     void help()
     {
         TDialogUnderTest t(true);
-        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
-        t.Start();
+        t.StartWithoutLog();
         Control<QPushButton>(*t.Window, "HelpButton")->click();
         t.Window->Pages()->setCurrentIndex(1);
         t.Window->TablePage()->View()->setFocus();
@@ -675,8 +668,7 @@ private slots:
     void enterPressesTheFocusedButtonElseClose()
     {
         TDialogUnderTest t;
-        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
-        t.Start();
+        t.StartWithoutLog();
         Control<QPushButton>(*t.Window, "OpenButton")->setFocus();
         QTest::keyClick(t.Window.get(), Qt::Key_Return);
         QCOMPARE(t.Dialogs.OpenCalls, 1);
@@ -705,8 +697,7 @@ private slots:
     void tabOrderFollowsTheScreen()
     {
         TDialogUnderTest t;
-        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
-        t.Start();
+        t.StartWithoutLog();
         QApplication::setActiveWindow(t.Window.get());
         const auto place = [&](QWidget* w) { return w->mapTo(t.Window.get(), QPoint(0, 0)); };
         const auto visit = [&](QWidget* first, int stops) {
@@ -738,8 +729,7 @@ private slots:
     void listsTextsAndChartsShowTheFocus()
     {
         TDialogUnderTest t;
-        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
-        t.Start();
+        t.StartWithoutLog();
         QApplication::setActiveWindow(t.Window.get());
         TFocusStyle style;
         for (QAbstractScrollArea* stop : std::initializer_list<QAbstractScrollArea*>{
@@ -769,8 +759,7 @@ private slots:
     void pagesPaintOnlyWhenAsked()
     {
         TDialogUnderTest t;
-        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
-        t.Start();
+        t.StartWithoutLog();
         auto* page = t.Window->findChild<QScrollArea*>("TabSheet0");
         TPaintCounter counter;
         page->installEventFilter(&counter);
@@ -786,8 +775,7 @@ private slots:
     void smallWindowScrollsAsAWhole()
     {
         TDialogUnderTest t;
-        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
-        t.Start();
+        t.StartWithoutLog();
         auto* window = t.Window->findChild<QScrollArea*>("WindowScrollArea");
         // At the layout size (the window's margins are 3 pixels, none below) nothing scrolls.
         t.Window->resize(window->widget()->minimumSize() + QSize(6, 3));
@@ -823,8 +811,7 @@ private slots:
     {
         QFETCH(bool, german);
         TDialogUnderTest t(german);
-        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\n");
-        t.Start();
+        t.StartWithoutLog();
         TModemLogDialog& w = *t.Window;
         for (const TTextRow& row : TextTable()) {
             const QString expected =
