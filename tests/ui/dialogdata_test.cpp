@@ -773,6 +773,8 @@ private slots:
             QCOMPARE(alignment(column), Qt::Alignment(Qt::AlignLeft));
         for (int column : {3, 4, 5, 6, 7, 8, 10, 11})
             QCOMPARE(alignment(column), Qt::Alignment(Qt::AlignRight));
+        t->Window->CostsPage()->SetFiles({KELLVAR_SOURCE_DIR "/examples/tariffs/german-units-1998.tariff"});
+        QCOMPARE(alignment(CostsColumn), Qt::Alignment(Qt::AlignRight));
     }
 
     // On every page, in either language, with a large font and with a wide

@@ -11,6 +11,7 @@
 #include "lang/texttable.h"
 #include "platform/filehandle.h"
 #include "ui/rules/settingsfile.h"
+#include "ui/rules/summarylines.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -92,7 +93,9 @@ private slots:
         QVERIFY(!t.Window->Charts()[0]->toolTip().isEmpty());
         QVERIFY(!Control<QCheckBox>(*t.Window, "SaveDirCheckBox")->toolTip().isEmpty());
         QCOMPARE(t.Window->TablePage()->View()->model()->columnCount(), 12);
-        // Until the language is chosen the costs page, too, shows its design (German) texts.
+        // Until the language is chosen every control shows its design (German) text.
+        QCOMPARE(t.Text("OvAnwahlversucheLabel"), QString("Anwahlversuche:"));
+        QCOMPARE(t.Window->Pages()->tabText(0), QString("Überblick"));
         QCOMPARE(Control<QPushButton>(*t.Window, "AddLimitButton")->text(), QString("Setzen"));
         QCOMPARE(Control<QComboBox>(*t.Window, "WeekStartComboBox")->itemText(1), QString("Sonntag"));
     }
@@ -500,6 +503,37 @@ private slots:
                 for (const QRect& label : {caption, value})
                     QCOMPARE(QPoint(label.y(), label.height()), QPoint(0, panel->height()));
                 figureEnd = value.right() + 1;
+            }
+        }
+    }
+
+    // Each figure's longest text shows whole in its overview field and on its
+    // status panel, at the desktop's font and at a small one; a status panel
+    // keeps two pixels above and below its text, inside its frame.
+    void everyFigureShowsWholeAtItsWidest()
+    {
+        for (const int pixels : {0, 5}) {
+            TDialogUnderTest t;
+            t.StartWithoutLog();
+            if (pixels > 0) {
+                QFont small = t.Window->font();
+                small.setPixelSize(pixels);
+                t.Window->setFont(small);
+            }
+            for (const TFigureSlot& slot : FigureSlots())
+                for (const char* name : {slot.OverviewField, slot.StatusLabel})
+                    if (name != nullptr) {
+                        auto* field = Control<QLabel>(*t.Window, name);
+                        field->setText(slot.Widest);
+                        QVERIFY2(field->width() >= field->sizeHint().width(), name);
+                    }
+            const TLayoutScale px(t.Window->font());
+            for (const char* name : {"Panel3", "Panel4", "Panel5", "Panel7"}) {
+                auto* panel = Control<QFrame>(*t.Window, name);
+                const int aroundText = panel->fontMetrics().height() + 2 * panel->frameWidth() + 2 * 2;
+                QCOMPARE(panel->height(), std::max(px(26), aroundText));
+                if (pixels > 0)
+                    QVERIFY(aroundText > px(26));
             }
         }
     }
