@@ -236,10 +236,14 @@ void TModemLogDialog::FormActivate()
             quietRunFailed_ = quietRunFailed_ || !analysed;
             if (analysed && !costsPage_->ReportFolder()->Folder().empty())
                 quietRunFailed_ = !RefreshHtmlReport(startUpFile) || quietRunFailed_;
-            // The daily timer's run tells a limit exceeded once in its period.
-            for (const std::string& exceeded : costsPage_->Limits()->NewlyExceeded())
-                NotifyDesktop(IsGerman ? "Kellvar: Grenze überschritten" : "Kellvar: limit exceeded",
-                              QString::fromStdString(exceeded));
+            // The daily timer's run tells a limit exceeded once in its period:
+            // on the desktop, or where there is none (a timer of the system's
+            // own) on standard error, which its log keeps.
+            for (const std::string& exceeded : costsPage_->Limits()->NewlyExceeded()) {
+                const QString what = IsGerman ? "Grenze überschritten" : "limit exceeded";
+                if (!NotifyDesktop("Kellvar: " + what, QString::fromStdString(exceeded)) && !FQuietTotal)
+                    dialogs_.ShowNote(this, what + ": " + QString::fromStdString(exceeded));
+            }
             close();
         }
     } else if (FQuiet || FQuietTotal) {

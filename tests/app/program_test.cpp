@@ -9,7 +9,9 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <array>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <string>
 
@@ -28,8 +30,11 @@ struct TInstalledProgram {
     // Runs it without any display; returns the exit code.
     int Run(const std::string& arguments, std::string* errors = nullptr) const
     {
-        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM LC_ALL=C HOME=" + Home
-                                    + " timeout 60 " + Program + " " + arguments + " >/dev/null 2>" + Dir.File("err");
+        // Nor a session bus, as for a timer of the system's own.
+        const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS "
+                                    "LC_ALL=C XDG_RUNTIME_DIR="
+                                    + Home + " HOME=" + Home + " timeout 60 " + Program + " " + arguments
+                                    + " >/dev/null 2>" + Dir.File("err");
         const int status = std::system(command.c_str());
         if (errors != nullptr)
             *errors = testing::ReadFile(Dir.File("err"));
@@ -165,6 +170,36 @@ TEST(Program, DailyRunRefreshesTheHtmlReportOfTheHistory)
     EXPECT_NE(errors.find(report + ": holds files that are not a Kellvar report"), std::string::npos) << errors;
     EXPECT_EQ(kellvar.Run("-quiettotal " + Example, &errors), 1);
     EXPECT_EQ(errors, "");
+}
+
+// Without a desktop to tell it, a quiet run says a limit exceeded on
+// standard error, once in the limit's period; a run quiet in total does not.
+TEST(Program, QuietRunWithoutADesktopSaysALimitExceeded)
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    std::array<char, 16> logDate{}, isoDate{};
+    std::strftime(logDate.data(), logDate.size(), "%m-%d-%Y", &local);
+    std::strftime(isoDate.data(), isoDate.size(), "%Y-%m-%d", &local);
+    // Today 10:00:20 to 10:10:00: 580 s online.
+    std::string log = testing::EnglishSession("10:00:00.00", "10:00:20.00", "10:10:00.00", 1'000, 100);
+    for (size_t at = log.find("01-05-2000"); at != std::string::npos; at = log.find("01-05-2000", at))
+        log.replace(at, 10, logDate.data());
+    for (const std::string option : {"-quiettotal", "-quiet"}) {
+        TInstalledProgram kellvar;
+        kellvar.Dir.Write("kellvar.INI", "[SETTINGS]\r\nLimit1=day:time>5min\r\n");
+        const std::string path = kellvar.Dir.Write("ModemLog.txt", log);
+        std::string errors;
+        EXPECT_EQ(kellvar.Run(option + " " + path, &errors), 0);
+        const std::string day = isoDate.data();
+        EXPECT_EQ(errors, option == "-quiet" ? "kellvar: limit exceeded: day:time>5min: 0:09:40 so far, 0:09:40 "
+                                               "foreseen ("
+                                                   + day + " to " + day + ")\n"
+                                             : "");
+        EXPECT_EQ(kellvar.Run(option + " " + path, &errors), 0);
+        EXPECT_EQ(errors, "") << "told once in its period";
+    }
 }
 
 TEST(Program, QuietRunStoppedAtTheRowLimitSaysSo)
