@@ -716,6 +716,33 @@ private slots:
         QVERIFY2(!t.Window->isVisible(), "Enter elsewhere presses Close");
     }
 
+    // The keys desktop programs answer to: Ctrl+O opens, Ctrl+Q and Ctrl+W
+    // close; Escape closes nothing. The frame offers to resize, minimise and
+    // maximise the window.
+    void keysAndFrameOfADesktopProgram()
+    {
+        TDialogUnderTest t;
+        t.StartWithoutLog();
+        const Qt::WindowFlags flags = t.Window->windowFlags();
+        QVERIFY(flags.testFlags(Qt::WindowMinMaxButtonsHint | Qt::WindowCloseButtonHint | Qt::WindowTitleHint));
+        QVERIFY(!t.Window->isSizeGripEnabled());
+        QApplication::setActiveWindow(t.Window.get());
+        QWidget* focus = t.Window->TablePage()->View();
+        t.Window->Pages()->setCurrentIndex(1);
+        focus->setFocus();
+        QTest::keyClick(focus, Qt::Key_Escape);
+        QVERIFY(t.Window->isVisible());
+        QTest::keyClick(focus, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(t.Dialogs.OpenCalls, 1);
+        for (const Qt::Key key : {Qt::Key_Q, Qt::Key_W}) {
+            TDialogUnderTest other;
+            other.StartWithoutLog();
+            QApplication::setActiveWindow(other.Window.get());
+            QTest::keyClick(other.Window->TablePage()->View(), key, Qt::ControlModifier);
+            QVERIFY(!other.Window->isVisible());
+        }
+    }
+
     void chosenFilterIsFoundWithOrWithoutItsPatterns()
     {
         const QStringList filters = {"Logfiles (*.txt,*.log) (*.txt *.log)", "All-Time-Log (*.atl) (*.atl)",
