@@ -62,7 +62,6 @@ TChart::TChart(const QString& name, const std::vector<TLineSpec>& specs, std::st
     QChart* c = chart();
     c->setMargins(QMargins(2, 2, 2, 2));
     c->legend()->setAlignment(Qt::AlignRight);
-    c->setBackgroundRoundness(0);
     // The view paints the background, left wall included (drawBackground).
     c->setBackgroundVisible(false);
     c->setPlotAreaBackgroundVisible(true);

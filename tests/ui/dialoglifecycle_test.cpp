@@ -508,8 +508,8 @@ private slots:
     }
 
     // Each figure's longest text shows whole in its overview field and on its
-    // status panel, at the desktop's font and at a small one; a status panel
-    // keeps two pixels above and below its text, inside its frame.
+    // status panel, at the desktop's font and at a small one, where the text
+    // decides their heights.
     void everyFigureShowsWholeAtItsWidest()
     {
         for (const int pixels : {0, 5}) {
@@ -528,6 +528,13 @@ private slots:
                         QVERIFY2(field->width() >= field->sizeHint().width(), name);
                     }
             const TLayoutScale px(t.Window->font());
+            // An overview field keeps a pixel above and below its text, inside its frame.
+            auto* field = Control<QLabel>(*t.Window, "TriedConnectsStaticText");
+            const int fieldAroundText = field->fontMetrics().height() + 2 * field->frameWidth() + 2;
+            QCOMPARE(field->height(), std::max(px(21), fieldAroundText));
+            if (pixels > 0)
+                QVERIFY(fieldAroundText > px(21));
+            // A status panel keeps two pixels above and below its text, inside its frame.
             for (const char* name : {"Panel3", "Panel4", "Panel5", "Panel7"}) {
                 auto* panel = Control<QFrame>(*t.Window, name);
                 const int aroundText = panel->fontMetrics().height() + 2 * panel->frameWidth() + 2 * 2;
