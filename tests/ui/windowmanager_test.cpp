@@ -3,6 +3,7 @@
 // the outer rectangle, frame included, and come back unchanged.
 
 #include "tests/ui/dialogfixture.h"
+#include "ui/layouthelpers.h"
 
 #include "ui/rules/settingsfile.h"
 
@@ -108,6 +109,17 @@ private slots:
             ini = ReadFile(t.IniFile());
             frame = ReadFile(t.ProgramDir.File("kellvar.frame"));
         }
+    }
+
+    // With no place stored the window system places the window, at the
+    // layout's client size where the screen has room for it.
+    void firstStartHasTheLayoutsSize()
+    {
+        TDialogUnderTest t;
+        t.StartWithoutLog();
+        WaitUntilFramed(t.Window.get());
+        const TLayoutScale px(t.Window->font());
+        QCOMPARE(t.Window->size(), QSize(px(1106), px(549)));
     }
 
     void quietRunWithNothingToAnalyseLeavesNoWindow()
