@@ -67,6 +67,23 @@ protected:
     }
 };
 
+// The desktop's font as it is, and with its letters closer: texts then take
+// less than the layout's places, and every control stands at its own.
+void LetterSpacings()
+{
+    QTest::addColumn<int>("letterSpacing");
+    QTest::newRow("desktop font") << 100;
+    QTest::newRow("condensed letters") << 80;
+}
+
+void SpaceLetters(QWidget& window, int percent)
+{
+    QFont font = window.font();
+    font.setLetterSpacing(QFont::PercentageSpacing, percent);
+    window.setFont(font);
+    QApplication::processEvents();
+}
+
 }  // namespace
 
 // Connections in examples/ModemLog.txt (one more was given up after its connect).
@@ -420,6 +437,9 @@ private slots:
         QCOMPARE(hint.left(), field.left());
         QCOMPARE(hint.right(), place("HtmlReportFolderButton").right());
         QVERIFY(hint.top() > field.bottom());
+        // The row keeps no margin of its own: the page's spacing parts it from the rows above.
+        QCOMPARE(QPoint(field.top(), hint.bottom() + 1),
+                 QPoint(0, Control<QWidget>(*t.Window, "HtmlReportFolderHint")->parentWidget()->height()));
         // The figures stand right beside their captions, in one column.
         for (size_t figure = 0; figure < 4; ++figure) {
             QLabel* value = t.Window->CostsPage()->Figure(figure);
@@ -439,10 +459,14 @@ private slots:
     // page's width, 26 high (the connection times' 24). Its captions and
     // figures stand at their places, as high as the panel, unless the figure
     // before needs the room; a figure reaches to the next caption.
+    void statusPanelsStandWhereTheLayoutPutsThem_data() { LetterSpacings(); }
+
     void statusPanelsStandWhereTheLayoutPutsThem()
     {
+        QFETCH(int, letterSpacing);
         TDialogUnderTest t;
         t.StartWithoutLog();
+        SpaceLetters(*t.Window, letterSpacing);
         const TLayoutScale px(t.Window->font());
         struct TFigurePlace {
             const char* Caption;
@@ -553,10 +577,14 @@ private slots:
     // it; the fields of the first four groups in a grid of two caption and
     // field columns, of the last connection's group in three; the log's size
     // below the groups.
+    void overviewStandsWhereTheLayoutPutsIt_data() { LetterSpacings(); }
+
     void overviewStandsWhereTheLayoutPutsIt()
     {
+        QFETCH(int, letterSpacing);
         TDialogUnderTest t;
         t.StartWithoutLog();
+        SpaceLetters(*t.Window, letterSpacing);
         const TLayoutScale px(t.Window->font());
         const auto place = [&](const char* name) { return Control<QWidget>(*t.Window, name)->geometry(); };
         QWidget* title = Control<QWidget>(*t.Window, "OvTitlePanel");
@@ -578,6 +606,7 @@ private slots:
 
         // Every field is as wide as the others and 21 high; its caption ends a gap before it.
         const int fieldWidth = place("TriedConnectsStaticText").width();
+        QCOMPARE(fieldWidth == px(112), letterSpacing < 100);
         QVERIFY(fieldWidth >= px(112));
         const auto pair = [&](const char* caption, const char* field, int captionX, int fieldX, int y) {
             QCOMPARE(place(caption).topLeft(), QPoint(px(captionX), px(y)));
@@ -618,6 +647,7 @@ private slots:
             const QRect stamp = place(fields[row][0]);
             QCOMPARE(stamp.topLeft(), QPoint(px(64), px(y)));
             QVERIFY(stamp.width() >= px(153));
+            QCOMPARE(stamp.width() == px(153), letterSpacing < 100);
             QCOMPARE(place(captions[row][0]).topLeft(), QPoint(px(9), px(y)));
             QCOMPARE(place(captions[row][1]).x(), std::max(px(233), right(fields[row][0]) + 2 * px(6)));
             QCOMPARE(place(fields[row][1]), QRect(px(313), px(y), fieldWidth, px(21)));
