@@ -8,7 +8,6 @@
 #include "ui/focusstyle.h"
 #include "ui/helpwindow.h"
 #include "ui/layouthelpers.h"
-#include "ui/userdialogs.h"
 
 #include "lang/texttable.h"
 #include "platform/filehandle.h"
@@ -19,12 +18,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDropEvent>
-#include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLayout>
 #include <QLineSeries>
-#include <QMessageBox>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -35,10 +32,7 @@
 #include <QTextBlock>
 #include <QTextBrowser>
 #include <QTextCursor>
-#include <QTimer>
 #include <QTreeView>
-
-#include <functional>
 
 using namespace kellvar;
 using namespace kellvar::testing;
@@ -791,56 +785,6 @@ private slots:
         QCOMPARE(FilterIndexOf(filters, "All-Time-Log (*.atl) (*.atl)"), 2);
         QCOMPARE(FilterIndexOf(filters, "All file"), 3);
         QCOMPARE(FilterIndexOf(filters, "Something else"), 1);
-    }
-
-    // The real file dialog asks as the window asks: its title, folder and
-    // filter; it answers the file chosen and the filter it was found with,
-    // and nothing when cancelled. A message box breaks lines at each CR.
-    void realDialogsAskAsTheWindowAsks()
-    {
-        TempDir dir;
-        const QString log = QString::fromStdString(dir.Write("modem.atl", "x"));
-        const QStringList filters = {"Logfiles (*.txt *.log)", "All-Time-Log (*.atl)", "All file (*)"};
-        TQtUserDialogs dialogs;
-        // Answers the modal dialog once it is open.
-        const auto answer = [](const std::function<void(QWidget*)>& act) {
-            auto* poll = new QTimer;
-            QObject::connect(poll, &QTimer::timeout, [poll, act] {
-                if (QWidget* shown = QApplication::activeModalWidget()) {
-                    poll->deleteLater();
-                    act(shown);
-                }
-            });
-            poll->start(10);
-        };
-        for (const bool chosen : {true, false}) {
-            QString title, folder, filter;
-            answer([&](QWidget* shown) {
-                auto* dialog = qobject_cast<QFileDialog*>(shown);
-                QVERIFY(dialog != nullptr);
-                title = dialog->windowTitle();
-                folder = dialog->directory().absolutePath();
-                filter = dialog->selectedNameFilter();
-                dialog->selectFile(log);
-                // Pressed Open, or Cancel.
-                chosen ? static_cast<QDialog*>(dialog)->accept() : dialog->reject();
-            });
-            const auto answered =
-                dialogs.OpenLogFile(nullptr, {"Open a log", filters, QString::fromStdString(dir.Path()), 2});
-            // The filter shows without its patterns.
-            QCOMPARE(QStringList({title, folder, filter}),
-                     QStringList({"Open a log", QString::fromStdString(dir.Path()), "All-Time-Log"}));
-            QCOMPARE(answered.has_value(), chosen);
-            if (chosen)
-                QCOMPARE(QPair(answered->File, answered->FilterIndex), QPair(log, 2));
-        }
-        QString text;
-        answer([&](QWidget* shown) {
-            text = qobject_cast<QMessageBox*>(shown)->text();
-            qobject_cast<QMessageBox*>(shown)->accept();
-        });
-        dialogs.ShowMessage(nullptr, "one\rtwo", TMessageSeverity::Error);
-        QCOMPARE(text, QString("one\ntwo"));
     }
 
     // Tab moves left to right along the bottom row and top to bottom down
