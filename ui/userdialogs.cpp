@@ -49,19 +49,33 @@ std::optional<QString> TQtUserDialogs::ChooseFolder(QWidget* parent, const QStri
     return folder.isEmpty() ? std::nullopt : std::optional(folder);
 }
 
-std::optional<TOpenFileAnswer> TQtUserDialogs::OpenLogFile(QWidget* parent, const TOpenFileRequest& request)
+void AskAsRequested(QFileDialog& dialog, const TOpenFileRequest& request)
 {
-    QFileDialog dialog(parent, request.Title, request.InitialDirectory);
+    dialog.setWindowTitle(request.Title);
+    dialog.setDirectory(request.InitialDirectory);
     dialog.setFileMode(QFileDialog::ExistingFile);
     dialog.setAcceptMode(QFileDialog::AcceptOpen);
     dialog.setOption(QFileDialog::HideNameFilterDetails);
     dialog.setNameFilters(request.Filters);
     if (request.FilterIndex >= 1 && request.FilterIndex <= request.Filters.size())
         dialog.selectNameFilter(request.Filters[request.FilterIndex - 1]);
-    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+}
+
+std::optional<TOpenFileAnswer> AnswerOf(const QFileDialog& dialog, const QStringList& filters)
+{
+    const QStringList files = dialog.selectedFiles();
+    if (files.isEmpty())
         return std::nullopt;
-    return TOpenFileAnswer{dialog.selectedFiles().constFirst(),
-                           FilterIndexOf(request.Filters, dialog.selectedNameFilter())};
+    return TOpenFileAnswer{files.constFirst(), FilterIndexOf(filters, dialog.selectedNameFilter())};
+}
+
+std::optional<TOpenFileAnswer> TQtUserDialogs::OpenLogFile(QWidget* parent, const TOpenFileRequest& request)
+{
+    QFileDialog dialog(parent);
+    AskAsRequested(dialog, request);
+    if (dialog.exec() != QDialog::Accepted)
+        return std::nullopt;
+    return AnswerOf(dialog, request.Filters);
 }
 
 void TUserDialogs::ShowNote(QWidget*, const QString& text)

@@ -8,6 +8,7 @@
 
 #include <optional>
 
+class QFileDialog;
 class QWidget;
 
 namespace kellvar {
@@ -67,6 +68,12 @@ public:
 // The number, counted from 1, of the filter a file dialog reports as chosen;
 // a dialog that hides the patterns reports the description alone. 1 when none fits.
 int FilterIndexOf(const QStringList& filters, const QString& chosen);
+
+// Sets a file dialog to ask what the request asks: its title, folder and
+// filters, the chosen one selected, for one existing file.
+void AskAsRequested(QFileDialog& dialog, const TOpenFileRequest& request);
+// What an accepted dialog answers: its file and the filter it was found with.
+std::optional<TOpenFileAnswer> AnswerOf(const QFileDialog& dialog, const QStringList& filters);
 
 // A message text with its CR line breaks as the box shows them.
 QString MessageBoxText(const QString& text);

@@ -8,6 +8,7 @@
 #include "ui/focusstyle.h"
 #include "ui/helpwindow.h"
 #include "ui/layouthelpers.h"
+#include "ui/userdialogs.h"
 
 #include "lang/texttable.h"
 #include "platform/filehandle.h"
@@ -18,6 +19,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDropEvent>
+#include <QFileDialog>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLayout>
@@ -785,6 +787,32 @@ private slots:
         QCOMPARE(FilterIndexOf(filters, "All-Time-Log (*.atl) (*.atl)"), 2);
         QCOMPARE(FilterIndexOf(filters, "All file"), 3);
         QCOMPARE(FilterIndexOf(filters, "Something else"), 1);
+    }
+
+    // The real file dialog asks for one existing file under the request's
+    // title, in its folder, with its filters and the chosen one selected;
+    // a filter number outside the list leaves the first. It answers the
+    // file picked and the number of the filter it was found with.
+    void realFileDialogAsksAsTheWindowAsks()
+    {
+        TempDir dir;
+        const QString folder = QString::fromStdString(dir.Path());
+        const QString log = QString::fromStdString(dir.Write("modem.atl", "x"));
+        const QStringList filters = {"Logfiles (*.txt *.log)", "All-Time-Log (*.atl)", "All file (*)"};
+        for (const auto& [index, shown] : {std::pair(2, 2), std::pair(3, 3), std::pair(0, 1), std::pair(4, 1)}) {
+            QFileDialog dialog;
+            AskAsRequested(dialog, {"Open a log", filters, folder, index});
+            QCOMPARE(dialog.windowTitle(), "Open a log");
+            QCOMPARE(dialog.directory().absolutePath(), folder);
+            QCOMPARE(dialog.nameFilters(), filters);
+            QCOMPARE(dialog.fileMode(), QFileDialog::ExistingFile);
+            QCOMPARE(dialog.acceptMode(), QFileDialog::AcceptOpen);
+            QVERIFY(dialog.testOption(QFileDialog::HideNameFilterDetails));
+            dialog.selectFile(log);
+            const auto answer = AnswerOf(dialog, filters);
+            QVERIFY(answer.has_value());
+            QCOMPARE(QPair(answer->File, answer->FilterIndex), QPair(log, shown));
+        }
     }
 
     // Tab moves left to right along the bottom row and top to bottom down
