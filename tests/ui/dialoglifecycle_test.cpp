@@ -29,6 +29,7 @@
 #include <QPushButton>
 #include <QScrollArea>
 #include <QScrollBar>
+#include <QTabBar>
 #include <QTabWidget>
 #include <QTest>
 #include <QTextBlock>
@@ -871,6 +872,56 @@ private slots:
             QVERIFY2(!edges().contains(highlight), stop->objectName().toLatin1());
             stop->setFocus();
             QCOMPARE(edges(), QList<QColor>(4, highlight));
+            stop->setStyle(nullptr);
+        }
+        t.Window->close();
+    }
+
+    // A check box or a tab reached with the keyboard is framed in the
+    // highlight colour inside its own rectangle; a clicked one is not.
+    void keyboardFocusIsFramedInTheHighlight()
+    {
+        TDialogUnderTest t;
+        t.StartWithoutLog();
+        QApplication::setActiveWindow(t.Window.get());
+        TFocusStyle style;
+        QPalette palette = t.Window->palette();
+        palette.setColor(QPalette::Highlight, QColor(255, 0, 255));
+        auto* box = Control<QCheckBox>(*t.Window, "ShowLabelsCheckBox");
+        QTabBar* tabs = t.Window->Pages()->tabBar();
+        for (int i = 0; i < t.Window->Pages()->count(); ++i)
+            if (t.Window->Pages()->widget(i)->isAncestorOf(box))
+                t.Window->Pages()->setCurrentIndex(i);
+        // The rectangle the highlight's pixels take in the widget.
+        const auto framed = [&](QWidget* stop) {
+            const QImage image = stop->grab().toImage();
+            QRect frame;
+            for (int y = 0; y < image.height(); ++y)
+                for (int x = 0; x < image.width(); ++x)
+                    if (image.pixelColor(x, y) == QColor(255, 0, 255))
+                        frame |= QRect(x, y, 1, 1);
+            return frame;
+        };
+        for (QWidget* stop : {static_cast<QWidget*>(box), static_cast<QWidget*>(tabs)}) {
+            stop->setStyle(&style);
+            stop->setPalette(palette);
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(2, 2));
+            QTest::mouseClick(box, Qt::LeftButton, {}, QPoint(2, 2));
+            QVERIFY(box->hasFocus());
+            QCOMPARE(framed(stop), QRect());
+            // Round the Tab stops, back to the box or on to the tabs.
+            int presses = 0;
+            do
+                QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+            while (!stop->hasFocus() && ++presses < 100);
+            QVERIFY(stop->hasFocus());
+            const QRect frame = framed(stop);
+            const QRect part = stop == tabs ? tabs->tabRect(tabs->currentIndex()) : box->rect();
+            QVERIFY2(frame.width() > 10 && frame.height() > 6, qPrintable(QDebug::toString(frame)));
+            QVERIFY2(part.contains(frame), qPrintable(QDebug::toString(frame)));
+            // A tab's frame keeps clear of the tab's own edges.
+            if (stop == tabs)
+                QVERIFY2(part.adjusted(3, 3, -3, -3).contains(frame), qPrintable(QDebug::toString(frame)));
             stop->setStyle(nullptr);
         }
         t.Window->close();
