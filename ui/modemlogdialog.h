@@ -94,8 +94,7 @@ public:
     // The connections the table and the charts take by their connect date
     // (kellvar-report's --since and --until for its charts); all by default.
     void KeepConnectDates(TConnectDateRange range) { receiver_->KeepConnectDates(range); }
-    // A run that takes longer than this shows how far it has read.
-    void ShowProgressAfter(qint64 milliseconds) { receiver_->ShowProgressAfter(milliseconds); }
+    void SetReadingPace(TReadingPace pace) { receiver_->SetReadingPace(pace); }
     QProgressBar* Progress() const { return progress_; }
     // The last run's table stopped at its row limit.
     bool StoppedAtRowLimit() const { return receiver_->StoppedAtRowLimit(); }

@@ -23,14 +23,6 @@
 
 namespace kellvar {
 
-namespace {
-
-// While a long run pumps events, the table and the charts are brought up to
-// date at most this often; drawing them at every pump would cost more than the run.
-constexpr qint64 RefreshMilliseconds = 250;
-
-}  // namespace
-
 void TWindowReceiver::StartRun(bool quiet, bool quietTotal)
 {
     quiet_ = quiet;
@@ -91,7 +83,7 @@ void TWindowReceiver::ShowMessage(const std::string& text, TMessageSeverity seve
 
 void TWindowReceiver::ProcessPendingEvents()
 {
-    if (sinceShown_.elapsed() >= RefreshMilliseconds) {
+    if (sinceShown_.elapsed() >= pace_.RefreshInterval) {
         views_.Table->Sync();
         HandChartPointsOver(TChart::TTrends::AsTheyAre);
         sinceShown_.restart();
@@ -101,7 +93,7 @@ void TWindowReceiver::ProcessPendingEvents()
 
 void TWindowReceiver::ShowProgress(int64_t bytesRead, int64_t fileSize)
 {
-    if (fileSize <= 0 || sinceStart_.elapsed() < progressDelay_)
+    if (fileSize <= 0 || sinceStart_.elapsed() < pace_.ProgressDelay)
         return;
     // At the right end of the bottom row, where nothing else stands.
     QProgressBar* progress = views_.Progress;

@@ -37,6 +37,14 @@ struct TRunViews {
     QWidget* OpenButton;
 };
 
+// How a long run shows itself: the progress bar once it has taken longer
+// than the delay, and the table and the charts brought up to date at most
+// once an interval; drawing them at every pump would cost more than the run.
+struct TReadingPace {
+    qint64 ProgressDelay = 500;
+    qint64 RefreshInterval = 250;
+};
+
 // What an analysis run hands to the window: rows into the table page, points
 // into the charts, the summary into the overview and the status panels, and
 // how far a long run has read. While a run pumps events, the table and the
@@ -48,7 +56,7 @@ public:
     // Called before each run; a quiet run tells a cut table on standard error.
     void StartRun(bool quiet, bool quietTotal);
     void KeepConnectDates(TConnectDateRange range) { keptDates_ = range; }
-    void ShowProgressAfter(qint64 milliseconds) { progressDelay_ = milliseconds; }
+    void SetReadingPace(TReadingPace pace) { pace_ = pace; }
     const TChartPoints& Points() const { return points_; }
     bool StoppedAtRowLimit() const { return stoppedAtRowLimit_; }
 
@@ -75,7 +83,7 @@ private:
     bool quietTotal_ = false;
     QElapsedTimer sinceShown_;
     QElapsedTimer sinceStart_;
-    qint64 progressDelay_ = 500;
+    TReadingPace pace_;
 };
 
 }  // namespace kellvar

@@ -1361,7 +1361,8 @@ private slots:
         }
     }
 
-    // A long run shows how far it has read; a short one shows nothing.
+    // A long run shows how far it has read, and the rows and chart points
+    // read so far; a short one shows nothing.
     void longRunsShowHowFarTheyHaveRead()
     {
         TempDir dir;
@@ -1373,20 +1374,29 @@ private slots:
         t.StartWithoutLog();
         QProgressBar* progress = t.Window->Progress();
         QList<int> shown;
+        QList<QPair<int, size_t>> rowsAndPoints;
         QRect place;
         QObject::connect(progress, &QProgressBar::valueChanged, [&](int value) {
             if (progress->isVisible()) {
                 shown << value;
                 place = progress->geometry();
+                rowsAndPoints << QPair(t.Window->TablePage()->View()->model()->rowCount(),
+                                       t.Window->Charts()[0]->PointCount(0));
             }
         });
         t.Window->AnalyseLogFile(QString::fromStdString(ExampleLog), true);
         QVERIFY2(shown.isEmpty(), "the example is read in far less than half a second");
-        t.Window->ShowProgressAfter(0);
+        t.Window->SetReadingPace({0, 0});
         t.Window->AnalyseLogFile(QString::fromStdString(dir.Write("long.log", log)), true);
         QVERIFY2(shown.size() >= 5, qPrintable(QString::number(shown.size())));
         QVERIFY(std::is_sorted(shown.begin(), shown.end()));
         QVERIFY(shown.first() > 0 && shown.last() <= 1000);
+        // Part of the rows and as many points, growing as the log is read.
+        QVERIFY(std::is_sorted(rowsAndPoints.begin(), rowsAndPoints.end()));
+        QVERIFY(std::any_of(rowsAndPoints.begin(), rowsAndPoints.end(),
+                            [](const auto& shownSoFar) { return shownSoFar.first > 0 && shownSoFar.first < 4'000; }));
+        for (const auto& [rows, points] : rowsAndPoints)
+            QCOMPARE(points, size_t(rows));
         QVERIFY(!progress->isVisible());
         QCOMPARE(progress->accessibleName(), QString("Reading the log"));
         // At the right end of the bottom row, 160 wide, beside the Open button and as high.
