@@ -39,6 +39,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QRegularExpression>
+#include <QRubberBand>
 #include <QScrollBar>
 #include <QSpinBox>
 #include <QSvgGenerator>
@@ -1108,11 +1109,17 @@ private slots:
         QTest::addColumn<QPoint>("from");
         QTest::addColumn<QPoint>("to");
         QTest::addColumn<bool>("zoomedAfter");
-        QTest::newRow("upper left to lower right zooms") << QPoint(150, 100) << QPoint(300, 250) << true;
-        QTest::newRow("lower right to upper left undoes") << QPoint(300, 250) << QPoint(150, 100) << false;
-        QTest::newRow("upper right to lower left undoes") << QPoint(300, 100) << QPoint(150, 250) << false;
-        QTest::newRow("16 pixels across does nothing") << QPoint(150, 100) << QPoint(166, 250) << true;
-        QTest::newRow("16 pixels down does nothing") << QPoint(150, 100) << QPoint(300, 116) << true;
+        QTest::addColumn<Qt::MouseButton>("button");
+        const Qt::MouseButton left = Qt::LeftButton;
+        QTest::newRow("upper left to lower right zooms") << QPoint(150, 100) << QPoint(300, 250) << true << left;
+        QTest::newRow("lower right to upper left undoes") << QPoint(300, 250) << QPoint(150, 100) << false << left;
+        QTest::newRow("upper right to lower left undoes") << QPoint(300, 100) << QPoint(150, 250) << false << left;
+        QTest::newRow("16 pixels across does nothing") << QPoint(150, 100) << QPoint(166, 250) << true << left;
+        QTest::newRow("16 pixels down does nothing") << QPoint(150, 100) << QPoint(300, 116) << true << left;
+        QTest::newRow("the middle button zooms nothing")
+            << QPoint(150, 100) << QPoint(300, 250) << true << Qt::MiddleButton;
+        QTest::newRow("the middle button undoes nothing")
+            << QPoint(300, 250) << QPoint(150, 100) << true << Qt::MiddleButton;
     }
 
     void zoomByDragging()
@@ -1133,15 +1140,21 @@ private slots:
         QTest::mouseRelease(chart->viewport(), Qt::LeftButton, {}, QPoint(350, 300));
         QVERIFY(chart->IsZoomed());
         const double zoomedMax = chart->BottomAxis()->max();
-        QTest::mousePress(chart->viewport(), Qt::LeftButton, {}, from);
+        QFETCH(Qt::MouseButton, button);
+        QTest::mousePress(chart->viewport(), button, {}, from);
         QTest::mouseMove(chart->viewport(), to);
-        QTest::mouseRelease(chart->viewport(), Qt::LeftButton, {}, to);
+        QTest::mouseRelease(chart->viewport(), button, {}, to);
         QFETCH(bool, zoomedAfter);
         QCOMPARE(chart->IsZoomed(), zoomedAfter);
+        // No frame of a drag is left behind.
+        for (const QRubberBand* band : chart->findChildren<QRubberBand*>())
+            QVERIFY(!band->isVisible());
         if (!chart->IsZoomed())
             QCOMPARE(chart->BottomAxis()->max(), fullMax);
-        else if (from.x() < to.x() - 16 && from.y() < to.y() - 16)
+        else if (button == Qt::LeftButton && from.x() < to.x() - 16 && from.y() < to.y() - 16)
             QVERIFY(chart->BottomAxis()->max() < zoomedMax);
+        else
+            QCOMPARE(chart->BottomAxis()->max(), zoomedMax);
         w.Unzoom1Click();
         QVERIFY(!chart->IsZoomed());
     }
