@@ -578,6 +578,9 @@ private slots:
         for (int x = size.width() / 2; x < size.width() - 3; ++x)
             inked += picture.pixel(x, sunday) == ink ? 1 : 0;
         QVERIFY2(inked >= (size.width() / 2 - 3) * 9 / 10, qPrintable(QString::number(inked)));
+        // On the screen the map is the same picture.
+        map.resize(size);
+        QCOMPARE(map.grab().toImage().convertToFormat(QImage::Format_RGB32), picture);
     }
 
     // A limit typed on the costs page counts at once and is kept for the next start.
