@@ -29,12 +29,23 @@ int FilterIndexOf(const QStringList& filters, const QString& chosen)
     return 1;
 }
 
+QMessageBox::Icon MessageIcon(TMessageSeverity severity)
+{
+    switch (severity) {
+    case TMessageSeverity::Error:
+        return QMessageBox::Critical;
+    case TMessageSeverity::Warning:
+        return QMessageBox::Warning;
+    case TMessageSeverity::Information:
+        break;
+    }
+    return QMessageBox::Information;
+}
+
 void TQtUserDialogs::ShowMessage(QWidget* parent, const QString& text, TMessageSeverity severity)
 {
-    const QMessageBox::Icon icon = severity == TMessageSeverity::Error     ? QMessageBox::Critical
-                                   : severity == TMessageSeverity::Warning ? QMessageBox::Warning
-                                                                           : QMessageBox::Information;
-    QMessageBox box(icon, QApplication::applicationName(), MessageBoxText(text), QMessageBox::Ok, parent);
+    QMessageBox box(MessageIcon(severity), QApplication::applicationName(), MessageBoxText(text), QMessageBox::Ok,
+                    parent);
     box.exec();
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/analysisreceiver.h"
 
+#include <QMessageBox>
 #include <QString>
 #include <QStringList>
 
@@ -75,7 +76,9 @@ void AskAsRequested(QFileDialog& dialog, const TOpenFileRequest& request);
 // What an accepted dialog answers: its file and the filter it was found with.
 std::optional<TOpenFileAnswer> AnswerOf(const QFileDialog& dialog, const QStringList& filters);
 
-// A message text with its CR line breaks as the box shows them.
+// A message text with its CR line breaks as the box shows them, beside the
+// icon of its kind.
 QString MessageBoxText(const QString& text);
+QMessageBox::Icon MessageIcon(TMessageSeverity severity);
 
 }  // namespace kellvar

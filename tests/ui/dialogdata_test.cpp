@@ -1422,10 +1422,14 @@ private slots:
         QVERIFY(place.left() > Control<QWidget>(*t.Window, "ShowLabelsCheckBox")->geometry().right());
     }
 
+    // A box breaks its lines at each CR and shows the icon of its kind.
     void messageBoxesBreakLinesAtEachCr()
     {
         QCOMPARE(MessageBoxText("The file \"a\" is larger than 250KByte!\rWindows adds"),
                  QString("The file \"a\" is larger than 250KByte!\nWindows adds"));
+        QCOMPARE(QList({MessageIcon(TMessageSeverity::Information), MessageIcon(TMessageSeverity::Warning),
+                        MessageIcon(TMessageSeverity::Error)}),
+                 QList({QMessageBox::Information, QMessageBox::Warning, QMessageBox::Critical}));
     }
 
     void allTimeLogFromTheWindow()
