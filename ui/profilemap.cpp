@@ -72,8 +72,8 @@ QString TProfileMap::BusiestText() const
     switch (measure_) {
     case TWeekHourProfile::Time: {
         const int64_t minutes = busiest / 6'000;
-        value =
-            QString(german_ ? "%1:%2 online" : "%1:%2 online").arg(minutes / 60).arg(minutes % 60, 2, 10, QChar('0'));
+        // "online" is German too.
+        value = QString("%1:%2 online").arg(minutes / 60).arg(minutes % 60, 2, 10, QChar('0'));
         break;
     }
     case TWeekHourProfile::Volume:

@@ -96,16 +96,6 @@ QItemSelectionModel* SelectRows(TModemLogDialog& w, std::initializer_list<int> r
     return selection;
 }
 
-// Chooses the page that holds the chart, as a user looks at it; a chart on a
-// hidden page may still show the data of an earlier run.
-TChart* Shown(TModemLogDialog& w, TChart* chart)
-{
-    for (int page = 0; page < w.Pages()->count(); ++page)
-        if (w.Pages()->widget(page)->isAncestorOf(chart))
-            w.Pages()->setCurrentIndex(page);
-    return chart;
-}
-
 QStringList ShownColumn(TModemLogDialog& w, int column)
 {
     QStringList cells;
@@ -581,6 +571,25 @@ private slots:
         // On the screen the map is the same picture.
         map.resize(size);
         QCOMPARE(map.grab().toImage().convertToFormat(QImage::Format_RGB32), picture);
+    }
+
+    // A screen reader hears how long the darkest hour was online, in hours and minutes.
+    void weekMapSaysItsDarkestHour()
+    {
+        // 45 minutes and 30 seconds from Tuesday 9 March 1999, 10:00.
+        TConnectionRecord session;
+        session.ConnectDateParts = {1999, 3, 9};
+        session.ConnectDate = DateKeyOf(1999, 3, 9);
+        session.ConnectTime = 10 * 360'000;
+        session.ConnectionDuration = 45 * 6'000 + 3'000;
+        TWeekHourProfile profile;
+        profile.Add(session);
+        TProfileMap map;
+        map.SetProfile(profile, nullptr);
+        map.ApplyTexts(false);
+        QCOMPARE(map.accessibleDescription(), QString("Darkest hour: 0:45 online"));
+        map.ApplyTexts(true);
+        QCOMPARE(map.accessibleDescription(), QString("Dunkelste Stunde: 0:45 online"));
     }
 
     // A limit typed on the costs page counts at once and is kept for the next start.
@@ -1334,7 +1343,10 @@ private slots:
         const auto t = WindowOn(dir.Write("seven.log", SevenConnections()));
         QAccessibleInterface* chart = QAccessible::queryAccessibleInterface(t->Window->Charts()[2]);
         QCOMPARE(chart->role(), QAccessible::Chart);
+        // No child: the chart's scene is one picture, not parts to step through.
         QCOMPARE(chart->childCount(), 0);
+        QCOMPARE(chart->child(0), nullptr);
+        QCOMPARE(chart->indexOfChild(QAccessible::queryAccessibleInterface(t->Window->Charts()[1])), -1);
         QCOMPARE(chart->text(QAccessible::Name), t->Window->Charts()[2]->chart()->title());
         // Seven connections of 580 s; the trend has a point for each group of three.
         QCOMPARE(chart->text(QAccessible::Description),

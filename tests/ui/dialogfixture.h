@@ -11,6 +11,7 @@
 #include <QElapsedTimer>
 #include <QLabel>
 #include <QStringList>
+#include <QTabWidget>
 
 #include <memory>
 
@@ -100,6 +101,16 @@ template <typename TControl> TControl* Control(const QWidget& window, const char
     if (control == nullptr)
         qFatal("no control %s", name);
     return control;
+}
+
+// The widget, with the page that holds it made the current one, as a user
+// looks at it; a chart on a hidden page may still show an earlier run's data.
+template <typename TWidget> TWidget* Shown(TModemLogDialog& w, TWidget* widget)
+{
+    for (int page = 0; page < w.Pages()->count(); ++page)
+        if (w.Pages()->widget(page)->isAncestorOf(widget))
+            w.Pages()->setCurrentIndex(page);
+    return widget;
 }
 
 inline const std::string ExampleLog = KELLVAR_SOURCE_DIR "/examples/ModemLog.txt";

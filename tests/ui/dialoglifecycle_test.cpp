@@ -8,6 +8,7 @@
 #include "ui/focusstyle.h"
 #include "ui/helpwindow.h"
 #include "ui/layouthelpers.h"
+#include "ui/statuspanel.h"
 #include "ui/userdialogs.h"
 
 #include "lang/texttable.h"
@@ -410,6 +411,15 @@ private slots:
         // The about text fills its page.
         QWidget* about = Control<QWidget>(*t.Window, "Memo1");
         QCOMPARE(about->geometry(), about->parentWidget()->rect());
+        // Each chart fills its page down to its status panel, which ends the page.
+        for (TChart* chart : t.Window->Charts()) {
+            Shown(*t.Window, chart);
+            QApplication::processEvents();
+            const QWidget* page = chart->parentWidget();
+            const QWidget* panel = page->findChild<TStatusPanel*>();
+            QCOMPARE(chart->geometry(), QRect(0, 0, page->width(), panel->y()));
+            QCOMPARE(panel->geometry().bottom(), page->height() - 1);
+        }
         // The table's columns are as wide as the layout makes them where their captions fit.
         const std::pair<int, int> columns[] = {{1, 144}, {2, 144}, {6, 100}, {7, 90}, {9, 144}};
         for (const auto& [column, width] : columns)
@@ -889,9 +899,7 @@ private slots:
         palette.setColor(QPalette::Highlight, QColor(255, 0, 255));
         auto* box = Control<QCheckBox>(*t.Window, "ShowLabelsCheckBox");
         QTabBar* tabs = t.Window->Pages()->tabBar();
-        for (int i = 0; i < t.Window->Pages()->count(); ++i)
-            if (t.Window->Pages()->widget(i)->isAncestorOf(box))
-                t.Window->Pages()->setCurrentIndex(i);
+        Shown(*t.Window, box);
         // The rectangle the highlight's pixels take in the widget.
         const auto framed = [&](QWidget* stop) {
             const QImage image = stop->grab().toImage();
