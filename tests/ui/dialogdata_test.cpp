@@ -811,7 +811,7 @@ private slots:
             int LetterSpacing;  // in percent
         };
         for (const TLook& look : {TLook{false, 0, 100}, TLook{true, 0, 100}, TLook{true, 22, 100}, TLook{false, 0, 160},
-                                  TLook{true, 0, 160}}) {
+                                  TLook{true, 0, 160}, TLook{true, 0, 300}}) {
             TDialogUnderTest t(look.German);
             t.StartWithoutLog();
             QFont font = t.Window->font();
@@ -819,13 +819,10 @@ private slots:
                 font.setPixelSize(look.Pixels);
             font.setLetterSpacing(QFont::PercentageSpacing, look.LetterSpacing);
             t.Window->setFont(font);
-            QTabWidget* pages = t.Window->Pages();
-            for (int index = 0; index < pages->count(); ++index) {
-                pages->setCurrentIndex(index);
-                QApplication::processEvents();
-                QWidget* page = pages->currentWidget();
+            // The controls of one part of the window, none over another.
+            const auto checkPart = [](QWidget* part, const QString& name) {
                 QList<QWidget*> controls;
-                for (QWidget* w : page->findChildren<QWidget*>())
+                for (QWidget* w : part->findChildren<QWidget*>())
                     if (w->isVisible()
                         && (qobject_cast<QLabel*>(w) || qobject_cast<QAbstractButton*>(w) || qobject_cast<QLineEdit*>(w)
                             || qobject_cast<QComboBox*>(w) || qobject_cast<QAbstractItemView*>(w)
@@ -834,9 +831,8 @@ private slots:
                 // Nor is any text cut.
                 for (QWidget* w : controls)
                     if (auto* label = qobject_cast<QLabel*>(w); label && !label->wordWrap() && !label->text().isEmpty())
-                        QVERIFY2(label->width() >= label->sizeHint().width(),
-                                 qPrintable(pages->tabText(index) + ": " + label->text()));
-                const auto area = [page](QWidget* w) { return QRect(w->mapTo(page, QPoint(0, 0)), w->size()); };
+                        QVERIFY2(label->width() >= label->sizeHint().width(), qPrintable(name + ": " + label->text()));
+                const auto area = [part](QWidget* w) { return QRect(w->mapTo(part, QPoint(0, 0)), w->size()); };
                 for (int i = 0; i < controls.size(); ++i)
                     for (int j = i + 1; j < controls.size(); ++j) {
                         QWidget* a = controls[i];
@@ -844,11 +840,21 @@ private slots:
                         if (a->isAncestorOf(b) || b->isAncestorOf(a))
                             continue;
                         QVERIFY2(!area(a).intersects(area(b)),
-                                 qPrintable(pages->tabText(index) + ": " + a->objectName() + " "
-                                            + a->metaObject()->className() + " and " + b->objectName() + " "
-                                            + b->metaObject()->className()));
+                                 qPrintable(name + ": " + a->objectName() + " " + a->metaObject()->className() + " and "
+                                            + b->objectName() + " " + b->metaObject()->className()));
                     }
+            };
+            QTabWidget* pages = t.Window->Pages();
+            for (int index = 0; index < pages->count(); ++index) {
+                pages->setCurrentIndex(index);
+                QApplication::processEvents();
+                checkPart(pages->currentWidget(), pages->tabText(index));
+                if (QTest::currentTestFailed())
+                    return;
             }
+            checkPart(Control<QWidget>(*t.Window, "Panel2"), "the bottom row");
+            if (QTest::currentTestFailed())
+                return;
         }
     }
 
