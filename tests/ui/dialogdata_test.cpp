@@ -639,6 +639,24 @@ private slots:
         QVERIFY(ini.find("BillingMonthStart=15\r\nWeekStartsOnSunday=1\r\n") != std::string::npos);
     }
 
+    // Rows that are not selected stand on the list's one ground, not in
+    // alternating shades.
+    void rowsShareOneGround()
+    {
+        auto t = WindowOn(ExampleLog);
+        QTreeView* view = t->Window->TablePage()->View();
+        Shown(*t->Window, view);
+        view->selectionModel()->clearSelection();
+        view->scrollToTop();
+        QApplication::processEvents();
+        const QImage picture = view->viewport()->grab().toImage();
+        const QColor ground = view->palette().color(QPalette::Base);
+        // Beside the end of the connect stamp, where no text reaches.
+        const int x = view->columnViewportPosition(1) + view->columnWidth(1) - 3;
+        for (int row = 0; row < 4; ++row)
+            QCOMPARE(picture.pixelColor(x, view->visualRect(view->model()->index(row, 1)).center().y()), ground);
+    }
+
     void copyLineTakesTheFirstSelectedRow()
     {
         auto t = WindowOn(ExampleLog);
