@@ -252,6 +252,9 @@ private slots:
         QFETCH(bool, quietTotal);
         t.Start(args, quiet, quietTotal);
         QVERIFY2(!t.Window->isVisible(), "a quiet run closes its window");
+        // While it ran, the window stood in the screen's corner, a pixel small.
+        QCOMPARE(t.Window->frameGeometry().topLeft(), QPoint(0, 0));
+        QCOMPARE(t.Window->geometry().size(), QSize(1, 1));
         QFETCH(int, rows);
         QCOMPARE(static_cast<int>(t.Window->Table().RowCount()), rows);
         QFETCH(int, messages);
