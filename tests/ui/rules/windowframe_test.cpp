@@ -43,5 +43,14 @@ TEST(WindowFrame, AFifoIsNeverWaitedOn)
     EXPECT_FALSE(WriteFrameEdges(fifo, {1, 1, 1, 1})) << "a FIFO is no file of ours to replace";
 }
 
+TEST(WindowFrame, AFolderThatCannotBeMadeIsNoFrameWritten)
+{
+    testing::TempDir dir;
+    dir.Write("cache", "a file where the folder would be");
+    const std::string file = dir.File("cache/kellvar/kellvar.frame");
+    EXPECT_FALSE(WriteFrameEdges(file, {2, 21, 3, 4}));
+    EXPECT_FALSE(ReadFrameEdges(file).has_value());
+}
+
 }  // namespace
 }  // namespace kellvar
