@@ -641,7 +641,7 @@ private slots:
 
     // Rows that are not selected stand on the list's one ground, not in
     // alternating shades.
-    void rowsShareOneGround()
+    void tableIsAFlatListOnOneGround()
     {
         auto t = WindowOn(ExampleLog);
         QTreeView* view = t->Window->TablePage()->View();
@@ -655,6 +655,15 @@ private slots:
         const int x = view->columnViewportPosition(1) + view->columnWidth(1) - 3;
         for (int row = 0; row < 4; ++row)
             QCOMPARE(picture.pixelColor(x, view->visualRect(view->model()->index(row, 1)).center().y()), ground);
+        // A flat list: the row numbers start at its left edge, with no room for
+        // branches, and the last column keeps its width in a wide window.
+        QCOMPARE(view->visualRect(view->model()->index(0, 0)).left(), 0);
+        const int last = view->model()->columnCount() - 1;
+        const int lastWidth = view->columnWidth(last);
+        t->Window->resize(2400, t->Window->height());
+        QApplication::processEvents();
+        QVERIFY(view->columnViewportPosition(last) + lastWidth < view->viewport()->width());
+        QCOMPARE(view->columnWidth(last), lastWidth);
     }
 
     void copyLineTakesTheFirstSelectedRow()
