@@ -16,6 +16,7 @@
 #include "ui/limitspanel.h"
 #include "ui/profilemap.h"
 #include "ui/rules/contrast.h"
+#include "ui/rules/summarylines.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
@@ -243,6 +244,38 @@ private slots:
         QCOMPARE(data->text().toStdString(), ReportOutput(ExampleLog));
         QVERIFY(data->html().startsWith("<table>"));
         QVERIFY(data->html().contains("<th>Dial Command</th>"));
+    }
+
+    // Every figure can be selected to be copied with the mouse, and those of
+    // the Costs page with the keyboard too.
+    void figuresCanBeSelectedForCopying()
+    {
+        const std::string units = KELLVAR_SOURCE_DIR "/examples/tariffs/german-units-1998.tariff";
+        auto t = std::make_unique<TDialogUnderTest>();
+        t->ProgramDir.Write("kellvar.INI",
+                            "[SETTINGS]\nLoadDefaultLogFile=1\nTariff1=" + units + "\nLimit1=month:time>1h\n");
+        t->Start({ExampleLog});
+        TModemLogDialog& w = *t->Window;
+        QApplication::setActiveWindow(&w);
+        const QList<QLabel*> byMouse = {Control<QLabel>(w, FigureSlots()[0].OverviewField),
+                                        Control<QLabel>(w, FigureSlots()[0].StatusLabel)};
+        const QList<QLabel*> byKeyboard = {w.CostsPage()->Figure(0), w.CostsPage()->Limits()->EstimateLabel()};
+        for (QLabel* label : byMouse + byKeyboard) {
+            Shown(w, label);
+            QApplication::processEvents();
+            QVERIFY2(!label->text().isEmpty(), qPrintable(label->objectName()));
+            QTest::mouseDClick(label, Qt::LeftButton, {}, QPoint(label->width() / 2, label->height() / 2));
+            QVERIFY2(!label->selectedText().isEmpty(), qPrintable(label->objectName() + ": " + label->text()));
+            QVERIFY2(label->text().contains(label->selectedText()), qPrintable(label->objectName()));
+        }
+        // Clicked, the Costs page's figures select to their end with Shift+End.
+        for (QLabel* label : byKeyboard) {
+            Shown(w, label);
+            QTest::mouseClick(label, Qt::LeftButton, {}, QPoint(1, label->height() / 2));
+            QTest::keyClick(label, Qt::Key_Home);
+            QTest::keyClick(label, Qt::Key_End, Qt::ShiftModifier);
+            QCOMPARE(label->selectedText(), label->text());
+        }
     }
 
     void tariffsPriceTheTableAndTheCostsPage()
