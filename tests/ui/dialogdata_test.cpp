@@ -1215,6 +1215,11 @@ private slots:
         TChart* chart = w.Charts()[0];
         const double fullMax = chart->BottomAxis()->max();
         QVERIFY(fullMax >= static_cast<double>(w.Points().Count() - 1));
+        // The mouse passing over, and a button let go that was pressed elsewhere, do nothing.
+        QTest::mouseMove(chart->viewport(), QPoint(150, 100));
+        QTest::mouseRelease(chart->viewport(), Qt::LeftButton, {}, QPoint(300, 250));
+        QVERIFY(!chart->IsZoomed());
+        QVERIFY(chart->findChildren<QRubberBand*>().isEmpty());
         // First zoom in, then the drag under test.
         QTest::mousePress(chart->viewport(), Qt::LeftButton, {}, QPoint(120, 80));
         QTest::mouseMove(chart->viewport(), QPoint(350, 300));
