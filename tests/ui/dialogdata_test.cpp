@@ -1421,11 +1421,12 @@ private slots:
         QCOMPARE(chart->childCount(), 0);
         QCOMPARE(chart->child(0), nullptr);
         QCOMPARE(chart->indexOfChild(QAccessible::queryAccessibleInterface(t->Window->Charts()[1])), -1);
-        QCOMPARE(chart->text(QAccessible::Name), t->Window->Charts()[2]->chart()->title());
         // Seven connections of 580 s; the trend has a point for each group of three.
+        // Asked first, before anything else of the chart, on its hidden page.
         QCOMPARE(chart->text(QAccessible::Description),
                  QString("Connection: 7 points, last 580. Trend: 2 points, last 580. Points 0 to 6; Connection Period "
                          "in s 0 to 600."));
+        QCOMPARE(chart->text(QAccessible::Name), t->Window->Charts()[2]->chart()->title());
         // Points are counted, never in the unit of the values.
         t->Window->Pages()->setCurrentIndex(2);
         QApplication::processEvents();
@@ -1434,6 +1435,18 @@ private slots:
         t->Window->Charts()[2]->BottomAxis()->setRange(3, 5);
         QCOMPARE(chart->text(QAccessible::Description).section(". ", 2),
                  QString("Points 3 to 5; Connection Period in s 0 to 600."));
+    }
+
+    // Without a log, a German window's charts are described in German.
+    void chartsAreDescribedInTheWindowsLanguage()
+    {
+        TDialogUnderTest t(true);
+        t.StartWithoutLog();
+        for (TChart* chart : t.Window->Charts()) {
+            const QString said = chart->accessibleDescription();
+            QVERIFY2(said.startsWith(chart->Series(0)->name() + ": 0 "), qPrintable(said));
+            QVERIFY2(!said.contains("points"), qPrintable(said));
+        }
     }
 
     // A dark desktop: the charts' ground is dark, their lines stand out from
