@@ -20,8 +20,8 @@ namespace kellvar {
 
 namespace {
 
-// An icon drawn square at the left of a wider box. QPushButton keeps only
-// four pixels between its icon and its caption, which run into each other;
+// An icon drawn square at the left of a wider box. QPushButton draws its
+// caption two pixels beyond its icon, where the two run into each other;
 // the rest of the box is the gap.
 class TGappedIconEngine : public QIconEngine {
 public:
@@ -85,7 +85,7 @@ QPushButton* GlyphButton(TTextBindings& texts, const char* name, const char* the
 {
     auto* button = texts.Captioned(
         Named(new QPushButton(QIcon(new TGappedIconEngine(GlyphIcon(themeIcon, file))), QString()), name), name);
-    // The gap to the caption: a space of the button's font beside Qt's four pixels.
+    // The gap to the caption: a space of the button's font beside Qt's two pixels.
     const int side = button->style()->pixelMetric(QStyle::PM_ButtonIconSize, nullptr, button);
     button->setIconSize(QSize(side + button->fontMetrics().horizontalAdvance(' '), side));
     button->setAutoDefault(false);

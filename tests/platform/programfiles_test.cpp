@@ -12,6 +12,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <cstdlib>
 #include <optional>
 
@@ -140,6 +141,33 @@ TEST(FolderReplacement, TheNewFolderTakesTheOldOnesPlaceWhole)
     EXPECT_EQ(kellvar::testing::ReadFile(dir.File("r/index.html")), "<p>new");
     EXPECT_EQ(FolderEntries(dir.Path()), (std::vector<std::string>{"r"})) << "nothing left beside it";
     EXPECT_EQ(FolderEntries(dir.File("r")), (std::vector<std::string>{"index.html"}));
+}
+
+// A new folder that went before it could take its place (another run's
+// sweep, a user tidying up) is reported unmade, and nothing stands there.
+TEST(FolderReplacement, ANewFolderGoneBeforeItsRenameIsReportedUnmade)
+{
+    for (const bool oldFolder : {false, true}) {
+        TempDir dir;
+        if (oldFolder) {
+            ASSERT_EQ(::mkdir(dir.File("r").c_str(), 0755), 0);
+        }
+        TFolderReplacement folder(dir.File("r"), [](std::string_view) { return true; });
+        ASSERT_TRUE(folder.Begin());
+        ASSERT_TRUE(folder.WriteFile("index.html", {"new"}));
+        const auto entries = FolderEntries(dir.Path());
+        ASSERT_TRUE(entries.has_value());
+        for (const std::string& name : *entries) {
+            if (name.starts_with(".r.new-")) {
+                ASSERT_EQ(::unlink(dir.File(name + "/index.html").c_str()), 0);
+                ASSERT_EQ(::rmdir(dir.File(name).c_str()), 0);
+            }
+        }
+        EXPECT_FALSE(folder.Commit()) << "with an old folder: " << oldFolder;
+        EXPECT_EQ(errno, ENOENT);
+        EXPECT_EQ(FolderEntries(dir.File("r")),
+                  oldFolder ? std::optional<std::vector<std::string>>(std::vector<std::string>{}) : std::nullopt);
+    }
 }
 
 TEST(ProgramFiles, InstalledProgramUsesTheXdgDirectories)

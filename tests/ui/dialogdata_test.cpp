@@ -921,6 +921,62 @@ private slots:
         }
     }
 
+    // A button's glyph is drawn at the style's full icon size, and its caption
+    // starts at least a space of the button's font beyond it, besides the two
+    // pixels Qt keeps (where glyph and letters run into each other).
+    void glyphButtonsKeepASpaceBeforeTheirCaption()
+    {
+        TDialogUnderTest t;
+        t.StartWithoutLog();
+        for (const char* name : {"OpenButton", "CloseButton", "HelpButton"}) {
+            auto* button = Control<QPushButton>(*t.Window, name);
+            const QImage drawn = button->grab().toImage();
+            // The same button with neither glyph nor caption: its ground.
+            const QString caption = button->text();
+            const QIcon icon = button->icon();
+            button->setText(QString());
+            button->setIcon(QIcon());
+            const QImage ground = button->grab().toImage();
+            button->setText(caption);
+            button->setIcon(icon);
+            QCOMPARE(drawn.size(), ground.size());
+            // The columns where anything is drawn, each with its drawn rows.
+            struct TInk {
+                int Column;
+                int Top;
+                int Bottom;
+            };
+            std::vector<TInk> ink;
+            for (int x = 0; x < drawn.width(); ++x)
+                for (int y = 0; y < drawn.height(); ++y)
+                    if (drawn.pixel(x, y) != ground.pixel(x, y)) {
+                        if (ink.empty() || ink.back().Column != x)
+                            ink.push_back({x, y, y});
+                        ink.back().Bottom = y;
+                    }
+            QVERIFY2(ink.size() > 2, name);
+            // The glyph comes first; the widest blank between two drawn
+            // columns is the one between glyph and caption.
+            size_t captionStart = 1;
+            for (size_t i = 1; i < ink.size(); ++i)
+                if (ink[i].Column - ink[i - 1].Column > ink[captionStart].Column - ink[captionStart - 1].Column)
+                    captionStart = i;
+            const int gap = ink[captionStart].Column - ink[captionStart - 1].Column - 1;
+            QVERIFY2(gap >= 2 + button->fontMetrics().horizontalAdvance(' '), name);
+            int glyphTop = drawn.height();
+            int glyphBottom = -1;
+            for (size_t i = 0; i < captionStart; ++i) {
+                glyphTop = std::min(glyphTop, ink[i].Top);
+                glyphBottom = std::max(glyphBottom, ink[i].Bottom);
+            }
+            // Our glyphs leave at most a pixel blank at either end of their
+            // longer side.
+            const int side = button->style()->pixelMetric(QStyle::PM_ButtonIconSize, nullptr, button);
+            const int glyphWidth = ink[captionStart - 1].Column - ink.front().Column + 1;
+            QVERIFY2(std::max(glyphWidth, glyphBottom - glyphTop + 1) >= side - 2, name);
+        }
+    }
+
     // A file dropped while another is read is refused: runs never overlap.
     void aRunAskedForDuringARunIsRefused()
     {
