@@ -123,7 +123,6 @@ void TProfileMap::Paint(QPainter& painter, QRect area) const
     const int64_t busiest = profile_.Busiest(measure_);
     for (int day = 0; day < 7; ++day) {
         const double y = area.top() + top + day * cellHeight;
-        painter.setPen(text);
         painter.drawText(QRectF(area.left(), y, left, cellHeight), Qt::AlignLeft | Qt::AlignVCenter,
                          (german_ ? GermanDays : EnglishDays)[static_cast<size_t>(day)]);
         for (int hour = 0; hour < 24; ++hour) {
@@ -135,7 +134,6 @@ void TProfileMap::Paint(QPainter& painter, QRect area) const
         }
     }
     // How dark the busiest hour is.
-    painter.setPen(text);
     painter.drawText(QRectF(area.left() + left, area.bottom() - line, area.width() - left, line),
                      Qt::AlignLeft | Qt::AlignVCenter, BusiestText());
 }
