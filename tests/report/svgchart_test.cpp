@@ -113,6 +113,17 @@ TEST(SvgChart, LabelsStandInsideThePictureAndOutsideThePlot)
         ++labels;
     }
     EXPECT_GE(labels, 6u) << "value and point labels";
+    // The light yellow left wall stands just left of the plot, as high as it.
+    const size_t fill = svg.find(" fill=\"#ffff80\"/>");
+    ASSERT_NE(fill, std::string::npos);
+    const std::string wall = svg.substr(svg.rfind("<rect ", fill), fill - svg.rfind("<rect ", fill));
+    const auto attribute = [&wall](const std::string& name) {
+        return std::stod(wall.substr(wall.find(" " + name + "=\"") + name.size() + 3));
+    };
+    EXPECT_DOUBLE_EQ(attribute("x"), plotLeft - 6) << wall;
+    EXPECT_DOUBLE_EQ(attribute("width"), 6) << wall;
+    EXPECT_DOUBLE_EQ(attribute("y"), plotTop) << wall;
+    EXPECT_DOUBLE_EQ(attribute("height"), plotBottom - plotTop) << wall;
 }
 
 TEST(HtmlReportFiles, OnlyTheReportsOwnNames)

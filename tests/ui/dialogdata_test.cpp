@@ -1509,12 +1509,22 @@ private slots:
         }
     }
 
-    // A dark desktop: the charts' ground is dark, their lines stand out from
-    // it, and the overview's title reads.
+    // A dark desktop: the charts' ground and left wall are dark, their lines
+    // stand out from them, and the overview's title reads.
     void darkPaletteKeepsEverythingReadable()
     {
         TempDir dir;
         const auto t = WindowOn(dir.Write("seven.log", SevenConnections()));
+        // The left wall, between the axis labels and the plot's left edge.
+        const auto wallColour = [](TChart* chart) {
+            const QImage picture = chart->Picture();
+            const QRectF plot = chart->chart()->plotArea();
+            return picture.pixelColor(int(plot.left()) - 3, int(plot.center().y()));
+        };
+        for (TChart* chart : t->Window->Charts()) {
+            chart->resize(600, 300);
+            QCOMPARE(wallColour(chart), QColor(255, 255, 128));
+        }
         QPalette dark;
         for (const auto& [role, colour] :
              std::vector<std::pair<QPalette::ColorRole, QColor>>{{QPalette::Window, QColor(0x22, 0x20, 0x20)},
@@ -1531,6 +1541,7 @@ private slots:
             const QImage picture = chart->Picture();
             const QRectF plot = chart->chart()->plotArea();
             QCOMPARE(picture.pixelColor(int(plot.right()) - 2, int(plot.top()) + 2), QColor(0x3C, 0x3C, 0x3C));
+            QCOMPARE(wallColour(chart), QColor(96, 96, 32));
             for (int i = 0; i < chart->SeriesCount(); ++i)
                 QVERIFY(ContrastRatio(rgb(chart->Series(i)->pen().color()), {0x3C, 0x3C, 0x3C}) >= 3.0);
         }
