@@ -526,20 +526,25 @@ private slots:
             QCOMPARE(panel->geometry(),
                      QRect(0, view->geometry().bottom() + 1, panel->parentWidget()->width(), px(place.Height)));
             int figureEnd = 0;
+            int widestEnd = 0;
             for (const TFigurePlace& figure : place.Figures) {
                 const QRect caption = Control<QWidget>(*panel, figure.Caption)->geometry();
                 const QRect value = Control<QWidget>(*panel, figure.Value)->geometry();
-                if (figureEnd == 0) {
-                    QCOMPARE(caption.x(), px(figure.CaptionX));
-                } else {
+                // At its place, unless the figure before, with room for its
+                // widest text and a gap on either side, reaches further; that
+                // figure then ends a gap before the caption.
+                QCOMPARE(caption.x(), std::max(px(figure.CaptionX), widestEnd));
+                if (figureEnd > 0)
                     QCOMPARE(caption.x(), figureEnd + px(6));
-                    QVERIFY(caption.x() >= px(figure.CaptionX));
-                }
                 QCOMPARE(value.x(), px(figure.ValueX));
                 QCOMPARE(caption.right() + 1 + px(6), value.x());
                 for (const QRect& label : {caption, value})
                     QCOMPARE(QPoint(label.y(), label.height()), QPoint(0, panel->height()));
                 figureEnd = value.right() + 1;
+                auto* valueLabel = Control<QLabel>(*panel, figure.Value);
+                widestEnd = value.x()
+                            + TextWidth(valueLabel, FigureSlots()[FigureSlotOfStatusLabel(figure.Value)].Widest)
+                            + 2 * px(6);
             }
         }
     }
