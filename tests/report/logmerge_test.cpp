@@ -74,6 +74,19 @@ TEST(LogMerge, LinesOfTheNewestStampThatTheHistoryHolds)
     EXPECT_FALSE(merged.LastInterleaved);
 }
 
+// The history's end is looked for as its last 64 lines: a log holding them
+// twice goes on after the second, even where more of the history comes
+// before the first.
+TEST(LogMerge, ALogHoldingTheHistorysLastLinesTwiceGoesOnAfterTheSecond)
+{
+    std::string last64;
+    for (int i = 1; i <= 64; ++i)
+        last64 += Line("10:00:00.00", ("Line " + std::to_string(i)).c_str());
+    const std::string before = Line("09:59:00.00", "Dialing.");
+    const std::string history = before + last64;
+    EXPECT_EQ(Merge({history, before + last64 + Later + last64 + Latest}).Text, history + Latest);
+}
+
 TEST(LogMerge, ALogFromTheHistorysTimeThatDoesNotContinueItIsInterleaved)
 {
     const std::string between = Line("10:07:00.00", "Dialing.");
