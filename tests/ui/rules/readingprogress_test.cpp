@@ -14,6 +14,7 @@ TEST(ReadingProgress, CountsTenthsOfAPercentAndStopsFull)
     EXPECT_EQ(ReadingProgress(261'120, 261'120), 1000);
     EXPECT_EQ(ReadingProgress(300'000, 261'120), 1000) << "the log grew while it was read";
     EXPECT_EQ(ReadingProgress(12, 0), 0) << "a log emptied since the start";
+    EXPECT_EQ(ReadingProgress(1, 1), 1000) << "a log of one byte, read";
     // Six gigabytes: bytes times the steps must not overflow.
     EXPECT_EQ(ReadingProgress(3'000'000'000, 6'000'000'000), 500);
 }
