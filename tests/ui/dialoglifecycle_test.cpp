@@ -892,6 +892,19 @@ private slots:
             QCOMPARE(edges(), QList<QColor>(4, highlight));
             stop->setStyle(nullptr);
         }
+        // A page without the focus draws no frame, even once the keyboard
+        // has moved the focus in the window.
+        auto* overview = t.Window->findChild<QScrollArea*>("TabSheet0");
+        t.Window->Pages()->setCurrentWidget(overview);
+        overview->setStyle(&style);
+        Control<QPushButton>(*t.Window, "OpenButton")->setFocus();
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+        QVERIFY(!overview->hasFocus());
+        const QImage page = overview->grab().toImage();
+        const QColor highlight = overview->palette().color(QPalette::Highlight);
+        for (const QPoint& edge : {QPoint(0, page.height() / 2), QPoint(page.width() / 2, 0)})
+            QVERIFY(page.pixelColor(edge) != highlight);
+        overview->setStyle(nullptr);
         t.Window->close();
     }
 
