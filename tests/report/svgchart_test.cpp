@@ -126,6 +126,28 @@ TEST(SvgChart, LabelsStandInsideThePictureAndOutsideThePlot)
     EXPECT_DOUBLE_EQ(attribute("height"), plotBottom - plotTop) << wall;
 }
 
+// The right axis takes what its labels need and no more: they start 5 right
+// of the plot, and the widest (7.2 a character) ends where the 24 of the
+// turned title begin, left of the legend's 112 at the picture's right edge.
+TEST(SvgChart, TheRightAxisTakesItsLabelsRoom)
+{
+    TSvgChart chart;
+    chart.LeftTitle = "Bytes";
+    chart.RightTitle = "Minutes";
+    chart.Lines = {{"Bytes", {0, 0, 255}, false, {{0, 10}, {1, 20}}},
+                   {"Minutes", {255, 0, 0}, true, {{0, 100}, {1, 400}}}};
+    const std::string svg = SvgChartElement(chart, "c4", ".");
+    const size_t plot = svg.find("<rect class=\"plot\" x=\"");
+    const double plotRight = std::stod(svg.substr(plot + 22)) + std::stod(svg.substr(svg.find("width=\"", plot) + 7));
+    // 0 to 400 in steps of 100: "400" is the widest label, 21.6 wide.
+    const std::string widest = ">400</text>";
+    ASSERT_NE(svg.find(widest), std::string::npos) << svg;
+    const std::string label = svg.substr(svg.rfind("<text x=\"", svg.find(widest)));
+    EXPECT_DOUBLE_EQ(std::stod(label.substr(9)), plotRight + 5) << label;
+    EXPECT_NE(label.find("text-anchor=\"start\""), std::string::npos) << label;
+    EXPECT_NEAR(plotRight + 5 + 3 * 7.2, 720 - 112 - 24, 0.01);
+}
+
 TEST(HtmlReportFiles, OnlyTheReportsOwnNames)
 {
     for (const char* name : {"index.html", "kellvar.css", "2000.html", "1999-12.html"})

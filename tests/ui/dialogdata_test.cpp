@@ -53,6 +53,9 @@
 #include <QValueAxis>
 #include <QXmlStreamReader>
 
+#include <cmath>
+#include <map>
+
 using namespace kellvar;
 using namespace kellvar::testing;
 
@@ -607,6 +610,27 @@ private slots:
         // On the screen the map is the same picture.
         map.resize(size);
         QCOMPARE(map.grab().toImage().convertToFormat(QImage::Format_RGB32), picture);
+        // The vector copy: each hour's cell stands half a pixel inside its
+        // share, a pixel of ground between it and the next hour and day.
+        std::map<double, std::vector<QRectF>> rows;
+        QXmlStreamReader svg(map.SvgPicture(size));
+        while (!svg.atEnd())
+            if (svg.readNext() == QXmlStreamReader::StartElement && svg.name() == QLatin1String("rect")) {
+                const QXmlStreamAttributes at = svg.attributes();
+                const QRectF box(at.value("x").toDouble(), at.value("y").toDouble(), at.value("width").toDouble(),
+                                 at.value("height").toDouble());
+                if (box.size() != QSizeF(size))
+                    rows[box.y()].push_back(box);
+            }
+        QVERIFY2(!svg.hasError(), qPrintable(svg.errorString()));
+        QCOMPARE(rows.size(), size_t{7});
+        for (auto row = rows.begin(); row != rows.end(); ++row) {
+            QCOMPARE(row->second.size(), size_t{24});
+            for (size_t hour = 1; hour < 24; ++hour)
+                QVERIFY(std::abs(row->second[hour].left() - row->second[hour - 1].right() - 1) < 0.01);
+            if (std::next(row) != rows.end())
+                QVERIFY(std::abs(std::next(row)->first - row->second[0].bottom() - 1) < 0.01);
+        }
     }
 
     // A screen reader hears how long the darkest hour was online, in hours and minutes.
