@@ -172,7 +172,6 @@ void TLimitsPanel::RemoveLimit()
 
 void TLimitsPanel::Clear(int64_t today)
 {
-    today_ = today;
     checks_.emplace(limits_, Rules(), today);
     month_.emplace(PeriodSpan(TPeriod::Billing, today, Rules()), today);
 }

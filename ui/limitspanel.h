@@ -67,7 +67,6 @@ private:
     std::optional<TLimitChecks> checks_;
     // The billing month that holds today, shown so far and foreseen.
     std::optional<TPeriodEstimate> month_;
-    int64_t today_ = 0;
 
     QLabel* limitsLabel_;
     QLineEdit* limitEdit_;

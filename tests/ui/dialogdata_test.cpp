@@ -358,6 +358,7 @@ private slots:
         button("AddTariffButton")->click();
         QCOMPARE(files->count(), 0);
         QCOMPARE(t.Dialogs.LastRequest.Filters.first(), QString("Tariff files (*.tariff)"));
+        QCOMPARE(t.Dialogs.LastRequest.FilterIndex, 1);
         for (const QString& file : {units, byCall}) {
             t.Dialogs.Answer = TOpenFileAnswer{file};
             button("AddTariffButton")->click();
