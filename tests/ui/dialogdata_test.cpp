@@ -22,6 +22,7 @@
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
 #include <QAccessible>
+#include <QAction>
 #include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
@@ -43,6 +44,7 @@
 #include <QRegularExpression>
 #include <QRubberBand>
 #include <QScrollBar>
+#include <QSignalSpy>
 #include <QSpinBox>
 #include <QSvgGenerator>
 #include <QTabWidget>
@@ -231,11 +233,19 @@ private slots:
         for (TChart* chart : w.Charts())
             QCOMPARE(QPair(chart->LeftAxis()->isGridLineVisible(), chart->RightAxis()->isGridLineVisible()),
                      QPair(true, false));
+        // Read and write each have their own axis, and a trend that of its line.
+        const QList<bool> leftRight = {false, true, false, true};
+        const QList<bool> leftOnly = {false, false};
+        const QList<QList<bool>> onTheRight = {leftRight, leftOnly, leftOnly, leftRight};
         for (size_t c = 0; c < w.Charts().size(); ++c) {
             QList<QColor> pens;
-            for (int i = 0; i < w.Charts()[c]->SeriesCount(); ++i)
+            QList<bool> right;
+            for (int i = 0; i < w.Charts()[c]->SeriesCount(); ++i) {
                 pens << w.Charts()[c]->Series(i)->pen().color();
+                right << w.Charts()[c]->Series(i)->attachedAxes().contains(w.Charts()[c]->RightAxis());
+            }
             QCOMPARE(pens, colours[static_cast<qsizetype>(c)]);
+            QCOMPARE(right, onTheRight[static_cast<qsizetype>(c)]);
         }
     }
 
@@ -757,9 +767,15 @@ private slots:
         click(3, {});
         click(5, Qt::ShiftModifier);
         click(4, Qt::ControlModifier);
+        // The list has the key before a shortcut of the window's would.
+        QAction windowsCopy(&w);
+        windowsCopy.setShortcut(QKeySequence::Copy);
+        w.addAction(&windowsCopy);
+        QSignalSpy triggered(&windowsCopy, &QAction::triggered);
         QTest::keyClick(w.TablePage()->View(), Qt::Key_C, Qt::ControlModifier);
         QCOMPARE(QApplication::clipboard()->text().toStdString(),
                  RowText(w.Table().Rows()[3]) + RowText(w.Table().Rows()[5]));
+        QCOMPARE(triggered.count(), 0);
     }
 
     void copyTableWithoutRowsKeepsTheClipboard()
