@@ -20,7 +20,6 @@ public:
     void HandOverWhenFull();
     // Hands everything over and flushes the file; false once any write failed.
     bool Finish();
-    bool Failed() const { return error_ != 0; }
     // The errno of the first failed write.
     int Error() const { return error_; }
 

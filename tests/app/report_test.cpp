@@ -133,6 +133,14 @@ TEST(Report, OutputThatCannotBeWrittenFails)
         EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << options;
         EXPECT_EQ(testing::ReadFile(dir.File("err")), "kellvar-report: standard output: No space left on device\n");
     }
+    // Any other reason of the system's too, errno 1 included.
+    const std::string command =
+        "LC_ALL=C.UTF-8 timeout 60 strace -o /dev/null -e inject=write:error=EPERM:when=1 " KELLVAR_REPORT " --summary "
+        + Example + " >" + dir.File("out") + " 2>" + dir.File("err");
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    EXPECT_EQ(testing::ReadFile(dir.File("err")), "kellvar-report: standard output: Operation not permitted\n");
+    EXPECT_EQ(testing::ReadFile(dir.File("out")), "");
 }
 
 // The lines from..to (counted from 0) of the text.
