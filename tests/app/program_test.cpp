@@ -28,12 +28,12 @@ struct TInstalledProgram {
     TInstalledProgram() { std::filesystem::copy_file(KELLVAR_PROGRAM, Program); }
 
     // Runs it without any display; returns the exit code.
-    int Run(const std::string& arguments, std::string* errors = nullptr) const
+    int Run(const std::string& arguments, std::string* errors = nullptr, const std::string& wrapper = {}) const
     {
         // Nor a session bus, as for a timer of the system's own.
         const std::string command = "env -u DISPLAY -u WAYLAND_DISPLAY -u QT_QPA_PLATFORM -u DBUS_SESSION_BUS_ADDRESS "
                                     "LC_ALL=C XDG_RUNTIME_DIR="
-                                    + Home + " HOME=" + Home + " timeout 60 " + Program + " " + arguments
+                                    + Home + " HOME=" + Home + " timeout 60 " + wrapper + Program + " " + arguments
                                     + " >/dev/null 2>" + Dir.File("err");
         const int status = std::system(command.c_str());
         if (errors != nullptr)
@@ -174,6 +174,7 @@ TEST(Program, DailyRunRefreshesTheHtmlReportOfTheHistory)
 
 // Without a desktop to tell it, a quiet run says a limit exceeded on
 // standard error, once in the limit's period; a run quiet in total does not.
+// A session bus where no one shows notifications is no desktop either.
 TEST(Program, QuietRunWithoutADesktopSaysALimitExceeded)
 {
     const std::time_t now = std::time(nullptr);
@@ -186,12 +187,16 @@ TEST(Program, QuietRunWithoutADesktopSaysALimitExceeded)
     std::string log = testing::EnglishSession("10:00:00.00", "10:00:20.00", "10:10:00.00", 1'000, 100);
     for (size_t at = log.find("01-05-2000"); at != std::string::npos; at = log.find("01-05-2000", at))
         log.replace(at, 10, logDate.data());
-    for (const std::string option : {"-quiettotal", "-quiet"}) {
+    for (const auto& [option, wrapper] :
+         {std::pair<std::string, std::string>{"-quiettotal", ""}, {"-quiet", ""}, {"-quiet", "dbus-run-session -- "}}) {
         TInstalledProgram kellvar;
         kellvar.Dir.Write("kellvar.INI", "[SETTINGS]\r\nLimit1=day:time>5min\r\n");
         const std::string path = kellvar.Dir.Write("ModemLog.txt", log);
         std::string errors;
-        EXPECT_EQ(kellvar.Run(option + " " + path, &errors), 0);
+        EXPECT_EQ(kellvar.Run(option + " " + path, &errors, wrapper), 0);
+        // The bus's own complaints (a root without the right to raise its file limit) are not ours.
+        while (errors.rfind("dbus-daemon[", 0) == 0)
+            errors.erase(0, errors.find('\n') + 1);
         const std::string day = isoDate.data();
         EXPECT_EQ(errors, option == "-quiet" ? "kellvar: limit exceeded: day:time>5min: 0:09:40 so far, 0:09:40 "
                                                "foreseen ("
