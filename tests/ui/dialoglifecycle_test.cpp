@@ -21,6 +21,7 @@
 #include <QComboBox>
 #include <QDropEvent>
 #include <QFileDialog>
+#include <QFontMetricsF>
 #include <QGroupBox>
 #include <QHeaderView>
 #include <QLayout>
@@ -37,6 +38,8 @@
 #include <QTextBrowser>
 #include <QTextCursor>
 #include <QTreeView>
+
+#include <cmath>
 
 using namespace kellvar;
 using namespace kellvar::testing;
@@ -375,6 +378,9 @@ private slots:
         TDialogUnderTest t;
         t.StartWithoutLog();
         const TLayoutScale px(t.Window->font());
+        // The layout is drawn for a font 14 pixels high.
+        const double lineHeight = QFontMetricsF(t.Window->font()).height();
+        QCOMPARE(px(1400), static_cast<int>(std::lround(1400 * lineHeight / 14)));
         struct TPlace {
             const char* Name;
             int X;
