@@ -208,6 +208,12 @@ class Costs(unittest.TestCase):
         out = self.report("--by=month", "--estimate", "--today=1999-03-06", "--format=csv",
                           "--tariff=" + self.by_call, "--tariff=" + self.units, self.log)[1]
         self.assertEqual(next(csv.DictReader(io.StringIO(out)))["estimated_cost"], "3.10")
+        # Foreseeing April, March's row holds no estimate, of its costs neither.
+        out = self.report("--by=month", "--estimate", "--today=1999-04-06", "--format=csv",
+                          "--tariff=" + self.by_call, "--tariff=" + self.units, self.log)[1]
+        row = next(csv.DictReader(io.StringIO(out)))
+        self.assertEqual((row["period"], row["cost"], row["estimated_bytes"], row["estimated_cost"]),
+                         ("1999-03", "0.60", "", ""))
         # 23250 / 1024 = 22.705 Kbyte.
         for language, word in (("--english", "Estimate"), ("--german", "Hochrechnung")):
             out = self.report("--by=month", "--estimate", "--today=1999-03-06", language, "--tariff=" + self.by_call,
