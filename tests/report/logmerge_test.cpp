@@ -87,6 +87,17 @@ TEST(LogMerge, ALogHoldingTheHistorysLastLinesTwiceGoesOnAfterTheSecond)
     EXPECT_EQ(Merge({history, before + last64 + Later + last64 + Latest}).Text, history + Latest);
 }
 
+// A later run of all but the first of those lines is not the history's end:
+// the log goes on after the whole run, and the shorter one is new to it.
+TEST(LogMerge, TheLongestRunOfTheHistorysLastLinesMarksItsEnd)
+{
+    std::string last63;
+    for (int i = 2; i <= 64; ++i)
+        last63 += Line("10:00:00.00", ("Line " + std::to_string(i)).c_str());
+    const std::string last64 = Line("10:00:00.00", "Line 1") + last63;
+    EXPECT_EQ(Merge({last64, last64 + Later + last63 + Latest}).Text, last64 + Later + last63 + Latest);
+}
+
 TEST(LogMerge, ALogFromTheHistorysTimeThatDoesNotContinueItIsInterleaved)
 {
     const std::string between = Line("10:07:00.00", "Dialing.");
