@@ -1051,27 +1051,24 @@ private slots:
         const QFontMetrics metrics(view->font());
         // A cell's text keeps this margin on either side, as the style draws it,
         // and the widest keeps some air besides, so that the figures of
-        // neighbouring columns never read as one.
-        // A caption keeps the header's margins and room for the sort arrow.
-        // No column is wider than its widest text or the layout's width asks.
+        // neighbouring columns never read as one. A caption keeps the header's
+        // margins and room for the sort arrow. No column is wider than its
+        // widest text or the layout's width asks.
         const QStyle* style = view->style();
         const int textMargin = style->pixelMetric(QStyle::PM_FocusFrameHMargin, nullptr, view) + 1;
         const int captionMargin = style->pixelMetric(QStyle::PM_HeaderMargin, nullptr, view->header());
         const int sortArrow = style->pixelMetric(QStyle::PM_HeaderMarkSize, nullptr, view->header());
         const TLayoutScale px(view->font());
         const int air = px(6);
-        const auto advance = [](const QWidget* widget, const QString& text) {
-            return static_cast<int>(std::ceil(QFontMetricsF(widget->font()).horizontalAdvance(text)));
-        };
         for (int column = 0; column < view->model()->columnCount(); ++column) {
             const int width = view->columnWidth(column);
             const QString caption = view->model()->headerData(column, Qt::Horizontal).toString();
             int needed = static_cast<size_t>(column) < TableColumns.size() ? px(TableColumns[column].LayoutWidth) : 0;
-            needed = std::max(needed, advance(view->header(), caption) + 2 * captionMargin + sortArrow + air);
+            needed = std::max(needed, TextWidth(view->header(), caption) + 2 * captionMargin + sortArrow + air);
             for (const QString& cell : ShownColumn(w, column)) {
                 QVERIFY2(metrics.horizontalAdvance(cell) + 2 * textMargin + air <= width,
                          qPrintable(caption + ": " + cell));
-                needed = std::max(needed, advance(view, cell) + 2 * textMargin + air);
+                needed = std::max(needed, TextWidth(view, cell) + 2 * textMargin + air);
             }
             QCOMPARE(width, needed);
         }
