@@ -42,6 +42,18 @@ bool HasDisplay()
     return !platform.empty() || !Environment("DISPLAY").empty() || !Environment("WAYLAND_DISPLAY").empty();
 }
 
+// The window systems a quiet run tries before drawing nowhere: the one Qt
+// was told to use, else those whose display is named.
+std::string QuietPlatforms()
+{
+    const std::string platform = Environment("QT_QPA_PLATFORM");
+    if (!platform.empty())
+        return platform;
+    if (Environment("WAYLAND_DISPLAY").empty())
+        return "xcb";
+    return Environment("DISPLAY").empty() ? "wayland" : "wayland;xcb";
+}
+
 std::string Help()
 {
     return std::string("usage: kellvar [LOGFILE] [-quiet | -quiettotal]\n"
@@ -79,9 +91,9 @@ int Print(const std::string& text)
     return 1;
 }
 
-// Without a display the program's own messages are all that standard error
-// carries; Qt's notes about the missing runtime directory and window sizes
-// mean nothing there.
+// A quiet run's own messages are all that standard error carries; Qt's
+// notes about a display it could not open, the missing runtime directory or
+// window sizes mean nothing there.
 void DropQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 }  // namespace
@@ -98,8 +110,7 @@ int main(int argc, char** argv)
     if (kellvar::IsGerman)
         kellvar::platform::SayReasonsInGerman();
     const kellvar::TQuietFlags quiet = kellvar::ParseQuietFlags(arguments);
-    const bool hasDisplay = HasDisplay();
-    if (!hasDisplay) {
+    if (!HasDisplay()) {
         if (!quiet.Quiet) {
             std::cerr << "kellvar: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); "
                          "use kellvar-report, or -quiet / -quiettotal for unattended runs\n";
@@ -107,10 +118,16 @@ int main(int argc, char** argv)
         }
         // An unattended run from a timer or over ssh draws nowhere.
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-        qInstallMessageHandler(DropQtMessages);
+    } else if (quiet.Quiet) {
+        // A display that is named but gone (a cron line that kept a session's
+        // DISPLAY) is no reason to fail: the quiet run shows nothing anyway.
+        ::setenv("QT_QPA_PLATFORM", (QuietPlatforms() + ";offscreen").c_str(), 1);
     }
+    if (quiet.Quiet)
+        qInstallMessageHandler(DropQtMessages);
 
     QApplication application(argc, argv);
+    const bool hasDisplay = QGuiApplication::platformName() != "offscreen";
     QApplication::setApplicationName("Kellvar");
     QApplication::setDesktopFileName("org.example.kellvar");
     QApplication::setWindowIcon(QIcon(":/icons/kellvar.svg"));

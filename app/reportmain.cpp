@@ -4,11 +4,15 @@
 // as CSV or JSON for scripts, or totals per day, month or year.
 
 #include "core/calendar.h"
+#include "core/formatting.h"
 #include "core/modemlogparser.h"
 #include "core/tariffs.h"
 #include "lang/language.h"
+#include "lang/messages.h"
 #include "platform/filehandle.h"
 #include "platform/localdate.h"
+#include "platform/ownership.h"
+#include "platform/programfiles.h"
 #include "platform/programpath.h"
 #include "report/historyinput.h"
 #include "report/outputstream.h"
@@ -17,6 +21,7 @@
 
 #include <QLocale>
 
+#include <array>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -26,15 +31,48 @@
 #include <string>
 #include <vector>
 
+#include <fcntl.h>
 #include <spawn.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
+#include <utility>
 
 namespace {
 
 using namespace kellvar;
 
+// The file a picture is written to, as it stood before: a chart written
+// anew is a new file in its place.
+std::optional<std::pair<dev_t, ino_t>> FileIdentity(const std::string& path)
+{
+    struct stat info {};
+    if (::lstat(path.c_str(), &info) != 0 || !S_ISREG(info.st_mode))
+        return std::nullopt;
+    return std::pair(info.st_dev, info.st_ino);
+}
+
+// Passes on what the helper says on standard error; true when it said anything.
+bool PassOnMessages(int fd)
+{
+    bool said = false;
+    std::array<char, 4096> text{};
+    for (;;) {
+        const ssize_t read = ::read(fd, text.data(), text.size());
+        if (read < 0 && errno == EINTR)
+            continue;
+        if (read <= 0)
+            return said;
+        said = true;
+        std::cerr.write(text.data(), read);
+    }
+}
+
 // The chart program, which alone loads the widget libraries: beside this
-// program in the build tree, in libexec when installed. Its exit status.
+// program in a build tree or a copy of one's own, where nobody else could
+// have put it; only the one installed in libexec for the installed program.
+// Its exit status; a helper that fails, is killed or writes no picture
+// fails the run with a line that says so.
 int DrawChart(const TReportOptions& options, const std::string& log, const std::string& shownLog, bool german)
 {
     // A log that cannot be opened is said as the other outputs say it.
@@ -42,10 +80,15 @@ int DrawChart(const TReportOptions& options, const std::string& log, const std::
         std::cerr << "kellvar-report: " << shownLog << ": " << platform::ErrorText(errno) << '\n';
         return 1;
     }
-    const std::string directory = platform::DirectoryOf(platform::ProgramFilePath());
-    std::string program = directory + "kellvar-chart";
-    if (!platform::FileExists(program))
-        program = directory + "../" KELLVAR_LIBEXEC_DIR "/kellvar/kellvar-chart";
+    std::string program = platform::HelperProgram(platform::ProgramFilePath(), "kellvar-chart", KELLVAR_CHART_PROGRAM);
+    if (!platform::FileExists(program)) {
+        std::cerr << "kellvar-report: " << program << ": " << platform::ErrorText(ENOENT) << '\n';
+        return 1;
+    }
+    if (!platform::OnlyUserMayChangePath(program)) {
+        std::cerr << "kellvar-report: " << UntrustedHelperMessage(program, german) << '\n';
+        return 1;
+    }
     const TChartRequest& chart = *options.Chart;
     const auto dateKey = [](const std::optional<TDateBound>& bound) {
         return bound ? std::to_string(bound->DateKey) : std::string("-");
@@ -65,15 +108,46 @@ int DrawChart(const TReportOptions& options, const std::string& log, const std::
     for (std::string& argument : arguments)
         argv.push_back(argument.data());
     argv.push_back(nullptr);
+    const bool toStandardOutput = chart.Output == "-";
+    const auto before = FileIdentity(chart.Output);
+    std::array<int, 2> messages{};
+    if (::pipe2(messages.data(), O_CLOEXEC) != 0) {
+        std::cerr << "kellvar-report: " << program << ": " << platform::ErrorText(errno) << '\n';
+        return 1;
+    }
+    platform::TFileHandle reading(messages[0]);
+    platform::TFileHandle writing(messages[1]);
+    posix_spawn_file_actions_t actions;
+    ::posix_spawn_file_actions_init(&actions);
+    ::posix_spawn_file_actions_adddup2(&actions, writing.Fd(), STDERR_FILENO);
     pid_t child = 0;
-    if (const int error = ::posix_spawn(&child, program.c_str(), nullptr, nullptr, argv.data(), environ); error != 0) {
+    const int error = ::posix_spawn(&child, program.c_str(), &actions, nullptr, argv.data(), environ);
+    ::posix_spawn_file_actions_destroy(&actions);
+    writing.Close();
+    if (error != 0) {
         std::cerr << "kellvar-report: " << program << ": " << platform::ErrorText(error) << '\n';
         return 1;
     }
+    const bool said = PassOnMessages(reading.Fd());
     int status = 0;
     while (::waitpid(child, &status, 0) < 0 && errno == EINTR) {
     }
-    return WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+    if (WIFSIGNALED(status)) {
+        std::cerr << "kellvar-report: " << HelperKilledMessage(program, WTERMSIG(status), german) << '\n';
+        return 1;
+    }
+    const int exitStatus = WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+    if (exitStatus != 0) {
+        if (!said)
+            std::cerr << "kellvar-report: " << HelperFailedMessage(program, exitStatus, german) << '\n';
+        return 1;
+    }
+    const auto after = FileIdentity(chart.Output);
+    if (!toStandardOutput && (!after || after == before)) {
+        std::cerr << "kellvar-report: " << NoPictureWrittenMessage(chart.Output, german) << '\n';
+        return 1;
+    }
+    return 0;
 }
 
 // The exit status once standard output is flushed.
@@ -94,7 +168,7 @@ int main(int argc, char** argv)
     ChooseLanguage();
     const auto parsed = ParseReportArguments(std::vector<std::string>(argv + 1, argv + argc), IsGerman);
     if (const auto* error = std::get_if<TUsageError>(&parsed)) {
-        std::cerr << error->Message << '\n';
+        std::cerr << VisibleText(error->Message) << '\n';
         return 2;
     }
     const TReportOptions& options = std::get<TReportOptions>(parsed);
@@ -111,7 +185,7 @@ int main(int argc, char** argv)
     if (!options.Tariffs.empty()) {
         auto read = ReadTariffFiles(options.Tariffs, !options.Compare);
         if (const auto* error = std::get_if<TTariffError>(&read)) {
-            std::cerr << "kellvar-report: " << error->Message << '\n';
+            std::cerr << "kellvar-report: " << VisibleText(error->Message) << '\n';
             return 2;
         }
         tariffs.emplace(std::get<TTariffs>(std::move(read)));
@@ -146,7 +220,8 @@ int main(int argc, char** argv)
         std::cerr << "kellvar-report: " << run.FailedFile << ": " << run.FailureReason << '\n';
     for (const std::string& message : run.Messages)
         std::cerr << "kellvar-report: " << message << '\n';
-    // An exceeded limit is told apart from a failure: 2, where errors give 1.
+    // An exceeded limit, or a folder of the user's own that the report would
+    // replace, is told apart from a failure: 2, where errors give 1.
     const int status = End(run.Analysed, output, german);
-    return status == 0 && run.LimitExceeded ? 2 : status;
+    return (status == 0 && run.LimitExceeded) || run.Refused ? 2 : status;
 }

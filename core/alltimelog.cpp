@@ -100,6 +100,11 @@ bool TAllTimeLogFile::OfferLine(std::string_view line, TLogStamp stamp)
         anchor_ = block;
         return StartAfterStoredBlock();
     }
+    // A date key of 0 is a stamp that could not be read.
+    if (anchor_ == 0 && stamp.DateKey == 0) {
+        ++withoutStamp_;
+        return true;
+    }
     if (anchor_ == 0 && !(newest_ < stamp)) {
         ++leftOut_;
         return true;
@@ -119,6 +124,7 @@ bool TAllTimeLogFile::StartAfterStoredBlock()
     // Lines before the stored block are the history's own; lines this run
     // had taken before it turned up are given up, and said to be.
     leftOut_ = 0;
+    withoutStamp_ = 0;
     givenUp_ += takenSinceBlock_;
     takenSinceBlock_ = 0;
     appending_ = false;

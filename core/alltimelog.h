@@ -36,6 +36,7 @@ public:
     std::string FailureReason() const override;
     int64_t LinesLeftOut() const override { return leftOut_; }
     int64_t LinesGivenUp() const override { return givenUp_; }
+    int64_t LinesWithoutStamp() const override { return withoutStamp_; }
 
 protected:
     // The file layer; tests put failing ones in. Both set errno on failure.
@@ -85,6 +86,7 @@ private:
     bool flushed_ = false;
     std::string pending_;
     int64_t leftOut_ = 0;
+    int64_t withoutStamp_ = 0;
     int64_t takenSinceBlock_ = 0;
     int64_t givenUp_ = 0;
     int error_ = 0;

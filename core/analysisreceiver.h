@@ -61,6 +61,9 @@ public:
     // Recognised lines the run took and then gave up, because the log held
     // the stored last lines again after them: the history goes on from there.
     virtual int64_t LinesGivenUp() const = 0;
+    // Recognised lines left out for a stamp that could not be read, while
+    // the log does not hold the stored lines: nothing tells where they belong.
+    virtual int64_t LinesWithoutStamp() const = 0;
 };
 
 // The window's state that a run reads.

@@ -171,4 +171,30 @@ char* WriteStampText(char* out, const TDateParts& parts, int32_t timeOfDay)
     return WriteClock(out, timeOfDay);
 }
 
+std::string VisibleText(std::string_view text)
+{
+    std::string shown;
+    shown.reserve(text.size());
+    constexpr std::string_view Hex = "0123456789abcdef";
+    const auto escape = [&](unsigned char c) {
+        shown += "\\x";
+        shown += Hex[c >> 4];
+        shown += Hex[c & 15];
+    };
+    for (size_t i = 0; i < text.size(); ++i) {
+        const auto c = static_cast<unsigned char>(text[i]);
+        // C1 controls are U+0080 to U+009F: 0xC2 0x80 to 0xC2 0x9F in UTF-8.
+        const auto next = i + 1 < text.size() ? static_cast<unsigned char>(text[i + 1]) : 0;
+        if (c == 0xC2 && next >= 0x80 && next <= 0x9F) {
+            escape(next);
+            ++i;
+        } else if (c < 0x20 || c == 0x7F) {
+            escape(c);
+        } else {
+            shown += static_cast<char>(c);
+        }
+    }
+    return shown;
+}
+
 }  // namespace kellvar

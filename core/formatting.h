@@ -41,6 +41,11 @@ struct TPrefixed {
 };
 TPrefixed Prefixed(int32_t scale, double value);
 
+// Text for a terminal: control characters (C0, DEL and C1) shown as
+// visible escapes ("\x1b"), so that a name from a file can neither move the
+// cursor nor retitle the terminal. Other UTF-8 stays as it is.
+std::string VisibleText(std::string_view text);
+
 // Writers for long texts built without a string per value, such as the
 // table's rows: each writes at out and returns the end of what it wrote.
 

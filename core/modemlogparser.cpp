@@ -214,10 +214,15 @@ private:
             // The fixed text names the log whichever file failed and however
             // it failed after opening; the note says which one did, and why.
             const std::string message = OpenFailureMessage(logPath, flags_.IsGerman);
-            HoldMessage(failure_->OpeningLog
-                            ? WithFailureNote(message, failure_->Path, failure_->Reason, false)
-                            : message + FailureNote(failure_->Path, failure_->Reason, failure_->AllTimeLog),
-                        TMessageSeverity::Error);
+            if (failure_->OpeningLog)
+                HoldMessage(WithFailureNote(message, failure_->Path, failure_->Reason, false), TMessageSeverity::Error);
+            else if (flags_.Unattended && failure_->AllTimeLog)
+                // A line on standard error leads with what failed: the history, not the log.
+                HoldMessage(FailureLead(failure_->Path, failure_->Reason, true) + " (" + message + ")",
+                            TMessageSeverity::Error);
+            else
+                HoldMessage(message + FailureNote(failure_->Path, failure_->Reason, failure_->AllTimeLog),
+                            TMessageSeverity::Error);
             return;
         }
         if (flags_.Unattended && keepAllTimeLog_ && allTimeLog_->LinesGivenUp() > 0)
@@ -226,6 +231,10 @@ private:
         if (flags_.Unattended && keepAllTimeLog_ && allTimeLog_->LinesLeftOut() > 0)
             HoldMessage(LinesLeftOutMessage(allTimeLog_->LinesLeftOut(), allTimeLog_->FileName(), flags_.IsGerman),
                         TMessageSeverity::Information);
+        if (flags_.Unattended && keepAllTimeLog_ && allTimeLog_->LinesWithoutStamp() > 0)
+            HoldMessage(
+                LinesWithoutStampMessage(allTimeLog_->LinesWithoutStamp(), allTimeLog_->FileName(), flags_.IsGerman),
+                TMessageSeverity::Information);
     }
 
     void SetUpAllTimeLog(int logFd)

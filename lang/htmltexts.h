@@ -23,7 +23,9 @@ enum class THtmlText {
     ChooseFolder,
     ReportFolderHint,
     CannotBeWritten,
-    NotAReportFolder,
+    NotAReportFile,
+    FolderInUse,
+    ReportMark,
 };
 
 constexpr std::string_view HtmlText(THtmlText text, bool german)
@@ -58,9 +60,14 @@ constexpr std::string_view HtmlText(THtmlText text, bool german)
                       : "The daily timer writes the report anew after archiving; open index.html in a browser";
     case THtmlText::CannotBeWritten:
         return german ? "kann nicht geschrieben werden: " : "cannot be written: ";
-    case THtmlText::NotAReportFolder:
-        return german ? "enthält Dateien, die kein Kellvar-Bericht sind; wählen Sie einen leeren oder neuen Ordner"
-                      : "holds files that are not a Kellvar report; choose an empty or a new folder";
+    case THtmlText::NotAReportFile:
+        return german ? "gehört nicht zu einem Kellvar-Bericht; wählen Sie einen leeren oder neuen Ordner"
+                      : "is not part of a Kellvar report; choose an empty or a new folder";
+    case THtmlText::FolderInUse:
+        return german ? "wird von einem anderen Programm geschrieben" : "is being written by another program";
+    case THtmlText::ReportMark:
+        return german ? "Dieser Ordner enthält einen Bericht von kellvar-report, den jeder Lauf ganz ersetzt.\n"
+                      : "This folder holds a report of kellvar-report, which each run replaces whole.\n";
     case THtmlText::WrittenBy:
         break;
     }

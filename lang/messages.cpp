@@ -73,9 +73,14 @@ std::string SettingsTooLargeReason(bool german)
     return german ? "größer als 1 MB" : "larger than 1 MB";
 }
 
+std::string FailureLead(const std::string& path, const std::string& reason, bool allTimeLog)
+{
+    return (allTimeLog ? "All-Time-Log " : "") + path + ": " + reason;
+}
+
 std::string FailureNote(const std::string& path, const std::string& reason, bool allTimeLog)
 {
-    return std::string(" (") + (allTimeLog ? "All-Time-Log " : "") + path + ": " + reason + ")";
+    return " (" + FailureLead(path, reason, allTimeLog) + ")";
 }
 
 std::string LogReplacedReason(bool german)
@@ -121,6 +126,15 @@ std::string LinesLeftOutMessage(int64_t lines, const std::string& allTimeLogPath
            + ": they are not newer than its newest line, and the log does not continue it.";
 }
 
+std::string LinesWithoutStampMessage(int64_t lines, const std::string& allTimeLogPath, bool german)
+{
+    if (german)
+        return std::to_string(lines) + " erkannte Zeilen wurden nicht in das All-Time-Log " + Quoted(allTimeLogPath)
+               + " übernommen: Ihr Zeitstempel ist nicht lesbar, und die Log-Datei setzt es nicht fort.";
+    return std::to_string(lines) + " recognised lines were not added to the All-Time-Log " + Quoted(allTimeLogPath)
+           + ": their stamp cannot be read, and the log does not continue it.";
+}
+
 std::string LinesGivenUpMessage(int64_t lines, const std::string& allTimeLogPath, bool german)
 {
     if (german)
@@ -146,6 +160,36 @@ std::string ChartRowLimitMessage(int32_t pointsShown, bool german)
                + " Verbindungen, wie im Fenster; der Rest der Datei wurde nicht ausgewertet.";
     return "The chart ends after " + std::to_string(pointsShown)
            + " connections, as in the window; the rest of the file was not analysed.";
+}
+
+std::string UntrustedHelperMessage(const std::string& helperPath, bool german)
+{
+    if (german)
+        return helperPath
+               + ": nicht gestartet: ein anderer Benutzer könnte das Programm oder einen Ordner darüber verändert "
+                 "haben";
+    return helperPath + ": not run: another user could have changed the program or a folder above it";
+}
+
+std::string HelperFailedMessage(const std::string& helperPath, int exitStatus, bool german)
+{
+    if (german)
+        return helperPath + ": ohne Diagramm beendet (Status " + std::to_string(exitStatus) + ")";
+    return helperPath + ": ended without a chart (status " + std::to_string(exitStatus) + ")";
+}
+
+std::string HelperKilledMessage(const std::string& helperPath, int signal, bool german)
+{
+    if (german)
+        return helperPath + ": durch Signal " + std::to_string(signal) + " beendet, kein Diagramm geschrieben";
+    return helperPath + ": killed by signal " + std::to_string(signal) + ", no chart written";
+}
+
+std::string NoPictureWrittenMessage(const std::string& picturePath, bool german)
+{
+    if (german)
+        return picturePath + ": kein Diagramm geschrieben";
+    return picturePath + ": no chart was written";
 }
 
 }  // namespace kellvar

@@ -25,6 +25,9 @@ std::string SettingsNotWrittenMessage(const std::string& settingsPath, const std
 // Where a failure message names the failing file and the system's reason:
 // " (PATH: REASON)", the All-Time-Log named as such.
 std::string FailureNote(const std::string& path, const std::string& reason, bool allTimeLog);
+// The same without the parenthesis, for a line that leads with it:
+// "All-Time-Log PATH: REASON".
+std::string FailureLead(const std::string& path, const std::string& reason, bool allTimeLog);
 
 // Reasons of our own for a log that changed under the run.
 std::string LogReplacedReason(bool german);
@@ -34,6 +37,8 @@ std::string AnalysedAsLogReason(bool german);
 
 // Lines an unattended run could not put in the All-Time-Log without breaking its order.
 std::string LinesLeftOutMessage(int64_t lines, const std::string& allTimeLogPath, bool german);
+// Lines an unattended run could not place in the All-Time-Log: their stamp cannot be read.
+std::string LinesWithoutStampMessage(int64_t lines, const std::string& allTimeLogPath, bool german);
 // Lines an unattended run took and gave up, since the log held the history's
 // last lines again after them.
 std::string LinesGivenUpMessage(int64_t lines, const std::string& allTimeLogPath, bool german);
@@ -53,5 +58,13 @@ std::string InterleavedLogsMessage(const std::string& earlier, const std::string
 std::string RowLimitMessage(int32_t rowsShown, bool german);
 // kellvar-report's charts stop there too.
 std::string ChartRowLimitMessage(int32_t pointsShown, bool german);
+
+// kellvar-report --chart: the helper program that draws the chart is not
+// run where another user could have put it there or changed it.
+std::string UntrustedHelperMessage(const std::string& helperPath, bool german);
+// The helper ended without its picture and without saying why.
+std::string HelperFailedMessage(const std::string& helperPath, int exitStatus, bool german);
+std::string HelperKilledMessage(const std::string& helperPath, int signal, bool german);
+std::string NoPictureWrittenMessage(const std::string& picturePath, bool german);
 
 }  // namespace kellvar

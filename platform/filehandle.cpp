@@ -4,6 +4,7 @@
 #include "ownership.h"
 #include "programpath.h"
 
+#include <algorithm>
 #include <cerrno>
 #include <cstdio>
 #include <cstdlib>
@@ -242,6 +243,27 @@ TFileHandle OpenExclusiveForAppending(const std::string& path, std::chrono::mill
         return {};
     }
     return file;
+}
+
+TFileHandle LockFolder(const std::string& path, std::chrono::milliseconds lockWait, std::string* heldBy)
+{
+    const auto giveUp = std::chrono::steady_clock::now() + lockWait;
+    for (;;) {
+        TFileHandle folder(::open(path.c_str(), O_RDONLY | O_DIRECTORY | O_NOFOLLOW | O_CLOEXEC));
+        if (!folder.IsOpen())
+            return {};
+        const auto left =
+            std::max(std::chrono::milliseconds(0),
+                     std::chrono::duration_cast<std::chrono::milliseconds>(giveUp - std::chrono::steady_clock::now()));
+        if (!LockExclusively(folder.Fd(), left)) {
+            if (errno == EWOULDBLOCK && heldBy != nullptr)
+                *heldBy = LockHolder(folder.Fd());
+            errno = errno == EWOULDBLOCK ? ErrorHeldByAnotherProgram : errno;
+            return {};
+        }
+        if (IsSameFile(folder.Fd(), path))
+            return folder;
+    }
 }
 
 void StartWriteBack(int fd)

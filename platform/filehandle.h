@@ -79,6 +79,14 @@ bool IsReadOnly(const std::string& path);
 TFileHandle OpenExclusiveForAppending(const std::string& path, std::chrono::milliseconds lockWait = {},
                                       std::string* heldBy = nullptr);
 
+// Takes the lock that the runs writing one folder share, held while the
+// descriptor is open. A run that replaces the folder hands its successor's
+// lock on with it: a lock taken on a folder that has since left its name is
+// taken again on the one there now. Waits up to lockWait for another run,
+// then fails with ErrorHeldByAnotherProgram and heldBy naming it as above.
+// Not open on failure (a missing folder, a link); errno tells why.
+TFileHandle LockFolder(const std::string& path, std::chrono::milliseconds lockWait, std::string* heldBy = nullptr);
+
 // Writes all bytes; false on an error such as a full device, with errno set.
 bool WriteAll(int fd, const char* data, size_t size);
 

@@ -85,6 +85,14 @@ std::string UserDirectory(TProgramFileKind kind)
     return {};
 }
 
+// The installed path below the prefix, "libexec/kellvar/kellvar-chart" for
+// "/usr/libexec/kellvar/kellvar-chart"; empty for one not below a prefix.
+std::string InstalledLayoutPath(const std::string& installedPath)
+{
+    const size_t prefixEnd = installedPath.find('/', 1);
+    return prefixEnd == std::string::npos ? std::string() : installedPath.substr(prefixEnd + 1);
+}
+
 }  // namespace
 
 std::string BesideProgram(const std::string& programPath, TProgramFileKind kind)
@@ -97,6 +105,22 @@ std::string ProgramFile(const std::string& programPath, TProgramFileKind kind)
     if (KeepsFileBesideProgram(programPath, kind))
         return BesideProgram(programPath, kind);
     return UserDirectory(kind) + "/kellvar/kellvar" + Extension(kind);
+}
+
+std::string HelperProgram(const std::string& programPath, const std::string& name, const std::string& installedPath)
+{
+    const std::string directory = DirectoryOf(ExpandFullPath(programPath));
+    if (directory.rfind("/usr/", 0) == 0)
+        return installedPath;
+    // A tree installed elsewhere (a package unpacked, another prefix) has it
+    // where the installed layout puts it.
+    const std::string layoutPath = InstalledLayoutPath(installedPath);
+    for (const std::string& candidate : {directory + name, layoutPath.empty() ? "" : directory + "../" + layoutPath}) {
+        struct stat entry {};
+        if (!candidate.empty() && ::lstat(candidate.c_str(), &entry) == 0)
+            return candidate;
+    }
+    return installedPath;
 }
 
 bool CreateParentDirectories(const std::string& filePath)

@@ -25,6 +25,14 @@ std::string BesideProgram(const std::string& programPath, TProgramFileKind kind)
 // $XDG_CACHE_HOME/kellvar/kellvar.frame (default ~/.cache).
 std::string ProgramFile(const std::string& programPath, TProgramFileKind kind);
 
+// The helper program NAME that this program starts. A program below /usr
+// starts only the one installed at installedPath, never one found beside
+// it; elsewhere (a build tree, a copy of one's own, a package unpacked) the
+// one beside it, else the one where the installed layout has it relative
+// to the program, else installedPath. Whether it may be run is the caller's
+// to judge (OnlyUserMayChangePath): ".." may lead into a shared folder.
+std::string HelperProgram(const std::string& programPath, const std::string& name, const std::string& installedPath);
+
 // Creates the directories above a file that is about to be written; false
 // when they are not there afterwards.
 bool CreateParentDirectories(const std::string& filePath);

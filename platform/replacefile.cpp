@@ -57,20 +57,31 @@ TFileHandle CreateTemporary(const std::string& fileName, std::string& temporary)
     return {};
 }
 
+// The new file keeps the old one's permissions only where the old one is a
+// plain file of the user's own, and never a set-id bit: a name that is
+// another user's link or file gives nothing of its mode to what replaces it.
+mode_t ReplacementMode(const std::string& fileName)
+{
+    struct stat info {};
+    if (::lstat(fileName.c_str(), &info) == 0 && S_ISREG(info.st_mode) && info.st_uid == ::geteuid())
+        return info.st_mode & 0777;
+    const mode_t mask = ::umask(0);
+    ::umask(mask);
+    return 0666 & ~mask;
+}
+
 }  // namespace
 
 bool ReplaceFile(const std::string& fileName, std::string_view text)
 {
     RemoveLeftoverTemporaries(fileName);
-    struct stat info {};
-    const bool exists = ::stat(fileName.c_str(), &info) == 0;
+    const mode_t mode = ReplacementMode(fileName);
     std::string temporary;
     TFileHandle file = CreateTemporary(fileName, temporary);
     if (!file.IsOpen())
         return false;
-    const bool written = WriteAll(file.Fd(), text.data(), text.size())
-                         && ::fchmod(file.Fd(), exists ? info.st_mode & 07777 : 0644) == 0 && ::fsync(file.Fd()) == 0
-                         && ::rename(temporary.c_str(), fileName.c_str()) == 0;
+    const bool written = WriteAll(file.Fd(), text.data(), text.size()) && ::fchmod(file.Fd(), mode) == 0
+                         && ::fsync(file.Fd()) == 0 && ::rename(temporary.c_str(), fileName.c_str()) == 0;
     const int error = errno;
     if (!written)
         ::unlink(temporary.c_str());

@@ -11,7 +11,8 @@ namespace kellvar::platform {
 // Writes the text to a new file beside the target (a hidden sibling, locked
 // while it is written) and renames it over the target, so a crash or a full
 // disk leaves the old file or the new one, never a mix. The target keeps its
-// permissions; temporaries that a killed write left are removed. False, with
+// permissions where it is a plain file of the user's own (set-id bits
+// dropped); else it gets 0666 less the umask. Temporaries that a killed write left are removed. False, with
 // errno set, when it could not be written; the target is then untouched.
 bool ReplaceFile(const std::string& fileName, std::string_view text);
 

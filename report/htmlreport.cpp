@@ -28,8 +28,10 @@
 #include <cctype>
 #include <cerrno>
 #include <charconv>
+#include <chrono>
 #include <map>
 #include <sys/stat.h>
+#include <unistd.h>
 #include <unordered_map>
 
 namespace kellvar {
@@ -37,6 +39,11 @@ namespace kellvar {
 namespace {
 
 constexpr std::string_view IndexName = "index.html";
+// Written with every report: a folder that holds it holds a report that the
+// next one may replace.
+constexpr std::string_view MarkName = ".kellvar-report";
+// Runs writing one folder wait for each other as long as for the All-Time-Log.
+constexpr std::chrono::seconds FolderLockWait{30};
 
 std::string PageFile(const std::string& period)
 {
@@ -76,6 +83,21 @@ struct TPeriodPage {
     std::string Rows;
 };
 
+// A report from before the mark: its index's last line names kellvar-report.
+bool IndexSaysWrittenByReport(const std::string& path)
+{
+    const platform::TFileHandle index = platform::OpenForSharedReading(path);
+    const int64_t size = index.IsOpen() ? platform::FileSize(index.Fd()) : -1;
+    constexpr int64_t Tail = 4096;
+    if (size < 0)
+        return false;
+    std::string text(static_cast<size_t>(std::min(size, Tail)), '\0');
+    if (!platform::ReadAllAt(index.Fd(), text.data(), text.size(), size - static_cast<int64_t>(text.size())))
+        return false;
+    return text.find(HtmlText(THtmlText::WrittenBy, false)) != std::string::npos
+           || text.find(HtmlText(THtmlText::WrittenBy, true)) != std::string::npos;
+}
+
 class THtmlReport {
 public:
     THtmlReport(const THtmlReportRequest& request, const TReportInput& input)
@@ -88,12 +110,35 @@ public:
 
     TReportRun Write(const TAnalysisFlags& flags)
     {
-        if (!FolderTakesReport() || !Check(folder_.Begin()))
+        // A folder made for the lock goes again with a run that failed.
+        struct stat info {};
+        const bool made = ::lstat(request_.Folder.c_str(), &info) != 0 && errno == ENOENT
+                          && ::mkdir(request_.Folder.c_str(), 0777) == 0;
+        TReportRun run = WriteLocked(flags);
+        if (!run.Analysed && made)
+            ::rmdir(request_.Folder.c_str());
+        return run;
+    }
+
+private:
+    TReportRun WriteLocked(const TAnalysisFlags& flags)
+    {
+        std::string heldBy;
+        const platform::TFileHandle lock =
+            platform::LockFolder(request_.Folder, std::chrono::milliseconds(FolderLockWait), &heldBy);
+        if (!lock.IsOpen() && errno == platform::ErrorHeldByAnotherProgram) {
+            failure_.FailedFile = request_.Folder;
+            failure_.FailureReason =
+                std::string(HtmlText(THtmlText::FolderInUse, german_)) + (heldBy.empty() ? "" : " (" + heldBy + ")");
+            return failure_;
+        }
+        if (!Check(lock.IsOpen()) || !FolderTakesReport() || !Check(folder_.Begin()))
             return failure_;
         TReportRun run = ReadHistory(flags);
         if (!run.Analysed)
             return run;
-        if (!Check(folder_.WriteFile(std::string(StyleSheetName), {StyleSheet()})))
+        if (!Check(folder_.WriteFile(std::string(MarkName), {HtmlText(THtmlText::ReportMark, german_)}))
+            || !Check(folder_.WriteFile(std::string(StyleSheetName), {StyleSheet()})))
             return failure_;
         const TReportRun pages = WritePeriodPages(flags);
         if (!pages.Analysed)
@@ -103,7 +148,6 @@ public:
         return run;
     }
 
-private:
     // A false step ends the run with the folder and the reason.
     bool Check(bool done)
     {
@@ -115,26 +159,25 @@ private:
         return done;
     }
 
-    // A folder of the user's own files is never replaced by a report.
+    // A folder of the user's own files is never replaced by a report: only
+    // one that holds the report's mark (or, from before the mark, an index
+    // that says it was written by kellvar-report) and nothing else.
     bool FolderTakesReport()
     {
-        struct stat info {};
-        if (::lstat(request_.Folder.c_str(), &info) != 0)
-            return errno == ENOENT || Check(false);
-        if (!S_ISDIR(info.st_mode)) {
-            errno = ENOTDIR;
-            return Check(false);
-        }
         const auto names = platform::FolderEntries(request_.Folder);
         if (!names)
             return Check(false);
-        // A report written in place leaves its hidden folder when it is killed.
-        if (std::all_of(names->begin(), names->end(), [](const std::string& name) {
-                return IsHtmlReportFile(name) || platform::TFolderReplacement::IsInsideStaging(name);
-            }))
+        const auto foreign = std::find_if(names->begin(), names->end(), [](const std::string& name) {
+            // A report written in place leaves its hidden folder when it is killed.
+            return !IsHtmlReportFile(name) && !platform::TFolderReplacement::IsInsideStaging(name);
+        });
+        const bool marked = std::find(names->begin(), names->end(), MarkName) != names->end();
+        if (foreign == names->end()
+            && (names->empty() || marked || IndexSaysWrittenByReport(request_.Folder + "/" + std::string(IndexName))))
             return true;
-        failure_.FailedFile = request_.Folder;
-        failure_.FailureReason = HtmlText(THtmlText::NotAReportFolder, german_);
+        failure_.FailedFile = request_.Folder + "/" + (foreign != names->end() ? *foreign : std::string(IndexName));
+        failure_.FailureReason = HtmlText(THtmlText::NotAReportFile, german_);
+        failure_.Refused = true;
         return false;
     }
 
@@ -480,7 +523,7 @@ private:
 
 bool IsHtmlReportFile(std::string_view name)
 {
-    if (name == IndexName || name == StyleSheetName)
+    if (name == IndexName || name == StyleSheetName || name == MarkName)
         return true;
     const auto digits = [name](size_t from, size_t count) {
         return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(from),

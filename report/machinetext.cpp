@@ -165,11 +165,27 @@ std::string FieldText(const TField& field)
     return {};
 }
 
+namespace {
+
+// A text a spreadsheet would take for a formula ("=", "+", "-", "@", TAB or
+// CR first) is led by an apostrophe, which spreadsheets read as "text";
+// numbers stay numbers.
+std::string SpreadsheetText(const TField& field)
+{
+    std::string text = FieldText(field);
+    if (field.Kind == TField::Text && !text.empty()
+        && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
+        text.insert(0, 1, '\'');
+    return text;
+}
+
+}  // namespace
+
 std::string CsvLine(const TFields& fields, bool names)
 {
     std::string line;
     for (size_t i = 0; i < fields.size(); ++i)
-        line += (i == 0 ? "" : ",") + CsvField(names ? fields[i].Name : FieldText(fields[i]));
+        line += (i == 0 ? "" : ",") + CsvField(names ? fields[i].Name : SpreadsheetText(fields[i]));
     return line + '\n';
 }
 

@@ -38,6 +38,8 @@ struct TReportRun {
     std::string FailureReason;
     // What the run says on standard error even when it succeeds.
     std::vector<std::string> Messages;
+    // The run refused to write where it was asked to (exit status 2).
+    bool Refused = false;
     // A limit of --alert was exceeded.
     bool LimitExceeded = false;
 };

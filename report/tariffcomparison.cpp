@@ -3,6 +3,8 @@
 
 #include "machinetext.h"
 
+#include "core/formatting.h"
+
 #include "lang/costtexts.h"
 #include "lang/reporttexts.h"
 
@@ -106,7 +108,7 @@ void WriteComparisonText(const TTariffComparison& comparison, bool german, const
     };
     TLine head{std::string(ReportText(TReportText::Period, german))};
     for (const TTariff& tariff : files)
-        head.push_back(tariff.Name());
+        head.push_back(VisibleText(tariff.Name()));
     std::vector<TLine> lines{head};
     for (const TTariffComparison::TRow& row : comparison.Rows())
         if (!row.Period.empty())

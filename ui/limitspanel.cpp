@@ -222,6 +222,12 @@ void TLimitsPanel::Show()
     }
 }
 
+void TLimitsPanel::SetAlertedPeriods(std::vector<std::string> alerted)
+{
+    alerted_ = std::move(alerted);
+    alerted_.resize(limits_.size());
+}
+
 std::vector<std::string> TLimitsPanel::NewlyExceeded()
 {
     std::vector<std::string> told;

@@ -34,6 +34,8 @@ public:
                    const TPeriodRules& rules);
     std::vector<std::string> Limits() const;
     const std::vector<std::string>& AlertedPeriods() const { return alerted_; }
+    // The periods told as the settings file has them now.
+    void SetAlertedPeriods(std::vector<std::string> alerted);
     TPeriodRules Rules() const;
 
     // A run's connections, checked against the periods that hold today.

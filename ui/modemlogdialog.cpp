@@ -19,6 +19,7 @@
 #include "lang/messages.h"
 #include "lang/texttable.h"
 #include "platform/filehandle.h"
+#include "platform/programfiles.h"
 #include "platform/programpath.h"
 #include "ui/rules/commandline.h"
 #include "ui/rules/settingsfile.h"
@@ -38,6 +39,8 @@
 #include <QTabWidget>
 #include <QTimer>
 #include <QTreeView>
+
+#include <chrono>
 
 void InitKellvarResources();
 
@@ -239,12 +242,20 @@ void TModemLogDialog::FormActivate()
             // The daily timer's run tells a limit exceeded once in its period:
             // on the desktop, or where there is none (a timer of the system's
             // own) on standard error, which its log keeps.
-            for (const std::string& exceeded : costsPage_->Limits()->NewlyExceeded()) {
-                const QString what = IsGerman ? "Grenze überschritten" : "limit exceeded";
-                if (!NotifyDesktop("Kellvar: " + what, QString::fromStdString(exceeded)) && !FQuietTotal)
-                    dialogs_.ShowNote(this, what + ": " + QString::fromStdString(exceeded));
-            }
+            // Of runs at the same time, the one that records a period as told
+            // tells it.
+            LockSettings();
+            TWindowSettings told = CurrentSettings();
+            KeepLaterAlerts(TSettingsFile(FileNameBytes(SettingsFilePath())), told);
+            costsPage_->Limits()->SetAlertedPeriods(told.AlertedPeriods);
+            const std::vector<std::string> exceeded = costsPage_->Limits()->NewlyExceeded();
             close();
+            settingsLock_.Close();
+            for (const std::string& limit : exceeded) {
+                const QString what = IsGerman ? "Grenze überschritten" : "limit exceeded";
+                if (!NotifyDesktop("Kellvar: " + what, QString::fromStdString(limit)) && !FQuietTotal)
+                    dialogs_.ShowNote(this, what + ": " + QString::fromStdString(limit));
+            }
         }
     } else if (FQuiet || FQuietTotal) {
         // An unattended run never waits: with nothing to analyse it has failed.
@@ -340,12 +351,18 @@ void TModemLogDialog::WriteSettings()
 {
     if (settingsUnreadable_)
         return;
-    FIniFileName = FileNameText(SettingsFileName(FileNameBytes(programPath_)));
+    const bool locked = settingsLock_.IsOpen();
+    LockSettings();
+    FIniFileName = SettingsFilePath();
     const TSettingsFile file(FileNameBytes(FIniFileName));
     TWindowSettings settings = CurrentSettings();
+    KeepLaterAlerts(file, settings);
     if (QGuiApplication::platformName().startsWith("wayland"))
         KeepStoredPlace(file, settings);
-    if (WriteWindowSettings(file, settings, FQuiet) || !(FQuiet || FQuietTotal))
+    const bool written = WriteWindowSettings(file, settings, FQuiet);
+    if (!locked)
+        settingsLock_.Close();
+    if (written || !(FQuiet || FQuietTotal))
         return;
     // The window closes quietly as it always has; an unattended run says so
     // and fails, since its next run would read what this one did not write.
@@ -353,6 +370,21 @@ void TModemLogDialog::WriteSettings()
     if (!FQuietTotal)
         dialogs_.ShowNote(this, QString::fromStdString(
                                     SettingsNotWrittenMessage(file.FileName(), platform::ErrorText(errno), IsGerman)));
+}
+
+QString TModemLogDialog::SettingsFilePath() const
+{
+    return FileNameText(SettingsFileName(FileNameBytes(programPath_)));
+}
+
+void TModemLogDialog::LockSettings()
+{
+    // Without the lock (a folder that cannot be made) the settings are
+    // written all the same: losing them would be worse.
+    constexpr std::chrono::seconds Wait{30};
+    const std::string settings = FileNameBytes(SettingsFilePath());
+    if (!settingsLock_.IsOpen() && platform::CreateParentDirectories(settings))
+        settingsLock_ = platform::LockFolder(platform::DirectoryOf(settings), Wait);
 }
 
 void TModemLogDialog::keyPressEvent(QKeyEvent* event)

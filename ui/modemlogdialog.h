@@ -6,6 +6,7 @@
 
 #include "core/chartpoints.h"
 #include "core/connectiontable.h"
+#include "platform/filehandle.h"
 #include "ui/rules/windowsettings.h"
 #include "ui/userdialogs.h"
 #include "ui/windowreceiver.h"
@@ -158,6 +159,8 @@ private:
     // Lifecycle.
     void ReadSettings();
     void WriteSettings();
+    QString SettingsFilePath() const;
+    void LockSettings();
     void NamePageControl();
     // The settings as the window shows them now.
     TWindowSettings CurrentSettings() const;
@@ -199,6 +202,9 @@ private:
     bool analysing_ = false;
     bool quietRunFailed_ = false;
     bool settingsUnreadable_ = false;
+    // Held while the settings are decided on and written: a quiet run that
+    // tells a limit exceeded and a window that closes never cross.
+    platform::TFileHandle settingsLock_;
     TWindowPlacement* placement_ = nullptr;
 };
 

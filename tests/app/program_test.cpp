@@ -167,7 +167,7 @@ TEST(Program, DailyRunRefreshesTheHtmlReportOfTheHistory)
 
     kellvar.Dir.Write("report/notes.txt", "mine\n");
     EXPECT_EQ(kellvar.Run("-quiet " + Example, &errors), 1);
-    EXPECT_NE(errors.find(report + ": holds files that are not a Kellvar report"), std::string::npos) << errors;
+    EXPECT_NE(errors.find(report + "/notes.txt: is not part of a Kellvar report"), std::string::npos) << errors;
     EXPECT_EQ(kellvar.Run("-quiettotal " + Example, &errors), 1);
     EXPECT_EQ(errors, "");
 }

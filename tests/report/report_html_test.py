@@ -173,7 +173,8 @@ class HtmlReport(unittest.TestCase):
         self.report("--html=" + self.folder, "--tariff=" + self.tariff, *arguments, self.log)
 
     def pages(self):
-        return sorted(os.listdir(self.folder))
+        """The report's files but its hidden mark."""
+        return sorted(name for name in os.listdir(self.folder) if not name.startswith("."))
 
     def test_pages_hold_the_figures_worked_out_by_hand_and_those_of_json(self):
         self.write_report()
@@ -289,7 +290,7 @@ class HtmlReport(unittest.TestCase):
         os.mkdir(leftover)
         open(os.path.join(leftover, "1999-01.html"), "w").close()
         self.write_report("--by=year")
-        self.assertEqual(self.pages(), ["1999.html", "index.html", "kellvar.css"])
+        self.assertEqual(sorted(os.listdir(self.folder)), [".kellvar-report", "1999.html", "index.html", "kellvar.css"])
         self.assertEqual(sorted(os.listdir(self.root)), sorted([LOG_NAME, "per-minute.tariff", "report"]))
 
     def test_where_no_folder_can_be_made_beside_it_each_file_is_replaced_whole(self):
@@ -299,7 +300,7 @@ class HtmlReport(unittest.TestCase):
                                  ("EPERM", "month", ["1999-01.html", "1999-02.html", "1999-03.html"])):
             self.report("--html=" + self.folder, "--by=" + by, self.log,
                         prefix=("strace", "-o", "/dev/null", "-e", f"inject=mkdir:error={error}:when=1"))
-            self.assertEqual(sorted(os.listdir(self.folder)), pages + ["index.html", "kellvar.css"], error)
+            self.assertEqual(self.pages(), pages + ["index.html", "kellvar.css"], error)
             self.assertEqual(sorted(os.listdir(self.root)), sorted([LOG_NAME, "per-minute.tariff", "report"]))
 
     def test_a_failed_write_leaves_the_earlier_report(self):
@@ -319,18 +320,52 @@ class HtmlReport(unittest.TestCase):
         file = os.path.join(self.root, "plain")
         open(file, "w").close()
         said = {
-            "--english": (": holds files that are not a Kellvar report; choose an empty or a new folder\n",
+            "--english": (": is not part of a Kellvar report; choose an empty or a new folder\n",
                           ": cannot be written: Not a directory\n"),
-            "--german": (": enthält Dateien, die kein Kellvar-Bericht sind; wählen Sie einen leeren oder neuen "
+            "--german": (": gehört nicht zu einem Kellvar-Bericht; wählen Sie einen leeren oder neuen "
                          "Ordner\n", ": kann nicht geschrieben werden: Ist kein Verzeichnis\n"),
         }
         for language, (other_files, no_folder) in said.items():
-            run = self.report("--html=" + self.folder, language, self.log, expect=1)
-            self.assertEqual(run.stderr, "kellvar-report: " + self.folder + other_files)
+            run = self.report("--html=" + self.folder, language, self.log, expect=2)
+            self.assertEqual(run.stderr, "kellvar-report: " + self.folder + "/notes.txt" + other_files)
             self.assertEqual(self.pages(), ["notes.txt"])
             run = self.report("--html=" + file, language, self.log, expect=1)
             self.assertEqual(run.stderr, "kellvar-report: " + file + no_folder)
         self.report("--html=" + self.folder, "--by=day", self.log, expect=2)
+
+    def test_only_a_folder_that_holds_a_report_is_replaced(self):
+        # A page of the user's own by a report's name, without the report's mark.
+        os.mkdir(self.folder)
+        index = os.path.join(self.folder, "index.html")
+        with open(index, "w", encoding="ascii") as page:
+            page.write("<p>mine</p>\n")
+        run = self.report("--html=" + self.folder, self.log, expect=2)
+        self.assertEqual(run.stderr, "kellvar-report: " + index + ": is not part of a Kellvar report; "
+                         "choose an empty or a new folder\n")
+        self.assertEqual(contents(self.folder), {"index.html": b"<p>mine</p>\n"})
+        # A report written before reports carried their mark says who wrote it at its end.
+        with open(index, "w", encoding="ascii") as page:
+            page.write("<html><p>Written by kellvar-report from ModemLog.txt</p></html>\n")
+        self.report("--html=" + self.folder, self.log)
+        self.assertIn(".kellvar-report", os.listdir(self.folder))
+
+    def test_runs_into_one_folder_wait_for_each_other(self):
+        self.write_report()
+        # In place, as where the parent takes no new folder: each run removes
+        # the pages the one before wrote and it did not.
+        for _ in range(3):
+            runs = [subprocess.Popen(
+                ["strace", "-f", "-o", "/dev/null", "-e", "inject=mkdir:error=EACCES:when=1", REPORT,
+                 "--html=" + self.folder, "--by=" + ("year" if i % 2 else "month"), self.log],
+                stdout=subprocess.PIPE, stderr=subprocess.PIPE, text=True) for i in range(5)]
+            for run in runs:
+                _, errors = run.communicate(timeout=TIME_LIMIT)
+                self.assertEqual(run.returncode, 0, errors)
+            # Whichever ran last, its index links only pages that are there.
+            with open(os.path.join(self.folder, "index.html"), encoding="utf-8") as index:
+                links = set(re.findall(r'href="([0-9-]+\.html)"', index.read()))
+            self.assertTrue(links)
+            self.assertLessEqual(links, set(self.pages()))
 
 
 def png_is_blank(path):

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <array>
+#include <cstdint>
 #include <string_view>
 #include <variant>
 
@@ -157,14 +158,18 @@ void WriteKey(TSettingsFile& file, const TSettingsKey& key, const TWindowSetting
 }
 
 // Lists kept under numbered keys (Tariff1, Tariff2, ...) after the window's
-// own keys, up to the first missing or empty one.
+// own keys, up to the first missing or empty one; a list of one entry per
+// entry of another (a limit's period told, empty while it was never told)
+// has as many as that one.
 struct TNumberedList {
     const char* Prefix;
     std::vector<std::string> TWindowSettings::*Values;
+    std::vector<std::string> TWindowSettings::*OnePerEntryOf = nullptr;
 };
-constexpr std::array<TNumberedList, 3> NumberedLists = {{{"Tariff", &TWindowSettings::TariffFiles},
-                                                         {"Limit", &TWindowSettings::Limits},
-                                                         {"Alerted", &TWindowSettings::AlertedPeriods}}};
+constexpr std::array<TNumberedList, 3> NumberedLists = {
+    {{"Tariff", &TWindowSettings::TariffFiles},
+     {"Limit", &TWindowSettings::Limits},
+     {"Alerted", &TWindowSettings::AlertedPeriods, &TWindowSettings::Limits}}};
 
 std::string NumberedKey(const char* prefix, size_t number)
 {
@@ -176,9 +181,10 @@ void ReadNumberedLists(const TSettingsFile& file, TWindowSettings& s)
     for (const TNumberedList& list : NumberedLists) {
         std::vector<std::string>& values = s.*list.Values;
         values.clear();
-        for (size_t number = 1;; ++number) {
+        const size_t count = list.OnePerEntryOf != nullptr ? (s.*list.OnePerEntryOf).size() : SIZE_MAX;
+        for (size_t number = 1; number <= count; ++number) {
             std::string value = file.ReadText(NumberedKey(list.Prefix, number), "");
-            if (value.empty())
+            if (value.empty() && list.OnePerEntryOf == nullptr)
                 break;
             values.push_back(std::move(value));
         }
@@ -240,6 +246,16 @@ void ReadWindowSettings(const TSettingsFile& file, TWindowSettings& s)
             ReadKey(file, key, s);
     ReadNumberedLists(file, s);
     ReadOptionalKeys(file, s);
+}
+
+void KeepLaterAlerts(const TSettingsFile& file, TWindowSettings& s)
+{
+    TWindowSettings stored;
+    ReadNumberedLists(file, stored);
+    s.AlertedPeriods.resize(s.Limits.size());
+    for (size_t i = 0; i < s.Limits.size() && i < stored.Limits.size() && i < stored.AlertedPeriods.size(); ++i)
+        if (stored.Limits[i] == s.Limits[i] && stored.AlertedPeriods[i] > s.AlertedPeriods[i])
+            s.AlertedPeriods[i] = stored.AlertedPeriods[i];
 }
 
 bool WriteWindowSettings(TSettingsFile file, const TWindowSettings& s, bool quiet)

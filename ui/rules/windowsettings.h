@@ -47,6 +47,11 @@ void ReadWindowSettings(const TSettingsFile& file, TWindowSettings& settings);
 // size still follows the window).
 void KeepStoredPlace(const TSettingsFile& file, TWindowSettings& settings);
 
+// A quiet run may have told a limit exceeded while the window was open:
+// for each limit that the file holds at the same place, the later of the
+// periods it was told in stays.
+void KeepLaterAlerts(const TSettingsFile& file, TWindowSettings& settings);
+
 // Writes every key (the bounds only when not quiet) in one replacement of the
 // file; false when it cannot be written, and the file is then left as it was.
 bool WriteWindowSettings(TSettingsFile file, const TWindowSettings& settings, bool quiet);
