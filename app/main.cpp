@@ -42,9 +42,9 @@ bool HasDisplay()
     return !platform.empty() || !Environment("DISPLAY").empty() || !Environment("WAYLAND_DISPLAY").empty();
 }
 
-// The window systems a quiet run tries before drawing nowhere: the one Qt
-// was told to use, else those whose display is named.
-std::string QuietPlatforms()
+// The window systems tried before drawing nowhere: the one Qt was told to
+// use, else those whose display is named.
+std::string NamedPlatforms()
 {
     const std::string platform = Environment("QT_QPA_PLATFORM");
     if (!platform.empty())
@@ -52,6 +52,15 @@ std::string QuietPlatforms()
     if (Environment("WAYLAND_DISPLAY").empty())
         return "xcb";
     return Environment("DISPLAY").empty() ? "wayland" : "wayland;xcb";
+}
+
+std::string DisplayNames()
+{
+    std::string names;
+    for (const char* variable : {"DISPLAY", "WAYLAND_DISPLAY"})
+        if (const std::string value = Environment(variable); !value.empty())
+            names += (names.empty() ? "" : ", ") + std::string(variable) + "=" + value;
+    return names.empty() ? "QT_QPA_PLATFORM=" + Environment("QT_QPA_PLATFORM") : names;
 }
 
 std::string Help()
@@ -91,9 +100,10 @@ int Print(const std::string& text)
     return 1;
 }
 
-// A quiet run's own messages are all that standard error carries; Qt's
-// notes about a display it could not open, the missing runtime directory or
-// window sizes mean nothing there.
+// Qt's notes about a display it could not open mean nothing to a user told
+// so in one line; nor, where nothing is shown, do those about the missing
+// runtime directory or window sizes: a quiet run's own messages are all that
+// standard error then carries.
 void DropQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
 }  // namespace
@@ -110,6 +120,7 @@ int main(int argc, char** argv)
     if (kellvar::IsGerman)
         kellvar::platform::SayReasonsInGerman();
     const kellvar::TQuietFlags quiet = kellvar::ParseQuietFlags(arguments);
+    const std::string displays = DisplayNames();
     if (!HasDisplay()) {
         if (!quiet.Quiet) {
             std::cerr << "kellvar: no display (neither DISPLAY nor WAYLAND_DISPLAY is set); "
@@ -118,16 +129,21 @@ int main(int argc, char** argv)
         }
         // An unattended run from a timer or over ssh draws nowhere.
         ::setenv("QT_QPA_PLATFORM", "offscreen", 1);
-    } else if (quiet.Quiet) {
-        // A display that is named but gone (a cron line that kept a session's
-        // DISPLAY) is no reason to fail: the quiet run shows nothing anyway.
-        ::setenv("QT_QPA_PLATFORM", (QuietPlatforms() + ";offscreen").c_str(), 1);
+    } else {
+        // A display that is named but cannot be opened (a cron line that kept
+        // a session's DISPLAY) leaves Qt drawing nowhere instead of aborting.
+        ::setenv("QT_QPA_PLATFORM", (NamedPlatforms() + ";offscreen").c_str(), 1);
     }
-    if (quiet.Quiet)
-        qInstallMessageHandler(DropQtMessages);
-
+    qInstallMessageHandler(DropQtMessages);
     QApplication application(argc, argv);
     const bool hasDisplay = QGuiApplication::platformName() != "offscreen";
+    if (hasDisplay || !quiet.Quiet)
+        qInstallMessageHandler(nullptr);
+    if (!hasDisplay && !quiet.Quiet) {
+        std::cerr << "kellvar: the display cannot be opened (" << displays
+                  << "); use kellvar-report, or -quiet / -quiettotal for unattended runs\n";
+        return 1;
+    }
     QApplication::setApplicationName("Kellvar");
     QApplication::setDesktopFileName("org.example.kellvar");
     QApplication::setWindowIcon(QIcon(":/icons/kellvar.svg"));

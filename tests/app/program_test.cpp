@@ -74,6 +74,19 @@ TEST(Program, WindowWithoutADisplayIsAClearError)
     EXPECT_EQ(kellvar.Run(Example, &errors), 1);
     EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1);
     EXPECT_EQ(errors.rfind("kellvar: no display", 0), 0u);
+    // A display that is named but cannot be opened: the window says so in a
+    // line; a quiet run (a cron line that kept a session's DISPLAY) does its work.
+    for (const char* named : {"DISPLAY=:97", "WAYLAND_DISPLAY=kellvar-none", "QT_QPA_PLATFORM=xcb"}) {
+        const std::string wrapper = std::string("env ") + named + " ";
+        EXPECT_EQ(kellvar.Run(Example, &errors, wrapper), 1) << named;
+        EXPECT_EQ(errors.rfind(std::string("kellvar: the display cannot be opened (") + named + ")", 0), 0u) << errors;
+        EXPECT_EQ(std::count(errors.begin(), errors.end(), '\n'), 1) << errors;
+        kellvar.Dir.Write("kellvar.INI", "[SETTINGS]\r\nUseLastSettings=1\r\nStoreAllTimeLog=1\r\n");
+        std::filesystem::remove(kellvar.Dir.File("kellvar.ATL"));
+        EXPECT_EQ(kellvar.Run("-quiet " + Example, &errors, wrapper), 0) << named;
+        EXPECT_EQ(errors, "") << named;
+        EXPECT_NE(testing::ReadFile(kellvar.Dir.File("kellvar.ATL")).find("Dialing."), std::string::npos) << named;
+    }
 }
 
 struct UnattendedCase {
@@ -205,6 +218,43 @@ TEST(Program, QuietRunWithoutADesktopSaysALimitExceeded)
         EXPECT_EQ(kellvar.Run(option + " " + path, &errors), 0);
         EXPECT_EQ(errors, "") << "told once in its period";
     }
+}
+
+// Runs at the same time, and a window that was open while one ran, tell a
+// limit once in its period: "told" is decided and kept under one lock.
+TEST(Program, ALimitIsToldOnceWhateverRunsAtTheSameTime)
+{
+    const std::time_t now = std::time(nullptr);
+    std::tm local{};
+    ::localtime_r(&now, &local);
+    std::array<char, 16> logDate{}, isoDate{};
+    std::strftime(logDate.data(), logDate.size(), "%m-%d-%Y", &local);
+    std::strftime(isoDate.data(), isoDate.size(), "%Y-%m-%d", &local);
+    std::string log = testing::EnglishSession("10:00:00.00", "10:00:20.00", "10:10:00.00", 1'000, 100);
+    for (size_t at = log.find("01-05-2000"); at != std::string::npos; at = log.find("01-05-2000", at))
+        log.replace(at, 10, logDate.data());
+    TInstalledProgram kellvar;
+    // The second limit was told today already, the first never: only the
+    // first and the third are new.
+    kellvar.Dir.Write("kellvar.INI", std::string("[SETTINGS]\r\nLimit1=day:time>5min\r\nLimit2=day:time>1min\r\n"
+                                                 "Limit3=day:volume>1KiB\r\nAlerted1=\r\nAlerted2=")
+                                         + isoDate.data() + "\r\n");
+    const std::string path = kellvar.Dir.Write("ModemLog.txt", log);
+    std::string runs;
+    for (int run = 0; run < 5; ++run)
+        runs += "(env -u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS LC_ALL=C HOME=" + kellvar.Home
+                + " XDG_RUNTIME_DIR=" + kellvar.Home + " timeout 60 " + kellvar.Program + " -quiet " + path + " 2>"
+                + kellvar.Dir.File("err" + std::to_string(run)) + ") & ";
+    ASSERT_EQ(std::system((runs + "wait").c_str()), 0);
+    std::string said;
+    for (int run = 0; run < 5; ++run)
+        said += testing::ReadFile(kellvar.Dir.File("err" + std::to_string(run)));
+    EXPECT_EQ(std::count(said.begin(), said.end(), '\n'), 2) << said;
+    EXPECT_NE(said.find("day:time>5min"), std::string::npos) << said;
+    EXPECT_NE(said.find("day:volume>1KiB"), std::string::npos) << said;
+    const std::string settings = testing::ReadFile(kellvar.Dir.File("kellvar.INI"));
+    for (const char* key : {"Alerted1=", "Alerted2=", "Alerted3="})
+        EXPECT_NE(settings.find(key + std::string(isoDate.data())), std::string::npos) << key << settings;
 }
 
 TEST(Program, QuietRunStoppedAtTheRowLimitSaysSo)

@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <array>
 #include <cstdio>
@@ -372,6 +373,56 @@ TEST(Report, ChartOnAFullDiskLeavesThePreviousPicture)
         EXPECT_EQ(std::distance(std::filesystem::directory_iterator(dir.Path()), {}), 1) << "no temporary file is left";
         std::filesystem::remove(picture);
     }
+}
+
+// The chart is drawn by the helper beside a copy of kellvar-report only where
+// nobody else could have put it there; a helper that fails, is killed or
+// draws nothing fails the run with one line.
+TEST(Report, ChartHelperRunsOnlyWhereNobodyElseCouldPutIt)
+{
+    testing::TempDir dir;
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0700), 0);
+    const std::string copy = dir.File("kellvar-report");
+    std::filesystem::copy_file(KELLVAR_REPORT, copy);
+    const std::string helper = dir.File("kellvar-chart");
+    const std::string picture = dir.File("c.png");
+    const auto drawWith = [&](const std::string& script, const std::string& said, const std::string& folder) {
+        dir.Write("kellvar-chart", "#!/bin/sh\n" + script + "\n");
+        ::chmod(helper.c_str(), 0755);
+        const std::string command = "LC_ALL=C.UTF-8 timeout 60 " + folder + "/kellvar-report --chart=rates --output="
+                                    + picture + " " + Example + " 2>" + dir.File("err");
+        const int status = std::system(command.c_str());
+        EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << script;
+        EXPECT_EQ(testing::ReadFile(dir.File("err")), "kellvar-report: " + said + "\n") << script;
+    };
+    drawWith("kill -KILL $$", helper + ": killed by signal 9, no chart written", dir.Path());
+    drawWith("exit 3", helper + ": ended without a chart (status 3)", dir.Path());
+    drawWith("echo 'kellvar-report: its own words' >&2; exit 1", "its own words", dir.Path());
+    drawWith("exit 0", picture + ": no chart was written", dir.Path());
+    // A folder anybody may write: whatever stands there is not run.
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);
+    const std::string ran = dir.File("ran");
+    drawWith("touch " + ran,
+             helper + ": not run: another user could have changed the program or a folder above it", dir.Path());
+    EXPECT_FALSE(std::filesystem::exists(ran));
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0700), 0);
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "only root may plant a file as another user";
+    // A copy in a folder of one's own inside a shared one: another user's
+    // program where the installed layout has it, up there, is not run.
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 01777), 0);
+    std::filesystem::create_directories(dir.File("libexec/kellvar"));
+    ASSERT_EQ(::mkdir(dir.File("own").c_str(), 0700), 0);
+    std::filesystem::rename(copy, dir.File("own/kellvar-report"));
+    std::filesystem::rename(helper, dir.File("libexec/kellvar/kellvar-chart"));
+    for (const char* planted : {"libexec", "libexec/kellvar", "libexec/kellvar/kellvar-chart"})
+        ASSERT_EQ(::chown(dir.File(planted).c_str(), 65534, 65534), 0);
+    const std::string command = "LC_ALL=C.UTF-8 timeout 60 " + dir.File("own/kellvar-report")
+                                + " --chart=rates --output=" + picture + " " + Example + " 2>" + dir.File("err");
+    const int status = std::system(command.c_str());
+    EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1);
+    EXPECT_NE(testing::ReadFile(dir.File("err")).find(": not run: another user"), std::string::npos);
+    EXPECT_FALSE(std::filesystem::exists(ran));
 }
 
 TEST(Report, UsageErrorsSpeakTheUsersLanguage)

@@ -295,6 +295,15 @@ TEST(AllTimeLog, FailedAppendLeavesTheFileAsItWasAndFailsTheRun)
                                                 + ": No space left on device)")
             << "the box names the file that failed";
     }
+    // An unattended run's line on standard error leads with what failed.
+    TFailingHistory full(dir.File("k.ATL"), 0);
+    THistoryRun quiet;
+    TAnalysisFlags flags;
+    flags.NoSizeWarning = flags.StoreAllTimeLog = flags.Unattended = true;
+    EXPECT_FALSE(AnalyseLogFile(log, flags, quiet.Store, &full));
+    ASSERT_EQ(quiet.Store.Messages().size(), 1u);
+    EXPECT_EQ(quiet.Store.Messages()[0], "All-Time-Log " + dir.File("k.ATL") + ": No space left on device (Could "
+                                              "not open file \"" + log + "\".!)");
     TFailingHistory unsynced(dir.File("k.ATL"), appended, true);
     EXPECT_FALSE(AnalyseInto(log, unsynced)->Succeeded);
     EXPECT_EQ(ReadFile(dir.File("k.ATL")), before) << "an append that is not on disk is not kept";
@@ -443,6 +452,21 @@ TEST(AllTimeLog, LogCutShortOrReplacedWhileReadFailsTheRunAndArchivesNothing)
         EXPECT_NE(store.Messages()[0].find(replaced ? "replaced while it was read" : "became shorter"),
                   std::string::npos);
     }
+}
+
+// A line whose stamp cannot be read has no place among the stored ones: it
+// is left out for that reason, even from an empty history.
+TEST(AllTimeLog, ALineWithoutAStampIsLeftOutForThatReason)
+{
+    TempDir dir;
+    TAllTimeLogFile history(dir.File("k.ATL"));
+    ASSERT_TRUE(history.OpenAllTimeLog());
+    EXPECT_TRUE(history.OfferLine("\0" "1-05-2000 10:00:00.00 - Dialing.", TLogStamp{0, 0}));
+    EXPECT_TRUE(history.OfferLine("01-05-2000 10:00:01.00 - Dialing.", TLogStamp{DateKeyOf(2000, 1, 5), 100}));
+    EXPECT_TRUE(history.CloseAllTimeLog());
+    EXPECT_EQ(history.LinesWithoutStamp(), 1);
+    EXPECT_EQ(history.LinesLeftOut(), 0) << "not for being no newer";
+    EXPECT_EQ(ReadFile(dir.File("k.ATL")), "01-05-2000 10:00:01.00 - Dialing.\r\n");
 }
 
 TEST(AllTimeLog, ALineThatTheStoredLinesRepeatIsNoPlaceToGoOnFrom)

@@ -1,4 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
+#include "platform/ownership.h"
 #include "platform/profile.h"
 
 #include "tests/support/tempdir.h"
@@ -259,6 +260,26 @@ TEST(Profile, AnotherUsersLinkIsNeitherReadNorWrittenThrough)
     ASSERT_EQ(::lchown(dir.File("k.INI").c_str(), 0, 0), 0);
     EXPECT_TRUE(Write("S", "A", "2", dir.File("k.INI"))) << "the user's own link is followed";
     EXPECT_EQ(ReadFile(target), "[S]\r\nA=2\r\n");
+}
+
+// Not only the last name: another user's link to a folder on the way leads
+// anywhere as well, and is not followed.
+TEST(Profile, AnotherUsersLinkOnTheWayIsNotFollowed)
+{
+    if (::geteuid() != 0)
+        GTEST_SKIP() << "giving a link to another user needs root";
+    TempDir dir;
+    ASSERT_EQ(::mkdir(dir.File("real").c_str(), 0700), 0);
+    const std::string target = dir.Write("real/k.INI", "[S]\r\nA=1\r\n");
+    ASSERT_EQ(::symlink("real", dir.File("via").c_str()), 0);
+    ASSERT_EQ(::symlink("via/../via", dir.File("again").c_str()), 0);
+    EXPECT_EQ(OwnLinkTarget(dir.File("again/k.INI")), std::optional(target)) << "the user's own links are followed";
+    ASSERT_EQ(::lchown(dir.File("via").c_str(), 65534, 65534), 0);
+    EXPECT_EQ(OwnLinkTarget(dir.File("via/k.INI")), std::nullopt);
+    EXPECT_EQ(OwnLinkTarget(dir.File("again/k.INI")), std::nullopt) << "reached through a link of one's own";
+    EXPECT_FALSE(Write("S", "A", "2", dir.File("via/k.INI")));
+    EXPECT_EQ(ReadFile(target), "[S]\r\nA=1\r\n");
+    EXPECT_EQ(OwnLinkTarget("relative/./name"), std::optional<std::string>("relative/name"));
 }
 
 TEST(Profile, SavingRemovesTemporariesOfAKilledWrite)

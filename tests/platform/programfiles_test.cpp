@@ -111,6 +111,32 @@ TEST(Ownership, OnlyAGroupKnownToBeTheUsersOwnMayWrite)
     EXPECT_EQ(OnlyUserMayChangeAs(folder, Unnamed, 0), std::optional<bool>(false)) << "the group of an unnamed user";
 }
 
+// A user whose primary group it is belongs to a group without being listed:
+// the group of "nobody" is also that of other system users on Debian.
+TEST(Ownership, AGroupThatIsAnotherUsersPrimaryOneIsShared)
+{
+    const passwd* entry = ::getpwnam("nobody");
+    if (::geteuid() != 0 || entry == nullptr)
+        GTEST_SKIP() << "needs root and the user nobody";
+    const uid_t user = entry->pw_uid;
+    const gid_t group = entry->pw_gid;
+    bool shared = false;
+    ::setpwent();
+    while ((entry = ::getpwent()) != nullptr)
+        shared = shared || (entry->pw_gid == group && entry->pw_uid != user);
+    ::endpwent();
+    if (!shared)
+        GTEST_SKIP() << "needs another user whose primary group is nobody's";
+    TempDir dir;
+    ASSERT_EQ(::chmod(dir.Path().c_str(), 0711), 0);
+    const std::string folder = dir.File("d");
+    ASSERT_EQ(::mkdir(folder.c_str(), 0755), 0);
+    ASSERT_EQ(::chown(folder.c_str(), user, group), 0);
+    EXPECT_EQ(OnlyUserMayChangeAs(folder, user, group), std::optional<bool>(true));
+    ASSERT_EQ(::chmod(folder.c_str(), 0775), 0);
+    EXPECT_EQ(OnlyUserMayChangeAs(folder, user, group), std::optional<bool>(false));
+}
+
 // Only a name the staging itself makes (".new-" and six characters) counts
 // as a killed run's leftover inside a report folder; a user's own file does not.
 TEST(FolderReplacement, OnlyItsOwnStagingNames)

@@ -38,8 +38,21 @@ TEST(ReplaceFile, KeepsTheTargetsPermissionsAndGivesANewFileItsOwn)
     ASSERT_TRUE(ReplaceFile(secret, "new"));
     EXPECT_EQ(ReadFile(secret), "new");
     EXPECT_EQ(ModeOf(secret), 0600u);
+    const mode_t mask = ::umask(027);
     ASSERT_TRUE(ReplaceFile(dir.File("fresh"), "text"));
-    EXPECT_EQ(ModeOf(dir.File("fresh")), 0644u);
+    EXPECT_EQ(ModeOf(dir.File("fresh")), 0640u) << "0666 less the umask";
+    // A set-id bit never passes to the new file.
+    const std::string program = dir.Write("program", "old");
+    ASSERT_EQ(::chmod(program.c_str(), 04755), 0);
+    ASSERT_TRUE(ReplaceFile(program, "new"));
+    EXPECT_EQ(ModeOf(program), 0755u);
+    // Nor anything of what a link points at, which may be another user's file.
+    ASSERT_EQ(::symlink(program.c_str(), dir.File("link").c_str()), 0);
+    ASSERT_EQ(::chmod(program.c_str(), 0777), 0);
+    ASSERT_TRUE(ReplaceFile(dir.File("link"), "picture"));
+    EXPECT_EQ(ModeOf(dir.File("link")), 0640u);
+    EXPECT_EQ(ReadFile(program), "new") << "the link is replaced, not written through";
+    ::umask(mask);
 }
 
 TEST(ReplaceFile, FailsWithTheReasonAndLeavesNothingBehind)

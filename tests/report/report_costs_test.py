@@ -228,6 +228,21 @@ class Costs(unittest.TestCase):
             self.assertEqual((code, out), (2, ""), arguments)
         self.assertEqual(self.report("--tariff=" + bad, self.log)[2],
                          f'kellvar-report: {bad}:3: unknown weekday "mondy"\n')
+        # Control characters from a file reach no terminal as they are.
+        bad = self.write("bad.tariff", "currency DM 2\nunit 60 0.1 on \x1b]0;owned\x07\n")
+        self.assertEqual(self.report("--tariff=" + bad, self.log)[2],
+                         f'kellvar-report: {bad}:2: unknown date "\\x1b]0;owned\\x07"\n')
+
+    def test_names_reach_terminals_and_spreadsheets_defused(self):
+        hostile = self.write("hostile.tariff", "name =cmd|' /c calc'!A0\x1b[2J\ncurrency DM 2\nunit 90 0.12\n")
+        code, out, err = self.report("--compare", "--tariff=" + hostile, "--tariff=" + self.units, self.log)
+        self.assertEqual(code, 0, err)
+        self.assertIn("=cmd|' /c calc'!A0\\x1b[2J", out.splitlines()[0])
+        self.assertNotIn("\x1b", out)
+        code, out, err = self.report("--compare", "--format=csv", "--tariff=" + hostile, "--tariff=" + self.units,
+                                     self.log)
+        self.assertEqual([r["tariff"] for r in csv.DictReader(io.StringIO(out))],
+                         ["'=cmd|' /c calc'!A0\x1b[2J", "Units"])
 
 
 if __name__ == "__main__":

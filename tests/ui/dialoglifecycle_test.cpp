@@ -269,6 +269,24 @@ private slots:
         QCOMPARE(std::count(ini.begin(), ini.end(), '='), 10L);
     }
 
+    // A quiet run that told a limit while the window was open: the window's
+    // close keeps the period told, so the next run does not tell it again.
+    void windowOpenWhileAQuietRunToldALimitKeepsItTold()
+    {
+        TDialogUnderTest t;
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\r\nLoadDefaultLogFile=0\r\nLimit1=day:time>1min\r\n"
+                                          "Limit2=month:time>1h\r\nAlerted1=\r\nAlerted2=2000-01-01\r\n");
+        t.Start();
+        // The timer's run, meanwhile: the first limit told on 5 January, the
+        // second in a later period than the window knows.
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\r\nLoadDefaultLogFile=0\r\nLimit1=day:time>1min\r\n"
+                                          "Limit2=month:time>1h\r\nAlerted1=2000-01-05\r\nAlerted2=2000-02-01\r\n");
+        t.Window->close();
+        const std::string ini = ReadFile(t.IniFile());
+        QVERIFY2(ini.find("Alerted1=2000-01-05\r\n") != std::string::npos, ini.c_str());
+        QVERIFY2(ini.find("Alerted2=2000-02-01\r\n") != std::string::npos, ini.c_str());
+    }
+
     void quietWithoutLoadingEndsAtOnceAndFails()
     {
         TDialogUnderTest t;
