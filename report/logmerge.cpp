@@ -111,7 +111,10 @@ bool TLogMerge::Add(int logFd)
             taking = index >= held;
         } else if (!taking && stamp.DateKey != 0) {
             const TLine candidate{std::string(line), stamp};
-            taking = newest_ < stamp || (stamp == newest_ && !IsHeld(candidate));
+            // A log already found to overlap the history without continuing
+            // it (the same session in another language) takes only newer
+            // lines: its lines of the newest stamp are no continuation either.
+            taking = newest_ < stamp || (stamp == newest_ && !interleaved_ && !IsHeld(candidate));
             // Only within the time the last lines span can a line be known
             // to be missing from the history.
             interleaved_ = interleaved_ || (!taking && !(stamp < tail_.front().Stamp) && !IsHeld(candidate));

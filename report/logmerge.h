@@ -17,7 +17,9 @@ namespace kellvar {
 // given twice, or a rotated copy of the one before, adds nothing it already
 // holds. Otherwise the log goes on with its first line that the history does
 // not hold yet: newer than its newest line, or of the same stamp and not
-// among its lines of that stamp.
+// among its lines of that stamp, unless an earlier line of the log from the
+// time of the history's last lines was not among them (the log overlaps
+// the history without continuing it).
 class TLogMerge {
 public:
     // How many of the history's last lines a log is looked for in.

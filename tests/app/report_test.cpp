@@ -180,6 +180,12 @@ TEST(Report, SeveralLogsAreOneHistoryWhateverTheirOrder)
     EXPECT_EQ(Report("--format=csv " + overlapping[0] + " " + Example).Out, whole) << "a log and a copy of its start";
     EXPECT_EQ(Report("--format=csv - <" + Example).Out, whole);
     EXPECT_EQ(Report("--format=csv " + overlapping[2] + " - <" + overlapping[0] + " " + overlapping[1]).Out, whole);
+    // The German example is the English one's sessions in German: merged,
+    // they are the 24 dials of either, each once.
+    const TRun languages = Report("--english --summary " + Example + " " KELLVAR_SOURCE_DIR "/examples/ModemLog-de.txt");
+    EXPECT_NE(languages.Out.find("Tried connects:\t24\nTried dialings:\t24\nActual connects:\t20\n"),
+              std::string::npos)
+        << languages.Out;
 }
 
 TEST(Report, LogsThatInterleaveAreSaidAndStillOneHistory)

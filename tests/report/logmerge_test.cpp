@@ -107,6 +107,21 @@ TEST(LogMerge, ALogFromTheHistorysTimeThatDoesNotContinueItIsInterleaved)
     EXPECT_FALSE(Merge({Dial + Later, Later + Latest}).LastInterleaved);
 }
 
+// The same session logged in German: every line but the last ones falls in
+// the time of the history's last lines, and those share its newest stamp.
+// None of it goes in, or a second statistics block would open a session.
+TEST(LogMerge, TheSameSessionInAnotherLanguageAddsNothing)
+{
+    const std::string german = Line("10:00:00.00", "Wählen.") + Line("10:04:00.00", "Verbindung hergestellt mit 49333bps.")
+                               + Line("10:05:00.00", "Modem wird aufgelegt.") + Line("10:05:00.00", "Sitzungsstatistik :")
+                               + Line("10:05:00.00", "       Gelesen: 100 Bytes");
+    const std::string english = Dial + HangUp + Statistics + Reads;
+    const TMerged merged = Merge({english, german});
+    EXPECT_EQ(merged.Text, english);
+    EXPECT_TRUE(merged.LastInterleaved);
+    EXPECT_EQ(Merge({english, german + Later}).Text, english + Later) << "what is newer still goes in";
+}
+
 TEST(LogMerge, LinesEndInCrLfAndUnstampedLinesGoWithTheLineBefore)
 {
     const std::string unstamped = "   Reads : 5 bytes\n";
