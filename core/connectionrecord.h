@@ -29,7 +29,8 @@ struct TConnectionRecord {
     TDateParts DialDateParts;
     TDateParts HangUpDateParts;
     int32_t OverrunErrors = -1;  // -1: no overrun line seen
-    // What the dial command dialled ("Send: ATDT0191011<cr>" gives 0191011);
+    // What the dial command dialled, as a modem dials it: "Send: ATDT0191011<cr>",
+    // "Send: ATDP019-1011<cr>" and "Send: atd 019 1011<cr>" give 0191011;
     // drivers that hide the number log it as "##########".
     std::string DialledNumber;
 

@@ -160,14 +160,20 @@ std::optional<std::string> ReadOverrunCount(TConnectionRecord& r, std::string_vi
     return count == -1 ? std::string("?") : std::to_string(count);
 }
 
-// The dial string up to the command's "<cr>", as far as a number can reach.
+// The number of the dial string up to the command's "<cr>", as far as a
+// number can reach: without the tone or pulse letter and what a modem does
+// not dial (blanks, "-", "(", ")", "/", and the pauses ",", "W", "@", ";").
 std::string DialledNumber(std::string_view rest)
 {
     constexpr size_t LongestNumber = 40;
     rest = rest.substr(0, std::min(rest.find('<'), LongestNumber));
-    while (!rest.empty() && rest.back() == ' ')
-        rest.remove_suffix(1);
-    return std::string(rest);
+    if (!rest.empty() && (rest.front() == 'T' || rest.front() == 't' || rest.front() == 'P' || rest.front() == 'p'))
+        rest.remove_prefix(1);
+    std::string number;
+    for (const char c : rest)
+        if (std::string_view(" \t-()/,Ww@;").find(c) == std::string_view::npos)
+            number += c;
+    return number;
 }
 
 }  // namespace

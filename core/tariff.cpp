@@ -9,6 +9,7 @@
 #include <array>
 #include <cerrno>
 #include <charconv>
+#include <cstdio>
 #include <limits>
 
 namespace kellvar {
@@ -16,6 +17,11 @@ namespace kellvar {
 namespace {
 
 constexpr int64_t MicroPerUnit = 1'000'000;
+// The largest amount a file may name, in millionths: a million of the
+// currency. With units at most a year long, no connection's cost comes near
+// the limits of a 64-bit sum.
+constexpr TMicroAmount MaxAmount = 1'000'000 * MicroPerUnit;
+constexpr int64_t LongestUnitSeconds = 366 * 86'400;
 constexpr int32_t MaxDecimals = 6;
 constexpr int32_t MinutesPerDay = 24 * 60;
 constexpr int64_t HundredthsPerMinute = 6'000;
@@ -47,26 +53,68 @@ bool ReadWhole(std::string_view text, int64_t& value)
     return error == std::errc() && end == text.data() + text.size();
 }
 
-// "0.039" in millionths; at most six decimals, never negative.
-bool ReadAmount(std::string_view text, TMicroAmount& amount)
+// "0.039" in millionths: at most six decimals, never negative, at most
+// MaxAmount. What is wrong with the text otherwise.
+std::optional<std::string> ReadAmount(std::string_view text, TMicroAmount& amount)
 {
+    const std::string quoted = "\"" + std::string(text) + "\"";
+    if (!text.empty() && text.front() == '-')
+        return quoted + " is negative: an amount is 0 or more";
     const size_t point = text.find('.');
     const std::string_view whole = text.substr(0, point);
     const std::string_view fraction = point == std::string_view::npos ? "" : text.substr(point + 1);
     int64_t units = 0;
-    if (!ReadWhole(whole, units) || units > std::numeric_limits<int64_t>::max() / MicroPerUnit / 1000)
-        return false;
-    if (point != std::string_view::npos && (fraction.empty() || fraction.size() > MaxDecimals))
-        return false;
+    const bool digitsOnly = std::all_of(fraction.begin(), fraction.end(), [](char c) { return c >= '0' && c <= '9'; });
+    if (!ReadWhole(whole, units) || !digitsOnly || (point != std::string_view::npos && fraction.empty()))
+        return quoted + " is no amount: write it as 0.05";
+    if (fraction.size() > MaxDecimals)
+        return quoted + " has more than " + std::to_string(MaxDecimals) + " decimals";
+    if (units > MaxAmount / MicroPerUnit
+        || (units == MaxAmount / MicroPerUnit && fraction.find_first_not_of('0') != std::string_view::npos))
+        return quoted + " is too large: an amount is at most " + std::to_string(MaxAmount / MicroPerUnit);
     int64_t micro = 0;
-    for (size_t i = 0; i < MaxDecimals; ++i) {
-        const char digit = i < fraction.size() ? fraction[i] : '0';
-        if (digit < '0' || digit > '9')
-            return false;
-        micro = micro * 10 + (digit - '0');
-    }
+    for (size_t i = 0; i < MaxDecimals; ++i)
+        micro = micro * 10 + (i < fraction.size() ? fraction[i] - '0' : 0);
     amount = units * MicroPerUnit + micro;
-    return true;
+    return std::nullopt;
+}
+
+// Seconds of a unit, a first block or an "after": a whole number in the range.
+std::optional<std::string> ReadSeconds(std::string_view text, int64_t least, int64_t most, int64_t& seconds)
+{
+    if (ReadWhole(text, seconds) && seconds >= least && seconds <= most)
+        return std::nullopt;
+    return "\"" + std::string(text) + "\" is no length: give whole seconds from " + std::to_string(least) + " to "
+           + std::to_string(most);
+}
+
+// A dialled number's pattern: digits, '*' for any digits and '?' for one.
+bool IsNumberPattern(std::string_view pattern)
+{
+    return !pattern.empty() && std::all_of(pattern.begin(), pattern.end(), [](char c) {
+        return (c >= '0' && c <= '9') || c == '*' || c == '?';
+    });
+}
+
+// Where the text stops being UTF-8: the offset of the first byte that is
+// not, or none.
+std::optional<size_t> FirstNonUtf8Byte(std::string_view text)
+{
+    for (size_t i = 0; i < text.size();) {
+        const auto byte = static_cast<unsigned char>(text[i]);
+        const size_t length = byte < 0x80         ? 1
+                              : (byte >> 5) == 6  ? 2
+                              : (byte >> 4) == 14 ? 3
+                              : (byte >> 3) == 30 ? 4
+                                                  : 0;
+        if (length == 0 || (length == 2 && byte < 0xC2) || i + length > text.size())
+            return i;
+        for (size_t j = 1; j < length; ++j)
+            if ((static_cast<unsigned char>(text[i + j]) >> 6) != 2)
+                return i;
+        i += length;
+    }
+    return std::nullopt;
 }
 
 std::optional<int32_t> WeekdayOf(std::string_view name)
@@ -107,6 +155,20 @@ public:
 
     std::variant<TTariff, TTariffError> Parse(std::string_view text)
     {
+        // Saved by a Windows editor, a file may begin with a byte-order mark.
+        if (text.starts_with("\xEF\xBB\xBF"))
+            text.remove_prefix(3);
+        if (const auto bad = FirstNonUtf8Byte(text)) {
+            const std::string_view before = text.substr(0, *bad);
+            const auto lineStart = before.rfind('\n');
+            std::array<char, 8> hex{};
+            std::snprintf(hex.data(), hex.size(), "0x%02X", static_cast<unsigned char>(text[*bad]));
+            Fail("byte " + std::string(hex.data()) + " at column "
+                     + std::to_string(*bad - (lineStart == std::string_view::npos ? 0 : lineStart + 1) + 1)
+                     + " is not UTF-8: save the file as UTF-8",
+                 static_cast<int32_t>(std::count(before.begin(), before.end(), '\n') + 1));
+            return *error_;
+        }
         size_t start = 0;
         while (start <= text.size() && !error_) {
             const size_t end = std::min(text.find('\n', start), text.size());
@@ -121,6 +183,8 @@ public:
         }
         if (!error_ && currency_.empty())
             Fail("no currency: name it, as in \"currency EUR 2\"", 0);
+        if (!error_ && periods_.empty())
+            Fail("no unit price: give one, as in \"unit 60 0.05\"", 0);
         for (const TTariffPeriod& period : periods_)
             if (!error_ && period.Rules.empty())
                 Fail("no unit price: give one, as in \"unit 60 0.05\"", periodLines_[&period - periods_.data()]);
@@ -134,12 +198,22 @@ private:
     {
         const std::string_view keyword = words[0];
         const std::vector<std::string_view> rest(words.begin() + 1, words.end());
+        // What is said once says it: a second one would silently win.
+        const bool ofTheFile = keyword == "name" || keyword == "currency";
+        const bool ofThePeriod = keyword == "fee" || keyword == "minimum" || keyword == "first";
+        if (ofTheFile || ofThePeriod) {
+            std::vector<std::string>& said = ofTheFile ? saidInFile_ : saidInPeriod_;
+            if (std::find(said.begin(), said.end(), keyword) != said.end())
+                return Fail("a second \"" + std::string(keyword) + "\"" + (ofThePeriod ? " in one period" : "")
+                            + ": say it once");
+            said.emplace_back(keyword);
+        }
         if (keyword == "name")
             Name(rest);
         else if (keyword == "currency")
             Currency(rest);
         else if (keyword == "numbers")
-            numbers_.insert(numbers_.end(), rest.begin(), rest.end());
+            Numbers(rest);
         else if (keyword == "holidays")
             Holidays(rest);
         else if (keyword == "valid")
@@ -161,6 +235,15 @@ private:
         name_.clear();
         for (std::string_view word : words)
             name_ += (name_.empty() ? "" : " ") + std::string(word);
+    }
+
+    void Numbers(const std::vector<std::string_view>& words)
+    {
+        for (std::string_view pattern : words)
+            if (!IsNumberPattern(pattern))
+                return Fail("\"" + std::string(pattern)
+                            + "\" is no number pattern: use digits, * for any digits and ? for one");
+        numbers_.insert(numbers_.end(), words.begin(), words.end());
     }
 
     void Currency(const std::vector<std::string_view>& words)
@@ -201,8 +284,7 @@ private:
             DayNumber(static_cast<int32_t>(year), static_cast<int32_t>(month), static_cast<int32_t>(day));
         if (!periods_.empty() && periods_.back().FromDay && *periods_.back().FromDay >= from)
             return Fail("periods must follow each other in time");
-        if (!periods_.empty() && !periods_.back().FromDay && periods_.back().Rules.empty())
-            periods_.pop_back();
+        saidInPeriod_.clear();
         TTariffPeriod period;
         period.FromDay = from;
         periods_.push_back(std::move(period));
@@ -221,8 +303,10 @@ private:
     void Amount(std::string_view keyword, const std::vector<std::string_view>& words)
     {
         TMicroAmount amount = 0;
-        if (words.size() != 1 || !ReadAmount(words[0], amount))
+        if (words.size() != 1)
             return Fail(std::string(keyword) + " wants one amount, as in \"" + std::string(keyword) + " 0.10\"");
+        if (const auto wrong = ReadAmount(words[0], amount))
+            return Fail(std::string(keyword) + ": " + *wrong);
         (keyword == "fee" ? Period().Fee : Period().Minimum) = amount;
     }
 
@@ -230,8 +314,12 @@ private:
     {
         int64_t seconds = 0;
         TMicroAmount price = 0;
-        if (words.size() != 2 || !ReadWhole(words[0], seconds) || seconds < 1 || !ReadAmount(words[1], price))
+        if (words.size() != 2)
             return Fail("first wants seconds and their price, as in \"first 60 0.12\"");
+        if (const auto wrong = ReadSeconds(words[0], 1, LongestUnitSeconds, seconds))
+            return Fail("first: " + *wrong);
+        if (const auto wrong = ReadAmount(words[1], price))
+            return Fail("first: " + *wrong);
         Period().FirstSeconds = seconds;
         Period().FirstPrice = price;
     }
@@ -240,9 +328,12 @@ private:
     void Unit(const std::vector<std::string_view>& words)
     {
         TTariffRule rule;
-        if (words.size() < 2 || !ReadWhole(words[0], rule.UnitSeconds) || rule.UnitSeconds < 1
-            || rule.UnitSeconds > 366 * 86'400 || !ReadAmount(words[1], rule.UnitPrice))
+        if (words.size() < 2)
             return Fail("unit wants its length in seconds and its price, as in \"unit 60 0.05\"");
+        if (const auto wrong = ReadSeconds(words[0], 1, LongestUnitSeconds, rule.UnitSeconds))
+            return Fail("unit: " + *wrong);
+        if (const auto wrong = ReadAmount(words[1], rule.UnitPrice))
+            return Fail("unit: " + *wrong);
         for (size_t i = 2; i < words.size(); i += 2) {
             if (i + 1 >= words.size())
                 return Fail("\"" + std::string(words[i]) + "\" wants a value");
@@ -264,7 +355,7 @@ private:
                     return Fail("unknown time band \"" + std::string(value) + "\": write it as 21:00..05:00");
                 rule.Band = std::pair{*from % MinutesPerDay, *to % MinutesPerDay};
             } else if (words[i] == "after") {
-                if (!ReadWhole(value, rule.AfterSeconds))
+                if (!ReadWhole(value, rule.AfterSeconds) || rule.AfterSeconds > LongestUnitSeconds)
                     return Fail("after wants the seconds online, as in \"after 600\"");
             } else {
                 return Fail("unknown condition \"" + std::string(words[i]) + "\": use on, at or after");
@@ -328,7 +419,15 @@ private:
     TTariffDays holidays_;
     std::vector<TTariffPeriod> periods_;
     std::vector<int32_t> periodLines_;
+    // The declarations made once a file or once a period, so far.
+    std::vector<std::string> saidInFile_;
+    std::vector<std::string> saidInPeriod_;
 };
+
+bool IsDigit(char c)
+{
+    return c >= '0' && c <= '9';
+}
 
 // A number pattern: '*' stands for any digits, '?' for one.
 bool Matches(std::string_view pattern, std::string_view text)
@@ -336,8 +435,10 @@ bool Matches(std::string_view pattern, std::string_view text)
     if (pattern.empty())
         return text.empty();
     if (pattern[0] == '*')
-        return Matches(pattern.substr(1), text) || (!text.empty() && Matches(pattern, text.substr(1)));
-    return !text.empty() && (pattern[0] == '?' || pattern[0] == text[0]) && Matches(pattern.substr(1), text.substr(1));
+        return Matches(pattern.substr(1), text)
+               || (!text.empty() && IsDigit(text[0]) && Matches(pattern, text.substr(1)));
+    return !text.empty() && IsDigit(text[0]) && (pattern[0] == '?' || pattern[0] == text[0])
+           && Matches(pattern.substr(1), text.substr(1));
 }
 
 }  // namespace
@@ -400,6 +501,18 @@ bool TTariff::Holds(const TTariffRule& rule, int64_t dayNumber, int32_t minute, 
     return !rule.Days || HoldsOn(*rule.Days, dayNumber);
 }
 
+int64_t TimeOnline(const TConnectionRecord& record)
+{
+    if (record.HangUpDate == 0 || !IsCalendarDate(record.HangUpDateParts) || record.HangUpTime < 0
+        || record.HangUpTime >= HundredthsPerDay)
+        return std::max<int64_t>(0, record.ConnectionDuration);
+    const TDateParts& connect = record.ConnectDateParts;
+    const TDateParts& hangUp = record.HangUpDateParts;
+    const int64_t days =
+        DayNumber(hangUp.Year, hangUp.Month, hangUp.Day) - DayNumber(connect.Year, connect.Month, connect.Day);
+    return std::max<int64_t>(0, days * HundredthsPerDay + record.HangUpTime - record.ConnectTime);
+}
+
 std::optional<int64_t> TTariff::Cost(const TConnectionRecord& record) const
 {
     if (record.ConnectDate == 0 || !IsCalendarDate(record.ConnectDateParts) || record.ConnectTime < 0
@@ -415,8 +528,10 @@ std::optional<int64_t> TTariff::Cost(const TConnectionRecord& record) const
     const TTariffPeriod& period = *inForce;
 
     const std::vector<int32_t>& edges = period.Edges;
-    const int64_t duration = std::max<int64_t>(0, record.ConnectionDuration);
-    TMicroAmount cost = period.Fee + period.FirstPrice;
+    const int64_t duration = TimeOnline(record);
+    // Amounts are at most a million and units at least a second, so the
+    // sum stays far inside 128 bits whatever the time online.
+    __int128 cost = period.Fee + period.FirstPrice;
     int64_t elapsed = period.FirstSeconds * 100;  // hundredths since connect
     while (elapsed < duration) {
         const int64_t clock = record.ConnectTime + elapsed;
@@ -434,15 +549,19 @@ std::optional<int64_t> TTariff::Cost(const TConnectionRecord& record) const
                 change = std::min(change, after);
         const int64_t unit = rule->UnitSeconds * 100;
         const int64_t units = (std::min(change, duration) - elapsed + unit - 1) / unit;
-        cost += units * rule->UnitPrice;
+        cost += static_cast<__int128>(units) * rule->UnitPrice;
         elapsed += units * unit;
     }
-    cost = std::max(cost, period.Minimum);
+    cost = std::max<__int128>(cost, period.Minimum);
     // Half up to the smallest unit of the currency.
     int64_t perSmallest = MicroPerUnit;
     for (int32_t i = 0; i < decimals_; ++i)
         perSmallest /= 10;
-    return (cost + perSmallest / 2) / perSmallest;
+    const __int128 rounded = (cost + perSmallest / 2) / perSmallest;
+    // A cost that no sum could hold is none a bill could show either.
+    if (rounded > MaxConnectionCost)
+        return std::nullopt;
+    return static_cast<int64_t>(rounded);
 }
 
 std::string TTariff::AmountText(int64_t amount) const

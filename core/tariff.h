@@ -54,6 +54,15 @@ struct TTariffPeriod {
     std::vector<int64_t> Afters;
 };
 
+// The most a connection may cost, in the currency's smallest unit, so that
+// the costs of any number of connections a log can hold add up in 64 bits.
+inline constexpr int64_t MaxConnectionCost = 1'000'000'000'000;
+
+// The time online a tariff charges, in hundredths: hang-up minus connect
+// where both dates are known (0 for a hang-up at or before the connect, a
+// clock set back), else the table's connection time.
+int64_t TimeOnline(const TConnectionRecord& record);
+
 class TTariff {
 public:
     TTariff(std::string name, std::string currency, int32_t decimals, std::vector<std::string> numbers,

@@ -5,10 +5,11 @@ namespace kellvar {
 
 namespace {
 
-// Half up, in whole amounts of the smallest unit.
-int64_t RoundedQuotient(int64_t numerator, int64_t denominator)
+// Half up, in whole amounts of the smallest unit; wide enough for a total
+// of a year of costs times the hundredths of an hour.
+int64_t RoundedQuotient(__int128 numerator, int64_t denominator)
 {
-    return (2 * numerator + denominator) / (2 * denominator);
+    return static_cast<int64_t>((2 * numerator + denominator) / (2 * __int128{denominator}));
 }
 
 }  // namespace
@@ -32,7 +33,7 @@ std::optional<TCost> TTariffs::Price(const TConnectionRecord& record) const
     const std::optional<int64_t> amount = tariff->Cost(record);
     if (!amount)
         return std::nullopt;
-    return TCost{*amount, tariff};
+    return TCost{*amount, tariff, TimeOnline(record) == 0};
 }
 
 std::variant<TTariffs, TTariffError> ReadTariffFiles(const std::vector<std::string>& paths, bool sameCurrency)
@@ -68,7 +69,8 @@ void TCostSums::Add(const std::optional<TCost>& cost, const TConnectionRecord& r
     }
     ++Priced;
     Amount += cost->Amount;
-    PricedHundredths += record.ConnectionDuration;
+    NoTimeOnline += cost->NoTimeOnline ? 1 : 0;
+    PricedHundredths += TimeOnline(record);
 }
 
 void TCostSums::Add(const TCostSums& other)
@@ -76,6 +78,7 @@ void TCostSums::Add(const TCostSums& other)
     Amount += other.Amount;
     Priced += other.Priced;
     Unpriced += other.Unpriced;
+    NoTimeOnline += other.NoTimeOnline;
     PricedHundredths += other.PricedHundredths;
 }
 
@@ -86,7 +89,8 @@ std::optional<int64_t> TCostSums::MeanPerConnection() const
 
 std::optional<int64_t> TCostSums::PerHour() const
 {
-    return PricedHundredths > 0 ? std::optional(RoundedQuotient(Amount * 360'000, PricedHundredths)) : std::nullopt;
+    return PricedHundredths > 0 ? std::optional(RoundedQuotient(__int128{Amount} * 360'000, PricedHundredths))
+                                : std::nullopt;
 }
 
 }  // namespace kellvar

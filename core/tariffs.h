@@ -16,6 +16,9 @@ namespace kellvar {
 struct TCost {
     int64_t Amount = 0;  // in the currency's smallest unit
     const TTariff* Tariff = nullptr;
+    // Hung up at or before its connect (in the same hundredth, or a clock
+    // set back): priced by its fee, first block and minimum alone.
+    bool NoTimeOnline = false;
 };
 
 // The tariff files in the order matching uses: a connection takes the first
@@ -49,7 +52,10 @@ struct TCostSums {
     int64_t Amount = 0;
     int64_t Priced = 0;
     int64_t Unpriced = 0;
-    // The time online of the priced connections, for the cost per hour.
+    // Priced connections of no time online (see TCost).
+    int64_t NoTimeOnline = 0;
+    // The time online of the priced connections, as the tariffs charge it,
+    // for the cost per hour.
     int64_t PricedHundredths = 0;
 
     void Add(const std::optional<TCost>& cost, const TConnectionRecord& record);

@@ -140,6 +140,23 @@ bool ContainsReceivedMarker(std::string_view text)
     return false;
 }
 
+// A dial command that the driver's wording does not spell as its entry does:
+// pulse dialling ("Send: ATDP"), a plain "ATD" or a command in small
+// letters. Like the entry's, such a line only names the number dialled.
+TLineMatch OtherDialCommand(std::string_view line, size_t start)
+{
+    for (const std::string_view sent : {std::string_view("Send: "), std::string_view("Sende: ")}) {
+        const size_t at = line.find(sent, start);
+        if (at == std::string_view::npos || line.size() - at - sent.size() < 3)
+            continue;
+        const std::string_view command = line.substr(at + sent.size(), 3);
+        const auto is = [](char c, char upper) { return c == upper || c == upper + ('a' - 'A'); };
+        if (is(command[0], 'A') && is(command[1], 'T') && is(command[2], 'D'))
+            return {DialCommand, at, at + sent.size() + 3};
+    }
+    return {};
+}
+
 // The first entry from start on: the lowest one found, at its first place.
 // Depends on nothing before start.
 TLineMatch MatchFrom(std::string_view line, size_t start)
@@ -171,7 +188,7 @@ TLineMatch MatchFrom(std::string_view line, size_t start)
         ++end;
     }
     if (best == None)
-        return {};
+        return OtherDialCommand(line, start);
 
     const TMessageKind kind = LogVocabulary[best].Kind;
     if ((kind == ConnectResponse || kind == NoCarrier) && !ContainsReceivedMarker(line.substr(start)))

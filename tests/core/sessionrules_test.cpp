@@ -40,6 +40,23 @@ TEST(SessionRules, WorkedSessionOnOneDay)
     EXPECT_EQ(r.HangUpTime, 10 * 360'000 + 30 * 6'000 + 2'550);
 }
 
+// The number as a modem dials it, whichever way the command spells it.
+TEST(SessionRules, DialCommandsGiveTheNumberAModemDials)
+{
+    for (const char* command : {"Send: ATDT0191234<cr>", "Send: ATDP019-1234<cr>", "Send: ATDT 0191234<cr>",
+                                "Send: atdt0191234<cr>", "Send: ATD(019) 1234<cr>", "Sende: ATDT0191234;<cr>",
+                                "Send: ATDT019,W1234@<cr>", "Send: ATDT019/12 34<cr>"}) {
+        TConnectionRecord r;
+        Apply(r, At("10:00:00.00", command));
+        EXPECT_EQ(r.DialledNumber, "0191234") << command;
+    }
+    TConnectionRecord hidden;
+    Apply(hidden, At("10:00:00.00", "Send: ATDT##########<cr>"));
+    EXPECT_EQ(hidden.DialledNumber, "##########");
+    EXPECT_EQ(MatchLogLine(At("10:00:00.00", "Send: ATH<cr>")).Kind, HangUpCommand) << "no dial command";
+    EXPECT_EQ(MatchLogLine(At("10:00:00.00", "Send: ATZ<cr>")).Kind, NotRecognised);
+}
+
 TEST(SessionRules, ClearedRecordHasNoOverrunCount)
 {
     TConnectionRecord r;

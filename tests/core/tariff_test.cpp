@@ -79,6 +79,8 @@ INSTANTIATE_TEST_SUITE_P(
         // second unit that starts at 18:00:30 in the evening.
         TPricedCase{"band edge, unit begun before it", UnitTariff, Connection(1999, 3, 1, 17, 59, 30, 61), 24},
         TPricedCase{"band edge, unit begun after it", UnitTariff, Connection(1999, 3, 1, 18, 0, 0, 61), 12},
+        // A band holds from its own first minute: two day units of 60 s.
+        TPricedCase{"a band's first minute", UnitTariff, Connection(1999, 3, 1, 9, 0, 0, 61), 24},
         // Friday 23:58: units at 23:58:00 and 23:59:30 (90 s), then Saturday
         // units at 00:01:00 and 00:05:00 (240 s) up to 00:08:00.
         TPricedCase{"Friday into Saturday", UnitTariff, Connection(1999, 3, 5, 23, 58, 0, 600), 48},
@@ -99,6 +101,38 @@ INSTANTIATE_TEST_SUITE_P(
         // Two units of 0.0125 make 0.025, rounded half up.
         TPricedCase{"rounded half up to the cent", "currency EUR 2\nunit 60 0.0125\n",
                     Connection(2001, 5, 2, 9, 0, 0, 120), 3}));
+
+// Connections the log closed: hang-up minus connect is what a tariff
+// charges. One hung up in its connect's hundredth (86,400 s by the table's
+// rule) or a second before it (a clock set back) was online no time.
+TConnectionRecord HungUp(TConnectionRecord record, int32_t year, int32_t month, int32_t day, int32_t hours,
+                         int32_t minutes, int32_t seconds)
+{
+    record.HangUpDateParts = {year, month, day};
+    record.HangUpDate = DateKeyOf(year, month, day);
+    record.HangUpTime = static_cast<int32_t>(TimeOfDayValue(hours, minutes, seconds, 0));
+    return record;
+}
+
+TEST(TariffCost, TheTimeOnlineIsHangUpMinusConnect)
+{
+    const TTariff perMinute = Parsed("currency EUR 2\nunit 60 0.01\n");
+    const TConnectionRecord noon = Connection(2000, 3, 1, 12, 0, 0, 86'400);
+    EXPECT_EQ(perMinute.Cost(HungUp(noon, 2000, 3, 1, 12, 0, 0)), 0) << "no time: no unit";
+    EXPECT_EQ(perMinute.Cost(HungUp(noon, 2000, 3, 1, 11, 59, 59)), 0) << "a clock set back";
+    EXPECT_EQ(perMinute.Cost(noon), 1440) << "without a hang-up date, the table's time: 1,440 minutes";
+    // 23:59:00 to 00:01:30 the next day: 150 s, three minutes begun.
+    EXPECT_EQ(perMinute.Cost(HungUp(Connection(2000, 3, 1, 23, 59, 0, 150), 2000, 3, 2, 0, 1, 30)), 3);
+    // Fee 0.06 and first block 0.10 make 0.16, below the minimum of 0.20.
+    EXPECT_EQ(Parsed(CallByCall).Cost(HungUp(Connection(1999, 3, 1, 12, 0, 0, 86'400), 1999, 3, 1, 12, 0, 0)), 20);
+    const TTariffs tariffs([] {
+        std::vector<TTariff> files;
+        files.push_back(Parsed("currency EUR 2\nunit 60 0.01\n"));
+        return files;
+    }());
+    EXPECT_TRUE(tariffs.Price(HungUp(noon, 2000, 3, 1, 12, 0, 0))->NoTimeOnline);
+    EXPECT_FALSE(tariffs.Price(noon)->NoTimeOnline);
+}
 
 TEST(TariffCost, NoneWithoutACalendarDateOrBeforeAnyPrices)
 {
@@ -154,6 +188,19 @@ TEST(CostSums, MeansRoundHalfUp)
     EXPECT_EQ(TCostSums{}.MeanPerConnection(), std::nullopt) << "no mean of nothing priced";
 }
 
+// "?" is one digit, "*" any digits, nothing else.
+TEST(Tariffs, PatternsOfDigits)
+{
+    const TTariff tariff = Parsed("numbers 019?1* 0800\ncurrency DM 2\nunit 60 1\n");
+    EXPECT_TRUE(tariff.CoversNumber("01911"));
+    EXPECT_TRUE(tariff.CoversNumber("0195123"));
+    EXPECT_FALSE(tariff.CoversNumber("0191")) << "? wants a digit";
+    EXPECT_FALSE(tariff.CoversNumber("019#1"));
+    EXPECT_TRUE(tariff.CoversNumber("0800"));
+    EXPECT_FALSE(tariff.CoversNumber("08001"));
+    EXPECT_FALSE(tariff.CoversNumber("##########")) << "a hidden number";
+}
+
 TEST(Tariffs, TheFirstFileWhoseNumbersMatchElseTheOneThatNamesNone)
 {
     std::vector<TTariff> files;
@@ -165,6 +212,7 @@ TEST(Tariffs, TheFirstFileWhoseNumbersMatchElseTheOneThatNamesNone)
     EXPECT_EQ(tariffs.For("0101812345")->Name(), "Wider");
     EXPECT_EQ(tariffs.For("0301234")->Name(), "Test units");
     EXPECT_EQ(tariffs.For("")->Name(), "Test units") << "no dial command, as in the All-Time-Log";
+    EXPECT_EQ(tariffs.For("0101912345;")->Name(), "Test units") << "* stands for digits only";
 
     std::vector<TTariff> numbered;
     numbered.push_back(Parsed(CallByCall));
@@ -194,10 +242,30 @@ INSTANTIATE_TEST_SUITE_P(
                    "t.txt:2: unknown time band \"21:00..25:00\": write it as 21:00..05:00"},
         TBadTariff{"currency DM 2\n# a comment\nunit 60 0.1 on monday\n",
                    "t.txt:3: the first unit of a period must hold at all times: give it no on, at or after"},
-        TBadTariff{"currency DM 2\nunit 60 -0.1\n",
-                   "t.txt:2: unit wants its length in seconds and its price, as in \"unit 60 0.05\""},
+        TBadTariff{"currency DM 2\nunit 60 -0.1\n", "t.txt:2: unit: \"-0.1\" is negative: an amount is 0 or more"},
         TBadTariff{"currency DM 2\nunit 0 0.1\n",
-                   "t.txt:2: unit wants its length in seconds and its price, as in \"unit 60 0.05\""},
+                   "t.txt:2: unit: \"0\" is no length: give whole seconds from 1 to 31622400"},
+        TBadTariff{"currency DM 2\nunit 1.5 0.1\n",
+                   "t.txt:2: unit: \"1.5\" is no length: give whole seconds from 1 to 31622400"},
+        TBadTariff{"currency DM 2\nunit 60 0.1234567\n", "t.txt:2: unit: \"0.1234567\" has more than 6 decimals"},
+        TBadTariff{"currency DM 2\nunit 60 2000000000\n",
+                   "t.txt:2: unit: \"2000000000\" is too large: an amount is at most 1000000"},
+        TBadTariff{"currency DM 2\nfee 1000000.01\nunit 60 1\n",
+                   "t.txt:2: fee: \"1000000.01\" is too large: an amount is at most 1000000"},
+        TBadTariff{"currency DM 2\nunit 60 0.1\ncurrency EUR 2\n", "t.txt:3: a second \"currency\": say it once"},
+        TBadTariff{"name A\ncurrency DM 2\nname B\nunit 60 1\n", "t.txt:3: a second \"name\": say it once"},
+        TBadTariff{"currency DM 2\nfee 0.1\nunit 60 1\nfee 0.2\n",
+                   "t.txt:4: a second \"fee\" in one period: say it once"},
+        TBadTariff{"currency DM 2\nfirst 60 1\nfirst 30 1\nunit 60 1\n",
+                   "t.txt:3: a second \"first\" in one period: say it once"},
+        TBadTariff{"currency DM 2\n", "t.txt: no unit price: give one, as in \"unit 60 0.05\""},
+        TBadTariff{"currency DM 2\nfee 0.1\nvalid from 1999-01-01\nunit 60 1\n",
+                   "t.txt:2: no unit price: give one, as in \"unit 60 0.05\""},
+        TBadTariff{"currency DM 2\nnumbers 0191* 01a9*\nunit 60 1\n",
+                   "t.txt:2: \"01a9*\" is no number pattern: use digits, * for any digits and ? for one"},
+        TBadTariff{"name Gr\xFC"
+                   "e\ncurrency DM 2\nunit 60 1\n",
+                   "t.txt:1: byte 0xFC at column 8 is not UTF-8: save the file as UTF-8"},
         TBadTariff{"currency DM\n", "t.txt:1: currency wants a code and its number of decimals (0 to 6), as in "
                                     "\"currency DM 2\""},
         TBadTariff{"currency \"DM\" 2\n", "t.txt:1: currency wants a code and its number of decimals (0 to 6), as "
@@ -207,6 +275,11 @@ INSTANTIATE_TEST_SUITE_P(
         TBadTariff{"currency DM 2\nvalid from 1999-07-01\nunit 60 1\nvalid from 1999-01-01\n",
                    "t.txt:4: periods must follow each other in time"},
         TBadTariff{"currency DM 2\nunit 60 1\ntarif 5\n", "t.txt:3: unknown declaration \"tarif\""}));
+
+TEST(TariffFile, AByteOrderMarkIsNoPartOfTheText)
+{
+    EXPECT_EQ(Parsed("\xEF\xBB\xBFname \xC3\x9C\ncurrency DM 2\nunit 60 1\n").Name(), "\xC3\x9C");
+}
 
 TEST(TariffFile, AFifoOrAMissingFileIsAnErrorAtOnce)
 {
