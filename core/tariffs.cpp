@@ -82,6 +82,18 @@ void TCostSums::Add(const TCostSums& other)
     PricedHundredths += other.PricedHundredths;
 }
 
+std::optional<int64_t> TCostSums::Total() const
+{
+    return Priced > 0 ? std::optional(Amount) : std::nullopt;
+}
+
+std::string CostSumText(const TCostSums& costs, const TTariff& money, std::string_view decimalSeparator)
+{
+    if (costs.Priced == 0)
+        return "-";
+    return CostText(costs.Amount, money, decimalSeparator) + (costs.Unpriced > 0 ? " ?" : "");
+}
+
 std::optional<int64_t> TCostSums::MeanPerConnection() const
 {
     return Priced > 0 ? std::optional(RoundedQuotient(Amount, Priced)) : std::nullopt;

@@ -46,6 +46,11 @@ std::variant<TTariffs, TTariffError> ReadTariffFiles(const std::vector<std::stri
 // window's decimal separator and the currency's code.
 std::string CostText(int64_t amount, const TTariff& money, std::string_view decimalSeparator);
 
+struct TCostSums;
+// A sum as a person reads it: "-" where nothing was priced, never "0.00";
+// "12.34 DM ?" where some of its connections had no price.
+std::string CostSumText(const TCostSums& costs, const TTariff& money, std::string_view decimalSeparator);
+
 // Costs added up, in the currency's smallest unit; connections no file could
 // price are counted apart, never as costing nothing.
 struct TCostSums {
@@ -60,6 +65,8 @@ struct TCostSums {
 
     void Add(const std::optional<TCost>& cost, const TConnectionRecord& record);
     void Add(const TCostSums& other);
+    // The total; none where no connection was priced.
+    std::optional<int64_t> Total() const;
     std::optional<int64_t> MeanPerConnection() const;
     std::optional<int64_t> PerHour() const;
 };

@@ -23,6 +23,7 @@ enum class TCostWording {
     Volume,
     CostsPerMonth,
     NoTariff,
+    UnpricedColumn,
     Cheapest,
 };
 
@@ -63,6 +64,8 @@ constexpr std::string_view CostWording(TCostWording wording, bool german)
         return german ? "Kein Tarif gewählt: Fügen Sie eine Tarifdatei hinzu, um zu sehen, was die Verbindungen "
                         "gekostet haben."
                       : "No tariff chosen: add a tariff file to see what the connections cost.";
+    case TCostWording::UnpricedColumn:
+        return german ? "Ohne Preis" : "Unpriced";
     case TCostWording::Cheapest:
         break;
     }

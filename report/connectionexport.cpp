@@ -277,12 +277,13 @@ TFields CostSumFields(const std::optional<TCostSums>& costs, const TTariff* mone
     const auto amount = [money](const char* name, std::optional<int64_t> value) {
         return value ? DecimalField(name, money->AmountText(*value)) : NoneField(name);
     };
-    return {amount("cost", costs->Amount),
+    return {amount("cost", costs->Total()),
             amount("mean_cost", costs->MeanPerConnection()),
             amount("cost_per_hour", costs->PerHour()),
             TextField("currency", money->Currency()),
             IntegerField("priced_connections", costs->Priced),
-            IntegerField("unpriced_connections", costs->Unpriced)};
+            IntegerField("unpriced_connections", costs->Unpriced),
+            IntegerField("no_time_connections", costs->NoTimeOnline)};
 }
 
 namespace {

@@ -100,17 +100,21 @@ std::vector<std::string> PeriodRowTexts(const TPeriodTotal& total, const std::st
     const auto bytes = [&](double value) { return FormatBytes(value, sep); };
     const TConnectionSums& s = total.Sums;
     const double n = static_cast<double>(std::max<int64_t>(s.Connections, 1));
+    // An hour that only a connection begun before it reaches has no mean.
+    const auto mean = [&](std::string text) { return s.Connections > 0 ? text : std::string("-"); };
     std::vector<std::string> cells{
         name,
         std::to_string(s.Connections),
         FormatClock(s.DurationHundredths),
         bytes(static_cast<double>(s.ReceivedBytes)),
         bytes(static_cast<double>(s.SentBytes)),
-        FormatClock(DivideHalfEven(s.DurationHundredths, std::max<int64_t>(s.Connections, 1))),
-        bytes(static_cast<double>(s.ReceivedBytes) / n),
-        bytes(static_cast<double>(s.SentBytes) / n)};
-    if (money != nullptr)
-        cells.push_back(CostText(total.Costs.Amount, *money, sep));
+        mean(FormatClock(DivideHalfEven(s.DurationHundredths, std::max<int64_t>(s.Connections, 1)))),
+        mean(bytes(static_cast<double>(s.ReceivedBytes) / n)),
+        mean(bytes(static_cast<double>(s.SentBytes) / n))};
+    if (money != nullptr) {
+        cells.push_back(CostSumText(total.Costs, *money, sep));
+        cells.push_back(std::to_string(total.Costs.Unpriced));
+    }
     return cells;
 }
 
@@ -125,8 +129,10 @@ std::vector<std::string> PeriodHeadTexts(bool german, const TTariff* money)
                                   caption(TReportText::MeanDuration),
                                   caption(TReportText::MeanReceived),
                                   caption(TReportText::MeanSent)};
-    if (money != nullptr)
+    if (money != nullptr) {
         head.push_back(std::string(CostWording(TCostWording::Costs, german)));
+        head.push_back(std::string(CostWording(TCostWording::UnpricedColumn, german)));
+    }
     return head;
 }
 

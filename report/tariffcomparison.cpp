@@ -82,7 +82,7 @@ size_t ColumnsOf(const std::string& text)
 TFields CostFields(const TTariff& tariff, const TCostSums& costs, bool cheapest)
 {
     return {TextField("tariff", tariff.Name()),
-            DecimalField("cost", tariff.AmountText(costs.Amount)),
+            costs.Priced > 0 ? DecimalField("cost", tariff.AmountText(costs.Amount)) : NoneField("cost"),
             TextField("currency", tariff.Currency()),
             IntegerField("priced_connections", costs.Priced),
             IntegerField("unpriced_connections", costs.Unpriced),
@@ -100,10 +100,7 @@ void WriteComparisonText(const TTariffComparison& comparison, bool german, const
         TLine cells{name};
         const std::vector<bool> cheapest = Cheapest(row, comparison.Tariffs());
         for (size_t i = 0; i < files.size(); ++i)
-            cells.push_back(CostText(row.Costs[i].Amount, files[i], decimalSeparator)
-                            + (row.Costs[i].Unpriced > 0 ? " ?"
-                               : cheapest[i]             ? " *"
-                                                         : ""));
+            cells.push_back(CostSumText(row.Costs[i], files[i], decimalSeparator) + (cheapest[i] ? " *" : ""));
         return cells;
     };
     TLine head{std::string(ReportText(TReportText::Period, german))};

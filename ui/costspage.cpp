@@ -114,7 +114,7 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
     auto* months = new QHBoxLayout;
     monthTable_->setRootIsDecorated(false);
     monthTable_->setUniformRowHeights(true);
-    monthTable_->setColumnCount(5);
+    monthTable_->setColumnCount(6);
     monthTable_->header()->setStretchLastSection(false);
     months->addWidget(monthTable_, 2);
     chart_->setMinimumHeight(fontMetrics().height() * 13);
@@ -177,7 +177,7 @@ void TCostsPage::ApplyTexts(bool german)
     monthTable_->setHeaderLabels({Worded(TCostWording::Month, german),
                                   UiText(ReportText(TReportText::Connections, german)),
                                   Worded(TCostWording::OnlineTime, german), Worded(TCostWording::Volume, german),
-                                  Worded(TCostWording::Costs, german)});
+                                  Worded(TCostWording::Costs, german), Worded(TCostWording::UnpricedColumn, german)});
     monthTable_->setAccessibleName(Worded(TCostWording::CostsPerMonth, german));
     for (int column = 0; column < monthTable_->columnCount(); ++column)
         monthTable_->resizeColumnToContents(column);
@@ -343,8 +343,9 @@ void TCostsPage::Show()
                         QString::fromStdString(FormatClock(month.Sums.DurationHundredths)),
                         QString::fromStdString(FormatBytes(
                             static_cast<double>(month.Sums.ReceivedBytes + month.Sums.SentBytes), decimalSeparator_)),
-                        QString::fromStdString(CostText(month.Costs.Amount, money, decimalSeparator_))});
-        for (int column = 1; column < 5; ++column)
+                        QString::fromStdString(CostSumText(month.Costs, money, decimalSeparator_)),
+                        QString::number(month.Costs.Unpriced)});
+        for (int column = 1; column < item->columnCount(); ++column)
             item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
         items.append(item);
         perMonth.push_back(static_cast<double>(month.Costs.Amount) / static_cast<double>(perSmallest));

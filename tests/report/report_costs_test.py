@@ -136,7 +136,8 @@ class Costs(unittest.TestCase):
         fields = ("connections", "duration_s", "mean_duration_s", "cost", "cost_per_hour", "priced_connections")
         self.assertEqual([rows["monday"][f] for f in fields], ["2", "271.00", "135.50", "0.48", "6.38", "2"])
         self.assertEqual([rows["saturday"][f] for f in fields], ["1", "300.00", "300.00", "0.24", "2.88", "1"])
-        self.assertEqual([rows["sunday"][f] for f in fields], ["0", "0.00", "", "0.00", "", "0"])
+        # Nothing priced on Sunday: no cost, rather than a cost of nothing.
+        self.assertEqual([rows["sunday"][f] for f in fields], ["0", "0.00", "", "", "", "0"])
         # Hour 10 holds 91 s on Monday and 300 s on Saturday; hour 20 the 180 s.
         lines = self.report("--by=hour", "--english", self.log)[1].splitlines()
         self.assertEqual(len(lines), 1 + 24 + 1)

@@ -10,7 +10,7 @@ std::vector<TCostFigure> CostFigures(const TCostSums& costs, const TTariff& mone
     const auto amount = [&](const std::optional<int64_t>& value) {
         return value ? CostText(*value, money, decimalSeparator) : std::string("-");
     };
-    return {{TCostWording::TotalCosts, amount(costs.Amount), "cost"},
+    return {{TCostWording::TotalCosts, CostSumText(costs, money, decimalSeparator), "cost"},
             {TCostWording::MeanPerConnection, amount(costs.MeanPerConnection()), "mean_cost"},
             {TCostWording::PerHourOnline, amount(costs.PerHour()), "cost_per_hour"},
             {TCostWording::Unpriced, std::to_string(costs.Unpriced), "unpriced_connections"}};
