@@ -162,6 +162,17 @@ std::string ChartRowLimitMessage(int32_t pointsShown, bool german)
            + " connections, as in the window; the rest of the file was not analysed.";
 }
 
+std::string NoTimeOnlineMessage(int64_t connections, bool german)
+{
+    if (german)
+        return std::to_string(connections)
+               + " Verbindungen endeten nicht nach ihrem Verbindungsaufbau (Auflegen in derselben Hundertstelsekunde "
+                 "oder davor) und kosten nur Grundgebühr, ersten Takt und Mindestbetrag.";
+    return std::to_string(connections)
+           + " connections were hung up no later than they connected (in the same hundredth, or before) and cost "
+             "only their fee, first block and minimum.";
+}
+
 std::string UntrustedHelperMessage(const std::string& helperPath, bool german)
 {
     if (german)

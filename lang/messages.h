@@ -59,6 +59,10 @@ std::string RowLimitMessage(int32_t rowsShown, bool german);
 // kellvar-report's charts stop there too.
 std::string ChartRowLimitMessage(int32_t pointsShown, bool german);
 
+// Connections hung up at or before their connect, priced by their fee,
+// first block and minimum alone.
+std::string NoTimeOnlineMessage(int64_t connections, bool german);
+
 // kellvar-report --chart: the helper program that draws the chart is not
 // run where another user could have put it there or changed it.
 std::string UntrustedHelperMessage(const std::string& helperPath, bool german);

@@ -85,11 +85,13 @@ template <typename TWriter> void WriteCostFields(const TCostFields& costs, TWrit
     if (!costs.Cost) {
         w.None(name);
         w.None("currency");
+        w.None("tariff");
         return;
     }
     const TTariff& tariff = *costs.Cost->Tariff;
     w.Decimal(name, tariff.AmountText(costs.Cost->Amount));
     w.Code("currency", tariff.Currency());
+    w.Text("tariff", tariff.Name());
 }
 
 // The writers append to one text without a string per value: the table's
@@ -101,6 +103,13 @@ protected:
     char* WritePosition() { return end_; }
     void WrittenUpTo(char* at) { end_ = at; }
     void Finish() { text_.append(row_, end_); }
+    // A text of any length, after what the row holds so far.
+    void AppendUnbounded(std::string_view text)
+    {
+        Finish();
+        end_ = row_;
+        text_ += text;
+    }
 
 private:
     // A whole connection's text is well below this.
@@ -128,6 +137,11 @@ public:
     // Decimals and currency codes hold nothing CSV would quote.
     void Decimal(const char*, std::string_view digits) { WrittenUpTo(WriteText(Next(), digits)); }
     void Code(const char*, std::string_view code) { WrittenUpTo(WriteText(Next(), code)); }
+    void Text(const char*, std::string_view text)
+    {
+        WrittenUpTo(Next());
+        AppendUnbounded(CsvTextField(text));
+    }
 
 private:
     char* Next()
@@ -171,6 +185,11 @@ public:
     {
         WrittenUpTo(WriteChar(WriteText(WriteChar(AfterMemberName(name), '"'), code), '"'));
     }
+    void Text(const char* name, std::string_view text)
+    {
+        WrittenUpTo(AfterMemberName(name));
+        AppendUnbounded(JsonString(text));
+    }
 
 private:
     // Where a member's value goes: after its separator and its quoted name.
@@ -194,6 +213,7 @@ public:
     void None(const char* name) { Name(name); }
     void Decimal(const char* name, std::string_view) { Name(name); }
     void Code(const char* name, std::string_view) { Name(name); }
+    void Text(const char* name, std::string_view) { Name(name); }
 
 private:
     void Name(const char* name)

@@ -258,7 +258,7 @@ private:
         page.Points.Add(c.Record);
         const TRowCells cells = ConnectionRowCells(c.Record, c.Number + 1, input_.DecimalSeparator);
         // One row's cells, kept between rows so that their texts reuse their room.
-        row_.resize(static_cast<size_t>(TableColumnCount) + (input_.Tariffs != nullptr ? 1 : 0));
+        row_.resize(static_cast<size_t>(TableColumnCount) + (input_.Tariffs != nullptr ? 2 : 0));
         for (size_t column = 0; column < static_cast<size_t>(TableColumnCount); ++column) {
             THtmlCell& cell = row_[column];
             const bool present = column < cells.size();
@@ -270,10 +270,15 @@ private:
         }
         if (input_.Tariffs != nullptr) {
             const std::optional<TCost> cost = Price(c.Record);
-            THtmlCell& cell = row_.back();
+            THtmlCell& cell = row_[row_.size() - 2];
             cell.Text = cost ? CostText(cost->Amount, *cost->Tariff, input_.DecimalSeparator) : std::string();
             cell.SortValue = cost ? std::to_string(cost->Amount) : std::string();
             cell.Numeric = true;
+            // Which file priced it, beside the cost.
+            THtmlCell& tariff = row_.back();
+            tariff.Text = cost ? cost->Tariff->Name() : std::string();
+            tariff.SortValue.clear();
+            tariff.Numeric = false;
         }
         AppendHtmlRow(page.Rows, row_);
     }
@@ -283,8 +288,10 @@ private:
         std::vector<std::string> captions;
         for (const std::string_view caption : ColumnCaptions(german_))
             captions.emplace_back(caption);
-        if (input_.Tariffs != nullptr)
+        if (input_.Tariffs != nullptr) {
             captions.emplace_back(CostWording(TCostWording::Costs, german_));
+            captions.emplace_back(CostWording(TCostWording::Tariff, german_));
+        }
         return captions;
     }
 
@@ -320,7 +327,7 @@ private:
         std::vector<std::string> captions = ConnectionColumnCaptions();
         std::vector<bool> numeric;
         for (size_t column = 0; column < captions.size(); ++column)
-            numeric.push_back(IsNumberColumn(column));
+            numeric.push_back(IsNumberColumn(column) && !(input_.Tariffs != nullptr && column + 1 == captions.size()));
         html += HtmlTableStart(connections, captions, numeric, true);
         Check(
             folder_.WriteFile(PageFile(period), {html, page.Rows, HtmlTableEnd() + HtmlPageEnd(german_, links, true)}));
@@ -334,9 +341,13 @@ private:
         const TFields fields = PeriodFields(total, {Money(), nullptr});
         std::vector<THtmlFigure> figures;
         // The fields follow the columns after the period's name; the costs'
-        // column shows the first of the cost fields.
-        for (size_t column = 1; column < captions.size(); ++column)
-            figures.push_back(Figure(captions[column], texts[column], fields, fields[column].Name));
+        // column shows the first of the cost fields, the last column how
+        // many connections had no price.
+        for (size_t column = 1; column < captions.size(); ++column) {
+            const bool unpriced = Money() != nullptr && column + 1 == captions.size();
+            figures.push_back(Figure(captions[column], texts[column], fields,
+                                     unpriced ? "unpriced_connections" : fields[column].Name));
+        }
         return figures;
     }
 

@@ -165,27 +165,27 @@ std::string FieldText(const TField& field)
     return {};
 }
 
-namespace {
-
-// A text a spreadsheet would take for a formula ("=", "+", "-", "@", TAB or
-// CR first) is led by an apostrophe, which spreadsheets read as "text";
-// numbers stay numbers.
-std::string SpreadsheetText(const TField& field)
+std::string CsvTextField(std::string_view text)
 {
-    std::string text = FieldText(field);
-    if (field.Kind == TField::Text && !text.empty()
-        && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos)
-        text.insert(0, 1, '\'');
-    return text;
+    const bool formula = !text.empty() && std::string_view("=+-@\t\r").find(text.front()) != std::string_view::npos;
+    return CsvField(formula ? "'" + std::string(text) : std::string(text));
 }
 
-}  // namespace
+std::string JsonString(std::string_view text)
+{
+    return nlohmann::json(text).dump(-1, ' ', false, nlohmann::json::error_handler_t::replace);
+}
 
 std::string CsvLine(const TFields& fields, bool names)
 {
     std::string line;
-    for (size_t i = 0; i < fields.size(); ++i)
-        line += (i == 0 ? "" : ",") + CsvField(names ? fields[i].Name : SpreadsheetText(fields[i]));
+    for (size_t i = 0; i < fields.size(); ++i) {
+        line += i == 0 ? "" : ",";
+        // Numbers stay numbers; only texts can be taken for formulas.
+        line += names                            ? CsvField(fields[i].Name)
+                : fields[i].Kind == TField::Text ? CsvTextField(fields[i].String)
+                                                 : CsvField(FieldText(fields[i]));
+    }
     return line + '\n';
 }
 

@@ -52,6 +52,12 @@ char* WriteIsoStamp(char* out, int32_t dateKey, const TDateParts& parts, int32_t
 
 // One CSV field: quoted (quotes doubled) when it holds a comma, a quote or a line break.
 std::string CsvField(std::string_view text);
+// A text of the user's (a tariff's name) as a CSV field: one that a
+// spreadsheet would take for a formula ("=", "+", "-", "@", TAB or CR
+// first) is led by an apostrophe, which spreadsheets read as "text".
+std::string CsvTextField(std::string_view text);
+// A text as a JSON string, quotes and escapes included.
+std::string JsonString(std::string_view text);
 
 // A named value of a connection, a period or the summary: a whole number,
 // hundredths (two decimals), a decimal number as text (money in its

@@ -50,6 +50,14 @@ TReportRun NotingRowLimit(TReportRun run, const TAnalysisCounters& counters, boo
     return run;
 }
 
+// Connections of no time online are priced, and said to be, apart.
+TReportRun NotingNoTimeOnline(TReportRun run, const TCostSums& costs, bool german)
+{
+    if (run.Analysed && costs.NoTimeOnline > 0)
+        run.Messages.push_back(NoTimeOnlineMessage(costs.NoTimeOnline, german));
+    return run;
+}
+
 // The table as "Copy Data (Table)" copies it.
 class TTableWriter final : public TReportWriter {
 public:
@@ -114,7 +122,7 @@ public:
                 CostFigureLines(CostFigures(costs, input_.Tariffs->First(), input_.DecimalSeparator), input_.German));
         if (estimate_)
             output_.Write(MonthEstimateText(*estimate_, input_.German) + "\n");
-        return NotingRowLimit(run, summary.Counters, input_.German);
+        return NotingNoTimeOnline(NotingRowLimit(run, summary.Counters, input_.German), costs, input_.German);
     }
 
 private:
@@ -163,7 +171,7 @@ public:
             summary.Money = Money();
         }
         End(summary);
-        TReportRun ended = run;
+        TReportRun ended = NotingNoTimeOnline(run, costs, input_.German);
         ended.LimitExceeded = LimitExceeded();
         return ended;
     }

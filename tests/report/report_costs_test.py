@@ -234,6 +234,38 @@ class Costs(unittest.TestCase):
         self.assertEqual(self.report("--tariff=" + bad, self.log)[2],
                          f'kellvar-report: {bad}:2: unknown date "\\x1b]0;owned\\x07"\n')
 
+    def test_unknown_is_never_a_cost_of_nothing(self):
+        # By call prices only 0191*: the first connection, 0.12 DM; the other
+        # two are unpriced. A month of them alone has no cost at all.
+        code, out, err = self.report("--by=month", "--tariff=" + self.by_call, self.log)
+        self.assertEqual(code, 0, err)
+        self.assertIn("0.12 DM ?", out.splitlines()[1])
+        self.assertTrue(out.splitlines()[1].endswith("  2"), out)
+        hidden = self.write("hidden.log", session("03-06-1999", "##########", "10:00:00.00", "10:05:00.00"))
+        code, out, err = self.report("--summary", "--format=json", "--tariff=" + self.by_call, hidden)
+        summary = json.loads(out)["summary"]
+        self.assertEqual((summary["cost"], summary["mean_cost"], summary["unpriced_connections"]), (None, None, 1))
+        code, out, err = self.report("--summary", "--english", "--tariff=" + self.by_call, hidden)
+        self.assertIn("Total Costs:\t-\n", out)
+
+    def test_a_connection_of_no_time_costs_no_units(self):
+        # Hung up in its connect's hundredth: 86,400 s in the table, no unit
+        # of the tariff; a second before it, a clock set back, the same.
+        log = self.write("zero.log", session("03-01-1999", "0191011", "20:00:10.00", "20:00:10.00")
+                         + session("03-02-1999", "0191011", "20:00:10.00", "20:00:09.00"))
+        code, out, err = self.report("--summary", "--format=json", "--tariff=" + self.by_call, log)
+        summary = json.loads(out)["summary"]
+        self.assertEqual((summary["cost"], summary["no_time_connections"]), (0.0, 2))
+        self.assertEqual(err, "kellvar-report: 2 connections were hung up no later than they connected (in the "
+                              "same hundredth, or before) and cost only their fee, first block and minimum.\n")
+
+    def test_dial_commands_match_as_a_modem_dials_them(self):
+        # Pulse dialling, blanks and a dash: still 0191011, priced by call.
+        log = self.write("pulse.log", session("03-01-1999", "0191011", "20:00:10.00", "20:03:10.00").replace(
+            "ATDT0191011", "ATDP 019-1011"))
+        code, out, err = self.report("--format=csv", "--tariff=" + self.by_call, "--tariff=" + self.units, log)
+        self.assertEqual([(r["cost"], r["tariff"]) for r in csv.DictReader(io.StringIO(out))], [("0.12", "By call")])
+
     def test_names_reach_terminals_and_spreadsheets_defused(self):
         hostile = self.write("hostile.tariff", "name =cmd|' /c calc'!A0\x1b[2J\ncurrency DM 2\nunit 90 0.12\n")
         code, out, err = self.report("--compare", "--tariff=" + hostile, "--tariff=" + self.units, self.log)

@@ -315,9 +315,10 @@ private slots:
         QCOMPARE(w.CostsPage()->Figure(3)->text(), QString("0"));
         // The one month copies with the page's total, and its chart as the charts do.
         const QStringList months = w.CostsPage()->MonthsText().split("\r\n");
-        QCOMPARE(months.front(), QString("Month\tConnections\tOnline Time\tVolume\tCosts"));
+        QCOMPARE(months.front(), QString("Month\tConnections\tOnline Time\tVolume\tCosts\tUnpriced"));
         QCOMPARE(months[1].section('\t', 0, 1), "2000-01\t" + QString::number(w.Table().RowCount()));
-        QCOMPARE(months[1].section('\t', 4), w.CostsPage()->Figure(0)->text());
+        QCOMPARE(months[1].section('\t', 4, 4), w.CostsPage()->Figure(0)->text());
+        QCOMPARE(months[1].section('\t', 5), QString("0"));
         // Its figures stand right, and its chart shows it in marks, not pfennigs.
         for (int column = 1; column < 5; ++column)
             QCOMPARE(w.CostsPage()->Months()->topLevelItem(0)->textAlignment(column),
@@ -459,6 +460,7 @@ private slots:
             "chart: Kosten pro Monat",
             "heading: Kosten",
             "heading: Monat",
+            "heading: Ohne Preis",
             "heading: Online-Zeit",
             "heading: Verbindungen",
             "heading: Volumen",
@@ -496,6 +498,7 @@ private slots:
             "heading: Costs",
             "heading: Month",
             "heading: Online Time",
+            "heading: Unpriced",
             "heading: Volume",
             "item: Costs",
             "item: Monday",
