@@ -2,7 +2,9 @@
 #include "usagelimits.h"
 
 #include "calendar.h"
+#include "formatting.h"
 
+#include <algorithm>
 #include <array>
 #include <charconv>
 #include <cstdio>
@@ -63,7 +65,7 @@ int64_t UsedOf(TQuantity quantity, const TConnectionRecord& r, const std::option
 {
     switch (quantity) {
     case TQuantity::Time:
-        return r.ConnectionDuration;
+        return TimeOnline(r);
     case TQuantity::Volume:
         return int64_t{r.BytesRead} + r.BytesWritten;
     case TQuantity::Received:
@@ -113,8 +115,10 @@ std::optional<TLimit> ParseLimit(std::string_view text)
         limit.Value = *number;
         return limit;
     }
-    const auto factor =
-        limit.Quantity == TQuantity::Time ? Lookup(TimeUnits, unit.empty() ? "s" : unit) : Lookup(ByteUnits, unit);
+    // "day:time>3" could mean seconds, minutes or hours: a time wants its unit.
+    if (limit.Quantity == TQuantity::Time && unit.empty())
+        return std::nullopt;
+    const auto factor = limit.Quantity == TQuantity::Time ? Lookup(TimeUnits, unit) : Lookup(ByteUnits, unit);
     if (!factor || *number > INT64_MAX / *factor)
         return std::nullopt;
     // Millionths of the unit, rounded to whole hundredths or bytes.
@@ -128,31 +132,60 @@ TLimitChecks::TLimitChecks(const std::vector<TLimit>& limits, const TPeriodRules
         checks_.push_back({&limit, PeriodSpan(limit.Period, today, rules)});
 }
 
-void TLimitChecks::Add(const TConnectionRecord& record, const std::optional<TCost>& cost)
+namespace {
+
+// The connect day of a connection that counts "so far": one that has a date
+// and connected no later than today.
+std::optional<int64_t> DaySoFar(const TConnectionRecord& record, int64_t today)
 {
     const TDateParts& d = record.ConnectDateParts;
     if (record.ConnectDate == 0)
-        return;
+        return std::nullopt;
     const int64_t day = DayNumber(d.Year, d.Month, d.Day);
+    return day <= today ? std::optional(day) : std::nullopt;
+}
+
+// The projection, for time no more than the hours left after today allow.
+int64_t Foreseen(TQuantity quantity, int64_t soFar, const TPeriodSpan& span, int64_t today)
+{
+    const int64_t projected = Projected(soFar, span, today);
+    if (quantity != TQuantity::Time)
+        return projected;
+    const int64_t daysLeft = std::clamp<int64_t>(span.Last - today, 0, span.Days());
+    return std::min(projected, soFar + daysLeft * HundredthsPerDay);
+}
+
+}  // namespace
+
+void TLimitChecks::Add(const TConnectionRecord& record, const std::optional<TCost>& cost)
+{
+    const std::optional<int64_t> day = DaySoFar(record, today_);
+    if (!day)
+        return;
     for (TLimitCheck& check : checks_)
-        if (check.Span.Holds(day))
+        if (check.Span.Holds(*day))
             check.Used += UsedOf(check.Limit->Quantity, record, cost);
 }
 
 void TPeriodEstimate::Add(const TConnectionRecord& record, const std::optional<TCost>& cost)
 {
-    const TDateParts& d = record.ConnectDateParts;
-    if (record.ConnectDate == 0 || !span_.Holds(DayNumber(d.Year, d.Month, d.Day)))
+    const std::optional<int64_t> day = DaySoFar(record, today_);
+    if (!day || !span_.Holds(*day))
         return;
     for (const auto& [name, quantity] : Quantities)
         used_[static_cast<size_t>(quantity)] += UsedOf(quantity, record, cost);
+}
+
+int64_t TPeriodEstimate::Estimate(TQuantity quantity) const
+{
+    return Foreseen(quantity, Used(quantity), span_, today_);
 }
 
 std::vector<TLimitCheck> TLimitChecks::Checks() const
 {
     std::vector<TLimitCheck> checks = checks_;
     for (TLimitCheck& check : checks)
-        check.Projection = Projected(check.Used, check.Span, today_);
+        check.Projection = Foreseen(check.Limit->Quantity, check.Used, check.Span, today_);
     return checks;
 }
 
@@ -176,6 +209,44 @@ std::string QuantityText(TQuantity quantity, int64_t value)
         break;
     }
     return text.data();
+}
+
+std::string ShownQuantity(TQuantity quantity, int64_t value, std::string_view decimalSeparator, const TTariff* money)
+{
+    switch (quantity) {
+    case TQuantity::Time:
+        return QuantityText(quantity, value);
+    case TQuantity::Volume:
+    case TQuantity::Received:
+    case TQuantity::Sent:
+        return FormatBytes(static_cast<double>(value), decimalSeparator);
+    case TQuantity::Cost:
+        break;
+    }
+    if (money == nullptr) {
+        std::string text = QuantityText(quantity, value);
+        return text.replace(text.find('.'), 1, decimalSeparator);
+    }
+    // Millionths in the currency's smallest unit, half up.
+    int64_t perSmallest = 1'000'000;
+    for (int32_t i = 0; i < money->Decimals(); ++i)
+        perSmallest /= 10;
+    return CostText((value + perSmallest / 2) / perSmallest, *money, decimalSeparator);
+}
+
+double RawQuantity(TQuantity quantity, int64_t value)
+{
+    switch (quantity) {
+    case TQuantity::Time:
+        return static_cast<double>(value) / 100;
+    case TQuantity::Cost:
+        return static_cast<double>(value) / 1'000'000;
+    case TQuantity::Volume:
+    case TQuantity::Received:
+    case TQuantity::Sent:
+        break;
+    }
+    return static_cast<double>(value);
 }
 
 }  // namespace kellvar

@@ -42,7 +42,10 @@ struct TLimitCheck {
 };
 
 // Adds up, for each limit, the connections whose connect day lies in the
-// limit's period that holds today.
+// limit's period that holds today, up to today: a connection after the day
+// asked (a log of another clock) belongs to no "so far". Time counts as the
+// tariffs charge it (hang-up minus connect), and a projection of time never
+// passes what the hours left in the period allow.
 class TLimitChecks {
 public:
     TLimitChecks(const std::vector<TLimit>& limits, const TPeriodRules& rules, int64_t today);
@@ -65,7 +68,7 @@ public:
     const TPeriodSpan& Span() const { return span_; }
     // Hundredths of a second, bytes, or millionths of the currency.
     int64_t Used(TQuantity quantity) const { return used_[static_cast<size_t>(quantity)]; }
-    int64_t Estimate(TQuantity quantity) const { return Projected(Used(quantity), span_, today_); }
+    int64_t Estimate(TQuantity quantity) const;
 
 private:
     TPeriodSpan span_;
@@ -73,7 +76,13 @@ private:
     std::array<int64_t, 5> used_{};
 };
 
-// A used or projected value as the alert line says it: "3:20:00", "512.0MiB", "45.20".
+// A used or projected value for scripts: "3:20:00", "536870912B", "45.20".
 std::string QuantityText(TQuantity quantity, int64_t value);
+// The same as a person reads it, as Kellvar shows every volume and amount:
+// "3:20:00", "512.00Mbyte", "45,20 DM" (with the decimal separator, and the
+// currency of the money where there is one).
+std::string ShownQuantity(TQuantity quantity, int64_t value, std::string_view decimalSeparator, const TTariff* money);
+// The same raw, as JSON gives it: seconds, bytes or an amount.
+double RawQuantity(TQuantity quantity, int64_t value);
 
 }  // namespace kellvar

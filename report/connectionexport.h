@@ -20,7 +20,9 @@ struct TNumberedConnection {
 };
 
 // Raises when a field changes meaning, so that scripts can tell.
-inline constexpr int ReportFormatVersion = 1;
+// 2: an alert's "value" is the limit's raw value (it was the text of what
+// was used), beside its "used" and "text".
+inline constexpr int ReportFormatVersion = 2;
 
 // A connection's "cost" and "currency" when the report prices connections;
 // both are empty (null) where no tariff could price it.
@@ -60,7 +62,7 @@ TFields SummaryValueFields(const TSummaryValues& values);
 std::string SummaryCsv(const TSummaryValues& values);
 // The "summary" object of a JSON document.
 std::string SummaryJson(const TSummaryValues& values);
-// "1;LOG;connections;seconds;received;sent;last connect;last hang-up", for status bars.
+// "2;LOG;connections;seconds;received;sent;last connect;last hang-up", for status bars.
 std::string SummaryOneLine(const std::string& log, const TSummaryValues& values);
 
 }  // namespace kellvar

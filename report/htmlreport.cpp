@@ -454,7 +454,7 @@ private:
     {
         std::string html = "<ul class=\"limits\">\n";
         for (const TLimitCheck& check : limits_->Checks()) {
-            const TLimitBar bar = LimitBar(check, german_);
+            const TLimitBar bar = LimitBar(check, german_, input_.DecimalSeparator, Money());
             html += "<li><meter min=\"0\" max=\"100\" low=\"80\" high=\"99\" optimum=\"0\" value=\""
                     + std::to_string(bar.Percent) + "\">" + std::to_string(bar.Percent) + " %</meter> "
                     + HtmlEscaped(bar.Text) + "</li>\n";

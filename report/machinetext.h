@@ -89,7 +89,7 @@ std::string JsonObject(const TFields& fields);
 std::string FieldText(const TField& field);
 
 // The opening of a JSON document, up to and with the comma after its last
-// head field: '{"format_version":1,...,'. The head is a JSON object.
+// head field: '{"format_version":2,...,'. The head is a JSON object.
 std::string JsonDocumentOpening(const std::string& headJson);
 
 }  // namespace kellvar

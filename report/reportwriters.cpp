@@ -121,7 +121,9 @@ public:
             output_.Write(
                 CostFigureLines(CostFigures(costs, input_.Tariffs->First(), input_.DecimalSeparator), input_.German));
         if (estimate_)
-            output_.Write(MonthEstimateText(*estimate_, input_.German) + "\n");
+            output_.Write(MonthEstimateText(*estimate_, input_.German, input_.DecimalSeparator,
+                                            input_.Tariffs != nullptr ? &input_.Tariffs->First() : nullptr)
+                          + "\n");
         return NotingNoTimeOnline(NotingRowLimit(run, summary.Counters, input_.German), costs, input_.German);
     }
 
@@ -422,16 +424,20 @@ private:
             exceeded_ = true;
             const TQuantity quantity = check.Limit->Quantity;
             const int64_t value = check.Limit->Projected ? check.Projection : check.Used;
-            std::string shown = QuantityText(quantity, value);
-            if (quantity == TQuantity::Cost && Money() != nullptr)
-                shown += " " + Money()->Currency();
+            const std::string shown = ShownQuantity(quantity, value, Input().DecimalSeparator, Money());
             const std::string firstDay = PeriodSpan(TPeriod::Day, check.Span.First, {}).Name;
             const std::string lastDay = PeriodSpan(TPeriod::Day, check.Span.Last, {}).Name;
             if (json) {
-                text += (first ? "\n  " : ",\n  ")
-                        + JsonObject({TextField("limit", check.Limit->Text), TextField("first_day", firstDay),
-                                      TextField("last_day", lastDay), TextField("value", shown),
-                                      BooleanField("projected", check.Limit->Projected)});
+                // Raw values as the other fields give them: seconds, bytes or an amount.
+                nlohmann::ordered_json alert;
+                alert["limit"] = check.Limit->Text;
+                alert["first_day"] = firstDay;
+                alert["last_day"] = lastDay;
+                alert["value"] = RawQuantity(quantity, check.Limit->Value);
+                alert["used"] = RawQuantity(quantity, value);
+                alert["text"] = shown;
+                alert["projected"] = check.Limit->Projected;
+                text += (first ? "\n  " : ",\n  ") + JsonText(alert);
             } else {
                 text += check.Limit->Text + ": " + shown
                         + (check.Limit->Projected ? (german ? " voraussichtlich" : " projected") : "") + " (" + firstDay

@@ -293,7 +293,7 @@ void TCostsPage::CopyMonths() const
 
 void TCostsPage::Clear(int64_t today)
 {
-    limits_->Clear(today);
+    limits_->Clear(today, decimalSeparator_, tariffs_ ? &tariffs_->First() : nullptr);
     week_ = {};
     // Without tariffs there is nothing to clear, and the hidden chart is not
     // laid out anew for every run.

@@ -170,8 +170,10 @@ void TLimitsPanel::RemoveLimit()
     Changed();
 }
 
-void TLimitsPanel::Clear(int64_t today)
+void TLimitsPanel::Clear(int64_t today, std::string decimalSeparator, const TTariff* money)
 {
+    decimalSeparator_ = std::move(decimalSeparator);
+    money_ = money;
     checks_.emplace(limits_, Rules(), today);
     month_.emplace(PeriodSpan(TPeriod::Billing, today, Rules()), today);
 }
@@ -200,11 +202,12 @@ void TLimitsPanel::Show()
         }
         delete row;
     }
-    estimate_->setText(month_ ? QString::fromStdString(MonthEstimateText(*month_, german_)) : QString());
+    estimate_->setText(month_ ? QString::fromStdString(MonthEstimateText(*month_, german_, decimalSeparator_, money_))
+                              : QString());
     if (!checks_)
         return;
     for (const TLimitCheck& check : checks_->Checks()) {
-        const TLimitBar bar = LimitBar(check, german_);
+        const TLimitBar bar = LimitBar(check, german_, decimalSeparator_, money_);
         auto* row = new QHBoxLayout;
         auto* text = new QLabel(QString::fromStdString(bar.Text));
         auto* progress = new QProgressBar;
@@ -239,7 +242,7 @@ std::vector<std::string> TLimitsPanel::NewlyExceeded()
         if (!checks[i].Exceeded() || alerted_[i] == period)
             continue;
         alerted_[i] = period;
-        told.push_back(LimitBar(checks[i], german_).Text);
+        told.push_back(LimitBar(checks[i], german_, decimalSeparator_, money_).Text);
     }
     return told;
 }

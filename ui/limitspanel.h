@@ -39,7 +39,8 @@ public:
     TPeriodRules Rules() const;
 
     // A run's connections, checked against the periods that hold today.
-    void Clear(int64_t today);
+    // money: the currency the costs are shown in; none without tariffs.
+    void Clear(int64_t today, std::string decimalSeparator, const TTariff* money);
     void Add(const TConnectionRecord& record, const std::optional<TCost>& cost);
     void Show();
     // The limits exceeded in a period they were not yet told exceeded in;
@@ -64,6 +65,8 @@ private:
     void RemoveLimit();
 
     bool german_ = true;
+    std::string decimalSeparator_ = ".";
+    const TTariff* money_ = nullptr;
     std::vector<TLimit> limits_;
     std::vector<std::string> alerted_;
     std::optional<TLimitChecks> checks_;

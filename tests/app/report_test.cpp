@@ -182,9 +182,9 @@ TEST(Report, SeveralLogsAreOneHistoryWhateverTheirOrder)
     EXPECT_EQ(Report("--format=csv " + overlapping[2] + " - <" + overlapping[0] + " " + overlapping[1]).Out, whole);
     // The German example is the English one's sessions in German: merged,
     // they are the 24 dials of either, each once.
-    const TRun languages = Report("--english --summary " + Example + " " KELLVAR_SOURCE_DIR "/examples/ModemLog-de.txt");
-    EXPECT_NE(languages.Out.find("Tried connects:\t24\nTried dialings:\t24\nActual connects:\t20\n"),
-              std::string::npos)
+    const TRun languages =
+        Report("--english --summary " + Example + " " KELLVAR_SOURCE_DIR "/examples/ModemLog-de.txt");
+    EXPECT_NE(languages.Out.find("Tried connects:\t24\nTried dialings:\t24\nActual connects:\t20\n"), std::string::npos)
         << languages.Out;
 }
 
@@ -203,7 +203,7 @@ TEST(Report, LogsThatInterleaveAreSaidAndStillOneHistory)
                            + " from that time were left out.\n");
     // One line names all the logs it sums.
     EXPECT_EQ(run.Out,
-              "1;" + between + "," + morning + ";2;3600.00;4000;400;2000-01-05T11:00:25.50;2000-01-05T11:30:25.50\n");
+              "2;" + between + "," + morning + ";2;3600.00;4000;400;2000-01-05T11:00:25.50;2000-01-05T11:30:25.50\n");
 }
 
 TEST(Report, CopiesOfTheLogsGoWithTheReportHoweverItEnds)
@@ -230,7 +230,7 @@ TEST(Report, NothingIsWrittenForALogThatCannotBeOpened)
     // The kernel refuses every read of a process's memory at address 0.
     const TRun failed = Report("--format=json /proc/self/mem");
     EXPECT_EQ(failed.ExitCode, 1);
-    EXPECT_EQ(failed.Out, "{\"format_version\":1,\"log\":\"/proc/self/mem\",\"logs\":[\"/proc/self/mem\"],"
+    EXPECT_EQ(failed.Out, "{\"format_version\":2,\"log\":\"/proc/self/mem\",\"logs\":[\"/proc/self/mem\"],"
                           "\"since\":null,\"until\":null,\"connections\":[],"
                           "\"error\":{\"file\":\"/proc/self/mem\",\"reason\":\"Input/output error\"}}\n")
         << "a document begun is closed with the error";
@@ -408,8 +408,8 @@ TEST(Report, ChartHelperRunsOnlyWhereNobodyElseCouldPutIt)
     // A folder anybody may write: whatever stands there is not run.
     ASSERT_EQ(::chmod(dir.Path().c_str(), 0777), 0);
     const std::string ran = dir.File("ran");
-    drawWith("touch " + ran,
-             helper + ": not run: another user could have changed the program or a folder above it", dir.Path());
+    drawWith("touch " + ran, helper + ": not run: another user could have changed the program or a folder above it",
+             dir.Path());
     EXPECT_FALSE(std::filesystem::exists(ran));
     ASSERT_EQ(::chmod(dir.Path().c_str(), 0700), 0);
     if (::geteuid() != 0)

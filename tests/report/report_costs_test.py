@@ -174,16 +174,23 @@ class Costs(unittest.TestCase):
     def test_alerts_say_each_exceeded_limit_and_exit_2(self):
         # March 1999 holds 180 + 91 + 300 = 571 s, 271 s of them on the 1st.
         self.assertEqual(self.report("--alert=month:time>571s", "--today=1999-03-31", self.log)[:2], (0, ""))
+        # On the 1st, March so far is the 1st's 271 s: the month is within its limit yet.
         self.assertEqual(self.report("--alert=month:time>570s", "--alert=day:time>200s", "--today=1999-03-01",
                                      self.log)[:2],
-                         (2, "month:time>570s: 0:09:31 (1999-03-01 to 1999-03-31)\n"
-                             "day:time>200s: 0:04:31 (1999-03-01 to 1999-03-01)\n"))
-        # On the 6th, 571 s foresee 571 * 31 / 6 = 2950 s for March.
+                         (2, "day:time>200s: 0:04:31 (1999-03-01 to 1999-03-01)\n"))
+        self.assertEqual(self.report("--alert=month:time>570s", "--today=1999-03-06", self.log)[:2],
+                         (2, "month:time>570s: 0:09:31 (1999-03-01 to 1999-03-31)\n"))
+        # On the 6th, 571 s foresee 571 * 31 / 6 = 2950.17 s for March.
         code, out, err = self.report("--alert=month:time~>2000s", "--today=1999-03-06", "--format=json", self.log)
         self.assertEqual(code, 2, err)
         self.assertEqual(json.loads(out)["alerts"], [{"limit": "month:time~>2000s", "first_day": "1999-03-01",
-                                                      "last_day": "1999-03-31", "value": "0:49:10",
-                                                      "projected": True}])
+                                                      "last_day": "1999-03-31", "value": 2000.0, "used": 2950.17,
+                                                      "text": "0:49:10", "projected": True}])
+        # 0.72 DM of units on a limit of 0.70 DM: raw amounts, the text in the currency.
+        code, out, err = self.report("--alert=month:cost>0.7", "--tariff=" + self.units, "--today=1999-03-31",
+                                     "--format=json", self.log)
+        self.assertEqual([(a["value"], a["used"], a["text"]) for a in json.loads(out)["alerts"]],
+                         [(0.7, 0.72, "0.72 DM")])
         # A cost limit of 0.60 DM is reached, not exceeded.
         self.assertEqual(self.report("--alert=month:cost>0.6", "--tariff=" + self.by_call, "--tariff=" + self.units,
                                      "--today=1999-03-31", self.log)[0], 0)
@@ -200,7 +207,7 @@ class Costs(unittest.TestCase):
         self.assertEqual(self.report("--estimate", self.log)[0], 2)
         self.assertEqual(self.report("--summary", "--estimate", "--today=1999-03-06", self.log)[1].splitlines()[-1],
                          "Billing month 1999-03-01 to 1999-03-31: 0:09:31 so far, 0:49:10 foreseen; "
-                         "4500B so far, 23250B foreseen")
+                         "4500byte so far, 22.71Kbyte foreseen")
         code, out, err = self.report("--by=month", "--estimate", "--today=1999-03-06", "--format=csv", self.log)
         row = next(csv.DictReader(io.StringIO(out)))
         self.assertEqual((row["period"], row["estimated_duration_s"], row["estimated_bytes"]),
@@ -220,6 +227,21 @@ class Costs(unittest.TestCase):
             out = self.report("--by=month", "--estimate", "--today=1999-03-06", language, "--tariff=" + self.by_call,
                               "--tariff=" + self.units, self.log)[1]
             self.assertEqual(out.splitlines()[-1], word + " 1999-03: 00:49:10.17, 22.71Kbyte, 3.10 DM")
+
+    def test_so_far_ends_on_the_day_asked(self):
+        # 1 h on 1 March 2000 and 30 min on the 2nd; asked on the 1st, only
+        # the first hour is so far, and 31 days of it are foreseen.
+        log = self.write("march.log", session("03-01-2000", "030123", "10:00:00.00", "11:00:00.00")
+                         + session("03-02-2000", "030123", "10:00:00.00", "10:30:00.00"))
+        out = self.report("--summary", "--estimate", "--today=2000-03-01", log)[1]
+        self.assertIn("Billing month 2000-03-01 to 2000-03-31: 1:00:00 so far, 31:00:00 foreseen;", out)
+        self.assertEqual(self.report("--alert=month:time>1h", "--today=2000-03-01", log)[:2], (0, ""))
+        # 40 h on the month's first day foresee 1,240 h: no more than the
+        # 40 h so far and the 30 days after it, 760 h, can hold.
+        long = self.write("long.log", session("03-01-2000", "030123", "00:00:00.00", "00:00:00.00").replace(
+            "03-01-2000 00:00:00.00 - Hanging", "03-02-2000 16:00:00.00 - Hanging"))
+        out = self.report("--summary", "--estimate", "--today=2000-03-01", long)[1]
+        self.assertIn(": 40:00:00 so far, 760:00:00 foreseen;", out)
 
     def test_a_bad_tariff_is_refused_before_any_output(self):
         bad = self.write("bad.tariff", "currency DM 2\nunit 60 0.1\nunit 60 0.2 on mondy\n")

@@ -24,7 +24,7 @@ std::string CostFigureLines(const std::vector<TCostFigure>& figures, bool german
     return lines;
 }
 
-TLimitBar LimitBar(const TLimitCheck& check, bool german)
+TLimitBar LimitBar(const TLimitCheck& check, bool german, std::string_view decimalSeparator, const TTariff* money)
 {
     const TLimit& limit = *check.Limit;
     const int64_t shown = limit.Projected ? check.Projection : check.Used;
@@ -32,23 +32,26 @@ TLimitBar LimitBar(const TLimitCheck& check, bool german)
     bar.Exceeded = check.Exceeded();
     bar.Percent =
         limit.Value > 0 ? static_cast<int>(std::min<int64_t>(100, shown * 100 / limit.Value)) : (shown > 0 ? 100 : 0);
-    bar.Text = limit.Text + ": " + QuantityText(limit.Quantity, check.Used) + (german ? " bisher, " : " so far, ")
-               + QuantityText(limit.Quantity, check.Projection) + (german ? " erwartet (" : " foreseen (")
-               + PeriodSpan(TPeriod::Day, check.Span.First, {}).Name + (german ? " bis " : " to ")
-               + PeriodSpan(TPeriod::Day, check.Span.Last, {}).Name + ")";
+    const auto text = [&](int64_t value) { return ShownQuantity(limit.Quantity, value, decimalSeparator, money); };
+    bar.Text = limit.Text + ": " + text(check.Used) + (german ? " bisher, " : " so far, ") + text(check.Projection)
+               + (german ? " erwartet (" : " foreseen (") + PeriodSpan(TPeriod::Day, check.Span.First, {}).Name
+               + (german ? " bis " : " to ") + PeriodSpan(TPeriod::Day, check.Span.Last, {}).Name + ")";
     return bar;
 }
 
-std::string MonthEstimateText(const TPeriodEstimate& month, bool german)
+std::string MonthEstimateText(const TPeriodEstimate& month, bool german, std::string_view decimalSeparator,
+                              const TTariff* money)
 {
     const auto both = [&](TQuantity quantity) {
-        return QuantityText(quantity, month.Used(quantity)) + (german ? " bisher, " : " so far, ")
-               + QuantityText(quantity, month.Estimate(quantity)) + (german ? " erwartet" : " foreseen");
+        return ShownQuantity(quantity, month.Used(quantity), decimalSeparator, money)
+               + (german ? " bisher, " : " so far, ")
+               + ShownQuantity(quantity, month.Estimate(quantity), decimalSeparator, money)
+               + (german ? " erwartet" : " foreseen");
     };
     return std::string(german ? "Abrechnungsmonat " : "Billing month ")
            + PeriodSpan(TPeriod::Day, month.Span().First, {}).Name + (german ? " bis " : " to ")
            + PeriodSpan(TPeriod::Day, month.Span().Last, {}).Name + ": " + both(TQuantity::Time) + "; "
-           + both(TQuantity::Volume);
+           + both(TQuantity::Volume) + (money != nullptr ? "; " + both(TQuantity::Cost) : "");
 }
 
 }  // namespace kellvar

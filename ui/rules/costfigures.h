@@ -34,11 +34,12 @@ struct TLimitBar {
     int Percent = 0;
     bool Exceeded = false;
 };
-TLimitBar LimitBar(const TLimitCheck& check, bool german);
+TLimitBar LimitBar(const TLimitCheck& check, bool german, std::string_view decimalSeparator, const TTariff* money);
 
 // The billing month that holds today: "Billing month 2000-01-01 to
-// 2000-01-31: 17:33:00 online so far, 90:40:30 foreseen; 141439227B so far,
-// 730769340B foreseen".
-std::string MonthEstimateText(const TPeriodEstimate& month, bool german);
+// 2000-01-31: 17:33:00 online so far, 90:40:30 foreseen; 134.89Mbyte so far,
+// 696.92Mbyte foreseen" and, with tariffs, the costs.
+std::string MonthEstimateText(const TPeriodEstimate& month, bool german, std::string_view decimalSeparator,
+                              const TTariff* money);
 
 }  // namespace kellvar
