@@ -5,6 +5,8 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <utility>
+#include <vector>
 
 namespace kellvar {
 
@@ -14,32 +16,60 @@ constexpr int64_t HundredthsPerHour = 360'000;
 constexpr std::array<const char*, 7> WeekdayNames = {"monday", "tuesday",  "wednesday", "thursday",
                                                      "friday", "saturday", "sunday"};
 
-// The share of a whole that the time up to `to` of `duration` takes, rounded
-// down: shares of consecutive pieces, taken as differences, add up to the whole.
-int64_t ShareUpTo(int64_t whole, int64_t to, int64_t duration)
+// One piece of a connection's time within one clock hour: the day and hour
+// it lies in and how long it is (hundredths).
+struct THourPiece {
+    int64_t Day = 0;
+    int32_t Hour = 0;
+    int64_t Length = 0;
+};
+
+// The whole split in the pieces' shares of the duration, by the largest
+// remainder: each piece gets its share rounded down, and what is left goes
+// one by one to the pieces whose shares lost most (the earlier one first),
+// so that each is as near its share as whole units allow and all add up to
+// the whole. A connection of no time has one piece, which takes it whole.
+std::vector<int64_t> SplitByShares(int64_t whole, const std::vector<THourPiece>& pieces, int64_t duration)
 {
-    return whole * to / duration;
+    std::vector<int64_t> parts(pieces.size(), 0);
+    if (duration == 0) {
+        parts.front() = whole;
+        return parts;
+    }
+    std::vector<std::pair<__int128, size_t>> remainders;
+    int64_t left = whole;
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        const __int128 scaled = static_cast<__int128>(whole) * pieces[i].Length;
+        parts[i] = static_cast<int64_t>(scaled / duration);
+        left -= parts[i];
+        remainders.emplace_back(scaled % duration, i);
+    }
+    std::stable_sort(remainders.begin(), remainders.end(),
+                     [](const auto& a, const auto& b) { return a.first > b.first; });
+    for (size_t i = 0; left > 0 && i < remainders.size(); ++i, --left)
+        ++parts[remainders[i].second];
+    return parts;
 }
 
-// Hands each piece of the connection's time within one clock hour to the
-// callback: the day and hour it lies in, how far into the connection it
-// begins and how long it is (hundredths). A connection of no time is one
-// empty piece at its connect.
-template <typename TPiece> void ForEachHour(const TConnectionRecord& record, TPiece piece)
+// The connection's time cut at every full clock hour; a connection of no
+// time is one empty piece at its connect.
+std::vector<THourPiece> HourPieces(const TConnectionRecord& record)
 {
     const TDateParts& d = record.ConnectDateParts;
     const int64_t connectDay = DayNumber(d.Year, d.Month, d.Day);
     const int64_t start = std::clamp<int64_t>(record.ConnectTime, 0, HundredthsPerDay - 1);
     const int64_t duration = std::max<int64_t>(0, record.ConnectionDuration);
+    std::vector<THourPiece> pieces;
     int64_t done = 0;
     do {
         const int64_t clock = start + done;
         const int64_t length =
             duration == 0 ? 0 : std::min(duration - done, HundredthsPerHour - clock % HundredthsPerHour);
-        piece(connectDay + clock / HundredthsPerDay, static_cast<int32_t>(clock % HundredthsPerDay / HundredthsPerHour),
-              done, length);
+        pieces.push_back({connectDay + clock / HundredthsPerDay,
+                          static_cast<int32_t>(clock % HundredthsPerDay / HundredthsPerHour), length});
         done += length;
     } while (done < duration);
+    return pieces;
 }
 
 }  // namespace
@@ -57,44 +87,41 @@ TUsageProfile::TUsageProfile(TPeriod period) : period_(period)
 void TUsageProfile::Add(const TConnectionRecord& record, const std::optional<TCost>& cost)
 {
     const int64_t duration = std::max<int64_t>(0, record.ConnectionDuration);
-    const int64_t amount = cost ? cost->Amount : 0;
-    bool first = true;
-    ForEachHour(record, [&](int64_t day, int32_t hour, int64_t done, int64_t piece) {
+    const std::vector<THourPiece> pieces = HourPieces(record);
+    const std::vector<int64_t> received = SplitByShares(record.BytesRead, pieces, duration);
+    const std::vector<int64_t> sent = SplitByShares(record.BytesWritten, pieces, duration);
+    const std::vector<int64_t> amounts = SplitByShares(cost ? cost->Amount : 0, pieces, duration);
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        const THourPiece& piece = pieces[i];
         TPeriodTotal& row =
-            rows_[period_ == TPeriod::Hour ? static_cast<size_t>(hour) : static_cast<size_t>(Weekday(day))];
-        if (first) {
+            rows_[period_ == TPeriod::Hour ? static_cast<size_t>(piece.Hour) : static_cast<size_t>(Weekday(piece.Day))];
+        if (i == 0) {
             // It counts as a connection, with its dialing time, where it began.
             ++row.Sums.Connections;
             row.Sums.DialHundredths += record.DialDuration;
             ++(cost ? row.Costs.Priced : row.Costs.Unpriced);
-            first = false;
         }
-        // A connection of no time has one piece, which takes it whole.
-        const auto share = [&](int64_t whole) {
-            return duration == 0 ? whole : ShareUpTo(whole, done + piece, duration) - ShareUpTo(whole, done, duration);
-        };
-        row.Sums.DurationHundredths += piece;
-        row.Sums.ReceivedBytes += share(record.BytesRead);
-        row.Sums.SentBytes += share(record.BytesWritten);
-        row.Costs.Amount += share(amount);
-        row.Costs.PricedHundredths += cost ? piece : 0;
-    });
+        row.Sums.DurationHundredths += piece.Length;
+        row.Sums.ReceivedBytes += received[i];
+        row.Sums.SentBytes += sent[i];
+        row.Costs.Amount += amounts[i];
+        row.Costs.PricedHundredths += cost ? piece.Length : 0;
+    }
 }
 
 void TWeekHourProfile::Add(const TConnectionRecord& record, const std::optional<TCost>& cost)
 {
     const int64_t duration = std::max<int64_t>(0, record.ConnectionDuration);
-    const int64_t bytes = int64_t{record.BytesRead} + record.BytesWritten;
-    const int64_t amount = cost ? cost->Amount : 0;
-    ForEachHour(record, [&](int64_t day, int32_t hour, int64_t done, int64_t piece) {
-        const auto share = [&](int64_t whole) {
-            return duration == 0 ? whole : ShareUpTo(whole, done + piece, duration) - ShareUpTo(whole, done, duration);
-        };
-        const auto weekday = static_cast<size_t>(Weekday(day));
-        values_[Time][weekday][static_cast<size_t>(hour)] += piece;
-        values_[Volume][weekday][static_cast<size_t>(hour)] += share(bytes);
-        values_[Cost][weekday][static_cast<size_t>(hour)] += share(amount);
-    });
+    const std::vector<THourPiece> pieces = HourPieces(record);
+    const std::vector<int64_t> bytes = SplitByShares(int64_t{record.BytesRead} + record.BytesWritten, pieces, duration);
+    const std::vector<int64_t> amounts = SplitByShares(cost ? cost->Amount : 0, pieces, duration);
+    for (size_t i = 0; i < pieces.size(); ++i) {
+        const auto weekday = static_cast<size_t>(Weekday(pieces[i].Day));
+        const auto hour = static_cast<size_t>(pieces[i].Hour);
+        values_[Time][weekday][hour] += pieces[i].Length;
+        values_[Volume][weekday][hour] += bytes[i];
+        values_[Cost][weekday][hour] += amounts[i];
+    }
 }
 
 int64_t TWeekHourProfile::Busiest(TMeasure measure) const

@@ -173,6 +173,22 @@ TEST(UsageProfile, AConnectionIsSplitExactlyAcrossTheHoursItSpans)
     EXPECT_EQ(hours.Rows()[3].Sums.ReceivedBytes, 50) << "a connection of no time keeps its bytes";
 }
 
+// 61 s from 09:59:30 at 0.20: 30 s and 31 s are 9.84 and 10.16 of it, so
+// 10 and 10, each as near its share as whole units allow; 100 bytes are
+// 49.18 and 50.82, so 49 and 51.
+TEST(UsageProfile, PiecesTakeTheLargestRemainders)
+{
+    TUsageProfile hours(TPeriod::Hour);
+    TConnectionRecord record = Online(Day(1999, 3, 1), 9, 59, 0, 100);
+    record.ConnectTime += 3'000;
+    record.ConnectionDuration = 6'100;
+    hours.Add(record, TCost{20, nullptr});
+    EXPECT_EQ(hours.Rows()[9].Costs.Amount, 10);
+    EXPECT_EQ(hours.Rows()[10].Costs.Amount, 10);
+    EXPECT_EQ(hours.Rows()[9].Sums.ReceivedBytes, 49);
+    EXPECT_EQ(hours.Rows()[10].Sums.ReceivedBytes, 51);
+}
+
 TEST(UsageProfile, SundayNightIntoMondaySplitsAcrossTheDays)
 {
     TUsageProfile days(TPeriod::Weekday);
