@@ -24,6 +24,7 @@ enum class TCostWording {
     CostsPerMonth,
     NoTariff,
     UnpricedColumn,
+    LeastCost,
     Cheapest,
 };
 
@@ -64,6 +65,8 @@ constexpr std::string_view CostWording(TCostWording wording, bool german)
         return german ? "Kein Tarif gewählt: Fügen Sie eine Tarifdatei hinzu, um zu sehen, was die Verbindungen "
                         "gekostet haben."
                       : "No tariff chosen: add a tariff file to see what the connections cost.";
+    case TCostWording::LeastCost:
+        return german ? "Günstigster je Verbindung" : "Cheapest per connection";
     case TCostWording::UnpricedColumn:
         return german ? "Ohne Preis" : "Unpriced";
     case TCostWording::Cheapest:

@@ -15,20 +15,32 @@ namespace kellvar {
 TTariffComparison::TTariffComparison(const TTariffs& tariffs, std::optional<TPeriod> period)
     : tariffs_(tariffs), period_(period), totals_(tariffs.Files().size())
 {
-    if (period_)
+    if (period_) {
         perTariff_.assign(tariffs.Files().size(), TPeriodTotals(*period_));
+        leastPerPeriod_.emplace(*period_);
+    }
 }
 
 void TTariffComparison::Add(const TConnectionRecord& record)
 {
     const std::vector<TTariff>& files = tariffs_.Files();
+    std::optional<TCost> least;
     for (size_t i = 0; i < files.size(); ++i) {
         const std::optional<int64_t> amount = files[i].Cost(record);
-        const std::optional<TCost> cost = amount ? std::optional(TCost{*amount, &files[i]}) : std::nullopt;
+        const std::optional<TCost> cost =
+            amount ? std::optional(TCost{*amount, &files[i], TimeOnline(record) == 0}) : std::nullopt;
         totals_[i].Add(cost, record);
         if (period_)
             perTariff_[i].Add(record, cost);
+        // Only amounts in one currency can be the least of them.
+        const bool sameMoney =
+            files[i].Currency() == files.front().Currency() && files[i].Decimals() == files.front().Decimals();
+        if (cost && sameMoney && (!least || cost->Amount < least->Amount))
+            least = cost;
     }
+    leastTotal_.Add(least, record);
+    if (period_)
+        leastPerPeriod_->Add(record, least);
 }
 
 std::vector<TTariffComparison::TRow> TTariffComparison::Rows() const
@@ -39,7 +51,7 @@ std::vector<TTariffComparison::TRow> TTariffComparison::Rows() const
     std::vector<TRow> rows;
     const std::vector<TPeriodTotal>& periods = perTariff_.front().Periods();
     for (size_t p = 0; p < periods.size(); ++p) {
-        TRow row{periods[p].Period, {}};
+        TRow row{periods[p].Period, {}, leastPerPeriod_->Periods()[p].Costs};
         for (const TPeriodTotals& tariff : perTariff_)
             row.Costs.push_back(tariff.Periods()[p].Costs);
         rows.push_back(std::move(row));
@@ -49,7 +61,7 @@ std::vector<TTariffComparison::TRow> TTariffComparison::Rows() const
 
 TTariffComparison::TRow TTariffComparison::Total() const
 {
-    return {"", totals_};
+    return {"", totals_, leastTotal_};
 }
 
 std::vector<bool> Cheapest(const TTariffComparison::TRow& row, const TTariffs& tariffs)
@@ -86,7 +98,18 @@ TFields CostFields(const TTariff& tariff, const TCostSums& costs, bool cheapest)
             TextField("currency", tariff.Currency()),
             IntegerField("priced_connections", costs.Priced),
             IntegerField("unpriced_connections", costs.Unpriced),
-            BooleanField("cheapest", cheapest)};
+            BooleanField("cheapest", cheapest),
+            BooleanField("least_cost", false)};
+}
+
+// The cheapest tariff for every connection: in CSV a line of its own,
+// without a tariff's name, marked by "least_cost".
+TFields LeastCostFields(const TTariff& money, const TCostSums& costs)
+{
+    TFields fields = CostFields(money, costs, false);
+    fields.front() = NoneField("tariff");
+    fields.back() = BooleanField("least_cost", true);
+    return fields;
 }
 
 }  // namespace
@@ -101,11 +124,13 @@ void WriteComparisonText(const TTariffComparison& comparison, bool german, const
         const std::vector<bool> cheapest = Cheapest(row, comparison.Tariffs());
         for (size_t i = 0; i < files.size(); ++i)
             cells.push_back(CostSumText(row.Costs[i], files[i], decimalSeparator) + (cheapest[i] ? " *" : ""));
+        cells.push_back(CostSumText(row.Least, files.front(), decimalSeparator));
         return cells;
     };
     TLine head{std::string(ReportText(TReportText::Period, german))};
     for (const TTariff& tariff : files)
         head.push_back(VisibleText(tariff.Name()));
+    head.push_back(std::string(CostWording(TCostWording::LeastCost, german)));
     std::vector<TLine> lines{head};
     for (const TTariffComparison::TRow& row : comparison.Rows())
         if (!row.Period.empty())
@@ -139,11 +164,15 @@ void WriteComparisonCsv(const TTariffComparison& comparison, const TTextSink& si
         rows.push_back(comparison.Total());
     for (const TTariffComparison::TRow& row : rows) {
         const std::vector<bool> cheapest = Cheapest(row, comparison.Tariffs());
+        const std::string period = row.Period.empty() ? "total" : row.Period;
         for (size_t i = 0; i < files.size(); ++i) {
             TFields fields = CostFields(files[i], row.Costs[i], cheapest[i]);
-            fields.insert(fields.begin(), TextField("period", row.Period.empty() ? "total" : row.Period));
+            fields.insert(fields.begin(), TextField("period", period));
             sink(CsvLine(fields, false));
         }
+        TFields least = LeastCostFields(files.front(), row.Least);
+        least.insert(least.begin(), TextField("period", period));
+        sink(CsvLine(least, false));
     }
 }
 
@@ -156,7 +185,7 @@ void WriteComparisonJson(const TTariffComparison& comparison, const TTextSink& s
         for (size_t i = 0; i < files.size(); ++i) {
             text += (i == 0 ? "" : ",") + JsonObject(CostFields(files[i], row.Costs[i], cheapest[i]));
         }
-        return text + "]";
+        return text + "],\"least_cost\":" + JsonObject(LeastCostFields(files.front(), row.Least));
     };
     sink("\"compare\":[");
     bool first = true;

@@ -21,10 +21,13 @@ public:
 
     void Add(const TConnectionRecord& record);
 
-    // One row a period in time order, or the total alone; a cost sum per tariff.
+    // One row a period in time order, or the total alone; a cost sum per
+    // tariff, and what choosing the cheapest tariff for every connection
+    // would have cost (in the first file's currency, of the files in it).
     struct TRow {
         std::string Period;
         std::vector<TCostSums> Costs;
+        TCostSums Least;
     };
     std::vector<TRow> Rows() const;
     TRow Total() const;
@@ -35,6 +38,8 @@ private:
     std::optional<TPeriod> period_;
     std::vector<TPeriodTotals> perTariff_;
     std::vector<TCostSums> totals_;
+    std::optional<TPeriodTotals> leastPerPeriod_;
+    TCostSums leastTotal_;
 };
 
 // The tariffs of a row that cost least: only those that priced every

@@ -101,10 +101,23 @@ class Costs(unittest.TestCase):
         code, out, err = self.report("--compare", "--format=csv", "--tariff=" + self.units,
                                      "--tariff=" + self.by_call, self.log)
         self.assertEqual(code, 0, err)
-        rows = [(r["tariff"], r["cost"], r["cheapest"]) for r in csv.DictReader(io.StringIO(out))]
+        rows = [(r["tariff"], r["cost"], r["cheapest"], r["least_cost"]) for r in csv.DictReader(io.StringIO(out))]
         # Units: 0.24 each. By call: 0.12 at night, two day minutes 0.12, five
-        # Saturday minutes 0.20.
-        self.assertEqual(rows, [("Units", "0.72", "false"), ("By call", "0.44", "true")])
+        # Saturday minutes 0.20; each the cheaper, so choosing costs as much.
+        self.assertEqual(rows, [("Units", "0.72", "false", "false"), ("By call", "0.44", "true", "false"),
+                                ("", "0.44", "false", "true")])
+
+    def test_compare_says_what_the_cheapest_tariff_for_every_connection_costs(self):
+        # Saturday 6 March 12:00 for 240 s: one 240-second unit, 0.12 DM, or
+        # four weekend minutes by call, 0.16 DM. Units: 0.72 + 0.12 = 0.84;
+        # by call 0.44 + 0.16 = 0.60; each connection's cheaper: 0.44 + 0.12 = 0.56.
+        log = self.write("four.txt", LOG + session("03-06-1999", "030123", "12:00:00.00", "12:04:00.00"))
+        tariffs = ("--tariff=" + self.units, "--tariff=" + self.by_call)
+        code, out, err = self.report("--compare", "--english", *tariffs, log)
+        self.assertEqual(out.splitlines()[:2], ["Period    Units    By call  Cheapest per connection",
+                                                "Total   0.84 DM  0.60 DM *                  0.56 DM"])
+        document = json.loads(self.report("--compare", "--format=json", *tariffs, log)[1])
+        self.assertEqual((document["least_cost"]["cost"], document["least_cost"]["priced_connections"]), (0.56, 4))
 
     def test_compare_by_month_marks_the_cheapest_in_text_and_json(self):
         # Monday 1 February 1999, 10:00:10 to 10:01:30: 80 s, one unit of 0.12
@@ -113,10 +126,10 @@ class Costs(unittest.TestCase):
         tariffs = ("--tariff=" + self.units, "--tariff=" + self.by_call)
         code, out, err = self.report("--compare", "--by=month", "--english", *tariffs, log)
         self.assertEqual((code, err), (0, ""))
-        self.assertEqual(out, "Period       Units    By call\n"
-                              "1999-02  0.12 DM *  0.12 DM *\n"
-                              "1999-03    0.72 DM  0.44 DM *\n"
-                              "Total      0.84 DM  0.56 DM *\n"
+        self.assertEqual(out, "Period       Units    By call  Cheapest per connection\n"
+                              "1999-02  0.12 DM *  0.12 DM *                  0.12 DM\n"
+                              "1999-03    0.72 DM  0.44 DM *                  0.44 DM\n"
+                              "Total      0.84 DM  0.56 DM *                  0.56 DM\n"
                               "* cheapest; ? Connections without a Tariff\n")
         document = json.loads(self.report("--compare", "--by=month", "--format=json", *tariffs, log)[1])
         self.assertEqual([(month["period"], [(c["tariff"], c["cost"], c["cheapest"]) for c in month["costs"]])
@@ -297,7 +310,7 @@ class Costs(unittest.TestCase):
         code, out, err = self.report("--compare", "--format=csv", "--tariff=" + hostile, "--tariff=" + self.units,
                                      self.log)
         self.assertEqual([r["tariff"] for r in csv.DictReader(io.StringIO(out))],
-                         ["'=cmd|' /c calc'!A0\x1b[2J", "Units"])
+                         ["'=cmd|' /c calc'!A0\x1b[2J", "Units", ""])
 
 
 if __name__ == "__main__":
