@@ -187,7 +187,7 @@ public:
             Fail("no unit price: give one, as in \"unit 60 0.05\"", 0);
         for (const TTariffPeriod& period : periods_)
             if (!error_ && period.Rules.empty())
-                Fail("no unit price: give one, as in \"unit 60 0.05\"", periodLines_[&period - periods_.data()]);
+                Fail("no unit price: give one, as in \"unit 60 0.05\"", period.Line);
         if (error_)
             return *error_;
         return TTariff(name_.empty() ? fileName_ : name_, currency_, decimals_, numbers_, holidays_, periods_);
@@ -287,15 +287,15 @@ private:
         saidInPeriod_.clear();
         TTariffPeriod period;
         period.FromDay = from;
+        period.Line = line_;
         periods_.push_back(std::move(period));
-        periodLines_.push_back(line_);
     }
 
     TTariffPeriod& Period()
     {
         if (periods_.empty()) {
             periods_.emplace_back();
-            periodLines_.push_back(line_);
+            periods_.back().Line = line_;
         }
         return periods_.back();
     }
@@ -307,7 +307,9 @@ private:
             return Fail(std::string(keyword) + " wants one amount, as in \"" + std::string(keyword) + " 0.10\"");
         if (const auto wrong = ReadAmount(words[0], amount))
             return Fail(std::string(keyword) + ": " + *wrong);
-        (keyword == "fee" ? Period().Fee : Period().Minimum) = amount;
+        TTariffPeriod& period = Period();
+        (keyword == "fee" ? period.Fee : period.Minimum) = amount;
+        (keyword == "fee" ? period.FeeLine : period.MinimumLine) = line_;
     }
 
     void First(const std::vector<std::string_view>& words)
@@ -322,12 +324,14 @@ private:
             return Fail("first: " + *wrong);
         Period().FirstSeconds = seconds;
         Period().FirstPrice = price;
+        Period().FirstLine = line_;
     }
 
     // "unit SECONDS PRICE [on DAYS] [at HH:MM..HH:MM] [after SECONDS]"
     void Unit(const std::vector<std::string_view>& words)
     {
         TTariffRule rule;
+        rule.Line = line_;
         if (words.size() < 2)
             return Fail("unit wants its length in seconds and its price, as in \"unit 60 0.05\"");
         if (const auto wrong = ReadSeconds(words[0], 1, LongestUnitSeconds, rule.UnitSeconds))
@@ -418,7 +422,6 @@ private:
     std::vector<std::string> numbers_;
     TTariffDays holidays_;
     std::vector<TTariffPeriod> periods_;
-    std::vector<int32_t> periodLines_;
     // The declarations made once a file or once a period, so far.
     std::vector<std::string> saidInFile_;
     std::vector<std::string> saidInPeriod_;
@@ -515,6 +518,21 @@ int64_t TimeOnline(const TConnectionRecord& record)
 
 std::optional<int64_t> TTariff::Cost(const TConnectionRecord& record) const
 {
+    return Price(record, nullptr);
+}
+
+std::optional<TPricing> TTariff::Explain(const TConnectionRecord& record) const
+{
+    TPricing pricing;
+    const std::optional<int64_t> cost = Price(record, &pricing);
+    if (!cost)
+        return std::nullopt;
+    pricing.Cost = *cost;
+    return pricing;
+}
+
+std::optional<int64_t> TTariff::Price(const TConnectionRecord& record, TPricing* steps) const
+{
     if (record.ConnectDate == 0 || !IsCalendarDate(record.ConnectDateParts) || record.ConnectTime < 0
         || record.ConnectTime >= HundredthsPerDay)
         return std::nullopt;
@@ -533,6 +551,15 @@ std::optional<int64_t> TTariff::Cost(const TConnectionRecord& record) const
     // sum stays far inside 128 bits whatever the time online.
     __int128 cost = period.Fee + period.FirstPrice;
     int64_t elapsed = period.FirstSeconds * 100;  // hundredths since connect
+    if (steps != nullptr) {
+        steps->Period = &period;
+        steps->TimeOnline = duration;
+        if (period.FeeLine > 0)
+            steps->Steps.push_back({TPricingStep::Fee, period.FeeLine, 0, 0, 0, 1, 0, period.Fee, period.Fee});
+        if (period.FirstLine > 0)
+            steps->Steps.push_back({TPricingStep::First, period.FirstLine, connectDay, record.ConnectTime, 0, 1,
+                                    period.FirstSeconds, period.FirstPrice, period.FirstPrice});
+    }
     while (elapsed < duration) {
         const int64_t clock = record.ConnectTime + elapsed;
         const int64_t day = connectDay + clock / HundredthsPerDay;
@@ -550,9 +577,17 @@ std::optional<int64_t> TTariff::Cost(const TConnectionRecord& record) const
         const int64_t unit = rule->UnitSeconds * 100;
         const int64_t units = (std::min(change, duration) - elapsed + unit - 1) / unit;
         cost += static_cast<__int128>(units) * rule->UnitPrice;
+        if (steps != nullptr)
+            steps->Steps.push_back({TPricingStep::Units, rule->Line, day, timeOfDay, elapsed, units, rule->UnitSeconds,
+                                    rule->UnitPrice, units * rule->UnitPrice});
         elapsed += units * unit;
     }
+    if (steps != nullptr && period.MinimumLine > 0)
+        steps->Steps.push_back({TPricingStep::Minimum, period.MinimumLine, 0, 0, 0, 1, 0, period.Minimum,
+                                static_cast<TMicroAmount>(std::max<__int128>(0, period.Minimum - cost))});
     cost = std::max<__int128>(cost, period.Minimum);
+    if (steps != nullptr)
+        steps->Sum = static_cast<TMicroAmount>(std::min<__int128>(cost, std::numeric_limits<int64_t>::max()));
     // Half up to the smallest unit of the currency.
     int64_t perSmallest = MicroPerUnit;
     for (int32_t i = 0; i < decimals_; ++i)

@@ -28,6 +28,7 @@ struct TTariffDays {
 };
 
 struct TTariffRule {
+    int32_t Line = 0;  // in the tariff file
     int64_t UnitSeconds = 0;
     TMicroAmount UnitPrice = 0;
     std::optional<TTariffDays> Days;
@@ -44,6 +45,11 @@ struct TTariffPeriod {
     TMicroAmount Minimum = 0;
     int64_t FirstSeconds = 0;
     TMicroAmount FirstPrice = 0;
+    // Where each was said in the tariff file; 0 where it was not.
+    int32_t Line = 0;
+    int32_t FeeLine = 0;
+    int32_t MinimumLine = 0;
+    int32_t FirstLine = 0;
     // The first rule holds at all times; of the rules that hold at a
     // unit's start, the last one prices it.
     std::vector<TTariffRule> Rules;
@@ -63,6 +69,29 @@ inline constexpr int64_t MaxConnectionCost = 1'000'000'000'000;
 // clock set back), else the table's connection time.
 int64_t TimeOnline(const TConnectionRecord& record);
 
+// How a connection was priced, step by step, for a person checking a bill.
+struct TPricingStep {
+    enum TKind { Fee, First, Units, Minimum };
+    TKind Kind = Fee;
+    int32_t Line = 0;  // the declaration of the tariff file that held
+    // Units: when the first of them began (day number, hundredths of the
+    // day) and how long the connection had been online then (hundredths).
+    int64_t Day = 0;
+    int64_t TimeOfDay = 0;
+    int64_t Online = 0;
+    int64_t Count = 0;
+    int64_t Seconds = 0;      // of a unit or the first block
+    TMicroAmount Price = 0;   // of one unit, the block, the fee or the minimum
+    TMicroAmount Amount = 0;  // what the step adds (the minimum: what it raises the sum by)
+};
+struct TPricing {
+    const TTariffPeriod* Period = nullptr;
+    int64_t TimeOnline = 0;  // hundredths
+    std::vector<TPricingStep> Steps;
+    TMicroAmount Sum = 0;  // the steps added up, before rounding
+    int64_t Cost = 0;      // in the currency's smallest unit, half up
+};
+
 class TTariff {
 public:
     TTariff(std::string name, std::string currency, int32_t decimals, std::vector<std::string> numbers,
@@ -77,10 +106,14 @@ public:
     // The cost in the currency's smallest unit; none when the connection has
     // no calendar date or no prices were in force at its connect.
     std::optional<int64_t> Cost(const TConnectionRecord& record) const;
+    // The same cost with every step that made it; none where Cost has none.
+    std::optional<TPricing> Explain(const TConnectionRecord& record) const;
     // An amount in the smallest unit as text with the currency's decimals: "1.23".
     std::string AmountText(int64_t amount) const;
 
 private:
+    // The cost, and with steps every step that made it.
+    std::optional<int64_t> Price(const TConnectionRecord& record, TPricing* steps) const;
     bool HoldsOn(const TTariffDays& days, int64_t dayNumber) const;
     bool Holds(const TTariffRule& rule, int64_t dayNumber, int32_t minute, int64_t elapsedSeconds) const;
 

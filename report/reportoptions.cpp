@@ -21,7 +21,9 @@ const char* const ReportUsage = "usage: kellvar-report [--summary | --oneline] [
                                 "                      [--german | --english] [--] LOGFILE...\n"
                                 "       kellvar-report --chart=CHART --output=FILE [--size=WxH] [--] LOGFILE...\n"
                                 "       kellvar-report --html=DIR [--by=month|year] [--tariff=FILE...]\n"
-                                "                      [--alert=LIMIT...] [--] LOGFILE...";
+                                "                      [--alert=LIMIT...] [--] LOGFILE...\n"
+                                "       kellvar-report --explain=N --tariff=FILE... [--format=text|json]\n"
+                                "                      [--] LOGFILE...";
 
 // Fits a terminal of 80 columns.
 std::string ReportHelp()
@@ -67,7 +69,11 @@ std::string ReportHelp()
              "                   repeated, a connection takes the first file whose numbers\n"
              "                   match its dial command, else the first that names none\n"
              "  --compare        what each --tariff would have cost for the same\n"
-             "                   connections, per --by period or in total; cheapest marked\n"
+             "                   connections, per --by period or in total; cheapest marked,\n"
+             "                   and the cheapest tariff for every connection\n"
+             "  --explain=N      how connection N (the table's #) was priced: the prices in\n"
+             "                   force, each unit with its line in the tariff file, the\n"
+             "                   fee, the minimum and the rounding\n"
              "  --chart=CHART    draw the window's chart of rates, transport, connection,\n"
              "                   dialing, costs (with --tariff) or profile (weekday x hour)\n"
              "                   into --output=FILE, PNG or SVG by its ending (-: PNG on\n"
@@ -176,6 +182,7 @@ struct TUsageTexts {
     const char* CostAlertNeedsTariff;
     const char* EstimateWithSummary;
     const char* HtmlFolder;
+    const char* ExplainAlone;
 };
 
 const TUsageTexts& UsageTexts(bool german)
@@ -201,7 +208,8 @@ const TUsageTexts& UsageTexts(bool german)
         "a cost limit needs --tariff",
         "--estimate goes with --summary or --by",
         "--html needs a DIR and goes with --by=month or year, --tariff, --alert, --since/--until and the period "
-        "options only"};
+        "options only",
+        "--explain needs --tariff and goes with --format=text or json and --since/--until only"};
     static const TUsageTexts German{
         " ist nicht ",
         "unbekannte Option ",
@@ -225,7 +233,8 @@ const TUsageTexts& UsageTexts(bool german)
         "eine Kostengrenze braucht --tariff",
         "--estimate gehört zu --summary oder --by",
         "--html braucht ein VERZEICHNIS und gehört nur zu --by=month oder year, --tariff, --alert, --since/--until "
-        "und den Zeitraum-Optionen"};
+        "und den Zeitraum-Optionen",
+        "--explain braucht --tariff und gehört nur zu --format=text oder json und --since/--until"};
     return german ? German : English;
 }
 
@@ -263,7 +272,9 @@ std::string BashCompletion()
              "    --*=*) COMPREPLY=() ;;\n"
              "    -*)\n"
              "        COMPREPLY=($(compgen -W '--summary --oneline --format= --by= --top= --since= --until= --tariff= "
-             "--compare --month-start= --week-start= --alert= --estimate --today= --chart= --output= --size= --html= "
+             "--compare --explain= --month-start= --week-start= --alert= --estimate --today= --chart= --output= "
+             "--size= "
+             "--html= "
              "--german "
              "--english --help --version' -- \"$word\"))\n"
              "        [[ ${COMPREPLY-} == *= ]] && compopt -o nospace 2>/dev/null\n"
@@ -379,6 +390,12 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
             if (tariff->empty())
                 return Usage(say.NoTariffFile);
             o.Tariffs.push_back(*tariff);
+        } else if (const auto explain = OptionValue(arguments, i, "--explain")) {
+            int32_t number = 0;
+            if (!ReadInteger(*explain, number) || number < 0)
+                return bad("--explain", *explain, "a connection's number from 0 on",
+                           "die Nummer einer Verbindung ab 0");
+            o.Explain = number;
         } else if (const auto top = OptionValue(arguments, i, "--top")) {
             int32_t count = 0;
             if (!ReadInteger(*top, count) || count < 1)
@@ -421,6 +438,10 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
         return Usage(say.AlertAlone);
     if (o.Estimate && !(o.Summary || o.By))
         return Usage(say.EstimateWithSummary);
+    if (o.Explain
+        && (o.Tariffs.empty() || o.Summary || o.OneLine || o.By || o.Chart || o.Compare || o.Top || o.Estimate
+            || !o.Alerts.empty() || o.HtmlFolder || o.Format == TReportFormat::Csv))
+        return Usage(say.ExplainAlone);
     if (o.HtmlFolder
         && (o.Summary || o.OneLine || formatGiven || o.Chart || o.Compare || o.Top || o.Estimate
             || (o.By && o.By != TPeriod::Month && o.By != TPeriod::Year)))

@@ -56,6 +56,8 @@ struct TReportOptions {
     std::vector<std::string> Tariffs;
     // What each tariff would have cost, instead of the connections.
     bool Compare = false;
+    // How the connection of this number (the table's "#") was priced.
+    std::optional<int32_t> Explain;
     // How --by=week and --by=billing and the limits cut their periods.
     TPeriodRules Periods;
     // The day the current period holds (a day number): the clock's, or --today's.

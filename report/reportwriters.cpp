@@ -9,6 +9,7 @@
 #include "htmlreport.h"
 #include "machinetext.h"
 #include "periodtotals.h"
+#include "pricingexplanation.h"
 #include "scriptreceiver.h"
 #include "tabletextreceiver.h"
 #include "tariffcomparison.h"
@@ -19,6 +20,7 @@
 #include "core/usageprofile.h"
 #include "lang/costtexts.h"
 #include "lang/messages.h"
+#include "lang/pricingtexts.h"
 #include "lang/texttable.h"
 #include "ui/rules/costfigures.h"
 #include "ui/rules/summarylines.h"
@@ -175,6 +177,11 @@ public:
         End(summary);
         TReportRun ended = NotingNoTimeOnline(run, costs, input_.German);
         ended.LimitExceeded = LimitExceeded();
+        if (const std::optional<std::string> missing = Missing()) {
+            ended.Analysed = false;
+            ended.FailedFile = input_.ShownLog;
+            ended.FailureReason = *missing;
+        }
         return ended;
     }
 
@@ -199,6 +206,8 @@ private:
     // What closes the part of the document still open when the run fails.
     virtual std::string OpenPartClosing() const { return {}; }
     virtual bool LimitExceeded() const { return false; }
+    // What the log lacked of what was asked for: the run then fails.
+    virtual std::optional<std::string> Missing() const { return std::nullopt; }
 
     std::string JsonHead() const
     {
@@ -478,6 +487,44 @@ private:
 
 }  // namespace
 
+// How one connection was priced, for a person checking a bill.
+class TExplanationWriter final : public TScriptWriter {
+public:
+    TExplanationWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
+        : TScriptWriter(options, input, output, options.Format == TReportFormat::Json)
+    {
+    }
+
+private:
+    void Add(const TNumberedConnection& connection, const std::optional<TCost>& cost) override
+    {
+        if (connection.Number != *Options().Explain)
+            return;
+        TExplainedConnection explained{connection, cost ? cost->Tariff : nullptr, std::nullopt};
+        if (explained.Tariff == nullptr)
+            explained.Tariff = Input().Tariffs->For(connection.Record.DialledNumber);
+        if (explained.Tariff != nullptr)
+            explained.Pricing = explained.Tariff->Explain(connection.Record);
+        explained_ = std::move(explained);
+    }
+    void End(const TSummaryValues&) override
+    {
+        if (Options().Format == TReportFormat::Json)
+            Output().Write("\"explain\":" + (explained_ ? PricingExplanationJson(*explained_) : "null") + "}\n");
+        else if (explained_)
+            Output().Write(PricingExplanationText(*explained_, Input().German, Input().DecimalSeparator));
+    }
+    std::optional<std::string> Missing() const override
+    {
+        if (explained_)
+            return std::nullopt;
+        return std::string(PricingText(TPricingText::NoSuchConnection, Input().German)) + " ("
+               + std::to_string(*Options().Explain) + ")";
+    }
+
+    std::optional<TExplainedConnection> explained_;
+};
+
 std::unique_ptr<TReportWriter> MakeReportWriter(const TReportOptions& options, const TReportInput& input,
                                                 TOutputStream& output)
 {
@@ -487,6 +534,8 @@ std::unique_ptr<TReportWriter> MakeReportWriter(const TReportOptions& options, c
         return std::make_unique<THtmlWriter>(options, input);
     if (options.Compare)
         return std::make_unique<TComparisonWriter>(options, input, output);
+    if (options.Explain)
+        return std::make_unique<TExplanationWriter>(options, input, output);
     if (!options.Alerts.empty())
         return std::make_unique<TAlertWriter>(options, input, output);
     if (options.OneLine)

@@ -256,6 +256,32 @@ class Costs(unittest.TestCase):
         out = self.report("--summary", "--estimate", "--today=2000-03-01", long)[1]
         self.assertIn(": 40:00:00 so far, 760:00:00 foreseen;", out)
 
+    def test_explain_shows_how_a_connection_was_priced(self):
+        # 700 s by the per-minute tariff with fee, minimum, first block and a
+        # cheaper rate after ten minutes: 0.06 + 0.10 for the first minute,
+        # nine minutes from 60 s at 0.03, two from 600 s at 0.01: 0.45 DM.
+        tariff = self.write("call.tariff", "name Call\ncurrency DM 2\nnumbers 0191*\nfee 0.06\nminimum 0.20\n"
+                                           "first 60 0.10\nunit 60 0.03\nunit 60 0.01 after 600\n")
+        log = self.write("call.log", session("03-01-1999", "0191011", "20:00:10.00", "20:11:50.00"))
+        code, out, err = self.report("--explain=0", "--english", "--tariff=" + tariff, log)
+        self.assertEqual((code, err), (0, ""))
+        self.assertEqual(out, 'Connection 0: connected 1999-03-01 20:00:10.00, 700.00 s online, tariff "Call"\n'
+                              "Prices from the beginning (line 4)\n"
+                              "  line 4: fee 0.060000\n"
+                              "  line 6: first block 60 s 0.100000\n"
+                              "  line 7: 20:01:10.00 after 60.00 s: 9 units of 60 s at 0.030000 = 0.270000\n"
+                              "  line 8: 20:10:10.00 after 600.00 s: 2 units of 60 s at 0.010000 = 0.020000\n"
+                              "  line 5: minimum 0.200000 raises the sum by 0.000000\n"
+                              "Sum 0.450000, rounded half up to 0.45 DM\n")
+        explained = json.loads(self.report("--explain=0", "--format=json", "--tariff=" + tariff, log)[1])["explain"]
+        self.assertEqual([(s["kind"], s["line"], s["amount"]) for s in explained["steps"]],
+                         [("fee", 4, 0.06), ("first", 6, 0.1), ("units", 7, 0.27), ("units", 8, 0.02),
+                          ("minimum", 5, 0.0)])
+        self.assertEqual((explained["sum"], explained["cost"]), (0.45, 0.45))
+        code, out, err = self.report("--explain=1", "--english", "--tariff=" + tariff, log)
+        self.assertEqual((code, out, err), (1, "", f"kellvar-report: {log}: no connection of that number (1)\n"))
+        self.assertEqual(self.report("--explain=0", log)[0], 2, "it needs a tariff")
+
     def test_a_bad_tariff_is_refused_before_any_output(self):
         bad = self.write("bad.tariff", "currency DM 2\nunit 60 0.1\nunit 60 0.2 on mondy\n")
         for arguments in (["--tariff=" + bad], ["--tariff=" + self.folder.name + "/missing.tariff"],
