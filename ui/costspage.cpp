@@ -50,12 +50,15 @@ QString Worded(TCostWording wording, bool german)
 }
 
 // The list shows the files, in their order.
-bool Lists(const QListWidget* list, const std::vector<std::string>& files)
+// The list shows each file as its tariff's name, where the files could be
+// read, else as its path; the path is the item's tooltip.
+bool Lists(const QListWidget* list, const std::vector<std::string>& files, const std::vector<QString>& shown)
 {
     if (list->count() != static_cast<int>(files.size()))
         return false;
     for (int row = 0; row < list->count(); ++row)
-        if (list->item(row)->text() != QString::fromStdString(files[static_cast<size_t>(row)]))
+        if (list->item(row)->toolTip() != QString::fromStdString(files[static_cast<size_t>(row)])
+            || list->item(row)->text() != shown[static_cast<size_t>(row)])
             return false;
     return true;
 }
@@ -214,11 +217,16 @@ void TCostsPage::ReadFiles()
 void TCostsPage::ShowFileList()
 {
     const int current = fileList_->currentRow();
-    if (!Lists(fileList_, files_)) {
+    std::vector<QString> shown;
+    for (size_t i = 0; i < files_.size(); ++i)
+        shown.push_back(QString::fromStdString(tariffs_ ? tariffs_->Files()[i].Name() : files_[i]));
+    if (!Lists(fileList_, files_, shown)) {
         const QSignalBlocker quiet(fileList_);
         fileList_->clear();
-        for (const std::string& file : files_)
-            fileList_->addItem(QString::fromStdString(file));
+        for (size_t i = 0; i < files_.size(); ++i) {
+            auto* item = new QListWidgetItem(shown[i], fileList_);
+            item->setToolTip(QString::fromStdString(files_[i]));
+        }
         fileList_->setCurrentRow(std::min(current, fileList_->count() - 1));
     }
     const int row = fileList_->currentRow();

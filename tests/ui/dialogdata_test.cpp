@@ -380,9 +380,11 @@ private slots:
         QCOMPARE(files->currentRow(), 1);
         QCOMPARE(pressable(), QList<bool>({true, true, false}));
         button("TariffUpButton")->click();
-        QCOMPARE(files->item(0)->text(), byCall);
+        // Each file by its tariff's name, its path in the tooltip.
+        QCOMPARE(files->item(0)->text(), QString("Internet by call"));
+        QCOMPARE(files->item(0)->toolTip(), byCall);
         button("TariffDownButton")->click();
-        QCOMPARE(files->item(1)->text(), byCall);
+        QCOMPARE(files->item(1)->toolTip(), byCall);
         QCOMPARE(files->currentRow(), 1);
         button("TariffUpButton")->click();
         QCOMPARE(files->currentRow(), 0);
