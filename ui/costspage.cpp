@@ -210,6 +210,7 @@ void TCostsPage::ReadFiles()
             tariffs_.emplace(std::get<TTariffs>(std::move(read)));
         }
     }
+    readFiles_ = files_;
     ApplyTexts(german_);
     emit TariffsChanged();
 }
@@ -219,7 +220,8 @@ void TCostsPage::ShowFileList()
     const int current = fileList_->currentRow();
     std::vector<QString> shown;
     for (size_t i = 0; i < files_.size(); ++i)
-        shown.push_back(QString::fromStdString(tariffs_ ? tariffs_->Files()[i].Name() : files_[i]));
+        shown.push_back(
+            QString::fromStdString(tariffs_ && readFiles_ == files_ ? tariffs_->Files()[i].Name() : files_[i]));
     if (!Lists(fileList_, files_, shown)) {
         const QSignalBlocker quiet(fileList_);
         fileList_->clear();

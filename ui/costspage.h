@@ -81,6 +81,9 @@ private:
     bool german_ = true;
     std::vector<std::string> files_;
     std::optional<TTariffs> tariffs_;
+    // The files tariffs_ was read from, in their order: the list names them
+    // by their tariffs only while it still shows these.
+    std::vector<std::string> readFiles_;
     std::string error_;
     TPeriodTotals monthTotals_{TPeriod::Month};
     TCostSums costs_;
