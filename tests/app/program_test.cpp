@@ -188,29 +188,41 @@ TEST(Program, DailyRunRefreshesTheHtmlReportOfTheHistory)
 // Without a desktop to tell it, a quiet run says a limit exceeded on
 // standard error, once in the limit's period; a run quiet in total does not.
 // A session bus where no one shows notifications is no desktop either.
+// A log of one session today, 10:00:20 to 10:10:00 (580 s online, 1,100
+// bytes), and today as ISO 8601.
+struct TTodaysSession {
+    std::string Log;
+    std::string Day;
+
+    TTodaysSession()
+    {
+        const std::time_t now = std::time(nullptr);
+        std::tm local{};
+        ::localtime_r(&now, &local);
+        std::array<char, 16> logDate{}, isoDate{};
+        std::strftime(logDate.data(), logDate.size(), "%m-%d-%Y", &local);
+        std::strftime(isoDate.data(), isoDate.size(), "%Y-%m-%d", &local);
+        Day = isoDate.data();
+        Log = testing::EnglishSession("10:00:00.00", "10:00:20.00", "10:10:00.00", 1'000, 100);
+        for (size_t at = Log.find("01-05-2000"); at != std::string::npos; at = Log.find("01-05-2000", at))
+            Log.replace(at, 10, logDate.data());
+    }
+};
+
 TEST(Program, QuietRunWithoutADesktopSaysALimitExceeded)
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&now, &local);
-    std::array<char, 16> logDate{}, isoDate{};
-    std::strftime(logDate.data(), logDate.size(), "%m-%d-%Y", &local);
-    std::strftime(isoDate.data(), isoDate.size(), "%Y-%m-%d", &local);
-    // Today 10:00:20 to 10:10:00: 580 s online.
-    std::string log = testing::EnglishSession("10:00:00.00", "10:00:20.00", "10:10:00.00", 1'000, 100);
-    for (size_t at = log.find("01-05-2000"); at != std::string::npos; at = log.find("01-05-2000", at))
-        log.replace(at, 10, logDate.data());
+    const TTodaysSession today;
     for (const auto& [option, wrapper] :
          {std::pair<std::string, std::string>{"-quiettotal", ""}, {"-quiet", ""}, {"-quiet", "dbus-run-session -- "}}) {
         TInstalledProgram kellvar;
         kellvar.Dir.Write("kellvar.INI", "[SETTINGS]\r\nLimit1=day:time>5min\r\n");
-        const std::string path = kellvar.Dir.Write("ModemLog.txt", log);
+        const std::string path = kellvar.Dir.Write("ModemLog.txt", today.Log);
         std::string errors;
         EXPECT_EQ(kellvar.Run(option + " " + path, &errors, wrapper), 0);
         // The bus's own complaints (a root without the right to raise its file limit) are not ours.
         while (errors.rfind("dbus-daemon[", 0) == 0)
             errors.erase(0, errors.find('\n') + 1);
-        const std::string day = isoDate.data();
+        const std::string& day = today.Day;
         EXPECT_EQ(errors, option == "-quiet" ? "kellvar: limit exceeded: day:time>5min: 0:09:40 so far, 0:09:40 "
                                                "foreseen ("
                                                    + day + " to " + day + ")\n"
@@ -224,22 +236,14 @@ TEST(Program, QuietRunWithoutADesktopSaysALimitExceeded)
 // limit once in its period: "told" is decided and kept under one lock.
 TEST(Program, ALimitIsToldOnceWhateverRunsAtTheSameTime)
 {
-    const std::time_t now = std::time(nullptr);
-    std::tm local{};
-    ::localtime_r(&now, &local);
-    std::array<char, 16> logDate{}, isoDate{};
-    std::strftime(logDate.data(), logDate.size(), "%m-%d-%Y", &local);
-    std::strftime(isoDate.data(), isoDate.size(), "%Y-%m-%d", &local);
-    std::string log = testing::EnglishSession("10:00:00.00", "10:00:20.00", "10:10:00.00", 1'000, 100);
-    for (size_t at = log.find("01-05-2000"); at != std::string::npos; at = log.find("01-05-2000", at))
-        log.replace(at, 10, logDate.data());
+    const TTodaysSession today;
     TInstalledProgram kellvar;
     // The second limit was told today already, the first never: only the
     // first and the third are new.
     kellvar.Dir.Write("kellvar.INI", std::string("[SETTINGS]\r\nLimit1=day:time>5min\r\nLimit2=day:time>1min\r\n"
                                                  "Limit3=day:volume>1KiB\r\nAlerted1=\r\nAlerted2=")
-                                         + isoDate.data() + "\r\n");
-    const std::string path = kellvar.Dir.Write("ModemLog.txt", log);
+                                         + today.Day + "\r\n");
+    const std::string path = kellvar.Dir.Write("ModemLog.txt", today.Log);
     std::string runs;
     for (int run = 0; run < 5; ++run)
         runs += "(env -u DISPLAY -u WAYLAND_DISPLAY -u DBUS_SESSION_BUS_ADDRESS LC_ALL=C HOME=" + kellvar.Home
@@ -254,7 +258,7 @@ TEST(Program, ALimitIsToldOnceWhateverRunsAtTheSameTime)
     EXPECT_NE(said.find("day:volume>1KiB"), std::string::npos) << said;
     const std::string settings = testing::ReadFile(kellvar.Dir.File("kellvar.INI"));
     for (const char* key : {"Alerted1=", "Alerted2=", "Alerted3="})
-        EXPECT_NE(settings.find(key + std::string(isoDate.data())), std::string::npos) << key << settings;
+        EXPECT_NE(settings.find(key + today.Day), std::string::npos) << key << settings;
 }
 
 TEST(Program, QuietRunStoppedAtTheRowLimitSaysSo)
