@@ -132,6 +132,9 @@ private:
                 std::string(HtmlText(THtmlText::FolderInUse, german_)) + (heldBy.empty() ? "" : " (" + heldBy + ")");
             return failure_;
         }
+        // A link in the folder's place is not followed: it is no folder.
+        if (!lock.IsOpen() && errno == ELOOP)
+            errno = ENOTDIR;
         if (!Check(lock.IsOpen()) || !FolderTakesReport() || !Check(folder_.Begin()))
             return failure_;
         TReportRun run = ReadHistory(flags);
