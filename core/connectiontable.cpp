@@ -31,6 +31,8 @@ void TConnectionTable::AddConnectionRow(const TConnectionRecord& record, int32_t
         const std::optional<TCost> cost = tariffs_->Price(record);
         cells.Append(cost ? CostText(cost->Amount, *cost->Tariff, decimalSeparator_) : std::string());
         shapes_.Add(CostsColumn, cells.back());
+        cells.Append(cost ? cost->Tariff->Name() : std::string());
+        shapes_.Add(TariffColumn, cells.back());
     }
 }
 
@@ -72,8 +74,17 @@ std::vector<size_t> TConnectionTable::ColumnClick(int column)
     std::vector<size_t> order(rows_.size());
     std::iota(order.begin(), order.end(), size_t{0});
     const bool descending = SortDirection(column) < 0;
-    std::stable_sort(order.begin(), order.end(),
-                     [&](size_t a, size_t b) { return descending ? keys[a] > keys[b] : keys[a] < keys[b]; });
+    // A column of names sorts by its texts.
+    const auto text = [&](size_t row) {
+        return static_cast<size_t>(column) < rows_[row].size() ? rows_[row][column] : std::string_view();
+    };
+    const bool byText = column >= 0 && static_cast<size_t>(column) < TableColumns.size()
+                        && TableColumns[static_cast<size_t>(column)].Kind == TCellKind::Name;
+    std::stable_sort(order.begin(), order.end(), [&](size_t a, size_t b) {
+        if (byText)
+            return descending ? text(a) > text(b) : text(a) < text(b);
+        return descending ? keys[a] > keys[b] : keys[a] < keys[b];
+    });
 
     std::vector<TRowCells> sorted;
     sorted.reserve(rows_.size());

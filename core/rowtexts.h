@@ -27,8 +27,10 @@ enum TTableColumn : int {
     OverrunColumn,
     TableColumnCount
 };
-// The last column, when a tariff prices the connections: "0,24 DM".
+// The last columns, when a tariff prices the connections: "0,24 DM" and the
+// name of the tariff that priced it.
 inline constexpr int CostsColumn = TableColumnCount;
+inline constexpr int TariffColumn = CostsColumn + 1;
 
 // What a column's texts are, which decides how they sort back into numbers
 // and how they line up.
@@ -39,6 +41,7 @@ enum class TCellKind {
     Bitrate,   // "28800bps"
     Prefixed,  // "13.35Mbyte", "4487.27cps"
     Money,     // "0,24 DM"
+    Name,      // "German units (local, 1998)": sorts as text
 };
 
 // Each column once, in the table's order: what its texts are, its width in
@@ -51,7 +54,7 @@ struct TColumnSpec {
     bool RightAligned;
     const char* Field;
 };
-inline constexpr std::array<TColumnSpec, TableColumnCount + 1> TableColumns = {{
+inline constexpr std::array<TColumnSpec, TableColumnCount + 2> TableColumns = {{
     {TCellKind::Count, 30, false, "number"},             // #
     {TCellKind::Stamp, 144, false, "connect"},           // Connect
     {TCellKind::Stamp, 144, false, "hangup"},            // Hangup
@@ -65,6 +68,7 @@ inline constexpr std::array<TColumnSpec, TableColumnCount + 1> TableColumns = {{
     {TCellKind::Seconds, 57, true, "dial_s"},            // Dialing
     {TCellKind::Count, 52, true, "overrun_errors"},      // OvrErr
     {TCellKind::Money, 0, true, "cost"},                 // Costs
+    {TCellKind::Name, 0, false, "tariff"},               // Tariff
 }};
 
 // The cells of one emitted record: 11, or 12 when an overrun count is known.

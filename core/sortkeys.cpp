@@ -122,6 +122,8 @@ double SortKey(const TRowCells& row, int column, const std::string& sep)
         return ParsePrefixedNumber(cell, sep);
     case TCellKind::Money:
         return TruncatedThousandths(cell, ' ', sep);
+    case TCellKind::Name:
+        break;
     }
     return 0;
 }

@@ -85,13 +85,13 @@ template <typename TWriter> void WriteCostFields(const TCostFields& costs, TWrit
     if (!costs.Cost) {
         w.None(name);
         w.None("currency");
-        w.None("tariff");
+        w.None(TableColumns[TariffColumn].Field);
         return;
     }
     const TTariff& tariff = *costs.Cost->Tariff;
     w.Decimal(name, tariff.AmountText(costs.Cost->Amount));
     w.Code("currency", tariff.Currency());
-    w.Text("tariff", tariff.Name());
+    w.Text(TableColumns[TariffColumn].Field, tariff.Name());
 }
 
 // The writers append to one text without a string per value: the table's

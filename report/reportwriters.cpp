@@ -71,8 +71,10 @@ public:
     TReportRun Write(const TAnalysisFlags& flags) override
     {
         std::vector<std::string_view> captions = ColumnCaptions(input_.German);
-        if (input_.Tariffs != nullptr)
+        if (input_.Tariffs != nullptr) {
             captions.push_back(CostWording(TCostWording::Costs, input_.German));
+            captions.push_back(CostWording(TCostWording::Tariff, input_.German));
+        }
         TFailureKeeping<TTableTextReceiver> table(input_.DecimalSeparator,
                                                   std::vector<std::string>(captions.begin(), captions.end()), output_,
                                                   DateKey(options_.Since), DateKey(options_.Until), input_.Tariffs);

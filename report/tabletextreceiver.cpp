@@ -32,6 +32,8 @@ void TTableTextReceiver::AddConnectionRow(const TConnectionRecord& record, int32
     if (tariffs_ != nullptr) {
         const std::optional<TCost> cost = tariffs_->Price(record);
         pendingCost_ = cost ? CostText(cost->Amount, *cost->Tariff, decimalSeparator_) : std::string();
+        pendingCost_ += '\t';
+        pendingCost_ += cost ? cost->Tariff->Name() : std::string();
     }
 }
 
@@ -58,7 +60,7 @@ void TTableTextReceiver::FinishPendingRow()
         for (; pendingCells_ < TableColumnCount; ++pendingCells_)
             pendingRow_ += '\t';
         pendingRow_ += '\t' + pendingCost_;
-        ++pendingCells_;
+        pendingCells_ += 2;
     }
     // The captions as far as the first row reaches, as the copied table has them.
     if (!rowsWritten_) {

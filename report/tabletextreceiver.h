@@ -20,8 +20,8 @@ class TTableTextReceiver : public THeadlessReceiver {
 public:
     // Only rows whose connect date lies from since up to until (date keys,
     // both inclusive) are written.
-    // With tariffs, every row ends in its "Costs" cell, after the overrun
-    // column (empty where the log gave no count).
+    // With tariffs, every row ends in its "Costs" and "Tariff" cells, after
+    // the overrun column (empty where the log gave no count).
     TTableTextReceiver(std::string decimalSeparator, std::vector<std::string> captions, TOutputStream& output,
                        std::optional<int32_t> since = std::nullopt, std::optional<int32_t> until = std::nullopt,
                        const TTariffs* tariffs = nullptr);

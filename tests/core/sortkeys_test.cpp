@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/connectiontable.h"
 #include "core/sortkeys.h"
+#include "core/tariffs.h"
 
 #include <gtest/gtest.h>
 
@@ -154,6 +155,32 @@ TConnectionTable TableOfReceived(const std::vector<int32_t>& bytesRead)
         table.AddConnectionRow(record, 1);
     }
     return table;
+}
+
+// Each priced row names its tariff after its cost; the names sort as texts,
+// an unpriced row's empty name first.
+TEST(ConnectionTableSort, TariffNamesSortAsTexts)
+{
+    std::vector<TTariff> files;
+    for (const char* text :
+         {"name Zeta\nnumbers 01*\ncurrency DM 2\nunit 60 1\n", "name Alpha\nnumbers 02*\ncurrency DM 2\nunit 60 1\n"})
+        files.push_back(std::get<TTariff>(ParseTariff(text, "t")));
+    const TTariffs tariffs(std::move(files));
+    TConnectionTable table;
+    table.SetTariffs(&tariffs);
+    for (const char* number : {"0123", "0345", "0234"}) {
+        TConnectionRecord record;
+        record.ConnectDateParts = {2000, 1, 5};
+        record.ConnectDate = DateKeyOf(2000, 1, 5);
+        record.ConnectionDuration = 6'000;
+        record.DialledNumber = number;
+        table.AddConnectionRow(record, 1);
+    }
+    EXPECT_EQ(Column(table, TariffColumn), (std::vector<std::string>{"Zeta", "", "Alpha"}));
+    table.ColumnClick(TariffColumn);
+    EXPECT_EQ(Column(table, TariffColumn), (std::vector<std::string>{"", "Alpha", "Zeta"}));
+    table.ColumnClick(TariffColumn);
+    EXPECT_EQ(Column(table, TariffColumn), (std::vector<std::string>{"Zeta", "Alpha", ""}));
 }
 
 TEST(ConnectionTableSort, ClicksToggleAndAnotherColumnStartsAscending)

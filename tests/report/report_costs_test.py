@@ -93,9 +93,9 @@ class Costs(unittest.TestCase):
         code, out, err = self.report("--german", "--tariff=" + self.units, self.log, locale="de_DE.UTF-8")
         self.assertEqual(code, 0, err)
         lines = out.split("\r\n")
-        self.assertEqual(lines[0].split("\t")[-2:], ["OvrErr", "Kosten"])
-        # 180 s of 90-second units at night: two units.
-        self.assertEqual(lines[1].split("\t")[-2:], ["", "0,24 DM"])
+        self.assertEqual(lines[0].split("\t")[-3:], ["OvrErr", "Kosten", "Tarif"])
+        # 180 s of 90-second units at night: two units, and which file priced them.
+        self.assertEqual(lines[1].split("\t")[-3:], ["", "0,24 DM", "Units"])
 
     def test_compare_prices_every_connection_by_every_tariff(self):
         code, out, err = self.report("--compare", "--format=csv", "--tariff=" + self.units,

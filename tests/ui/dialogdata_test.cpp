@@ -302,7 +302,7 @@ private slots:
         t->ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=1\nTariff1=" + units + "\n");
         t->Start({ExampleLog});
         TModemLogDialog& w = *t->Window;
-        QCOMPARE(w.TablePage()->View()->model()->columnCount(), CostsColumn + 1);
+        QCOMPARE(w.TablePage()->View()->model()->columnCount(), TariffColumn + 1);
         QCOMPARE(w.TablePage()->View()->model()->headerData(CostsColumn, Qt::Horizontal).toString(), QString("Costs"));
         // The last connection: Thursday 6 January 2000, 22:41:18 for 3420.01 s,
         // fifteen night units of 240 s at 0.12 DM.
@@ -375,7 +375,7 @@ private slots:
             t.Dialogs.Answer = TOpenFileAnswer{file};
             button("AddTariffButton")->click();
         }
-        QCOMPARE(t.Window->TablePage()->View()->model()->columnCount(), CostsColumn + 1);
+        QCOMPARE(t.Window->TablePage()->View()->model()->columnCount(), TariffColumn + 1);
         QCOMPARE(files->count(), 2);
         QCOMPARE(files->currentRow(), 1);
         QCOMPARE(pressable(), QList<bool>({true, true, false}));
@@ -429,7 +429,7 @@ private slots:
         QCOMPARE(t.Dialogs.Messages.size(), 1);
         QVERIFY(t.Dialogs.Messages[0].startsWith("The file \"" + QString::fromStdString(log) + "\" is larger than"));
         t.Window->CostsPage()->SetFiles({KELLVAR_SOURCE_DIR "/examples/tariffs/german-units-1998.tariff"});
-        QCOMPARE(t.Window->TablePage()->View()->model()->columnCount(), CostsColumn + 1);
+        QCOMPARE(t.Window->TablePage()->View()->model()->columnCount(), TariffColumn + 1);
         auto* edit = Control<QLineEdit>(*t.Window, "LimitEdit");
         edit->setText("month:volume>1KB");
         Control<QPushButton>(*t.Window, "AddLimitButton")->click();
