@@ -396,9 +396,14 @@ void TModemLogDialog::keyPressEvent(QKeyEvent* event)
         return;
     }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
-        // A focused button is pressed; anywhere else Enter presses the default button, Close.
+        // A focused button is pressed; anywhere else Enter presses the default
+        // button, Close, but on the Costs page: there its fields and lists take
+        // Enter for their values, and typing a day and Enter closes nothing.
         auto* button = qobject_cast<QPushButton*>(focusWidget());
-        (button != nullptr && button->isEnabled() ? button : CloseButton)->click();
+        if (button != nullptr && button->isEnabled())
+            button->click();
+        else if (!costsPage_->isAncestorOf(focusWidget()))
+            CloseButton->click();
         return;
     }
     QDialog::keyPressEvent(event);

@@ -789,6 +789,15 @@ private slots:
         QTest::keyClick(t.Window.get(), Qt::Key_Enter);
         QCOMPARE(t.Dialogs.HelpShown.size(), 1);
         QVERIFY(t.Window->isVisible());
+        // The Costs page's fields and lists take Enter for their values.
+        t.Window->Pages()->setCurrentWidget(t.Window->CostsPage());
+        for (const char* name : {"BillingMonthStartSpinBox", "WeekStartComboBox", "LimitList", "TariffFileList",
+                                 "CostMonthList"}) {
+            QWidget* field = Control<QWidget>(*t.Window, name);
+            field->setFocus();
+            QTest::keyClick(field, Qt::Key_Return);
+            QVERIFY2(t.Window->isVisible(), name);
+        }
         t.Window->Pages()->setCurrentIndex(1);
         t.Window->TablePage()->View()->setFocus();
         QTest::keyClick(t.Window.get(), Qt::Key_Return);
