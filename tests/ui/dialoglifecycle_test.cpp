@@ -791,8 +791,8 @@ private slots:
         QVERIFY(t.Window->isVisible());
         // The Costs page's fields and lists take Enter for their values.
         t.Window->Pages()->setCurrentWidget(t.Window->CostsPage());
-        for (const char* name : {"BillingMonthStartSpinBox", "WeekStartComboBox", "LimitList", "TariffFileList",
-                                 "CostMonthList"}) {
+        for (const char* name :
+             {"BillingMonthStartSpinBox", "WeekStartComboBox", "LimitList", "TariffFileList", "CostMonthList"}) {
             QWidget* field = Control<QWidget>(*t.Window, name);
             field->setFocus();
             QTest::keyClick(field, Qt::Key_Return);
