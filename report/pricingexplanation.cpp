@@ -114,8 +114,8 @@ std::string PricingExplanationJson(const TExplainedConnection& explained)
     json["tariff"] = tariff.Name();
     json["currency"] = tariff.Currency();
     json["online_s"] = TJson::parse(HundredthsDecimal(pricing.TimeOnline));
-    json["prices_from"] = pricing.Period->FromDay ? TJson(PeriodSpan(TPeriod::Day, *pricing.Period->FromDay, {}).Name)
-                                                  : TJson(nullptr);
+    json["prices_from"] =
+        pricing.Period->FromDay ? TJson(PeriodSpan(TPeriod::Day, *pricing.Period->FromDay, {}).Name) : TJson(nullptr);
     json["prices_line"] = pricing.Period->Line;
     TJson steps = TJson::array();
     constexpr std::array<const char*, 4> Kinds = {"fee", "first", "units", "minimum"};

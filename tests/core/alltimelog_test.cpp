@@ -302,8 +302,10 @@ TEST(AllTimeLog, FailedAppendLeavesTheFileAsItWasAndFailsTheRun)
     flags.NoSizeWarning = flags.StoreAllTimeLog = flags.Unattended = true;
     EXPECT_FALSE(AnalyseLogFile(log, flags, quiet.Store, &full));
     ASSERT_EQ(quiet.Store.Messages().size(), 1u);
-    EXPECT_EQ(quiet.Store.Messages()[0], "All-Time-Log " + dir.File("k.ATL") + ": No space left on device (Could "
-                                              "not open file \"" + log + "\".!)");
+    EXPECT_EQ(quiet.Store.Messages()[0], "All-Time-Log " + dir.File("k.ATL")
+                                             + ": No space left on device (Could "
+                                               "not open file \""
+                                             + log + "\".!)");
     TFailingHistory unsynced(dir.File("k.ATL"), appended, true);
     EXPECT_FALSE(AnalyseInto(log, unsynced)->Succeeded);
     EXPECT_EQ(ReadFile(dir.File("k.ATL")), before) << "an append that is not on disk is not kept";
@@ -461,7 +463,9 @@ TEST(AllTimeLog, ALineWithoutAStampIsLeftOutForThatReason)
     TempDir dir;
     TAllTimeLogFile history(dir.File("k.ATL"));
     ASSERT_TRUE(history.OpenAllTimeLog());
-    EXPECT_TRUE(history.OfferLine("\0" "1-05-2000 10:00:00.00 - Dialing.", TLogStamp{0, 0}));
+    EXPECT_TRUE(history.OfferLine("\0"
+                                  "1-05-2000 10:00:00.00 - Dialing.",
+                                  TLogStamp{0, 0}));
     EXPECT_TRUE(history.OfferLine("01-05-2000 10:00:01.00 - Dialing.", TLogStamp{DateKeyOf(2000, 1, 5), 100}));
     EXPECT_TRUE(history.CloseAllTimeLog());
     EXPECT_EQ(history.LinesWithoutStamp(), 1);

@@ -119,8 +119,14 @@ TEST(FloatText, HundredthsAsPrintfWritesThem)
 // Nothing of a name from a file moves a terminal's cursor or retitles it.
 TEST(VisibleText, ControlCharactersAreShownAsEscapes)
 {
-    EXPECT_EQ(VisibleText("a\x1b]0;owned\x07" "b\tc\x7f"), "a\\x1b]0;owned\\x07b\\x09c\\x7f");
-    EXPECT_EQ(VisibleText("\xc2\x9b" "31m"), "\\x9b" "31m") << "a C1 control in UTF-8";
+    EXPECT_EQ(VisibleText("a\x1b]0;owned\x07"
+                          "b\tc\x7f"),
+              "a\\x1b]0;owned\\x07b\\x09c\\x7f");
+    EXPECT_EQ(VisibleText("\xc2\x9b"
+                          "31m"),
+              "\\x9b"
+              "31m")
+        << "a C1 control in UTF-8";
     EXPECT_EQ(VisibleText("Grüße \xc2\xa0€"), "Grüße \xc2\xa0€") << "other UTF-8 stays";
 }
 

@@ -112,9 +112,10 @@ TEST(LogMerge, ALogFromTheHistorysTimeThatDoesNotContinueItIsInterleaved)
 // None of it goes in, or a second statistics block would open a session.
 TEST(LogMerge, TheSameSessionInAnotherLanguageAddsNothing)
 {
-    const std::string german = Line("10:00:00.00", "Wählen.") + Line("10:04:00.00", "Verbindung hergestellt mit 49333bps.")
-                               + Line("10:05:00.00", "Modem wird aufgelegt.") + Line("10:05:00.00", "Sitzungsstatistik :")
-                               + Line("10:05:00.00", "       Gelesen: 100 Bytes");
+    const std::string german =
+        Line("10:00:00.00", "Wählen.") + Line("10:04:00.00", "Verbindung hergestellt mit 49333bps.")
+        + Line("10:05:00.00", "Modem wird aufgelegt.") + Line("10:05:00.00", "Sitzungsstatistik :")
+        + Line("10:05:00.00", "       Gelesen: 100 Bytes");
     const std::string english = Dial + HangUp + Statistics + Reads;
     const TMerged merged = Merge({english, german});
     EXPECT_EQ(merged.Text, english);

@@ -46,8 +46,8 @@ TEST(MachineText, CsvFieldsQuotedOnlyWhenNeeded)
 // number stays a number, whatever its sign.
 TEST(MachineText, CsvTextsAreNoFormulas)
 {
-    const TFields fields = {TextField("a", "=HYPERLINK(\"x\")"), TextField("b", "+1"), TextField("c", "-2"),
-                            TextField("d", "@SUM(A1)"),          TextField("e", "\tx"), TextField("f", "\rx"),
+    const TFields fields = {TextField("a", "=HYPERLINK(\"x\")"), TextField("b", "+1"),       TextField("c", "-2"),
+                            TextField("d", "@SUM(A1)"),          TextField("e", "\tx"),      TextField("f", "\rx"),
                             TextField("g", "plain=1"),           DecimalField("h", "-1.50"), IntegerField("i", -3)};
     EXPECT_EQ(CsvLine(fields, false), "\"'=HYPERLINK(\"\"x\"\")\",'+1,'-2,'@SUM(A1),'\tx,\"'\rx\",plain=1,-1.50,-3\n");
 }
