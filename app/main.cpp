@@ -7,6 +7,7 @@
 #include "lang/language.h"
 #include "lang/messages.h"
 #include "platform/filehandle.h"
+#include "report/htmlreport.h"
 #include "ui/focusstyle.h"
 #include "ui/modemlogdialog.h"
 #include "ui/rules/commandline.h"
@@ -157,6 +158,7 @@ int main(int argc, char** argv)
     kellvar::TModemLogDialog window(hasDisplay ? static_cast<kellvar::TUserDialogs&>(windowDialogs)
                                                : unattendedDialogs);
     window.SetQuiet(quiet.Quiet, quiet.QuietTotal);
+    window.SetHistoryReportWriter(kellvar::WriteHistoryReport);
     window.SetArguments(arguments);
     window.show();
     QApplication::exec();

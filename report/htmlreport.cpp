@@ -13,15 +13,15 @@
 #include "core/rowtexts.h"
 #include "core/sortkeys.h"
 #include "core/summaryfigures.h"
+#include "history/chartspecs.h"
+#include "history/costfigures.h"
+#include "history/summarylines.h"
 #include "lang/costtexts.h"
 #include "lang/htmltexts.h"
 #include "lang/reporttexts.h"
 #include "lang/texttable.h"
 #include "platform/filehandle.h"
 #include "platform/replacefolder.h"
-#include "ui/rules/chartspecs.h"
-#include "ui/rules/costfigures.h"
-#include "ui/rules/summarylines.h"
 
 #include <algorithm>
 #include <array>
@@ -553,6 +553,26 @@ bool IsHtmlReportFile(std::string_view name)
 TReportRun WriteHtmlReport(const THtmlReportRequest& request, const TReportInput& input, const TAnalysisFlags& flags)
 {
     return THtmlReport(request, input).Write(flags);
+}
+
+THistoryReportResult WriteHistoryReport(const THistoryReportRequest& request)
+{
+    THtmlReportRequest html;
+    html.Folder = request.Folder;
+    html.Limits = request.Limits;
+    html.Periods = request.Periods;
+    TReportInput input;
+    input.Log = request.Log;
+    input.ShownLog = request.Log;
+    input.InputBytes = request.LogBytes;
+    input.German = request.German;
+    input.DecimalSeparator = request.DecimalSeparator;
+    input.Tariffs = request.Tariffs;
+    input.Today = request.Today;
+    TAnalysisFlags flags;
+    flags.IsGerman = request.German;
+    const TReportRun run = WriteHtmlReport(html, input, flags);
+    return {run.Analysed, run.FailedFile, run.FailureReason};
 }
 
 }  // namespace kellvar

@@ -5,6 +5,7 @@
 
 #include "core/periodspans.h"
 #include "core/usagelimits.h"
+#include "history/historyreport.h"
 
 #include <optional>
 #include <string>
@@ -37,5 +38,8 @@ bool IsHtmlReportFile(std::string_view name);
 // a report is written to. A failed run names the folder or the log and
 // leaves the folder as it was.
 TReportRun WriteHtmlReport(const THtmlReportRequest& request, const TReportInput& input, const TAnalysisFlags& flags);
+
+// The same report as the window asks for it after a quiet run.
+THistoryReportResult WriteHistoryReport(const THistoryReportRequest& request);
 
 }  // namespace kellvar

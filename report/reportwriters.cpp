@@ -22,8 +22,8 @@
 #include "lang/messages.h"
 #include "lang/pricingtexts.h"
 #include "lang/texttable.h"
-#include "ui/rules/costfigures.h"
-#include "ui/rules/summarylines.h"
+#include "history/costfigures.h"
+#include "history/summarylines.h"
 
 #include <nlohmann/json.hpp>
 

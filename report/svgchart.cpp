@@ -5,8 +5,8 @@
 
 #include "core/axisticks.h"
 #include "core/chartlabels.h"
-#include "ui/rules/chartdescription.h"
-#include "ui/rules/chartspecs.h"
+#include "history/chartdescription.h"
+#include "history/chartspecs.h"
 
 #include <algorithm>
 #include <array>

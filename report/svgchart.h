@@ -2,7 +2,7 @@
 #pragma once
 
 #include "core/chartpoints.h"
-#include "ui/rules/contrast.h"
+#include "history/contrast.h"
 
 #include <string>
 #include <string_view>

@@ -5,8 +5,8 @@
 
 #include "core/axisticks.h"
 #include "lang/language.h"
-#include "ui/rules/chartdescription.h"
-#include "ui/rules/contrast.h"
+#include "history/chartdescription.h"
+#include "history/contrast.h"
 
 #include <QAccessible>
 #include <QBuffer>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/rules/chartspecs.h"
+#include "history/chartspecs.h"
 
 #include "core/chartlabels.h"
 #include "core/chartpoints.h"

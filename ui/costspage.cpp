@@ -14,7 +14,7 @@
 #include "lang/costtexts.h"
 #include "lang/fixedtexts.h"
 #include "lang/reporttexts.h"
-#include "ui/rules/costfigures.h"
+#include "history/costfigures.h"
 
 #include <QAbstractItemView>
 #include <QAction>

@@ -19,7 +19,6 @@
 #include "core/usagelimits.h"
 #include "lang/language.h"
 #include "platform/localdate.h"
-#include "report/htmlreport.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -139,30 +138,29 @@ void TModemLogDialog::alsMeta1Click()
 bool TModemLogDialog::RefreshHtmlReport(const QString& analysedLog)
 {
     const std::string history = AllTimeLogFileName(FileNameBytes(programPath_));
-    const std::string log =
-        settingsPage_->KeepsAllTimeLog() && platform::FileExists(history) ? history : FileNameBytes(analysedLog);
-    THtmlReportRequest request;
+    THistoryReportRequest request;
     request.Folder = costsPage_->ReportFolder()->Folder();
+    request.Log =
+        settingsPage_->KeepsAllTimeLog() && platform::FileExists(history) ? history : FileNameBytes(analysedLog);
+    std::error_code error;
+    request.LogBytes = static_cast<int64_t>(std::filesystem::file_size(request.Log, error));
     for (const std::string& text : costsPage_->Limits()->Limits())
         if (const std::optional<TLimit> limit = ParseLimit(text))
             request.Limits.push_back(*limit);
     request.Periods = costsPage_->Limits()->Rules();
-    TReportInput input;
-    input.Log = log;
-    input.ShownLog = log;
-    std::error_code error;
-    input.InputBytes = static_cast<int64_t>(std::filesystem::file_size(log, error));
-    input.German = IsGerman;
-    input.DecimalSeparator = decimalSeparator_;
-    input.Tariffs = costsPage_->Tariffs();
+    request.Tariffs = costsPage_->Tariffs();
+    request.German = IsGerman;
+    request.DecimalSeparator = decimalSeparator_;
     const platform::TLocalDate today = platform::LocalDate();
-    input.Today = DayNumber(today.Year, today.Month, today.Day);
-    TAnalysisFlags flags;
-    flags.IsGerman = IsGerman;
-    const TReportRun run = WriteHtmlReport(request, input, flags);
-    if (!run.Analysed && !FQuietTotal)
-        dialogs_.ShowNote(this, QString::fromStdString(run.FailedFile + ": " + run.FailureReason));
-    return run.Analysed;
+    request.Today = DayNumber(today.Year, today.Month, today.Day);
+    THistoryReportResult result;
+    if (writeHistoryReport_)
+        result = writeHistoryReport_(request);
+    else
+        result = {false, request.Folder, "no report writer"};
+    if (!result.Written && !FQuietTotal)
+        dialogs_.ShowNote(this, QString::fromStdString(result.FailedFile + ": " + result.FailureReason));
+    return result.Written;
 }
 
 }  // namespace kellvar

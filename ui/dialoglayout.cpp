@@ -19,7 +19,7 @@
 #include "lang/fixedtexts.h"
 #include "lang/texttable.h"
 #include "ui/rules/readingprogress.h"
-#include "ui/rules/summarylines.h"
+#include "history/summarylines.h"
 
 #include <QAction>
 #include <QCheckBox>

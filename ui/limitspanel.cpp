@@ -3,8 +3,8 @@
 
 #include "layouthelpers.h"
 
-#include "ui/rules/contrast.h"
-#include "ui/rules/costfigures.h"
+#include "history/contrast.h"
+#include "history/costfigures.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>

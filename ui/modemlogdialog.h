@@ -6,6 +6,7 @@
 
 #include "core/chartpoints.h"
 #include "core/connectiontable.h"
+#include "history/historyreport.h"
 #include "platform/filehandle.h"
 #include "ui/rules/windowsettings.h"
 #include "ui/userdialogs.h"
@@ -63,6 +64,8 @@ public:
     void SetArguments(std::vector<std::string> arguments) { arguments_ = std::move(arguments); }
     // The program file whose ".INI" and ".ATL" siblings the window uses.
     void SetProgramPath(const QString& path) { programPath_ = path; }
+    // What writes the HTML report after a quiet run; without it none is written.
+    void SetHistoryReportWriter(THistoryReportWriter writer) { writeHistoryReport_ = std::move(writer); }
 
     const QString& CurrentLogFile() const { return FCurrentLogFile; }
     const QString& DefaultLogFile() const { return FDefaultLogFile; }
@@ -184,6 +187,7 @@ private:
     std::vector<std::string> arguments_;
     QString programPath_;
     std::string decimalSeparator_;
+    THistoryReportWriter writeHistoryReport_;
     TTextBindings texts_;
     TOverviewPage* overview_ = nullptr;
     TTablePage* tablePage_ = nullptr;

@@ -4,8 +4,8 @@
 #include "layouthelpers.h"
 
 #include "lang/fixedtexts.h"
-#include "ui/rules/contrast.h"
-#include "ui/rules/summarylines.h"
+#include "history/contrast.h"
+#include "history/summarylines.h"
 
 #include <QEvent>
 #include <QGroupBox>

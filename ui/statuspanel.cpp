@@ -3,7 +3,7 @@
 
 #include "layouthelpers.h"
 
-#include "ui/rules/summarylines.h"
+#include "history/summarylines.h"
 
 #include <QEvent>
 #include <QLabel>

@@ -8,7 +8,7 @@
 
 #include "core/rowtexts.h"
 #include "lang/costtexts.h"
-#include "ui/rules/summarylines.h"
+#include "history/summarylines.h"
 
 #include <QApplication>
 #include <QClipboard>

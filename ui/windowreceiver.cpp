@@ -12,7 +12,7 @@
 #include "lang/messages.h"
 #include "platform/localdate.h"
 #include "ui/rules/readingprogress.h"
-#include "ui/rules/summarylines.h"
+#include "history/summarylines.h"
 
 #include <QCoreApplication>
 #include <QLabel>

@@ -16,8 +16,8 @@
 #include "ui/layouthelpers.h"
 #include "ui/limitspanel.h"
 #include "ui/profilemap.h"
-#include "ui/rules/contrast.h"
-#include "ui/rules/summarylines.h"
+#include "history/contrast.h"
+#include "history/summarylines.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>

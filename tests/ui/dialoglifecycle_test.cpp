@@ -14,7 +14,7 @@
 #include "lang/texttable.h"
 #include "platform/filehandle.h"
 #include "ui/rules/settingsfile.h"
-#include "ui/rules/summarylines.h"
+#include "history/summarylines.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "ui/rules/contrast.h"
+#include "history/contrast.h"
 
 #include "core/chartpoints.h"
 

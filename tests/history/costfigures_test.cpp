@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/rules/costfigures.h"
+#include "history/costfigures.h"
 
 #include "core/calendar.h"
 

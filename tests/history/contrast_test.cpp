@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/rules/contrast.h"
+#include "history/contrast.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "ui/rules/summarylines.h"
+#include "history/summarylines.h"
 
 #include <gtest/gtest.h>
 
