@@ -25,6 +25,9 @@ public:
     virtual void AppendCellToLastRow(const std::string& text) = 0;
     virtual void ClearCharts() = 0;
     virtual void AddChartPoints(const TConnectionRecord& record) = 0;
+    // A dialled session that gets no row: its dial never connected, or the
+    // next dial gave it up. Only the figures per dialled number take it.
+    virtual void AddUnlistedSession(const TConnectionRecord& /*record*/) {}
     virtual void ClearLogFileMaxSizeNote() = 0;
     // Message texts break their lines with a single CR.
     virtual void ShowMessage(const std::string& text, TMessageSeverity severity) = 0;

@@ -33,6 +33,9 @@ struct TConnectionRecord {
     // "Send: ATDP019-1011<cr>" and "Send: atd 019 1011<cr>" give 0191011;
     // drivers that hide the number log it as "##########".
     std::string DialledNumber;
+    // The line dropped: "NO CARRIER" came while connected, before the modem
+    // was hung up here.
+    bool CarrierLost = false;
 
     void Clear() { *this = TConnectionRecord{}; }
     bool operator==(const TConnectionRecord&) const = default;

@@ -112,8 +112,10 @@ private:
 
     void GiveUpSession()
     {
-        if (record_.DialDate != 0 || record_.DialTime != 0)
+        if (record_.DialDate != 0 || record_.DialTime != 0) {
             ++counters_.TriedDialIns;
+            receiver_.AddUnlistedSession(record_);
+        }
         if (record_.ConnectDate != 0 || record_.ConnectTime != 0)
             ++counters_.SuccessfulConnects;
         ++counters_.TriedConnects;
@@ -127,8 +129,10 @@ private:
         if (record_.DialDate == 0)
             return;
         ++counters_.TriedDialIns;
-        if (record_.ConnectDate == 0)
+        if (record_.ConnectDate == 0) {
+            receiver_.AddUnlistedSession(record_);
             return;
+        }
         receiver_.AddConnectionRow(record_, counters_.RowNumber);
         if (!flags_.FQuiet)
             receiver_.AddChartPoints(record_);

@@ -215,9 +215,13 @@ TLineOutcome HandleLogLine(TConnectionRecord& r, std::string_view line, const TL
     case HangingUp:
         SetHangUpStamp(r, stamp, false);
         break;
-    case HardwareHangUp:
     case NoCarrier:
     case InterpretedNoCarrier:
+        if (r.ConnectDate != 0 && r.HangUpDate == 0 && r.HangUpTime == 0)
+            r.CarrierLost = true;
+        SetHangUpStamp(r, stamp, true);
+        break;
+    case HardwareHangUp:
     case HangUpCommand:
     case SessionStatistics:
         SetHangUpStamp(r, stamp, true);

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tariff.h"
 
+#include "numberpattern.h"
+
 #include "calendar.h"
 
 #include "platform/filehandle.h"
@@ -86,14 +88,6 @@ std::optional<std::string> ReadSeconds(std::string_view text, int64_t least, int
         return std::nullopt;
     return "\"" + std::string(text) + "\" is no length: give whole seconds from " + std::to_string(least) + " to "
            + std::to_string(most);
-}
-
-// A dialled number's pattern: digits, '*' for any digits and '?' for one.
-bool IsNumberPattern(std::string_view pattern)
-{
-    return !pattern.empty() && std::all_of(pattern.begin(), pattern.end(), [](char c) {
-        return (c >= '0' && c <= '9') || c == '*' || c == '?';
-    });
 }
 
 // Where the text stops being UTF-8: the offset of the first byte that is
@@ -427,23 +421,6 @@ private:
     std::vector<std::string> saidInPeriod_;
 };
 
-bool IsDigit(char c)
-{
-    return c >= '0' && c <= '9';
-}
-
-// A number pattern: '*' stands for any digits, '?' for one.
-bool Matches(std::string_view pattern, std::string_view text)
-{
-    if (pattern.empty())
-        return text.empty();
-    if (pattern[0] == '*')
-        return Matches(pattern.substr(1), text)
-               || (!text.empty() && IsDigit(text[0]) && Matches(pattern, text.substr(1)));
-    return !text.empty() && IsDigit(text[0]) && (pattern[0] == '?' || pattern[0] == text[0])
-           && Matches(pattern.substr(1), text.substr(1));
-}
-
 }  // namespace
 
 TTariff::TTariff(std::string name, std::string currency, int32_t decimals, std::vector<std::string> numbers,
@@ -471,7 +448,7 @@ TTariff::TTariff(std::string name, std::string currency, int32_t decimals, std::
 bool TTariff::CoversNumber(std::string_view dialled) const
 {
     return std::any_of(numbers_.begin(), numbers_.end(),
-                       [dialled](const std::string& pattern) { return Matches(pattern, dialled); });
+                       [dialled](const std::string& pattern) { return NumberMatches(pattern, dialled); });
 }
 
 bool TTariff::HoldsOn(const TTariffDays& days, int64_t dayNumber) const

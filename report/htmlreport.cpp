@@ -194,7 +194,7 @@ private:
     // The first reading: the periods, the overview's figures and the limits.
     TReportRun ReadHistory(const TAnalysisFlags& flags)
     {
-        TFailureKeeping<TScriptReceiver> receiver(request_.Since, request_.Until, [this](const TNumberedConnection& c) {
+        TFailureKeeping<TScriptReceiver> receiver(request_.Kept, [this](const TNumberedConnection& c) {
             const std::optional<TCost> cost = Price(c.Record);
             periods_.Add(c.Record, cost);
             sums_.Add(c.Record);
@@ -222,7 +222,7 @@ private:
     TReportRun WritePeriodPages(const TAnalysisFlags& flags)
     {
         std::map<std::string, TPeriodPage> open;
-        TFailureKeeping<TScriptReceiver> receiver(request_.Since, request_.Until, [&](const TNumberedConnection& c) {
+        TFailureKeeping<TScriptReceiver> receiver(request_.Kept, [&](const TNumberedConnection& c) {
             if (!failure_.FailureReason.empty())
                 return;
             const std::string period = PeriodNameOf(request_.By, c.Record.ConnectDateParts, request_.Periods);

@@ -3,6 +3,7 @@
 
 #include "reportinput.h"
 
+#include "core/connectionfilter.h"
 #include "core/periodspans.h"
 #include "core/usagelimits.h"
 #include "history/historyreport.h"
@@ -19,9 +20,8 @@ struct THtmlReportRequest {
     std::string Folder;
     // A page per month or per year.
     TPeriod By = TPeriod::Month;
-    // Connect dates kept (date keys, both inclusive).
-    std::optional<int32_t> Since;
-    std::optional<int32_t> Until;
+    // The connect dates and dialled numbers kept.
+    TConnectionFilter Kept;
     // Limits shown with their bars, for the periods that hold the input's today.
     std::vector<TLimit> Limits;
     TPeriodRules Periods;

@@ -2,6 +2,7 @@
 #include "periodtotals.h"
 
 #include "machinetext.h"
+#include "textcolumns.h"
 
 #include "core/formatting.h"
 #include "core/logstamp.h"
@@ -16,12 +17,6 @@
 namespace kellvar {
 
 namespace {
-
-// The width of a text as a terminal shows it: UTF-8 continuation bytes take no column.
-size_t ColumnsOf(const std::string& text)
-{
-    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
 
 TFields PeriodFields(const TConnectionSums& s)
 {
@@ -150,24 +145,12 @@ void WritePeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool german
     const TRow total = row(GrandTotal(periods), caption(TReportText::Total));
 
     // The rows are made twice rather than kept: once for the widths, once to write.
-    std::vector<size_t> widths(head.size());
-    const auto measure = [&](const TRow& r) {
-        for (size_t i = 0; i < r.size(); ++i)
-            widths[i] = std::max(widths[i], ColumnsOf(r[i]));
-    };
-    measure(head);
+    TTextColumns columns;
+    columns.Measure(head);
     for (const TPeriodTotal& p : periods)
-        measure(row(p, p.Period));
-    measure(total);
-    const auto write = [&](const TRow& r) {
-        std::string line;
-        for (size_t i = 0; i < r.size(); ++i) {
-            // The period left, the figures right, two blanks between.
-            const std::string padding(widths[i] - ColumnsOf(r[i]), ' ');
-            line += (i == 0 ? "" : "  ") + (i == 0 ? r[i] + padding : padding + r[i]);
-        }
-        sink(line.substr(0, line.find_last_not_of(' ') + 1) + '\n');
-    };
+        columns.Measure(row(p, p.Period));
+    columns.Measure(total);
+    const auto write = [&](const TRow& r) { sink(columns.Line(r)); };
     write(head);
     for (const TPeriodTotal& p : periods)
         write(row(p, p.Period));

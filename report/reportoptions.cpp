@@ -4,6 +4,7 @@
 #include "machinetext.h"
 
 #include "core/calendar.h"
+#include "core/numberpattern.h"
 #include "lang/messages.h"
 
 #include "platform/asciitext.h"
@@ -16,8 +17,9 @@
 namespace kellvar {
 
 const char* const ReportUsage = "usage: kellvar-report [--summary | --oneline] [--format=text|csv|json]\n"
-                                "                      [--by=PERIOD [--top=N]] [--since=DATE]\n"
-                                "                      [--until=DATE] [--tariff=FILE... [--compare]]\n"
+                                "                      [--by=PERIOD|number [--top=N]] [--since=DATE]\n"
+                                "                      [--until=DATE] [--number=PATTERN...]\n"
+                                "                      [--tariff=FILE... [--compare]]\n"
                                 "                      [--german | --english] [--] LOGFILE...\n"
                                 "       kellvar-report --chart=CHART --output=FILE [--size=WxH] [--] LOGFILE...\n"
                                 "       kellvar-report --html=DIR [--by=month|year] [--tariff=FILE...]\n"
@@ -49,7 +51,10 @@ std::string ReportHelp()
              "                   whole log, past the table's 32,766 rows\n"
              "  --by=PERIOD      totals and means per day, week, billing (month), month or\n"
              "                   year of the connect date; hour or weekday: when online,\n"
-             "                   each connection split across the hours and days it spans\n"
+             "                   each connection split across the hours and days it spans;\n"
+             "                   number: per dialled number, attempts, connects, success\n"
+             "                   rate, time to connect, speed, carrier losses, time and\n"
+             "                   bytes online, throughput (and costs), most attempts first\n"
              "  --month-start=DAY  the day a billing month starts (1-31; 31 is a month's\n"
              "                   last day); --week-start=monday|sunday (monday: ISO weeks)\n"
              "  --alert=LIMIT    PERIOD:QUANTITY>VALUE (day, week, month; time, volume,\n"
@@ -62,9 +67,12 @@ std::string ReportHelp()
              "  --today=DATE     the day whose periods --alert and --estimate take\n"
              "                   (default: today)\n"
              "  --top=N          only the N periods with the most bytes, largest first\n"
+             "                   (--by=number: the N numbers with the most attempts)\n"
              "  --since=DATE     keep connections from this connect date on\n"
              "  --until=DATE     keep connections up to this connect date; a DATE is\n"
              "                   YYYY-MM-DD, YYYY-MM or YYYY (the whole month or year)\n"
+             "  --number=PATTERN keep the sessions dialled to a number that fits PATTERN\n"
+             "                   (digits, * for any digits, ? for one; repeated: any)\n"
              "  --tariff=FILE    price each connection by a tariff file (kellvar-tariff(5));\n"
              "                   repeated, a connection takes the first file whose numbers\n"
              "                   match its dial command, else the first that names none\n"
@@ -183,6 +191,8 @@ struct TUsageTexts {
     const char* EstimateWithSummary;
     const char* HtmlFolder;
     const char* ExplainAlone;
+    const char* ByNumberAlone;
+    const char* NumberOutputs;
 };
 
 const TUsageTexts& UsageTexts(bool german)
@@ -209,7 +219,9 @@ const TUsageTexts& UsageTexts(bool german)
         "--estimate goes with --summary or --by",
         "--html needs a DIR and goes with --by=month or year, --tariff, --alert, --since/--until and the period "
         "options only",
-        "--explain needs --tariff and goes with --format=text or json and --since/--until only"};
+        "--explain needs --tariff and goes with --format=text or json and --since/--until only",
+        "--by=number goes with --format, --top, --tariff, --number and --since/--until only",
+        "--number keeps sessions in every output but --chart and --summary as text"};
     static const TUsageTexts German{
         " ist nicht ",
         "unbekannte Option ",
@@ -234,7 +246,9 @@ const TUsageTexts& UsageTexts(bool german)
         "--estimate gehört zu --summary oder --by",
         "--html braucht ein VERZEICHNIS und gehört nur zu --by=month oder year, --tariff, --alert, --since/--until "
         "und den Zeitraum-Optionen",
-        "--explain braucht --tariff und gehört nur zu --format=text oder json und --since/--until"};
+        "--explain braucht --tariff und gehört nur zu --format=text oder json und --since/--until",
+        "--by=number gehört nur zu --format, --top, --tariff, --number und --since/--until",
+        "--number behält Sitzungen in jeder Ausgabe außer --chart und --summary als Text"};
     return german ? German : English;
 }
 
@@ -265,13 +279,14 @@ std::string BashCompletion()
            "    local line=${COMP_LINE:0:COMP_POINT}\n"
            "    local word=${line##*[[:space:]]}\n"
            "    case $word in\n"
-           + values("--format", words(FormatNames)) + values("--by", words(PeriodNames))
+           + values("--format", words(FormatNames)) + values("--by", words(PeriodNames) + " number")
            + values("--chart", words(ChartNames)) + values("--week-start", "monday sunday")
            + "    --output=*|--tariff=*) COMPREPLY=($(compgen -f -- \"${word#*=}\")) ;;\n"
              "    --html=*) COMPREPLY=($(compgen -d -- \"${word#*=}\")) ;;\n"
              "    --*=*) COMPREPLY=() ;;\n"
              "    -*)\n"
-             "        COMPREPLY=($(compgen -W '--summary --oneline --format= --by= --top= --since= --until= --tariff= "
+             "        COMPREPLY=($(compgen -W '--summary --oneline --format= --by= --top= --since= --until= --number= "
+             "--tariff= "
              "--compare --explain= --month-start= --week-start= --alert= --estimate --today= --chart= --output= "
              "--size= "
              "--html= "
@@ -342,10 +357,16 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
             o.Format = *named;
             formatGiven = true;
         } else if (const auto by = OptionValue(arguments, i, "--by")) {
+            o.ByNumber = *by == "number";
             o.By = ValueNamed(PeriodNames, *by);
-            if (!o.By)
-                return bad("--by", *by, "day, week, billing, month, year, hour or weekday",
-                           "day, week, billing, month, year, hour oder weekday");
+            if (!o.By && !o.ByNumber)
+                return bad("--by", *by, "day, week, billing, month, year, hour, weekday or number",
+                           "day, week, billing, month, year, hour, weekday oder number");
+        } else if (const auto number = OptionValue(arguments, i, "--number")) {
+            if (!IsNumberPattern(*number) || number->size() > 40)
+                return bad("--number", *number, "a pattern of up to 40 digits, * and ?",
+                           "ein Muster aus bis zu 40 Ziffern, * und ?");
+            o.Numbers.push_back(*number);
         } else if (const auto start = OptionValue(arguments, i, "--month-start")) {
             int32_t day = 0;
             if (!ReadInteger(*start, day) || day < 1 || day > 31)
@@ -419,8 +440,14 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
         return Usage(say.NoLogFile);
     if (o.Summary && o.Format == TReportFormat::Text && (o.Since || o.Until || o.By || o.OneLine))
         return Usage(say.SummaryText);
-    if (o.Top && !o.By)
+    if (o.Top && !o.By && !o.ByNumber)
         return Usage(say.TopWithoutBy);
+    if (o.ByNumber
+        && (o.Summary || o.OneLine || o.Compare || o.Estimate || o.Explain || o.Chart || o.HtmlFolder
+            || !o.Alerts.empty()))
+        return Usage(say.ByNumberAlone);
+    if (!o.Numbers.empty() && (o.Chart || (o.Summary && o.Format == TReportFormat::Text)))
+        return Usage(say.NumberOutputs);
     if (std::count(o.LogFiles.begin(), o.LogFiles.end(), "-") > 1)
         return Usage(say.StandardInputOnce);
     if (languages > 1)

@@ -46,6 +46,10 @@ struct TReportOptions {
     std::optional<bool> German;
     TReportFormat Format = TReportFormat::Text;
     std::optional<TPeriod> By;
+    // --by=number: a row per dialled number instead of periods.
+    bool ByNumber = false;
+    // --number: only sessions dialled to a number that fits one of these.
+    std::vector<std::string> Numbers;
     // The periods with the most bytes, largest first.
     std::optional<int64_t> Top;
     // Connect dates kept, both inclusive.

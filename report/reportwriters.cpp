@@ -8,6 +8,7 @@
 #include "headlessreceiver.h"
 #include "htmlreport.h"
 #include "machinetext.h"
+#include "numbertotals.h"
 #include "periodtotals.h"
 #include "pricingexplanation.h"
 #include "scriptreceiver.h"
@@ -18,12 +19,12 @@
 #include "core/rowtexts.h"
 #include "core/summaryfigures.h"
 #include "core/usageprofile.h"
+#include "history/costfigures.h"
+#include "history/summarylines.h"
 #include "lang/costtexts.h"
 #include "lang/messages.h"
 #include "lang/pricingtexts.h"
 #include "lang/texttable.h"
-#include "history/costfigures.h"
-#include "history/summarylines.h"
 
 #include <nlohmann/json.hpp>
 
@@ -36,6 +37,12 @@ namespace {
 std::optional<int32_t> DateKey(const std::optional<TDateBound>& bound)
 {
     return bound ? std::optional(bound->DateKey) : std::nullopt;
+}
+
+// The sessions every output keeps: --since, --until and --number.
+TConnectionFilter KeptSessions(const TReportOptions& options)
+{
+    return {{DateKey(options.Since), DateKey(options.Until)}, options.Numbers};
 }
 
 TAnalysisFlags WithRowLimit(TAnalysisFlags flags, bool windowText)
@@ -77,7 +84,7 @@ public:
         }
         TFailureKeeping<TTableTextReceiver> table(input_.DecimalSeparator,
                                                   std::vector<std::string>(captions.begin(), captions.end()), output_,
-                                                  DateKey(options_.Since), DateKey(options_.Until), input_.Tariffs);
+                                                  KeptSessions(options_), input_.Tariffs);
         const TReportRun run = AnalyseInput(table, input_, WithRowLimit(flags, true));
         return NotingRowLimit(run, table.Counters(), input_.German);
     }
@@ -102,7 +109,7 @@ public:
     {
         TChartPoints sums(false);
         TCostSums costs;
-        TFailureKeeping<TScriptReceiver> receiver(std::nullopt, std::nullopt, [&](const TNumberedConnection& c) {
+        TFailureKeeping<TScriptReceiver> receiver({}, [&](const TNumberedConnection& c) {
             sums.Add(c.Record);
             const std::optional<TCost> cost =
                 input_.Tariffs != nullptr ? input_.Tariffs->Price(c.Record) : std::nullopt;
@@ -154,16 +161,18 @@ public:
             output_.Write(JsonHead());
         Begin();
         TCostSums costs;
-        TFailureKeeping<TScriptReceiver> receiver(DateKey(options_.Since), DateKey(options_.Until),
-                                                  [this, &costs](const TNumberedConnection& connection) {
-                                                      std::optional<TCost> cost;
-                                                      if (input_.Tariffs != nullptr) {
-                                                          cost = input_.Tariffs->Price(connection.Record);
-                                                          costs.Add(cost, connection.Record);
-                                                      }
-                                                      Add(connection, cost);
-                                                      output_.HandOverWhenFull();
-                                                  });
+        TFailureKeeping<TScriptReceiver> receiver(
+            KeptSessions(options_),
+            [this, &costs](const TNumberedConnection& connection) {
+                std::optional<TCost> cost;
+                if (input_.Tariffs != nullptr) {
+                    cost = input_.Tariffs->Price(connection.Record);
+                    costs.Add(cost, connection.Record);
+                }
+                Add(connection, cost);
+                output_.HandOverWhenFull();
+            },
+            [this](const TConnectionRecord& record) { AddUnlisted(record); });
         const TReportRun run = AnalyseInput(receiver, input_, WithRowLimit(flags, false));
         if (!run.Analysed) {
             if (json_)
@@ -204,6 +213,8 @@ private:
     virtual void Begin() {}
     // The connection's cost only when the report prices.
     virtual void Add(const TNumberedConnection&, const std::optional<TCost>&) {}
+    // A dialled session that got no row.
+    virtual void AddUnlisted(const TConnectionRecord&) {}
     virtual void End(const TSummaryValues& summary) = 0;
     // What closes the part of the document still open when the run fails.
     virtual std::string OpenPartClosing() const { return {}; }
@@ -374,6 +385,42 @@ private:
     std::optional<TPeriodEstimate> estimate_;
 };
 
+// Per dialled number: how the calls went, most attempts first.
+class TNumbersWriter final : public TScriptWriter {
+public:
+    TNumbersWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
+        : TScriptWriter(options, input, output, options.Format == TReportFormat::Json)
+    {
+    }
+
+private:
+    void Add(const TNumberedConnection& connection, const std::optional<TCost>& cost) override
+    {
+        numbers_.AddConnection(connection.Record, cost);
+    }
+    void AddUnlisted(const TConnectionRecord& record) override { numbers_.AddUnlistedSession(record); }
+    void End(const TSummaryValues&) override
+    {
+        std::vector<TNumberFigures> figures = numbers_.Figures();
+        if (Options().Top && figures.size() > static_cast<size_t>(*Options().Top))
+            figures.resize(static_cast<size_t>(*Options().Top));
+        const TTextSink sink = [this](std::string_view text) { Output().Write(text); };
+        switch (Options().Format) {
+        case TReportFormat::Json:
+            WriteNumbersJson(figures, Money(), sink);
+            break;
+        case TReportFormat::Csv:
+            WriteNumbersCsv(figures, Money(), sink);
+            break;
+        case TReportFormat::Text:
+            WriteNumbersText(figures, Input().German, Input().DecimalSeparator, Money(), sink);
+            break;
+        }
+    }
+
+    TNumberTally numbers_;
+};
+
 // What each tariff would have cost, per --by period or in total.
 class TComparisonWriter final : public TScriptWriter {
 public:
@@ -474,8 +521,7 @@ public:
     {
         request_.Folder = *options.HtmlFolder;
         request_.By = options.By.value_or(TPeriod::Month);
-        request_.Since = DateKey(options.Since);
-        request_.Until = DateKey(options.Until);
+        request_.Kept = KeptSessions(options);
         request_.Limits = options.Alerts;
         request_.Periods = options.Periods;
     }
@@ -546,6 +592,8 @@ std::unique_ptr<TReportWriter> MakeReportWriter(const TReportOptions& options, c
         return std::make_unique<TSummaryTextWriter>(options, input, output);
     if (options.Summary)
         return std::make_unique<TSummaryValuesWriter>(options, input, output);
+    if (options.ByNumber)
+        return std::make_unique<TNumbersWriter>(options, input, output);
     if (options.By)
         return std::make_unique<TPeriodsWriter>(options, input, output);
     switch (options.Format) {

@@ -5,9 +5,15 @@
 
 namespace kellvar {
 
-TScriptReceiver::TScriptReceiver(std::optional<int32_t> since, std::optional<int32_t> until, TConnectionSink sink)
-    : range_{since, until}, sink_(std::move(sink))
+TScriptReceiver::TScriptReceiver(TConnectionFilter filter, TConnectionSink sink, TUnlistedSink unlisted)
+    : filter_(std::move(filter)), sink_(std::move(sink)), unlisted_(std::move(unlisted))
 {
+}
+
+void TScriptReceiver::AddUnlistedSession(const TConnectionRecord& record)
+{
+    if (unlisted_ && filter_.Holds(record))
+        unlisted_(record);
 }
 
 void TScriptReceiver::ClearTable()
@@ -20,7 +26,7 @@ void TScriptReceiver::HandOnPending()
 {
     if (!pending_)
         return;
-    if (range_.Holds(pending_->Record)) {
+    if (filter_.Holds(pending_->Record)) {
         summary_.Sums.Add(pending_->Record);
         sink_(*pending_);
         summary_.Last = std::move(pending_);

@@ -5,6 +5,8 @@
 
 #include "headlessreceiver.h"
 
+#include "core/connectionfilter.h"
+
 #include <functional>
 #include <optional>
 #include <string>
@@ -19,9 +21,10 @@ namespace kellvar {
 class TScriptReceiver : public THeadlessReceiver {
 public:
     using TConnectionSink = std::function<void(const TNumberedConnection&)>;
+    // The dialled sessions that got no row, kept by the same filter.
+    using TUnlistedSink = std::function<void(const TConnectionRecord&)>;
 
-    // Connect dates from since up to until (date keys, both inclusive).
-    TScriptReceiver(std::optional<int32_t> since, std::optional<int32_t> until, TConnectionSink sink);
+    TScriptReceiver(TConnectionFilter filter, TConnectionSink sink, TUnlistedSink unlisted = nullptr);
 
     // The counters, sums and last connection of the run, once it has ended.
     TSummaryValues Summary() const { return summary_; }
@@ -29,13 +32,15 @@ public:
     void ClearTable() override;
     void AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber) override;
     void AppendCellToLastRow(const std::string& text) override;
+    void AddUnlistedSession(const TConnectionRecord& record) override;
     void ShowSummary(const TAnalysisCounters& counters) override;
 
 private:
     void HandOnPending();
 
-    TConnectDateRange range_;
+    TConnectionFilter filter_;
     TConnectionSink sink_;
+    TUnlistedSink unlisted_;
     std::optional<TNumberedConnection> pending_;
     TSummaryValues summary_;
 };

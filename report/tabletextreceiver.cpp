@@ -8,10 +8,9 @@
 namespace kellvar {
 
 TTableTextReceiver::TTableTextReceiver(std::string decimalSeparator, std::vector<std::string> captions,
-                                       TOutputStream& output, std::optional<int32_t> since,
-                                       std::optional<int32_t> until, const TTariffs* tariffs)
-    : decimalSeparator_(std::move(decimalSeparator)), captions_(std::move(captions)),
-      output_(output), range_{since, until}, tariffs_(tariffs)
+                                       TOutputStream& output, TConnectionFilter filter, const TTariffs* tariffs)
+    : decimalSeparator_(std::move(decimalSeparator)), captions_(std::move(captions)), output_(output),
+      filter_(std::move(filter)), tariffs_(tariffs)
 {
 }
 
@@ -25,7 +24,7 @@ void TTableTextReceiver::ClearTable()
 void TTableTextReceiver::AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber)
 {
     FinishPendingRow();
-    skipping_ = !range_.Holds(record);
+    skipping_ = !filter_.Holds(record);
     if (skipping_)
         return;
     pendingCells_ = AppendConnectionCells(pendingRow_, record, rowNumber, decimalSeparator_);

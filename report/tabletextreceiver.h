@@ -5,6 +5,8 @@
 
 #include "headlessreceiver.h"
 
+#include "core/connectionfilter.h"
+
 #include "core/tariffs.h"
 
 #include <optional>
@@ -18,13 +20,11 @@ namespace kellvar {
 // row waits, for a late overrun count the log may still add to it.
 class TTableTextReceiver : public THeadlessReceiver {
 public:
-    // Only rows whose connect date lies from since up to until (date keys,
-    // both inclusive) are written.
+    // Only the rows the filter holds are written.
     // With tariffs, every row ends in its "Costs" and "Tariff" cells, after
     // the overrun column (empty where the log gave no count).
     TTableTextReceiver(std::string decimalSeparator, std::vector<std::string> captions, TOutputStream& output,
-                       std::optional<int32_t> since = std::nullopt, std::optional<int32_t> until = std::nullopt,
-                       const TTariffs* tariffs = nullptr);
+                       TConnectionFilter filter = {}, const TTariffs* tariffs = nullptr);
 
     const TAnalysisCounters& Counters() const { return counters_; }
 
@@ -39,7 +39,7 @@ private:
     std::string decimalSeparator_;
     std::vector<std::string> captions_;
     TOutputStream& output_;
-    TConnectDateRange range_;
+    TConnectionFilter filter_;
     const TTariffs* tariffs_;
     std::string pendingRow_;
     std::string pendingCost_;

@@ -19,7 +19,7 @@ expect() {
   [ "$got" = "$2" ] || { echo "'$1' completes to '$got', not '$2'"; failed=1; }
 }
 expect "kellvar-report --format=c" "csv"
-expect "kellvar-report --by=" "day week billing month year hour weekday"
+expect "kellvar-report --by=" "day week billing month year hour weekday number"
 expect "kellvar-report --chart=tr" "transport"
 expect "kellvar-report --ch" "--chart="
 expect "kellvar-report --summary --ger" "--german"

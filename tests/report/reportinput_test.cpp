@@ -18,7 +18,7 @@ TEST(ReportInput, AFailedHistoryIsNamedAsTheUserNamedItsLogs)
     // The history merged from two logs, gone before it was read.
     input.Log = dir.File("history.log");
     input.ShownLog = "a.log,b.log";
-    TFailureKeeping<TScriptReceiver> receiver(std::nullopt, std::nullopt, [](const TNumberedConnection&) {});
+    TFailureKeeping<TScriptReceiver> receiver({}, [](const TNumberedConnection&) {});
     const TReportRun run = AnalyseInput(receiver, input, {});
     EXPECT_FALSE(run.Analysed);
     EXPECT_EQ(run.FailedFile, "a.log,b.log");

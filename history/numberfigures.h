@@ -1,0 +1,80 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include "core/connectionrecord.h"
+#include "core/connectionsums.h"
+#include "core/tariffs.h"
+
+#include <cstdint>
+#include <optional>
+#include <string>
+#include <unordered_map>
+#include <vector>
+
+namespace kellvar {
+
+// A number as the dial command gave it, one the driver hid ("##########"),
+// or none: the All-Time-Log keeps no dial commands.
+enum class TNumberKind { Dialled, Hidden, Unknown };
+
+// How the sessions dialled to one number went. Times are in hundredths of a
+// second, speeds in bps; a figure over no value is none.
+struct TNumberFigures {
+    // The number as normalised for tariff matching; empty unless dialled.
+    std::string Number;
+    TNumberKind Kind = TNumberKind::Dialled;
+    int64_t Attempts = 0;
+    // Sessions that connected, listed or given up by the next dial.
+    int64_t Connects = 0;
+    // Of the listed connections: the line dropped, or hung up here.
+    int64_t CarrierLosses = 0;
+    int64_t HungUpHere = 0;
+    // From dialling to the connect, the median and the 90th percentile.
+    std::optional<int32_t> MedianTimeToConnect;
+    std::optional<int32_t> SlowTimeToConnect;
+    std::optional<int32_t> LowestSpeed;
+    std::optional<int32_t> MedianSpeed;
+    std::optional<int32_t> HighestSpeed;
+    // The listed connections' time online and bytes, and their costs.
+    TConnectionSums Sums;
+    TCostSums Costs;
+
+    // Connects per attempt in hundredths of a percent, half to even.
+    std::optional<int64_t> SuccessBasisPoints() const;
+    // Bytes both ways per second online, in hundredths; none without time.
+    std::optional<int64_t> ThroughputHundredths() const;
+};
+
+// The nearest-rank percentile (1-100) of the values: the smallest value that
+// at least that share of them does not exceed. The values are reordered.
+std::optional<int32_t> NearestRankPercentile(std::vector<int32_t>& values, int percent);
+
+// Adds sessions up per dialled number as they come. It keeps per number its
+// counts and the dialling times and speeds that the medians need.
+class TNumberTally {
+public:
+    // A connection of the table, with its cost where the sessions are priced.
+    void AddConnection(const TConnectionRecord& record, const std::optional<TCost>& cost);
+    // A dialled session that got no row (see TAnalysisReceiver).
+    void AddUnlistedSession(const TConnectionRecord& record);
+
+    // Most attempts first, then dialled numbers before hidden and unknown
+    // ones, then by number.
+    std::vector<TNumberFigures> Figures() const;
+    bool Empty() const { return numbers_.empty(); }
+
+private:
+    struct TNumberSessions {
+        TNumberFigures Figures;
+        std::vector<int32_t> TimesToConnect;
+        std::vector<int32_t> Speeds;
+    };
+
+    TNumberSessions& SessionsOf(const std::string& number);
+    void AddConnect(TNumberSessions& sessions, const TConnectionRecord& record);
+
+    std::unordered_map<std::string, size_t> index_;
+    std::vector<TNumberSessions> numbers_;
+};
+
+}  // namespace kellvar

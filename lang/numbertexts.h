@@ -1,0 +1,89 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#pragma once
+
+#include <array>
+#include <string_view>
+
+namespace kellvar {
+
+// The texts of the figures per dialled number, in the report and on the
+// window's Numbers page.
+enum class TNumberText {
+    Number,
+    Attempts,
+    Connects,
+    Success,
+    MedianConnect,
+    SlowConnect,
+    LowestSpeed,
+    MedianSpeed,
+    HighestSpeed,
+    CarrierLost,
+    HungUpHere,
+    TimeOnline,
+    Received,
+    Sent,
+    Throughput,
+    Costs,
+    CostPerHour,
+    Hidden,
+    Unknown,
+    PageCaption,
+    ChartTitle,
+    SuccessSeries,
+    SpeedSeries,
+    Month,
+    NoNumbers,
+    CopyTable,
+};
+
+struct TNumberTextRow {
+    TNumberText Text;
+    std::string_view German;
+    std::string_view English;
+};
+
+inline constexpr std::array<TNumberTextRow, 26> NumberTextRows = {{
+    {TNumberText::Number, "Nummer", "Number"},
+    {TNumberText::Attempts, "Versuche", "Attempts"},
+    {TNumberText::Connects, "Verbunden", "Connects"},
+    {TNumberText::Success, "Erfolg", "Success"},
+    {TNumberText::MedianConnect, "Anwahl (Median)", "To connect (median)"},
+    {TNumberText::SlowConnect, "Anwahl (90 %)", "To connect (90%)"},
+    {TNumberText::LowestSpeed, "Tempo min.", "Speed min"},
+    {TNumberText::MedianSpeed, "Tempo Median", "Speed median"},
+    {TNumberText::HighestSpeed, "Tempo max.", "Speed max"},
+    {TNumberText::CarrierLost, "Abgebrochen", "Carrier lost"},
+    {TNumberText::HungUpHere, "Hier aufgelegt", "Hung up here"},
+    {TNumberText::TimeOnline, "Verbindungsdauer", "Connection time"},
+    {TNumberText::Received, "Empfangen", "Received"},
+    {TNumberText::Sent, "Gesendet", "Sent"},
+    {TNumberText::Throughput, "Durchsatz", "Throughput"},
+    {TNumberText::Costs, "Kosten", "Costs"},
+    {TNumberText::CostPerHour, "Kosten/Stunde", "Cost/hour"},
+    {TNumberText::Hidden, "verborgen", "hidden"},
+    {TNumberText::Unknown, "unbekannt", "unknown"},
+    {TNumberText::PageCaption, "Nummern", "Numbers"},
+    {TNumberText::ChartTitle, "Erfolg und Tempo je Monat", "Success and speed per month"},
+    {TNumberText::SuccessSeries, "Erfolg %", "Success %"},
+    {TNumberText::SpeedSeries, "Tempo (Median, kbps)", "Speed (median, kbps)"},
+    {TNumberText::Month, "Monat", "Month"},
+    {TNumberText::NoNumbers, "Keine Anwahl im Protokoll.", "No dialling in the log."},
+    {TNumberText::CopyTable, "Tabelle kopieren", "Copy table"},
+}};
+
+constexpr std::string_view NumberText(TNumberText text, bool german)
+{
+    const TNumberTextRow& row = NumberTextRows[static_cast<size_t>(text)];
+    return german ? row.German : row.English;
+}
+
+// Each row stands at its text's place, so that NumberText needs no search.
+static_assert([] {
+    for (size_t i = 0; i < NumberTextRows.size(); ++i)
+        if (static_cast<size_t>(NumberTextRows[i].Text) != i)
+            return false;
+    return true;
+}());
+
+}  // namespace kellvar
