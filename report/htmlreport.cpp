@@ -6,6 +6,7 @@
 #include "htmlreport.h"
 
 #include "htmlpage.h"
+#include "numbertotals.h"
 #include "periodtotals.h"
 #include "scriptreceiver.h"
 #include "svgchart.h"
@@ -15,9 +16,11 @@
 #include "core/summaryfigures.h"
 #include "history/chartspecs.h"
 #include "history/costfigures.h"
+#include "history/numberrows.h"
 #include "history/summarylines.h"
 #include "lang/costtexts.h"
 #include "lang/htmltexts.h"
+#include "lang/numbertexts.h"
 #include "lang/reporttexts.h"
 #include "lang/texttable.h"
 #include "platform/filehandle.h"
@@ -194,15 +197,25 @@ private:
     // The first reading: the periods, the overview's figures and the limits.
     TReportRun ReadHistory(const TAnalysisFlags& flags)
     {
-        TFailureKeeping<TScriptReceiver> receiver(request_.Kept, [this](const TNumberedConnection& c) {
-            const std::optional<TCost> cost = Price(c.Record);
-            periods_.Add(c.Record, cost);
-            sums_.Add(c.Record);
-            if (input_.Tariffs != nullptr)
-                costs_.Add(cost, c.Record);
-            if (limits_)
-                limits_->Add(c.Record, cost);
-        });
+        TFailureKeeping<TScriptReceiver> receiver(
+            request_.Kept,
+            [this](const TNumberedConnection& c) {
+                const std::optional<TCost> cost = Price(c.Record);
+                periods_.Add(c.Record, cost);
+                numbers_.AddConnection(c.Record, cost);
+                periodNumbers_[PeriodNameOf(request_.By, c.Record.ConnectDateParts, request_.Periods)].AddConnection(
+                    c.Record, cost);
+                sums_.Add(c.Record);
+                if (input_.Tariffs != nullptr)
+                    costs_.Add(cost, c.Record);
+                if (limits_)
+                    limits_->Add(c.Record, cost);
+            },
+            [this](const TConnectionRecord& record) {
+                numbers_.AddUnlistedSession(record);
+                const TDateParts& date = record.ConnectDate != 0 ? record.ConnectDateParts : record.DialDateParts;
+                periodNumbers_[PeriodNameOf(request_.By, date, request_.Periods)].AddUnlistedSession(record);
+            });
         TAnalysisFlags wholeLog = flags;
         wholeLog.WholeLog = true;
         const TReportRun run = AnalyseInput(receiver, input_, wholeLog);
@@ -331,6 +344,7 @@ private:
         std::vector<bool> numeric;
         for (size_t column = 0; column < captions.size(); ++column)
             numeric.push_back(IsNumberColumn(column) && !(input_.Tariffs != nullptr && column + 1 == captions.size()));
+        html += PeriodNumbers(period);
         html += HtmlTableStart(connections, captions, numeric, true);
         Check(
             folder_.WriteFile(PageFile(period), {html, page.Rows, HtmlTableEnd() + HtmlPageEnd(german_, links, true)}));
@@ -409,7 +423,80 @@ private:
             AppendHtmlRow(table, row);
         }
         html += table + HtmlTableEnd();
+        html += NumberTable();
         return html + HtmlPageEnd(german_, {}, true);
+    }
+
+    // Only a log with dial commands says anything per number: the
+    // All-Time-Log keeps none.
+    static bool KnowsNumbers(const std::vector<TNumberFigures>& numbers)
+    {
+        return std::any_of(numbers.begin(), numbers.end(),
+                           [](const TNumberFigures& f) { return f.Kind != TNumberKind::Unknown; });
+    }
+
+    // Every figure per number, sortable, each with its raw value.
+    std::string NumberTable() const
+    {
+        const std::vector<TNumberFigures> numbers = numbers_.Figures();
+        if (!KnowsNumbers(numbers))
+            return {};
+        const std::vector<std::string> captions = NumberHeadTexts(german_, Money());
+        std::vector<bool> numeric(captions.size(), true);
+        numeric[0] = false;
+        std::string table = HtmlTableStart(NumberText(TNumberText::PageCaption, german_), captions, numeric, true);
+        for (const TNumberFigures& f : numbers) {
+            const std::vector<std::string> texts = NumberRowTexts(f, german_, input_.DecimalSeparator, Money());
+            const TFields fields = NumberFields(f, Money());
+            std::vector<THtmlCell> row;
+            for (size_t column = 0; column < texts.size(); ++column) {
+                // The costs' columns show the cost fields "cost" and "cost_per_hour".
+                const TField& field = column < NumberColumnsWithoutCosts    ? fields[column]
+                                      : column == NumberColumnsWithoutCosts ? fields[NumberColumnsWithoutCosts]
+                                                                            : fields[NumberColumnsWithoutCosts + 2];
+                row.push_back({texts[column], FieldText(field), column > 0, field.Name, {}});
+            }
+            AppendHtmlRow(table, row);
+        }
+        return table + HtmlTableEnd();
+    }
+
+    // A line per number on a period's page: attempts, success, the median
+    // time to connect and speed.
+    std::string PeriodNumbers(const std::string& period) const
+    {
+        const auto found = periodNumbers_.find(period);
+        if (found == periodNumbers_.end())
+            return {};
+        const std::vector<TNumberFigures> numbers = found->second.Figures();
+        if (!KnowsNumbers(numbers))
+            return {};
+        constexpr std::array<TNumberColumn, 5> Columns = {TNumberColumn::Number, TNumberColumn::Attempts,
+                                                          TNumberColumn::Success, TNumberColumn::MedianConnect,
+                                                          TNumberColumn::MedianSpeed};
+        const std::vector<std::string> head = NumberHeadTexts(german_, nullptr);
+        std::vector<std::string> captions;
+        std::vector<bool> numeric;
+        for (const TNumberColumn column : Columns) {
+            captions.push_back(head[static_cast<size_t>(column)]);
+            numeric.push_back(column != TNumberColumn::Number);
+        }
+        std::string table = HtmlTableStart(NumberText(TNumberText::PageCaption, german_), captions, numeric, false);
+        for (const TNumberFigures& f : numbers) {
+            const std::vector<std::string> texts = NumberRowTexts(f, german_, input_.DecimalSeparator, nullptr);
+            const TFields fields = NumberFields(f, nullptr);
+            std::vector<THtmlCell> row;
+            for (const TNumberColumn column : Columns) {
+                const TField& field = fields[static_cast<size_t>(column)];
+                row.push_back({texts[static_cast<size_t>(column)],
+                               FieldText(field),
+                               column != TNumberColumn::Number,
+                               field.Name,
+                               {}});
+            }
+            AppendHtmlRow(table, row);
+        }
+        return table + HtmlTableEnd();
     }
 
     // The window's overview in its groups, each figure with its raw value as
@@ -528,6 +615,8 @@ private:
     TSummaryValues summary_;
     TChartPoints sums_{false};
     TCostSums costs_;
+    TNumberTally numbers_;
+    std::unordered_map<std::string, TNumberTally> periodNumbers_;
     std::optional<TLimitChecks> limits_;
     platform::TFolderReplacement folder_;
     TReportRun failure_;

@@ -65,6 +65,9 @@ class Elements(html.parser.HTMLParser):
         self.in_description = False
         self.body_rows = 0
         self.in_body = False
+        # The table per dialled number has tests of its own.
+        self.in_caption = False
+        self.in_numbers = False
 
     def handle_starttag(self, tag, attributes):
         a = dict(attributes)
@@ -77,11 +80,12 @@ class Elements(html.parser.HTMLParser):
             self.ids.add(a["id"])
         if "aria-labelledby" in a:
             self.labelled_by += a["aria-labelledby"].split()
-        if tag == "data":
+        if tag == "data" and not self.in_numbers:
             self.fields.append((a["data-field"], a["value"]))
         if tag == "tbody":
             self.in_body = True
-        if tag == "tr" and self.in_body:
+        self.in_caption = tag == "caption"
+        if tag == "tr" and self.in_body and not self.in_numbers:
             self.body_rows += 1
         if tag == "a" and self.in_body:
             self.row_links.append(a["href"])
@@ -90,11 +94,16 @@ class Elements(html.parser.HTMLParser):
     def handle_data(self, data):
         if self.in_description:
             self.descriptions.append(data)
+        if self.in_caption and data in ("Numbers", "Nummern"):
+            self.in_numbers = True
 
     def handle_endtag(self, tag):
         if tag == "tbody":
             self.in_body = False
+        if tag == "table":
+            self.in_numbers = False
         self.in_description = False
+        self.in_caption = False
 
 
 class Captions(html.parser.HTMLParser):
@@ -228,7 +237,10 @@ class HtmlReport(unittest.TestCase):
                 ("text", "Datenmenge in byte"), ("text", "Online-Zeit in h"), ("text", "Empfangen"),
                 ("text", "Gesendet"), ("text", "Online-Zeit"), ("title", "Kosten pro Monat"),
                 ("text", "Kosten pro Monat"), ("text", "Kosten"), ("text", "Kosten DM"),
-                ("p", "Geschrieben von kellvar-report aus " + self.log)],
+                ("p", "Geschrieben von kellvar-report aus " + self.log), ("caption", "Nummern"), ("th", "Nummer"),
+                ("th", "Versuche"), ("th", "Verbunden"), ("th", "Erfolg"), ("th", "Anwahl (Median)"),
+                ("th", "Tempo min."), ("th", "Tempo Median"), ("th", "Tempo max."), ("th", "Abgebrochen"),
+                ("th", "Hier aufgelegt"), ("th", "Durchsatz"), ("th", "Kosten/Stunde")],
             "--english": [
                 ("title", "Kellvar Report"), ("h1", "Kellvar Report"), ("h2", "Overview"), ("h2", "Limits"),
                 ("h2", "Charts"), ("caption", "Months"), ("h3", "Connections"), ("h3", "Transfer rates"),
@@ -240,7 +252,10 @@ class HtmlReport(unittest.TestCase):
                 ("text", "Data volume in byte"), ("text", "Online time in h"), ("text", "Received"),
                 ("text", "Sent"), ("text", "Online Time"), ("title", "Costs per Month"),
                 ("text", "Costs per Month"), ("text", "Costs"), ("text", "Costs DM"),
-                ("p", "Written by kellvar-report from " + self.log)],
+                ("p", "Written by kellvar-report from " + self.log), ("caption", "Numbers"), ("th", "Number"),
+                ("th", "Attempts"), ("th", "Connects"), ("th", "Success"), ("th", "To connect (median)"),
+                ("th", "Speed min"), ("th", "Speed median"), ("th", "Speed max"), ("th", "Carrier lost"),
+                ("th", "Hung up here"), ("th", "Throughput"), ("th", "Cost/hour")],
         }
         for language, captions in worded.items():
             self.write_report(language, "--alert=month:cost>0.5", "--today=1999-01-31")

@@ -7,6 +7,7 @@ import csv
 import io
 import json
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -129,6 +130,21 @@ class Numbers(unittest.TestCase):
         self.assertEqual(lines[1].split()[:4], ["0191011", "3", "2", "66.67"])
         self.assertTrue(lines[3].startswith("verborgen"))
         self.assertTrue(lines[4].startswith("unbekannt"))
+
+    def test_html_index_and_month_page_name_each_number(self):
+        folder = os.path.join(self.folder.name, "html")
+        code, _, err = report("--html=" + folder, self.log)
+        self.assertEqual(code, 0, err)
+        with open(os.path.join(folder, "index.html"), encoding="utf-8") as index:
+            table = index.read().split("<caption>Numbers</caption>")[1].split("</table>")[0]
+        self.assertEqual(re.findall(r'data-field="number">([^<]*)<', table), [row[0] for row in EXPECTED])
+        self.assertEqual(re.findall(r'data-field="median_connect_s">([^<]*)<', table), ["20 s", "40 s", "25 s", "-"])
+        with open(os.path.join(folder, "2000-02.html"), encoding="utf-8") as page:
+            month = page.read().split("<caption>Numbers</caption>")[1].split("</table>")[0]
+        self.assertEqual(re.findall(r'data-field="([a-z0-9_]*)"', month)[:5],
+                         ["number", "attempts", "success_percent", "median_connect_s", "median_bps"])
+        self.assertEqual(re.findall(r'data-field="success_percent">([^<]*)<', month),
+                         ["66.67 %", "100 %", "100 %", "0 %"])
 
     def test_usage(self):
         for options in (["--by=number", "--summary"], ["--by=number", "--compare"], ["--number=01a1"],
