@@ -16,6 +16,7 @@
 #include "core/summaryfigures.h"
 #include "history/chartspecs.h"
 #include "history/costfigures.h"
+#include "history/numberhistory.h"
 #include "history/numberrows.h"
 #include "history/summarylines.h"
 #include "lang/costtexts.h"
@@ -105,6 +106,7 @@ class THtmlReport {
 public:
     THtmlReport(const THtmlReportRequest& request, const TReportInput& input)
         : request_(request), input_(input), german_(input.German), periods_(request.By, request.Periods),
+          numbers_(request.By, request.Periods),
           folder_(request.Folder, IsHtmlReportFile)
     {
         if (!request.Limits.empty())
@@ -203,19 +205,13 @@ private:
                 const std::optional<TCost> cost = Price(c.Record);
                 periods_.Add(c.Record, cost);
                 numbers_.AddConnection(c.Record, cost);
-                periodNumbers_[PeriodNameOf(request_.By, c.Record.ConnectDateParts, request_.Periods)].AddConnection(
-                    c.Record, cost);
                 sums_.Add(c.Record);
                 if (input_.Tariffs != nullptr)
                     costs_.Add(cost, c.Record);
                 if (limits_)
                     limits_->Add(c.Record, cost);
             },
-            [this](const TConnectionRecord& record) {
-                numbers_.AddUnlistedSession(record);
-                const TDateParts& date = record.ConnectDate != 0 ? record.ConnectDateParts : record.DialDateParts;
-                periodNumbers_[PeriodNameOf(request_.By, date, request_.Periods)].AddUnlistedSession(record);
-            });
+            [this](const TConnectionRecord& record) { numbers_.AddUnlistedSession(record); });
         TAnalysisFlags wholeLog = flags;
         wholeLog.WholeLog = true;
         const TReportRun run = AnalyseInput(receiver, input_, wholeLog);
@@ -427,14 +423,6 @@ private:
         return html + HtmlPageEnd(german_, {}, true);
     }
 
-    // Only a log with dial commands says anything per number: the
-    // All-Time-Log keeps none.
-    static bool KnowsNumbers(const std::vector<TNumberFigures>& numbers)
-    {
-        return std::any_of(numbers.begin(), numbers.end(),
-                           [](const TNumberFigures& f) { return f.Kind != TNumberKind::Unknown; });
-    }
-
     // Every figure per number, sortable, each with its raw value.
     std::string NumberTable() const
     {
@@ -465,10 +453,7 @@ private:
     // time to connect and speed.
     std::string PeriodNumbers(const std::string& period) const
     {
-        const auto found = periodNumbers_.find(period);
-        if (found == periodNumbers_.end())
-            return {};
-        const std::vector<TNumberFigures> numbers = found->second.Figures();
+        const std::vector<TNumberFigures> numbers = numbers_.PeriodFigures(period);
         if (!KnowsNumbers(numbers))
             return {};
         constexpr std::array<TNumberColumn, 5> Columns = {TNumberColumn::Number, TNumberColumn::Attempts,
@@ -615,8 +600,7 @@ private:
     TSummaryValues summary_;
     TChartPoints sums_{false};
     TCostSums costs_;
-    TNumberTally numbers_;
-    std::unordered_map<std::string, TNumberTally> periodNumbers_;
+    TNumberHistory numbers_;
     std::optional<TLimitChecks> limits_;
     platform::TFolderReplacement folder_;
     TReportRun failure_;

@@ -1,0 +1,61 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
+#include "numberhistory.h"
+
+#include "core/periodsums.h"
+
+#include <algorithm>
+
+namespace kellvar {
+
+TNumberTally& TNumberHistory::PeriodOf(const TConnectionRecord& record)
+{
+    const TDateParts& date = record.ConnectDate != 0 ? record.ConnectDateParts : record.DialDateParts;
+    return periods_[PeriodNameOf(by_, date, rules_)];
+}
+
+void TNumberHistory::AddConnection(const TConnectionRecord& record, const std::optional<TCost>& cost)
+{
+    whole_.AddConnection(record, cost);
+    PeriodOf(record).AddConnection(record, cost);
+}
+
+void TNumberHistory::AddUnlistedSession(const TConnectionRecord& record)
+{
+    whole_.AddUnlistedSession(record);
+    PeriodOf(record).AddUnlistedSession(record);
+}
+
+std::vector<TNumberFigures> TNumberHistory::PeriodFigures(const std::string& period) const
+{
+    const auto found = periods_.find(period);
+    return found != periods_.end() ? found->second.Figures() : std::vector<TNumberFigures>{};
+}
+
+std::vector<std::string> TNumberHistory::Periods() const
+{
+    std::vector<std::string> names;
+    for (const auto& [name, tally] : periods_)
+        names.push_back(name);
+    return names;
+}
+
+std::vector<std::optional<TNumberFigures>> TNumberHistory::Over(const TNumberFigures& number) const
+{
+    std::vector<std::optional<TNumberFigures>> over;
+    for (const auto& [name, tally] : periods_) {
+        const std::vector<TNumberFigures> figures = tally.Figures();
+        const auto found = std::find_if(figures.begin(), figures.end(), [&number](const TNumberFigures& f) {
+            return f.Kind == number.Kind && f.Number == number.Number;
+        });
+        over.push_back(found != figures.end() ? std::optional(*found) : std::nullopt);
+    }
+    return over;
+}
+
+bool KnowsNumbers(const std::vector<TNumberFigures>& numbers)
+{
+    return std::any_of(numbers.begin(), numbers.end(),
+                       [](const TNumberFigures& f) { return f.Kind != TNumberKind::Unknown; });
+}
+
+}  // namespace kellvar
