@@ -18,6 +18,20 @@ TNumberKind KindOf(const std::string& number)
                                                                                       : TNumberKind::Dialled;
 }
 
+// Every hidden number is one row, however many '#' the driver wrote.
+std::string KeyOf(TNumberKind kind, const std::string& number)
+{
+    switch (kind) {
+    case TNumberKind::Hidden:
+        return "#";
+    case TNumberKind::Unknown:
+        return {};
+    case TNumberKind::Dialled:
+        break;
+    }
+    return number;
+}
+
 }  // namespace
 
 std::optional<int64_t> TNumberFigures::SuccessBasisPoints() const
@@ -46,10 +60,8 @@ std::optional<int32_t> NearestRankPercentile(std::vector<int32_t>& values, int p
 
 TNumberTally::TNumberSessions& TNumberTally::SessionsOf(const std::string& number)
 {
-    // Every hidden number is one row, however many '#' the driver wrote.
     const TNumberKind kind = KindOf(number);
-    const std::string& key = kind == TNumberKind::Hidden ? std::string("#") : number;
-    const auto [at, added] = index_.try_emplace(key, numbers_.size());
+    const auto [at, added] = index_.try_emplace(KeyOf(kind, number), numbers_.size());
     if (added) {
         numbers_.emplace_back();
         numbers_.back().Figures.Kind = kind;
@@ -87,23 +99,51 @@ void TNumberTally::AddUnlistedSession(const TConnectionRecord& record)
         AddConnect(sessions, record);
 }
 
+TNumberFigures TNumberTally::Finished(TNumberFigures f, std::vector<int32_t> times, std::vector<int32_t> speeds)
+{
+    f.MedianTimeToConnect = NearestRankPercentile(times, 50);
+    f.SlowTimeToConnect = NearestRankPercentile(times, 90);
+    f.MedianSpeed = NearestRankPercentile(speeds, 50);
+    if (!speeds.empty()) {
+        f.LowestSpeed = *std::min_element(speeds.begin(), speeds.end());
+        f.HighestSpeed = *std::max_element(speeds.begin(), speeds.end());
+    }
+    return f;
+}
+
+std::optional<TNumberFigures> TNumberTally::Combined(const std::vector<TNumberFigures>& chosen) const
+{
+    std::optional<TNumberFigures> combined;
+    std::vector<int32_t> times;
+    std::vector<int32_t> speeds;
+    for (const TNumberFigures& number : chosen) {
+        const auto found = index_.find(KeyOf(number.Kind, number.Number));
+        if (found == index_.end())
+            continue;
+        const TNumberSessions& sessions = numbers_[found->second];
+        const TNumberFigures& f = sessions.Figures;
+        if (!combined)
+            combined.emplace();
+        combined->Attempts += f.Attempts;
+        combined->Connects += f.Connects;
+        combined->CarrierLosses += f.CarrierLosses;
+        combined->HungUpHere += f.HungUpHere;
+        combined->Sums.Add(f.Sums);
+        combined->Costs.Add(f.Costs);
+        times.insert(times.end(), sessions.TimesToConnect.begin(), sessions.TimesToConnect.end());
+        speeds.insert(speeds.end(), sessions.Speeds.begin(), sessions.Speeds.end());
+    }
+    if (!combined)
+        return std::nullopt;
+    return Finished(std::move(*combined), std::move(times), std::move(speeds));
+}
+
 std::vector<TNumberFigures> TNumberTally::Figures() const
 {
     std::vector<TNumberFigures> figures;
     figures.reserve(numbers_.size());
-    for (const TNumberSessions& sessions : numbers_) {
-        TNumberFigures f = sessions.Figures;
-        std::vector<int32_t> times = sessions.TimesToConnect;
-        f.MedianTimeToConnect = NearestRankPercentile(times, 50);
-        f.SlowTimeToConnect = NearestRankPercentile(times, 90);
-        std::vector<int32_t> speeds = sessions.Speeds;
-        f.MedianSpeed = NearestRankPercentile(speeds, 50);
-        if (!speeds.empty()) {
-            f.LowestSpeed = *std::min_element(speeds.begin(), speeds.end());
-            f.HighestSpeed = *std::max_element(speeds.begin(), speeds.end());
-        }
-        figures.push_back(std::move(f));
-    }
+    for (const TNumberSessions& sessions : numbers_)
+        figures.push_back(Finished(sessions.Figures, sessions.TimesToConnect, sessions.Speeds));
     std::sort(figures.begin(), figures.end(), [](const TNumberFigures& a, const TNumberFigures& b) {
         return std::tuple(-a.Attempts, a.Kind, a.Number) < std::tuple(-b.Attempts, b.Kind, b.Number);
     });

@@ -62,6 +62,9 @@ public:
     // ones, then by number.
     std::vector<TNumberFigures> Figures() const;
     bool Empty() const { return numbers_.empty(); }
+    // The chosen numbers' sessions as if dialled to one number; none when
+    // none of them was dialled.
+    std::optional<TNumberFigures> Combined(const std::vector<TNumberFigures>& chosen) const;
 
 private:
     struct TNumberSessions {
@@ -72,6 +75,7 @@ private:
 
     TNumberSessions& SessionsOf(const std::string& number);
     void AddConnect(TNumberSessions& sessions, const TConnectionRecord& record);
+    static TNumberFigures Finished(TNumberFigures figures, std::vector<int32_t> times, std::vector<int32_t> speeds);
 
     std::unordered_map<std::string, size_t> index_;
     std::vector<TNumberSessions> numbers_;

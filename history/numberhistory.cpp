@@ -39,16 +39,13 @@ std::vector<std::string> TNumberHistory::Periods() const
     return names;
 }
 
-std::vector<std::optional<TNumberFigures>> TNumberHistory::Over(const TNumberFigures& number) const
+std::vector<std::pair<std::string, TNumberFigures>>
+TNumberHistory::Over(const std::vector<TNumberFigures>& chosen) const
 {
-    std::vector<std::optional<TNumberFigures>> over;
-    for (const auto& [name, tally] : periods_) {
-        const std::vector<TNumberFigures> figures = tally.Figures();
-        const auto found = std::find_if(figures.begin(), figures.end(), [&number](const TNumberFigures& f) {
-            return f.Kind == number.Kind && f.Number == number.Number;
-        });
-        over.push_back(found != figures.end() ? std::optional(*found) : std::nullopt);
-    }
+    std::vector<std::pair<std::string, TNumberFigures>> over;
+    for (const auto& [name, tally] : periods_)
+        if (std::optional<TNumberFigures> figures = tally.Combined(chosen))
+            over.emplace_back(name, std::move(*figures));
     return over;
 }
 

@@ -8,6 +8,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace kellvar {
@@ -27,8 +28,9 @@ public:
     std::vector<TNumberFigures> PeriodFigures(const std::string& period) const;
     // The periods with sessions, in time order.
     std::vector<std::string> Periods() const;
-    // One number's figures in each of Periods(); none where it was not dialled.
-    std::vector<std::optional<TNumberFigures>> Over(const TNumberFigures& number) const;
+    // The chosen numbers' figures together, per period in time order, in
+    // the periods where any of them was dialled.
+    std::vector<std::pair<std::string, TNumberFigures>> Over(const std::vector<TNumberFigures>& chosen) const;
 
 private:
     TNumberTally& PeriodOf(const TConnectionRecord& record);

@@ -106,8 +106,7 @@ class THtmlReport {
 public:
     THtmlReport(const THtmlReportRequest& request, const TReportInput& input)
         : request_(request), input_(input), german_(input.German), periods_(request.By, request.Periods),
-          numbers_(request.By, request.Periods),
-          folder_(request.Folder, IsHtmlReportFile)
+          numbers_(request.By, request.Periods), folder_(request.Folder, IsHtmlReportFile)
     {
         if (!request.Limits.empty())
             limits_.emplace(request.Limits, request.Periods, input.Today);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "core/numberpattern.h"
 #include "history/numberfigures.h"
+#include "history/numberhistory.h"
 
 #include <gtest/gtest.h>
 
@@ -39,6 +40,49 @@ TEST(NumberFigures, HiddenNumbersAreOneRowWhateverTheirLength)
     EXPECT_EQ(figures[0].Connects, 0);
     EXPECT_EQ(figures[0].SuccessBasisPoints(), 0);
     EXPECT_EQ(figures[1].Number, "0191011");
+}
+
+// A connected session dialled on the day to the number, at the speed.
+TConnectionRecord Connected(int32_t month, const std::string& number, int32_t bps, int32_t dialHundredths)
+{
+    TConnectionRecord record;
+    record.DialDate = record.ConnectDate = DateKeyOf(2000, month, 3);
+    record.DialDateParts = record.ConnectDateParts = {2000, month, 3};
+    record.DialledNumber = number;
+    record.Bps = bps;
+    record.DialDuration = dialHundredths;
+    return record;
+}
+
+TEST(NumberHistory, ChosenNumbersAreOneSetPerMonthWhereAnyWasDialled)
+{
+    TNumberHistory history;
+    history.AddConnection(Connected(1, "111", 28800, 3000), std::nullopt);
+    history.AddConnection(Connected(1, "222", 49333, 2000), std::nullopt);
+    history.AddConnection(Connected(1, "222", 33600, 4000), std::nullopt);
+    TConnectionRecord failed = Connected(2, "111", 0, 0);
+    failed.ConnectDate = 0;
+    history.AddUnlistedSession(failed);
+    history.AddConnection(Connected(3, "333", 31200, 2500), std::nullopt);
+    const std::vector<TNumberFigures> all = history.Figures();
+    ASSERT_EQ(all.size(), 3u);
+    // 111 (its second a failed dial in February) and 222 have two attempts each.
+    const std::vector<TNumberFigures> chosen = {all[0], all[1]};
+    EXPECT_EQ(chosen[0].Number, "111");
+    const auto over = history.Over(chosen);
+    ASSERT_EQ(over.size(), 2u);
+    EXPECT_EQ(over[0].first, "2000-01");
+    // January: three connects of three attempts; speeds 28800, 33600, 49333
+    // and dial times 20, 30, 40 s have their middle values as medians.
+    EXPECT_EQ(over[0].second.Attempts, 3);
+    EXPECT_EQ(over[0].second.SuccessBasisPoints(), 10'000);
+    EXPECT_EQ(over[0].second.MedianSpeed, 33600);
+    EXPECT_EQ(over[0].second.MedianTimeToConnect, 3000);
+    // February: 111's one dial, never connected; March holds neither.
+    EXPECT_EQ(over[1].first, "2000-02");
+    EXPECT_EQ(over[1].second.Attempts, 1);
+    EXPECT_EQ(over[1].second.SuccessBasisPoints(), 0);
+    EXPECT_EQ(over[1].second.MedianSpeed, std::nullopt);
 }
 
 TEST(NumberPattern, StarsAndQuestionMarksStandForDigitsOnly)
