@@ -35,6 +35,7 @@ enum class TNumberText {
     Month,
     NoNumbers,
     CopyTable,
+    ChosenHint,
 };
 
 struct TNumberTextRow {
@@ -43,7 +44,7 @@ struct TNumberTextRow {
     std::string_view English;
 };
 
-inline constexpr std::array<TNumberTextRow, 26> NumberTextRows = {{
+inline constexpr std::array<TNumberTextRow, 27> NumberTextRows = {{
     {TNumberText::Number, "Nummer", "Number"},
     {TNumberText::Attempts, "Versuche", "Attempts"},
     {TNumberText::Connects, "Verbunden", "Connects"},
@@ -68,8 +69,14 @@ inline constexpr std::array<TNumberTextRow, 26> NumberTextRows = {{
     {TNumberText::SuccessSeries, "Erfolg %", "Success %"},
     {TNumberText::SpeedSeries, "Tempo (Median, kbps)", "Speed (median, kbps)"},
     {TNumberText::Month, "Monat", "Month"},
-    {TNumberText::NoNumbers, "Keine Anwahl im Protokoll.", "No dialling in the log."},
+    {TNumberText::NoNumbers,
+     "Die Log-Datei enthält keine Wählbefehle (die All-Time-Log-Datei speichert keine): öffnen Sie eine "
+     "Modem-Log-Datei, um Nummern zu sehen.",
+     "The log holds no dial commands (the All-Time-Log keeps none): open a modem log to see its numbers."},
     {TNumberText::CopyTable, "Tabelle kopieren", "Copy table"},
+    {TNumberText::ChosenHint,
+     "Das Diagramm zeigt die gewählten Nummern zusammen, ohne Wahl die drei mit den meisten Versuchen.",
+     "The chart shows the chosen numbers together; with none chosen, the three with the most attempts."},
 }};
 
 constexpr std::string_view NumberText(TNumberText text, bool german)

@@ -11,10 +11,10 @@
 #include "userdialogs.h"
 
 #include "core/formatting.h"
+#include "history/costfigures.h"
 #include "lang/costtexts.h"
 #include "lang/fixedtexts.h"
 #include "lang/reporttexts.h"
-#include "history/costfigures.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -280,19 +280,7 @@ void TCostsPage::MoveFile(int by)
 
 QString TCostsPage::MonthsText() const
 {
-    QString text;
-    const auto line = [&text](const QStringList& cells) { text += cells.join('\t') + "\r\n"; };
-    QStringList captions;
-    for (int column = 0; column < monthTable_->columnCount(); ++column)
-        captions << monthTable_->headerItem()->text(column);
-    line(captions);
-    for (int row = 0; row < monthTable_->topLevelItemCount(); ++row) {
-        QStringList cells;
-        for (int column = 0; column < monthTable_->columnCount(); ++column)
-            cells << monthTable_->topLevelItem(row)->text(column);
-        line(cells);
-    }
-    return text;
+    return TreeText(*monthTable_);
 }
 
 void TCostsPage::CopyMonths() const
@@ -319,15 +307,16 @@ void TCostsPage::Clear(int64_t today)
         value->setText("-");
 }
 
-void TCostsPage::Add(const TConnectionRecord& record)
+std::optional<TCost> TCostsPage::Add(const TConnectionRecord& record)
 {
     const std::optional<TCost> cost = tariffs_ ? tariffs_->Price(record) : std::nullopt;
     limits_->Add(record, cost);
     week_.Add(record, cost);
     if (!tariffs_)
-        return;
+        return cost;
     monthTotals_.Add(record, cost);
     costs_.Add(cost, record);
+    return cost;
 }
 
 void TCostsPage::Show()

@@ -49,7 +49,8 @@ public:
     // A run's connections, as the table keeps them; shown once the run has
     // ended. The limits check the periods that hold today.
     void Clear(int64_t today);
-    void Add(const TConnectionRecord& record);
+    // Its cost, for the other pages that show costs.
+    std::optional<TCost> Add(const TConnectionRecord& record);
     void Show();
 
     // The month table as its copy puts it on the clipboard.

@@ -10,16 +10,17 @@
 #include "fixedplacement.h"
 #include "layouthelpers.h"
 #include "limitspanel.h"
+#include "numberspage.h"
 #include "overviewpage.h"
 #include "pagescrollarea.h"
 #include "settingspage.h"
 #include "statuspanel.h"
 #include "tablepage.h"
 
+#include "history/summarylines.h"
 #include "lang/fixedtexts.h"
 #include "lang/texttable.h"
 #include "ui/rules/readingprogress.h"
-#include "history/summarylines.h"
 
 #include <QAction>
 #include <QCheckBox>
@@ -140,6 +141,11 @@ void TModemLogDialog::BuildLayout()
         PriceShownLogAnew();
     });
     connect(costsPage_->Limits(), &TLimitsPanel::LimitsChanged, this, &TModemLogDialog::PriceShownLogAnew);
+    HelpContext(costsPage_, 4101);
+    // How the calls to each dialled number went, after the costs.
+    numbersPage_ = Named(new TNumbersPage(decimalSeparator_), "NumbersPage");
+    PageControl1->addTab(numbersPage_, {});
+    HelpContext(numbersPage_, 4201);
 
     ListView1 = tablePage_->View();
     Chart1 = chartPages_[0]->Chart();
@@ -164,9 +170,9 @@ void TModemLogDialog::BuildLayout()
     for (TStatusPanel* panel : StatusPanels())
         for (size_t i = 0; i < panel->Figures().size(); ++i)
             statusLabels[panel->Figures()[i].Slot] = panel->Values()[i];
-    receiver_ =
-        std::make_unique<TWindowReceiver>(TRunViews{this, &dialogs_, overview_, tablePage_, Charts(), costsPage_,
-                                                    std::move(statusLabels), progress_, bottomPanel_, OpenButton});
+    receiver_ = std::make_unique<TWindowReceiver>(TRunViews{this, &dialogs_, overview_, tablePage_, Charts(),
+                                                            costsPage_, numbersPage_, std::move(statusLabels),
+                                                            progress_, bottomPanel_, OpenButton});
 
     // The layout's client area, scaled to the font.
     const TLayoutScale px(font());

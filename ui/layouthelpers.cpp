@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "layouthelpers.h"
 
+#include <QTreeWidget>
+
 #include <QCheckBox>
 #include <QFontMetricsF>
 #include <QHBoxLayout>
@@ -100,6 +102,23 @@ QCheckBox* SettingsCheckBox(TTextBindings& texts, const char* name)
 void HelpContext(QWidget* widget, int context)
 {
     widget->setProperty("helpContext", context);
+}
+
+QString TreeText(const QTreeWidget& tree)
+{
+    QString text;
+    const auto line = [&text](const QStringList& cells) { text += cells.join('\t') + "\r\n"; };
+    QStringList captions;
+    for (int column = 0; column < tree.columnCount(); ++column)
+        captions << tree.headerItem()->text(column);
+    line(captions);
+    for (int row = 0; row < tree.topLevelItemCount(); ++row) {
+        QStringList cells;
+        for (int column = 0; column < tree.columnCount(); ++column)
+            cells << tree.topLevelItem(row)->text(column);
+        line(cells);
+    }
+    return text;
 }
 
 }  // namespace kellvar

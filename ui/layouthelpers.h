@@ -14,6 +14,7 @@ class QFont;
 class QFrame;
 class QLabel;
 class QPushButton;
+class QTreeWidget;
 class QWidget;
 
 namespace kellvar {
@@ -54,5 +55,9 @@ QCheckBox* SettingsCheckBox(TTextBindings& texts, const char* name);
 
 // Sets the window's help context on a widget; F1 finds the nearest one.
 void HelpContext(QWidget* widget, int context);
+
+// A list's captions and rows in their shown order, TAB-separated with CR LF,
+// as the connection table copies.
+QString TreeText(const QTreeWidget& tree);
 
 }  // namespace kellvar

@@ -7,6 +7,7 @@
 #include "filenames.h"
 #include "layouthelpers.h"
 #include "limitspanel.h"
+#include "numberspage.h"
 #include "overviewpage.h"
 #include "reportfolderrow.h"
 #include "settingspage.h"
@@ -17,6 +18,7 @@
 #include "lang/fixedtexts.h"
 #include "lang/language.h"
 #include "lang/messages.h"
+#include "lang/numbertexts.h"
 #include "lang/texttable.h"
 #include "platform/filehandle.h"
 #include "platform/programfiles.h"
@@ -118,6 +120,8 @@ void TModemLogDialog::ApplyLanguageTexts()
     settingsPage_->ApplyTexts(german);
     costsPage_->ApplyTexts(german);
     PageControl1->setTabText(PageControl1->indexOf(costsPage_), UiText(CostWording(TCostWording::Costs, german)));
+    numbersPage_->ApplyTexts(german);
+    PageControl1->setTabText(PageControl1->indexOf(numbersPage_), UiText(NumberText(TNumberText::PageCaption, german)));
     Memo1->setPlainText(UiText(AboutText(german)).replace("\r\n", "\n"));
     NamePageControl();
     RelayoutFixedParts();
@@ -397,12 +401,13 @@ void TModemLogDialog::keyPressEvent(QKeyEvent* event)
     }
     if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) {
         // A focused button is pressed; anywhere else Enter presses the default
-        // button, Close, but on the Costs page: there its fields and lists take
-        // Enter for their values, and typing a day and Enter closes nothing.
+        // button, Close, but on the Costs and Numbers pages: there its fields
+        // and lists take Enter for their values, and typing a day and Enter
+        // closes nothing.
         auto* button = qobject_cast<QPushButton*>(focusWidget());
         if (button != nullptr && button->isEnabled())
             button->click();
-        else if (!costsPage_->isAncestorOf(focusWidget()))
+        else if (!costsPage_->isAncestorOf(focusWidget()) && !numbersPage_->isAncestorOf(focusWidget()))
             CloseButton->click();
         return;
     }

@@ -36,6 +36,7 @@ namespace kellvar {
 class TChart;
 class TChartPage;
 class TCostsPage;
+class TNumbersPage;
 class TFixedPlacement;
 class TOverviewPage;
 class TSettingsPage;
@@ -111,6 +112,7 @@ public:
     QTabWidget* Pages() const { return PageControl1; }
     TTablePage* TablePage() const { return tablePage_; }
     TCostsPage* CostsPage() const { return costsPage_; }
+    TNumbersPage* NumbersPage() const { return numbersPage_; }
     std::array<TChart*, 4> Charts() const { return {Chart1, Chart2, Chart3, Chart4}; }
     const TConnectionTable& Table() const;
     const TChartPoints& Points() const { return receiver_->Points(); }
@@ -194,6 +196,7 @@ private:
     std::array<TChartPage*, 4> chartPages_{};  // Chart1 to Chart4
     TSettingsPage* settingsPage_ = nullptr;
     TCostsPage* costsPage_ = nullptr;
+    TNumbersPage* numbersPage_ = nullptr;
     // The log the table shows, analysed anew when the tariffs change.
     QString shownLog_;
     TFixedPlacement* bottomPanel_ = nullptr;

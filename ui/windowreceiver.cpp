@@ -3,16 +3,18 @@
 
 #include "costspage.h"
 #include "layouthelpers.h"
+#include "numberspage.h"
 #include "overviewpage.h"
 #include "tablepage.h"
 
 #include "core/calendar.h"
+#include "core/connectionfilter.h"
 #include "core/summaryfigures.h"
+#include "history/summarylines.h"
 #include "lang/language.h"
 #include "lang/messages.h"
 #include "platform/localdate.h"
 #include "ui/rules/readingprogress.h"
-#include "history/summarylines.h"
 
 #include <QCoreApplication>
 #include <QLabel>
@@ -41,6 +43,7 @@ void TWindowReceiver::ClearTable()
     views_.Table->Clear();
     const platform::TLocalDate today = platform::LocalDate();
     views_.Costs->Clear(DayNumber(today.Year, today.Month, today.Day));
+    views_.Numbers->Clear(views_.Costs->Tariffs() != nullptr ? &views_.Costs->Tariffs()->First() : nullptr);
 }
 
 void TWindowReceiver::AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber)
@@ -49,7 +52,13 @@ void TWindowReceiver::AddConnectionRow(const TConnectionRecord& record, int32_t 
     if (!lastRowKept_)
         return;
     views_.Table->Table().AddConnectionRow(record, rowNumber);
-    views_.Costs->Add(record);
+    views_.Numbers->Add(record, views_.Costs->Add(record));
+}
+
+void TWindowReceiver::AddUnlistedSession(const TConnectionRecord& record)
+{
+    if (TConnectionFilter{keptDates_, {}}.Holds(record))
+        views_.Numbers->AddUnlisted(record);
 }
 
 void TWindowReceiver::AppendCellToLastRow(const std::string& text)
@@ -141,6 +150,7 @@ void TWindowReceiver::ShowSummary(const TAnalysisCounters& counters)
             views_.StatusLabels[i]->setText(QString::fromUtf8(value->c_str()));
     views_.Table->ShowLastRow();
     views_.Costs->Show();
+    views_.Numbers->Show();
 }
 
 }  // namespace kellvar

@@ -18,6 +18,7 @@ class QWidget;
 namespace kellvar {
 
 class TCostsPage;
+class TNumbersPage;
 class TOverviewPage;
 class TTablePage;
 
@@ -29,6 +30,7 @@ struct TRunViews {
     TTablePage* Table;
     std::array<TChart*, 4> Charts;
     TCostsPage* Costs;
+    TNumbersPage* Numbers;
     // Each figure's label on a status panel (null for none), in FigureSlots() order.
     std::vector<QLabel*> StatusLabels;
     // Shown at the right end of the bottom row, beside the Open button.
@@ -65,6 +67,7 @@ public:
     void AppendCellToLastRow(const std::string& text) override;
     void ClearCharts() override;
     void AddChartPoints(const TConnectionRecord& record) override;
+    void AddUnlistedSession(const TConnectionRecord& record) override;
     void ClearLogFileMaxSizeNote() override;
     void ShowMessage(const std::string& text, TMessageSeverity severity) override;
     void ProcessPendingEvents() override;

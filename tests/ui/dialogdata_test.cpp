@@ -9,15 +9,16 @@
 #include "core/modemlogparser.h"
 #include "core/rowtexts.h"
 #include "core/summaryfigures.h"
+#include "history/contrast.h"
+#include "history/summarylines.h"
 #include "tests/core/analysis_helpers.h"
 #include "tests/support/analysisstore.h"
 #include "ui/chart.h"
 #include "ui/costspage.h"
 #include "ui/layouthelpers.h"
 #include "ui/limitspanel.h"
+#include "ui/numberspage.h"
 #include "ui/profilemap.h"
-#include "history/contrast.h"
-#include "history/summarylines.h"
 
 #include <QAbstractButton>
 #include <QAbstractItemModelTester>
@@ -718,6 +719,62 @@ private slots:
 
     // Rows that are not selected stand on the list's one ground, not in
     // alternating shades.
+    void numbersPageListsEachNumberAndChartsTheChosenOnes()
+    {
+        const auto line = [](const std::string& stamp, const std::string& text) {
+            return stamp + " - " + text + "\r\n";
+        };
+        // A session: dial, the command, then a connect and a hang-up 600 s
+        // later, or BUSY; the statistics close it.
+        const auto session = [&](const std::string& day, const std::string& number, int speed, int connectAfter) {
+            std::string text =
+                line(day + " 10:00:00.00", "Dialing.") + line(day + " 10:00:00.00", "Send: ATDT" + number + "<cr>");
+            const std::string connect = day + " 10:00:" + std::to_string(connectAfter) + ".00";
+            const std::string end = speed > 0 ? day + " 10:10:" + std::to_string(connectAfter) + ".00" : connect;
+            if (speed > 0)
+                text += line(connect, "Recv: <cr><lf>CONNECT " + std::to_string(speed) + "<cr><lf>")
+                        + line(connect, "Connection established at " + std::to_string(speed) + "bps.")
+                        + line(end, "Hanging up the modem.");
+            else
+                text += line(connect, "Recv: <cr><lf>BUSY<cr><lf>") + line(connect, "Hanging up the modem.");
+            return text + line(end, "Session Statistics:") + line(end, "   Reads : 6000 bytes")
+                   + line(end, "   Writes: 600 bytes");
+        };
+        auto t = std::make_unique<TDialogUnderTest>();
+        t->ProgramDir.Write("dialled.log", session("01-05-2000", "0111", 28800, 30)
+                                               + session("01-06-2000", "0222", 0, 40)
+                                               + session("02-05-2000", "0222", 49333, 20));
+        t->ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=1\n");
+        t->Start({t->ProgramDir.File("dialled.log")});
+        TModemLogDialog& w = *t->Window;
+        TNumbersPage* page = w.NumbersPage();
+        w.Pages()->setCurrentWidget(page);
+        QApplication::processEvents();
+        QVERIFY(page->Note()->isHidden());
+        // Most attempts first: 0222 once busy and once connected, 0111 once.
+        const QStringList rows = page->TableText().split("\r\n");
+        QCOMPARE(rows[0].section('\t', 0, 3), QString("Number\tAttempts\tConnects\tSuccess"));
+        QCOMPARE(rows[1].section('\t', 0, 3), QString("0222\t2\t1\t50 %"));
+        QCOMPARE(rows[2].section('\t', 0, 3), QString("0111\t1\t1\t100 %"));
+        // With none chosen both are charted together: January 1 of 2 at
+        // 28.8 kbps, February 1 of 1 at 49.333 kbps.
+        QLineSeries* success = page->Chart()->Series(0);
+        QLineSeries* speed = page->Chart()->Series(1);
+        QCOMPARE(success->count(), 2);
+        QCOMPARE(success->at(0).y(), 50.0);
+        QCOMPARE(success->at(1).y(), 100.0);
+        QCOMPARE(speed->at(1).y(), 49.333);
+        // Chosen alone, 0111 is one month of one connect.
+        page->Table()->topLevelItem(1)->setSelected(true);
+        QCOMPARE(success->count(), 1);
+        QCOMPARE(speed->at(0).y(), 28.8);
+        QVERIFY(page->Chart()->chart()->title().endsWith(": 0111"));
+        // Enter in the list closes nothing.
+        page->Table()->setFocus();
+        QTest::keyClick(page->Table(), Qt::Key_Return);
+        QVERIFY(w.isVisible());
+    }
+
     void tableIsAFlatListOnOneGround()
     {
         auto t = WindowOn(ExampleLog);

@@ -106,9 +106,9 @@ private slots:
         QStringList pages;
         for (int i = 0; i < t.Window->Pages()->count(); ++i)
             pages << t.Window->Pages()->widget(i)->objectName();
-        // The Costs page stands after the program's own pages.
+        // The Costs and Numbers pages stand after the program's own pages.
         QCOMPARE(pages, QStringList({"TabSheet0", "TabSheet1", "TabSheet2", "TabSheet7", "TabSheet4", "TabSheet3",
-                                     "TabSheet6", "TabSheet5", "CostsPage"}));
+                                     "TabSheet6", "TabSheet5", "CostsPage", "NumbersPage"}));
         QVERIFY(Control<QPushButton>(*t.Window, "HelpButton")->toolTip().isEmpty());
         QVERIFY(!Control<QPushButton>(*t.Window, "OpenButton")->toolTip().isEmpty());
         QVERIFY(!t.Window->Charts()[0]->toolTip().isEmpty());
