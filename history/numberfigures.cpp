@@ -19,7 +19,7 @@ TNumberKind KindOf(const std::string& number)
 }
 
 // Every hidden number is one row, however many '#' the driver wrote.
-std::string KeyOf(TNumberKind kind, const std::string& number)
+std::string_view KeyOf(TNumberKind kind, std::string_view number)
 {
     switch (kind) {
     case TNumberKind::Hidden:
@@ -58,33 +58,32 @@ std::optional<int32_t> NearestRankPercentile(std::vector<int32_t>& values, int p
     return *at;
 }
 
-TNumberTally::TNumberSessions& TNumberTally::SessionsOf(const std::string& number)
+uint32_t TNumberTally::PlaceOf(const std::string& number)
 {
     const TNumberKind kind = KindOf(number);
-    const auto [at, added] = index_.try_emplace(KeyOf(kind, number), numbers_.size());
-    if (added) {
-        numbers_.emplace_back();
-        numbers_.back().Figures.Kind = kind;
-        if (kind == TNumberKind::Dialled)
-            numbers_.back().Figures.Number = number;
-    }
-    return numbers_[at->second];
+    const std::string_view key = KeyOf(kind, number);
+    if (const auto found = index_.find(key); found != index_.end())
+        return static_cast<uint32_t>(found->second);
+    index_.emplace(std::string(key), numbers_.size());
+    TNumberFigures& added = numbers_.emplace_back();
+    added.Kind = kind;
+    if (kind == TNumberKind::Dialled)
+        added.Number = number;
+    return static_cast<uint32_t>(numbers_.size() - 1);
 }
 
-void TNumberTally::AddConnect(TNumberSessions& sessions, const TConnectionRecord& record)
+void TNumberTally::AddConnect(uint32_t place, const TConnectionRecord& record)
 {
-    ++sessions.Figures.Connects;
-    sessions.TimesToConnect.push_back(record.DialDuration);
-    if (record.Bps > 0)
-        sessions.Speeds.push_back(record.Bps);
+    ++numbers_[place].Connects;
+    samples_.push_back({place, record.DialDuration, std::max(record.Bps, 0)});
 }
 
 void TNumberTally::AddConnection(const TConnectionRecord& record, const std::optional<TCost>& cost)
 {
-    TNumberSessions& sessions = SessionsOf(record.DialledNumber);
-    TNumberFigures& f = sessions.Figures;
+    const uint32_t place = PlaceOf(record.DialledNumber);
+    TNumberFigures& f = numbers_[place];
     ++f.Attempts;
-    AddConnect(sessions, record);
+    AddConnect(place, record);
     ++(record.CarrierLost ? f.CarrierLosses : f.HungUpHere);
     f.Sums.Add(record);
     // Unpriced when the sessions are not priced: no cost is then shown.
@@ -93,13 +92,13 @@ void TNumberTally::AddConnection(const TConnectionRecord& record, const std::opt
 
 void TNumberTally::AddUnlistedSession(const TConnectionRecord& record)
 {
-    TNumberSessions& sessions = SessionsOf(record.DialledNumber);
-    ++sessions.Figures.Attempts;
+    const uint32_t place = PlaceOf(record.DialledNumber);
+    ++numbers_[place].Attempts;
     if (record.ConnectDate != 0 || record.ConnectTime != 0)
-        AddConnect(sessions, record);
+        AddConnect(place, record);
 }
 
-TNumberFigures TNumberTally::Finished(TNumberFigures f, std::vector<int32_t> times, std::vector<int32_t> speeds)
+TNumberFigures TNumberTally::Finished(TNumberFigures f, std::vector<int32_t>& times, std::vector<int32_t>& speeds)
 {
     f.MedianTimeToConnect = NearestRankPercentile(times, 50);
     f.SlowTimeToConnect = NearestRankPercentile(times, 90);
@@ -113,15 +112,14 @@ TNumberFigures TNumberTally::Finished(TNumberFigures f, std::vector<int32_t> tim
 
 std::optional<TNumberFigures> TNumberTally::Combined(const std::vector<TNumberFigures>& chosen) const
 {
+    std::vector<bool> taken(numbers_.size(), false);
     std::optional<TNumberFigures> combined;
-    std::vector<int32_t> times;
-    std::vector<int32_t> speeds;
     for (const TNumberFigures& number : chosen) {
         const auto found = index_.find(KeyOf(number.Kind, number.Number));
-        if (found == index_.end())
+        if (found == index_.end() || taken[found->second])
             continue;
-        const TNumberSessions& sessions = numbers_[found->second];
-        const TNumberFigures& f = sessions.Figures;
+        taken[found->second] = true;
+        const TNumberFigures& f = numbers_[found->second];
         if (!combined)
             combined.emplace();
         combined->Attempts += f.Attempts;
@@ -130,20 +128,47 @@ std::optional<TNumberFigures> TNumberTally::Combined(const std::vector<TNumberFi
         combined->HungUpHere += f.HungUpHere;
         combined->Sums.Add(f.Sums);
         combined->Costs.Add(f.Costs);
-        times.insert(times.end(), sessions.TimesToConnect.begin(), sessions.TimesToConnect.end());
-        speeds.insert(speeds.end(), sessions.Speeds.begin(), sessions.Speeds.end());
     }
     if (!combined)
         return std::nullopt;
-    return Finished(std::move(*combined), std::move(times), std::move(speeds));
+    std::vector<int32_t> times;
+    std::vector<int32_t> speeds;
+    for (const TConnectSample& sample : samples_)
+        if (taken[sample.Number]) {
+            times.push_back(sample.TimeToConnect);
+            if (sample.Speed > 0)
+                speeds.push_back(sample.Speed);
+        }
+    return Finished(std::move(*combined), times, speeds);
 }
 
 std::vector<TNumberFigures> TNumberTally::Figures() const
 {
+    // The samples grouped by number: each number's connects are its share.
+    std::vector<size_t> start(numbers_.size() + 1, 0);
+    for (size_t i = 0; i < numbers_.size(); ++i)
+        start[i + 1] = start[i] + static_cast<size_t>(numbers_[i].Connects);
+    std::vector<size_t> next(start.begin(), start.end() - 1);
+    std::vector<int32_t> times(samples_.size());
+    std::vector<int32_t> speeds(samples_.size());
+    for (const TConnectSample& sample : samples_) {
+        const size_t at = next[sample.Number]++;
+        times[at] = sample.TimeToConnect;
+        speeds[at] = sample.Speed;
+    }
     std::vector<TNumberFigures> figures;
     figures.reserve(numbers_.size());
-    for (const TNumberSessions& sessions : numbers_)
-        figures.push_back(Finished(sessions.Figures, sessions.TimesToConnect, sessions.Speeds));
+    std::vector<int32_t> ownTimes;
+    std::vector<int32_t> ownSpeeds;
+    for (size_t i = 0; i < numbers_.size(); ++i) {
+        ownTimes.assign(times.begin() + static_cast<std::ptrdiff_t>(start[i]),
+                        times.begin() + static_cast<std::ptrdiff_t>(start[i + 1]));
+        ownSpeeds.clear();
+        for (size_t at = start[i]; at < start[i + 1]; ++at)
+            if (speeds[at] > 0)
+                ownSpeeds.push_back(speeds[at]);
+        figures.push_back(Finished(numbers_[i], ownTimes, ownSpeeds));
+    }
     std::sort(figures.begin(), figures.end(), [](const TNumberFigures& a, const TNumberFigures& b) {
         return std::tuple(-a.Attempts, a.Kind, a.Number) < std::tuple(-b.Attempts, b.Kind, b.Number);
     });

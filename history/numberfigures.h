@@ -6,8 +6,10 @@
 #include "core/tariffs.h"
 
 #include <cstdint>
+#include <deque>
 #include <optional>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -67,18 +69,30 @@ public:
     std::optional<TNumberFigures> Combined(const std::vector<TNumberFigures>& chosen) const;
 
 private:
-    struct TNumberSessions {
-        TNumberFigures Figures;
-        std::vector<int32_t> TimesToConnect;
-        std::vector<int32_t> Speeds;
+    // A connect's time to connect and speed (0: not logged), by its number's
+    // place in numbers_: one flat list, not a list per number, so that a
+    // history of many numbers dialled once each stays small.
+    struct TConnectSample {
+        uint32_t Number;
+        int32_t TimeToConnect;
+        int32_t Speed;
     };
 
-    TNumberSessions& SessionsOf(const std::string& number);
-    void AddConnect(TNumberSessions& sessions, const TConnectionRecord& record);
-    static TNumberFigures Finished(TNumberFigures figures, std::vector<int32_t> times, std::vector<int32_t> speeds);
+    // The number's place in numbers_, added on its first session.
+    uint32_t PlaceOf(const std::string& number);
+    void AddConnect(uint32_t place, const TConnectionRecord& record);
+    // The figures with the medians, percentiles and speeds of the samples.
+    static TNumberFigures Finished(TNumberFigures figures, std::vector<int32_t>& times, std::vector<int32_t>& speeds);
 
-    std::unordered_map<std::string, size_t> index_;
-    std::vector<TNumberSessions> numbers_;
+    // Found by the dialled number's text without copying it.
+    struct TKeyHash {
+        using is_transparent = void;
+        size_t operator()(std::string_view key) const { return std::hash<std::string_view>{}(key); }
+    };
+    std::unordered_map<std::string, size_t, TKeyHash, std::equal_to<>> index_;
+    // A deque: growing never copies what it holds.
+    std::deque<TNumberFigures> numbers_;
+    std::vector<TConnectSample> samples_;
 };
 
 }  // namespace kellvar

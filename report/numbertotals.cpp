@@ -67,14 +67,16 @@ void WriteNumbersJson(const std::vector<TNumberFigures>& numbers, const TTariff*
 void WriteNumbersText(const std::vector<TNumberFigures>& numbers, bool german, const std::string& sep,
                       const TTariff* money, const TTextSink& sink)
 {
-    std::vector<std::vector<std::string>> rows{NumberHeadTexts(german, money)};
-    for (const TNumberFigures& f : numbers)
-        rows.push_back(NumberRowTexts(f, german, sep, money));
+    // The rows are made twice rather than kept: once for the widths, once to
+    // write, so that a history of many numbers needs no more than a line.
+    const std::vector<std::string> head = NumberHeadTexts(german, money);
     TTextColumns columns;
-    for (const auto& row : rows)
-        columns.Measure(row);
-    for (const auto& row : rows)
-        sink(columns.Line(row));
+    columns.Measure(head);
+    for (const TNumberFigures& f : numbers)
+        columns.Measure(NumberRowTexts(f, german, sep, money));
+    sink(columns.Line(head));
+    for (const TNumberFigures& f : numbers)
+        sink(columns.Line(NumberRowTexts(f, german, sep, money)));
 }
 
 }  // namespace kellvar
