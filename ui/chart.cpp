@@ -4,9 +4,9 @@
 #include "chartaccessible.h"
 
 #include "core/axisticks.h"
-#include "lang/language.h"
 #include "history/chartdescription.h"
 #include "history/contrast.h"
+#include "lang/language.h"
 
 #include <QAccessible>
 #include <QBuffer>
@@ -44,10 +44,14 @@ QColor Colour(TRgb c)
 
 }  // namespace
 
-TChart::TChart(const QString& name, const std::vector<TLineSpec>& specs, std::string unit, QWidget* parent)
-    : QChartView(new QChart, parent), left_(new QValueAxis), right_(new QValueAxis), bottom_(new QValueAxis),
-      unit_(std::move(unit))
+TChart::TChart(const QString& name, const std::vector<TLineSpec>& specs, std::string unit, TPointAxis pointAxis,
+               QWidget* parent)
+    : QChartView(new QChart, parent), left_(new QValueAxis), right_(new QValueAxis),
+      bottom_(pointAxis == TPointAxis::Named ? new QCategoryAxis : new QValueAxis), unit_(std::move(unit))
 {
+    named_ = qobject_cast<QCategoryAxis*>(bottom_);
+    if (named_ != nullptr)
+        named_->setLabelsPosition(QCategoryAxis::AxisLabelsPositionOnValue);
     static const bool describedAsPictures = [] {
         QAccessible::installFactory(ChartAccessibleFactory);
         return true;
@@ -262,6 +266,23 @@ void TChart::UpdateTicks(QValueAxis* axis)
     axis->setTickAnchor(0);
     axis->setTickInterval(ticks.Step);
     axis->setLabelFormat(QString("%.%1f").arg(ticks.Decimals) + QString::fromStdString(axisUnits_[axis].Suffix));
+    if (axis != named_)
+        return;
+    // The names stand at the ticks the numbers would have, as thinned.
+    for (const QString& label : named_->categoriesLabels())
+        named_->remove(label);
+    named_->setStartValue(axis->min());
+    const double step = std::max(1.0, ticks.Step);
+    for (double x = std::ceil(axis->min() / step) * step; x <= axis->max(); x += step)
+        if (x >= 0 && x < static_cast<double>(pointNames_.size()))
+            named_->append(pointNames_[static_cast<size_t>(x)], x);
+}
+
+void TChart::SetPointNames(std::vector<QString> names)
+{
+    pointNames_ = std::move(names);
+    UpdateTicks(bottom_);
+    Describe();
 }
 
 void TChart::ShowVisiblePoints()
@@ -308,9 +329,18 @@ void TChart::Describe()
     if (right_->isVisible())
         valueAxes.push_back(range(right_, right_->titleText(), true));
     const QString points = IsGerman ? "Punkte" : "Points";
+    TDescribedAxis pointRange = range(bottom_, points, false);
+    // Named points are told by the names of the first and last shown.
+    if (named_ != nullptr && !pointNames_.empty()) {
+        const auto name = [this](double x) {
+            const auto at =
+                static_cast<size_t>(std::clamp(std::round(x), 0.0, static_cast<double>(pointNames_.size() - 1)));
+            return pointNames_[at].toStdString();
+        };
+        pointRange = {bottom_->titleText().toStdString(), name(bottom_->min()), name(bottom_->max())};
+    }
     setAccessibleName(chart()->title());
-    setAccessibleDescription(
-        QString::fromStdString(ChartDescription(series, range(bottom_, points, false), valueAxes, IsGerman)));
+    setAccessibleDescription(QString::fromStdString(ChartDescription(series, pointRange, valueAxes, IsGerman)));
 }
 
 QImage TChart::Picture()

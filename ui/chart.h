@@ -6,6 +6,7 @@
 #include "core/chartlabels.h"
 #include "core/chartpoints.h"
 
+#include <QCategoryAxis>
 #include <QChartView>
 #include <QLineSeries>
 #include <QPoint>
@@ -30,7 +31,11 @@ class TChart : public QChartView {
     Q_OBJECT
 
 public:
-    TChart(const QString& name, const std::vector<TLineSpec>& specs, std::string unit = {}, QWidget* parent = nullptr);
+    // A chart of periods names its points ("2000-01") on the bottom axis;
+    // the others number them.
+    enum class TPointAxis { Numbered, Named };
+    TChart(const QString& name, const std::vector<TLineSpec>& specs, std::string unit = {},
+           TPointAxis pointAxis = TPointAxis::Numbered, QWidget* parent = nullptr);
 
     int SeriesCount() const { return static_cast<int>(series_.size()); }
     QLineSeries* Series(int index) const { return series_[static_cast<size_t>(index)].Line; }
@@ -40,6 +45,8 @@ public:
 
     // All points of every series go.
     void ClearSeries();
+    // The names of the points of a chart with named points, by their number.
+    void SetPointNames(std::vector<QString> names);
     // The trend series are made anew from their sources (means of groups of
     // three) once a run has ended; a run's intermediate views keep them.
     enum class TTrends { AsTheyAre, Recalculated };
@@ -110,6 +117,9 @@ private:
     std::string unit_;
     std::map<QValueAxis*, TAxisUnit> axisUnits_;
     std::string decimalSeparator_;
+    // Null where the points are numbered.
+    QCategoryAxis* named_ = nullptr;
+    std::vector<QString> pointNames_;
 };
 
 }  // namespace kellvar

@@ -73,8 +73,8 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
       downButton_(Named(new QPushButton, "TariffDownButton")), note_(Named(new QLabel, "CostsNoteLabel")),
       limits_(new TLimitsPanel), reportFolder_(new TReportFolderRow(dialogs)),
       monthTable_(Named(new QTreeWidget, "CostMonthList")),
-      chart_(new TChart("CostChart", {{"CostSeries", ChartBlue}})), profileMap_(new TProfileMap),
-      measureLabel_(new QLabel), measure_(Named(new QComboBox, "WeekMapMeasureComboBox"))
+      chart_(new TChart("CostChart", {{"CostSeries", ChartBlue}}, {}, TChart::TPointAxis::Named)),
+      profileMap_(new TProfileMap), measureLabel_(new QLabel), measure_(Named(new QComboBox, "WeekMapMeasureComboBox"))
 {
     // The page scrolls as a whole when the window is smaller than it; its
     // table and chart take what room there is above that.
@@ -353,6 +353,10 @@ void TCostsPage::Show()
     for (int column = 0; column < monthTable_->columnCount(); ++column)
         monthTable_->resizeColumnToContents(column);
     chart_->SetSourceValues({&perMonth}, TChart::TTrends::AsTheyAre);
+    std::vector<QString> names;
+    for (const TPeriodTotal& month : monthTotals_.Periods())
+        names.push_back(QString::fromStdString(month.Period));
+    chart_->SetPointNames(std::move(names));
 }
 
 }  // namespace kellvar

@@ -56,7 +56,8 @@ constexpr TRgb SpeedColour{128, 0, 128};
 TNumbersPage::TNumbersPage(std::string decimalSeparator, QWidget* parent)
     : QWidget(parent), decimalSeparator_(std::move(decimalSeparator)), note_(Named(new QLabel, "NumbersNoteLabel")),
       table_(Named(new QTreeWidget, "NumberList")), hint_(Named(new QLabel, "NumbersChartHint")),
-      chart_(new TChart("NumbersChart", {{"NumberSuccessSeries", ChartBlue}, {"NumberSpeedSeries", SpeedColour, true}}))
+      chart_(new TChart("NumbersChart", {{"NumberSuccessSeries", ChartBlue}, {"NumberSpeedSeries", SpeedColour, true}},
+                        {}, TChart::TPointAxis::Named))
 {
     auto* content = new QWidget;
     auto* outer = new QVBoxLayout(this);
@@ -188,14 +189,15 @@ void TNumbersPage::ShowChart()
     chart_->chart()->setTitle(names.isEmpty() ? title : title + ": " + names.join(", "));
     std::vector<double> success;
     std::vector<double> speed;
+    std::vector<QString> months;
     for (const auto& [month, f] : history_.Over(chosen)) {
         success.push_back(static_cast<double>(f.SuccessBasisPoints().value_or(0)) / 100);
         speed.push_back(static_cast<double>(f.MedianSpeed.value_or(0)) / 1000);
+        months.push_back(QString::fromStdString(month));
     }
     chart_->ClearSeries();
     chart_->SetSourceValues({&success, &speed}, TChart::TTrends::AsTheyAre);
-    chart_->setAccessibleName(chart_->chart()->title());
-    chart_->Describe();
+    chart_->SetPointNames(std::move(months));
 }
 
 QString TNumbersPage::TableText() const

@@ -24,6 +24,7 @@
 #include <QAbstractItemModelTester>
 #include <QAccessible>
 #include <QAction>
+#include <QCategoryAxis>
 #include <QChartView>
 #include <QCheckBox>
 #include <QClipboard>
@@ -328,6 +329,11 @@ private slots:
         QApplication::processEvents();
         QLineSeries* chartedMonths = w.CostsPage()->Chart()->Series(0);
         QCOMPARE(chartedMonths->count(), 1);
+        // The point is named by its month, on the axis and to a screen reader.
+        auto* monthAxis = qobject_cast<QCategoryAxis*>(w.CostsPage()->Chart()->BottomAxis());
+        QVERIFY(monthAxis != nullptr);
+        QCOMPARE(monthAxis->categoriesLabels(), QStringList{"2000-01"});
+        QVERIFY(w.CostsPage()->Chart()->accessibleDescription().contains("Month 2000-01 to 2000-01"));
         QCOMPARE(QString::number(chartedMonths->at(0).y(), 'f', 2),
                  w.CostsPage()->Figure(0)->text().remove(" DM").replace(separator.front(), '.'));
         // Ctrl+C in the list copies it, even a single month; its rows hang from no tree.
