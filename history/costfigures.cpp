@@ -30,12 +30,20 @@ TLimitBar LimitBar(const TLimitCheck& check, bool german, std::string_view decim
     const int64_t shown = limit.Projected ? check.Projection : check.Used;
     TLimitBar bar;
     bar.Exceeded = check.Exceeded();
-    bar.Percent =
-        limit.Value > 0 ? static_cast<int>(std::min<int64_t>(100, shown * 100 / limit.Value)) : (shown > 0 ? 100 : 0);
+    bar.Reached =
+        limit.Value > 0 ? static_cast<int>(std::min<int64_t>(999, shown * 100 / limit.Value)) : (shown > 0 ? 100 : 0);
+    bar.Percent = std::min(bar.Reached, 100);
     const auto text = [&](int64_t value) { return ShownQuantity(limit.Quantity, value, decimalSeparator, money); };
-    bar.Text = limit.Text + ": " + text(check.Used) + (german ? " bisher, " : " so far, ") + text(check.Projection)
-               + (german ? " erwartet (" : " foreseen (") + PeriodSpan(TPeriod::Day, check.Span.First, {}).Name
-               + (german ? " bis " : " to ") + PeriodSpan(TPeriod::Day, check.Span.Last, {}).Name + ")";
+    // A cost limit is in the currency of the tariffs.
+    const std::string currency =
+        limit.Quantity == TQuantity::Cost && money != nullptr ? " " + money->Currency() : std::string();
+    bar.Text = limit.Text + currency + ": " + text(check.Used) + (german ? " bisher, " : " so far, ")
+               + text(check.Projection) + (german ? " erwartet (" : " foreseen (")
+               + PeriodSpan(TPeriod::Day, check.Span.First, {}).Name + (german ? " bis " : " to ")
+               + PeriodSpan(TPeriod::Day, check.Span.Last, {}).Name + ")";
+    // Said in words, not by the bar's red alone.
+    if (bar.Exceeded)
+        bar.Text += (german ? ", überschritten um " : ", exceeded by ") + text(shown - limit.Value);
     return bar;
 }
 

@@ -31,7 +31,9 @@ std::string CostFigureLines(const std::vector<TCostFigure>& figures, bool german
 // (2000-01-01 to 2000-01-31)".
 struct TLimitBar {
     std::string Text;
+    // Of the limit, at most 100; and as far past it as the period went, at most 999.
     int Percent = 0;
+    int Reached = 0;
     bool Exceeded = false;
 };
 TLimitBar LimitBar(const TLimitCheck& check, bool german, std::string_view decimalSeparator, const TTariff* money);

@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPainter>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QSpinBox>
@@ -23,14 +24,42 @@ namespace kellvar {
 
 namespace {
 
-// A bar past its limit is drawn in a red that reads on the window's ground.
-QPalette ExceededPalette(QPalette palette)
+// A bar's fill stands out from the window's ground as a line must; past
+// its limit it is drawn in a red that reads there as text would.
+QPalette BarPalette(QPalette palette, bool exceeded)
 {
     const QColor ground = palette.color(QPalette::Base);
-    const TRgb red = ReadableOn({200, 0, 0}, {ground.red(), ground.green(), ground.blue()}, TextContrast);
-    palette.setColor(QPalette::Highlight, QColor(red.Red, red.Green, red.Blue));
+    const QColor fill = palette.color(QPalette::Highlight);
+    const TRgb shown = exceeded ? ReadableOn({200, 0, 0}, {ground.red(), ground.green(), ground.blue()}, TextContrast)
+                                : ReadableOn({fill.red(), fill.green(), fill.blue()},
+                                             {ground.red(), ground.green(), ground.blue()}, LineContrast);
+    palette.setColor(QPalette::Highlight, QColor(shown.Red, shown.Green, shown.Blue));
     return palette;
 }
+
+// A limit's bar: how much of its period's limit is used, with a mark where
+// the limit lies, and past the mark as far as the period went past it.
+class TLimitGauge : public QProgressBar {
+public:
+    explicit TLimitGauge(int reached)
+    {
+        setRange(0, std::max(100, reached));
+        setValue(reached);
+        // The label beside it says the figures; a percentage drawn on the
+        // red of an exceeded bar could not be read on every palette.
+        setTextVisible(false);
+    }
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QProgressBar::paintEvent(event);
+        QPainter painter(this);
+        painter.setPen(QPen(palette().color(QPalette::WindowText), 2));
+        const int x = static_cast<int>(static_cast<int64_t>(width() - 1) * 100 / maximum());
+        painter.drawLine(x, 0, x, height());
+    }
+};
 
 }  // namespace
 
@@ -40,7 +69,7 @@ TLimitsPanel::TLimitsPanel(QWidget* parent)
       limitList_(Named(new QListWidget, "LimitList")), monthStartLabel_(new QLabel),
       monthStart_(Named(new QSpinBox, "BillingMonthStartSpinBox")), weekStartLabel_(new QLabel),
       weekStart_(Named(new QComboBox, "WeekStartComboBox")), estimate_(Named(new QLabel, "MonthEstimateLabel")),
-      bars_(new QVBoxLayout)
+      bars_(new QGridLayout)
 {
     auto* layout = new QVBoxLayout(this);
     layout->setContentsMargins(0, 0, 0, 0);
@@ -60,7 +89,8 @@ TLimitsPanel::TLimitsPanel(QWidget* parent)
     entry->addWidget(weekStartLabel_);
     entry->addWidget(weekStart_);
     layout->addLayout(entry);
-    limitList_->setMaximumHeight(limitList_->fontMetrics().height() * 2);
+    // Three limits in view at least; more as the page grows.
+    limitList_->setMinimumHeight(limitList_->fontMetrics().lineSpacing() * 3 + 2 * limitList_->frameWidth() + 4);
     layout->addWidget(limitList_);
     estimate_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     layout->addWidget(estimate_);
@@ -188,41 +218,41 @@ void TLimitsPanel::Add(const TConnectionRecord& record, const std::optional<TCos
 
 QLabel* TLimitsPanel::Bar(size_t index) const
 {
-    QLayoutItem* row = bars_->itemAt(static_cast<int>(index));
-    return row != nullptr && row->layout() != nullptr ? qobject_cast<QLabel*>(row->layout()->itemAt(0)->widget())
-                                                      : nullptr;
+    QLayoutItem* label = bars_->itemAtPosition(static_cast<int>(index), 0);
+    return label != nullptr ? qobject_cast<QLabel*>(label->widget()) : nullptr;
+}
+
+QProgressBar* TLimitsPanel::Gauge(size_t index) const
+{
+    QLayoutItem* gauge = bars_->itemAtPosition(static_cast<int>(index), 1);
+    return gauge != nullptr ? qobject_cast<QProgressBar*>(gauge->widget()) : nullptr;
 }
 
 void TLimitsPanel::Show()
 {
-    while (QLayoutItem* row = bars_->takeAt(0)) {
-        while (QLayoutItem* item = row->layout()->takeAt(0)) {
-            delete item->widget();
-            delete item;
-        }
-        delete row;
+    while (QLayoutItem* item = bars_->takeAt(0)) {
+        delete item->widget();
+        delete item;
     }
     estimate_->setText(month_ ? QString::fromStdString(MonthEstimateText(*month_, german_, decimalSeparator_, money_))
                               : QString());
     if (!checks_)
         return;
+    // One grid: every bar starts where the others do, whatever its label's length.
+    int row = 0;
     for (const TLimitCheck& check : checks_->Checks()) {
         const TLimitBar bar = LimitBar(check, german_, decimalSeparator_, money_);
-        auto* row = new QHBoxLayout;
         auto* text = new QLabel(QString::fromStdString(bar.Text));
-        auto* progress = new QProgressBar;
-        progress->setRange(0, 100);
-        progress->setValue(bar.Percent);
-        // The label beside it says the figures; a percentage drawn on the
-        // red of an exceeded bar could not be read on every palette.
-        progress->setTextVisible(false);
-        progress->setAccessibleName(text->text());
-        if (bar.Exceeded)
-            progress->setPalette(ExceededPalette(progress->palette()));
-        row->addWidget(text, 1);
-        row->addWidget(progress, 1);
-        bars_->addLayout(row);
+        text->setWordWrap(true);
+        auto* gauge = new TLimitGauge(bar.Reached);
+        gauge->setAccessibleName(text->text());
+        gauge->setPalette(BarPalette(gauge->palette(), bar.Exceeded));
+        bars_->addWidget(text, row, 0);
+        bars_->addWidget(gauge, row, 1);
+        ++row;
     }
+    bars_->setColumnStretch(0, 1);
+    bars_->setColumnStretch(1, 1);
 }
 
 void TLimitsPanel::SetAlertedPeriods(std::vector<std::string> alerted)

@@ -15,7 +15,8 @@ class QLineEdit;
 class QListWidget;
 class QPushButton;
 class QSpinBox;
-class QVBoxLayout;
+class QGridLayout;
+class QProgressBar;
 
 namespace kellvar {
 
@@ -50,6 +51,7 @@ public:
     QListWidget* LimitList() const { return limitList_; }
     QLabel* EstimateLabel() const { return estimate_; }
     QLabel* Bar(size_t index) const;
+    QProgressBar* Gauge(size_t index) const;
 
 signals:
     // The limits or the way periods are cut changed: the log is to be checked anew.
@@ -83,7 +85,7 @@ private:
     QLabel* weekStartLabel_;
     QComboBox* weekStart_;
     QLabel* estimate_;
-    QVBoxLayout* bars_;
+    QGridLayout* bars_;
 };
 
 }  // namespace kellvar

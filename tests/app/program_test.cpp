@@ -225,7 +225,7 @@ TEST(Program, QuietRunWithoutADesktopSaysALimitExceeded)
         const std::string& day = today.Day;
         EXPECT_EQ(errors, option == "-quiet" ? "kellvar: limit exceeded: day:time>5min: 0:09:40 so far, 0:09:40 "
                                                "foreseen ("
-                                                   + day + " to " + day + ")\n"
+                                                   + day + " to " + day + "), exceeded by 0:04:40\n"
                                              : "");
         EXPECT_EQ(kellvar.Run(option + " " + path, &errors), 0);
         EXPECT_EQ(errors, "") << "told once in its period";

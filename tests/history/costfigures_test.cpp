@@ -51,13 +51,24 @@ TEST(LimitBar, VolumesAndCostsReadAsEverywhereElse)
     check.Span = {DayNumber(2000, 1, 5), DayNumber(2000, 1, 5), "2000-01-05"};
     check.Used = check.Projection = 31 * 512 * 1024;
     EXPECT_EQ(LimitBar(check, false, ".", nullptr).Text,
-              "day:volume>10MiB: 15.5Mbyte so far, 15.5Mbyte foreseen (2000-01-05 to 2000-01-05)");
+              "day:volume>10MiB: 15.5Mbyte so far, 15.5Mbyte foreseen (2000-01-05 to 2000-01-05), exceeded by "
+              "5632Kbyte");
+    // 31 half MiB of 20 MiB: 77 % and nothing said of a limit passed.
+    const TLimit within = *ParseLimit("day:volume>20MiB");
+    check.Limit = &within;
+    EXPECT_EQ(LimitBar(check, false, ".", nullptr).Text,
+              "day:volume>20MiB: 15.5Mbyte so far, 15.5Mbyte foreseen (2000-01-05 to 2000-01-05)");
+    EXPECT_EQ(LimitBar(check, false, ".", nullptr).Reached, 77);
     const auto parsed = ParseTariff("currency DM 2\nunit 60 1\n", "t");
     const TLimit cost = *ParseLimit("day:cost>10");
     check.Limit = &cost;
     check.Used = check.Projection = 12'345'000;
     EXPECT_EQ(LimitBar(check, true, ",", &std::get<TTariff>(parsed)).Text,
-              "day:cost>10: 12,35 DM bisher, 12,35 DM erwartet (2000-01-05 bis 2000-01-05)");
+              "day:cost>10 DM: 12,35 DM bisher, 12,35 DM erwartet (2000-01-05 bis 2000-01-05), überschritten um "
+              "2,35 DM");
+    // 12.345 of 10: the bar goes to 123 % of its limit, filled to 100 % in the HTML report.
+    EXPECT_EQ(LimitBar(check, true, ",", &std::get<TTariff>(parsed)).Reached, 123);
+    EXPECT_EQ(LimitBar(check, true, ",", &std::get<TTariff>(parsed)).Percent, 100);
     EXPECT_EQ(ParseLimit("day:time>3"), std::nullopt) << "seconds, minutes or hours?";
 }
 
