@@ -124,6 +124,18 @@ void TWeekHourProfile::Add(const TConnectionRecord& record, const std::optional<
     }
 }
 
+std::optional<TWeekHourProfile::THourOfWeek> TWeekHourProfile::BusiestHour(TMeasure measure) const
+{
+    const int64_t busiest = Busiest(measure);
+    if (busiest <= 0)
+        return std::nullopt;
+    for (int32_t day = 0; day < 7; ++day)
+        for (int32_t hour = 0; hour < 24; ++hour)
+            if (Value(measure, day, hour) == busiest)
+                return THourOfWeek{day, hour};
+    return std::nullopt;
+}
+
 int64_t TWeekHourProfile::Busiest(TMeasure measure) const
 {
     int64_t busiest = 0;

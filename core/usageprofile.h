@@ -42,6 +42,12 @@ public:
     int64_t Online(int32_t weekday, int32_t hour) const { return Value(Time, weekday, hour); }
     // The most any hour of the week holds; 0 for none.
     int64_t Busiest(TMeasure measure) const;
+    // The first hour that holds it (weekday 0 is Monday); none when no hour holds anything.
+    struct THourOfWeek {
+        int32_t Weekday = 0;
+        int32_t Hour = 0;
+    };
+    std::optional<THourOfWeek> BusiestHour(TMeasure measure) const;
 
 private:
     std::array<std::array<std::array<int64_t, 24>, 7>, 3> values_{};

@@ -2,6 +2,7 @@
 #include "chartaccessible.h"
 
 #include "chart.h"
+#include "profilemap.h"
 
 #include <QAccessibleWidget>
 
@@ -30,6 +31,9 @@ QAccessibleInterface* ChartAccessibleFactory(const QString&, QObject* object)
 {
     if (auto* chart = qobject_cast<TChart*>(object))
         return new TChartAccessible(chart);
+    // The week map is a picture that says its busiest hour.
+    if (auto* map = qobject_cast<TProfileMap*>(object))
+        return new QAccessibleWidget(map, QAccessible::Graphic);
     return nullptr;
 }
 

@@ -322,6 +322,7 @@ std::optional<TCost> TCostsPage::Add(const TConnectionRecord& record)
 void TCostsPage::Show()
 {
     limits_->Show();
+    profileMap_->SetWeekFromSunday(limits_->Rules().WeekStartsOnSunday);
     profileMap_->SetProfile(week_, tariffs_ ? &tariffs_->First() : nullptr);
     if (!tariffs_)
         return;

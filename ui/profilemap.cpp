@@ -2,6 +2,7 @@
 #include "profilemap.h"
 
 #include "core/formatting.h"
+#include "history/contrast.h"
 
 #include <QBuffer>
 #include <QLocale>
@@ -14,8 +15,16 @@ namespace kellvar {
 
 namespace {
 
+// From Monday, as the profile counts them.
 constexpr std::array<const char*, 7> EnglishDays = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
 constexpr std::array<const char*, 7> GermanDays = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
+constexpr std::array<const char*, 7> EnglishDayNames = {"Monday", "Tuesday",  "Wednesday", "Thursday",
+                                                        "Friday", "Saturday", "Sunday"};
+constexpr std::array<const char*, 7> GermanDayNames = {"Montag",  "Dienstag", "Mittwoch", "Donnerstag",
+                                                       "Freitag", "Samstag",  "Sonntag"};
+
+// A cell with anything in it is never drawn as the ground itself.
+constexpr double LeastShare = 0.12;
 
 std::string DecimalSeparator()
 {
@@ -58,6 +67,12 @@ void TProfileMap::SetMeasure(TWeekHourProfile::TMeasure measure)
     Changed();
 }
 
+void TProfileMap::SetWeekFromSunday(bool fromSunday)
+{
+    fromSunday_ = fromSunday;
+    Changed();
+}
+
 void TProfileMap::Changed()
 {
     // A screen reader cannot see the cells; it hears what the legend says.
@@ -67,6 +82,10 @@ void TProfileMap::Changed()
 
 QString TProfileMap::BusiestText() const
 {
+    const QString caption = german_ ? "Meistgenutzte Stunde: " : "Busiest hour: ";
+    const auto hour = profile_.BusiestHour(measure_);
+    if (!hour || (measure_ == TWeekHourProfile::Cost && money_ == nullptr))
+        return caption + "-";
     const int64_t busiest = profile_.Busiest(measure_);
     QString value;
     switch (measure_) {
@@ -84,7 +103,13 @@ QString TProfileMap::BusiestText() const
             money_ != nullptr ? QString::fromStdString(CostText(busiest, *money_, DecimalSeparator())) : QString("-");
         break;
     }
-    return (german_ ? "Dunkelste Stunde: " : "Darkest hour: ") + value;
+    const QString day = (german_ ? GermanDayNames : EnglishDayNames)[static_cast<size_t>(hour->Weekday)];
+    return caption
+           + QString("%1 %2:00-%3:00, ")
+                 .arg(day)
+                 .arg(hour->Hour, 2, 10, QChar('0'))
+                 .arg(hour->Hour + 1, 2, 10, QChar('0'))
+           + value;
 }
 
 QSize TProfileMap::sizeHint() const
@@ -107,7 +132,10 @@ void TProfileMap::Paint(QPainter& painter, QRect area) const
 {
     const QColor ground = palette().color(QPalette::Base);
     const QColor text = palette().color(QPalette::Text);
-    const QColor ink = palette().color(QPalette::Highlight);
+    const QColor highlight = palette().color(QPalette::Highlight);
+    const TRgb strongest = ReadableOn({highlight.red(), highlight.green(), highlight.blue()},
+                                      {ground.red(), ground.green(), ground.blue()}, LineContrast);
+    const QColor ink(strongest.Red, strongest.Green, strongest.Blue);
     painter.fillRect(area, ground);
     painter.setFont(font());
     const QFontMetrics metrics(font());
@@ -121,19 +149,22 @@ void TProfileMap::Paint(QPainter& painter, QRect area) const
         painter.drawText(QRectF(area.left() + left + hour * cellWidth, area.top(), cellWidth * 3, line),
                          Qt::AlignLeft | Qt::AlignVCenter, QString("%1").arg(hour, 2, 10, QChar('0')));
     const int64_t busiest = profile_.Busiest(measure_);
-    for (int day = 0; day < 7; ++day) {
-        const double y = area.top() + top + day * cellHeight;
+    for (int row = 0; row < 7; ++row) {
+        const int day = fromSunday_ ? (row + 6) % 7 : row;
+        const double y = area.top() + top + row * cellHeight;
         painter.drawText(QRectF(area.left(), y, left, cellHeight), Qt::AlignLeft | Qt::AlignVCenter,
                          (german_ ? GermanDays : EnglishDays)[static_cast<size_t>(day)]);
         for (int hour = 0; hour < 24; ++hour) {
+            const int64_t value = profile_.Value(measure_, day, hour);
             const double share =
-                busiest > 0 ? static_cast<double>(profile_.Value(measure_, day, hour)) / static_cast<double>(busiest)
-                            : 0;
+                busiest > 0 && value > 0
+                    ? LeastShare + (1 - LeastShare) * static_cast<double>(value) / static_cast<double>(busiest)
+                    : 0;
             const QRectF cell(area.left() + left + hour * cellWidth, y, cellWidth, cellHeight);
             painter.fillRect(cell.adjusted(0.5, 0.5, -0.5, -0.5), Mixed(ground, ink, share));
         }
     }
-    // How dark the busiest hour is.
+    // Which hour is the busiest, and what it holds.
     painter.drawText(QRectF(area.left() + left, area.bottom() - line, area.width() - left, line),
                      Qt::AlignLeft | Qt::AlignVCenter, BusiestText());
 }

@@ -9,9 +9,10 @@
 
 namespace kellvar {
 
-// The week as a heat map: a row a weekday, a column an hour, each cell as
-// dark as the time online in it (the busiest hour darkest), drawn in the
-// palette's colours so that it reads on light and dark desktops.
+// The week as a heat map: a row a weekday (from Monday or Sunday), a column
+// an hour, each cell as strong as the time online in it (the busiest hour
+// strongest), drawn from the palette's ground toward a colour that stands
+// out from it 3:1, so that it reads on light and dark desktops.
 class TProfileMap : public QWidget {
     Q_OBJECT
 
@@ -22,6 +23,7 @@ public:
     // The profile and what its cells show; costs in the money's currency.
     void SetProfile(const TWeekHourProfile& profile, const TTariff* money);
     void SetMeasure(TWeekHourProfile::TMeasure measure);
+    void SetWeekFromSunday(bool fromSunday);
     TWeekHourProfile::TMeasure Measure() const { return measure_; }
     const TWeekHourProfile& Profile() const { return profile_; }
 
@@ -39,13 +41,14 @@ private:
     void Changed();
     void Paint(QPainter& painter, QRect area) const;
 
-    // The darkest cell's value as the legend says it.
+    // The busiest hour and what it holds, as the legend says it.
     QString BusiestText() const;
 
     TWeekHourProfile profile_;
     TWeekHourProfile::TMeasure measure_ = TWeekHourProfile::Time;
     const TTariff* money_ = nullptr;
     bool german_ = true;
+    bool fromSunday_ = false;
 };
 
 }  // namespace kellvar

@@ -176,10 +176,10 @@ class Costs(unittest.TestCase):
         with open(picture, "rb") as file:
             self.assertEqual(file.read(8), b"\x89PNG\r\n\x1a\n")
         self.assertEqual(self.report("--chart=costs", "--output=" + picture, self.log)[0], 2)
-        # The week map's darkest hour: Saturday 10:00 to 10:05.
+        # The week map's busiest hour: Saturday 10:00 to 10:05.
         week = os.path.join(self.folder.name, "week.svg")
-        for language, darkest in (("--english", "Darkest hour: 0:05 online"),
-                                  ("--german", "Dunkelste Stunde: 0:05 online")):
+        for language, darkest in (("--english", "Busiest hour: Saturday 10:00-11:00, 0:05 online"),
+                                  ("--german", "Meistgenutzte Stunde: Samstag 10:00-11:00, 0:05 online")):
             self.assertEqual(self.report("--chart=profile", language, "--output=" + week, self.log)[0], 0)
             with open(week, encoding="utf-8") as file:
                 self.assertIn(darkest, file.read())

@@ -590,13 +590,14 @@ private slots:
         const int weekday = QDate::currentDate().dayOfWeek() - 1;
         TProfileMap* map = t.Window->CostsPage()->ProfileMap();
         QCOMPARE(map->Profile().Online(weekday, 10), int64_t{58'000});
-        // The darkest hour of each measure, as a screen reader hears it: 1000 + 100 bytes, no tariff.
-        QCOMPARE(map->accessibleDescription(), QString("Darkest hour: 0:09 online"));
+        // The busiest hour of each measure, as a screen reader hears it: 1000 + 100 bytes, no tariff.
+        const QString hour = "Busiest hour: " + QLocale(QLocale::English).dayName(weekday + 1) + " 10:00-11:00, ";
+        QCOMPARE(map->accessibleDescription(), hour + "0:09 online");
         auto* measure = Control<QComboBox>(*t.Window, "WeekMapMeasureComboBox");
         measure->setCurrentIndex(1);
-        QCOMPARE(map->accessibleDescription(), QString("Darkest hour: 1100byte"));
+        QCOMPARE(map->accessibleDescription(), hour + "1100byte");
         measure->setCurrentIndex(2);
-        QCOMPARE(map->accessibleDescription(), QString("Darkest hour: -"));
+        QCOMPARE(map->accessibleDescription(), QString("Busiest hour: -"));
         const std::vector<std::string> told = limits.NewlyExceeded();
         QCOMPARE(told.size(), size_t{1});
         QVERIFY(limits.NewlyExceeded().empty());
@@ -660,8 +661,9 @@ private slots:
         }
     }
 
-    // A screen reader hears how long the darkest hour was online, in hours and minutes.
-    void weekMapSaysItsDarkestHour()
+    // A screen reader hears a picture, and which hour was the busiest and how
+    // long it was online, in hours and minutes.
+    void weekMapSaysItsBusiestHour()
     {
         // 45 minutes and 30 seconds from Tuesday 9 March 1999, 10:00.
         TConnectionRecord session;
@@ -674,9 +676,10 @@ private slots:
         TProfileMap map;
         map.SetProfile(profile, nullptr);
         map.ApplyTexts(false);
-        QCOMPARE(map.accessibleDescription(), QString("Darkest hour: 0:45 online"));
+        QCOMPARE(map.accessibleDescription(), QString("Busiest hour: Tuesday 10:00-11:00, 0:45 online"));
         map.ApplyTexts(true);
-        QCOMPARE(map.accessibleDescription(), QString("Dunkelste Stunde: 0:45 online"));
+        QCOMPARE(map.accessibleDescription(), QString("Meistgenutzte Stunde: Dienstag 10:00-11:00, 0:45 online"));
+        QCOMPARE(QAccessible::queryAccessibleInterface(&map)->role(), QAccessible::Graphic);
     }
 
     // A limit typed on the costs page counts at once and is kept for the next start.
