@@ -2,6 +2,7 @@
 #include "chartaccessible.h"
 
 #include "chart.h"
+#include "figurelabel.h"
 #include "profilemap.h"
 
 #include <QAccessibleWidget>
@@ -25,6 +26,18 @@ public:
     }
 };
 
+class TFigureAccessible : public QAccessibleWidget {
+public:
+    explicit TFigureAccessible(TFigureLabel* value) : QAccessibleWidget(value, QAccessible::StaticText) {}
+    QString text(QAccessible::Text kind) const override
+    {
+        const auto* value = static_cast<TFigureLabel*>(widget());
+        if (kind == QAccessible::Name)
+            return value->SpokenName();
+        return kind == QAccessible::Value ? value->text() : QAccessibleWidget::text(kind);
+    }
+};
+
 }  // namespace
 
 QAccessibleInterface* ChartAccessibleFactory(const QString&, QObject* object)
@@ -34,6 +47,10 @@ QAccessibleInterface* ChartAccessibleFactory(const QString&, QObject* object)
     // The week map is a picture that says its busiest hour.
     if (auto* map = qobject_cast<TProfileMap*>(object))
         return new QAccessibleWidget(map, QAccessible::Graphic);
+    if (auto* value = qobject_cast<TFigureLabel*>(object))
+        return new TFigureAccessible(value);
+    if (object->inherits("kellvar::TModemLogDialog"))
+        return new QAccessibleWidget(static_cast<QWidget*>(object), QAccessible::Window);
     return nullptr;
 }
 

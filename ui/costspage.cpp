@@ -2,6 +2,7 @@
 #include "costspage.h"
 
 #include "chart.h"
+#include "figurelabel.h"
 #include "filenames.h"
 #include "layouthelpers.h"
 #include "limitspanel.h"
@@ -102,7 +103,7 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
     auto* figures = new QGridLayout;
     for (int row = 0; row < 4; ++row) {
         auto* caption = new QLabel;
-        auto* value = new QLabel("-");
+        auto* value = new TFigureLabel(caption, "-");
         value->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
         value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
         caption->setBuddy(value);
@@ -175,7 +176,6 @@ void TCostsPage::ApplyTexts(bool german)
                                      TCostWording::PerHourOnline, TCostWording::Unpriced};
     for (size_t i = 0; i < figures_.size(); ++i) {
         figures_[i].first->setText(Worded(captions[i], german) + ":");
-        figures_[i].second->setAccessibleName(Worded(captions[i], german));
     }
     monthTable_->setHeaderLabels({Worded(TCostWording::Month, german),
                                   UiText(ReportText(TReportText::Connections, german)),
@@ -239,6 +239,8 @@ void TCostsPage::ShowFileList()
                    : files_.empty() ? Worded(TCostWording::NoTariff, german_)
                                     : QString());
     note_->setVisible(!note_->text().isEmpty());
+    // Hidden and empty, it is nothing to move to.
+    note_->setFocusPolicy(note_->text().isEmpty() ? Qt::NoFocus : Qt::ClickFocus);
 }
 
 void TCostsPage::AddFile()

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "statuspanel.h"
 
+#include "figurelabel.h"
+
 #include "layouthelpers.h"
 
 #include "history/summarylines.h"
@@ -25,9 +27,9 @@ TStatusPanel::TStatusPanel(const char* name, int height, const std::vector<TFigu
     setFrameStyle(QFrame::StyledPanel | QFrame::Sunken);
     for (const TFigure& figure : figures_) {
         QLabel* caption = CaptionLabel(texts_, figure.Caption, Qt::AlignRight);
-        auto* value = Named(new QLabel("0"), FigureSlots()[figure.Slot].StatusLabel);
+        auto* value = Named(new TFigureLabel(caption, "0"), FigureSlots()[figure.Slot].StatusLabel);
         value->setTextInteractionFlags(Qt::TextSelectableByMouse);
-        for (QLabel* label : {caption, value})
+        for (QLabel* label : {caption, static_cast<QLabel*>(value)})
             label->setParent(this);
         captions_.push_back(caption);
         values_.push_back(value);

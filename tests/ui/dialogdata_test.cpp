@@ -1580,14 +1580,22 @@ private slots:
     void everyFocusableObjectHasAName_data()
     {
         QTest::addColumn<bool>("german");
-        QTest::newRow("English") << false;
-        QTest::newRow("German") << true;
+        QTest::addColumn<bool>("priced");
+        QTest::newRow("English") << false << false;
+        QTest::newRow("German") << true << false;
+        QTest::newRow("English with a tariff and a limit") << false << true;
     }
 
     void everyFocusableObjectHasAName()
     {
         QFETCH(bool, german);
-        const auto t = WindowOn(ExampleLog, german);
+        QFETCH(bool, priced);
+        auto t = std::make_unique<TDialogUnderTest>(german);
+        t->ProgramDir.Write("kellvar.INI", std::string("[SETTINGS]\nLoadDefaultLogFile=1\n")
+                                               + (priced ? "Tariff1=" KELLVAR_SOURCE_DIR
+                                                           "/examples/tariffs/per-minute.tariff\nLimit1=month:cost>5\n"
+                                                         : ""));
+        t->Start({ExampleLog});
         QStringList unnamed;
         for (int page = 0; page < t->Window->Pages()->count(); ++page) {
             t->Window->Pages()->setCurrentIndex(page);
@@ -1595,6 +1603,22 @@ private slots:
         }
         unnamed.removeDuplicates();
         QVERIFY2(unnamed.isEmpty(), qPrintable(unnamed.join("; ")));
+        // The main window is a window, not a dialog, to a screen reader.
+        QCOMPARE(QAccessible::queryAccessibleInterface(t->Window.get())->role(), QAccessible::Window);
+        if (!priced)
+            return;
+        // Figures say their caption and value, as the overview's do.
+        const auto name = [](QWidget* widget) {
+            return QAccessible::queryAccessibleInterface(widget)->text(QAccessible::Name);
+        };
+        QLabel* total = t->Window->CostsPage()->Figure(0);
+        QCOMPARE(name(total), "Total Costs: " + total->text());
+        QVERIFY(total->text().endsWith(" EUR"));
+        const auto slot = std::find_if(FigureSlots().begin(), FigureSlots().end(),
+                                       [](const TFigureSlot& s) { return s.StatusLabel != nullptr; });
+        auto* tried = Control<QLabel>(*t->Window, slot->StatusLabel);
+        QVERIFY(name(tried).endsWith(": " + tried->text()));
+        QVERIFY(name(tried).size() > tried->text().size() + 2);
     }
 
     void chartsArePicturesThatSayWhatTheyShow()
