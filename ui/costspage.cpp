@@ -239,6 +239,15 @@ void TCostsPage::ShowFileList()
                    : files_.empty() ? Worded(TCostWording::NoTariff, german_)
                                     : QString());
     note_->setVisible(!note_->text().isEmpty());
+    // Without a tariff the note says what to do; figures, months and chart
+    // would only be empty furniture. Limits of time and volume, the week map
+    // and the report folder need no tariff.
+    for (auto& [caption, value] : figures_) {
+        caption->setVisible(tariffs_.has_value());
+        value->setVisible(tariffs_.has_value());
+    }
+    monthTable_->setVisible(tariffs_.has_value());
+    chart_->setVisible(tariffs_.has_value());
     // Hidden and empty, it is nothing to move to.
     note_->setFocusPolicy(note_->text().isEmpty() ? Qt::NoFocus : Qt::ClickFocus);
 }

@@ -8,6 +8,7 @@
 #include "costspage.h"
 #include "filenames.h"
 #include "limitspanel.h"
+#include "numberspage.h"
 #include "overviewpage.h"
 #include "reportfolderrow.h"
 #include "settingspage.h"
@@ -98,8 +99,9 @@ void TModemLogDialog::ShowContextMenuOfFocus()
     for (TChart* chart : Charts())
         if (focus == chart)
             emit chart->customContextMenuRequested(chart->rect().center());
-    if (TChart* costs = costsPage_->Chart(); focus == costs)
-        emit costs->customContextMenuRequested(costs->rect().center());
+    for (TChart* chart : {costsPage_->Chart(), numbersPage_->Chart()})
+        if (focus == chart)
+            emit chart->customContextMenuRequested(chart->rect().center());
 }
 
 void TModemLogDialog::ShowLabelsCheckBoxClick()
@@ -113,6 +115,8 @@ TChart* TModemLogDialog::ActiveChart() const
     QWidget* shown = PageControl1->currentWidget();
     if (shown == costsPage_)
         return costsPage_->Chart();
+    if (shown == numbersPage_)
+        return numbersPage_->Chart();
     const auto page = std::find(chartPages_.begin(), chartPages_.end(), shown);
     return page != chartPages_.end() ? (*page)->Chart() : nullptr;
 }

@@ -258,6 +258,7 @@ void TModemLogDialog::BuildMenus()
     for (TChart* chart : Charts())
         popUp(PopupMenu1, chart, chart);
     popUp(PopupMenu1, costsPage_->Chart(), costsPage_->Chart());
+    popUp(PopupMenu1, numbersPage_->Chart(), numbersPage_->Chart());
     popUp(PopupMenu1, bottomPanel_, bottomPanel_);
     popUp(PopupMenu2, ListView1, ListView1->viewport());
     // Unzoom and the copies act on the chart of the page shown; elsewhere they are off.

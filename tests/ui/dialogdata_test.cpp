@@ -458,6 +458,10 @@ private slots:
         QCOMPARE(files->count(), 0);
         QCOMPARE(t.Window->TablePage()->View()->model()->columnCount(), static_cast<int>(TableColumnCount));
         QVERIFY(!Control<QPushButton>(*t.Window, "RemoveTariffButton")->isEnabled());
+        // Without a tariff the page says what to do instead of showing empty figures, months and chart.
+        TCostsPage& page = *t.Window->CostsPage();
+        QVERIFY(!Control<QLabel>(page, "CostsNoteLabel")->isHidden());
+        QVERIFY(page.Figure(0)->isHidden() && page.Months()->isHidden() && page.Chart()->isHidden());
     }
 
     void costsPageSpeaksEitherLanguage_data()
@@ -1448,7 +1452,7 @@ private slots:
         QCOMPARE(rows->pos(), table->viewport()->mapToGlobal(table->visualRect(table->currentIndex()).center()));
         rows->hide();
         auto* charts = Control<QMenu>(w, "PopupMenu1");
-        for (TChart* chart : {w.Charts()[1], w.CostsPage()->Chart()}) {
+        for (TChart* chart : {w.Charts()[1], w.NumbersPage()->Chart()}) {
             Shown(w, chart)->setFocus();
             QTest::keyClick(chart, Qt::Key_F10, Qt::ShiftModifier);
             QTRY_VERIFY(charts->isVisible());

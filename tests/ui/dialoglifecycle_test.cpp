@@ -11,10 +11,10 @@
 #include "ui/statuspanel.h"
 #include "ui/userdialogs.h"
 
+#include "history/summarylines.h"
 #include "lang/texttable.h"
 #include "platform/filehandle.h"
 #include "ui/rules/settingsfile.h"
-#include "history/summarylines.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -458,7 +458,9 @@ private slots:
     void costsPageStandsInItsRows()
     {
         TDialogUnderTest t;
-        t.StartWithoutLog();
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=0\nTariff1=" KELLVAR_SOURCE_DIR
+                                          "/examples/tariffs/per-minute.tariff\n");
+        t.Start();
         const TLayoutScale px(t.Window->font());
         t.Window->Pages()->setCurrentWidget(t.Window->CostsPage());
         QApplication::processEvents();
