@@ -147,7 +147,11 @@ std::string Description(const TSvgChart& chart, const TAxisTicks& x, const TScal
     std::vector<TDescribedAxis> valueAxes{range(chart.LeftTitle, left, false)};
     if (right != nullptr)
         valueAxes.push_back(range(chart.RightTitle, *right, true));
-    const TDescribedAxis points{chart.German ? "Punkte" : "Points", xText(std::max(0.0, x.Low)), xText(x.High)};
+    // Named points are told by the first and last name, not by the axis's
+    // round end past the last point.
+    const double last =
+        chart.XLabels.empty() ? x.High : std::min(x.High, static_cast<double>(chart.XLabels.size() - 1));
+    const TDescribedAxis points{chart.German ? "Punkte" : "Points", xText(std::max(0.0, x.Low)), xText(last)};
     return ChartDescription(series, points, valueAxes, chart.German);
 }
 

@@ -62,6 +62,20 @@ TEST(SvgChart, AxesAsTheWindowLabelsThemAndTextsEscaped)
     EXPECT_NE(svg.find("Receive: 3 points, last 50,1Kbyte/s."), std::string::npos) << svg;
 }
 
+TEST(SvgChart, NamedPointsAreToldByTheirFirstAndLastName)
+{
+    // Ten months: the axis runs on to 10 in steps of 2, past the last month.
+    TSvgChart chart;
+    TSvgLine line{"Costs", {0, 0, 255}, false, {}};
+    for (int month = 1; month <= 10; ++month) {
+        chart.XLabels.push_back("2000-" + std::string(month < 10 ? "0" : "") + std::to_string(month));
+        line.Points.push_back({static_cast<double>(month - 1), 1.0});
+    }
+    chart.Lines = {line};
+    const std::string svg = SvgChartElement(chart, "c4", ".");
+    EXPECT_NE(svg.find("Points 2000-01 to 2000-10"), std::string::npos) << svg;
+}
+
 TEST(SvgChart, ASinglePointIsAMarkerInTheMiddle)
 {
     TSvgChart chart;

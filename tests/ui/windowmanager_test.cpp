@@ -26,7 +26,7 @@ void WaitUntilFramed(QWidget* window)
     QRect frame = window->frameGeometry();
     QElapsedTimer still;
     still.start();
-    while (still.elapsed() < 300 && waited.elapsed() < 10'000) {
+    while (still.elapsed() < 500 && waited.elapsed() < 10'000) {
         QTest::qWait(20);
         if (window->frameGeometry() != frame) {
             frame = window->frameGeometry();
