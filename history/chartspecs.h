@@ -44,5 +44,7 @@ inline constexpr int ChartTargetTicks = 6;
 inline constexpr double LeftWallWidth = 6;
 inline constexpr TRgb LeftWallColour{255, 255, 128};
 inline constexpr TRgb DarkLeftWallColour{96, 96, 32};
+// The plot's ground where a page is dark (the HTML report in a dark browser).
+inline constexpr TRgb DarkChartGround{30, 30, 30};
 
 }  // namespace kellvar

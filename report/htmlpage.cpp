@@ -1,15 +1,17 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "htmlpage.h"
 
+#include "svgchart.h"
+
 namespace kellvar {
 
 namespace {
 
-// Light colours whatever the browser's scheme: the charts are drawn in the
-// window's colours, which are made for a light ground. Wide tables scroll
-// in their frame; printing keeps charts whole on a page.
+// Light colours, and dark ones where the browser asks for them (the charts
+// then as the window's dark palette draws them). Wide tables scroll in
+// their frame; printing keeps charts whole on a page.
 constexpr std::string_view Css = R"(:root { color-scheme: light; }
-body { font-family: sans-serif; margin: 1em auto; max-width: 1200px; padding: 0 1em; color: #111; background: #fff; }
+body { font-family: sans-serif; margin: 1em auto; max-width: 1400px; padding: 0 1em; color: #111; background: #fff; }
 h1 { font-size: 1.5em; color: #000080; }
 h2 { font-size: 1.2em; margin-top: 1.5em; }
 h3 { font-size: 1em; margin: 1em 0 0.3em; color: #333; }
@@ -30,10 +32,12 @@ svg.chart .grid line { stroke: #ddd; }
 .scroll { overflow-x: auto; max-width: 100%; }
 table { border-collapse: collapse; font-variant-numeric: tabular-nums; }
 caption { text-align: left; font-weight: bold; font-size: 1.2em; padding: 0.3em 0; }
-th, td { padding: 0.2em 0.6em; border-bottom: 1px solid #ddd; white-space: nowrap; }
+th, td { padding: 0.2em 0.4em; border-bottom: 1px solid #ddd; white-space: nowrap; }
 th { background: #eef; text-align: left; }
 th.n, td.n { text-align: right; }
+td.stamp { white-space: normal; min-width: 6.5em; }
 table.sortable th { cursor: pointer; }
+tfoot td { font-weight: bold; border-top: 2px solid #555; }
 .bar { display: inline-block; width: 12em; height: 0.8em; background: #ddd; vertical-align: middle; }
 .bar span { display: block; height: 100%; background: #0645ad; }
 .bar span.over { background: #c00000; }
@@ -95,9 +99,25 @@ std::string Navigation(bool german, const THtmlNavigation& links)
 
 }  // namespace
 
-std::string_view StyleSheet()
+// Texts 4.5:1 and lines 3:1 to their dark grounds.
+constexpr std::string_view DarkCss = R"(:root { color-scheme: dark; }
+body { color: #eeeeee; background: #121212; }
+h1 { color: #9db4ff; }
+h3 { color: #cccccc; }
+a { color: #8ab4f8; }
+a:focus-visible, th:focus-visible { outline-color: #8ab4f8; }
+dl.figures div, th, td { border-color: #444444; }
+th { background: #23283a; }
+tfoot td { border-top-color: #aaaaaa; }
+.bar { background: #444444; }
+.bar span { background: #8ab4f8; }
+.bar span.over { background: #ff6b6b; }
+)";
+
+std::string StyleSheet()
 {
-    return Css;
+    return std::string(Css) + "@media (prefers-color-scheme: dark) {\n" + std::string(DarkCss) + SvgChartDarkStyle()
+           + "}\n";
 }
 
 std::string HtmlPageStart(std::string_view title, std::string_view heading, bool german, const THtmlNavigation& links)
@@ -144,7 +164,7 @@ void AppendHtmlRow(std::string& html, const std::vector<THtmlCell>& cells)
 {
     html += "<tr>";
     for (const THtmlCell& cell : cells) {
-        html += cell.Numeric ? "<td class=\"n\"" : "<td";
+        html += cell.Numeric ? "<td class=\"n\"" : cell.BreaksAfterDate ? "<td class=\"stamp\"" : "<td";
         if (!cell.SortValue.empty()) {
             html += " data-v=\"";
             AppendHtmlEscaped(html, cell.SortValue);
@@ -163,7 +183,14 @@ void AppendHtmlRow(std::string& html, const std::vector<THtmlCell>& cells)
             AppendHtmlEscaped(html, cell.Field);
             html += "\">";
         }
-        AppendHtmlEscaped(html, cell.Text);
+        const size_t dash = cell.BreaksAfterDate ? cell.Text.find('-') : std::string::npos;
+        if (dash == std::string::npos) {
+            AppendHtmlEscaped(html, cell.Text);
+        } else {
+            AppendHtmlEscaped(html, std::string_view(cell.Text).substr(0, dash + 1));
+            html += "<wbr>";
+            AppendHtmlEscaped(html, std::string_view(cell.Text).substr(dash + 1));
+        }
         if (!cell.Field.empty())
             html += "</data>";
         if (!cell.Target.empty())
@@ -173,9 +200,16 @@ void AppendHtmlRow(std::string& html, const std::vector<THtmlCell>& cells)
     html += "</tr>\n";
 }
 
-std::string HtmlTableEnd()
+std::string HtmlTableEnd(const std::vector<THtmlCell>& footer)
 {
-    return "</tbody>\n</table>\n</div>\n";
+    std::string html = "</tbody>\n";
+    if (!footer.empty()) {
+        html += "<tfoot>";
+        AppendHtmlRow(html, footer);
+        html.pop_back();
+        html += "</tfoot>\n";
+    }
+    return html + "</table>\n</div>\n";
 }
 
 }  // namespace kellvar

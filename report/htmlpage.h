@@ -14,7 +14,7 @@ namespace kellvar {
 // the style sheet beside the pages is the only other file of the report.
 
 inline constexpr std::string_view StyleSheetName = "kellvar.css";
-std::string_view StyleSheet();
+std::string StyleSheet();
 
 struct THtmlLink {
     std::string Target;  // a file beside the page
@@ -54,6 +54,9 @@ struct THtmlCell {
     std::string Field;
     // A link to another page of the report.
     std::string Target;
+    // A stamp ("5.1.2000-12:33:54.56") may break after its date, so that
+    // a table of connections fits a laptop's width.
+    bool BreaksAfterDate = false;
 };
 
 // A table in a frame that scrolls sideways on a narrow screen; a sortable
@@ -61,6 +64,7 @@ struct THtmlCell {
 std::string HtmlTableStart(std::string_view caption, const std::vector<std::string>& headings,
                            const std::vector<bool>& numeric, bool sortable);
 void AppendHtmlRow(std::string& html, const std::vector<THtmlCell>& cells);
-std::string HtmlTableEnd();
+// A footer row (a total) stays below the rows however they are sorted.
+std::string HtmlTableEnd(const std::vector<THtmlCell>& footer = {});
 
 }  // namespace kellvar

@@ -278,6 +278,7 @@ private:
                 present ? ShortestNumber(SortKey(cells, static_cast<int>(column), input_.DecimalSeparator))
                         : std::string());
             cell.Numeric = IsNumberColumn(column);
+            cell.BreaksAfterDate = TableColumns[column].Kind == TCellKind::Stamp;
         }
         if (input_.Tariffs != nullptr) {
             const std::optional<TCost> cost = Price(c.Record);
@@ -417,7 +418,15 @@ private:
                 row.push_back({texts[column], FieldText(fields[column]), true, fields[column].Name, {}});
             AppendHtmlRow(table, row);
         }
-        html += table + HtmlTableEnd();
+        // The total as the text output ends its table; unpriced costs are
+        // marked there as in every period ("12.34 DM ?").
+        std::vector<THtmlCell> total;
+        const std::vector<std::string> totalTexts =
+            PeriodRowTexts(GrandTotal(periods_.Periods()), std::string(ReportText(TReportText::Total, german_)),
+                           input_.DecimalSeparator, Money());
+        for (size_t column = 0; column < totalTexts.size(); ++column)
+            total.push_back({totalTexts[column], {}, column > 0, {}, {}});
+        html += table + HtmlTableEnd(total);
         html += NumberTable();
         return html + HtmlPageEnd(german_, {}, true);
     }

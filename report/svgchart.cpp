@@ -58,6 +58,14 @@ std::string Hex(TRgb c)
     return text.data();
 }
 
+// A line's colour, and as a dark page draws it: lightened just enough to
+// stand out 3:1 from the dark plot, as the window's dark palette does.
+std::string LineColours(const char* attribute, TRgb colour)
+{
+    return std::string(" ") + attribute + "=\"" + Hex(colour)
+           + "\" style=\"--dark:" + Hex(ReadableOn(colour, DarkChartGround, LineContrast)) + "\"";
+}
+
 // One value axis: where its values go on the page and how they are labelled.
 struct TScale {
     TAxisTicks Ticks;
@@ -157,6 +165,18 @@ std::string Description(const TSvgChart& chart, const TAxisTicks& x, const TScal
 
 }  // namespace
 
+std::string SvgChartDarkStyle()
+{
+    const std::string ground = Hex(DarkChartGround);
+    return "svg.chart { background: " + ground + "; }\nsvg.chart .plot { fill: " + ground
+           + "; }\nsvg.chart text { fill: #eeeeee; }\nsvg.chart .frame { stroke: #aaaaaa; }\nsvg.chart .grid line { "
+             "stroke: #444444; }\n"
+             "svg.chart .wall { fill: "
+           + Hex(DarkLeftWallColour)
+           + "; }\nsvg.chart polyline, svg.chart line[style] { stroke: var(--dark); }\nsvg.chart circle { fill: "
+             "var(--dark); }\n";
+}
+
 std::string SvgChartElement(const TSvgChart& chart, std::string_view id, std::string_view separator)
 {
     const bool rightAxis =
@@ -196,8 +216,8 @@ std::string SvgChartElement(const TSvgChart& chart, std::string_view id, std::st
     svg += "<rect class=\"plot\" x=\"" + Number(plotLeft) + "\" y=\"" + Number(PlotTop) + "\" width=\""
            + Number(plotRight - plotLeft) + "\" height=\"" + Number(PlotBottom - PlotTop) + "\"/>";
     svg += "<rect x=\"" + Number(plotLeft - LeftWallWidth) + "\" y=\"" + Number(PlotTop) + "\" width=\""
-           + Number(LeftWallWidth) + "\" height=\"" + Number(PlotBottom - PlotTop) + "\" fill=\"" + Hex(LeftWallColour)
-           + "\"/>";
+           + Number(LeftWallWidth) + "\" height=\"" + Number(PlotBottom - PlotTop) + "\" class=\"wall\" fill=\""
+           + Hex(LeftWallColour) + "\"/>";
     svg += "<g class=\"grid\">";
     for (const double v : TickValues(left.Ticks)) {
         const double y = left.At(v * left.Unit.Divisor);
@@ -237,13 +257,13 @@ std::string SvgChartElement(const TSvgChart& chart, std::string_view id, std::st
         const TScale& scale = line.RightAxis ? right : left;
         const std::vector<TPlotPoint> shown = ThinnedForDisplay(line.Points, xTicks.Low, xTicks.High, columns);
         if (shown.size() == 1) {
-            svg += "<circle cx=\"" + Number(xAt(shown[0].X)) + "\" cy=\"" + Number(scale.At(shown[0].Y))
-                   + "\" r=\"5\" fill=\"" + Hex(line.Colour) + "\"/>";
+            svg += "<circle cx=\"" + Number(xAt(shown[0].X)) + "\" cy=\"" + Number(scale.At(shown[0].Y)) + "\" r=\"5\""
+                   + LineColours("fill", line.Colour) + "/>";
             continue;
         }
         if (shown.empty())
             continue;
-        svg += "<polyline fill=\"none\" stroke-width=\"2\" stroke=\"" + Hex(line.Colour) + "\" points=\"";
+        svg += "<polyline fill=\"none\" stroke-width=\"2\"" + LineColours("stroke", line.Colour) + " points=\"";
         for (const TPlotPoint& p : shown) {
             AppendNumber(svg, xAt(p.X));
             svg += ',';
@@ -261,7 +281,7 @@ std::string SvgChartElement(const TSvgChart& chart, std::string_view id, std::st
     double y = PlotTop + 10;
     for (const TSvgLine& line : chart.Lines) {
         svg += "<line x1=\"" + Number(legendLeft) + "\" y1=\"" + Number(y - 4) + "\" x2=\"" + Number(legendLeft + 18)
-               + "\" y2=\"" + Number(y - 4) + "\" stroke-width=\"3\" stroke=\"" + Hex(line.Colour) + "\"/>";
+               + "\" y2=\"" + Number(y - 4) + "\" stroke-width=\"3\"" + LineColours("stroke", line.Colour) + "/>";
         svg += Text(legendLeft + 24, y, "start", line.Title);
         y += 18;
     }

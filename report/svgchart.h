@@ -33,6 +33,10 @@ struct TSvgChart {
     bool German = false;
 };
 
+// The charts' colours on a dark page, for the style sheet: ground, texts,
+// frame, grid and wall; each line carries its own (--dark).
+std::string SvgChartDarkStyle();
+
 // The chart as an <svg> element for an HTML page, on ids starting with id.
 // The picture scales with the page; lines keep at most two points per
 // column of its width.
