@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 // The HTML report's charts and file names, worked out by hand.
 
+#include "history/chartspecs.h"
 #include "report/htmlreport.h"
 #include "report/svgchart.h"
 
@@ -74,6 +75,24 @@ TEST(SvgChart, NamedPointsAreToldByTheirFirstAndLastName)
     chart.Lines = {line};
     const std::string svg = SvgChartElement(chart, "c4", ".");
     EXPECT_NE(svg.find("Points 2000-01 to 2000-10"), std::string::npos) << svg;
+}
+
+TEST(SvgChart, OnADarkPageEveryLineStandsOut3To1AndKeepsItsColourOnALightOne)
+{
+    TSvgChart chart;
+    chart.Lines = {{"Receive", ChartBlue, false, {{0, 1}, {1, 2}}}, {"Send", ChartRed, false, {{0, 2}, {1, 1}}}};
+    const std::string svg = SvgChartElement(chart, "c5", ".");
+    for (const std::string light : {"#0000ff", "#ff0000"}) {
+        const size_t line =
+            svg.find("<polyline fill=\"none\" stroke-width=\"2\" stroke=\"" + light + "\" style=\"--dark:#");
+        ASSERT_NE(line, std::string::npos) << svg;
+        const std::string dark = svg.substr(svg.find("--dark:#", line) + 8, 6);
+        const TRgb shown{std::stoi(dark.substr(0, 2), nullptr, 16), std::stoi(dark.substr(2, 2), nullptr, 16),
+                         std::stoi(dark.substr(4, 2), nullptr, 16)};
+        EXPECT_GE(ContrastRatio(shown, DarkChartGround), LineContrast) << dark;
+    }
+    EXPECT_NE(SvgChartDarkStyle().find("svg.chart polyline, svg.chart line[style] { stroke: var(--dark); }"),
+              std::string::npos);
 }
 
 TEST(SvgChart, ASinglePointIsAMarkerInTheMiddle)
