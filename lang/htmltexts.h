@@ -26,6 +26,7 @@ enum class THtmlText {
     NotAReportFile,
     FolderInUse,
     ReportMark,
+    Comparison,
 };
 
 constexpr std::string_view HtmlText(THtmlText text, bool german)
@@ -65,6 +66,8 @@ constexpr std::string_view HtmlText(THtmlText text, bool german)
                       : "is not part of a Kellvar report; choose an empty or a new folder";
     case THtmlText::FolderInUse:
         return german ? "wird von einem anderen Programm geschrieben" : "is being written by another program";
+    case THtmlText::Comparison:
+        return german ? "Tarife im Vergleich" : "Tariffs compared";
     case THtmlText::ReportMark:
         return german ? "Dieser Ordner enthält einen Bericht von kellvar-report, den jeder Lauf ganz ersetzt.\n"
                       : "This folder holds a report of kellvar-report, which each run replaces whole.\n";

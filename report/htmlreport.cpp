@@ -10,6 +10,7 @@
 #include "periodtotals.h"
 #include "scriptreceiver.h"
 #include "svgchart.h"
+#include "tariffcomparison.h"
 
 #include "core/rowtexts.h"
 #include "core/sortkeys.h"
@@ -43,6 +44,7 @@ namespace kellvar {
 namespace {
 
 constexpr std::string_view IndexName = "index.html";
+constexpr std::string_view ComparisonName = "compare.html";
 // Written with every report: a folder that holds it holds a report that the
 // next one may replace.
 constexpr std::string_view MarkName = ".kellvar-report";
@@ -110,6 +112,8 @@ public:
     {
         if (!request.Limits.empty())
             limits_.emplace(request.Limits, request.Periods, input.Today);
+        if (request.Compare && input.Tariffs != nullptr)
+            comparison_.emplace(*input.Tariffs, request.By);
     }
 
     TReportRun Write(const TAnalysisFlags& flags)
@@ -150,6 +154,8 @@ private:
         const TReportRun pages = WritePeriodPages(flags);
         if (!pages.Analysed)
             return pages;
+        if (comparison_ && !Check(folder_.WriteFile(std::string(ComparisonName), {ComparisonPage()})))
+            return failure_;
         if (!Check(folder_.WriteFile(std::string(IndexName), {IndexPage()})) || !Check(folder_.Commit()))
             return failure_;
         return run;
@@ -209,6 +215,8 @@ private:
                     costs_.Add(cost, c.Record);
                 if (limits_)
                     limits_->Add(c.Record, cost);
+                if (comparison_)
+                    comparison_->Add(c.Record);
             },
             [this](const TConnectionRecord& record) { numbers_.AddUnlistedSession(record); });
         TAnalysisFlags wholeLog = flags;
@@ -427,8 +435,36 @@ private:
         for (size_t column = 0; column < totalTexts.size(); ++column)
             total.push_back({totalTexts[column], {}, column > 0, {}, {}});
         html += table + HtmlTableEnd(total);
+        if (comparison_)
+            html += "<p><a href=\"" + std::string(ComparisonName) + "\">"
+                    + HtmlEscaped(HtmlText(THtmlText::Comparison, german_)) + "</a></p>\n";
         html += NumberTable();
         return html + HtmlPageEnd(german_, {}, true);
+    }
+
+    // What each tariff would have cost per period, the cheapest marked, and
+    // what the cheapest tariff for every connection would have cost.
+    std::string ComparisonPage() const
+    {
+        const std::string title = std::string(HtmlText(THtmlText::Comparison, german_));
+        const THtmlNavigation links{std::nullopt, THtmlLink{std::string(IndexName), Title()}, std::nullopt};
+        std::string html = HtmlPageStart(title + " \u2013 " + Title(), title, german_, links);
+        const std::vector<std::vector<std::string>> lines =
+            ComparisonLines(*comparison_, german_, input_.DecimalSeparator);
+        std::vector<bool> numeric(lines.front().size(), true);
+        numeric[0] = false;
+        html += HtmlTableStart(title, lines.front(), numeric, false);
+        const auto cells = [](const std::vector<std::string>& line) {
+            std::vector<THtmlCell> row;
+            for (size_t column = 0; column < line.size(); ++column)
+                row.push_back({line[column], {}, column > 0, {}, {}});
+            return row;
+        };
+        for (size_t line = 1; line + 1 < lines.size(); ++line)
+            AppendHtmlRow(html, cells(lines[line]));
+        html += HtmlTableEnd(cells(lines.back()));
+        html += "<p>" + HtmlEscaped(ComparisonLegend(german_)) + "</p>\n";
+        return html + HtmlPageEnd(german_, links, false);
     }
 
     // Every figure per number, sortable, each with its raw value.
@@ -610,6 +646,7 @@ private:
     TCostSums costs_;
     TNumberHistory numbers_;
     std::optional<TLimitChecks> limits_;
+    std::optional<TTariffComparison> comparison_;
     platform::TFolderReplacement folder_;
     TReportRun failure_;
 };
@@ -618,7 +655,7 @@ private:
 
 bool IsHtmlReportFile(std::string_view name)
 {
-    if (name == IndexName || name == StyleSheetName || name == MarkName)
+    if (name == IndexName || name == StyleSheetName || name == MarkName || name == ComparisonName)
         return true;
     const auto digits = [name](size_t from, size_t count) {
         return std::all_of(name.begin() + static_cast<std::ptrdiff_t>(from),

@@ -25,6 +25,8 @@ struct THtmlReportRequest {
     // Limits shown with their bars, for the periods that hold the input's today.
     std::vector<TLimit> Limits;
     TPeriodRules Periods;
+    // A page of what each tariff would have cost per period.
+    bool Compare = false;
 };
 
 // The files of a report folder: index.html, the style sheet, and a page per

@@ -90,7 +90,8 @@ std::string ReportHelp()
              "                   report, replaced at once): index.html with the overview,\n"
              "                   a chart and the periods, a page per --by=month (default)\n"
              "                   or year with its figures, charts and connections; with\n"
-             "                   --tariff their costs, with --alert the limits' bars\n"
+             "                   --tariff their costs, with --alert the limits' bars, with\n"
+             "                   --compare a page of what each tariff would have cost\n"
              "  --german, --english\n"
              "                   captions and messages in German or English\n"
              "  --               the arguments after it are LOGFILEs\n"
@@ -217,8 +218,8 @@ const TUsageTexts& UsageTexts(bool german)
         "only",
         "a cost limit needs --tariff",
         "--estimate goes with --summary or --by",
-        "--html needs a DIR and goes with --by=month or year, --tariff, --alert, --since/--until and the period "
-        "options only",
+        "--html needs a DIR and goes with --by=month or year, --tariff, --compare, --alert, --since/--until and "
+        "the period options only",
         "--explain needs --tariff and goes with --format=text or json and --since/--until only",
         "--by=number goes with --format, --top, --tariff, --number and --since/--until only",
         "--number keeps sessions in every output but --chart and --summary as text"};
@@ -244,8 +245,8 @@ const TUsageTexts& UsageTexts(bool german)
         "--since/--until",
         "eine Kostengrenze braucht --tariff",
         "--estimate gehört zu --summary oder --by",
-        "--html braucht ein VERZEICHNIS und gehört nur zu --by=month oder year, --tariff, --alert, --since/--until "
-        "und den Zeitraum-Optionen",
+        "--html braucht ein VERZEICHNIS und gehört nur zu --by=month oder year, --tariff, --compare, --alert, "
+        "--since/--until und den Zeitraum-Optionen",
         "--explain braucht --tariff und gehört nur zu --format=text oder json und --since/--until",
         "--by=number gehört nur zu --format, --top, --tariff, --number und --since/--until",
         "--number behält Sitzungen in jeder Ausgabe außer --chart und --summary als Text"};
@@ -470,7 +471,7 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
             || !o.Alerts.empty() || o.HtmlFolder || o.Format == TReportFormat::Csv))
         return Usage(say.ExplainAlone);
     if (o.HtmlFolder
-        && (o.Summary || o.OneLine || formatGiven || o.Chart || o.Compare || o.Top || o.Estimate
+        && (o.Summary || o.OneLine || formatGiven || o.Chart || o.Top || o.Estimate
             || (o.By && o.By != TPeriod::Month && o.By != TPeriod::Year)))
         return Usage(say.HtmlFolder);
     const bool costAlert = std::any_of(o.Alerts.begin(), o.Alerts.end(),

@@ -523,6 +523,7 @@ public:
         request_.By = options.By.value_or(TPeriod::Month);
         request_.Kept = KeptSessions(options);
         request_.Limits = options.Alerts;
+        request_.Compare = options.Compare;
         request_.Periods = options.Periods;
     }
 

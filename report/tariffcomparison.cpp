@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "tariffcomparison.h"
 
+#include "textcolumns.h"
+
 #include "machinetext.h"
 
 #include "core/formatting.h"
@@ -85,12 +87,6 @@ std::vector<bool> Cheapest(const TTariffComparison::TRow& row, const TTariffs& t
 
 namespace {
 
-// The width of a text as a terminal shows it: UTF-8 continuation bytes take no column.
-size_t ColumnsOf(const std::string& text)
-{
-    return static_cast<size_t>(std::count_if(text.begin(), text.end(), [](char c) { return (c & 0xC0) != 0x80; }));
-}
-
 TFields CostFields(const TTariff& tariff, const TCostSums& costs, bool cheapest)
 {
     return {TextField("tariff", tariff.Name()),
@@ -114,8 +110,8 @@ TFields LeastCostFields(const TTariff& money, const TCostSums& costs)
 
 }  // namespace
 
-void WriteComparisonText(const TTariffComparison& comparison, bool german, const std::string& decimalSeparator,
-                         const TTextSink& sink)
+std::vector<std::vector<std::string>> ComparisonLines(const TTariffComparison& comparison, bool german,
+                                                      const std::string& decimalSeparator)
 {
     const std::vector<TTariff>& files = comparison.Tariffs().Files();
     using TLine = std::vector<std::string>;
@@ -136,21 +132,26 @@ void WriteComparisonText(const TTariffComparison& comparison, bool german, const
         if (!row.Period.empty())
             lines.push_back(line(row, row.Period));
     lines.push_back(line(comparison.Total(), std::string(ReportText(TReportText::Total, german))));
-    std::vector<size_t> widths(head.size());
-    for (const TLine& cells : lines)
-        for (size_t i = 0; i < cells.size(); ++i)
-            widths[i] = std::max(widths[i], ColumnsOf(cells[i]));
-    for (const TLine& cells : lines) {
-        std::string text;
-        for (size_t i = 0; i < cells.size(); ++i) {
-            const std::string padding(widths[i] - ColumnsOf(cells[i]), ' ');
-            text += (i == 0 ? "" : "  ") + (i == 0 ? cells[i] + padding : padding + cells[i]);
-        }
-        sink(text.substr(0, text.find_last_not_of(' ') + 1) + '\n');
-    }
+    return lines;
+}
+
+std::string ComparisonLegend(bool german)
+{
+    return "* " + std::string(CostWording(TCostWording::Cheapest, german)) + "; ? "
+           + std::string(CostWording(TCostWording::Unpriced, german));
+}
+
+void WriteComparisonText(const TTariffComparison& comparison, bool german, const std::string& decimalSeparator,
+                         const TTextSink& sink)
+{
+    const std::vector<std::vector<std::string>> lines = ComparisonLines(comparison, german, decimalSeparator);
+    TTextColumns columns;
+    for (const auto& cells : lines)
+        columns.Measure(cells);
+    for (const auto& cells : lines)
+        sink(columns.Line(cells));
     // What the marks mean, in the report's language.
-    sink("* " + std::string(CostWording(TCostWording::Cheapest, german)) + "; ? "
-         + std::string(CostWording(TCostWording::Unpriced, german)) + "\n");
+    sink(ComparisonLegend(german) + "\n");
 }
 
 void WriteComparisonCsv(const TTariffComparison& comparison, const TTextSink& sink)

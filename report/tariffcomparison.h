@@ -48,6 +48,12 @@ std::vector<bool> Cheapest(const TTariffComparison::TRow& row, const TTariffs& t
 
 // The comparison as aligned text (cheapest marked with *), as CSV (a line a
 // period and tariff) and as the rest of a JSON document after its opening.
+// The comparison as people read it: a head, a line a period and the total,
+// a tariff's cost marked "*" where it is the cheapest; and what the marks mean.
+std::vector<std::vector<std::string>> ComparisonLines(const TTariffComparison& comparison, bool german,
+                                                      const std::string& decimalSeparator);
+std::string ComparisonLegend(bool german);
+
 void WriteComparisonText(const TTariffComparison& comparison, bool german, const std::string& decimalSeparator,
                          const TTextSink& sink);
 void WriteComparisonCsv(const TTariffComparison& comparison, const TTextSink& sink);

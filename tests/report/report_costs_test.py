@@ -7,6 +7,7 @@ import csv
 import io
 import json
 import os
+import re
 import subprocess
 import sys
 import tempfile
@@ -138,6 +139,20 @@ class Costs(unittest.TestCase):
                           ("1999-03", [("Units", 0.72, False), ("By call", 0.44, True)])])
         self.assertEqual([(c["cost"], c["priced_connections"], c["cheapest"]) for c in document["total"]],
                          [(0.84, 4, False), (0.56, 4, True)])
+        # The HTML report's page of the same: a row a month, the total below them.
+        folder = os.path.join(self.folder.name, "compared")
+        code, out, err = self.report("--html=" + folder, "--compare", "--english", *tariffs, log)
+        self.assertEqual((code, err), (0, ""))
+        with open(os.path.join(folder, "compare.html"), encoding="utf-8") as page:
+            html = page.read()
+        rows = [cells for row in re.findall(r"<tr>(.*?)</tr>", html)
+                if (cells := re.findall(r"<td[^>]*>([^<]*)</td>", row))]
+        self.assertEqual(rows, [["1999-02", "0.12 DM *", "0.12 DM *", "0.12 DM"],
+                                ["1999-03", "0.72 DM", "0.44 DM *", "0.44 DM"],
+                                ["Total", "0.84 DM", "0.56 DM *", "0.56 DM"]])
+        self.assertIn("<tfoot><tr><td>Total</td>", html)
+        with open(os.path.join(folder, "index.html"), encoding="utf-8") as index:
+            self.assertIn('<a href="compare.html">Tariffs compared</a>', index.read())
 
     def test_usage_profile_by_weekday_and_hour(self):
         # Monday: 180 s and 91 s, two 90-second units each; Saturday: 300 s,
