@@ -563,8 +563,13 @@ private:
             for (const TCostFigure& cost : CostFigures(costs_, *Money(), input_.DecimalSeparator))
                 figures.push_back(
                     Figure(std::string(CostWording(cost.Caption, german_)), cost.Value, fields, cost.Field));
-            html +=
-                "<h3>" + HtmlEscaped(CostWording(TCostWording::Costs, german_)) + "</h3>\n" + HtmlFigureList(figures);
+            // Which tariffs priced, by their names, in the order matching takes them.
+            std::string names;
+            for (const TTariff& tariff : input_.Tariffs->Files())
+                names += (names.empty() ? "" : ", ") + tariff.Name();
+            html += "<h3>" + HtmlEscaped(CostWording(TCostWording::Costs, german_)) + "</h3>\n<p>"
+                    + HtmlEscaped(CostWording(TCostWording::TariffFiles, german_)) + " " + HtmlEscaped(names) + "</p>\n"
+                    + HtmlFigureList(figures);
         }
         return html;
     }
