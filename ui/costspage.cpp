@@ -205,7 +205,9 @@ void TCostsPage::ReadFiles()
         auto read = ReadTariffFiles(files_, true);
         if (auto* error = std::get_if<TTariffError>(&read)) {
             error_ = error->Message;
-            dialogs_.ShowMessage(this, QString::fromStdString(error_), TMessageSeverity::Error);
+            errorHeld_ = holdErrors_;
+            if (!holdErrors_)
+                dialogs_.ShowMessage(this, QString::fromStdString(error_), TMessageSeverity::Error);
         } else {
             tariffs_.emplace(std::get<TTariffs>(std::move(read)));
         }
@@ -213,6 +215,14 @@ void TCostsPage::ReadFiles()
     readFiles_ = files_;
     ApplyTexts(german_);
     emit TariffsChanged();
+}
+
+void TCostsPage::TellHeldErrors()
+{
+    holdErrors_ = false;
+    if (errorHeld_ && !error_.empty())
+        dialogs_.ShowMessage(this, QString::fromStdString(error_), TMessageSeverity::Error);
+    errorHeld_ = false;
 }
 
 void TCostsPage::ShowFileList()

@@ -43,6 +43,10 @@ public:
     // cannot be read never costs 0.
     void SetFiles(const std::vector<std::string>& files);
     const std::vector<std::string>& Files() const { return files_; }
+    // While the window is not yet painted, a file's error waits: a box over
+    // an unpainted window tells nothing of where it comes from.
+    void HoldErrors() { holdErrors_ = true; }
+    void TellHeldErrors();
     // The tariffs the connections are priced by; none without files or with an error.
     const TTariffs* Tariffs() const { return tariffs_ ? &*tariffs_ : nullptr; }
 
@@ -86,6 +90,8 @@ private:
     // by their tariffs only while it still shows these.
     std::vector<std::string> readFiles_;
     std::string error_;
+    bool holdErrors_ = false;
+    bool errorHeld_ = false;
     TPeriodTotals monthTotals_{TPeriod::Month};
     TCostSums costs_;
     // Costs of a run are on the page.

@@ -99,6 +99,7 @@ void TModemLogDialog::showEvent(QShowEvent* event)
 
 void TModemLogDialog::FormShow()
 {
+    costsPage_->HoldErrors();
     ApplyLanguageTexts();
     FCurrentLogFile.clear();
     FDefaultLogFile.clear();
@@ -218,6 +219,10 @@ void TModemLogDialog::FormActivate()
     if (startUpDone_)
         return;
     startUpDone_ = true;
+    // The window stands painted before a box about a tariff file covers it.
+    QApplication::processEvents();
+    repaint();
+    costsPage_->TellHeldErrors();
     QApplication::setOverrideCursor(Qt::WaitCursor);
     QApplication::processEvents();
 
