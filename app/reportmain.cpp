@@ -9,6 +9,7 @@
 #include "core/tariffs.h"
 #include "lang/language.h"
 #include "lang/messages.h"
+#include "lang/wordings.h"
 #include "platform/filehandle.h"
 #include "platform/localdate.h"
 #include "platform/ownership.h"
@@ -98,7 +99,7 @@ int DrawChart(const TReportOptions& options, const std::string& log, const std::
                                           chart.Output,
                                           std::to_string(chart.Width),
                                           std::to_string(chart.Height),
-                                          german ? "de" : "en",
+                                          std::string(LanguageCode(german)),
                                           log,
                                           dateKey(options.Since),
                                           dateKey(options.Until)};
@@ -154,7 +155,7 @@ int DrawChart(const TReportOptions& options, const std::string& log, const std::
 int End(bool succeeded, TOutputStream& output, bool german)
 {
     if (!output.Finish()) {
-        std::cerr << "kellvar-report: " << (german ? "Standardausgabe" : "standard output") << ": "
+        std::cerr << "kellvar-report: " << Wording(TWording::StandardOutput, german) << ": "
                   << platform::ErrorText(output.Error()) << '\n';
         succeeded = false;
     }

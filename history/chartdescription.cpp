@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chartdescription.h"
+#include "lang/wordings.h"
 
 namespace kellvar {
 
@@ -7,7 +8,7 @@ namespace {
 
 std::string Range(const TDescribedAxis& axis, bool german)
 {
-    return axis.Title + " " + axis.From + (german ? " bis " : " to ") + axis.To;
+    return axis.Title + " " + axis.From + std::string(Wording(TWording::To, german)) + axis.To;
 }
 
 }  // namespace
@@ -17,10 +18,10 @@ std::string ChartDescription(const std::vector<TDescribedSeries>& series, const 
 {
     std::string text;
     for (const TDescribedSeries& s : series) {
-        text +=
-            s.Name + ": " + std::to_string(s.Points) + (german ? " Punkte" : (s.Points == 1 ? " point" : " points"));
+        text += s.Name + ": " + std::to_string(s.Points)
+                + std::string(Wording(s.Points == 1 ? TWording::PointAfterCount : TWording::PointsAfterCount, german));
         if (s.Last)
-            text += (german ? ", zuletzt " : ", last ") + *s.Last;
+            text += std::string(Wording(TWording::Last, german)) + *s.Last;
         text += ". ";
     }
     text += Range(points, german);

@@ -1,5 +1,6 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "costfigures.h"
+#include "lang/wordings.h"
 
 #include <algorithm>
 
@@ -37,13 +38,13 @@ TLimitBar LimitBar(const TLimitCheck& check, bool german, std::string_view decim
     // A cost limit is in the currency of the tariffs.
     const std::string currency =
         limit.Quantity == TQuantity::Cost && money != nullptr ? " " + money->Currency() : std::string();
-    bar.Text = limit.Text + currency + ": " + text(check.Used) + (german ? " bisher, " : " so far, ")
-               + text(check.Projection) + (german ? " erwartet (" : " foreseen (")
-               + PeriodSpan(TPeriod::Day, check.Span.First, {}).Name + (german ? " bis " : " to ")
+    bar.Text = limit.Text + currency + ": " + text(check.Used) + std::string(Wording(TWording::SoFar, german))
+               + text(check.Projection) + std::string(Wording(TWording::ForeseenFrom, german))
+               + PeriodSpan(TPeriod::Day, check.Span.First, {}).Name + std::string(Wording(TWording::To, german))
                + PeriodSpan(TPeriod::Day, check.Span.Last, {}).Name + ")";
     // Said in words, not by the bar's red alone.
     if (bar.Exceeded)
-        bar.Text += (german ? ", überschritten um " : ", exceeded by ") + text(shown - limit.Value);
+        bar.Text += std::string(Wording(TWording::ExceededBy, german)) + text(shown - limit.Value);
     return bar;
 }
 
@@ -52,14 +53,14 @@ std::string MonthEstimateText(const TPeriodEstimate& month, bool german, std::st
 {
     const auto both = [&](TQuantity quantity) {
         return ShownQuantity(quantity, month.Used(quantity), decimalSeparator, money)
-               + (german ? " bisher, " : " so far, ")
+               + std::string(Wording(TWording::SoFar, german))
                + ShownQuantity(quantity, month.Estimate(quantity), decimalSeparator, money)
-               + (german ? " erwartet" : " foreseen");
+               + std::string(Wording(TWording::Foreseen, german));
     };
-    return std::string(german ? "Abrechnungsmonat " : "Billing month ")
-           + PeriodSpan(TPeriod::Day, month.Span().First, {}).Name + (german ? " bis " : " to ")
-           + PeriodSpan(TPeriod::Day, month.Span().Last, {}).Name + ": " + both(TQuantity::Time) + "; "
-           + both(TQuantity::Volume) + (money != nullptr ? "; " + both(TQuantity::Cost) : "");
+    return std::string(Wording(TWording::BillingMonth, german)) + PeriodSpan(TPeriod::Day, month.Span().First, {}).Name
+           + std::string(Wording(TWording::To, german)) + PeriodSpan(TPeriod::Day, month.Span().Last, {}).Name + ": "
+           + both(TQuantity::Time) + "; " + both(TQuantity::Volume)
+           + (money != nullptr ? "; " + both(TQuantity::Cost) : "");
 }
 
 }  // namespace kellvar

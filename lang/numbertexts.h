@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "keyedtexts.h"
+
 #include <array>
 #include <string_view>
 
@@ -38,13 +40,7 @@ enum class TNumberText {
     ChosenHint,
 };
 
-struct TNumberTextRow {
-    TNumberText Text;
-    std::string_view German;
-    std::string_view English;
-};
-
-inline constexpr std::array<TNumberTextRow, 27> NumberTextRows = {{
+inline constexpr std::array<TKeyedText<TNumberText>, 27> NumberTextRows = {{
     {TNumberText::Number, "Nummer", "Number"},
     {TNumberText::Attempts, "Versuche", "Attempts"},
     {TNumberText::Connects, "Verbunden", "Connects"},
@@ -81,16 +77,9 @@ inline constexpr std::array<TNumberTextRow, 27> NumberTextRows = {{
 
 constexpr std::string_view NumberText(TNumberText text, bool german)
 {
-    const TNumberTextRow& row = NumberTextRows[static_cast<size_t>(text)];
-    return german ? row.German : row.English;
+    return KeyedText(NumberTextRows, text, german);
 }
 
-// Each row stands at its text's place, so that NumberText needs no search.
-static_assert([] {
-    for (size_t i = 0; i < NumberTextRows.size(); ++i)
-        if (static_cast<size_t>(NumberTextRows[i].Text) != i)
-            return false;
-    return true;
-}());
+static_assert(RowsInKeyOrder(NumberTextRows));
 
 }  // namespace kellvar

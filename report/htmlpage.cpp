@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "htmlpage.h"
 
+#include "lang/wordings.h"
 #include "svgchart.h"
 
 namespace kellvar {
@@ -92,7 +93,7 @@ std::string Navigation(bool german, const THtmlNavigation& links)
     };
     if (!links.Previous && !links.Up && !links.Next)
         return {};
-    return "<nav aria-label=\"" + std::string(german ? "Seiten" : "Pages") + "\">"
+    return "<nav aria-label=\"" + std::string(Wording(TWording::Pages, german)) + "\">"
            + link(links.Previous, "prev", "\u2190 ", "") + link(links.Up, "up", "\u2191 ", "")
            + link(links.Next, "next", "", " \u2192") + "</nav>\n";
 }
@@ -122,7 +123,7 @@ std::string StyleSheet()
 
 std::string HtmlPageStart(std::string_view title, std::string_view heading, bool german, const THtmlNavigation& links)
 {
-    return "<!DOCTYPE html>\n<html lang=\"" + std::string(german ? "de" : "en")
+    return "<!DOCTYPE html>\n<html lang=\"" + std::string(LanguageCode(german))
            + "\">\n<head>\n<meta charset=\"utf-8\">\n"
              "<meta name=\"viewport\" content=\"width=device-width, initial-scale=1\">\n<title>"
            + HtmlEscaped(title) + "</title>\n<link rel=\"stylesheet\" href=\"" + std::string(StyleSheetName)

@@ -10,6 +10,7 @@
 #include "lang/costtexts.h"
 #include "lang/reporttexts.h"
 #include "lang/texttable.h"
+#include "lang/wordings.h"
 
 #include <algorithm>
 #include <array>
@@ -157,7 +158,7 @@ void WritePeriodTotalsText(const std::vector<TPeriodTotal>& periods, bool german
     write(total);
     if (extras.Estimate != nullptr) {
         const TPeriodEstimateLine& e = *extras.Estimate;
-        std::string line = std::string(german ? "Hochrechnung " : "Estimate ") + e.Period + ": "
+        std::string line = std::string(Wording(TWording::Estimate, german)) + e.Period + ": "
                            + FormatClock(e.DurationHundredths) + ", " + bytes(static_cast<double>(e.Bytes));
         if (money != nullptr && e.CostMillionths) {
             // Millionths in the currency's smallest unit, half up.

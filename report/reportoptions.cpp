@@ -6,6 +6,7 @@
 #include "core/calendar.h"
 #include "core/numberpattern.h"
 #include "lang/messages.h"
+#include "lang/usagetexts.h"
 
 #include "platform/asciitext.h"
 
@@ -171,88 +172,6 @@ std::optional<TDateBound> DateBound(const std::string& text, bool last)
     return TDateBound{text, DateKeyOf(parts.Year, parts.Month, parts.Day)};
 }
 
-struct TUsageTexts {
-    const char* NotA;
-    const char* Unknown;
-    const char* NoLogFile;
-    const char* SummaryText;
-    const char* TopWithoutBy;
-    const char* ChartOutput;
-    const char* OutputWithoutChart;
-    const char* OneLineAlone;
-    const char* OneLanguage;
-    const char* SinceAfterUntil;
-    const char* StandardInputOnce;
-    const char* NoTariffFile;
-    const char* CompareNeedsTariffs;
-    const char* TariffOutputs;
-    const char* CostsChartNeedsTariff;
-    const char* AlertAlone;
-    const char* CostAlertNeedsTariff;
-    const char* EstimateWithSummary;
-    const char* HtmlFolder;
-    const char* ExplainAlone;
-    const char* ByNumberAlone;
-    const char* NumberOutputs;
-};
-
-const TUsageTexts& UsageTexts(bool german)
-{
-    static const TUsageTexts English{
-        " is not ",
-        "unknown option ",
-        "no LOGFILE given",
-        "--summary as text counts the whole log; --since, --until, --by and --oneline need csv, json or no --summary",
-        "--top needs --by",
-        "--chart needs --output=FILE ending in .png or .svg (or - for standard output) and no other output option",
-        "--output and --size go with --chart",
-        "--oneline has a format of its own: no --format or --by",
-        "--german or --english, not both",
-        "--since is after --until",
-        "- (standard input) can be read once",
-        "--tariff needs a FILE",
-        "--compare needs two or more --tariff files",
-        "--tariff goes with any output but --oneline; --compare with the table, csv, json and --by",
-        "--chart=costs needs --tariff",
-        "--alert goes with --format=text or json, --month-start, --week-start, --today, --tariff and --since/--until "
-        "only",
-        "a cost limit needs --tariff",
-        "--estimate goes with --summary or --by",
-        "--html needs a DIR and goes with --by=month or year, --tariff, --compare, --alert, --since/--until and "
-        "the period options only",
-        "--explain needs --tariff and goes with --format=text or json and --since/--until only",
-        "--by=number goes with --format, --top, --tariff, --number and --since/--until only",
-        "--number keeps sessions in every output but --chart and --summary as text"};
-    static const TUsageTexts German{
-        " ist nicht ",
-        "unbekannte Option ",
-        "keine LOGFILE angegeben",
-        "--summary als Text zählt die ganze Log-Datei; --since, --until, --by und --oneline brauchen csv, json oder "
-        "kein --summary",
-        "--top braucht --by",
-        "--chart braucht --output=DATEI mit der Endung .png oder .svg (oder - für die Standardausgabe) und keine "
-        "andere Ausgabe-Option",
-        "--output und --size gehören zu --chart",
-        "--oneline hat ein eigenes Format: kein --format oder --by",
-        "--german oder --english, nicht beides",
-        "--since liegt nach --until",
-        "- (die Standardeingabe) kann nur einmal gelesen werden",
-        "--tariff braucht eine DATEI",
-        "--compare braucht zwei oder mehr --tariff-Dateien",
-        "--tariff gehört zu jeder Ausgabe außer --oneline; --compare zur Tabelle, zu csv, json und --by",
-        "--chart=costs braucht --tariff",
-        "--alert gehört nur zu --format=text oder json, --month-start, --week-start, --today, --tariff und "
-        "--since/--until",
-        "eine Kostengrenze braucht --tariff",
-        "--estimate gehört zu --summary oder --by",
-        "--html braucht ein VERZEICHNIS und gehört nur zu --by=month oder year, --tariff, --compare, --alert, "
-        "--since/--until und den Zeitraum-Optionen",
-        "--explain braucht --tariff und gehört nur zu --format=text oder json und --since/--until",
-        "--by=number gehört nur zu --format, --top, --tariff, --number und --since/--until",
-        "--number behält Sitzungen in jeder Ausgabe außer --chart und --summary als Text"};
-    return german ? German : English;
-}
-
 TUsageError Usage(const std::string& text)
 {
     return {"kellvar-report: " + text};
@@ -318,10 +237,9 @@ std::optional<TChartFormat> ChartFormatOf(const TChartRequest& chart)
 
 std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector<std::string>& arguments, bool german)
 {
-    const TUsageTexts& say = UsageTexts(german);
-    const auto bad = [&](const std::string& option, const std::string& value, const char* english,
-                         const char* inGerman) {
-        return Usage(option + ": '" + value + "'" + say.NotA + (german ? inGerman : english));
+    const auto say = [german](TUsageText text) { return std::string(UsageText(text, german)); };
+    const auto bad = [&](const std::string& option, const std::string& value, TUsageText valid) {
+        return Usage(option + ": '" + value + "'" + say(TUsageText::NotA) + say(valid));
     };
     TReportOptions o;
     bool optionsEnded = false;
@@ -354,45 +272,41 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
         } else if (const auto format = OptionValue(arguments, i, "--format")) {
             const auto named = ValueNamed(FormatNames, *format);
             if (!named)
-                return bad("--format", *format, "text, csv or json", "text, csv oder json");
+                return bad("--format", *format, TUsageText::FormatValues);
             o.Format = *named;
             formatGiven = true;
         } else if (const auto by = OptionValue(arguments, i, "--by")) {
             o.ByNumber = *by == "number";
             o.By = ValueNamed(PeriodNames, *by);
             if (!o.By && !o.ByNumber)
-                return bad("--by", *by, "day, week, billing, month, year, hour, weekday or number",
-                           "day, week, billing, month, year, hour, weekday oder number");
+                return bad("--by", *by, TUsageText::ByValues);
         } else if (const auto number = OptionValue(arguments, i, "--number")) {
             if (!IsNumberPattern(*number) || number->size() > 40)
-                return bad("--number", *number, "a pattern of up to 40 digits, * and ?",
-                           "ein Muster aus bis zu 40 Ziffern, * und ?");
+                return bad("--number", *number, TUsageText::NumberValues);
             o.Numbers.push_back(*number);
         } else if (const auto start = OptionValue(arguments, i, "--month-start")) {
             int32_t day = 0;
             if (!ReadInteger(*start, day) || day < 1 || day > 31)
-                return bad("--month-start", *start, "a day from 1 to 31", "ein Tag von 1 bis 31");
+                return bad("--month-start", *start, TUsageText::DayValues);
             o.Periods.MonthStart = day;
         } else if (const auto start = OptionValue(arguments, i, "--week-start")) {
             if (*start != "monday" && *start != "sunday")
-                return bad("--week-start", *start, "monday or sunday", "monday oder sunday");
+                return bad("--week-start", *start, TUsageText::WeekStartValues);
             o.Periods.WeekStartsOnSunday = *start == "sunday";
         } else if (const auto today = OptionValue(arguments, i, "--today")) {
             TDateParts parts;
             if (!ParseIsoDate(*today, parts) || today->size() != 10)
-                return bad("--today", *today, "a date YYYY-MM-DD", "ein Datum YYYY-MM-DD");
+                return bad("--today", *today, TUsageText::TodayValues);
             o.Today = DayNumber(parts.Year, parts.Month, parts.Day);
         } else if (const auto alert = OptionValue(arguments, i, "--alert")) {
             const auto limit = ParseLimit(*alert);
             if (!limit)
-                return bad("--alert", *alert, "a limit such as month:cost>40, day:time>3h or month:volume~>500MiB",
-                           "eine Grenze wie month:cost>40, day:time>3h oder month:volume~>500MiB");
+                return bad("--alert", *alert, TUsageText::LimitValues);
             o.Alerts.push_back(*limit);
         } else if (const auto chart = OptionValue(arguments, i, "--chart")) {
             const auto page = ValueNamed(ChartNames, *chart);
             if (!page)
-                return bad("--chart", *chart, "rates, transport, connection, dialing, costs or profile",
-                           "rates, transport, connection, dialing, costs oder profile");
+                return bad("--chart", *chart, TUsageText::ChartValues);
             o.Chart = o.Chart.value_or(TChartRequest{});
             o.Chart->Page = *page;
             chartGiven = true;
@@ -402,88 +316,84 @@ std::variant<TReportOptions, TUsageError> ParseReportArguments(const std::vector
         } else if (const auto size = OptionValue(arguments, i, "--size")) {
             o.Chart = o.Chart.value_or(TChartRequest{});
             if (!ReadSize(*size, o.Chart->Width, o.Chart->Height))
-                return bad("--size", *size, "WIDTHxHEIGHT from 16 to 10000 pixels",
-                           "BREITExHÖHE von 16 bis 10000 Pixeln");
+                return bad("--size", *size, TUsageText::SizeValues);
         } else if (const auto folder = OptionValue(arguments, i, "--html")) {
             if (folder->empty())
-                return Usage(say.HtmlFolder);
+                return Usage(say(TUsageText::HtmlFolder));
             o.HtmlFolder = *folder;
         } else if (const auto tariff = OptionValue(arguments, i, "--tariff")) {
             if (tariff->empty())
-                return Usage(say.NoTariffFile);
+                return Usage(say(TUsageText::NoTariffFile));
             o.Tariffs.push_back(*tariff);
         } else if (const auto explain = OptionValue(arguments, i, "--explain")) {
             int32_t number = 0;
             if (!ReadInteger(*explain, number) || number < 0)
-                return bad("--explain", *explain, "a connection's number from 0 on",
-                           "die Nummer einer Verbindung ab 0");
+                return bad("--explain", *explain, TUsageText::ExplainValues);
             o.Explain = number;
         } else if (const auto top = OptionValue(arguments, i, "--top")) {
             int32_t count = 0;
             if (!ReadInteger(*top, count) || count < 1)
-                return bad("--top", *top, "a number from 1 on", "eine Zahl ab 1");
+                return bad("--top", *top, TUsageText::TopValues);
             o.Top = count;
         } else if (const auto since = OptionValue(arguments, i, "--since")) {
             o.Since = DateBound(*since, false);
             if (!o.Since)
-                return bad("--since", *since, "a date YYYY-MM-DD, YYYY-MM or YYYY",
-                           "ein Datum YYYY-MM-DD, YYYY-MM oder YYYY");
+                return bad("--since", *since, TUsageText::DateBoundValues);
         } else if (const auto until = OptionValue(arguments, i, "--until")) {
             o.Until = DateBound(*until, true);
             if (!o.Until)
-                return bad("--until", *until, "a date YYYY-MM-DD, YYYY-MM or YYYY",
-                           "ein Datum YYYY-MM-DD, YYYY-MM oder YYYY");
+                return bad("--until", *until, TUsageText::DateBoundValues);
         } else {
-            return Usage(say.Unknown + argument);
+            return Usage(say(TUsageText::Unknown) + argument);
         }
     }
     if (o.LogFiles.empty())
-        return Usage(say.NoLogFile);
+        return Usage(say(TUsageText::NoLogFile));
     if (o.Summary && o.Format == TReportFormat::Text && (o.Since || o.Until || o.By || o.OneLine))
-        return Usage(say.SummaryText);
+        return Usage(say(TUsageText::SummaryText));
     if (o.Top && !o.By && !o.ByNumber)
-        return Usage(say.TopWithoutBy);
+        return Usage(say(TUsageText::TopWithoutBy));
     if (o.ByNumber
         && (o.Summary || o.OneLine || o.Compare || o.Estimate || o.Explain || o.Chart || o.HtmlFolder
             || !o.Alerts.empty()))
-        return Usage(say.ByNumberAlone);
+        return Usage(say(TUsageText::ByNumberAlone));
     if (!o.Numbers.empty() && (o.Chart || (o.Summary && o.Format == TReportFormat::Text)))
-        return Usage(say.NumberOutputs);
+        return Usage(say(TUsageText::NumberOutputs));
     if (std::count(o.LogFiles.begin(), o.LogFiles.end(), "-") > 1)
-        return Usage(say.StandardInputOnce);
+        return Usage(say(TUsageText::StandardInputOnce));
     if (languages > 1)
-        return Usage(say.OneLanguage);
+        return Usage(say(TUsageText::OneLanguage));
     if (o.OneLine && (formatGiven || o.By))
-        return Usage(say.OneLineAlone);
+        return Usage(say(TUsageText::OneLineAlone));
     if (o.Since && o.Until && o.Since->DateKey > o.Until->DateKey)
-        return Usage(say.SinceAfterUntil);
+        return Usage(say(TUsageText::SinceAfterUntil));
     if (o.Compare && o.Tariffs.size() < 2)
-        return Usage(say.CompareNeedsTariffs);
+        return Usage(say(TUsageText::CompareNeedsTariffs));
     if (!o.Tariffs.empty() && (o.OneLine || (o.Compare && (o.Summary || o.Chart || o.Top))))
-        return Usage(say.TariffOutputs);
+        return Usage(say(TUsageText::TariffOutputs));
     if (!o.Alerts.empty() && !o.HtmlFolder
         && (o.Summary || o.OneLine || o.By || o.Chart || o.Compare || o.Format == TReportFormat::Csv))
-        return Usage(say.AlertAlone);
+        return Usage(say(TUsageText::AlertAlone));
     if (o.Estimate && !(o.Summary || o.By))
-        return Usage(say.EstimateWithSummary);
+        return Usage(say(TUsageText::EstimateWithSummary));
     if (o.Explain
         && (o.Tariffs.empty() || o.Summary || o.OneLine || o.By || o.Chart || o.Compare || o.Top || o.Estimate
             || !o.Alerts.empty() || o.HtmlFolder || o.Format == TReportFormat::Csv))
-        return Usage(say.ExplainAlone);
+        return Usage(say(TUsageText::ExplainAlone));
     if (o.HtmlFolder
         && (o.Summary || o.OneLine || formatGiven || o.Chart || o.Top || o.Estimate
             || (o.By && o.By != TPeriod::Month && o.By != TPeriod::Year)))
-        return Usage(say.HtmlFolder);
+        return Usage(say(TUsageText::HtmlFolder));
     const bool costAlert = std::any_of(o.Alerts.begin(), o.Alerts.end(),
                                        [](const TLimit& limit) { return limit.Quantity == TQuantity::Cost; });
     if (costAlert && o.Tariffs.empty())
-        return Usage(say.CostAlertNeedsTariff);
+        return Usage(say(TUsageText::CostAlertNeedsTariff));
     if (o.Chart && chartGiven && o.Chart->Page == TChartPage::Costs && o.Tariffs.empty())
-        return Usage(say.CostsChartNeedsTariff);
+        return Usage(say(TUsageText::CostsChartNeedsTariff));
     if (o.Chart && !chartGiven)
-        return Usage(say.OutputWithoutChart);
+        return Usage(say(TUsageText::OutputWithoutChart));
     if (o.Chart && (!ChartFormatOf(*o.Chart) || o.Summary || o.OneLine || o.By || formatGiven))
-        return Usage(say.ChartOutput);
+        return Usage(say(TUsageText::ChartOutput));
     return o;
 }
 

@@ -25,6 +25,7 @@
 #include "lang/messages.h"
 #include "lang/pricingtexts.h"
 #include "lang/texttable.h"
+#include "lang/wordings.h"
 
 #include <nlohmann/json.hpp>
 
@@ -498,8 +499,8 @@ private:
                 text += (first ? "\n  " : ",\n  ") + JsonText(alert);
             } else {
                 text += check.Limit->Text + ": " + shown
-                        + (check.Limit->Projected ? (german ? " voraussichtlich" : " projected") : "") + " (" + firstDay
-                        + (german ? " bis " : " to ") + lastDay + ")\n";
+                        + (check.Limit->Projected ? std::string(Wording(TWording::Projected, german)) : "") + " ("
+                        + firstDay + std::string(Wording(TWording::To, german)) + lastDay + ")\n";
             }
             first = false;
         }

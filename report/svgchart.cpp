@@ -7,6 +7,7 @@
 #include "core/chartlabels.h"
 #include "history/chartdescription.h"
 #include "history/chartspecs.h"
+#include "lang/wordings.h"
 
 #include <algorithm>
 #include <array>
@@ -159,7 +160,8 @@ std::string Description(const TSvgChart& chart, const TAxisTicks& x, const TScal
     // round end past the last point.
     const double last =
         chart.XLabels.empty() ? x.High : std::min(x.High, static_cast<double>(chart.XLabels.size() - 1));
-    const TDescribedAxis points{chart.German ? "Punkte" : "Points", xText(std::max(0.0, x.Low)), xText(last)};
+    const TDescribedAxis points{std::string(Wording(TWording::Points, chart.German)), xText(std::max(0.0, x.Low)),
+                                xText(last)};
     return ChartDescription(series, points, valueAxes, chart.German);
 }
 

@@ -2,7 +2,8 @@
 # SPDX-License-Identifier: GPL-3.0-or-later
 """The folders depend one way: each includes only itself and those below it,
 the window and the report never each other, and nothing below the window
-includes Qt."""
+includes Qt. Texts in two languages are rows of lang/'s tables: no code
+above lang/ picks between a German and an English text itself."""
 import pathlib
 import re
 import sys
@@ -18,6 +19,9 @@ BELOW = {
 }
 WITHOUT_QT = {"platform", "lang", "core", "history", "report", "ui/rules"}
 INCLUDE = re.compile(r'^\s*#\s*include\s*([<"])([^>"]+)[>"]', re.M)
+LANGUAGE_CHOICE = re.compile(r"\b(german_?|IsGerman|German)\s*\?")
+# platform/ lies below lang/: its system texts choose for themselves.
+CHOOSES_NO_LANGUAGE = {"core", "history", "report", "ui/rules", "ui"}
 
 
 def folder_of(path):
@@ -33,7 +37,12 @@ def faults(root):
         folder = folder_of(relative)
         if folder is None:
             continue
-        for kind, name in INCLUDE.findall(path.read_text(encoding="utf-8")):
+        text = path.read_text(encoding="utf-8")
+        if folder in CHOOSES_NO_LANGUAGE:
+            for number, line in enumerate(text.splitlines(), 1):
+                if LANGUAGE_CHOICE.search(line):
+                    yield f"{relative}:{number}: chooses a language's text outside lang/"
+        for kind, name in INCLUDE.findall(text):
             if kind == "<":
                 if folder in WITHOUT_QT and re.match(r"Q[A-Za-z]", name):
                     yield f"{relative}: includes Qt's <{name}>"

@@ -1,12 +1,15 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chart.h"
 
+#include "layouthelpers.h"
+
 #include "chartaccessible.h"
 
 #include "core/axisticks.h"
 #include "history/chartdescription.h"
 #include "history/contrast.h"
 #include "lang/language.h"
+#include "lang/wordings.h"
 
 #include <QAccessible>
 #include <QBuffer>
@@ -328,7 +331,7 @@ void TChart::Describe()
     std::vector<TDescribedAxis> valueAxes{range(left_, left_->titleText(), true)};
     if (right_->isVisible())
         valueAxes.push_back(range(right_, right_->titleText(), true));
-    const QString points = IsGerman ? "Punkte" : "Points";
+    const QString points = UiText(Wording(TWording::Points, IsGerman));
     TDescribedAxis pointRange = range(bottom_, points, false);
     // Named points are told by the names of the first and last shown.
     if (named_ != nullptr && !pointNames_.empty()) {

@@ -16,6 +16,7 @@
 #include "lang/costtexts.h"
 #include "lang/fixedtexts.h"
 #include "lang/reporttexts.h"
+#include "lang/wordings.h"
 
 #include <QAbstractItemView>
 #include <QAction>
@@ -157,7 +158,7 @@ void TCostsPage::ApplyTexts(bool german)
 {
     german_ = german;
     profileMap_->ApplyTexts(german);
-    measureLabel_->setText(german ? "Wochenkarte zeigt:" : "Week map shows:");
+    measureLabel_->setText(UiText(Wording(TWording::WeekMapShows, german)));
     measure_->setItemText(0, Worded(TCostWording::OnlineTime, german));
     measure_->setItemText(1, Worded(TCostWording::Volume, german));
     measure_->setItemText(2, Worded(TCostWording::Costs, german));
@@ -266,8 +267,8 @@ void TCostsPage::AddFile()
 {
     TOpenFileRequest request;
     request.Title = Worded(TCostWording::AddTariff, german_).remove("...");
-    request.Filters = {german_ ? "Tarifdateien (*.tariff)" : "Tariff files (*.tariff)",
-                       german_ ? "Alle Dateien (*)" : "All files (*)"};
+    request.Filters = {UiText(Wording(TWording::TariffFilesFilter, german_)),
+                       UiText(Wording(TWording::AllFilesFilter, german_))};
     request.InitialDirectory = TariffFolder();
     const auto answer = dialogs_.OpenLogFile(this, request);
     if (!answer)

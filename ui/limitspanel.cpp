@@ -5,6 +5,7 @@
 
 #include "history/contrast.h"
 #include "history/costfigures.h"
+#include "lang/wordings.h"
 
 #include <QAbstractItemView>
 #include <QComboBox>
@@ -106,18 +107,18 @@ TLimitsPanel::TLimitsPanel(QWidget* parent)
 void TLimitsPanel::ApplyTexts(bool german)
 {
     german_ = german;
-    limitsLabel_->setText(german ? "&Grenze:" : "&Limit:");
-    addButton_->setText(german ? "Setzen" : "Set");
-    removeButton_->setText(german ? "Löschen" : "Delete");
-    limitList_->setAccessibleName(german ? "Grenzen" : "Limits");
-    monthStartLabel_->setText(german ? "Abrechnungsmonat ab Tag:" : "Billing month from day:");
-    weekStartLabel_->setText(german ? "Woche ab:" : "Week from:");
+    limitsLabel_->setText(UiText(Wording(TWording::Limit, german)));
+    addButton_->setText(UiText(Wording(TWording::SetLimit, german)));
+    removeButton_->setText(UiText(Wording(TWording::DeleteLimit, german)));
+    limitList_->setAccessibleName(UiText(Wording(TWording::Limits, german)));
+    monthStartLabel_->setText(UiText(Wording(TWording::BillingMonthFromDay, german)));
+    weekStartLabel_->setText(UiText(Wording(TWording::WeekFrom, german)));
     // A screen reader names the controls as their labels do.
     monthStart_->setAccessibleName(QString(monthStartLabel_->text()).remove(':'));
     weekStart_->setAccessibleName(QString(weekStartLabel_->text()).remove(':'));
     weekStart_->view()->setAccessibleName(weekStart_->accessibleName());
-    weekStart_->setItemText(0, german ? "Montag" : "Monday");
-    weekStart_->setItemText(1, german ? "Sonntag" : "Sunday");
+    weekStart_->setItemText(0, UiText(Wording(TWording::Monday, german)));
+    weekStart_->setItemText(1, UiText(Wording(TWording::Sunday, german)));
     Show();
 }
 

@@ -20,6 +20,7 @@
 #include "lang/messages.h"
 #include "lang/numbertexts.h"
 #include "lang/texttable.h"
+#include "lang/wordings.h"
 #include "platform/filehandle.h"
 #include "platform/programfiles.h"
 #include "platform/programpath.h"
@@ -261,7 +262,7 @@ void TModemLogDialog::FormActivate()
             close();
             settingsLock_.Close();
             for (const std::string& limit : exceeded) {
-                const QString what = IsGerman ? "Grenze überschritten" : "limit exceeded";
+                const QString what = UiText(Wording(TWording::LimitExceeded, IsGerman));
                 if (!NotifyDesktop("Kellvar: " + what, QString::fromStdString(limit)) && !FQuietTotal)
                     dialogs_.ShowNote(this, what + ": " + QString::fromStdString(limit));
             }

@@ -3,9 +3,9 @@
 
 #include "layouthelpers.h"
 
-#include "lang/fixedtexts.h"
 #include "history/contrast.h"
 #include "history/summarylines.h"
+#include "lang/fixedtexts.h"
 
 #include <QEvent>
 #include <QGroupBox>

@@ -1,8 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "profilemap.h"
 
+#include "layouthelpers.h"
+
 #include "core/formatting.h"
 #include "history/contrast.h"
+#include "lang/wordings.h"
 
 #include <QBuffer>
 #include <QLocale>
@@ -14,14 +17,6 @@
 namespace kellvar {
 
 namespace {
-
-// From Monday, as the profile counts them.
-constexpr std::array<const char*, 7> EnglishDays = {"Mon", "Tue", "Wed", "Thu", "Fri", "Sat", "Sun"};
-constexpr std::array<const char*, 7> GermanDays = {"Mo", "Di", "Mi", "Do", "Fr", "Sa", "So"};
-constexpr std::array<const char*, 7> EnglishDayNames = {"Monday", "Tuesday",  "Wednesday", "Thursday",
-                                                        "Friday", "Saturday", "Sunday"};
-constexpr std::array<const char*, 7> GermanDayNames = {"Montag",  "Dienstag", "Mittwoch", "Donnerstag",
-                                                       "Freitag", "Samstag",  "Sonntag"};
 
 // A cell with anything in it is never drawn as the ground itself.
 constexpr double LeastShare = 0.12;
@@ -50,7 +45,7 @@ TProfileMap::TProfileMap(QWidget* parent) : QWidget(parent)
 void TProfileMap::ApplyTexts(bool german)
 {
     german_ = german;
-    setAccessibleName(german ? "Online-Zeit nach Wochentag und Stunde" : "Time online by weekday and hour");
+    setAccessibleName(UiText(Wording(TWording::WeekMapName, german)));
     Changed();
 }
 
@@ -82,7 +77,7 @@ void TProfileMap::Changed()
 
 QString TProfileMap::BusiestText() const
 {
-    const QString caption = german_ ? "Meistgenutzte Stunde: " : "Busiest hour: ";
+    const QString caption = UiText(Wording(TWording::BusiestHour, german_));
     const auto hour = profile_.BusiestHour(measure_);
     if (!hour || (measure_ == TWeekHourProfile::Cost && money_ == nullptr))
         return caption + "-";
@@ -103,7 +98,7 @@ QString TProfileMap::BusiestText() const
             money_ != nullptr ? QString::fromStdString(CostText(busiest, *money_, DecimalSeparator())) : QString("-");
         break;
     }
-    const QString day = (german_ ? GermanDayNames : EnglishDayNames)[static_cast<size_t>(hour->Weekday)];
+    const QString day = UiText(DayName(hour->Weekday, german_, true));
     return caption
            + QString("%1 %2:00-%3:00, ")
                  .arg(day)
@@ -153,7 +148,7 @@ void TProfileMap::Paint(QPainter& painter, QRect area) const
         const int day = fromSunday_ ? (row + 6) % 7 : row;
         const double y = area.top() + top + row * cellHeight;
         painter.drawText(QRectF(area.left(), y, left, cellHeight), Qt::AlignLeft | Qt::AlignVCenter,
-                         (german_ ? GermanDays : EnglishDays)[static_cast<size_t>(day)]);
+                         UiText(DayName(day, german_, false)));
         for (int hour = 0; hour < 24; ++hour) {
             const int64_t value = profile_.Value(measure_, day, hour);
             const double share =

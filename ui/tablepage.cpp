@@ -7,8 +7,8 @@
 #include "tablecolumns.h"
 
 #include "core/rowtexts.h"
-#include "lang/costtexts.h"
 #include "history/summarylines.h"
+#include "lang/costtexts.h"
 
 #include <QApplication>
 #include <QClipboard>
