@@ -90,8 +90,12 @@ TLimitsPanel::TLimitsPanel(QWidget* parent)
     entry->addWidget(weekStartLabel_);
     entry->addWidget(weekStart_);
     layout->addLayout(entry);
-    // Three limits in view at least; more as the page grows.
-    limitList_->setMinimumHeight(limitList_->fontMetrics().lineSpacing() * 3 + 2 * limitList_->frameWidth() + 4);
+    // Three limits in view at least; up to six as the page grows.
+    const auto linesHigh = [this](int lines) {
+        return limitList_->fontMetrics().lineSpacing() * lines + 2 * limitList_->frameWidth() + 4;
+    };
+    limitList_->setMinimumHeight(linesHigh(3));
+    limitList_->setMaximumHeight(linesHigh(6));
     layout->addWidget(limitList_);
     estimate_->setTextInteractionFlags(Qt::TextSelectableByMouse | Qt::TextSelectableByKeyboard);
     layout->addWidget(estimate_);
