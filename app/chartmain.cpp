@@ -8,13 +8,17 @@
 // connect dates kept (date keys, "-" for none).
 
 #include "core/logstamp.h"
+#include "core/modemlogparser.h"
+#include "core/tariffs.h"
+#include "history/chartspecs.h"
+#include "history/historysession.h"
 #include "lang/language.h"
 #include "lang/messages.h"
 #include "platform/filehandle.h"
 #include "platform/replacefile.h"
 #include "ui/chart.h"
-#include "ui/costspage.h"
-#include "ui/modemlogdialog.h"
+#include "ui/chartpage.h"
+#include "ui/costchart.h"
 #include "ui/profilemap.h"
 
 #include <QApplication>
@@ -24,22 +28,23 @@
 #include <cerrno>
 #include <cstdlib>
 #include <iostream>
+#include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <unistd.h>
+#include <variant>
 #include <vector>
 
 namespace {
 
-// The window's messages as kellvar-report's lines on standard error.
-class TReportDialogs : public kellvar::TStandardErrorDialogs {
-public:
-    void ShowNote(QWidget*, const QString& text) override
-    {
-        QString line = text;
-        std::cerr << "kellvar-report: " << line.replace(QLatin1Char('\r'), QLatin1Char(' ')).toStdString() << '\n';
-    }
-};
+// A message as kellvar-report's line on standard error.
+void Say(const std::string& text)
+{
+    std::string line = text;
+    std::replace(line.begin(), line.end(), '\r', ' ');
+    std::cerr << "kellvar-report: " << line << '\n';
+}
 
 void DropQtMessages(QtMsgType, const QMessageLogContext&, const QString&) {}
 
@@ -47,6 +52,19 @@ std::optional<int32_t> DateKeyArgument(const char* text)
 {
     int32_t key = 0;
     return kellvar::ReadInteger(text, key) ? std::optional(key) : std::nullopt;
+}
+
+// The picture of one chart, drawn alone at the size asked for: the picture
+// "Copy Bitmap" and "Copy Meta" take of it in the window.
+QByteArray ChartPicture(kellvar::TChart& chart, QSize size, bool asSvg)
+{
+    chart.resize(size);
+    if (asSvg)
+        return chart.SvgPicture();
+    QByteArray png;
+    QBuffer buffer(&png);
+    chart.Picture().save(&buffer, "PNG");
+    return png;
 }
 
 }  // namespace
@@ -64,44 +82,65 @@ int main(int argc, char** argv)
     const int chartIndex = std::atoi(argv[1]);
     const QString file = QString::fromLocal8Bit(argv[2]);
 
-    TReportDialogs dialogs;
-    kellvar::TModemLogDialog window(dialogs);
-    window.ApplyLanguageTexts();
-    window.KeepConnectDates({DateKeyArgument(argv[7]), DateKeyArgument(argv[8])});
-    window.CostsPage()->SetFiles(std::vector<std::string>(argv + 9, argv + argc));
+    // The tariffs, read as the Costs page reads them: one that cannot be read
+    // is named with its line, and no chart of costs is drawn.
+    const std::vector<std::string> files(argv + 9, argv + argc);
+    std::optional<kellvar::TTariffs> tariffs;
+    if (!files.empty()) {
+        auto read = kellvar::ReadTariffFiles(files, true);
+        if (const auto* error = std::get_if<kellvar::TTariffError>(&read))
+            Say(error->Message);
+        else
+            tariffs.emplace(std::get<kellvar::TTariffs>(std::move(read)));
+    }
     // The window's four charts, then the Costs page's chart and week map.
-    const int costsChart = static_cast<int>(window.Charts().size());
-    const int profileMap = costsChart + 1;
-    if (chartIndex < 0 || chartIndex > profileMap || (chartIndex == costsChart && !window.CostsPage()->Tariffs())
-        || !window.AnalyseLogFile(QString::fromLocal8Bit(argv[6]), true))
+    constexpr int CostsChart = static_cast<int>(std::tuple_size_v<std::decay_t<decltype(kellvar::WindowCharts())>>);
+    constexpr int ProfileMap = CostsChart + 1;
+    if (chartIndex < 0 || chartIndex > ProfileMap || (chartIndex == CostsChart && !tariffs))
         return 1;
-    if (window.StoppedAtRowLimit())
-        dialogs.ShowNote(nullptr, QString::fromStdString(kellvar::ChartRowLimitMessage(
-                                      static_cast<int32_t>(window.Points().Count()), kellvar::IsGerman)));
+    kellvar::THistorySession session({DateKeyArgument(argv[7]), DateKeyArgument(argv[8])},
+                                     tariffs ? &*tariffs : nullptr);
+    kellvar::TAnalysisFlags flags;
+    flags.IsGerman = kellvar::IsGerman;
+    flags.Unattended = true;
+    flags.NoSizeWarning = true;
+    const bool analysed = kellvar::AnalyseLogFile(argv[6], flags, session);
+    for (const std::string& message : session.Messages())
+        Say(message);
+    if (!analysed)
+        return 1;
+    if (session.Counters().StoppedAtRowLimit)
+        Say(kellvar::ChartRowLimitMessage(static_cast<int32_t>(session.Points().Count()), kellvar::IsGerman));
     // The picture is made whole in memory and then put in the file's place,
     // so a full disk leaves the previous picture, never half of a new one.
     const QSize size(std::atoi(argv[3]), std::atoi(argv[4]));
     const bool asSvg = file.endsWith(".svg", Qt::CaseInsensitive);
     QByteArray picture;
-    QBuffer buffer(&picture);
-    if (chartIndex == profileMap) {
-        const kellvar::TProfileMap& map = *window.CostsPage()->ProfileMap();
-        if (asSvg)
+    const kellvar::TTariff* money = tariffs ? &tariffs->First() : nullptr;
+    if (chartIndex == ProfileMap) {
+        kellvar::TProfileMap map;
+        map.ApplyTexts(kellvar::IsGerman);
+        map.SetProfile(session.Week(), money);
+        if (asSvg) {
             picture = map.SvgPicture(size);
-        else
+        } else {
+            QBuffer buffer(&picture);
             map.Picture(size).save(&buffer, "PNG");
+        }
+    } else if (chartIndex == CostsChart) {
+        const std::unique_ptr<kellvar::TChart> chart(kellvar::NewCostChart());
+        kellvar::ApplyCostChartTexts(*chart, kellvar::IsGerman, money);
+        kellvar::ShowMonthCosts(*chart, session.Months(), *money);
+        picture = ChartPicture(*chart, size, asSvg);
     } else {
-        // The chart alone, at the size asked for: the picture "Copy Bitmap"
-        // and "Copy Meta" take of it in the window.
-        kellvar::TChart* chart =
-            chartIndex == costsChart ? window.CostsPage()->Chart() : window.Charts()[static_cast<size_t>(chartIndex)];
-        chart->setParent(nullptr);
-        chart->resize(size);
-        if (asSvg)
-            picture = chart->SvgPicture();
-        else
-            chart->Picture().save(&buffer, "PNG");
-        delete chart;
+        const kellvar::TLineChartSpec& spec = kellvar::WindowCharts()[static_cast<size_t>(chartIndex)];
+        const auto chart = std::make_unique<kellvar::TChart>(spec.Name, spec.Lines, std::string(spec.Unit));
+        kellvar::ApplyWindowChartTexts(*chart, spec, kellvar::IsGerman);
+        std::vector<const std::vector<double>*> values;
+        for (const kellvar::TLineSpec& line : spec.Lines)
+            values.push_back(line.TrendOf < 0 ? &session.Points().Values(line.Source) : nullptr);
+        chart->SetSourceValues(values, kellvar::TChart::TTrends::Recalculated);
+        picture = ChartPicture(*chart, size, asSvg);
     }
     const std::string_view bytes(picture.constData(), static_cast<size_t>(picture.size()));
     const bool toStandardOutput = std::string_view(argv[2]) == "-";

@@ -354,13 +354,19 @@ QImage TChart::Picture()
 
 QByteArray TChart::SvgPicture()
 {
+    // A chart never shown has not yet taken its size: grabbing it once lays
+    // it out at its size, as the bitmap's grab does, before it is drawn.
     BringPlotUpToDate();
+    grab();
     QBuffer buffer;
     buffer.open(QIODevice::WriteOnly);
     QSvgGenerator generator;
     generator.setOutputDevice(&buffer);
     generator.setSize(size());
     generator.setViewBox(rect());
+    // The screen's resolution, so that texts are as large as they are shown
+    // and a chart of 800 x 450 pixels shows that large in a browser (96 an inch).
+    generator.setResolution(logicalDpiX());
     generator.setTitle(chart()->title());
     QPainter painter(&generator);
     render(&painter);

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "chartpage.h"
 
+#include "layouthelpers.h"
 #include "statuspanel.h"
 
 #include <QApplication>
@@ -25,7 +26,7 @@ QByteArray Png(const QImage& image)
 }  // namespace
 
 TChartPage::TChartPage(const TLineChartSpec& spec, TStatusPanel* panel, QWidget* parent)
-    : QWidget(parent), chart_(new TChart(spec.Name, spec.Lines, std::string(spec.Unit))), panel_(panel)
+    : QWidget(parent), spec_(spec), chart_(new TChart(spec.Name, spec.Lines, std::string(spec.Unit))), panel_(panel)
 {
     const char* chartName = spec.Name;
     auto* column = new QVBoxLayout(this);
@@ -34,23 +35,25 @@ TChartPage::TChartPage(const TLineChartSpec& spec, TStatusPanel* panel, QWidget*
     column->addWidget(chart_, 1);
     column->addWidget(panel_);
 
-    TChart* chart = chart_;
-    texts_.Bind(chartName, TTextProperty::ChartTitle, [chart](const QString& text) { chart->chart()->setTitle(text); });
-    texts_.Hint(chart, chartName);
-    texts_.Bind(chartName, TTextProperty::LeftAxisTitle,
-                [chart](const QString& text) { chart->LeftAxis()->setTitleText(text); });
-    texts_.Bind(chartName, TTextProperty::RightAxisTitle,
-                [chart](const QString& text) { chart->RightAxis()->setTitleText(text); });
-    for (int index = 0; index < chart->SeriesCount(); ++index) {
-        QLineSeries* series = chart->Series(index);
-        texts_.Bind(spec.Lines[static_cast<size_t>(index)].Name, TTextProperty::SeriesTitle,
-                    [series](const QString& text) { series->setName(text); });
-    }
+    texts_.Hint(chart_, chartName);
+}
+
+void ApplyWindowChartTexts(TChart& chart, const TLineChartSpec& spec, bool german)
+{
+    const auto text = [german](const char* name, TTextProperty property) {
+        return UiText(TextOf(name, property, german));
+    };
+    chart.chart()->setTitle(text(spec.Name, TTextProperty::ChartTitle));
+    chart.LeftAxis()->setTitleText(text(spec.Name, TTextProperty::LeftAxisTitle));
+    chart.RightAxis()->setTitleText(text(spec.Name, TTextProperty::RightAxisTitle));
+    for (int index = 0; index < chart.SeriesCount(); ++index)
+        chart.Series(index)->setName(text(spec.Lines[static_cast<size_t>(index)].Name, TTextProperty::SeriesTitle));
 }
 
 void TChartPage::ApplyTexts(bool german) const
 {
     texts_.Apply(german);
+    ApplyWindowChartTexts(*chart_, spec_, german);
     panel_->ApplyTexts(german);
     chart_->Describe();
 }

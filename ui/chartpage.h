@@ -29,10 +29,15 @@ public:
     void ApplyTexts(bool german) const;
 
 private:
+    const TLineChartSpec& spec_;
     TChart* chart_;
     TStatusPanel* panel_;
     TTextBindings texts_;
 };
+
+// One of the window's four charts worded: title, axes and series, from the
+// text table by the chart's and its lines' names.
+void ApplyWindowChartTexts(TChart& chart, const TLineChartSpec& spec, bool german);
 
 // A chart as it is shown, to the clipboard: as a bitmap, or as SVG with a
 // bitmap beside it for the many programs that take no SVG.

@@ -2,6 +2,7 @@
 #include "costspage.h"
 
 #include "chart.h"
+#include "costchart.h"
 #include "figurelabel.h"
 #include "filenames.h"
 #include "layouthelpers.h"
@@ -74,9 +75,8 @@ TCostsPage::TCostsPage(TUserDialogs& dialogs, std::string decimalSeparator, QWid
       removeButton_(Named(new QPushButton, "RemoveTariffButton")), upButton_(Named(new QPushButton, "TariffUpButton")),
       downButton_(Named(new QPushButton, "TariffDownButton")), note_(Named(new QLabel, "CostsNoteLabel")),
       limits_(new TLimitsPanel), reportFolder_(new TReportFolderRow(dialogs)),
-      monthTable_(Named(new QTreeWidget, "CostMonthList")),
-      chart_(new TChart("CostChart", {{"CostSeries", ChartBlue}}, {}, TChart::TPointAxis::Named)),
-      profileMap_(new TProfileMap), measureLabel_(new QLabel), measure_(Named(new QComboBox, "WeekMapMeasureComboBox"))
+      monthTable_(Named(new QTreeWidget, "CostMonthList")), chart_(NewCostChart()), profileMap_(new TProfileMap),
+      measureLabel_(new QLabel), measure_(Named(new QComboBox, "WeekMapMeasureComboBox"))
 {
     // The page scrolls as a whole when the window is smaller than it; its
     // table and chart take what room there is above that.
@@ -185,10 +185,7 @@ void TCostsPage::ApplyTexts(bool german)
     monthTable_->setAccessibleName(Worded(TCostWording::CostsPerMonth, german));
     for (int column = 0; column < monthTable_->columnCount(); ++column)
         monthTable_->resizeColumnToContents(column);
-    chart_->chart()->setTitle(Worded(TCostWording::CostsPerMonth, german));
-    chart_->Series(0)->setName(Worded(TCostWording::Costs, german));
-    chart_->LeftAxis()->setTitleText(tariffs_ ? UiText(tariffs_->First().Currency()) : QString());
-    chart_->BottomAxis()->setTitleText(Worded(TCostWording::Month, german));
+    ApplyCostChartTexts(*chart_, german, tariffs_ ? &tariffs_->First() : nullptr);
     ShowFileList();
 }
 
@@ -355,10 +352,6 @@ void TCostsPage::Show()
     for (size_t i = 0; i < figures.size() && i < figures_.size(); ++i)
         figures_[i].second->setText(QString::fromStdString(figures[i].Value));
     QList<QTreeWidgetItem*> items;
-    std::vector<double> perMonth;
-    int64_t perSmallest = 1;
-    for (int32_t i = 0; i < money.Decimals(); ++i)
-        perSmallest *= 10;
     for (const TPeriodTotal& month : monthTotals_.Periods()) {
         auto* item = new QTreeWidgetItem(
             QStringList{QString::fromStdString(month.Period), QString::number(month.Sums.Connections),
@@ -370,16 +363,11 @@ void TCostsPage::Show()
         for (int column = 1; column < item->columnCount(); ++column)
             item->setTextAlignment(column, Qt::AlignRight | Qt::AlignVCenter);
         items.append(item);
-        perMonth.push_back(static_cast<double>(month.Costs.Amount) / static_cast<double>(perSmallest));
     }
     monthTable_->addTopLevelItems(items);
     for (int column = 0; column < monthTable_->columnCount(); ++column)
         monthTable_->resizeColumnToContents(column);
-    chart_->SetSourceValues({&perMonth}, TChart::TTrends::AsTheyAre);
-    std::vector<QString> names;
-    for (const TPeriodTotal& month : monthTotals_.Periods())
-        names.push_back(QString::fromStdString(month.Period));
-    chart_->SetPointNames(std::move(names));
+    ShowMonthCosts(*chart_, monthTotals_, money);
 }
 
 }  // namespace kellvar

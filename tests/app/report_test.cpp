@@ -347,6 +347,11 @@ TEST(Report, ChartsAreDrawnWithoutADisplay)
     EXPECT_EQ(Report("--german --chart=transport --output=" + dir.File("t.svg") + " " + Example).ExitCode, 0);
     const std::string svg = testing::ReadFile(dir.File("t.svg"));
     EXPECT_NE(svg.find("viewBox=\"0 0 800 450\""), std::string::npos);
+    // 800 x 450 pixels as a browser counts them, 96 an inch: 211.667 x 119.063 mm.
+    EXPECT_NE(svg.find("<svg width=\"211.667mm\" height=\"119.063mm\""), std::string::npos);
+    // Laid out at that size before it was drawn: nothing of a chart of Qt's
+    // first size, 640 x 480, is left in it.
+    EXPECT_EQ(svg.find("width=\"640\" height=\"480\""), std::string::npos);
     EXPECT_NE(svg.find("<title>Übertragene Datenmenge je Verbindung"), std::string::npos) << "the German chart";
     EXPECT_EQ(Report("--chart=rates --output=" + dir.File("x.gif") + " " + Example).ExitCode, 2);
     EXPECT_EQ(Report("--chart=rates --output=" + dir.File("upper.PNG") + " " + Example).ExitCode, 0);

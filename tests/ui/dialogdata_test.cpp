@@ -1271,6 +1271,7 @@ private slots:
         // centred in it, in the font as the copy's resolution makes it.
         const QFontMetricsF metrics(rates->font());
         QSvgGenerator copy;
+        copy.setResolution(rates->logicalDpiX());
         const QFontMetricsF copied(rates->font(), &copy);
         std::vector<TMark> marks;
         QXmlStreamReader svg(rates->SvgPicture());
