@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "keyedtexts.h"
+
+#include <array>
 #include <string_view>
 
 namespace kellvar {
@@ -28,51 +31,35 @@ enum class TCostWording {
     Cheapest,
 };
 
+inline constexpr std::array<TKeyedText<TCostWording>, 19> CostWordingRows = {{
+    {TCostWording::Costs, "Kosten", "Costs"},
+    {TCostWording::TotalCosts, "Gesamtkosten", "Total Costs"},
+    {TCostWording::MeanPerConnection, "Mittlere Kosten je Verbindung", "Mean Costs per Connection"},
+    {TCostWording::PerHourOnline, "Kosten je Stunde online", "Costs per Hour Online"},
+    {TCostWording::Unpriced, "Verbindungen ohne Tarif", "Connections without a Tariff"},
+    {TCostWording::Tariff, "Tarif", "Tariff"},
+    {TCostWording::TariffFiles,
+     "Tarifdateien (die erste passende gilt):", "Tariff files (the first that fits applies):"},
+    {TCostWording::AddTariff, "Hinzufügen...", "Add..."},
+    {TCostWording::RemoveTariff, "Entfernen", "Remove"},
+    {TCostWording::MoveTariffUp, "Nach oben", "Up"},
+    {TCostWording::MoveTariffDown, "Nach unten", "Down"},
+    {TCostWording::Month, "Monat", "Month"},
+    {TCostWording::OnlineTime, "Online-Zeit", "Online Time"},
+    {TCostWording::Volume, "Volumen", "Volume"},
+    {TCostWording::CostsPerMonth, "Kosten pro Monat", "Costs per Month"},
+    {TCostWording::NoTariff,
+     "Kein Tarif gewählt: Fügen Sie eine Tarifdatei hinzu, um zu sehen, was die Verbindungen gekostet haben.",
+     "No tariff chosen: add a tariff file to see what the connections cost."},
+    {TCostWording::UnpricedColumn, "Ohne Preis", "Unpriced"},
+    {TCostWording::LeastCost, "Günstigster je Verbindung", "Cheapest per connection"},
+    {TCostWording::Cheapest, "am günstigsten", "cheapest"},
+}};
+static_assert(RowsInKeyOrder(CostWordingRows));
+
 constexpr std::string_view CostWording(TCostWording wording, bool german)
 {
-    switch (wording) {
-    case TCostWording::Costs:
-        return german ? "Kosten" : "Costs";
-    case TCostWording::TotalCosts:
-        return german ? "Gesamtkosten" : "Total Costs";
-    case TCostWording::MeanPerConnection:
-        return german ? "Mittlere Kosten je Verbindung" : "Mean Costs per Connection";
-    case TCostWording::PerHourOnline:
-        return german ? "Kosten je Stunde online" : "Costs per Hour Online";
-    case TCostWording::Unpriced:
-        return german ? "Verbindungen ohne Tarif" : "Connections without a Tariff";
-    case TCostWording::Tariff:
-        return german ? "Tarif" : "Tariff";
-    case TCostWording::TariffFiles:
-        return german ? "Tarifdateien (die erste passende gilt):" : "Tariff files (the first that fits applies):";
-    case TCostWording::AddTariff:
-        return german ? "Hinzufügen..." : "Add...";
-    case TCostWording::RemoveTariff:
-        return german ? "Entfernen" : "Remove";
-    case TCostWording::MoveTariffUp:
-        return german ? "Nach oben" : "Up";
-    case TCostWording::MoveTariffDown:
-        return german ? "Nach unten" : "Down";
-    case TCostWording::Month:
-        return german ? "Monat" : "Month";
-    case TCostWording::OnlineTime:
-        return german ? "Online-Zeit" : "Online Time";
-    case TCostWording::Volume:
-        return german ? "Volumen" : "Volume";
-    case TCostWording::CostsPerMonth:
-        return german ? "Kosten pro Monat" : "Costs per Month";
-    case TCostWording::NoTariff:
-        return german ? "Kein Tarif gewählt: Fügen Sie eine Tarifdatei hinzu, um zu sehen, was die Verbindungen "
-                        "gekostet haben."
-                      : "No tariff chosen: add a tariff file to see what the connections cost.";
-    case TCostWording::LeastCost:
-        return german ? "Günstigster je Verbindung" : "Cheapest per connection";
-    case TCostWording::UnpricedColumn:
-        return german ? "Ohne Preis" : "Unpriced";
-    case TCostWording::Cheapest:
-        break;
-    }
-    return german ? "am günstigsten" : "cheapest";
+    return KeyedText(CostWordingRows, wording, german);
 }
 
 }  // namespace kellvar

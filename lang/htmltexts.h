@@ -1,6 +1,9 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "keyedtexts.h"
+
+#include <array>
 #include <string_view>
 
 namespace kellvar {
@@ -29,52 +32,36 @@ enum class THtmlText {
     Comparison,
 };
 
+inline constexpr std::array<TKeyedText<THtmlText>, 19> HtmlTextRows = {{
+    {THtmlText::ReportTitle, "Kellvar-Bericht", "Kellvar Report"},
+    {THtmlText::Overview, "Überblick", "Overview"},
+    {THtmlText::Months, "Monate", "Months"},
+    {THtmlText::Years, "Jahre", "Years"},
+    {THtmlText::Charts, "Diagramme", "Charts"},
+    {THtmlText::Limits, "Grenzen", "Limits"},
+    {THtmlText::HistoryChart, "Datenmenge und Online-Zeit", "Data Volume and Online Time"},
+    {THtmlText::VolumeAxis, "Datenmenge in byte", "Data volume in byte"},
+    {THtmlText::TimeAxis, "Online-Zeit in h", "Online time in h"},
+    {THtmlText::CostAxis, "Kosten", "Costs"},
+    {THtmlText::WrittenBy, "Geschrieben von kellvar-report aus", "Written by kellvar-report from"},
+    {THtmlText::WriteReportTo, "HTML-Bericht schreiben nach:", "Write HTML report to:"},
+    {THtmlText::ChooseFolder, "Ordner wählen...", "Choose Folder..."},
+    {THtmlText::ReportFolderHint,
+     "Der tägliche Timer schreibt den Bericht nach dem Archivieren neu; index.html im Browser öffnen",
+     "The daily timer writes the report anew after archiving; open index.html in a browser"},
+    {THtmlText::CannotBeWritten, "kann nicht geschrieben werden: ", "cannot be written: "},
+    {THtmlText::NotAReportFile, "gehört nicht zu einem Kellvar-Bericht; wählen Sie einen leeren oder neuen Ordner",
+     "is not part of a Kellvar report; choose an empty or a new folder"},
+    {THtmlText::FolderInUse, "wird von einem anderen Programm geschrieben", "is being written by another program"},
+    {THtmlText::ReportMark, "Dieser Ordner enthält einen Bericht von kellvar-report, den jeder Lauf ganz ersetzt.\n",
+     "This folder holds a report of kellvar-report, which each run replaces whole.\n"},
+    {THtmlText::Comparison, "Tarife im Vergleich", "Tariffs compared"},
+}};
+static_assert(RowsInKeyOrder(HtmlTextRows));
+
 constexpr std::string_view HtmlText(THtmlText text, bool german)
 {
-    switch (text) {
-    case THtmlText::ReportTitle:
-        return german ? "Kellvar-Bericht" : "Kellvar Report";
-    case THtmlText::Overview:
-        return german ? "Überblick" : "Overview";
-    case THtmlText::Months:
-        return german ? "Monate" : "Months";
-    case THtmlText::Years:
-        return german ? "Jahre" : "Years";
-    case THtmlText::Charts:
-        return german ? "Diagramme" : "Charts";
-    case THtmlText::Limits:
-        return german ? "Grenzen" : "Limits";
-    case THtmlText::HistoryChart:
-        return german ? "Datenmenge und Online-Zeit" : "Data Volume and Online Time";
-    case THtmlText::VolumeAxis:
-        return german ? "Datenmenge in byte" : "Data volume in byte";
-    case THtmlText::TimeAxis:
-        return german ? "Online-Zeit in h" : "Online time in h";
-    case THtmlText::CostAxis:
-        return german ? "Kosten" : "Costs";
-    case THtmlText::WriteReportTo:
-        return german ? "HTML-Bericht schreiben nach:" : "Write HTML report to:";
-    case THtmlText::ChooseFolder:
-        return german ? "Ordner wählen..." : "Choose Folder...";
-    case THtmlText::ReportFolderHint:
-        return german ? "Der tägliche Timer schreibt den Bericht nach dem Archivieren neu; index.html im Browser öffnen"
-                      : "The daily timer writes the report anew after archiving; open index.html in a browser";
-    case THtmlText::CannotBeWritten:
-        return german ? "kann nicht geschrieben werden: " : "cannot be written: ";
-    case THtmlText::NotAReportFile:
-        return german ? "gehört nicht zu einem Kellvar-Bericht; wählen Sie einen leeren oder neuen Ordner"
-                      : "is not part of a Kellvar report; choose an empty or a new folder";
-    case THtmlText::FolderInUse:
-        return german ? "wird von einem anderen Programm geschrieben" : "is being written by another program";
-    case THtmlText::Comparison:
-        return german ? "Tarife im Vergleich" : "Tariffs compared";
-    case THtmlText::ReportMark:
-        return german ? "Dieser Ordner enthält einen Bericht von kellvar-report, den jeder Lauf ganz ersetzt.\n"
-                      : "This folder holds a report of kellvar-report, which each run replaces whole.\n";
-    case THtmlText::WrittenBy:
-        break;
-    }
-    return german ? "Geschrieben von kellvar-report aus" : "Written by kellvar-report from";
+    return KeyedText(HtmlTextRows, text, german);
 }
 
 }  // namespace kellvar
