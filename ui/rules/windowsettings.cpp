@@ -205,27 +205,55 @@ void WriteNumberedLists(TSettingsFile& file, const TWindowSettings& s)
     }
 }
 
-// The folder of the HTML report that the daily timer refreshes.
-constexpr const char* HtmlReportFolderKey = "HtmlReportFolder";
+// Keys of the Costs page: how billing months and weeks are cut and where the
+// HTML report goes. Each is written only once it differs from its default
+// or the file has it; an integer out of its range reads as its default.
+template <typename TValue> using TAccess = TValue& (*)(TWindowSettings&);
+struct TOptionalKey {
+    const char* Name;
+    std::variant<TAccess<int32_t>, TAccess<bool>, TAccess<std::string>> Field;
+    int32_t Least = 0;
+    int32_t Most = 0;
+};
 
-// How billing months and weeks are cut and where the HTML report goes:
-// written only once they differ from the defaults or the file has them.
+constexpr std::array<TOptionalKey, 3> OptionalKeys = {{
+    {"BillingMonthStart", +[](TWindowSettings& s) -> int32_t& { return s.Periods.MonthStart; }, 1, 31},
+    {"WeekStartsOnSunday", +[](TWindowSettings& s) -> bool& { return s.Periods.WeekStartsOnSunday; }},
+    {"HtmlReportFolder", +[](TWindowSettings& s) -> std::string& { return s.HtmlReportFolder; }},
+}};
+
 void ReadOptionalKeys(const TSettingsFile& file, TWindowSettings& s)
 {
-    const int32_t start = file.ReadInteger("BillingMonthStart", s.Periods.MonthStart);
-    s.Periods.MonthStart = start >= 1 && start <= 31 ? start : 1;
-    s.Periods.WeekStartsOnSunday = file.ReadBool("WeekStartsOnSunday", s.Periods.WeekStartsOnSunday);
-    s.HtmlReportFolder = file.ReadText(HtmlReportFolderKey, "");
+    TWindowSettings defaults;
+    for (const TOptionalKey& key : OptionalKeys) {
+        if (const auto* number = std::get_if<TAccess<int32_t>>(&key.Field)) {
+            const int32_t read = file.ReadInteger(key.Name, (*number)(s));
+            (*number)(s) = read >= key.Least && read <= key.Most ? read : (*number)(defaults);
+        } else if (const auto* flag = std::get_if<TAccess<bool>>(&key.Field)) {
+            (*flag)(s) = file.ReadBool(key.Name, (*flag)(s));
+        } else {
+            (*std::get<TAccess<std::string>>(key.Field))(s) = file.ReadText(key.Name, "");
+        }
+    }
 }
 
-void WriteOptionalKeys(TSettingsFile& file, const TWindowSettings& s)
+void WriteOptionalKeys(TSettingsFile& file, TWindowSettings s)
 {
-    if (s.Periods.MonthStart != 1 || !file.ReadText("BillingMonthStart", "").empty())
-        file.WriteInteger("BillingMonthStart", s.Periods.MonthStart);
-    if (s.Periods.WeekStartsOnSunday || !file.ReadText("WeekStartsOnSunday", "").empty())
-        file.WriteBool("WeekStartsOnSunday", s.Periods.WeekStartsOnSunday);
-    if (!s.HtmlReportFolder.empty() || !file.ReadText(HtmlReportFolderKey, "").empty())
-        file.WriteText(HtmlReportFolderKey, s.HtmlReportFolder);
+    TWindowSettings defaults;
+    for (const TOptionalKey& key : OptionalKeys) {
+        const bool stored = !file.ReadText(key.Name, "").empty();
+        if (const auto* number = std::get_if<TAccess<int32_t>>(&key.Field)) {
+            if ((*number)(s) != (*number)(defaults) || stored)
+                file.WriteInteger(key.Name, (*number)(s));
+        } else if (const auto* flag = std::get_if<TAccess<bool>>(&key.Field)) {
+            if ((*flag)(s) != (*flag)(defaults) || stored)
+                file.WriteBool(key.Name, (*flag)(s));
+        } else {
+            const std::string& text = (*std::get<TAccess<std::string>>(key.Field))(s);
+            if (text != (*std::get<TAccess<std::string>>(key.Field))(defaults) || stored)
+                file.WriteText(key.Name, text);
+        }
+    }
 }
 
 }  // namespace
