@@ -19,6 +19,8 @@
 
 #include <fstream>
 #include <memory>
+#include <string>
+#include <vector>
 #include <unistd.h>
 
 namespace {
@@ -139,6 +141,26 @@ void BM_OpenToSummaryPriced(benchmark::State& state)
     }
 }
 
+// Another tariff chosen on a shown log of 32,766 connections: from the
+// choice to every page that shows costs priced anew.
+void BM_TariffChosenAgain(benchmark::State& state)
+{
+    TNoDialogs dialogs;
+    auto window = Window(dialogs);
+    const std::vector<std::string> tariffs = {KELLVAR_SOURCE_DIR "/examples/tariffs/german-units-1998.tariff",
+                                              KELLVAR_SOURCE_DIR "/examples/tariffs/per-minute.tariff"};
+    window->CostsPage()->SetFiles({tariffs[0]});
+    window->AnalyseLogFile(QString::fromStdString(LargeLog()), true);
+    QApplication::processEvents();
+    size_t chosen = 0;
+    for (auto _ : state) {
+        chosen = 1 - chosen;
+        window->CostsPage()->SetFiles({tariffs[chosen]});
+        QApplication::processEvents();
+    }
+    state.counters["rows"] = static_cast<double>(window->Table().RowCount());
+}
+
 void BM_StartUpToFirstPaint(benchmark::State& state)
 {
     for (auto _ : state) {
@@ -162,6 +184,7 @@ BENCHMARK(BM_ChartRepaint)->ArgName("marks")->Arg(0)->Arg(1)->Unit(benchmark::kM
 BENCHMARK(BM_ChartPageShownAfterOpen)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_CostsPageShown)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_OpenToSummaryPriced)->Unit(benchmark::kMillisecond)->Iterations(3);
+BENCHMARK(BM_TariffChosenAgain)->Unit(benchmark::kMillisecond)->Iterations(6);
 BENCHMARK(BM_StartUpToFirstPaint)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv)

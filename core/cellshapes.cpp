@@ -30,6 +30,12 @@ void TCellShapes::Clear()
     columns_.clear();
 }
 
+void TCellShapes::ClearColumn(size_t column)
+{
+    if (column < columns_.size())
+        columns_[column] = {};
+}
+
 void TCellShapes::AddRow(std::string_view cells)
 {
     MakeShape(shape_, cells);

@@ -20,6 +20,8 @@ public:
     // A row's cells joined by TAB (no cell holds one), the first column first.
     void AddRow(std::string_view cells);
     void Add(size_t column, std::string_view text);
+    // Forgets a column's shapes, for texts that are made anew.
+    void ClearColumn(size_t column);
     // Each shape once, in no particular order; none for a column without texts.
     std::vector<std::string> Of(size_t column) const;
 

@@ -11,28 +11,57 @@ namespace kellvar {
 void TConnectionTable::Clear()
 {
     rows_.clear();
+    added_.clear();
+    rowsPriced_ = true;
     shapes_.Clear();
     lastAddedRow_.reset();
 }
 
-void TConnectionTable::AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber)
+void TConnectionTable::AppendCostCells(TRowCells& cells, const std::optional<TCost>& cost)
+{
+    cells.Append(cost ? CostText(cost->Amount, *cost->Tariff, decimalSeparator_) : std::string());
+    shapes_.Add(CostsColumn, cells.back());
+    cells.Append(cost ? cost->Tariff->Name() : std::string());
+    shapes_.Add(TariffColumn, cells.back());
+}
+
+bool TConnectionTable::PriceAnew(const std::vector<std::optional<TCost>>& costs)
+{
+    if (!priced_ || !rowsPriced_ || costs.size() != rows_.size())
+        return false;
+    shapes_.ClearColumn(CostsColumn);
+    shapes_.ClearColumn(TariffColumn);
+    std::vector<TRowCells> added(rows_.size());
+    for (size_t row = 0; row < rows_.size(); ++row) {
+        TRowCells& cells = added[added_[row]];
+        cells = std::move(rows_[row]);
+        cells.Resize(CostsColumn);
+        AppendCostCells(cells, costs[added_[row]]);
+    }
+    rows_ = std::move(added);
+    std::iota(added_.begin(), added_.end(), uint32_t{0});
+    if (lastAddedRow_)
+        lastAddedRow_ = rows_.size() - 1;
+    return true;
+}
+
+void TConnectionTable::AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber,
+                                        const std::optional<TCost>& cost)
 {
     rowText_.clear();
     const size_t count = AppendConnectionCells(rowText_, record, rowNumber, decimalSeparator_);
     // The shapes are taken from the joined row, while it is still in the cache.
     shapes_.AddRow(rowText_);
+    added_.push_back(static_cast<uint32_t>(rows_.size()));
     rows_.push_back(TRowCells::Joined(rowText_, count));
     lastAddedRow_ = rows_.size() - 1;
-    if (tariffs_ != nullptr) {
+    rowsPriced_ = rowsPriced_ && priced_;
+    if (priced_) {
         TRowCells& cells = rows_.back();
         if (cells.size() < CostsColumn)
             shapes_.Add(OverrunColumn, "");
         cells.Resize(CostsColumn);
-        const std::optional<TCost> cost = tariffs_->Price(record);
-        cells.Append(cost ? CostText(cost->Amount, *cost->Tariff, decimalSeparator_) : std::string());
-        shapes_.Add(CostsColumn, cells.back());
-        cells.Append(cost ? cost->Tariff->Name() : std::string());
-        shapes_.Add(TariffColumn, cells.back());
+        AppendCostCells(cells, cost);
     }
 }
 
@@ -43,7 +72,7 @@ void TConnectionTable::AppendCellToLastRow(const std::string& text)
     ++lateCells_;
     TRowCells& cells = rows_[*lastAddedRow_];
     // A priced row holds an empty overrun cell before its cost.
-    if (tariffs_ != nullptr && cells.size() > CostsColumn) {
+    if (priced_ && cells.size() > CostsColumn) {
         cells.Set(OverrunColumn, text);
         shapes_.Add(OverrunColumn, text);
         return;
@@ -88,9 +117,14 @@ std::vector<size_t> TConnectionTable::ColumnClick(int column)
 
     std::vector<TRowCells> sorted;
     sorted.reserve(rows_.size());
-    for (size_t index : order)
+    std::vector<uint32_t> added;
+    added.reserve(rows_.size());
+    for (size_t index : order) {
         sorted.push_back(std::move(rows_[index]));
+        added.push_back(added_[index]);
+    }
     rows_ = std::move(sorted);
+    added_ = std::move(added);
     if (lastAddedRow_)
         lastAddedRow_ = static_cast<size_t>(std::find(order.begin(), order.end(), *lastAddedRow_) - order.begin());
     return order;

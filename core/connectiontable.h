@@ -20,13 +20,20 @@ public:
     explicit TConnectionTable(std::string decimalSeparator = ".") : decimalSeparator_(std::move(decimalSeparator)) {}
 
     void Clear();
-    // With tariffs, each row ends in its cost, after the overrun column
-    // (empty until the log gives a count). For the rows added from then on.
-    void SetTariffs(const TTariffs* tariffs) { tariffs_ = tariffs; }
-    bool Priced() const { return tariffs_ != nullptr; }
-    void AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber);
+    // Priced, each row ends in its cost and tariff (empty where none priced
+    // it), after the overrun column (empty until the log gives a count). For
+    // the rows added from then on.
+    void SetPriced(bool priced) { priced_ = priced; }
+    bool Priced() const { return priced_; }
+    void AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber,
+                          const std::optional<TCost>& cost = std::nullopt);
     // Does nothing while the current run has added no row.
     void AppendCellToLastRow(const std::string& text);
+    // Priced rows take other costs where they stand, and come back to the
+    // order they were added in, as a run adds them anew; costs are in that
+    // order. False, changing nothing, where the rows were not all added
+    // priced or the table is no longer priced: they are to be added anew.
+    bool PriceAnew(const std::vector<std::optional<TCost>>& costs);
 
     const std::vector<TRowCells>& Rows() const { return rows_; }
     const TCellShapes& Shapes() const { return shapes_; }
@@ -48,13 +55,19 @@ public:
 private:
     static constexpr int SortableColumns = 16;
 
+    void AppendCostCells(TRowCells& cells, const std::optional<TCost>& cost);
+
     std::vector<TRowCells> rows_;
+    // Each row's place in the order the rows were added.
+    std::vector<uint32_t> added_;
+    // Every row was added priced.
+    bool rowsPriced_ = true;
     // Each new row is written here first, and copied at its true length.
     std::string rowText_;
     TCellShapes shapes_;
     std::optional<size_t> lastAddedRow_;
     std::string decimalSeparator_;
-    const TTariffs* tariffs_ = nullptr;
+    bool priced_ = false;
     size_t lateCells_ = 0;
     int sortColumn_ = 0;
     std::array<int, SortableColumns> sortDirections_{};

@@ -326,16 +326,14 @@ void TCostsPage::Clear(int64_t today)
         value->setText("-");
 }
 
-std::optional<TCost> TCostsPage::Add(const TConnectionRecord& record)
+void TCostsPage::Add(const TConnectionRecord& record, const std::optional<TCost>& cost)
 {
-    const std::optional<TCost> cost = tariffs_ ? tariffs_->Price(record) : std::nullopt;
     limits_->Add(record, cost);
     week_.Add(record, cost);
     if (!tariffs_)
-        return cost;
+        return;
     monthTotals_.Add(record, cost);
     costs_.Add(cost, record);
-    return cost;
 }
 
 void TCostsPage::Show()

@@ -50,11 +50,11 @@ public:
     // The tariffs the connections are priced by; none without files or with an error.
     const TTariffs* Tariffs() const { return tariffs_ ? &*tariffs_ : nullptr; }
 
-    // A run's connections, as the table keeps them; shown once the run has
-    // ended. The limits check the periods that hold today.
+    // A run's connections, as the table keeps them, with their costs by
+    // Tariffs(); shown once the run has ended. The limits check the periods
+    // that hold today.
     void Clear(int64_t today);
-    // Its cost, for the other pages that show costs.
-    std::optional<TCost> Add(const TConnectionRecord& record);
+    void Add(const TConnectionRecord& record, const std::optional<TCost>& cost);
     void Show();
 
     // The month table as its copy puts it on the clipboard.

@@ -59,17 +59,12 @@ bool TModemLogDialog::AnalyseLogFile(const QString& path, bool NoSizeWarning)
     return analysed;
 }
 
-void TModemLogDialog::PriceShownLogAnew()
+void TModemLogDialog::PriceShownConnectionsAnew()
 {
+    receiver_->PriceBy(costsPage_->Tariffs());
     // At start-up the log's first run comes later.
-    if (!startUpDone_ || shownLog_.isEmpty())
-        return;
-    // The same log once more: its size was told, and the overview's note on
-    // the driver's limit stays as its run left it.
-    QLabel* maxSizeNote = overview_->LogFileMaxSizeNote();
-    const QString note = maxSizeNote->text();
-    AnalyseLogFile(shownLog_, true);
-    maxSizeNote->setText(note);
+    if (startUpDone_ && !shownLog_.isEmpty())
+        receiver_->ShowPricedAgain();
 }
 
 void TModemLogDialog::ListView1ColumnClick(int column)

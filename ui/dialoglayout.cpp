@@ -137,10 +137,10 @@ void TModemLogDialog::BuildLayout()
     costsPage_ = Named(new TCostsPage(dialogs_, decimalSeparator_), "CostsPage");
     PageControl1->addTab(costsPage_, {});
     connect(costsPage_, &TCostsPage::TariffsChanged, this, [this] {
-        tablePage_->SetTariffs(costsPage_->Tariffs());
-        PriceShownLogAnew();
+        tablePage_->SetPriced(costsPage_->Tariffs() != nullptr);
+        PriceShownConnectionsAnew();
     });
-    connect(costsPage_->Limits(), &TLimitsPanel::LimitsChanged, this, &TModemLogDialog::PriceShownLogAnew);
+    connect(costsPage_->Limits(), &TLimitsPanel::LimitsChanged, this, &TModemLogDialog::PriceShownConnectionsAnew);
     HelpContext(costsPage_, 4101);
     // How the calls to each dialled number went, after the costs.
     numbersPage_ = Named(new TNumbersPage(decimalSeparator_), "NumbersPage");

@@ -178,8 +178,9 @@ private:
     // has archived it: of the All-Time-Log where there is one. False, said on
     // standard error unless quiet in total, when it could not be written.
     bool RefreshHtmlReport(const QString& analysedLog);
-    // The shown log analysed anew after its tariffs or limits changed.
-    void PriceShownLogAnew();
+    // The shown connections priced and shown anew after the tariffs or the
+    // limits changed; the log is not read again.
+    void PriceShownConnectionsAnew();
     void OpenLogFile(const QString& path);
     void ShowHelpFor(QWidget* focus);
     // The chart of the page shown (a chart page's or the Costs page's), or null.

@@ -81,9 +81,9 @@ void TTablePage::ApplyTexts(bool german)
     panel_->ApplyTexts(german);
 }
 
-void TTablePage::SetTariffs(const TTariffs* tariffs)
+void TTablePage::SetPriced(bool priced)
 {
-    table_.SetTariffs(tariffs);
+    table_.SetPriced(priced);
     ApplyTexts(german_);
 }
 
@@ -92,6 +92,15 @@ void TTablePage::Clear()
     table_.Clear();
     model_->Reset();
     view_->header()->setSortIndicatorShown(false);
+}
+
+bool TTablePage::PriceAnew(const std::vector<std::optional<TCost>>& costs)
+{
+    if (!table_.PriceAnew(costs))
+        return false;
+    model_->Reset();
+    view_->header()->setSortIndicatorShown(false);
+    return true;
 }
 
 void TTablePage::Sync()

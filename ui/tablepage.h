@@ -5,7 +5,9 @@
 
 #include <QWidget>
 
+#include <optional>
 #include <string>
+#include <vector>
 
 class QTreeView;
 
@@ -30,12 +32,15 @@ public:
     TStatusPanel* Panel() const { return panel_; }
 
     void ApplyTexts(bool german);
-    // With tariffs the rows added from now on end in their cost, and the
-    // table has a "Costs" column; none takes it away.
-    void SetTariffs(const TTariffs* tariffs);
+    // Priced, the rows added from now on end in their cost, and the table
+    // has a "Costs" column; unpriced takes it away.
+    void SetPriced(bool priced);
 
     // The table was emptied: no rows, and a new run's rows come in the log's order.
     void Clear();
+    // The rows priced anew where they can be, as the table's PriceAnew says,
+    // and shown in the log's order; false where they are to be added anew.
+    bool PriceAnew(const std::vector<std::optional<TCost>>& costs);
     // Shows the rows added so far.
     void Sync();
     // Sorts by the column as a click on its header does.

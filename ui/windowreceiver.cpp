@@ -40,31 +40,78 @@ void TWindowReceiver::ClearTable()
         if (status != nullptr)
             status->clear();
     views_.Overview->ShowRowLimitNote({});
+    shown_.Clear();
     views_.Table->Clear();
+    ClearCostViews();
+}
+
+// The Costs page and the Numbers page: what a price changes beside the table.
+void TWindowReceiver::ClearCostViews()
+{
     const platform::TLocalDate today = platform::LocalDate();
     views_.Costs->Clear(DayNumber(today.Year, today.Month, today.Day));
     views_.Numbers->Clear(views_.Costs->Tariffs() != nullptr ? &views_.Costs->Tariffs()->First() : nullptr);
 }
 
+void TWindowReceiver::ShowCosts(const TShownConnections::TShown& shown)
+{
+    views_.Costs->Add(shown.Record, shown.Cost);
+    views_.Numbers->Add(shown.Record, shown.Cost);
+}
+
+void TWindowReceiver::ShowRow(const TShownConnections::TShown& shown)
+{
+    views_.Table->Table().AddConnectionRow(shown.Record, shown.RowNumber, shown.Cost);
+    ShowCosts(shown);
+}
+
+void TWindowReceiver::ShowPriced()
+{
+    views_.Table->ShowLastRow();
+    views_.Costs->Show();
+    views_.Numbers->Show();
+}
+
+void TWindowReceiver::ShowPricedAgain()
+{
+    // Where the rows were priced and still are, only their costs change.
+    const bool rowsPriced = views_.Table->PriceAnew(shown_.RowCosts());
+    if (!rowsPriced)
+        views_.Table->Clear();
+    ClearCostViews();
+    for (const TShownConnections::TShown& shown : shown_.All()) {
+        if (!shown.Listed()) {
+            views_.Numbers->AddUnlisted(shown.Record);
+        } else if (rowsPriced) {
+            ShowCosts(shown);
+        } else {
+            ShowRow(shown);
+            for (const std::string& cell : shown.LateCells)
+                views_.Table->Table().AppendCellToLastRow(cell);
+        }
+    }
+    ShowPriced();
+}
+
 void TWindowReceiver::AddConnectionRow(const TConnectionRecord& record, int32_t rowNumber)
 {
     lastRowKept_ = keptDates_.Holds(record);
-    if (!lastRowKept_)
-        return;
-    views_.Table->Table().AddConnectionRow(record, rowNumber);
-    views_.Numbers->Add(record, views_.Costs->Add(record));
+    if (lastRowKept_)
+        ShowRow(shown_.AddRow(record, rowNumber));
 }
 
 void TWindowReceiver::AddUnlistedSession(const TConnectionRecord& record)
 {
     if (TConnectionFilter{keptDates_, {}}.Holds(record))
-        views_.Numbers->AddUnlisted(record);
+        views_.Numbers->AddUnlisted(shown_.AddUnlisted(record).Record);
 }
 
 void TWindowReceiver::AppendCellToLastRow(const std::string& text)
 {
-    if (lastRowKept_)
-        views_.Table->Table().AppendCellToLastRow(text);
+    if (!lastRowKept_)
+        return;
+    shown_.AddLateCell(text);
+    views_.Table->Table().AppendCellToLastRow(text);
 }
 
 void TWindowReceiver::ClearCharts()
@@ -148,9 +195,7 @@ void TWindowReceiver::ShowSummary(const TAnalysisCounters& counters)
     for (size_t i = 0; i < views_.StatusLabels.size(); ++i)
         if (const auto value = FigureSlots()[i].Value(figures, last); value && views_.StatusLabels[i] != nullptr)
             views_.StatusLabels[i]->setText(QString::fromUtf8(value->c_str()));
-    views_.Table->ShowLastRow();
-    views_.Costs->Show();
-    views_.Numbers->Show();
+    ShowPriced();
 }
 
 }  // namespace kellvar

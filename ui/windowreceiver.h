@@ -3,6 +3,7 @@
 
 #include "core/analysisreceiver.h"
 #include "core/chartpoints.h"
+#include "history/shownconnections.h"
 #include "ui/chart.h"
 #include "ui/userdialogs.h"
 
@@ -60,6 +61,12 @@ public:
     void KeepConnectDates(TConnectDateRange range) { keptDates_ = range; }
     void SetReadingPace(TReadingPace pace) { pace_ = pace; }
     const TChartPoints& Points() const { return points_; }
+    // The tariffs of the Costs page price the kept connections anew, and
+    // those of later runs.
+    void PriceBy(const TTariffs* tariffs) { shown_.PriceBy(tariffs); }
+    // The pages that show costs show the kept connections again, as priced
+    // now, without reading the log.
+    void ShowPricedAgain();
     bool StoppedAtRowLimit() const { return stoppedAtRowLimit_; }
 
     void ClearTable() override;
@@ -76,8 +83,13 @@ public:
 
 private:
     void HandChartPointsOver(TChart::TTrends trends);
+    void ClearCostViews();
+    void ShowCosts(const TShownConnections::TShown& shown);
+    void ShowRow(const TShownConnections::TShown& shown);
+    void ShowPriced();
 
     TRunViews views_;
+    TShownConnections shown_;
     TChartPoints points_;
     TConnectDateRange keptDates_;
     bool lastRowKept_ = true;

@@ -167,14 +167,14 @@ TEST(ConnectionTableSort, TariffNamesSortAsTexts)
         files.push_back(std::get<TTariff>(ParseTariff(text, "t")));
     const TTariffs tariffs(std::move(files));
     TConnectionTable table;
-    table.SetTariffs(&tariffs);
+    table.SetPriced(true);
     for (const char* number : {"0123", "0345", "0234"}) {
         TConnectionRecord record;
         record.ConnectDateParts = {2000, 1, 5};
         record.ConnectDate = DateKeyOf(2000, 1, 5);
         record.ConnectionDuration = 6'000;
         record.DialledNumber = number;
-        table.AddConnectionRow(record, 1);
+        table.AddConnectionRow(record, 1, tariffs.Price(record));
     }
     EXPECT_EQ(Column(table, TariffColumn), (std::vector<std::string>{"Zeta", "", "Alpha"}));
     table.ColumnClick(TariffColumn);
@@ -260,6 +260,48 @@ TEST(ConnectionTableSort, DirectionsSurviveANewRun)
     table.Clear();
     table.ColumnClick(ReceivedColumn);
     EXPECT_EQ(table.SortDirection(ReceivedColumn), -1);
+}
+
+}  // namespace
+}  // namespace kellvar
+
+namespace kellvar {
+namespace {
+
+// Other costs go into the priced rows where they stand, by the order the rows
+// were added, whatever the rows were sorted by; the rows come back to that
+// order and keep their late overrun cells. Rows added unpriced cannot be.
+TEST(ConnectionTablePricing, PriceAnewKeepsTheRowsAndTheirLateCells)
+{
+    const TTariff money = std::get<TTariff>(ParseTariff("name M\ncurrency DM 2\nunit 60 1\n", "t"));
+    const auto cost = [&](int64_t amount) { return std::optional<TCost>(TCost{amount, &money}); };
+    TConnectionTable table;
+    table.SetPriced(true);
+    for (const int32_t bytes : {300, 100, 200}) {
+        TConnectionRecord record;
+        record.BytesRead = bytes;
+        table.AddConnectionRow(record, 1, cost(bytes));
+    }
+    table.AppendCellToLastRow("7");
+    table.ColumnClick(ReceivedColumn);
+    EXPECT_EQ(Column(table, CostsColumn), (std::vector<std::string>{"1.00 DM", "2.00 DM", "3.00 DM"}));
+
+    ASSERT_TRUE(table.PriceAnew({cost(5), std::nullopt, cost(1'234)}));
+    EXPECT_EQ(Column(table, CostsColumn), (std::vector<std::string>{"0.05 DM", "", "12.34 DM"}));
+    EXPECT_EQ(Column(table, TariffColumn), (std::vector<std::string>{"M", "", "M"}));
+    EXPECT_EQ(Column(table, OverrunColumn), (std::vector<std::string>{"", "", "7"}));
+    // The last row added is still the one a late cell goes to.
+    table.AppendCellToLastRow("8");
+    EXPECT_EQ(Column(table, OverrunColumn), (std::vector<std::string>{"", "", "8"}));
+    // A wrong count of costs changes nothing.
+    EXPECT_FALSE(table.PriceAnew({cost(1)}));
+    EXPECT_EQ(Column(table, CostsColumn)[0], "0.05 DM");
+
+    TConnectionTable unpriced;
+    unpriced.AddConnectionRow(TConnectionRecord{}, 1);
+    unpriced.SetPriced(true);
+    EXPECT_FALSE(unpriced.PriceAnew({cost(1)}));
+    EXPECT_EQ(unpriced.Rows()[0].size(), 11u);
 }
 
 }  // namespace

@@ -59,6 +59,7 @@
 #include <QXmlStreamReader>
 
 #include <cmath>
+#include <filesystem>
 #include <map>
 
 using namespace kellvar;
@@ -462,6 +463,67 @@ private slots:
         TCostsPage& page = *t.Window->CostsPage();
         QVERIFY(!Control<QLabel>(page, "CostsNoteLabel")->isHidden());
         QVERIFY(page.Figure(0)->isHidden() && page.Months()->isHidden() && page.Chart()->isHidden());
+    }
+
+    // Another tariff prices the rows shown, as the run left them, without
+    // reading the log again: a log gone meanwhile changes nothing, and the
+    // overrun count the log gave after the last row keeps its column.
+    void tariffChosenAfterOpenPricesTheShownRows()
+    {
+        const auto line = [](const std::string& stamp, const std::string& text) {
+            return "01-05-2000 " + stamp + " - " + text + "\r\n";
+        };
+        // Dialled at 10:00 and 11:00, connected 30 s later, hung up 570 s
+        // after the connect: 10 started minutes of 0.02 EUR each.
+        const auto session = [&](const std::string& hour) {
+            return line(hour + ":00:00.00", "Dialing.") + line(hour + ":00:00.00", "Send: ATDT0191011<cr>")
+                   + line(hour + ":00:30.00", "Recv: <cr><lf>CONNECT 28800<cr><lf>")
+                   + line(hour + ":00:30.00", "Connection established at 28800bps.")
+                   + line(hour + ":10:00.00", "Hanging up the modem.") + line(hour + ":10:00.00", "Session Statistics:")
+                   + line(hour + ":10:00.00", "   Reads : 6000 bytes") + line(hour + ":10:00.00", "   Writes: 600 bytes");
+        };
+        TDialogUnderTest t;
+        const std::string log = t.ProgramDir.Write(
+            "priced.log", session("10") + session("11") + line("11:10:01.00", "Serial Overrun Errors: 3"));
+        t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=1\n");
+        t.Start({log});
+        QCOMPARE(t.Window->Table().RowCount(), size_t{2});
+        QCOMPARE(t.Window->Table().Rows()[1][OverrunColumn], "3");
+        std::filesystem::remove(log);
+
+        t.Window->CostsPage()->SetFiles({KELLVAR_SOURCE_DIR "/examples/tariffs/per-minute.tariff"});
+        QCOMPARE(t.Dialogs.Messages, QStringList{});
+        const std::string separator = QLocale::system().decimalPoint().toStdString();
+        const std::vector<TRowCells>& rows = t.Window->Table().Rows();
+        QCOMPARE(rows.size(), size_t{2});
+        QCOMPARE(rows[0][OverrunColumn], "");
+        QCOMPARE(rows[1][OverrunColumn], "3");
+        for (const TRowCells& row : rows) {
+            QCOMPARE(row[CostsColumn], "0" + separator + "20 EUR");
+            QCOMPARE(row[TariffColumn], "Per minute");
+        }
+        QCOMPARE(t.Window->CostsPage()->Figure(0)->text(), QString::fromStdString("0" + separator + "40 EUR"));
+        QVERIFY(t.Window->NumbersPage()->TableText().contains(QString::fromStdString("0" + separator + "40 EUR")));
+
+        // Sorted, then priced by half minutes: 19 started ones of a cent,
+        // the rows back in the log's order.
+        t.Window->ListView1ColumnClick(NumberColumn);
+        t.Window->ListView1ColumnClick(NumberColumn);
+        QCOMPARE(t.Window->Table().Rows()[0][NumberColumn], "1");
+        const std::string halves = t.ProgramDir.Write("halves.tariff", "name Halves\ncurrency EUR 2\nunit 30 0.01\n");
+        t.Window->CostsPage()->SetFiles({halves});
+        QCOMPARE(t.Window->Table().Rows()[0][NumberColumn], "0");
+        QCOMPARE(t.Window->Table().Rows()[1][OverrunColumn], "3");
+        QCOMPARE(t.Window->Table().Rows()[1][CostsColumn], "0" + separator + "19 EUR");
+        QCOMPARE(t.Window->Table().Rows()[1][TariffColumn], "Halves");
+        QCOMPARE(t.Window->CostsPage()->Figure(0)->text(), QString::fromStdString("0" + separator + "38 EUR"));
+
+        // Without the tariff the rows are as the run made them.
+        t.Window->CostsPage()->SetFiles({});
+        QCOMPARE(t.Window->Table().Rows()[0].size(), size_t{11});
+        QCOMPARE(t.Window->Table().Rows()[1].size(), size_t{12});
+        QCOMPARE(t.Window->Table().Rows()[1][OverrunColumn], "3");
+        QCOMPARE(t.Window->CostsPage()->Figure(0)->text(), QString("-"));
     }
 
     void costsPageSpeaksEitherLanguage_data()
