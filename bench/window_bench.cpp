@@ -20,8 +20,8 @@
 #include <fstream>
 #include <memory>
 #include <string>
-#include <vector>
 #include <unistd.h>
+#include <vector>
 
 namespace {
 
@@ -184,7 +184,7 @@ BENCHMARK(BM_ChartRepaint)->ArgName("marks")->Arg(0)->Arg(1)->Unit(benchmark::kM
 BENCHMARK(BM_ChartPageShownAfterOpen)->Unit(benchmark::kMillisecond)->Iterations(3);
 BENCHMARK(BM_CostsPageShown)->Unit(benchmark::kMillisecond)->Iterations(5);
 BENCHMARK(BM_OpenToSummaryPriced)->Unit(benchmark::kMillisecond)->Iterations(3);
-BENCHMARK(BM_TariffChosenAgain)->Unit(benchmark::kMillisecond)->Iterations(6);
+BENCHMARK(BM_TariffChosenAgain)->Unit(benchmark::kMillisecond)->Iterations(20);
 BENCHMARK(BM_StartUpToFirstPaint)->Unit(benchmark::kMillisecond)->Iterations(3);
 
 int main(int argc, char** argv)

@@ -33,7 +33,10 @@ bool IsCalendarDate(const TDateParts& date)
 {
     if (date.Year < 1 || date.Year > 9999 || date.Month < 1 || date.Month > 12 || date.Day < 1)
         return false;
-    return DateOfDayNumber(DayNumber(date.Year, date.Month, date.Day)) == date;
+    // Every fourth year leaps, but not a century's unless it is the fourth.
+    constexpr int32_t Days[] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 31};
+    const bool leap = date.Year % 4 == 0 && (date.Year % 100 != 0 || date.Year % 400 == 0);
+    return date.Day <= Days[date.Month - 1] + (date.Month == 2 && leap ? 1 : 0);
 }
 
 int32_t Weekday(int64_t dayNumber)

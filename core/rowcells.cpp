@@ -59,7 +59,11 @@ void TRowCells::Resize(size_t count)
         return;
     }
     if (count < count_) {
-        text_.resize(StartOf(count) - 1);
+        // Cut at the TAB before the first cell dropped, counted from the end.
+        size_t end = text_.size();
+        for (size_t dropped = count; dropped < count_; ++dropped)
+            end = text_.rfind('\t', end - 1);
+        text_.resize(end);
         count_ = count;
         return;
     }

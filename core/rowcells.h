@@ -23,7 +23,8 @@ public:
     bool empty() const { return count_ == 0; }
     // Column must be below size().
     std::string_view operator[](size_t column) const;
-    std::string_view back() const { return (*this)[count_ - 1]; }
+    // Found from the end: a row's last cells are the ones set late.
+    std::string_view back() const { return std::string_view(text_).substr(text_.rfind('\t') + 1); }
     // The cells joined by TAB.
     const std::string& Text() const { return text_; }
 

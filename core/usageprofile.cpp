@@ -31,11 +31,13 @@ struct THourPiece {
 // the whole. A connection of no time has one piece, which takes it whole.
 std::vector<int64_t> SplitByShares(int64_t whole, const std::vector<THourPiece>& pieces, int64_t duration)
 {
-    std::vector<int64_t> parts(pieces.size(), 0);
-    if (duration == 0) {
+    // A connection within one clock hour, or of no time, is one piece.
+    if (duration == 0 || pieces.size() == 1) {
+        std::vector<int64_t> parts(pieces.size(), 0);
         parts.front() = whole;
         return parts;
     }
+    std::vector<int64_t> parts(pieces.size(), 0);
     std::vector<std::pair<__int128, size_t>> remainders;
     int64_t left = whole;
     for (size_t i = 0; i < pieces.size(); ++i) {
@@ -44,6 +46,8 @@ std::vector<int64_t> SplitByShares(int64_t whole, const std::vector<THourPiece>&
         left -= parts[i];
         remainders.emplace_back(scaled % duration, i);
     }
+    if (left == 0)
+        return parts;
     std::stable_sort(remainders.begin(), remainders.end(),
                      [](const auto& a, const auto& b) { return a.first > b.first; });
     for (size_t i = 0; left > 0 && i < remainders.size(); ++i, --left)

@@ -10,7 +10,11 @@ namespace kellvar {
 TNumberTally& TNumberHistory::PeriodOf(const TConnectionRecord& record)
 {
     const TDateParts& date = record.ConnectDate != 0 ? record.ConnectDateParts : record.DialDateParts;
-    return periods_[PeriodNameOf(by_, date, rules_)];
+    if (lastPeriod_.empty() || !(date == lastDate_)) {
+        lastDate_ = date;
+        lastPeriod_ = PeriodNameOf(by_, date, rules_);
+    }
+    return periods_[lastPeriod_];
 }
 
 void TNumberHistory::AddConnection(const TConnectionRecord& record, const std::optional<TCost>& cost)

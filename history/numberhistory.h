@@ -40,6 +40,9 @@ private:
     TNumberTally whole_;
     // Period names sort in time order.
     std::map<std::string, TNumberTally> periods_;
+    // Sessions come in time order, many a day: a day's period is named once.
+    TDateParts lastDate_;
+    std::string lastPeriod_;
 };
 
 // Whether any session's number is known: the All-Time-Log keeps no dial

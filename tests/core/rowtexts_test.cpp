@@ -124,6 +124,12 @@ TEST(RowCells, CellsChangeInPlace)
     row.Append("");
     EXPECT_EQ(row.size(), 1u) << "one empty cell is a cell";
     EXPECT_NE(row, TRowCells{});
+    // Cut from the end, empty cells count as cells.
+    TRowCells empties(4, "");
+    empties.Resize(1);
+    EXPECT_EQ(empties.Text(), "");
+    EXPECT_EQ(empties.size(), 1u);
+    EXPECT_EQ(empties.back(), "");
 }
 
 TEST(TableText, HeaderFollowsTheTopRowsWidth)

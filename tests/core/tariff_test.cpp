@@ -324,6 +324,11 @@ TEST(Calendar, EasterAndWeekdaysOfKnownYears)
     EXPECT_EQ(Weekday(DayNumber(2000, 1, 1)), 5) << "a Saturday";
     EXPECT_TRUE(IsCalendarDate({2000, 2, 29}));
     EXPECT_FALSE(IsCalendarDate({1900, 2, 29}));
+    EXPECT_TRUE(IsCalendarDate({2004, 2, 29}));
+    EXPECT_FALSE(IsCalendarDate({2001, 2, 29}));
+    EXPECT_FALSE(IsCalendarDate({2024, 4, 31}));
+    EXPECT_TRUE(IsCalendarDate({2023, 12, 31}));
+    EXPECT_FALSE(IsCalendarDate({2023, 12, 32}));
 }
 
 }  // namespace

@@ -480,11 +480,12 @@ private slots:
                    + line(hour + ":00:30.00", "Recv: <cr><lf>CONNECT 28800<cr><lf>")
                    + line(hour + ":00:30.00", "Connection established at 28800bps.")
                    + line(hour + ":10:00.00", "Hanging up the modem.") + line(hour + ":10:00.00", "Session Statistics:")
-                   + line(hour + ":10:00.00", "   Reads : 6000 bytes") + line(hour + ":10:00.00", "   Writes: 600 bytes");
+                   + line(hour + ":10:00.00", "   Reads : 6000 bytes")
+                   + line(hour + ":10:00.00", "   Writes: 600 bytes");
         };
         TDialogUnderTest t;
-        const std::string log = t.ProgramDir.Write(
-            "priced.log", session("10") + session("11") + line("11:10:01.00", "Serial Overrun Errors: 3"));
+        const std::string log = t.ProgramDir.Write("priced.log", session("10") + session("11")
+                                                                     + line("11:10:01.00", "Serial Overrun Errors: 3"));
         t.ProgramDir.Write("kellvar.INI", "[SETTINGS]\nLoadDefaultLogFile=1\n");
         t.Start({log});
         QCOMPARE(t.Window->Table().RowCount(), size_t{2});
