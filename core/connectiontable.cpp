@@ -19,18 +19,18 @@ void TConnectionTable::Clear()
 
 void TConnectionTable::AppendCostCells(TRowCells& cells, const std::optional<TCost>& cost)
 {
-    cells.Append(cost ? CostText(cost->Amount, *cost->Tariff, decimalSeparator_) : std::string());
-    shapes_.Add(CostsColumn, cells.back());
-    cells.Append(cost ? cost->Tariff->Name() : std::string());
-    shapes_.Add(TariffColumn, cells.back());
+    for (int column = CostsColumn; column < CostsColumn + PricedColumnCount; ++column) {
+        cells.Append(PricedCell(column, cost, decimalSeparator_));
+        shapes_.Add(static_cast<size_t>(column), cells.back());
+    }
 }
 
 bool TConnectionTable::PriceAnew(const std::vector<std::optional<TCost>>& costs)
 {
     if (!priced_ || !rowsPriced_ || costs.size() != rows_.size())
         return false;
-    shapes_.ClearColumn(CostsColumn);
-    shapes_.ClearColumn(TariffColumn);
+    for (int column = CostsColumn; column < CostsColumn + PricedColumnCount; ++column)
+        shapes_.ClearColumn(static_cast<size_t>(column));
     std::vector<TRowCells> added(rows_.size());
     for (size_t row = 0; row < rows_.size(); ++row) {
         TRowCells& cells = added[added_[row]];

@@ -63,6 +63,20 @@ size_t AppendConnectionCells(std::string& text, const TConnectionRecord& r, int3
     return overrun ? TableColumnCount : TableColumnCount - 1;
 }
 
+std::string PricedCell(int column, const std::optional<TCost>& cost, std::string_view decimalSeparator)
+{
+    if (!cost)
+        return {};
+    switch (column) {
+    case CostsColumn:
+        return CostText(cost->Amount, *cost->Tariff, decimalSeparator);
+    case TariffColumn:
+        return cost->Tariff->Name();
+    default:
+        return {};
+    }
+}
+
 TRowCells ConnectionRowCells(const TConnectionRecord& record, int32_t rowNumber, std::string_view sep)
 {
     std::string text;

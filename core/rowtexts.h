@@ -3,8 +3,10 @@
 
 #include "connectionrecord.h"
 #include "rowcells.h"
+#include "tariffs.h"
 
 #include <array>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -70,6 +72,12 @@ inline constexpr std::array<TColumnSpec, TableColumnCount + 2> TableColumns = {{
     {TCellKind::Money, 0, true, "cost"},                 // Costs
     {TCellKind::Name, 0, false, "tariff"},               // Tariff
 }};
+
+// The columns after the overrun column that a price fills, in their order.
+inline constexpr int PricedColumnCount = static_cast<int>(TableColumns.size()) - TableColumnCount;
+// A priced column's cell: "0,24 DM", the tariff's name; empty where no
+// tariff priced the connection.
+std::string PricedCell(int column, const std::optional<TCost>& cost, std::string_view decimalSeparator);
 
 // The cells of one emitted record: 11, or 12 when an overrun count is known.
 TRowCells ConnectionRowCells(const TConnectionRecord& record, int32_t rowNumber, std::string_view decimalSeparator);

@@ -62,4 +62,11 @@ constexpr std::string_view CostWording(TCostWording wording, bool german)
     return KeyedText(CostWordingRows, wording, german);
 }
 
+// The captions of the columns a price adds to the connection table, in the
+// table's order.
+constexpr std::array<std::string_view, 2> PricedColumnCaptions(bool german)
+{
+    return {CostWording(TCostWording::Costs, german), CostWording(TCostWording::Tariff, german)};
+}
+
 }  // namespace kellvar

@@ -277,7 +277,7 @@ private:
         page.Points.Add(c.Record);
         const TRowCells cells = ConnectionRowCells(c.Record, c.Number + 1, input_.DecimalSeparator);
         // One row's cells, kept between rows so that their texts reuse their room.
-        row_.resize(static_cast<size_t>(TableColumnCount) + (input_.Tariffs != nullptr ? 2 : 0));
+        row_.resize(static_cast<size_t>(TableColumnCount + (input_.Tariffs != nullptr ? PricedColumnCount : 0)));
         for (size_t column = 0; column < static_cast<size_t>(TableColumnCount); ++column) {
             THtmlCell& cell = row_[column];
             const bool present = column < cells.size();
@@ -290,15 +290,13 @@ private:
         }
         if (input_.Tariffs != nullptr) {
             const std::optional<TCost> cost = Price(c.Record);
-            THtmlCell& cell = row_[row_.size() - 2];
-            cell.Text = cost ? CostText(cost->Amount, *cost->Tariff, input_.DecimalSeparator) : std::string();
-            cell.SortValue = cost ? std::to_string(cost->Amount) : std::string();
-            cell.Numeric = true;
-            // Which file priced it, beside the cost.
-            THtmlCell& tariff = row_.back();
-            tariff.Text = cost ? cost->Tariff->Name() : std::string();
-            tariff.SortValue.clear();
-            tariff.Numeric = false;
+            for (int column = CostsColumn; column < CostsColumn + PricedColumnCount; ++column) {
+                THtmlCell& cell = row_[static_cast<size_t>(column)];
+                cell.Text = PricedCell(column, cost, input_.DecimalSeparator);
+                const bool money = TableColumns[static_cast<size_t>(column)].Kind == TCellKind::Money;
+                cell.SortValue = money && cost ? std::to_string(cost->Amount) : std::string();
+                cell.Numeric = money;
+            }
         }
         AppendHtmlRow(page.Rows, row_);
     }
@@ -308,10 +306,9 @@ private:
         std::vector<std::string> captions;
         for (const std::string_view caption : ColumnCaptions(german_))
             captions.emplace_back(caption);
-        if (input_.Tariffs != nullptr) {
-            captions.emplace_back(CostWording(TCostWording::Costs, german_));
-            captions.emplace_back(CostWording(TCostWording::Tariff, german_));
-        }
+        if (input_.Tariffs != nullptr)
+            for (const std::string_view caption : PricedColumnCaptions(german_))
+                captions.emplace_back(caption);
         return captions;
     }
 

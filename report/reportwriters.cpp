@@ -79,10 +79,9 @@ public:
     TReportRun Write(const TAnalysisFlags& flags) override
     {
         std::vector<std::string_view> captions = ColumnCaptions(input_.German);
-        if (input_.Tariffs != nullptr) {
-            captions.push_back(CostWording(TCostWording::Costs, input_.German));
-            captions.push_back(CostWording(TCostWording::Tariff, input_.German));
-        }
+        if (input_.Tariffs != nullptr)
+            for (const std::string_view caption : PricedColumnCaptions(input_.German))
+                captions.push_back(caption);
         TFailureKeeping<TTableTextReceiver> table(input_.DecimalSeparator,
                                                   std::vector<std::string>(captions.begin(), captions.end()), output_,
                                                   KeptSessions(options_), input_.Tariffs);

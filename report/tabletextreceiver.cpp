@@ -30,9 +30,9 @@ void TTableTextReceiver::AddConnectionRow(const TConnectionRecord& record, int32
     pendingCells_ = AppendConnectionCells(pendingRow_, record, rowNumber, decimalSeparator_);
     if (tariffs_ != nullptr) {
         const std::optional<TCost> cost = tariffs_->Price(record);
-        pendingCost_ = cost ? CostText(cost->Amount, *cost->Tariff, decimalSeparator_) : std::string();
-        pendingCost_ += '\t';
-        pendingCost_ += cost ? cost->Tariff->Name() : std::string();
+        pendingCost_.clear();
+        for (int column = CostsColumn; column < CostsColumn + PricedColumnCount; ++column)
+            (pendingCost_ += '\t') += PricedCell(column, cost, decimalSeparator_);
     }
 }
 
@@ -58,8 +58,8 @@ void TTableTextReceiver::FinishPendingRow()
     if (tariffs_ != nullptr) {
         for (; pendingCells_ < TableColumnCount; ++pendingCells_)
             pendingRow_ += '\t';
-        pendingRow_ += '\t' + pendingCost_;
-        pendingCells_ += 2;
+        pendingRow_ += pendingCost_;
+        pendingCells_ += PricedColumnCount;
     }
     // The captions as far as the first row reaches, as the copied table has them.
     if (!rowsWritten_) {

@@ -74,8 +74,8 @@ void TTablePage::ApplyTexts(bool german)
     for (std::string_view caption : ColumnCaptions(german))
         captions << UiText(caption);
     if (table_.Priced())
-        captions << UiText(CostWording(TCostWording::Costs, german))
-                 << UiText(CostWording(TCostWording::Tariff, german));
+        for (std::string_view caption : PricedColumnCaptions(german))
+            captions << UiText(caption);
     model_->SetCaptions(captions);
     FitColumnWidths(view_, table_, captions);
     panel_->ApplyTexts(german);

@@ -2,6 +2,7 @@
 #include "core/connectiontable.h"
 #include "core/formatting.h"
 #include "core/rowtexts.h"
+#include "lang/costtexts.h"
 #include "tests/support/rowprinter.h"
 
 #include <gtest/gtest.h>
@@ -130,6 +131,21 @@ TEST(RowCells, CellsChangeInPlace)
     EXPECT_EQ(empties.Text(), "");
     EXPECT_EQ(empties.size(), 1u);
     EXPECT_EQ(empties.back(), "");
+}
+
+// A price fills a cell and a caption for each column after the overrun
+// column; an unpriced connection's cells are empty.
+TEST(PricedCells, EachPricedColumnHasItsCellAndCaption)
+{
+    const TTariff money = std::get<TTariff>(ParseTariff("name Units\ncurrency DM 2\nunit 60 0.12\n", "t"));
+    const std::optional<TCost> cost = TCost{24, &money};
+    EXPECT_EQ(PricedCell(CostsColumn, cost, ","), "0,24 DM");
+    EXPECT_EQ(PricedCell(TariffColumn, cost, ","), "Units");
+    EXPECT_EQ(PricedCell(CostsColumn, std::nullopt, ","), "");
+    EXPECT_EQ(PricedCell(TariffColumn, std::nullopt, ","), "");
+    for (const bool german : {false, true})
+        EXPECT_EQ(PricedColumnCaptions(german).size(), static_cast<size_t>(PricedColumnCount));
+    EXPECT_EQ(PricedColumnCaptions(true)[0], "Kosten");
 }
 
 TEST(TableText, HeaderFollowsTheTopRowsWidth)
