@@ -5,6 +5,7 @@
 #include "reportwriter.h"
 
 #include "connectionexport.h"
+#include "formatwriter.h"
 #include "headlessreceiver.h"
 #include "htmlreport.h"
 #include "machinetext.h"
@@ -26,8 +27,6 @@
 #include "lang/pricingtexts.h"
 #include "lang/texttable.h"
 #include "lang/wordings.h"
-
-#include <nlohmann/json.hpp>
 
 #include <optional>
 
@@ -144,11 +143,6 @@ private:
     TOutputStream& output_;
 };
 
-std::string JsonText(const nlohmann::ordered_json& value)
-{
-    return value.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace);
-}
-
 // The outputs for scripts: each connection handed on as the run reads it,
 // the run's sums at its end. A JSON document opens with the logs and the
 // dates kept, and one whose log failed halfway is closed with an "error"
@@ -157,8 +151,7 @@ class TScriptWriter : public TReportWriter {
 public:
     TReportRun Write(const TAnalysisFlags& flags) final
     {
-        if (json_)
-            output_.Write(JsonHead());
+        output_.Write(format_->Opening(options_));
         Begin();
         TCostSums costs;
         TFailureKeeping<TScriptReceiver> receiver(
@@ -175,8 +168,7 @@ public:
             [this](const TConnectionRecord& record) { AddUnlisted(record); });
         const TReportRun run = AnalyseInput(receiver, input_, WithRowLimit(flags, false));
         if (!run.Analysed) {
-            if (json_)
-                output_.Write(OpenPartClosing() + "\"error\":" + JsonError(run) + "}\n");
+            output_.Write(format_->FailureClosing(OpenPartClosing(), run));
             return run;
         }
         TSummaryValues summary = receiver.Summary();
@@ -197,12 +189,18 @@ public:
     }
 
 protected:
-    TScriptWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output, bool json)
-        : options_(options), input_(input), output_(output), json_(json)
+    TScriptWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
+        : options_(options), input_(input), output_(output),
+          format_(MakeFormatWriter(options.Format, input.German, input.DecimalSeparator))
     {
     }
 
     const TReportOptions& Options() const { return options_; }
+    const TFormatWriter& Format() const { return *format_; }
+    TTextSink Sink() const
+    {
+        return [this](std::string_view text) { output_.Write(text); };
+    }
     const TReportInput& Input() const { return input_; }
     TOutputStream& Output() const { return output_; }
     // The currency that costs are added up in; none when the report does not price.
@@ -222,35 +220,16 @@ private:
     // What the log lacked of what was asked for: the run then fails.
     virtual std::optional<std::string> Missing() const { return std::nullopt; }
 
-    std::string JsonHead() const
-    {
-        nlohmann::ordered_json head;
-        head["format_version"] = ReportFormatVersion;
-        head["log"] = options_.LogFiles.front();
-        head["logs"] = options_.LogFiles;
-        head["since"] = options_.Since ? nlohmann::ordered_json(options_.Since->Text) : nlohmann::ordered_json(nullptr);
-        head["until"] = options_.Until ? nlohmann::ordered_json(options_.Until->Text) : nlohmann::ordered_json(nullptr);
-        return JsonDocumentOpening(JsonText(head));
-    }
-
-    static std::string JsonError(const TReportRun& run)
-    {
-        nlohmann::ordered_json error;
-        error["file"] = run.FailedFile;
-        error["reason"] = run.FailureReason;
-        return JsonText(error);
-    }
-
     const TReportOptions& options_;
     const TReportInput& input_;
     TOutputStream& output_;
-    bool json_;
+    std::unique_ptr<TFormatWriter> format_;
 };
 
 class TConnectionsCsvWriter final : public TScriptWriter {
 public:
     TConnectionsCsvWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
-        : TScriptWriter(options, input, output, false)
+        : TScriptWriter(options, input, output)
     {
     }
 
@@ -267,7 +246,7 @@ private:
 class TConnectionsJsonWriter final : public TScriptWriter {
 public:
     TConnectionsJsonWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
-        : TScriptWriter(options, input, output, true)
+        : TScriptWriter(options, input, output)
     {
     }
 
@@ -293,7 +272,7 @@ private:
 class TSummaryValuesWriter final : public TScriptWriter {
 public:
     TSummaryValuesWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
-        : TScriptWriter(options, input, output, options.Format == TReportFormat::Json)
+        : TScriptWriter(options, input, output)
     {
         if (options.Estimate)
             estimate_.emplace(PeriodSpan(TPeriod::Billing, input.Today, options.Periods), input.Today);
@@ -309,8 +288,7 @@ private:
     {
         TSummaryValues summary = values;
         summary.Estimate = estimate_ ? &*estimate_ : nullptr;
-        Output().Write(Options().Format == TReportFormat::Json ? "\"summary\":" + SummaryJson(summary) + "}\n"
-                                                               : SummaryCsv(summary));
+        Output().Write(Format().Document() ? "\"summary\":" + SummaryJson(summary) + "}\n" : SummaryCsv(summary));
     }
 
     std::optional<TPeriodEstimate> estimate_;
@@ -319,7 +297,7 @@ private:
 class TOneLineWriter final : public TScriptWriter {
 public:
     TOneLineWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
-        : TScriptWriter(options, input, output, false)
+        : TScriptWriter(options, input, output)
     {
     }
 
@@ -331,8 +309,7 @@ private:
 class TPeriodsWriter final : public TScriptWriter {
 public:
     TPeriodsWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
-        : TScriptWriter(options, input, output, options.Format == TReportFormat::Json),
-          periods_(*options.By, options.Periods)
+        : TScriptWriter(options, input, output), periods_(*options.By, options.Periods)
     {
         if (*options.By == TPeriod::Hour || *options.By == TPeriod::Weekday)
             profile_.emplace(*options.By);
@@ -356,7 +333,6 @@ private:
         const std::vector<TPeriodTotal> top =
             Options().Top ? TopPeriods(all, *Options().Top) : std::vector<TPeriodTotal>{};
         const std::vector<TPeriodTotal>& kept = Options().Top ? top : all;
-        const TTextSink sink = [this](std::string_view text) { Output().Write(text); };
         std::optional<TPeriodEstimateLine> estimate;
         if (estimate_) {
             estimate = TPeriodEstimateLine{estimate_->Span().Name, estimate_->Estimate(TQuantity::Time),
@@ -364,18 +340,7 @@ private:
             if (Money() != nullptr)
                 estimate->CostMillionths = estimate_->Estimate(TQuantity::Cost);
         }
-        const TPeriodExtras extras{Money(), estimate ? &*estimate : nullptr};
-        switch (Options().Format) {
-        case TReportFormat::Json:
-            WritePeriodTotalsJson(*Options().By, kept, sink, extras);
-            break;
-        case TReportFormat::Csv:
-            WritePeriodTotalsCsv(kept, sink, extras);
-            break;
-        case TReportFormat::Text:
-            WritePeriodTotalsText(kept, Input().German, Input().DecimalSeparator, sink, extras);
-            break;
-        }
+        Format().Periods(*Options().By, kept, {Money(), estimate ? &*estimate : nullptr}, Sink());
     }
 
     TPeriodTotals periods_;
@@ -389,7 +354,7 @@ private:
 class TNumbersWriter final : public TScriptWriter {
 public:
     TNumbersWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
-        : TScriptWriter(options, input, output, options.Format == TReportFormat::Json)
+        : TScriptWriter(options, input, output)
     {
     }
 
@@ -404,18 +369,7 @@ private:
         std::vector<TNumberFigures> figures = numbers_.Figures();
         if (Options().Top && figures.size() > static_cast<size_t>(*Options().Top))
             figures.resize(static_cast<size_t>(*Options().Top));
-        const TTextSink sink = [this](std::string_view text) { Output().Write(text); };
-        switch (Options().Format) {
-        case TReportFormat::Json:
-            WriteNumbersJson(figures, Money(), sink);
-            break;
-        case TReportFormat::Csv:
-            WriteNumbersCsv(figures, Money(), sink);
-            break;
-        case TReportFormat::Text:
-            WriteNumbersText(figures, Input().German, Input().DecimalSeparator, Money(), sink);
-            break;
-        }
+        Format().Numbers(figures, Money(), Sink());
     }
 
     TNumberTally numbers_;
@@ -425,8 +379,7 @@ private:
 class TComparisonWriter final : public TScriptWriter {
 public:
     TComparisonWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
-        : TScriptWriter(options, input, output, options.Format == TReportFormat::Json),
-          comparison_(*input.Tariffs, options.By)
+        : TScriptWriter(options, input, output), comparison_(*input.Tariffs, options.By)
     {
     }
 
@@ -435,21 +388,7 @@ private:
     {
         comparison_.Add(connection.Record);
     }
-    void End(const TSummaryValues&) override
-    {
-        const TTextSink sink = [this](std::string_view text) { Output().Write(text); };
-        switch (Options().Format) {
-        case TReportFormat::Json:
-            WriteComparisonJson(comparison_, sink);
-            break;
-        case TReportFormat::Csv:
-            WriteComparisonCsv(comparison_, sink);
-            break;
-        case TReportFormat::Text:
-            WriteComparisonText(comparison_, Input().German, Input().DecimalSeparator, sink);
-            break;
-        }
-    }
+    void End(const TSummaryValues&) override { Format().Comparison(comparison_, Sink()); }
 
     TTariffComparison comparison_;
 };
@@ -459,8 +398,7 @@ private:
 class TAlertWriter final : public TScriptWriter {
 public:
     TAlertWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
-        : TScriptWriter(options, input, output, options.Format == TReportFormat::Json),
-          checks_(options.Alerts, options.Periods, input.Today)
+        : TScriptWriter(options, input, output), checks_(options.Alerts, options.Periods, input.Today)
     {
     }
 
@@ -472,40 +410,20 @@ private:
 
     void End(const TSummaryValues&) override
     {
-        const bool json = Options().Format == TReportFormat::Json;
-        const bool german = Input().German;
-        std::string text = json ? "\"alerts\":[" : "";
-        bool first = true;
+        std::vector<TAlertLine> alerts;
         for (const TLimitCheck& check : checks_.Checks()) {
             if (!check.Exceeded())
                 continue;
-            exceeded_ = true;
             const TQuantity quantity = check.Limit->Quantity;
             const int64_t value = check.Limit->Projected ? check.Projection : check.Used;
-            const std::string shown = ShownQuantity(quantity, value, Input().DecimalSeparator, Money());
-            const std::string firstDay = PeriodSpan(TPeriod::Day, check.Span.First, {}).Name;
-            const std::string lastDay = PeriodSpan(TPeriod::Day, check.Span.Last, {}).Name;
-            if (json) {
-                // Raw values as the other fields give them: seconds, bytes or an amount.
-                nlohmann::ordered_json alert;
-                alert["limit"] = check.Limit->Text;
-                alert["first_day"] = firstDay;
-                alert["last_day"] = lastDay;
-                alert["value"] = RawQuantity(quantity, check.Limit->Value);
-                alert["used"] = RawQuantity(quantity, value);
-                alert["text"] = shown;
-                alert["projected"] = check.Limit->Projected;
-                text += (first ? "\n  " : ",\n  ") + JsonText(alert);
-            } else {
-                text += check.Limit->Text + ": " + shown
-                        + (check.Limit->Projected ? std::string(Wording(TWording::Projected, german)) : "") + " ("
-                        + firstDay + std::string(Wording(TWording::To, german)) + lastDay + ")\n";
-            }
-            first = false;
+            alerts.push_back({check.Limit->Text, PeriodSpan(TPeriod::Day, check.Span.First, {}).Name,
+                              PeriodSpan(TPeriod::Day, check.Span.Last, {}).Name,
+                              RawQuantity(quantity, check.Limit->Value), RawQuantity(quantity, value),
+                              ShownQuantity(quantity, value, Input().DecimalSeparator, Money()),
+                              check.Limit->Projected});
         }
-        if (json)
-            text += (first ? "]}\n" : "\n]}\n");
-        Output().Write(text);
+        exceeded_ = !alerts.empty();
+        Format().Alerts(alerts, Sink());
     }
 
     bool LimitExceeded() const override { return exceeded_; }
@@ -540,7 +458,7 @@ private:
 class TExplanationWriter final : public TScriptWriter {
 public:
     TExplanationWriter(const TReportOptions& options, const TReportInput& input, TOutputStream& output)
-        : TScriptWriter(options, input, output, options.Format == TReportFormat::Json)
+        : TScriptWriter(options, input, output)
     {
     }
 
@@ -556,13 +474,7 @@ private:
             explained.Pricing = explained.Tariff->Explain(connection.Record);
         explained_ = std::move(explained);
     }
-    void End(const TSummaryValues&) override
-    {
-        if (Options().Format == TReportFormat::Json)
-            Output().Write("\"explain\":" + (explained_ ? PricingExplanationJson(*explained_) : "null") + "}\n");
-        else if (explained_)
-            Output().Write(PricingExplanationText(*explained_, Input().German, Input().DecimalSeparator));
-    }
+    void End(const TSummaryValues&) override { Format().Explanation(explained_, Sink()); }
     std::optional<std::string> Missing() const override
     {
         if (explained_)
