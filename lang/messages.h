@@ -7,7 +7,8 @@
 namespace kellvar {
 
 // The program's messages, worded for the chosen language (UTF-8, lines
-// separated by a single CR).
+// separated by a single CR); each is a row of one table with both languages
+// side by side and its values filled in.
 std::string SizeWarningMessage(const std::string& logPath, bool german);
 std::string OpenFailureMessage(const std::string& logPath, bool german);
 std::string AllTimeLogWriteAccessMessage(const std::string& allTimeLogPath, bool german);
