@@ -5,18 +5,14 @@ namespace kellvar {
 
 void THistorySession::ClearTable()
 {
-    months_ = TPeriodTotals(TPeriod::Month);
-    week_ = {};
+    costs_ = TCostHistory(tariffs_ != nullptr);
 }
 
 void THistorySession::AddConnectionRow(const TConnectionRecord& record, int32_t)
 {
     if (!kept_.Holds(record))
         return;
-    const std::optional<TCost> cost = tariffs_ != nullptr ? tariffs_->Price(record) : std::nullopt;
-    week_.Add(record, cost);
-    if (tariffs_ != nullptr)
-        months_.Add(record, cost);
+    costs_.Add(record, tariffs_ != nullptr ? tariffs_->Price(record) : std::nullopt);
 }
 
 void THistorySession::AddChartPoints(const TConnectionRecord& record)

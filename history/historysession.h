@@ -1,11 +1,11 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
+#include "history/costhistory.h"
+
 #include "core/analysisreceiver.h"
 #include "core/chartpoints.h"
-#include "core/periodsums.h"
 #include "core/tariffs.h"
-#include "core/usageprofile.h"
 
 #include <string>
 #include <vector>
@@ -18,11 +18,14 @@ namespace kellvar {
 // tariffs (none: nothing is priced). The run's messages are kept.
 class THistorySession : public TAnalysisReceiver {
 public:
-    THistorySession(TConnectDateRange kept, const TTariffs* tariffs) : kept_(kept), tariffs_(tariffs) {}
+    THistorySession(TConnectDateRange kept, const TTariffs* tariffs)
+        : kept_(kept), tariffs_(tariffs), costs_(tariffs != nullptr)
+    {
+    }
 
     const TChartPoints& Points() const { return points_; }
-    const TPeriodTotals& Months() const { return months_; }
-    const TWeekHourProfile& Week() const { return week_; }
+    const TPeriodTotals& Months() const { return costs_.Months(); }
+    const TWeekHourProfile& Week() const { return costs_.Week(); }
     const TAnalysisCounters& Counters() const { return counters_; }
     const std::vector<std::string>& Messages() const { return messages_; }
 
@@ -40,8 +43,7 @@ private:
     TConnectDateRange kept_;
     const TTariffs* tariffs_;
     TChartPoints points_;
-    TPeriodTotals months_{TPeriod::Month};
-    TWeekHourProfile week_;
+    TCostHistory costs_;
     TAnalysisCounters counters_;
     std::vector<std::string> messages_;
 };

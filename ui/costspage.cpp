@@ -14,6 +14,7 @@
 
 #include "core/formatting.h"
 #include "history/costfigures.h"
+#include "history/costhistory.h"
 #include "lang/costtexts.h"
 #include "lang/fixedtexts.h"
 #include "lang/reporttexts.h"
@@ -311,14 +312,11 @@ void TCostsPage::CopyMonths() const
 void TCostsPage::Clear(int64_t today)
 {
     limits_->Clear(today, decimalSeparator_, tariffs_ ? &tariffs_->First() : nullptr);
-    week_ = {};
     // Without tariffs there is nothing to clear, and the hidden chart is not
     // laid out anew for every run.
     if (!shown_)
         return;
     shown_ = false;
-    monthTotals_ = TPeriodTotals(TPeriod::Month);
-    costs_ = {};
     monthTable_->clear();
     chart_->ClearSeries();
     chart_->SetSourceValues({nullptr}, TChart::TTrends::AsTheyAre);
@@ -326,31 +324,26 @@ void TCostsPage::Clear(int64_t today)
         value->setText("-");
 }
 
-void TCostsPage::Add(const TConnectionRecord& record, const std::optional<TCost>& cost)
+void TCostsPage::AddToLimits(const TConnectionRecord& record, const std::optional<TCost>& cost)
 {
     limits_->Add(record, cost);
-    week_.Add(record, cost);
-    if (!tariffs_)
-        return;
-    monthTotals_.Add(record, cost);
-    costs_.Add(cost, record);
 }
 
-void TCostsPage::Show()
+void TCostsPage::Show(const TCostHistory& costs)
 {
     limits_->Show();
     profileMap_->SetWeekFromSunday(limits_->Rules().WeekStartsOnSunday);
-    profileMap_->SetProfile(week_, tariffs_ ? &tariffs_->First() : nullptr);
-    if (!tariffs_)
+    profileMap_->SetProfile(costs.Week(), tariffs_ ? &tariffs_->First() : nullptr);
+    if (!tariffs_ || !costs.Priced())
         return;
     shown_ = true;
     monthTable_->clear();
     const TTariff& money = tariffs_->First();
-    const std::vector<TCostFigure> figures = CostFigures(costs_, money, decimalSeparator_);
+    const std::vector<TCostFigure> figures = CostFigures(costs.Sums(), money, decimalSeparator_);
     for (size_t i = 0; i < figures.size() && i < figures_.size(); ++i)
         figures_[i].second->setText(QString::fromStdString(figures[i].Value));
     QList<QTreeWidgetItem*> items;
-    for (const TPeriodTotal& month : monthTotals_.Periods()) {
+    for (const TPeriodTotal& month : costs.Months().Periods()) {
         auto* item = new QTreeWidgetItem(
             QStringList{QString::fromStdString(month.Period), QString::number(month.Sums.Connections),
                         QString::fromStdString(FormatClock(month.Sums.DurationHundredths)),
@@ -365,7 +358,7 @@ void TCostsPage::Show()
     monthTable_->addTopLevelItems(items);
     for (int column = 0; column < monthTable_->columnCount(); ++column)
         monthTable_->resizeColumnToContents(column);
-    ShowMonthCosts(*chart_, monthTotals_, money);
+    ShowMonthCosts(*chart_, costs.Months(), money);
 }
 
 }  // namespace kellvar

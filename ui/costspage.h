@@ -1,9 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 
-#include "core/periodsums.h"
 #include "core/tariffs.h"
-#include "core/usageprofile.h"
 
 #include <QWidget>
 
@@ -20,6 +18,7 @@ class QTreeWidget;
 namespace kellvar {
 
 class TChart;
+class TCostHistory;
 class TLimitsPanel;
 class TProfileMap;
 class TReportFolderRow;
@@ -51,11 +50,11 @@ public:
     const TTariffs* Tariffs() const { return tariffs_ ? &*tariffs_ : nullptr; }
 
     // A run's connections, as the table keeps them, with their costs by
-    // Tariffs(); shown once the run has ended. The limits check the periods
-    // that hold today.
+    // Tariffs(): the limits check them in the periods that hold today, and
+    // what they cost is shown once the run has ended.
     void Clear(int64_t today);
-    void Add(const TConnectionRecord& record, const std::optional<TCost>& cost);
-    void Show();
+    void AddToLimits(const TConnectionRecord& record, const std::optional<TCost>& cost);
+    void Show(const TCostHistory& costs);
 
     // The month table as its copy puts it on the clipboard.
     QString MonthsText() const;
@@ -92,8 +91,6 @@ private:
     std::string error_;
     bool holdErrors_ = false;
     bool errorHeld_ = false;
-    TPeriodTotals monthTotals_{TPeriod::Month};
-    TCostSums costs_;
     // Costs of a run are on the page.
     bool shown_ = false;
 
@@ -113,8 +110,6 @@ private:
     TProfileMap* profileMap_;
     QLabel* measureLabel_;
     QComboBox* measure_;
-    // The week's online time of the shown connections, priced or not.
-    TWeekHourProfile week_;
 };
 
 }  // namespace kellvar

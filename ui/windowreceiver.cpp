@@ -50,12 +50,14 @@ void TWindowReceiver::ClearCostViews()
 {
     const platform::TLocalDate today = platform::LocalDate();
     views_.Costs->Clear(DayNumber(today.Year, today.Month, today.Day));
+    costs_ = TCostHistory(views_.Costs->Tariffs() != nullptr);
     views_.Numbers->Clear(views_.Costs->Tariffs() != nullptr ? &views_.Costs->Tariffs()->First() : nullptr);
 }
 
 void TWindowReceiver::ShowCosts(const TShownConnections::TShown& shown)
 {
-    views_.Costs->Add(shown.Record, shown.Cost);
+    costs_.Add(shown.Record, shown.Cost);
+    views_.Costs->AddToLimits(shown.Record, shown.Cost);
     views_.Numbers->Add(shown.Record, shown.Cost);
 }
 
@@ -68,7 +70,7 @@ void TWindowReceiver::ShowRow(const TShownConnections::TShown& shown)
 void TWindowReceiver::ShowPriced()
 {
     views_.Table->ShowLastRow();
-    views_.Costs->Show();
+    views_.Costs->Show(costs_);
     views_.Numbers->Show();
 }
 

@@ -3,6 +3,7 @@
 
 #include "core/analysisreceiver.h"
 #include "core/chartpoints.h"
+#include "history/costhistory.h"
 #include "history/shownconnections.h"
 #include "ui/chart.h"
 #include "ui/userdialogs.h"
@@ -90,6 +91,8 @@ private:
 
     TRunViews views_;
     TShownConnections shown_;
+    // What the shown connections cost, as the Costs page shows it.
+    TCostHistory costs_;
     TChartPoints points_;
     TConnectDateRange keptDates_;
     bool lastRowKept_ = true;
