@@ -41,6 +41,7 @@ public:
     bool LineEnded() const { return lineEnded_; }
 
 private:
+    bool ReadLineAcrossBuffers(std::string_view& line);
     bool Fill();
     bool NextByteIs(char c);
     const char* NextLineBreak();

@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "logstamp.h"
 
+#include <cstring>
 #include <limits>
 
 namespace kellvar {
@@ -30,6 +31,28 @@ bool ReadPiece(std::string_view text, size_t start, size_t length, int32_t& valu
         }
     }
     return ReadInteger(Piece(text, start, length), value);
+}
+
+// The two digits at 'at' as a number, or -1 when either is no digit.
+int32_t TwoDigits(const char* at)
+{
+    const unsigned tens = static_cast<unsigned char>(at[0]) - unsigned{'0'};
+    const unsigned ones = static_cast<unsigned char>(at[1]) - unsigned{'0'};
+    return tens < 10 && ones < 10 ? static_cast<int32_t>(tens * 10 + ones) : -1;
+}
+
+constexpr size_t DateLength = 10;
+constexpr size_t TimeLength = 11;
+constexpr size_t TimeStart = 11;
+
+// The time "hh:mm:ss.cc" at 'at' when every digit is written, or -1.
+int32_t DigitTime(const char* at)
+{
+    const int32_t hours = TwoDigits(at), minutes = TwoDigits(at + 3), seconds = TwoDigits(at + 6),
+                  hundredths = TwoDigits(at + 9);
+    if ((hours | minutes | seconds | hundredths) < 0)
+        return -1;
+    return static_cast<int32_t>(TimeOfDayValue(hours, minutes, seconds, hundredths));
 }
 
 }  // namespace
@@ -73,6 +96,16 @@ int32_t DateKeyOf(int32_t year, int32_t month, int32_t day)
 
 int32_t ParseLogDate(std::string_view dateText, TDateParts& parts)
 {
+    // The driver writes every digit: read them without the piece reader.
+    if (dateText.size() == DateLength) {
+        const char* at = dateText.data();
+        const int32_t month = TwoDigits(at), day = TwoDigits(at + 3), century = TwoDigits(at + 6),
+                      year = TwoDigits(at + 8);
+        if (month >= 0 && day >= 0 && century >= 0 && year >= 0) {
+            parts = {century * 100 + year, month, day};
+            return DateKeyOf(parts.Year, parts.Month, parts.Day);
+        }
+    }
     if (!ReadPiece(dateText, 0, 2, parts.Month) || !ReadPiece(dateText, 3, 2, parts.Day)
         || !ReadPiece(dateText, 6, 4, parts.Year))
         return 0;
@@ -81,6 +114,12 @@ int32_t ParseLogDate(std::string_view dateText, TDateParts& parts)
 
 bool ReadLogTime(std::string_view timeText, int32_t& timeOfDay)
 {
+    if (timeText.size() == TimeLength) {
+        if (const int32_t time = DigitTime(timeText.data()); time >= 0) {
+            timeOfDay = time;
+            return true;
+        }
+    }
     int32_t hours = 0, minutes = 0, seconds = 0, hundredths = 0;
     if (!ReadPiece(timeText, 0, 2, hours) || !ReadPiece(timeText, 3, 2, minutes) || !ReadPiece(timeText, 6, 2, seconds)
         || !ReadPiece(timeText, 9, 2, hundredths))
@@ -103,6 +142,26 @@ std::string_view LineDateText(std::string_view line)
 std::string_view LineTimeText(std::string_view line)
 {
     return Piece(line, 11, 11);
+}
+
+TLineStamp TStampReader::Read(std::string_view line)
+{
+    if (line.size() < TimeStart + TimeLength)
+        return ReadLineStamp(line);
+    uint64_t dateHead = 0;
+    uint16_t dateTail = 0;
+    std::memcpy(&dateHead, line.data(), sizeof dateHead);
+    std::memcpy(&dateTail, line.data() + sizeof dateHead, sizeof dateTail);
+    static_assert(sizeof dateHead + sizeof dateTail == DateLength);
+    if (!read_ || dateHead != dateHead_ || dateTail != dateTail_) {
+        read_ = true;
+        dateHead_ = dateHead;
+        dateTail_ = dateTail;
+        dateParts_ = {};
+        dateKey_ = ParseLogDate(LineDateText(line), dateParts_);
+    }
+    const int32_t time = DigitTime(line.data() + TimeStart);
+    return {{dateKey_, time >= 0 ? time : ParseLogTime(LineTimeText(line))}, dateParts_};
 }
 
 TLineStamp ReadLineStamp(std::string_view line)

@@ -67,6 +67,21 @@ struct TLineStamp {
 };
 TLineStamp ReadLineStamp(std::string_view line);
 
+// ReadLineStamp for a run over a whole log, whose lines share their date for
+// hours on end: the date last read is kept with its text and not read again.
+class TStampReader {
+public:
+    TLineStamp Read(std::string_view line);
+
+private:
+    // The date text last read, as two words, and what it reads as.
+    bool read_ = false;
+    uint64_t dateHead_ = 0;
+    uint16_t dateTail_ = 0;
+    int32_t dateKey_ = 0;
+    TDateParts dateParts_;
+};
+
 // Time from one time of day to a later one; equal or earlier times cross midnight.
 int32_t TimeSpan(int32_t from, int32_t to);
 

@@ -77,7 +77,7 @@ public:
         std::string_view line;
         while (reader.ReadLine(line)) {
             const TLineMatch match = matcher_.Match(line);
-            if (match.Found() && IsHistoryLine(match) && !offer_(line, ReadLineStamp(line), reader.LineEnded()))
+            if (match.Found() && IsHistoryLine(match) && !offer_(line, stamps_.Read(line), reader.LineEnded()))
                 return false;
         }
         return true;
@@ -98,7 +98,7 @@ private:
             return true;
         // Every kind that the history takes reads the stamp once for both.
         const bool stamped = IsHistoryLine(match);
-        const TLineStamp stamp = stamped ? ReadLineStamp(line) : TLineStamp{};
+        const TLineStamp stamp = stamped ? stamps_.Read(line) : TLineStamp{};
         if (stamped && !offer_(line, stamp, lineEnded))
             return false;
         if (match.Kind == Dialing && DialInterruptsSession(record_, stamp.At.TimeOfDay))
@@ -146,6 +146,7 @@ private:
     TAnalysisCounters counters_;
     TConnectionRecord record_;
     TLineMatcher matcher_;
+    TStampReader stamps_;
 };
 
 // One run over a log: opening it, the All-Time-Log's lifecycle, the checks

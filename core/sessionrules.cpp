@@ -88,7 +88,8 @@ size_t FindByteUnit(std::string_view line)
     const size_t last = ByteUnit.size() - 1;
     for (size_t at = 0; line.size() - at >= ByteUnit.size();
          at += skips.Skip[static_cast<unsigned char>(line[at + last])])
-        if (platform::EqualsIgnoringAsciiCase(line.substr(at, ByteUnit.size()), ByteUnit))
+        if (platform::AsciiLower(line[at + last]) == ByteUnit[last]
+            && platform::EqualsIgnoringAsciiCase(line.substr(at, ByteUnit.size()), ByteUnit))
             return at;
     return npos;
 }
@@ -169,9 +170,16 @@ std::string DialledNumber(std::string_view rest)
     rest = rest.substr(0, std::min(rest.find('<'), LongestNumber));
     if (!rest.empty() && (rest.front() == 'T' || rest.front() == 't' || rest.front() == 'P' || rest.front() == 'p'))
         rest.remove_prefix(1);
+    static constexpr auto NotDialled = [] {
+        std::array<bool, 256> notDialled{};
+        for (const char c : std::string_view(" \t-()/,Ww@;"))
+            notDialled[static_cast<unsigned char>(c)] = true;
+        return notDialled;
+    }();
     std::string number;
+    number.reserve(rest.size());
     for (const char c : rest)
-        if (std::string_view(" \t-()/,Ww@;").find(c) == std::string_view::npos)
+        if (!NotDialled[static_cast<unsigned char>(c)])
             number += c;
     return number;
 }

@@ -209,13 +209,41 @@ size_t MessageStart(std::string_view line)
     return start;
 }
 
-// A slot for a message text from its length and its first and last eight bytes.
-size_t SlotOf(std::string_view text, size_t slotCount)
+// A hash of the whole message text, eight bytes at a time: texts that differ
+// only in a digit (dialled numbers, connect speeds) must not share it. The
+// words are weighed apart and added, so their products do not wait for each
+// other.
+uint64_t HashOf(std::string_view text)
 {
-    uint64_t mix = text.size();
-    if (text.size() >= 8)
-        mix ^= Load8(text.data()) * 0x9E3779B97F4A7C15 ^ Load8(text.data() + text.size() - 8);
-    return static_cast<size_t>((mix * 0xFF51AFD7ED558CCD) >> 56) % slotCount;
+    constexpr uint64_t Multiplier = 0x9E3779B97F4A7C15;
+    const char* data = text.data();
+    const size_t size = text.size();
+    uint64_t sum = size;
+    if (size >= 8) {
+        size_t at = 0;
+        for (uint64_t weight = 0xFF51AFD7ED558CCD; at + 8 < size; at += 8, weight += 2 * Multiplier)
+            sum += Load8(data + at) * weight;
+        // The last eight bytes, overlapping the ones already taken.
+        sum += Load8(data + size - 8) * Multiplier;
+    } else {
+        uint64_t bytes = 0;
+        std::memcpy(&bytes, data, size);
+        sum += bytes * Multiplier;
+    }
+    return (sum ^ sum >> 31) * Multiplier;
+}
+
+// Whether a kept text of the same size holds the same bytes, eight at a
+// time, the last eight overlapping: too short to be worth a call to memcmp.
+bool SameText(const char* kept, std::string_view text)
+{
+    const size_t size = text.size();
+    if (size < 8)
+        return std::equal(text.begin(), text.end(), kept);
+    for (size_t at = 0; at + 8 < size; at += 8)
+        if (Load8(kept + at) != Load8(text.data() + at))
+            return false;
+    return Load8(kept + size - 8) == Load8(text.data() + size - 8);
 }
 
 }  // namespace
@@ -231,20 +259,45 @@ TLineMatch TLineMatcher::Match(std::string_view line)
     const std::string_view text = line.substr(start);
     if (start == 0 || text.size() > LongestKept)
         return MatchFrom(line, start);
-    TSlot& slot = slots_[SlotOf(text, SlotCount)];
-    if (slot.Used && slot.Length == text.size() && std::memcmp(slot.Text.data(), text.data(), text.size()) == 0) {
-        if (slot.Kind == NotRecognised)
-            return {};
-        return {slot.Kind, start + slot.Position, start + slot.End};
+    const uint64_t hash = HashOf(text) | 1;
+    const size_t set = hash >> (64 - SetBits);
+    THashes& hashes = hashes_[set];
+    TSlots& slots = slots_[set];
+    for (size_t way = 0; way < Ways; ++way) {
+        TSlot& slot = slots[way];
+        if (hashes[way] == hash && slot.Length == text.size() && SameText(slot.Text.data(), text)) {
+            slot.AskedAgain = true;
+            if (slot.Kind == NotRecognised)
+                return {};
+            return {slot.Kind, start + slot.Position, start + slot.End};
+        }
     }
     const TLineMatch match = MatchFrom(line, start);
-    slot.Used = true;
+    const size_t way = PlaceFor(hashes, slots);
+    hashes[way] = hash;
+    TSlot& slot = slots[way];
+    slot.AskedAgain = false;
     slot.Length = static_cast<uint8_t>(text.size());
     std::memcpy(slot.Text.data(), text.data(), text.size());
     slot.Kind = match.Kind;
     slot.Position = static_cast<uint8_t>(match.Found() ? match.Position - start : 0);
     slot.End = static_cast<uint8_t>(match.Found() ? match.End - start : 0);
     return match;
+}
+
+size_t TLineMatcher::PlaceFor(const THashes& hashes, TSlots& slots)
+{
+    // A free place first, then one whose text was not asked for again since
+    // the set was last full. When every text was, each gets one more chance.
+    for (size_t way = 0; way < Ways; ++way)
+        if (hashes[way] == 0)
+            return way;
+    for (size_t way = 0; way < Ways; ++way)
+        if (!slots[way].AskedAgain)
+            return way;
+    for (TSlot& slot : slots)
+        slot.AskedAgain = false;
+    return 0;
 }
 
 }  // namespace kellvar

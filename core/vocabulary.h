@@ -112,19 +112,33 @@ public:
     TLineMatch Match(std::string_view line);
 
 private:
-    static constexpr size_t SlotCount = 256;
+    // Texts are kept in sets of four by their hash: a text written once
+    // (a session's byte counts) takes the place of one not asked for since
+    // the set was last full, so the recurring texts stay however many
+    // unique ones pass.
+    static constexpr int SetBits = 7;
+    static constexpr size_t SetCount = size_t{1} << SetBits;
+    static constexpr size_t Ways = 4;
     static constexpr size_t LongestKept = 64;
 
     struct TSlot {
         uint8_t Length = 0;
-        bool Used = false;
+        bool AskedAgain = false;
         TMessageKind Kind = NotRecognised;
         uint8_t Position = 0;  // from the start of the message text
         uint8_t End = 0;
         std::array<char, LongestKept> Text{};
     };
 
-    std::array<TSlot, SlotCount> slots_{};
+    // Each set's hashes lie together, apart from the texts, so that a look
+    // at a set reads one cache line; 0 marks a free place.
+    using THashes = std::array<uint64_t, Ways>;
+    using TSlots = std::array<TSlot, Ways>;
+
+    static size_t PlaceFor(const THashes& hashes, TSlots& slots);
+
+    std::array<THashes, SetCount> hashes_{};
+    std::array<TSlots, SetCount> slots_{};
 };
 
 }  // namespace kellvar

@@ -55,7 +55,14 @@ INSTANTIATE_TEST_SUITE_P(
                       LineCase{"lf_cr_is_two_ends", "a\n\rb", L{"a", "", "b"}},
                       LineCase{"ctrl_z_ends_the_text", "a\r\nb\x1A\r\nc\r\n", L{"a", "b"}},
                       LineCase{"ctrl_z_at_line_start", "a\r\n\x1A", L{"a"}},
-                      LineCase{"nul_bytes_are_ordinary", std::string("a\0b\r\n", 5), L{std::string("a\0b", 3)}}),
+                      LineCase{"nul_bytes_are_ordinary", std::string("a\0b\r\n", 5), L{std::string("a\0b", 3)}},
+                      // Lines longer than the 32 bytes looked at together, with other
+                      // control bytes (tab, 25, 27) and Windows-1252 letters in them.
+                      LineCase{"control_and_high_bytes_in_long_lines_are_ordinary",
+                               std::string(40, 'x') + "\t\x19\x1B\xE4\xFF" + std::string(30, 'y') + "\r\n"
+                                   + std::string(31, 'z') + "\n" + std::string(33, 'w') + "\r",
+                               L{std::string(40, 'x') + "\t\x19\x1B\xE4\xFF" + std::string(30, 'y'),
+                                 std::string(31, 'z'), std::string(33, 'w')}}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(TLineReader, CutsOverlongLines)

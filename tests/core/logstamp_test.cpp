@@ -68,6 +68,32 @@ INSTANTIATE_TEST_SUITE_P(
                       StampCase{"empty_line", "", 0, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
+// A run's reader keeps the date last read; each line still reads as it
+// would alone, a broken date after a good one included.
+TEST(StampReader, ReadsEachLineAsItWouldAlone)
+{
+    struct {
+        const char* line;
+        TLineStamp stamp;
+    } const lines[] = {
+        {"01-05-2000 10:00:00.00 - a", {{2000 * 372 + 4, 3'600'000}, {2000, 1, 5}}},
+        {"01-05-2000 10:00:01.50 - a", {{2000 * 372 + 4, 3'600'150}, {2000, 1, 5}}},
+        {"01-1x-2000 10:00:00.00 - a", {{0, 3'600'000}, {0, 1, 0}}},
+        {"01-05-2000 23:59:59.99 - a", {{2000 * 372 + 4, 8'639'999}, {2000, 1, 5}}},
+        {"01-05-2000 1x:00:00.00 - a", {{2000 * 372 + 4, 0}, {2000, 1, 5}}},
+        {"01-05-2000 1", {{2000 * 372 + 4, 0}, {2000, 1, 5}}},
+        {"01-06-2000 10:00:00.004 - a", {{2000 * 372 + 5, 3'600'000}, {2000, 1, 6}}},
+        {"", {{0, 0}, {0, 0, 0}}},
+        {"01-06-2000 00:00:00.01 - a", {{2000 * 372 + 5, 1}, {2000, 1, 6}}},
+    };
+    TStampReader reader;
+    for (const auto& [line, stamp] : lines) {
+        const TLineStamp read = reader.Read(line);
+        EXPECT_EQ(read.At, stamp.At) << line;
+        EXPECT_EQ(read.Parts, stamp.Parts) << line;
+    }
+}
+
 TEST(LogStamp, DateParts)
 {
     TDateParts parts;

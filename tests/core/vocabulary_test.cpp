@@ -165,9 +165,9 @@ TEST(LineMatcher, GivesWhatASearchGivesOverWholeLogs)
     }
 }
 
-// Many texts that share their length and first and last bytes land in the
-// same slots and replace each other there.
-TEST(LineMatcher, TextsThatShareASlotStayApart)
+// Far more texts than the matcher keeps, differing in a few bytes only,
+// replace each other in its sets.
+TEST(LineMatcher, TextsThatReplaceEachOtherStayApart)
 {
     TLineMatcher matcher;
     std::mt19937 random(3);
@@ -180,9 +180,9 @@ TEST(LineMatcher, TextsThatShareASlotStayApart)
     }
 }
 
-// Texts shorter than eight bytes share a slot by their length alone; texts
-// of every length come and go in the same slots.
-TEST(LineMatcher, TextsOfEveryLengthThatShareSlotsStayApart)
+// Texts of every length, shorter than a word of eight bytes and longer than
+// the longest kept, come and go in the same sets.
+TEST(LineMatcher, TextsOfEveryLengthStayApart)
 {
     TLineMatcher matcher;
     std::mt19937 random(5);
