@@ -1,6 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "logstamp.h"
 
+#include <bit>
 #include <cstring>
 #include <limits>
 
@@ -48,11 +49,26 @@ constexpr size_t TimeStart = 11;
 // The time "hh:mm:ss.cc" at 'at' when every digit is written, or -1.
 int32_t DigitTime(const char* at)
 {
-    const int32_t hours = TwoDigits(at), minutes = TwoDigits(at + 3), seconds = TwoDigits(at + 6),
-                  hundredths = TwoDigits(at + 9);
-    if ((hours | minutes | seconds | hundredths) < 0)
-        return -1;
-    return static_cast<int32_t>(TimeOfDayValue(hours, minutes, seconds, hundredths));
+    const int32_t hundredths = TwoDigits(at + 9);
+    if constexpr (std::endian::native == std::endian::little) {
+        // "hh:mm:ss" as one word: its six digit places (not the colons at
+        // bytes 2 and 5) checked and their pairs added up together.
+        constexpr uint64_t Places = 0xFFFF00FFFF00FFFF;
+        uint64_t clock = 0;
+        std::memcpy(&clock, at, sizeof clock);
+        const uint64_t digits = (clock & Places) ^ (0x3030303030303030 & Places);
+        // A byte above 9 sets its top bit; its low seven bits plus 0x76 cannot carry.
+        const uint64_t aboveNine = (((digits & 0x7F7F7F7F7F7F7F7F) + (0x7676767676767676 & Places)) | digits);
+        if ((aboveNine & (0x8080808080808080 & Places)) != 0 || hundredths < 0)
+            return -1;
+        const uint64_t pairs = digits * 10 + (digits >> 8);
+        return static_cast<int32_t>(TimeOfDayValue(pairs & 0xFF, pairs >> 24 & 0xFF, pairs >> 48 & 0xFF, hundredths));
+    } else {
+        const int32_t hours = TwoDigits(at), minutes = TwoDigits(at + 3), seconds = TwoDigits(at + 6);
+        if ((hours | minutes | seconds | hundredths) < 0)
+            return -1;
+        return static_cast<int32_t>(TimeOfDayValue(hours, minutes, seconds, hundredths));
+    }
 }
 
 }  // namespace

@@ -45,6 +45,10 @@ public:
 
     TAnalysisCounters& Counters() { return counters_; }
 
+    // Whether lines are offered to the history at all: a run without one
+    // spares the call for each line.
+    void KeepHistory(bool keep) { keepHistory_ = keep; }
+
     // Up to the table's row limit, the end of the log, a read error or a
     // line the history could not take (false).
     bool ReadSessions(TLineReader& reader, int64_t fileSize)
@@ -53,11 +57,9 @@ public:
             record_.Clear();
             bool closed = false;
             std::string_view line;
-            while (!closed && reader.ReadLine(line)) {
+            while (!closed && reader.ReadLine(line))
                 if (!HandleLine(line, reader.LineEnded(), closed))
                     return false;
-                closed = closed || reader.AtEnd();
-            }
             if (reader.Failed())
                 break;
             CloseSession();
@@ -99,7 +101,7 @@ private:
         // Every kind that the history takes reads the stamp once for both.
         const bool stamped = IsHistoryLine(match);
         const TLineStamp stamp = stamped ? stamps_.Read(line) : TLineStamp{};
-        if (stamped && !offer_(line, stamp, lineEnded))
+        if (stamped && keepHistory_ && !offer_(line, stamp, lineEnded))
             return false;
         if (match.Kind == Dialing && DialInterruptsSession(record_, stamp.At.TimeOfDay))
             GiveUpSession();
@@ -143,6 +145,7 @@ private:
     const TAnalysisFlags& flags_;
     TAnalysisReceiver& receiver_;
     TOffer offer_;
+    bool keepHistory_ = true;
     TAnalysisCounters counters_;
     TConnectionRecord record_;
     TLineMatcher matcher_;
@@ -280,6 +283,7 @@ private:
     void ReadSessions(int fd, const std::string& path, TLineReader::TReadFunction readSome)
     {
         TLineReader reader(fd, TLineReader::DefaultBufferSize, readSome);
+        sessions_.KeepHistory(keepAllTimeLog_);
         if (!sessions_.ReadSessions(reader, fileSize_)) {
             FailAllTimeLog();
             return;
