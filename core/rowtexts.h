@@ -54,7 +54,7 @@ struct TColumnSpec {
     TCellKind Kind;
     int LayoutWidth;
     bool RightAligned;
-    const char* Field;
+    std::string_view Field;
 };
 inline constexpr std::array<TColumnSpec, TableColumnCount + 2> TableColumns = {{
     {TCellKind::Count, 30, false, "number"},             // #

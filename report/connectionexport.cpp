@@ -42,7 +42,7 @@ constexpr std::array<TTableColumn, TableColumnCount> FieldOrder = {
 template <typename TWriter> void WriteColumnField(TTableColumn column, const TNumberedConnection& c, TWriter& w)
 {
     const TConnectionRecord& r = c.Record;
-    const char* name = TableColumns[static_cast<size_t>(column)].Field;
+    std::string_view name = TableColumns[static_cast<size_t>(column)].Field;
     switch (column) {
     case NumberColumn:
         return w.Integer(name, c.Number);
@@ -81,7 +81,7 @@ template <typename TWriter> void WriteConnectionFields(const TNumberedConnection
 
 template <typename TWriter> void WriteCostFields(const TCostFields& costs, TWriter& w)
 {
-    const char* name = TableColumns[CostsColumn].Field;
+    std::string_view name = TableColumns[CostsColumn].Field;
     if (!costs.Cost) {
         w.None(name);
         w.None("currency");
@@ -127,17 +127,17 @@ public:
         Finish();
     }
 
-    void Integer(const char*, int64_t value) { WrittenUpTo(WriteInteger64(Next(), value)); }
-    void Hundredths(const char*, int64_t value) { WrittenUpTo(WriteDecimalHundredths(Next(), value)); }
-    void Stamp(const char*, int32_t key, const TDateParts& parts, int32_t time)
+    void Integer(std::string_view, int64_t value) { WrittenUpTo(WriteInteger64(Next(), value)); }
+    void Hundredths(std::string_view, int64_t value) { WrittenUpTo(WriteDecimalHundredths(Next(), value)); }
+    void Stamp(std::string_view, int32_t key, const TDateParts& parts, int32_t time)
     {
         WrittenUpTo(WriteIsoStamp(Next(), key, parts, time));
     }
-    void None(const char*) { WrittenUpTo(Next()); }
+    void None(std::string_view) { WrittenUpTo(Next()); }
     // Decimals and currency codes hold nothing CSV would quote.
-    void Decimal(const char*, std::string_view digits) { WrittenUpTo(WriteText(Next(), digits)); }
-    void Code(const char*, std::string_view code) { WrittenUpTo(WriteText(Next(), code)); }
-    void Text(const char*, std::string_view text)
+    void Decimal(std::string_view, std::string_view digits) { WrittenUpTo(WriteText(Next(), digits)); }
+    void Code(std::string_view, std::string_view code) { WrittenUpTo(WriteText(Next(), code)); }
+    void Text(std::string_view, std::string_view text)
     {
         WrittenUpTo(Next());
         AppendUnbounded(CsvTextField(text));
@@ -161,13 +161,13 @@ public:
         Finish();
     }
 
-    void Integer(const char* name, int64_t value) { WrittenUpTo(WriteInteger64(AfterMemberName(name), value)); }
-    void Hundredths(const char* name, int64_t value)
+    void Integer(std::string_view name, int64_t value) { WrittenUpTo(WriteInteger64(AfterMemberName(name), value)); }
+    void Hundredths(std::string_view name, int64_t value)
     {
         WrittenUpTo(WriteDecimalHundredths(AfterMemberName(name), value));
     }
     // Our own stamps hold nothing JSON would escape.
-    void Stamp(const char* name, int32_t key, const TDateParts& parts, int32_t time)
+    void Stamp(std::string_view name, int32_t key, const TDateParts& parts, int32_t time)
     {
         char* quote = AfterMemberName(name);
         char* end = WriteIsoStamp(quote + 1, key, parts, time);
@@ -178,14 +178,17 @@ public:
         *quote = '"';
         WrittenUpTo(WriteChar(end, '"'));
     }
-    void None(const char* name) { WrittenUpTo(WriteText(AfterMemberName(name), "null")); }
+    void None(std::string_view name) { WrittenUpTo(WriteText(AfterMemberName(name), "null")); }
     // A decimal is a JSON number as it stands; a currency code holds nothing JSON would escape.
-    void Decimal(const char* name, std::string_view digits) { WrittenUpTo(WriteText(AfterMemberName(name), digits)); }
-    void Code(const char* name, std::string_view code)
+    void Decimal(std::string_view name, std::string_view digits)
+    {
+        WrittenUpTo(WriteText(AfterMemberName(name), digits));
+    }
+    void Code(std::string_view name, std::string_view code)
     {
         WrittenUpTo(WriteChar(WriteText(WriteChar(AfterMemberName(name), '"'), code), '"'));
     }
-    void Text(const char* name, std::string_view text)
+    void Text(std::string_view name, std::string_view text)
     {
         WrittenUpTo(AfterMemberName(name));
         AppendUnbounded(JsonString(text));
@@ -193,7 +196,7 @@ public:
 
 private:
     // Where a member's value goes: after its separator and its quoted name.
-    char* AfterMemberName(const char* name)
+    char* AfterMemberName(std::string_view name)
     {
         char* at = WriteChar(WritePosition(), first_ ? '{' : ',');
         first_ = false;
@@ -207,16 +210,16 @@ public:
     explicit TCsvNameWriter(std::string& text) : text_(text) {}
     void End() { text_ += '\n'; }
 
-    void Integer(const char* name, int64_t) { Name(name); }
-    void Hundredths(const char* name, int64_t) { Name(name); }
-    void Stamp(const char* name, int32_t, const TDateParts&, int32_t) { Name(name); }
-    void None(const char* name) { Name(name); }
-    void Decimal(const char* name, std::string_view) { Name(name); }
-    void Code(const char* name, std::string_view) { Name(name); }
-    void Text(const char* name, std::string_view) { Name(name); }
+    void Integer(std::string_view name, int64_t) { Name(name); }
+    void Hundredths(std::string_view name, int64_t) { Name(name); }
+    void Stamp(std::string_view name, int32_t, const TDateParts&, int32_t) { Name(name); }
+    void None(std::string_view name) { Name(name); }
+    void Decimal(std::string_view name, std::string_view) { Name(name); }
+    void Code(std::string_view name, std::string_view) { Name(name); }
+    void Text(std::string_view name, std::string_view) { Name(name); }
 
 private:
-    void Name(const char* name)
+    void Name(std::string_view name)
     {
         text_ += text_.empty() ? "" : ",";
         text_ += name;

@@ -14,21 +14,30 @@ namespace kellvar {
 
 namespace {
 
-// The value with at least count (2 or 4) digits, zeros in front: two digits at
-// a time from a table, since every stamp of every row comes through here.
-char* WriteDigits(char* out, uint64_t value, int count)
+// A value too wide for its place: all its digits.
+[[gnu::noinline]] char* WriteWide(char* out, uint64_t value)
+{
+    return std::to_chars(out, out + 24, value).ptr;
+}
+
+// The value with at least two digits, a zero in front: the pair from a
+// table, since every stamp of every row comes through here.
+char* WriteTwoDigits(char* out, uint64_t value)
 {
     static constexpr char Pairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
                                     "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
                                     "8081828384858687888990919293949596979899";
-    const uint64_t limit = count == 4 ? 10'000 : 100;
-    if (value >= limit)
-        return std::to_chars(out, out + 24, value).ptr;
-    if (count == 4) {
-        out = std::copy_n(&Pairs[value / 100 * 2], 2, out);
-        value %= 100;
-    }
+    if (value >= 100)
+        return WriteWide(out, value);
     return std::copy_n(&Pairs[value * 2], 2, out);
+}
+
+// The value with at least four digits, zeros in front.
+char* WriteFourDigits(char* out, uint64_t value)
+{
+    if (value >= 10'000)
+        return WriteWide(out, value);
+    return WriteTwoDigits(WriteTwoDigits(out, value / 100), value % 100);
 }
 
 }  // namespace
@@ -41,7 +50,7 @@ char* WriteDecimalHundredths(char* out, int64_t hundredths)
         *out++ = '-';
     out = std::to_chars(out, out + 24, magnitude / 100).ptr;
     *out++ = '.';
-    return WriteDigits(out, magnitude % 100, 2);
+    return WriteTwoDigits(out, magnitude % 100);
 }
 
 char* WriteIsoStamp(char* out, int32_t dateKey, const TDateParts& parts, int32_t timeOfDay)
@@ -50,13 +59,13 @@ char* WriteIsoStamp(char* out, int32_t dateKey, const TDateParts& parts, int32_t
         return out;
     const auto part = [](int64_t value) { return static_cast<uint64_t>(value < 0 ? 0 : value); };
     const int64_t t = timeOfDay;
-    out = WriteDigits(out, part(parts.Year), 4);
-    out = WriteDigits(WriteChar(out, '-'), part(parts.Month), 2);
-    out = WriteDigits(WriteChar(out, '-'), part(parts.Day), 2);
-    out = WriteDigits(WriteChar(out, 'T'), part(t / 360'000), 2);
-    out = WriteDigits(WriteChar(out, ':'), part(t / 6'000 % 60), 2);
-    out = WriteDigits(WriteChar(out, ':'), part(t / 100 % 60), 2);
-    return WriteDigits(WriteChar(out, '.'), part(t % 100), 2);
+    out = WriteFourDigits(out, part(parts.Year));
+    out = WriteTwoDigits(WriteChar(out, '-'), part(parts.Month));
+    out = WriteTwoDigits(WriteChar(out, '-'), part(parts.Day));
+    out = WriteTwoDigits(WriteChar(out, 'T'), part(t / 360'000));
+    out = WriteTwoDigits(WriteChar(out, ':'), part(t / 6'000 % 60));
+    out = WriteTwoDigits(WriteChar(out, ':'), part(t / 100 % 60));
+    return WriteTwoDigits(WriteChar(out, '.'), part(t % 100));
 }
 
 std::string HundredthsDecimal(int64_t hundredths)
