@@ -101,13 +101,21 @@ int32_t SaturatingAdd(int32_t a, int32_t b)
         std::clamp<int64_t>(sum, std::numeric_limits<int32_t>::min(), std::numeric_limits<int32_t>::max()));
 }
 
+// The speed stands before the first " bps", or else before the first "bps".
 void ReadConnectionSpeed(TConnectionRecord& r, std::string_view line, size_t after)
 {
-    size_t unit = line.find(" bps");
-    if (unit == npos)
-        unit = line.find("bps");
-    if (unit != npos)
-        ReadInteger(Between(line, after, unit), r.Bps);
+    // Every " bps" holds a "bps": the first of those with a blank before it
+    // is the first " bps", found without a search for each blank.
+    const size_t first = line.find("bps");
+    if (first == npos)
+        return;
+    size_t unit = first;
+    for (size_t at = first; at != npos; at = line.find("bps", at + 1))
+        if (at > 0 && line[at - 1] == ' ') {
+            unit = at - 1;
+            break;
+        }
+    ReadInteger(Between(line, after, unit), r.Bps);
 }
 
 void ReadTotals(TConnectionRecord& r, std::string_view line, size_t after)

@@ -101,7 +101,11 @@ INSTANTIATE_TEST_SUITE_P(
                       SpeedCase{"digits_blank_bps", "Connection established at 28800 bps", 28800},
                       SpeedCase{"german", "Verbindung hergestellt mit 115200bps.", 115200},
                       SpeedCase{"no_bps_keeps_value", "Connection established at 28800", 1234},
-                      SpeedCase{"not_a_number_keeps_value", "Connection established at fastbps", 1234}),
+                      SpeedCase{"not_a_number_keeps_value", "Connection established at fastbps", 1234},
+                      // " bps" wins over an earlier "bps": the text before it is no number.
+                      SpeedCase{"blank_bps_after_a_bare_bps", "Connection established at 28800bps or 9600 bps", 1234},
+                      SpeedCase{"first_blank_bps_of_two_units", "Connection established at 28800 bps, was 9600bps",
+                                28800}),
     [](const auto& info) { return std::string(info.param.name); });
 
 TEST(SessionRules, ByteCountsAddUpAndIgnoreCase)
