@@ -5,8 +5,13 @@
 
 #include <algorithm>
 #include <array>
+#include <bit>
 #include <cstdint>
 #include <limits>
+
+#if defined(__SSE2__)
+#include <emmintrin.h>
+#endif
 
 namespace kellvar {
 
@@ -66,31 +71,33 @@ std::string_view Between(std::string_view line, size_t from, size_t to)
 
 constexpr std::string_view ByteUnit = " bytes";
 
-// How far the search for ByteUnit may move on, given the byte under its last
-// place (Horspool): the unit's other bytes in either case, all else its length.
-struct TByteUnitSkips {
-    std::array<uint8_t, 256> Skip{};
+// Whether ByteUnit ends at 'end', letters in any case.
+bool ByteUnitEndsAt(std::string_view line, size_t end)
+{
+    const size_t last = ByteUnit.size() - 1;
+    return end >= last && platform::EqualsIgnoringAsciiCase(line.substr(end - last, ByteUnit.size()), ByteUnit);
+}
 
-    constexpr TByteUnitSkips()
-    {
-        Skip.fill(ByteUnit.size());
-        for (size_t i = 0; i + 1 < ByteUnit.size(); ++i)
-            for (const char c : {ByteUnit[i], static_cast<char>(ByteUnit[i] & ~0x20)})
-                if (platform::AsciiLower(c) == ByteUnit[i])
-                    Skip[static_cast<unsigned char>(c)] = static_cast<uint8_t>(ByteUnit.size() - 1 - i);
-    }
-};
-
-// Where ByteUnit first stands in the line, letters in any case.
+// Where ByteUnit first stands in the line, letters in any case. Each 's' or
+// 'S' is looked at as the end of one: ordered by their ends, occurrences are
+// ordered by their starts. Sixteen bytes at a time where the processor has SSE2.
 size_t FindByteUnit(std::string_view line)
 {
-    static constexpr TByteUnitSkips skips;
     const size_t last = ByteUnit.size() - 1;
-    for (size_t at = 0; line.size() - at >= ByteUnit.size();
-         at += skips.Skip[static_cast<unsigned char>(line[at + last])])
-        if (platform::AsciiLower(line[at + last]) == ByteUnit[last]
-            && platform::EqualsIgnoringAsciiCase(line.substr(at, ByteUnit.size()), ByteUnit))
-            return at;
+    size_t at = 0;
+#if defined(__SSE2__)
+    for (; line.size() - at >= 16; at += 16) {
+        const __m128i bytes = _mm_loadu_si128(reinterpret_cast<const __m128i*>(line.data() + at));
+        const __m128i lower = _mm_or_si128(bytes, _mm_set1_epi8(0x20));
+        for (auto ends = static_cast<unsigned>(_mm_movemask_epi8(_mm_cmpeq_epi8(lower, _mm_set1_epi8('s')))); ends != 0;
+             ends &= ends - 1)
+            if (const size_t end = at + static_cast<size_t>(std::countr_zero(ends)); ByteUnitEndsAt(line, end))
+                return end - last;
+    }
+#endif
+    for (; at < line.size(); ++at)
+        if (platform::AsciiLower(line[at]) == ByteUnit[last] && ByteUnitEndsAt(line, at))
+            return at - last;
     return npos;
 }
 
