@@ -34,13 +34,6 @@ unsigned long long Magnitude(long long n)
     return n < 0 ? 0ULL - static_cast<unsigned long long>(n) : static_cast<unsigned long long>(n);
 }
 
-char* TwoDigits(char* out, unsigned long long value)
-{
-    *out++ = static_cast<char>('0' + value / 10);
-    *out++ = static_cast<char>('0' + value % 10);
-    return out;
-}
-
 // At most a sign, 20 digits of hours and ":mm:ss.cc".
 constexpr size_t ClockRoom = 40;
 
@@ -50,28 +43,52 @@ char* WriteClock(char* out, int64_t hundredths)
         *out++ = '-';
     const unsigned long long magnitude = Magnitude(hundredths);
     const unsigned long long hours = magnitude / 360'000;
-    out = hours < 10 ? TwoDigits(out, hours) : std::to_chars(out, out + 24, hours).ptr;
+    out = hours < 10 ? WriteDigitPair(out, static_cast<unsigned>(hours)) : std::to_chars(out, out + 24, hours).ptr;
     *out++ = ':';
-    out = TwoDigits(out, magnitude / 6'000 % 60);
+    out = WriteDigitPair(out, static_cast<unsigned>(magnitude / 6'000 % 60));
     *out++ = ':';
-    out = TwoDigits(out, magnitude / 100 % 60);
+    out = WriteDigitPair(out, static_cast<unsigned>(magnitude / 100 % 60));
     *out++ = '.';
-    return TwoDigits(out, magnitude % 100);
+    return WriteDigitPair(out, static_cast<unsigned>(magnitude % 100));
 }
 
 // At most three signed 32-bit numbers and two dots.
 constexpr size_t DateRoom = 36;
 
+// A part of a date as to_chars writes it; days, months and years of four
+// digits by pairs of digits.
+char* WriteDatePart(char* out, int32_t value)
+{
+    if (value >= 0 && value < 10) {
+        *out = static_cast<char>('0' + value);
+        return out + 1;
+    }
+    if (value >= 10 && value < 100)
+        return WriteDigitPair(out, static_cast<unsigned>(value));
+    if (value >= 1000 && value < 10'000)
+        return WriteDigitPair(WriteDigitPair(out, static_cast<unsigned>(value / 100)),
+                              static_cast<unsigned>(value % 100));
+    return std::to_chars(out, out + 12, value).ptr;
+}
+
 char* WriteDateParts(char* out, const TDateParts& parts)
 {
-    out = std::to_chars(out, out + 12, parts.Day).ptr;
+    out = WriteDatePart(out, parts.Day);
     *out++ = '.';
-    out = std::to_chars(out, out + 12, parts.Month).ptr;
+    out = WriteDatePart(out, parts.Month);
     *out++ = '.';
-    return std::to_chars(out, out + 12, parts.Year).ptr;
+    return WriteDatePart(out, parts.Year);
 }
 
 }  // namespace
+
+char* WriteDigitPair(char* out, unsigned value)
+{
+    static constexpr char Pairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                    "8081828384858687888990919293949596979899";
+    return std::copy_n(&Pairs[value * 2], 2, out);
+}
 
 char* WriteHundredths(char* out, int64_t hundredths, std::string_view decimalSeparator)
 {

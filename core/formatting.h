@@ -49,6 +49,10 @@ std::string VisibleText(std::string_view text);
 // Writers for long texts built without a string per value, such as the
 // table's rows: each writes at out and returns the end of what it wrote.
 
+// A value below 100 as two digits, a zero in front of one below 10: a pair
+// from a table, since every stamp of every row comes through here.
+char* WriteDigitPair(char* out, unsigned value);
+
 // A whole number of hundredths as FloatText writes hundredths / 100, which is
 // what it writes for every value below 10^13 held in hundredths (a duration d
 // shows as FloatText(d * 0.01)). Needs HundredthsRoom bytes and the separator's.

@@ -20,16 +20,12 @@ namespace {
     return std::to_chars(out, out + 24, value).ptr;
 }
 
-// The value with at least two digits, a zero in front: the pair from a
-// table, since every stamp of every row comes through here.
+// The value with at least two digits, a zero in front.
 char* WriteTwoDigits(char* out, uint64_t value)
 {
-    static constexpr char Pairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-                                    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-                                    "8081828384858687888990919293949596979899";
     if (value >= 100)
         return WriteWide(out, value);
-    return std::copy_n(&Pairs[value * 2], 2, out);
+    return WriteDigitPair(out, static_cast<unsigned>(value));
 }
 
 // The value with at least four digits, zeros in front.

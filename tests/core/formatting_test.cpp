@@ -138,6 +138,12 @@ TEST(WriteStampText, DayFirstWithoutPadding)
     };
     EXPECT_EQ(stamp({2000, 1, 5}, 4'523'456), "5.1.2000-12:33:54.56");
     EXPECT_EQ(stamp({}, 0), "0.0.0-00:00:00.00");
+    // Parts as a log can give them: every width of year, and values no calendar has.
+    EXPECT_EQ(stamp({1999, 12, 31}, 8'639'999), "31.12.1999-23:59:59.99");
+    EXPECT_EQ(stamp({20, 10, 9}, 0), "9.10.20-00:00:00.00");
+    EXPECT_EQ(stamp({999, 99, 100}, 0), "100.99.999-00:00:00.00");
+    EXPECT_EQ(stamp({10'000, -1, 0}, 0), "0.-1.10000-00:00:00.00");
+    EXPECT_EQ(stamp({-2147483647 - 1, 1, 1}, 0), "1.1.-2147483648-00:00:00.00");
 }
 
 }  // namespace
