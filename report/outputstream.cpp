@@ -7,7 +7,7 @@ namespace kellvar {
 
 namespace {
 
-constexpr size_t WriteSize = 64 * 1024;
+constexpr size_t WriteSize = 256 * 1024;
 
 }  // namespace
 

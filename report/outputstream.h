@@ -7,8 +7,9 @@
 
 namespace kellvar {
 
-// Text for an output file, handed over in pieces of about 64 KB; remembers
-// the first failed write and the system's reason for it.
+// Text for an output file, handed over in pieces of about 256 KB (few calls
+// to the system for a table of megabytes); remembers the first failed write
+// and the system's reason for it.
 class TOutputStream {
 public:
     explicit TOutputStream(std::FILE* out);
