@@ -217,6 +217,10 @@ int main(int argc, char** argv)
     TAnalysisFlags flags;
     flags.IsGerman = german;
     const TReportRun run = writer->Write(flags);
+    // The output first, then what is said about it: on a terminal a note
+    // would otherwise stand among the table's last rows. End tells a failed
+    // write.
+    output.Finish();
     if (!run.Analysed)
         std::cerr << "kellvar-report: " << run.FailedFile << ": " << run.FailureReason << '\n';
     for (const std::string& message : run.Messages)

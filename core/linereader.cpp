@@ -117,7 +117,7 @@ bool TLineReader::ReadLine(std::string_view& line)
     if (!endOfText_ && begin_ != end_) {
         const char* start = buffer_.data() + begin_;
         const char* bufferEnd = buffer_.data() + end_;
-        const char* stop = FindLineBreak(start, bufferEnd);
+        const char* stop = NextLineBreak();
         if (bufferEnd - stop >= 2 && *stop != CtrlZ) {
             line = std::string_view(start, static_cast<size_t>(stop - start));
             lineEnded_ = true;

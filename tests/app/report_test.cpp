@@ -453,8 +453,16 @@ TEST(Report, RunStoppedAtTheRowLimitSaysSo)
     const TRun run = Report("--english " + dir.Write("log", log));
     EXPECT_EQ(run.ExitCode, 0);
     EXPECT_EQ(std::count(run.Out.begin(), run.Out.end(), '\n'), 32'767) << "the caption line and 32,766 rows";
-    EXPECT_EQ(run.Err, "kellvar-report: The table ends after 32766 connections; the rest of the file was not "
-                       "analysed.\n");
+    const std::string note =
+        "kellvar-report: The table ends after 32766 connections; the rest of the file was not analysed.\n";
+    EXPECT_EQ(run.Err, note);
+    // Where both streams meet, as on a terminal, the note follows the table's last row.
+    const std::string both = dir.File("both");
+    ASSERT_EQ(std::system(
+                  ("LC_ALL=C.UTF-8 timeout 60 " KELLVAR_REPORT " --english " + dir.File("log") + " >" + both + " 2>&1")
+                      .c_str()),
+              0);
+    EXPECT_EQ(testing::ReadFile(both), run.Out + note);
     EXPECT_EQ(Report("--german --summary " + dir.File("log")).Err,
               "kellvar-report: Die Tabelle endet nach 32766 Verbindungen; der Rest der Datei wurde nicht "
               "ausgewertet.\n");
