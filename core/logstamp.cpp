@@ -75,6 +75,18 @@ int32_t DigitTime(const char* at)
 
 bool ReadInteger(std::string_view text, int32_t& value)
 {
+    // Nearly every integer of a log is a few digits alone, too few to leave
+    // the range: read at once.
+    if (!text.empty() && text.size() <= 9) {
+        int32_t digits = 0;
+        size_t i = 0;
+        for (; i < text.size() && text[i] >= '0' && text[i] <= '9'; ++i)
+            digits = digits * 10 + (text[i] - '0');
+        if (i == text.size()) {
+            value = digits;
+            return true;
+        }
+    }
     size_t i = 0;
     while (i < text.size() && text[i] == ' ')
         ++i;

@@ -53,15 +53,16 @@ char* WriteIsoStamp(char* out, int32_t dateKey, const TDateParts& parts, int32_t
 {
     if (dateKey == 0)
         return out;
-    const auto part = [](int64_t value) { return static_cast<uint64_t>(value < 0 ? 0 : value); };
-    const int64_t t = timeOfDay;
+    // A part below 0 is written as 0; so is every piece of a time below 0.
+    const auto part = [](int32_t value) { return static_cast<uint32_t>(value < 0 ? 0 : value); };
+    const uint32_t t = part(timeOfDay);
     out = WriteFourDigits(out, part(parts.Year));
     out = WriteTwoDigits(WriteChar(out, '-'), part(parts.Month));
     out = WriteTwoDigits(WriteChar(out, '-'), part(parts.Day));
-    out = WriteTwoDigits(WriteChar(out, 'T'), part(t / 360'000));
-    out = WriteTwoDigits(WriteChar(out, ':'), part(t / 6'000 % 60));
-    out = WriteTwoDigits(WriteChar(out, ':'), part(t / 100 % 60));
-    return WriteTwoDigits(WriteChar(out, '.'), part(t % 100));
+    out = WriteTwoDigits(WriteChar(out, 'T'), t / 360'000);
+    out = WriteTwoDigits(WriteChar(out, ':'), t / 6'000 % 60);
+    out = WriteTwoDigits(WriteChar(out, ':'), t / 100 % 60);
+    return WriteTwoDigits(WriteChar(out, '.'), t % 100);
 }
 
 std::string HundredthsDecimal(int64_t hundredths)

@@ -34,7 +34,10 @@ INSTANTIATE_TEST_SUITE_P(
                       IntegerCase{"trailing_blank", "12 ", false, 0}, IntegerCase{"trailing_letter", "12a", false, 0},
                       IntegerCase{"empty", "", false, 0}, IntegerCase{"only_blanks", "   ", false, 0},
                       IntegerCase{"only_sign", "-", false, 0}, IntegerCase{"hexadecimal", "0x10", false, 0},
-                      IntegerCase{"digit_then_dot", "3.", false, 0}),
+                      IntegerCase{"digit_then_dot", "3.", false, 0},
+                      IntegerCase{"nine_digits", "999999999", true, 999'999'999},
+                      IntegerCase{"ten_digits_with_zeros_in_front", "0000000042", true, 42},
+                      IntegerCase{"letter_after_digits", "12345678x", false, 0}),
     [](const auto& info) { return std::string(info.param.name); });
 
 struct StampCase {

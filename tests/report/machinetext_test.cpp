@@ -21,6 +21,8 @@ TEST(MachineText, IsoStamps)
     EXPECT_EQ(IsoStamp(1, {812, 1, 3}, 0), "0812-01-03T00:00:00.00");
     EXPECT_EQ(IsoStamp(1, {12'345, 1, 3}, 0), "12345-01-03T00:00:00.00");
     EXPECT_EQ(IsoStamp(0, {2000, 1, 3}, 100), "") << "a date that could not be read";
+    EXPECT_EQ(IsoStamp(1, {2000, 1, 3}, -5), "2000-01-03T00:00:00.00") << "a time below 0 is no time";
+    EXPECT_EQ(IsoStamp(1, {-1, -2, 3}, 100 * 360'000 + 1), "0000-00-03T100:00:00.01");
 }
 
 TEST(MachineText, OnlyRealCalendarDates)
