@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "rowcells.h"
 
+#include <algorithm>
+
 namespace kellvar {
 
 TRowCells::TRowCells(std::initializer_list<std::string_view> cells)
@@ -35,6 +37,19 @@ std::string_view TRowCells::operator[](size_t column) const
 {
     const size_t start = StartOf(column);
     return std::string_view(text_).substr(start, text_.find('\t', start) - start);
+}
+
+std::vector<std::string_view> TRowCells::Split() const
+{
+    std::vector<std::string_view> cells;
+    cells.reserve(count_);
+    const std::string_view text = text_;
+    for (size_t start = 0; cells.size() < count_;) {
+        const size_t end = std::min(text.find('\t', start), text.size());
+        cells.push_back(text.substr(start, end - start));
+        start = end + 1;
+    }
+    return cells;
 }
 
 void TRowCells::Append(std::string_view cell)

@@ -5,6 +5,7 @@
 #include <initializer_list>
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace kellvar {
 
@@ -23,6 +24,8 @@ public:
     bool empty() const { return count_ == 0; }
     // Column must be below size().
     std::string_view operator[](size_t column) const;
+    // Every cell, found in one pass.
+    std::vector<std::string_view> Split() const;
     // Found from the end: a row's last cells are the ones set late.
     std::string_view back() const { return std::string_view(text_).substr(text_.rfind('\t') + 1); }
     // The cells joined by TAB.

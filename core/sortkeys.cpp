@@ -42,7 +42,7 @@ bool ReadLocaleFloat(std::string_view text, const std::string& sep, double& valu
         text.remove_suffix(1);
     std::string plain;
     for (size_t i = 0; i < text.size();) {
-        const bool atSeparator = !sep.empty() && text.compare(i, sep.size(), sep) == 0;
+        const bool atSeparator = !sep.empty() && text[i] == sep.front() && text.compare(i, sep.size(), sep) == 0;
         const char c = atSeparator ? '.' : text[i];
         const bool sign = (c == '-' || c == '+') && i == 0;
         if (!atSeparator && !sign && (c < '0' || c > '9'))
@@ -104,9 +104,13 @@ double SortKey(const TRowCells& row, int column, const std::string& sep)
 {
     if (column < 0 || static_cast<size_t>(column) >= row.size())
         return 0;
-    if (static_cast<size_t>(column) >= TableColumns.size())
+    return CellSortKey(row[column], column, sep);
+}
+
+double CellSortKey(std::string_view cell, int column, const std::string& sep)
+{
+    if (column < 0 || static_cast<size_t>(column) >= TableColumns.size())
         return 0;
-    const std::string_view cell = row[column];
     switch (TableColumns[static_cast<size_t>(column)].Kind) {
     case TCellKind::Count:
         return static_cast<double>(IntegerOr0(cell));

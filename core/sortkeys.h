@@ -26,5 +26,7 @@ double ParsePrefixedNumber(std::string_view text, const std::string& decimalSepa
 
 // The value a row sorts by in a column; rows missing the cell sort as 0.
 double SortKey(const TRowCells& row, int column, const std::string& decimalSeparator);
+// The value of the cell's text in its column.
+double CellSortKey(std::string_view cell, int column, const std::string& decimalSeparator);
 
 }  // namespace kellvar

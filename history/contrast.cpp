@@ -2,16 +2,30 @@
 #include "contrast.h"
 
 #include <algorithm>
+#include <array>
 #include <cmath>
 
 namespace kellvar {
 
 namespace {
 
-double Linear(int channel)
+double LinearOf(int channel)
 {
     const double c = channel / 255.0;
     return c <= 0.04045 ? c / 12.92 : std::pow((c + 0.055) / 1.055, 2.4);
+}
+
+double Linear(int channel)
+{
+    // Each of the 256 channel values worked out once: a colour readable on a
+    // ground is looked for step by step, for every line of every chart.
+    static const std::array<double, 256> Channels = [] {
+        std::array<double, 256> channels{};
+        for (int value = 0; value < 256; ++value)
+            channels[static_cast<size_t>(value)] = LinearOf(value);
+        return channels;
+    }();
+    return channel >= 0 && channel < 256 ? Channels[static_cast<size_t>(channel)] : LinearOf(channel);
 }
 
 double Luminance(TRgb c)

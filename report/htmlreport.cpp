@@ -35,6 +35,7 @@
 #include <charconv>
 #include <chrono>
 #include <map>
+#include <optional>
 #include <sys/stat.h>
 #include <unistd.h>
 #include <unordered_map>
@@ -238,25 +239,32 @@ private:
     TReportRun WritePeriodPages(const TAnalysisFlags& flags)
     {
         std::map<std::string, TPeriodPage> open;
+        // Connections in time order share their day for hours: its period
+        // is named and looked up once.
+        std::optional<TDateParts> day;
+        std::string period;
+        std::optional<size_t> index;
         TFailureKeeping<TScriptReceiver> receiver(request_.Kept, [&](const TNumberedConnection& c) {
             if (!failure_.FailureReason.empty())
                 return;
-            const std::string period = PeriodNameOf(request_.By, c.Record.ConnectDateParts, request_.Periods);
-            const auto known = periodIndex_.find(period);
+            if (day != c.Record.ConnectDateParts) {
+                day = c.Record.ConnectDateParts;
+                period = PeriodNameOf(request_.By, *day, request_.Periods);
+                const auto known = periodIndex_.find(period);
+                index = known != periodIndex_.end() ? std::optional(known->second) : std::nullopt;
+            }
             // A log that grew since the first reading adds only to the periods it found.
-            if (known == periodIndex_.end())
-                return;
-            if (written_[known->second])
+            if (!index || written_[*index])
                 return;
             auto [page, added] = open.try_emplace(period);
             if (added) {
-                page->second.Index = known->second;
-                page->second.Missing = periods_.Periods()[known->second].Sums.Connections;
+                page->second.Index = *index;
+                page->second.Missing = periods_.Periods()[*index].Sums.Connections;
             }
             AddRow(page->second, c);
             if (--page->second.Missing == 0) {
                 WritePeriodPage(period, page->second);
-                written_[known->second] = true;
+                written_[*index] = true;
                 open.erase(page);
             }
         });
@@ -275,7 +283,8 @@ private:
     void AddRow(TPeriodPage& page, const TNumberedConnection& c)
     {
         page.Points.Add(c.Record);
-        const TRowCells cells = ConnectionRowCells(c.Record, c.Number + 1, input_.DecimalSeparator);
+        const TRowCells texts = ConnectionRowCells(c.Record, c.Number + 1, input_.DecimalSeparator);
+        const std::vector<std::string_view> cells = texts.Split();
         // One row's cells, kept between rows so that their texts reuse their room.
         row_.resize(static_cast<size_t>(TableColumnCount + (input_.Tariffs != nullptr ? PricedColumnCount : 0)));
         for (size_t column = 0; column < static_cast<size_t>(TableColumnCount); ++column) {
@@ -283,7 +292,7 @@ private:
             const bool present = column < cells.size();
             cell.Text.assign(present ? std::string_view(cells[column]) : std::string_view());
             cell.SortValue.assign(
-                present ? ShortestNumber(SortKey(cells, static_cast<int>(column), input_.DecimalSeparator))
+                present ? ShortestNumber(CellSortKey(cells[column], static_cast<int>(column), input_.DecimalSeparator))
                         : std::string());
             cell.Numeric = IsNumberColumn(column);
             cell.BreaksAfterDate = TableColumns[column].Kind == TCellKind::Stamp;
