@@ -82,14 +82,6 @@ char* WriteDateParts(char* out, const TDateParts& parts)
 
 }  // namespace
 
-char* WriteDigitPair(char* out, unsigned value)
-{
-    static constexpr char Pairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
-                                    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
-                                    "8081828384858687888990919293949596979899";
-    return std::copy_n(&Pairs[value * 2], 2, out);
-}
-
 char* WriteHundredths(char* out, int64_t hundredths, std::string_view decimalSeparator)
 {
     if (hundredths < 0)

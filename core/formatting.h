@@ -3,6 +3,7 @@
 
 #include "logstamp.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <string_view>
@@ -51,7 +52,13 @@ std::string VisibleText(std::string_view text);
 
 // A value below 100 as two digits, a zero in front of one below 10: a pair
 // from a table, since every stamp of every row comes through here.
-char* WriteDigitPair(char* out, unsigned value);
+inline char* WriteDigitPair(char* out, unsigned value)
+{
+    static constexpr char Pairs[] = "00010203040506070809101112131415161718192021222324252627282930313233343536373839"
+                                    "40414243444546474849505152535455565758596061626364656667686970717273747576777879"
+                                    "8081828384858687888990919293949596979899";
+    return std::copy_n(&Pairs[value * 2], 2, out);
+}
 
 // A whole number of hundredths as FloatText writes hundredths / 100, which is
 // what it writes for every value below 10^13 held in hundredths (a duration d

@@ -47,7 +47,7 @@ constexpr size_t TimeLength = 11;
 constexpr size_t TimeStart = 11;
 
 // The time "hh:mm:ss.cc" at 'at' when every digit is written, or -1.
-int32_t DigitTime(const char* at)
+inline int32_t DigitTime(const char* at)
 {
     const int32_t hundredths = TwoDigits(at + 9);
     if constexpr (std::endian::native == std::endian::little) {
