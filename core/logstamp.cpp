@@ -19,18 +19,6 @@ std::string_view Piece(std::string_view text, size_t start, size_t length)
 
 bool ReadPiece(std::string_view text, size_t start, size_t length, int32_t& value)
 {
-    // The driver always writes every digit of a piece (at most four); take
-    // them without the general reader.
-    if (start + length <= text.size()) {
-        int32_t digits = 0;
-        size_t i = 0;
-        for (; i < length && text[start + i] >= '0' && text[start + i] <= '9'; ++i)
-            digits = digits * 10 + (text[start + i] - '0');
-        if (i == length) {
-            value = digits;
-            return true;
-        }
-    }
     return ReadInteger(Piece(text, start, length), value);
 }
 
