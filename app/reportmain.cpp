@@ -10,6 +10,7 @@
 #include "lang/language.h"
 #include "lang/messages.h"
 #include "lang/wordings.h"
+#include "platform/decimalseparator.h"
 #include "platform/filehandle.h"
 #include "platform/localdate.h"
 #include "platform/ownership.h"
@@ -19,8 +20,6 @@
 #include "report/outputstream.h"
 #include "report/reportoptions.h"
 #include "report/reportwriter.h"
-
-#include <QLocale>
 
 #include <array>
 #include <cerrno>
@@ -206,7 +205,7 @@ int main(int argc, char** argv)
         input.ShownLog += (input.ShownLog.empty() ? "" : ",") + file;
     input.InputBytes = history.InputBytes();
     input.German = german;
-    input.DecimalSeparator = QLocale::system().decimalPoint().toStdString();
+    input.DecimalSeparator = platform::LocaleDecimalSeparator();
     input.Tariffs = tariffs ? &*tariffs : nullptr;
     const platform::TLocalDate today = platform::LocalDate();
     input.Today = options.Today.value_or(DayNumber(today.Year, today.Month, today.Day));

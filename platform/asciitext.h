@@ -13,6 +13,16 @@ constexpr char AsciiLower(char c)
     return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
 }
 
+constexpr char AsciiUpper(char c)
+{
+    return c >= 'a' && c <= 'z' ? static_cast<char>(c - 'a' + 'A') : c;
+}
+
+constexpr bool IsAsciiAlphanumeric(char c)
+{
+    return (c >= '0' && c <= '9') || AsciiLower(c) != AsciiUpper(c);
+}
+
 constexpr bool EqualsIgnoringAsciiCase(std::string_view a, std::string_view b)
 {
     return a.size() == b.size()

@@ -10,6 +10,7 @@
 #include "history/contrast.h"
 #include "lang/language.h"
 #include "lang/wordings.h"
+#include "platform/decimalseparator.h"
 
 #include <QAccessible>
 #include <QBuffer>
@@ -77,7 +78,7 @@ TChart::TChart(const QString& name, const std::vector<TLineSpec>& specs, std::st
     locale.setNumberOptions(QLocale::OmitGroupSeparator);
     c->setLocale(locale);
     c->setLocalizeNumbers(true);
-    decimalSeparator_ = locale.decimalPoint().toStdString();
+    decimalSeparator_ = platform::LocaleDecimalSeparator();
 
     // Ticks at multiples of a round step. The axis makes an item per tick as
     // soon as its range changes, so the step is always set before the range.

@@ -21,6 +21,7 @@
 #include "lang/numbertexts.h"
 #include "lang/texttable.h"
 #include "lang/wordings.h"
+#include "platform/decimalseparator.h"
 #include "platform/filehandle.h"
 #include "platform/programfiles.h"
 #include "platform/programpath.h"
@@ -33,7 +34,6 @@
 #include <QComboBox>
 #include <QHeaderView>
 #include <QLabel>
-#include <QLocale>
 #include <QMimeData>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -62,7 +62,7 @@ QString TitleVersion()
 
 TModemLogDialog::TModemLogDialog(TUserDialogs& dialogs, QWidget* parent)
     : QDialog(parent), dialogs_(dialogs), programPath_(FileNameText(platform::ProgramFilePath())),
-      decimalSeparator_(QLocale::system().decimalPoint().toStdString())
+      decimalSeparator_(platform::LocaleDecimalSeparator())
 {
     InitKellvarResources();
     BuildLayout();

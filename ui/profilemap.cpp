@@ -6,9 +6,9 @@
 #include "core/formatting.h"
 #include "history/contrast.h"
 #include "lang/wordings.h"
+#include "platform/decimalseparator.h"
 
 #include <QBuffer>
-#include <QLocale>
 #include <QPainter>
 #include <QSvgGenerator>
 
@@ -23,7 +23,7 @@ constexpr double LeastShare = 0.12;
 
 std::string DecimalSeparator()
 {
-    return QLocale::system().decimalPoint().toStdString();
+    return platform::LocaleDecimalSeparator();
 }
 
 // The ground mixed toward the ink by the share.
