@@ -39,10 +39,11 @@ constexpr std::array<TTableColumn, TableColumnCount> FieldOrder = {
 
 // Hands a column's value of a connection to the writer, under the column's
 // field name: Integer, Hundredths, Stamp or None (the log gave no value).
-template <typename TWriter> void WriteColumnField(TTableColumn column, const TNumberedConnection& c, TWriter& w)
+// The column is a constant, so that the writer copies a name of known length.
+template <TTableColumn column, typename TWriter> void WriteColumnField(const TNumberedConnection& c, TWriter& w)
 {
     const TConnectionRecord& r = c.Record;
-    std::string_view name = TableColumns[static_cast<size_t>(column)].Field;
+    constexpr std::string_view name = TableColumns[static_cast<size_t>(column)].Field;
     switch (column) {
     case NumberColumn:
         return w.Integer(name, c.Number);
@@ -73,10 +74,15 @@ template <typename TWriter> void WriteColumnField(TTableColumn column, const TNu
     }
 }
 
+template <typename TWriter, size_t... At>
+void WriteFieldsInOrder(const TNumberedConnection& c, TWriter& w, std::index_sequence<At...>)
+{
+    (WriteColumnField<FieldOrder[At]>(c, w), ...);
+}
+
 template <typename TWriter> void WriteConnectionFields(const TNumberedConnection& c, TWriter& w)
 {
-    for (const TTableColumn column : FieldOrder)
-        WriteColumnField(column, c, w);
+    WriteFieldsInOrder(c, w, std::make_index_sequence<FieldOrder.size()>());
 }
 
 template <typename TWriter> void WriteCostFields(const TCostFields& costs, TWriter& w)
