@@ -6,6 +6,7 @@
 #include "htmlreport.h"
 
 #include "htmlpage.h"
+#include "machinetext.h"
 #include "numbertotals.h"
 #include "periodtotals.h"
 #include "scriptreceiver.h"
@@ -55,12 +56,6 @@ constexpr std::chrono::seconds FolderLockWait{30};
 std::string PageFile(const std::string& period)
 {
     return period + ".html";
-}
-
-std::string ShortestNumber(double value)
-{
-    std::array<char, 32> text{};
-    return std::string(text.data(), std::to_chars(text.data(), text.data() + text.size(), value).ptr);
 }
 
 const TField* FieldNamed(const TFields& fields, std::string_view name)

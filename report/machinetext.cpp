@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <array>
 #include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace kellvar {
@@ -47,6 +48,119 @@ char* WriteDecimalHundredths(char* out, int64_t hundredths)
     out = std::to_chars(out, out + 24, magnitude / 100).ptr;
     *out++ = '.';
     return WriteTwoDigits(out, magnitude % 100);
+}
+
+namespace {
+
+// The value's decimal digits when it is whole below 2^53 or a number of
+// hundredths with at most 15 digits: no shorter decimal reads back as the
+// same double then (every such decimal has a double of its own, and
+// doubles are at most 1 apart below 2^53). Digits without leading or
+// trailing zeros; Exponent is the power of ten of the first one.
+struct TExactDecimal {
+    char Digits[20];
+    int Count = 0;
+    int Exponent = 0;
+    bool Negative = false;
+};
+
+bool ReadExactDecimal(double value, TExactDecimal& decimal)
+{
+    constexpr double WholeLimit = 9007199254740992.0;  // 2^53
+    constexpr double HundredthsLimit = 1e15;
+    const double magnitude = std::fabs(value);
+    uint64_t units = 0;
+    int scale = 0;  // the power of ten of units' last digit
+    if (magnitude < WholeLimit && magnitude == std::floor(magnitude)) {
+        units = static_cast<uint64_t>(magnitude);
+    } else if (magnitude * 100 < HundredthsLimit) {
+        units = static_cast<uint64_t>(std::llrint(magnitude * 100));
+        scale = -2;
+        if (static_cast<double>(units) / 100 != magnitude)
+            return false;
+    } else {
+        return false;  // NaN and infinities too
+    }
+    decimal.Negative = std::signbit(value);
+    if (units == 0) {
+        decimal.Digits[0] = '0';
+        decimal.Count = 1;
+        decimal.Exponent = 0;
+        return true;
+    }
+    while (units % 10 == 0) {
+        units /= 10;
+        ++scale;
+    }
+    const char* end = std::to_chars(decimal.Digits, decimal.Digits + sizeof decimal.Digits, units).ptr;
+    decimal.Count = static_cast<int>(end - decimal.Digits);
+    decimal.Exponent = scale + decimal.Count - 1;
+    return true;
+}
+
+// Fixed notation, "1234.5" or "0.05"; zero's single digit stands as it is.
+char* WriteFixed(char* out, const TExactDecimal& d)
+{
+    const int whole = d.Exponent + 1;  // digits before the point
+    if (whole <= 0) {
+        out = WriteText(out, "0.");
+        out = std::fill_n(out, -whole, '0');
+        return std::copy_n(d.Digits, d.Count, out);
+    }
+    if (whole >= d.Count)
+        return std::fill_n(std::copy_n(d.Digits, d.Count, out), whole - d.Count, '0');
+    out = std::copy_n(d.Digits, whole, out);
+    *out++ = '.';
+    return std::copy_n(d.Digits + whole, d.Count - whole, out);
+}
+
+int FixedLength(const TExactDecimal& d)
+{
+    const int whole = d.Exponent + 1;
+    if (whole <= 0)
+        return 2 - whole + d.Count;
+    return whole >= d.Count ? whole : d.Count + 1;
+}
+
+// Scientific notation as printf's %e writes it: "3.6e+07", "5e-03".
+char* WriteScientific(char* out, const TExactDecimal& d)
+{
+    *out++ = d.Digits[0];
+    if (d.Count > 1) {
+        *out++ = '.';
+        out = std::copy_n(d.Digits + 1, d.Count - 1, out);
+    }
+    *out++ = 'e';
+    *out++ = d.Exponent < 0 ? '-' : '+';
+    const int exponent = d.Exponent < 0 ? -d.Exponent : d.Exponent;
+    if (exponent >= 100)
+        *out++ = static_cast<char>('0' + exponent / 100);
+    return WriteTwoDigits(out, static_cast<uint64_t>(exponent % 100));
+}
+
+int ScientificLength(const TExactDecimal& d)
+{
+    const int exponent = d.Exponent < 0 ? -d.Exponent : d.Exponent;
+    return d.Count + (d.Count > 1 ? 1 : 0) + 2 + (exponent >= 100 ? 3 : 2);
+}
+
+}  // namespace
+
+char* WriteShortestNumber(char* out, double value)
+{
+    TExactDecimal decimal;
+    if (!ReadExactDecimal(value, decimal))
+        return std::to_chars(out, out + 32, value).ptr;
+    if (decimal.Negative)
+        *out++ = '-';
+    // The shorter notation; fixed where both are as long.
+    return ScientificLength(decimal) < FixedLength(decimal) ? WriteScientific(out, decimal) : WriteFixed(out, decimal);
+}
+
+std::string ShortestNumber(double value)
+{
+    char text[40];
+    return {text, WriteShortestNumber(text, value)};
 }
 
 char* WriteIsoStamp(char* out, int32_t dateKey, const TDateParts& parts, int32_t timeOfDay)

@@ -3,6 +3,10 @@
 
 #include <gtest/gtest.h>
 
+#include <charconv>
+#include <string>
+#include <vector>
+
 namespace kellvar {
 namespace {
 
@@ -23,6 +27,55 @@ TEST(MachineText, IsoStamps)
     EXPECT_EQ(IsoStamp(0, {2000, 1, 3}, 100), "") << "a date that could not be read";
     EXPECT_EQ(IsoStamp(1, {2000, 1, 3}, -5), "2000-01-03T00:00:00.00") << "a time below 0 is no time";
     EXPECT_EQ(IsoStamp(1, {-1, -2, 3}, 100 * 360'000 + 1), "0000-00-03T100:00:00.01");
+}
+
+TEST(MachineText, ShortestNumbers)
+{
+    EXPECT_EQ(ShortestNumber(12'482'301'111'638.0), "12482301111638") << "a stamp's sort key";
+    EXPECT_EQ(ShortestNumber(913'223.68), "913223.68");
+    EXPECT_EQ(ShortestNumber(3804.9), "3804.9");
+    EXPECT_EQ(ShortestNumber(0.05), "0.05");
+    EXPECT_EQ(ShortestNumber(-1.5), "-1.5");
+    EXPECT_EQ(ShortestNumber(36'000'000.0), "3.6e+07") << "shorter than 36000000";
+    EXPECT_EQ(ShortestNumber(100'000.0), "1e+05");
+    EXPECT_EQ(ShortestNumber(10'000.0), "10000") << "as long as 1e+04: fixed";
+    EXPECT_EQ(ShortestNumber(0.0), "0");
+    EXPECT_EQ(ShortestNumber(-0.0), "-0");
+    EXPECT_EQ(ShortestNumber(0.1 + 0.2), "0.30000000000000004") << "no number of hundredths";
+    EXPECT_EQ(ShortestNumber(1e300), "1e+300");
+    EXPECT_EQ(ShortestNumber(9'007'199'254'740'993.0), "9007199254740992") << "2^53 and above: no longer exact";
+}
+
+// Sort keys of every kind beside the standard library's own shortest text,
+// which the fast path must equal byte for byte.
+TEST(MachineText, ShortestNumbersAreTheStandardLibrarys)
+{
+    const auto standard = [](double value) {
+        char text[40];
+        return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
+    };
+    uint64_t state = 88172645463325252u;
+    const auto next = [&state] {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return state;
+    };
+    std::vector<double> values = {
+        1e15 / 100 - 0.01, 1e15 / 100, 1e15 / 100 + 0.01, 9'007'199'254'740'991.0, 0.01, 0.99, 1e-5, 123e20};
+    for (int i = 0; i < 200'000; ++i) {
+        const uint64_t bits = next();
+        const double magnitude = static_cast<double>(bits % 1'000'000'000'000'000u);
+        const int kind = static_cast<int>(bits >> 60) % 5;
+        const double value = kind == 0   ? magnitude / 100
+                             : kind == 1 ? magnitude
+                             : kind == 2 ? magnitude / 100 * 1024 / 1000
+                             : kind == 3 ? static_cast<double>(bits % 100'000) * 1000
+                                         : -static_cast<double>(bits % 1'000'000) / 100;
+        values.push_back(value);
+    }
+    for (const double value : values)
+        ASSERT_EQ(ShortestNumber(value), standard(value)) << std::hexfloat << value;
 }
 
 TEST(MachineText, OnlyRealCalendarDates)
