@@ -31,32 +31,36 @@ constexpr double AxisTitleRoom = 24;
 constexpr double LabelCharWidth = 7.2;
 
 // A coordinate in tenths of a unit, more than any screen shows; made without
-// printf, since a page's lines have thousands of them.
-void AppendNumber(std::string& out, double value)
+// printf, since a page's lines have thousands of them. At most 24 bytes.
+char* WriteNumber(char* out, double value)
 {
     const long long tenths = std::llround(value * 10);
     if (tenths < 0)
-        out += '-';
+        *out++ = '-';
     const unsigned long long magnitude =
         tenths < 0 ? 0ULL - static_cast<unsigned long long>(tenths) : static_cast<unsigned long long>(tenths);
-    std::array<char, 24> text{};
-    out.append(text.data(), std::to_chars(text.data(), text.data() + text.size(), magnitude / 10).ptr);
-    out += '.';
-    out += static_cast<char>('0' + magnitude % 10);
+    out = std::to_chars(out, out + 20, magnitude / 10).ptr;
+    *out++ = '.';
+    *out++ = static_cast<char>('0' + magnitude % 10);
+    return out;
 }
 
 std::string Number(double value)
 {
-    std::string text;
-    AppendNumber(text, value);
-    return text;
+    char text[24];
+    return {text, WriteNumber(text, value)};
 }
 
+// "#rrggbb"; the chart colours and their mixtures keep each channel in 0..255.
 std::string Hex(TRgb c)
 {
-    std::array<char, 8> text{};
-    std::snprintf(text.data(), text.size(), "#%02x%02x%02x", c.Red, c.Green, c.Blue);
-    return text.data();
+    constexpr std::string_view Digits = "0123456789abcdef";
+    std::string text = "#";
+    for (const int channel : {c.Red, c.Green, c.Blue}) {
+        text += Digits[static_cast<size_t>(channel >> 4 & 15)];
+        text += Digits[static_cast<size_t>(channel & 15)];
+    }
+    return text;
 }
 
 // A line's colour, and as a dark page draws it: lightened just enough to
@@ -105,9 +109,12 @@ TScale ValueScale(const TSvgChart& chart, bool right, std::string_view unit)
 
 std::string TickText(double value, const TAxisTicks& ticks, std::string_view suffix, std::string_view separator)
 {
-    std::array<char, 48> text{};
-    std::snprintf(text.data(), text.size(), "%.*f", ticks.Decimals, std::abs(value) < 1e-9 ? 0.0 : value);
-    std::string shown = text.data();
+    // printf's "%.*f", without printf's locale and format parsing.
+    std::array<char, 400> text{};
+    char* end = std::to_chars(text.data(), text.data() + text.size(), std::abs(value) < 1e-9 ? 0.0 : value,
+                              std::chars_format::fixed, ticks.Decimals)
+                    .ptr;
+    std::string shown(text.data(), end);
     if (const size_t point = shown.find('.'); point != std::string::npos)
         shown.replace(point, 1, separator);
     return shown + std::string(suffix);
@@ -267,10 +274,12 @@ std::string SvgChartElement(const TSvgChart& chart, std::string_view id, std::st
             continue;
         svg += "<polyline fill=\"none\" stroke-width=\"2\"" + LineColours("stroke", line.Colour) + " points=\"";
         for (const TPlotPoint& p : shown) {
-            AppendNumber(svg, xAt(p.X));
-            svg += ',';
-            AppendNumber(svg, scale.At(p.Y));
-            svg += ' ';
+            char point[2 * 24 + 2];
+            char* end = WriteNumber(point, xAt(p.X));
+            *end++ = ',';
+            end = WriteNumber(end, scale.At(p.Y));
+            *end++ = ' ';
+            svg.append(point, end);
         }
         svg.back() = '"';
         svg += "/>";
