@@ -55,6 +55,19 @@ TEST(ReadLocaleFloat, AcceptsOnlyTheLocalesSeparator)
     EXPECT_FALSE(ReadLocaleFloat("1e5", ".", value));
     EXPECT_FALSE(ReadLocaleFloat("inf", ".", value));
     EXPECT_FALSE(ReadLocaleFloat("", ".", value));
+    EXPECT_FALSE(ReadLocaleFloat("+", ".", value));
+    EXPECT_TRUE(ReadLocaleFloat(" +3.5 ", ".", value)) << "blanks around, a plus sign";
+    EXPECT_DOUBLE_EQ(value, 3.5);
+    EXPECT_TRUE(ReadLocaleFloat("12\xd9\xab"
+                                "5",
+                                "\xd9\xab", value))
+        << "Arabic's separator, two bytes";
+    EXPECT_DOUBLE_EQ(value, 12.5);
+    // Longer than any cell: 31 zeros, then 1,5 (34 bytes), and 32 bytes.
+    EXPECT_TRUE(ReadLocaleFloat(std::string(31, '0') + "1,5", ",", value));
+    EXPECT_DOUBLE_EQ(value, 1.5);
+    EXPECT_TRUE(ReadLocaleFloat("-" + std::string(29, '0') + "2,5", ",", value));
+    EXPECT_DOUBLE_EQ(value, -2.5);
 }
 
 TRowCells Row(const std::string& received, const std::string& connection = "1s", const std::string& speed = "0bps")
