@@ -7,6 +7,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <cstdint>
 
 namespace kellvar {
 
@@ -32,6 +33,42 @@ double TruncatedThousandths(std::string_view cell, char unitStart, const std::st
     return std::trunc(value * 1000);
 }
 
+// A decimal of at most 15 digits, with digits on both sides of its one
+// separator if it has one, as nearly every cell holds: its value is its
+// digits over a power of ten, and that one division of two exact doubles
+// rounds as reading the whole text does. Anything else is left to that.
+bool ReadShortDecimal(std::string_view text, const std::string& sep, double& value)
+{
+    constexpr int MostDigits = 15;
+    constexpr double PowersOfTen[MostDigits + 1] = {1e0, 1e1, 1e2,  1e3,  1e4,  1e5,  1e6,  1e7,
+                                                    1e8, 1e9, 1e10, 1e11, 1e12, 1e13, 1e14, 1e15};
+    const bool hasSign = !text.empty() && (text.front() == '-' || text.front() == '+');
+    uint64_t digits = 0;
+    int count = 0;
+    int before = 0;  // digits before the separator; all of them without one
+    bool separated = false;
+    for (size_t i = hasSign ? 1 : 0; i < text.size();) {
+        const char c = text[i];
+        if (c >= '0' && c <= '9') {
+            if (++count > MostDigits)
+                return false;
+            digits = digits * 10 + static_cast<uint64_t>(c - '0');
+            before += separated ? 0 : 1;
+            ++i;
+        } else if (!separated && !sep.empty() && text.compare(i, sep.size(), sep) == 0) {
+            separated = true;
+            i += sep.size();
+        } else {
+            return false;
+        }
+    }
+    if (before == 0 || (separated && count == before))
+        return false;
+    const double magnitude = static_cast<double>(digits) / PowersOfTen[count - before];
+    value = hasSign && text.front() == '-' ? -magnitude : magnitude;
+    return true;
+}
+
 }  // namespace
 
 bool ReadLocaleFloat(std::string_view text, const std::string& sep, double& value)
@@ -40,6 +77,8 @@ bool ReadLocaleFloat(std::string_view text, const std::string& sep, double& valu
         text.remove_prefix(1);
     while (!text.empty() && text.back() == ' ')
         text.remove_suffix(1);
+    if (ReadShortDecimal(text, sep, value))
+        return true;
     // The number with "." for the separator and no "+", never longer than
     // the text: on the stack for a cell's few digits, as every cell sorted
     // or written to a report is read here.

@@ -32,9 +32,20 @@ constexpr double LabelCharWidth = 7.2;
 
 // A coordinate in tenths of a unit, more than any screen shows; made without
 // printf, since a page's lines have thousands of them. At most 24 bytes.
+// std::llround without the library call, rounding halves away from zero:
+// below 2^52 the part after the point is taken off exactly.
+long long Rounded(double value)
+{
+    if (!(std::fabs(value) < 4503599627370496.0))  // NaN too
+        return std::llround(value);
+    const auto whole = static_cast<long long>(value);
+    const double rest = value - static_cast<double>(whole);
+    return whole + (rest >= 0.5 ? 1 : 0) - (rest <= -0.5 ? 1 : 0);
+}
+
 char* WriteNumber(char* out, double value)
 {
-    const long long tenths = std::llround(value * 10);
+    const long long tenths = Rounded(value * 10);
     if (tenths < 0)
         *out++ = '-';
     const unsigned long long magnitude =

@@ -6,6 +6,9 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <charconv>
+#include <cmath>
+#include <cstdint>
 
 namespace kellvar {
 namespace {
@@ -68,6 +71,54 @@ TEST(ReadLocaleFloat, AcceptsOnlyTheLocalesSeparator)
     EXPECT_DOUBLE_EQ(value, 1.5);
     EXPECT_TRUE(ReadLocaleFloat("-" + std::string(29, '0') + "2,5", ",", value));
     EXPECT_DOUBLE_EQ(value, -2.5);
+}
+
+// Texts of digits, signs, points, commas and blanks, read as the standard
+// library reads the same text with "." for the separator and no "+": the
+// short decimals that are read apart must come out the same to the bit.
+TEST(ReadLocaleFloat, ReadsAsTheStandardLibraryDoes)
+{
+    const auto standard = [](std::string text, const std::string& sep, double& value) {
+        while (!text.empty() && text.front() == ' ')
+            text.erase(0, 1);
+        while (!text.empty() && text.back() == ' ')
+            text.pop_back();
+        const bool minus = !text.empty() && text.front() == '-';
+        if (!text.empty() && (text.front() == '-' || text.front() == '+'))
+            text.erase(0, 1);
+        for (size_t at = text.find(sep); at != std::string::npos; at = text.find(sep, at + 1))
+            text.replace(at, sep.size(), "#");
+        if (text.find_first_not_of("0123456789#") != std::string::npos)
+            return false;
+        std::replace(text.begin(), text.end(), '#', '.');
+        text.insert(0, minus ? "-" : "");
+        const auto [stop, error] =
+            std::from_chars(text.data(), text.data() + text.size(), value, std::chars_format::fixed);
+        return error == std::errc() && stop == text.data() + text.size();
+    };
+    const std::string alphabet = "0123456789012345678901234567890123456789.,.,-+ ";
+    uint64_t state = 0x9E3779B97F4A7C15u;
+    const auto next = [&state] {
+        state ^= state << 13;
+        state ^= state >> 7;
+        state ^= state << 17;
+        return state;
+    };
+    for (int i = 0; i < 300'000; ++i) {
+        std::string text;
+        for (uint64_t length = next() % 22; length > 0; --length)
+            text += alphabet[next() % alphabet.size()];
+        for (const std::string sep : {".", ","}) {
+            double expected = 0;
+            double read = 0;
+            const bool ok = standard(text, sep, expected);
+            ASSERT_EQ(ReadLocaleFloat(text, sep, read), ok) << text << " with " << sep;
+            if (!ok)
+                continue;
+            ASSERT_EQ(std::signbit(read), std::signbit(expected)) << text;
+            ASSERT_EQ(read, expected) << text << " with " << sep;
+        }
+    }
 }
 
 TRowCells Row(const std::string& received, const std::string& connection = "1s", const std::string& speed = "0bps")
