@@ -85,6 +85,14 @@ struct TPeriodPage {
     std::string Rows;
 };
 
+// The pages being filled, and the period of the day of the last connection.
+struct TPageAssembly {
+    std::map<std::string, TPeriodPage> Open;
+    std::optional<TDateParts> Day;
+    std::string Period;
+    std::optional<size_t> Index;
+};
+
 // A report from before the mark: its index's last line names kellvar-report.
 bool IndexSaysWrittenByReport(const std::string& path)
 {
@@ -147,7 +155,7 @@ private:
         if (!Check(folder_.WriteFile(std::string(MarkName), {HtmlText(THtmlText::ReportMark, german_)}))
             || !Check(folder_.WriteFile(std::string(StyleSheetName), {StyleSheet()})))
             return failure_;
-        const TReportRun pages = WritePeriodPages(flags);
+        const TReportRun pages = WritePeriodPages(flags, run);
         if (!pages.Analysed)
             return pages;
         if (comparison_ && !Check(folder_.WriteFile(std::string(ComparisonName), {ComparisonPage()})))
@@ -203,6 +211,10 @@ private:
         TFailureKeeping<TScriptReceiver> receiver(
             request_.Kept,
             [this](const TNumberedConnection& c) {
+                if (firstReading_ && firstReading_->size() < request_.KeptConnectionsAtMost)
+                    firstReading_->push_back(c);
+                else
+                    firstReading_.reset();
                 const std::optional<TCost> cost = Price(c.Record);
                 periods_.Add(c.Record, cost);
                 numbers_.AddConnection(c.Record, cost);
@@ -230,49 +242,57 @@ private:
         return run;
     }
 
-    // The second reading: each period's page once its last connection has come.
-    TReportRun WritePeriodPages(const TAnalysisFlags& flags)
+    // Each period's page once its last connection has come: from the
+    // connections the first reading kept, else from a second reading.
+    TReportRun WritePeriodPages(const TAnalysisFlags& flags, const TReportRun& firstRun)
     {
-        std::map<std::string, TPeriodPage> open;
-        // Connections in time order share their day for hours: its period
-        // is named and looked up once.
-        std::optional<TDateParts> day;
-        std::string period;
-        std::optional<size_t> index;
-        TFailureKeeping<TScriptReceiver> receiver(request_.Kept, [&](const TNumberedConnection& c) {
-            if (!failure_.FailureReason.empty())
-                return;
-            if (day != c.Record.ConnectDateParts) {
-                day = c.Record.ConnectDateParts;
-                period = PeriodNameOf(request_.By, *day, request_.Periods);
-                const auto known = periodIndex_.find(period);
-                index = known != periodIndex_.end() ? std::optional(known->second) : std::nullopt;
-            }
-            // A log that grew since the first reading adds only to the periods it found.
-            if (!index || written_[*index])
-                return;
-            auto [page, added] = open.try_emplace(period);
-            if (added) {
-                page->second.Index = *index;
-                page->second.Missing = periods_.Periods()[*index].Sums.Connections;
-            }
-            AddRow(page->second, c);
-            if (--page->second.Missing == 0) {
-                WritePeriodPage(period, page->second);
-                written_[*index] = true;
-                open.erase(page);
-            }
-        });
-        TAnalysisFlags wholeLog = flags;
-        wholeLog.WholeLog = true;
-        TReportRun run = AnalyseInput(receiver, input_, wholeLog);
+        TPageAssembly pages;
+        TReportRun run = firstRun;
+        if (firstReading_) {
+            for (const TNumberedConnection& c : *firstReading_)
+                AddToPage(pages, c);
+        } else {
+            TFailureKeeping<TScriptReceiver> receiver(request_.Kept,
+                                                      [&](const TNumberedConnection& c) { AddToPage(pages, c); });
+            TAnalysisFlags wholeLog = flags;
+            wholeLog.WholeLog = true;
+            run = AnalyseInput(receiver, input_, wholeLog);
+        }
         // A log rewritten since the first reading may leave a period short:
         // its page shows what the second reading found.
-        for (auto& [period, page] : open)
+        for (auto& [period, page] : pages.Open)
             WritePeriodPage(period, page);
         if (run.Analysed && !failure_.FailureReason.empty())
             return failure_;
         return run;
+    }
+
+    void AddToPage(TPageAssembly& pages, const TNumberedConnection& c)
+    {
+        if (!failure_.FailureReason.empty())
+            return;
+        // Connections in time order share their day for hours: its period
+        // is named and looked up once.
+        if (pages.Day != c.Record.ConnectDateParts) {
+            pages.Day = c.Record.ConnectDateParts;
+            pages.Period = PeriodNameOf(request_.By, *pages.Day, request_.Periods);
+            const auto known = periodIndex_.find(pages.Period);
+            pages.Index = known != periodIndex_.end() ? std::optional(known->second) : std::nullopt;
+        }
+        // A log that grew since the first reading adds only to the periods it found.
+        if (!pages.Index || written_[*pages.Index])
+            return;
+        auto [page, added] = pages.Open.try_emplace(pages.Period);
+        if (added) {
+            page->second.Index = *pages.Index;
+            page->second.Missing = periods_.Periods()[*pages.Index].Sums.Connections;
+        }
+        AddRow(page->second, c);
+        if (--page->second.Missing == 0) {
+            WritePeriodPage(pages.Period, page->second);
+            written_[*pages.Index] = true;
+            pages.Open.erase(page);
+        }
     }
 
     void AddRow(TPeriodPage& page, const TNumberedConnection& c)
@@ -655,6 +675,10 @@ private:
     std::optional<TTariffComparison> comparison_;
     platform::TFolderReplacement folder_;
     TReportRun failure_;
+    // The first reading's connections while they are no more than the
+    // request keeps: the pages are written from them without reading the
+    // log again.
+    std::optional<std::vector<TNumberedConnection>> firstReading_{std::in_place};
 };
 
 }  // namespace

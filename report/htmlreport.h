@@ -4,10 +4,12 @@
 #include "reportinput.h"
 
 #include "core/connectionfilter.h"
+#include "core/connectionrecord.h"
 #include "core/periodspans.h"
 #include "core/usagelimits.h"
 #include "history/historyreport.h"
 
+#include <cstddef>
 #include <optional>
 #include <string>
 #include <string_view>
@@ -27,6 +29,9 @@ struct THtmlReportRequest {
     TPeriodRules Periods;
     // A page of what each tariff would have cost per period.
     bool Compare = false;
+    // The connections the first reading keeps to write the pages from, as
+    // many as the window's table holds; a longer history is read again.
+    size_t KeptConnectionsAtMost = RowNumberLimit;
 };
 
 // The files of a report folder: index.html, the style sheet, and a page per
