@@ -1,5 +1,7 @@
-// SPDX-License-Identifier: GPL-3.0-or-later
-// Made by kellvar-locale-separators from Qt's locale data (Unicode CLDR): do not edit.
+// SPDX-License-Identifier: GPL-3.0-or-later AND Unicode-DFS-2016
+// Made by kellvar-locale-separators from Qt's locale data: do not edit. The
+// separators are those of the Unicode Common Locale Data Repository,
+// Copyright 1991-2022 Unicode, Inc. (debian/copyright holds the licence).
 #include "decimalseparator.h"
 
 namespace kellvar::platform {

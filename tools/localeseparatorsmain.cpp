@@ -127,8 +127,10 @@ int main()
         }
     }
 
-    std::printf("// SPDX-License-Identifier: GPL-3.0-or-later\n"
-                "// Made by kellvar-locale-separators from Qt's locale data (Unicode CLDR): do not edit.\n"
+    std::printf("// SPDX-License-Identifier: GPL-3.0-or-later AND Unicode-DFS-2016\n"
+                "// Made by kellvar-locale-separators from Qt's locale data: do not edit. The\n"
+                "// separators are those of the Unicode Common Locale Data Repository,\n"
+                "// Copyright 1991-2022 Unicode, Inc. (debian/copyright holds the licence).\n"
                 "#include \"decimalseparator.h\"\n\n"
                 "namespace kellvar::platform {\n\n"
                 "namespace {\n\n"
