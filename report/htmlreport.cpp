@@ -322,7 +322,12 @@ private:
                 cell.Numeric = money;
             }
         }
+        // The page's rows take about as much room each: room for all of them
+        // at once, instead of growing by copying what is there.
+        const bool first = page.Rows.empty();
         AppendHtmlRow(page.Rows, row_);
+        if (first)
+            page.Rows.reserve(page.Rows.size() * static_cast<size_t>(std::max<int64_t>(page.Missing, 1)) * 9 / 8);
     }
 
     std::vector<std::string> ConnectionColumnCaptions() const
@@ -357,13 +362,16 @@ private:
         const THtmlNavigation links = PeriodLinks(page.Index);
         std::string html = HtmlPageStart(total.Period + " \u2013 " + Title(), total.Period, german_, links);
         html += HtmlFigureList(PeriodFigures(total));
+        // Each chart is appended where it ends up, not copied through sums of texts.
         std::string charts = "<div class=\"charts\">\n";
-        for (size_t chart = 0; chart < WindowCharts().size(); ++chart)
-            charts += "<div>"
-                      + SvgChartElement(WindowChart(WindowCharts()[chart], page.Points),
-                                        "c" + std::to_string(chart + 1), input_.DecimalSeparator)
-                      + "</div>\n";
-        html += HtmlSection(HtmlText(THtmlText::Charts, german_), charts + "</div>\n");
+        for (size_t chart = 0; chart < WindowCharts().size(); ++chart) {
+            charts += "<div>";
+            charts += SvgChartElement(WindowChart(WindowCharts()[chart], page.Points), "c" + std::to_string(chart + 1),
+                                      input_.DecimalSeparator);
+            charts += "</div>\n";
+        }
+        charts += "</div>\n";
+        html += HtmlSection(HtmlText(THtmlText::Charts, german_), charts);
         const std::string connections(ReportText(TReportText::Connections, german_));
         std::vector<std::string> captions = ConnectionColumnCaptions();
         std::vector<bool> numeric;

@@ -144,8 +144,19 @@ std::vector<double> TickValues(const TAxisTicks& ticks)
 
 std::string Text(double x, double y, std::string_view anchor, std::string_view text, std::string_view extra = {})
 {
-    return "<text x=\"" + Number(x) + "\" y=\"" + Number(y) + "\" text-anchor=\"" + std::string(anchor) + "\""
-           + std::string(extra) + ">" + HtmlEscaped(text) + "</text>";
+    // Appended in place: a page's charts have hundreds of labels.
+    std::string svg = "<text x=\"";
+    svg += Number(x);
+    svg += "\" y=\"";
+    svg += Number(y);
+    svg += "\" text-anchor=\"";
+    svg += anchor;
+    svg += '"';
+    svg += extra;
+    svg += '>';
+    AppendHtmlEscaped(svg, text);
+    svg += "</text>";
+    return svg;
 }
 
 // As the window describes its charts: each line with its points and last
@@ -307,7 +318,8 @@ std::string SvgChartElement(const TSvgChart& chart, std::string_view id, std::st
         svg += Text(legendLeft + 24, y, "start", line.Title);
         y += 18;
     }
-    return svg + "</svg>";
+    svg += "</svg>";
+    return svg;
 }
 
 }  // namespace kellvar
