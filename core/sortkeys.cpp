@@ -79,13 +79,7 @@ bool ReadLocaleFloat(std::string_view text, const std::string& sep, double& valu
         text.remove_suffix(1);
     if (ReadShortDecimal(text, sep, value))
         return true;
-    // The number with "." for the separator and no "+", never longer than
-    // the text: on the stack for a cell's few digits, as every cell sorted
-    // or written to a report is read here.
-    char shortText[32];
-    std::string longText(text.size() > sizeof shortText ? text.size() : 0, '\0');
-    char* const plain = longText.empty() ? shortText : longText.data();
-    char* end = plain;
+    std::string plain;
     for (size_t i = 0; i < text.size();) {
         const bool atSeparator = !sep.empty() && text[i] == sep.front() && text.compare(i, sep.size(), sep) == 0;
         const char c = atSeparator ? '.' : text[i];
@@ -93,12 +87,13 @@ bool ReadLocaleFloat(std::string_view text, const std::string& sep, double& valu
         if (!atSeparator && !sign && (c < '0' || c > '9'))
             return false;  // no exponents, infinities or foreign separators
         if (c != '+')
-            *end++ = c;
+            plain += c;
         i += atSeparator ? sep.size() : 1;
     }
+    const char* end = plain.data() + plain.size();
     double parsed = 0;
-    const auto [stop, error] = std::from_chars(plain, end, parsed, std::chars_format::fixed);
-    if (end == plain || error != std::errc() || stop != end)
+    const auto [stop, error] = std::from_chars(plain.data(), end, parsed, std::chars_format::fixed);
+    if (plain.empty() || error != std::errc() || stop != end)
         return false;
     value = parsed;
     return true;

@@ -3,6 +3,8 @@
 #include "core/sortkeys.h"
 #include "core/tariffs.h"
 
+#include "tests/support/xorshift.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -97,17 +99,11 @@ TEST(ReadLocaleFloat, ReadsAsTheStandardLibraryDoes)
         return error == std::errc() && stop == text.data() + text.size();
     };
     const std::string alphabet = "0123456789012345678901234567890123456789.,.,-+ ";
-    uint64_t state = 0x9E3779B97F4A7C15u;
-    const auto next = [&state] {
-        state ^= state << 13;
-        state ^= state >> 7;
-        state ^= state << 17;
-        return state;
-    };
+    testing::XorShift random(0x9E3779B97F4A7C15u);
     for (int i = 0; i < 300'000; ++i) {
         std::string text;
-        for (uint64_t length = next() % 22; length > 0; --length)
-            text += alphabet[next() % alphabet.size()];
+        for (uint64_t length = random.Next() % 22; length > 0; --length)
+            text += alphabet[random.Next() % alphabet.size()];
         for (const std::string sep : {".", ","}) {
             double expected = 0;
             double read = 0;

@@ -1,6 +1,8 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #include "report/machinetext.h"
 
+#include "tests/support/xorshift.h"
+
 #include <gtest/gtest.h>
 
 #include <charconv>
@@ -54,17 +56,11 @@ TEST(MachineText, ShortestNumbersAreTheStandardLibrarys)
         char text[40];
         return std::string(text, std::to_chars(text, text + sizeof text, value).ptr);
     };
-    uint64_t state = 88172645463325252u;
-    const auto next = [&state] {
-        state ^= state << 13;
-        state ^= state >> 7;
-        state ^= state << 17;
-        return state;
-    };
+    testing::XorShift random(88172645463325252u);
     std::vector<double> values = {
         1e15 / 100 - 0.01, 1e15 / 100, 1e15 / 100 + 0.01, 9'007'199'254'740'991.0, 0.01, 0.99, 1e-5, 123e20};
     for (int i = 0; i < 200'000; ++i) {
-        const uint64_t bits = next();
+        const uint64_t bits = random.Next();
         const double magnitude = static_cast<double>(bits % 1'000'000'000'000'000u);
         const int kind = static_cast<int>(bits >> 60) % 5;
         const double value = kind == 0   ? magnitude / 100
